@@ -1,0 +1,74 @@
+#include "Arguments.h"
+
+#include <algorithm>
+
+namespace jitsu::cli {
+
+std::optional<long long> parseWholeNumber(const std::string& text) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i >= text.size() || text.size() - i > 12) return std::nullopt;
+    long long value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+    }
+    return negative ? -value : value;
+}
+
+Arguments::Arguments(std::vector<std::string> words, std::vector<std::string> options,
+                     std::vector<std::string> flags) {
+    auto has = [](const std::vector<std::string>& list, const std::string& w) {
+        return std::find(list.begin(), list.end(), w) != list.end();
+    };
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (word.rfind("--", 0) != 0) {
+            positional_.push_back(word);
+        } else if (has(flags, word.substr(2))) {
+            flagsSet_.push_back(word.substr(2));
+        } else if (has(options, word.substr(2))) {
+            if (i + 1 >= words.size()) {
+                error_ = word + " needs a value";
+                return;
+            }
+            values_.emplace_back(word.substr(2), words[++i]);
+        } else {
+            error_ = "unknown option " + word;
+            return;
+        }
+    }
+}
+
+std::optional<std::string> Arguments::option(const std::string& name) const {
+    for (auto it = values_.rbegin(); it != values_.rend(); ++it)
+        if (it->first == name) return it->second;
+    return std::nullopt;
+}
+
+bool Arguments::flag(const std::string& name) const {
+    return std::find(flagsSet_.begin(), flagsSet_.end(), name) != flagsSet_.end();
+}
+
+std::optional<int> Arguments::intOption(const std::string& name, int min, int max, int fallback) {
+    auto text = option(name);
+    if (!text) return fallback;
+    auto value = parseWholeNumber(*text);
+    if (!value || *value < min || *value > max) {
+        error_ = "--" + name + " must be a whole number from " + std::to_string(min) + " to " +
+                 std::to_string(max) + ", not '" + *text + "'";
+        return std::nullopt;
+    }
+    return static_cast<int>(*value);
+}
+
+std::optional<int> Arguments::requiredInt(const std::string& name, int min, int max) {
+    if (!option(name)) {
+        error_ = "--" + name + " is required";
+        return std::nullopt;
+    }
+    return intOption(name, min, max, 0);
+}
+
+}  // namespace jitsu::cli

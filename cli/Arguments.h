@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace jitsu::cli {
+
+// Exit statuses of the command-line tool.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitDataError = 1;
+inline constexpr int kExitUsage = 2;
+
+// A command's arguments: "--name value" options, "--flag" switches and positional words.
+// Every option must be declared; anything else is a usage error.
+class Arguments {
+public:
+    Arguments(std::vector<std::string> words, std::vector<std::string> options,
+              std::vector<std::string> flags);
+
+    bool ok() const { return error_.empty(); }
+    const std::string& error() const { return error_; }
+
+    std::optional<std::string> option(const std::string& name) const;
+    bool flag(const std::string& name) const;
+    const std::vector<std::string>& positional() const { return positional_; }
+
+    // A whole number within [min, max] from option `name`, or `fallback` when it is absent.
+    // Sets the error and returns nullopt when the text is not such a number.
+    std::optional<int> intOption(const std::string& name, int min, int max, int fallback);
+    // Like intOption, but the option must be present.
+    std::optional<int> requiredInt(const std::string& name, int min, int max);
+
+private:
+    std::vector<std::pair<std::string, std::string>> values_;
+    std::vector<std::string> flagsSet_;
+    std::vector<std::string> positional_;
+    std::string error_;
+};
+
+// A whole number written in decimal with an optional sign and nothing else.
+std::optional<long long> parseWholeNumber(const std::string& text);
+
+}  // namespace jitsu::cli

@@ -1,0 +1,25 @@
+#include "Arguments.h"
+#include "Commands.h"
+#include "DemoYear.h"
+
+namespace jitsu::cli {
+
+int demoCommand(CommandContext& context) {
+    Arguments args(context.args, {}, {"force"});
+    if (!args.ok() || args.positional().size() != 1) {
+        context.err << "jitsuryoku demo: " << (args.ok() ? "give exactly one directory" : args.error()) << '\n';
+        return kExitUsage;
+    }
+    std::filesystem::path dir = args.positional()[0];
+    if (dir.is_relative()) dir = context.dir / dir;
+    std::vector<std::string> written;
+    Status status = writeDemoYear(dir, args.flag("force"), written);
+    for (const std::string& line : written) context.out << "wrote " << line << '\n';
+    if (!status) {
+        context.err << "jitsuryoku demo: " << status.reason() << '\n';
+        return kExitDataError;
+    }
+    return kExitOk;
+}
+
+}  // namespace jitsu::cli

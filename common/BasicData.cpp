@@ -1,0 +1,107 @@
+#include "BasicData.h"
+
+#include <algorithm>
+
+#include "TextFile.h"
+#include "TokenReader.h"
+
+namespace jitsu {
+
+namespace {
+
+void readCount(TokenReader& in, std::uint32_t& count, std::uint32_t limit) {
+    in.readUnsigned(count);
+    count = std::min(count, limit);
+}
+
+void readGrade(TokenReader& in, GradeData& grade) {
+    readCount(in, grade.classCount, kMaxClasses);
+    for (int k = 0; k < grade.classes(); ++k) {
+        in.readText(grade.classNames[k]);
+        in.readUnsigned(grade.headCounts[k]);
+    }
+    readCount(in, grade.subjectCount, kMaxSubjects);
+    readCount(in, grade.testCount, kMaxTests);
+    for (int j = 0; j < grade.subjects(); ++j) {
+        in.readText(grade.subjectNames[j]);
+        in.readUnsigned(grade.disciplineNumbers[j]);
+        for (int t = 0; t < grade.tests(); ++t) in.readInt(grade.fullMarks[t][j]);
+    }
+}
+
+const std::string& entry(const std::vector<std::string>& list, std::size_t i) {
+    static const std::string empty;
+    return i < list.size() ? list[i] : empty;
+}
+
+}  // namespace
+
+void parseBasicData(std::string_view text, BasicData& data) {
+    TokenReader in(text);
+    in.readText(data.schoolName);
+    in.readText(data.testName);
+    in.readUnsigned(data.year);
+    in.readText(data.rosterTag);
+    for (GradeData& grade : data.grades) readGrade(in, grade);
+}
+
+Status readBasicData(const std::filesystem::path& path, BasicData& data) {
+    auto text = readTextFile(path);
+    if (!text) return Status::error(path.string() + ": cannot be opened");
+    parseBasicData(*text, data);
+    return Status::ok();
+}
+
+BasicDataTexts textsOf(const BasicData& data) {
+    BasicDataTexts texts;
+    texts.schoolName = data.schoolName.view();
+    texts.testName = data.testName.view();
+    texts.year = data.year;
+    for (int g = 0; g < kGrades; ++g) {
+        const GradeData& grade = data.grades[g];
+        BasicDataTexts::Grade& out = texts.grades[g];
+        out.classCount = grade.classCount;
+        for (int k = 0; k < grade.classes(); ++k) {
+            out.classNames.emplace_back(grade.classNames[k].view());
+            out.headCounts.push_back(std::to_string(grade.headCounts[k]));
+        }
+        out.subjectCount = grade.subjectCount;
+        out.testCount = grade.testCount;
+        for (int j = 0; j < grade.subjects(); ++j) {
+            out.subjectNames.emplace_back(grade.subjectNames[j].view());
+            out.disciplineNumbers.push_back(std::to_string(grade.disciplineNumbers[j]));
+            std::vector<std::string> marks;
+            for (int t = 0; t < grade.tests(); ++t)
+                marks.push_back(grade.isGiven(t, j) ? std::to_string(grade.fullMarks[t][j]) : "");
+            out.fullMarks.push_back(std::move(marks));
+        }
+    }
+    return texts;
+}
+
+std::string formatBasicData(const BasicDataTexts& texts) {
+    std::string out = texts.schoolName + " " + texts.testName + " " + std::to_string(texts.year) + " N\n";
+    for (const BasicDataTexts::Grade& grade : texts.grades) {
+        out += std::to_string(grade.classCount) + " \n";
+        for (unsigned k = 0; k < grade.classCount; ++k)
+            out += entry(grade.classNames, k) + " " + entry(grade.headCounts, k) + " \n";
+        out += std::to_string(grade.subjectCount) + " " + std::to_string(grade.testCount) + " \n";
+        for (unsigned j = 0; j < grade.subjectCount; ++j) {
+            out += entry(grade.subjectNames, j) + " " + entry(grade.disciplineNumbers, j) + " \n";
+            static const std::vector<std::string> none;
+            const auto& marks = j < grade.fullMarks.size() ? grade.fullMarks[j] : none;
+            for (unsigned t = 0; t < grade.testCount; ++t) {
+                const std::string& mark = entry(marks, t);
+                out += (mark.empty() ? std::string("-1") : mark) + " ";
+            }
+            out += "\n";
+        }
+    }
+    return toCrLf(out);
+}
+
+Status writeBasicData(const std::filesystem::path& path, const BasicDataTexts& texts) {
+    return writeFileAtomically(path, formatBasicData(texts));
+}
+
+}  // namespace jitsu

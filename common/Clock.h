@@ -1,0 +1,35 @@
+#pragma once
+
+namespace jitsu {
+
+// A calendar date in Japan time.
+struct LocalDate {
+    int year = 2000;
+    int month = 0;  // 0 = January … 11 = December
+    int day = 1;    // 1 … 31
+};
+
+// Where the programs read today's date; tests replace it.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual LocalDate today() const = 0;
+};
+
+// The system clock read as local time after the process's time zone is set to "JST-9".
+class SystemClock : public Clock {
+public:
+    LocalDate today() const override;
+};
+
+// A clock that always gives the same date.
+class FixedClock : public Clock {
+public:
+    explicit FixedClock(LocalDate date) : date_(date) {}
+    LocalDate today() const override { return date_; }
+
+private:
+    LocalDate date_;
+};
+
+}  // namespace jitsu

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace jitsu {
+
+// printf-style formatting of numbers that does not depend on the process's locale (the Qt
+// programs set the locale from the environment, which would change the decimal point).
+
+// "%d", or "%Nd" with `width` > 0 (right-aligned, padded with blanks).
+std::string formatInt(long long value, int width = 0);
+
+// "%.Pf" or "%W.Pf": fixed notation with `decimals` digits, right-aligned in `width`.
+std::string formatFixed(double value, int decimals, int width = 0);
+
+}  // namespace jitsu

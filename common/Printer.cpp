@@ -1,0 +1,53 @@
+#include "Printer.h"
+
+namespace jitsu {
+
+Status Printer::beginDoc() {
+    sheets_ = 0;
+    sheetPending_ = true;
+    return doBeginDoc();
+}
+
+void Printer::endDoc() {
+    sheetPending_ = false;
+    doEndDoc();
+}
+
+Canvas& Printer::SheetCanvas::target() {
+    if (printer_.sheetPending_) {
+        printer_.sheetPending_ = false;
+        printer_.doStartSheet(++printer_.sheets_);
+    }
+    return printer_.pageCanvas();
+}
+
+void setPaper(Printer& printer, int paperCode, int orientationCode) {
+    std::optional<PaperSize> paper;
+    switch (paperCode) {
+        case 13: paper = PaperSize::A3; break;
+        case 14: paper = PaperSize::A4; break;
+        case 24: paper = PaperSize::B4; break;
+        case 25: paper = PaperSize::B5; break;
+        default: break;
+    }
+    std::optional<Orientation> orientation;
+    if (orientationCode == 1) orientation = Orientation::Portrait;
+    if (orientationCode == 2) orientation = Orientation::Landscape;
+    printer.setPageSetup(paper, orientation);
+}
+
+std::string_view paperName(PaperSize paper) {
+    switch (paper) {
+        case PaperSize::A3: return "A3";
+        case PaperSize::A4: return "A4";
+        case PaperSize::B4: return "B4";
+        case PaperSize::B5: return "B5";
+    }
+    return "?";
+}
+
+std::string_view orientationName(Orientation orientation) {
+    return orientation == Orientation::Portrait ? "portrait" : "landscape";
+}
+
+}  // namespace jitsu

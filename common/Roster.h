@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "BasicData.h"
+#include "Limits.h"
+#include "Status.h"
+#include "TextField.h"
+
+namespace jitsu {
+
+// The roster of one grade: student numbers and names in file order, and each class's range of
+// entries computed from the head counts.
+struct GradeRoster {
+    TextField<kStudentNumberField> studentNumbers[kRosterEntries];
+    TextField<kNameField> studentNames[kRosterEntries];
+    int classFirst[kMaxClasses + 1] = {};
+    int classLast[kMaxClasses] = {};
+
+    // The roster entry of slot `slot` of class `cls`, or -1 when it lies past the roster's 450
+    // entries or past the class's head count.
+    int entryOf(int cls, int slot) const {
+        int entry = classFirst[cls] + slot;
+        return entry <= classLast[cls] && entry < kRosterEntries ? entry : -1;
+    }
+    std::string_view numberAt(int entry) const {
+        return entry >= 0 && entry < kRosterEntries ? studentNumbers[entry].view() : std::string_view();
+    }
+    std::string_view nameAt(int entry) const {
+        return entry >= 0 && entry < kRosterEntries ? studentNames[entry].view() : std::string_view();
+    }
+};
+
+// Reads a roster byte by byte: a comma or a tab ends a student number, a line feed ends a name
+// (numbers and names are two running lists). CR LF reads as LF. A last line without a line end
+// keeps its name. Entries past 450 are ignored; fields are cut to their sizes. Fails only when
+// the file cannot be opened.
+Status readRoster(const std::filesystem::path& path, GradeRoster& roster);
+void parseRoster(std::string_view text, GradeRoster& roster);
+
+// classFirst/classLast from the head counts. A class holds its head count of entries, but no
+// range reaches entry 450 or beyond.
+void classRanges(const GradeData& grade, GradeRoster& roster);
+
+}  // namespace jitsu

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "BasicData.h"
+#include "Limits.h"
+#include "Status.h"
+
+namespace jitsu {
+
+// All scores of one grade in one test; any negative score means none.
+struct TestScores {
+    std::int32_t scores[kMaxSubjects][kMaxClasses][kSlots];
+
+    TestScores() { clear(); }
+    void clear();  // every score -1
+};
+
+// Sets the grade's scores to -1 and reads the score file over them, value by value in the
+// writer's order (class, slot 0 to 44, subject). Returns false when the file cannot be opened,
+// which leaves all scores at -1.
+bool readScores(const std::filesystem::path& path, const GradeData& grade, TestScores& scores);
+void parseScores(std::string_view text, const GradeData& grade, TestScores& scores);
+
+// The file's exact bytes: per class, 45 lines of "%d " per subject, CR LF line ends.
+std::string formatScores(const GradeData& grade, const TestScores& scores);
+
+// Replaces the score file atomically; fails when it cannot be written.
+Status writeScores(const std::filesystem::path& path, const GradeData& grade, const TestScores& scores);
+
+}  // namespace jitsu

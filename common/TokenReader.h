@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "TextField.h"
+
+namespace jitsu {
+
+// Reads whitespace-separated values the way the C library's formatted input does, for files
+// whose readers must survive any content. A numeric read skips whitespace, takes an optional
+// sign and digits; when no digit follows, the target is left unchanged and nothing is consumed,
+// so that the next read meets the same token. Reads past the end leave their targets unchanged.
+class TokenReader {
+public:
+    explicit TokenReader(std::string_view text) : text_(text) {}
+
+    // "%s": the next token, cut to the field.
+    template <std::size_t N>
+    bool readText(TextField<N>& field) {
+        std::string_view token = nextToken();
+        if (token.empty()) return false;
+        field.assign(token);
+        return true;
+    }
+    // "%s" into a string of any length.
+    bool readToken(std::string& out);
+    // "%u": a negative number wraps modulo 2^32, as the C library does.
+    bool readUnsigned(std::uint32_t& out);
+    // "%d": values beyond the 32-bit range are clamped.
+    bool readInt(std::int32_t& out);
+    // "%f".
+    bool readFloat(float& out);
+
+    bool atEnd();
+
+private:
+    void skipSpace();
+    std::string_view nextToken();
+    // Parses an optional sign and decimal digits at the current position; on success advances.
+    bool readInteger(bool& negative, std::uint64_t& magnitude);
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+}  // namespace jitsu

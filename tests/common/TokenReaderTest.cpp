@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "TokenReader.h"
+
+using jitsu::TextField;
+using jitsu::TokenReader;
+
+TEST(TokenReader, ReadsTokensAcrossAnyWhitespace) {
+    TokenReader in("  abc\r\n\t12 -7  3.5\n");
+    TextField<10> text;
+    std::uint32_t u = 0;
+    std::int32_t i = 0;
+    float f = 0;
+    EXPECT_TRUE(in.readText(text));
+    EXPECT_TRUE(in.readUnsigned(u));
+    EXPECT_TRUE(in.readInt(i));
+    EXPECT_TRUE(in.readFloat(f));
+    EXPECT_EQ(text.view(), "abc");
+    EXPECT_EQ(u, 12u);
+    EXPECT_EQ(i, -7);
+    EXPECT_FLOAT_EQ(f, 3.5f);
+    EXPECT_TRUE(in.atEnd());
+}
+
+TEST(TokenReader, FailedNumberLeavesFieldAndTokenForTheNextRead) {
+    TokenReader in("abc 5");
+    std::int32_t value = 42;
+    EXPECT_FALSE(in.readInt(value));
+    EXPECT_EQ(value, 42);
+    TextField<10> text;
+    EXPECT_TRUE(in.readText(text));  // the same token again
+    EXPECT_EQ(text.view(), "abc");
+    EXPECT_TRUE(in.readInt(value));
+    EXPECT_EQ(value, 5);
+}
+
+TEST(TokenReader, NumberStopsAtTheFirstNonDigit) {
+    TokenReader in("12abc +3 - 4");
+    std::int32_t value = 0;
+    EXPECT_TRUE(in.readInt(value));
+    EXPECT_EQ(value, 12);
+    TextField<10> rest;
+    in.readText(rest);
+    EXPECT_EQ(rest.view(), "abc");
+    EXPECT_TRUE(in.readInt(value));
+    EXPECT_EQ(value, 3);
+    EXPECT_FALSE(in.readInt(value));  // a lone sign is no number
+    EXPECT_EQ(value, 3);
+}
+
+TEST(TokenReader, UnsignedWrapsNegativesAndIntClampsOverflow) {
+    TokenReader in("-1 99999999999 -99999999999");
+    std::uint32_t u = 0;
+    std::int32_t i = 0;
+    EXPECT_TRUE(in.readUnsigned(u));
+    EXPECT_EQ(u, 0xFFFFFFFFu);
+    EXPECT_TRUE(in.readInt(i));
+    EXPECT_EQ(i, 2147483647);
+    EXPECT_TRUE(in.readInt(i));
+    EXPECT_EQ(i, -2147483647 - 1);
+}
+
+TEST(TokenReader, ReadsPastTheEndLeaveTargetsUnchanged) {
+    TokenReader in("   ");
+    std::int32_t i = 9;
+    float f = 1.5f;
+    TextField<4> text;
+    text.assign("x");
+    EXPECT_FALSE(in.readInt(i));
+    EXPECT_FALSE(in.readFloat(f));
+    EXPECT_FALSE(in.readText(text));
+    EXPECT_EQ(i, 9);
+    EXPECT_EQ(f, 1.5f);
+    EXPECT_EQ(text.view(), "x");
+}
+
+TEST(TokenReader, LongTokenIsCutToItsFieldAndConsumedWhole) {
+    TokenReader in("abcdefghijkl next");
+    TextField<5> text;
+    in.readText(text);
+    EXPECT_EQ(text.view(), "abcd");
+    in.readText(text);
+    EXPECT_EQ(text.view(), "next");
+}
+
+TEST(TokenReader, FloatsInTheResultsFileFormat) {
+    TokenReader in("86.666664 -1.000000 +2e1 x");
+    float a = 0, b = 0, c = 0, d = 7;
+    in.readFloat(a);
+    in.readFloat(b);
+    in.readFloat(c);
+    EXPECT_FALSE(in.readFloat(d));
+    EXPECT_FLOAT_EQ(a, 86.666664f);
+    EXPECT_EQ(b, -1.0f);
+    EXPECT_EQ(c, 20.0f);
+    EXPECT_EQ(d, 7.0f);
+}
