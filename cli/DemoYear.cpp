@@ -1,7 +1,6 @@
 #include "DemoYear.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <random>
 
 #include "BasicData.h"
@@ -87,9 +86,9 @@ Status writeDemoYear(const std::filesystem::path& dir, bool force, std::vector<s
         int students = 0;
         for (int k = 0; k < grade.classes(); ++k)
             for (unsigned s = 0; s < grade.headCounts[k]; ++s, ++students) {
-                char number[16];
-                std::snprintf(number, sizeof number, "%d%02d%02u", g + 1, k + 1, s + 1);
-                roster += std::string(number) + "," +
+                // The student number: grade, class and position, as 10105 for grade 1, class 1, No. 5.
+                std::string number = std::to_string((g + 1) * 10000 + (k + 1) * 100 + static_cast<int>(s) + 1);
+                roster += number + "," +
                           toCp932(std::string(kFamilyNames[dice.roll(0, 23)]) + "　" + kGivenNames[dice.roll(0, 23)]) +
                           "\r\n";
             }

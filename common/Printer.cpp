@@ -8,9 +8,9 @@ Status Printer::beginDoc() {
     return doBeginDoc();
 }
 
-void Printer::endDoc() {
+Status Printer::endDoc() {
     sheetPending_ = false;
-    doEndDoc();
+    return doEndDoc();
 }
 
 Canvas& Printer::SheetCanvas::target() {

@@ -33,7 +33,8 @@ public:
 
     Status beginDoc();
     void newPage() { sheetPending_ = true; }
-    void endDoc();
+    // Ends the document; fails when the printer could not print it (no printer, unwritable file).
+    Status endDoc();
     Canvas& canvas() { return sheetCanvas_; }
     int sheetCount() const { return sheets_; }
 
@@ -41,7 +42,7 @@ protected:
     virtual Status doBeginDoc() = 0;
     // Starts sheet `number` (1, 2, …) of the document.
     virtual void doStartSheet(int number) = 0;
-    virtual void doEndDoc() = 0;
+    virtual Status doEndDoc() = 0;
     virtual Canvas& pageCanvas() = 0;
 
 private:

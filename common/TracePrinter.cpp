@@ -20,7 +20,10 @@ Status TracePrinter::doBeginDoc() {
 
 void TracePrinter::doStartSheet(int number) { out_ << "page " << number << '\n'; }
 
-void TracePrinter::doEndDoc() { out_ << "end\n"; }
+Status TracePrinter::doEndDoc() {
+    out_ << "end\n";
+    return Status::ok();
+}
 
 namespace {
 

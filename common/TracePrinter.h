@@ -29,7 +29,7 @@ public:
 protected:
     Status doBeginDoc() override;
     void doStartSheet(int number) override;
-    void doEndDoc() override;
+    Status doEndDoc() override;
     Canvas& pageCanvas() override { return canvas_; }
 
 private:

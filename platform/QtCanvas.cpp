@@ -1,0 +1,56 @@
+#include "QtCanvas.h"
+
+namespace jitsu {
+
+namespace {
+
+QColor toQColor(Color c) { return QColor(c.r, c.g, c.b); }
+
+}  // namespace
+
+void QtCanvas::reset() {
+    painter_.setBackgroundMode(Qt::OpaqueMode);
+    painter_.setBackground(Qt::white);
+    setFontSize(points_);
+}
+
+void QtCanvas::setPenColor(Color c) { pen_ = toQColor(c); }
+void QtCanvas::setBrushColor(Color c) { brush_ = toQColor(c); }
+void QtCanvas::setFontColor(Color c) { fontColor_ = toQColor(c); }
+
+void QtCanvas::setFontSize(int points) {
+    points_ = points;
+    QFont font(QStringLiteral("IPAGothic"));
+    font.setPointSize(points > 0 ? points : 1);
+    font.setBold(bold_);
+    painter_.setFont(font);
+}
+
+void QtCanvas::setBold(bool bold) {
+    bold_ = bold;
+    setFontSize(points_);
+}
+
+void QtCanvas::textOut(int x, int y, std::string_view text) {
+    painter_.setPen(fontColor_);
+    painter_.drawText(QRect(x, y, 1 << 20, 1 << 20),
+                      Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine,
+                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void QtCanvas::moveTo(int x, int y) { position_ = QPoint(x, y); }
+
+void QtCanvas::lineTo(int x, int y) {
+    painter_.setPen(QPen(pen_, 1));
+    painter_.drawLine(position_, QPoint(x, y));
+    position_ = QPoint(x, y);
+}
+
+void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
+    painter_.setPen(QPen(pen_, 1));
+    painter_.setBrush(brush_);
+    painter_.drawRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
+    painter_.setBrush(Qt::NoBrush);
+}
+
+}  // namespace jitsu

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class QComboBox;
+class QSpinBox;
+class QWidget;
+
+namespace jitsu {
+
+class Clock;
+
+// The windows' font: "ＭＳ Ｐゴシック", with IPAPGothic (metric-compatible) where it is missing.
+QFont windowFont(int pixelSize = 12);
+
+// A window caption followed by two ideographic blanks and the version note in full-width
+// parentheses.
+QString captionWithVersion(const QString& caption);
+
+// An edit box with an up/down button: a QSpinBox named `upDownName` whose edit field is named
+// `editName`. It does not wrap at its limits.
+QSpinBox* makeUpDown(QWidget* parent, const char* editName, const char* upDownName, int min,
+                     int max, int value);
+
+// The year spinner, 2000 to 2100, showing the value with a thousands separator ("2,001")
+// whatever the machine's locale.
+QSpinBox* makeYearSpinner(QWidget* parent, const char* editName, const char* upDownName);
+
+// The fixed year as shown after OK: two blanks, the spinner's text and "年度" ("  2,001年度").
+QString fixedYearText(const QSpinBox* yearSpinner);
+
+// Fills a test combo box with the first n test labels and preselects the default test for the
+// clock's month, without raising a change event. The box takes no typed text.
+void fillTestCombo(QComboBox* combo, int n, const Clock& clock);
+
+// Centres a top-level window on the screen it is on.
+void centreOnScreen(QWidget* window);
+
+}  // namespace jitsu

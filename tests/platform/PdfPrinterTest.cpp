@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "PdfText.h"
+#include "QtPrinter.h"
+#include "QtTestApp.h"
+#include "TempDir.h"
+
+using namespace jitsu;
+
+
+TEST(PdfPrinter, WritesJapaneseTextOnTheChosenPaperOneSheetPerPage) {
+    testApplication();
+    TempDir dir;
+    const auto pdf = dir / "out.pdf";
+    auto printer = QtPrinter::toPdf(pdf);
+    setPaper(*printer, 24, 1);
+    ASSERT_TRUE(printer->beginDoc());
+    Canvas& canvas = printer->canvas();
+    canvas.setFontSize(14);
+    canvas.setBold(true);
+    canvas.textOut(200, 200, "第２回実力テスト　個人成績票");
+    canvas.moveTo(160, 394);
+    canvas.lineTo(2000, 394);
+    printer->newPage();
+    canvas.setBrushColor(kRed);
+    canvas.rectangle(830, 500, 1010, 579);
+    canvas.setBrushColor(kWhite);
+    canvas.textOut(300, 500, "１００～１０１");
+    printer->newPage();  // a trailing page break leaves no empty sheet
+    ASSERT_TRUE(printer->endDoc());
+
+    EXPECT_EQ(pdfPageCount(pdf), 2);
+    std::string info = commandOutput("pdfinfo '" + pdf.string() + "'");
+    EXPECT_NE(info.find("729 x 1032 pts"), std::string::npos) << info;  // JIS B4, 257 × 364 mm
+    std::string text = pdfText(pdf);
+    EXPECT_NE(text.find(pdfNormalised("第２回実力テスト　個人成績票")), std::string::npos) << text;
+    EXPECT_NE(text.find(pdfNormalised("１００～１０１")), std::string::npos) << text;
+}
+
+TEST(PdfPrinter, ADocumentWithoutDrawingWritesNoFile) {
+    testApplication();
+    TempDir dir;
+    auto printer = QtPrinter::toPdf(dir / "empty.pdf");
+    ASSERT_TRUE(printer->beginDoc());
+    printer->newPage();
+    EXPECT_TRUE(printer->endDoc());
+    EXPECT_FALSE(std::filesystem::exists(dir / "empty.pdf"));
+}
+
+TEST(PdfPrinter, AnUnwritableFileIsReportedAsAFailure) {
+    testApplication();
+    TempDir dir;
+    auto printer = QtPrinter::toPdf(dir / "no-such-dir" / "out.pdf");
+    ASSERT_TRUE(printer->beginDoc());
+    printer->canvas().textOut(0, 0, "x");
+    EXPECT_FALSE(printer->endDoc());
+}
+
+TEST(PdfPrinter, TheDialogAnswersWithThePresetRange) {
+    testApplication();
+    TempDir dir;
+    auto printer = QtPrinter::toPdf(dir / "out.pdf", PageRange{2, 3});
+    auto range = printer->printDialog(true);
+    ASSERT_TRUE(range);
+    EXPECT_EQ(range->from, 2);
+    EXPECT_EQ(range->to, 3);
+}

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QSpinBox>
+
+#include "CheckListBox.h"
+#include "Clock.h"
+#include "QtTestApp.h"
+#include "Widgets.h"
+
+using namespace jitsu;
+
+TEST(YearSpinner, ShowsTheThousandsSeparatorWhateverTheLocale) {
+    testApplication();
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QWidget window;
+    QSpinBox* year = makeYearSpinner(&window, "Nendo", "NendoUD");
+    QLocale::setDefault(QLocale::c());
+    year->setValue(2001);
+    EXPECT_EQ(year->text(), QStringLiteral("2,001"));
+    EXPECT_EQ(fixedYearText(year), QStringLiteral("  2,001年度"));
+    year->setValue(1999);
+    EXPECT_EQ(year->value(), 2000);
+    year->setValue(2100);
+    year->stepBy(1);
+    EXPECT_EQ(year->value(), 2100);  // no wrap-around
+    EXPECT_EQ(window.findChild<QSpinBox*>("NendoUD"), year);
+    EXPECT_NE(window.findChild<QLineEdit*>("Nendo"), nullptr);
+}
+
+TEST(TestCombo, FillsTheListAndPreselectsTheDefaultSilently) {
+    testApplication();
+    QComboBox combo;
+    QSignalSpy changes(&combo, &QComboBox::currentIndexChanged);
+    fillTestCombo(&combo, 3, FixedClock({2026, 8, 15}));  // September
+    EXPECT_EQ(combo.count(), 3);
+    EXPECT_EQ(combo.itemText(2), QStringLiteral("第３回"));
+    EXPECT_EQ(combo.currentIndex(), 2);
+    fillTestCombo(&combo, 3, FixedClock({2026, 11, 15}));  // December needs 4 tests
+    EXPECT_EQ(combo.currentIndex(), 0);
+    fillTestCombo(&combo, 0, FixedClock({2026, 11, 15}));
+    EXPECT_EQ(combo.currentIndex(), -1);
+    EXPECT_FALSE(combo.isEditable());
+    EXPECT_EQ(changes.count(), 0);
+}
+
+TEST(CheckListBox, TicksAndClears) {
+    testApplication();
+    CheckListBox box;
+    box.setItems({"１", "２", "３"});
+    EXPECT_FALSE(box.anyChecked());
+    box.setAllChecked(true);
+    box.setChecked(1, false);
+    EXPECT_EQ(box.checkedStates(), (std::vector<bool>{true, false, true}));
+    EXPECT_FALSE(box.isChecked(7));
+    box.setAllChecked(false);
+    EXPECT_FALSE(box.anyChecked());
+}
+
+TEST(Caption, EndsInTheVersionNote) {
+    testApplication();
+    QString caption = captionWithVersion(QStringLiteral("実力テスト点数入力"));
+    EXPECT_TRUE(caption.startsWith(QStringLiteral("実力テスト点数入力　　（")));
+    EXPECT_TRUE(caption.endsWith(QStringLiteral("）")));
+}
