@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <memory>
 
 namespace jitsu {
 
@@ -38,9 +39,9 @@ int studentsOf(const GradeData& grade, int cls) {
     return static_cast<int>(std::min<std::uint32_t>(grade.headCounts[cls], kSlots));
 }
 
-bool isMember(const SubjectCombination& combination, std::uint32_t discipline) {
-    return combination.everySubject ||
-           (discipline <= static_cast<std::uint32_t>(kDisciplines) && combination.members[discipline]);
+// `discipline` 0 stands for any number outside 1 to 5, which only Kyouka5 takes.
+bool isMember(const SubjectCombination& combination, int discipline) {
+    return combination.everySubject || combination.members[discipline];
 }
 
 // The deviation score of `value`; an examinee of a subject or combination without spread is
@@ -50,20 +51,62 @@ float deviationScore(std::int32_t value, float average, double stdDev) {
     return static_cast<float>((value - static_cast<double>(average)) * 10.0 / stdDev + 50.0);
 }
 
-// Rank = 1 + the number of values of the grade strictly above the value, found by binary
-// search in the values sorted from the highest down; equal values share a rank.
-void rankPlane(const IntPlane& values, int classes, IntPlane& ranks) {
-    std::int32_t sorted[kMaxClasses * kSlots];
+// Rank = 1 + the number of values of the grade strictly above the value; equal values share a
+// rank. Scores and totals normally span a few hundred values, so a counting sort finds the
+// number above each value; a wider span sorts the values from the highest down, where a run of
+// equal values shares the position of its first.
+constexpr std::int64_t kCountingSpan = 4096;
+
+void rankByCounting(const IntPlane& values, int classes, std::int32_t lowest, std::int32_t highest,
+                    IntPlane& ranks) {
+    std::int32_t above[kCountingSpan] = {};  // per value: first the count, then the count above
+    for (int c = 0; c < classes; ++c)
+        for (int s = 0; s < kSlots; ++s)
+            if (hasValue(values[c][s])) ++above[values[c][s] - lowest];
+    std::int32_t higher = 0;
+    for (std::int32_t v = highest - lowest; v >= 0; --v) {
+        const std::int32_t equal = above[v];
+        above[v] = higher;
+        higher += equal;
+    }
+    for (int c = 0; c < classes; ++c)
+        for (int s = 0; s < kSlots; ++s)
+            if (hasValue(values[c][s])) ranks[c][s] = above[values[c][s] - lowest] + 1;
+}
+
+void rankBySorting(const IntPlane& values, int classes, IntPlane& ranks) {
+    constexpr int kPositionBits = 10;  // each sort key holds the value above the slot's position
+    static_assert(kMaxClasses * kSlots <= (1 << kPositionBits));
+    std::uint64_t keys[kMaxClasses * kSlots];
     int count = 0;
     for (int c = 0; c < classes; ++c)
         for (int s = 0; s < kSlots; ++s)
-            if (hasValue(values[c][s])) sorted[count++] = values[c][s];
-    std::sort(sorted, sorted + count, std::greater<>());
+            if (hasValue(values[c][s]))
+                keys[count++] = static_cast<std::uint64_t>(values[c][s]) << kPositionBits |
+                                static_cast<std::uint64_t>(c * kSlots + s);
+    std::sort(keys, keys + count, std::greater<>());
+    std::int32_t rank = 0;
+    for (int i = 0; i < count; ++i) {
+        if (i == 0 || keys[i] >> kPositionBits != keys[i - 1] >> kPositionBits) rank = i + 1;
+        const int position = static_cast<int>(keys[i] & ((1u << kPositionBits) - 1));
+        ranks[position / kSlots][position % kSlots] = rank;
+    }
+}
+
+void rankPlane(const IntPlane& values, int classes, IntPlane& ranks) {
+    std::int32_t lowest = std::numeric_limits<std::int32_t>::max();
+    std::int32_t highest = -1;
     for (int c = 0; c < classes; ++c)
         for (int s = 0; s < kSlots; ++s)
-            if (hasValue(values[c][s]))
-                ranks[c][s] = static_cast<std::int32_t>(
-                    std::lower_bound(sorted, sorted + count, values[c][s], std::greater<>()) - sorted) + 1;
+            if (hasValue(values[c][s])) {
+                lowest = std::min(lowest, values[c][s]);
+                highest = std::max(highest, values[c][s]);
+            }
+    if (highest < 0) return;
+    if (std::int64_t{highest} - lowest < kCountingSpan)
+        rankByCounting(values, classes, lowest, highest, ranks);
+    else
+        rankBySorting(values, classes, ranks);
 }
 
 // Population standard deviation around the single-precision average, in double precision.
@@ -127,12 +170,38 @@ void computeSubject(int subject, int classes, GradeResults& out) {
                   out.subjectRanks[subject], out.subjectDeviations[subject]);
 }
 
-void computeCombination(int k, const GradeData& grade, int classes, int subjects, GradeResults& out) {
+// Per discipline number (0 standing for any number outside 1 to 5), each slot's count of
+// scores and their sum: a combination's count and total are sums over its disciplines.
+struct DisciplineSums {
+    std::int32_t counts[kDisciplines + 1][kMaxClasses][kSlots] = {};
+    std::int64_t totals[kDisciplines + 1][kMaxClasses][kSlots] = {};
+};
+
+int disciplineOf(std::uint32_t number) {
+    return number >= 1 && number <= static_cast<std::uint32_t>(kDisciplines) ? static_cast<int>(number) : 0;
+}
+
+void sumByDiscipline(const GradeData& grade, int classes, int subjects, const GradeResults& out,
+                     DisciplineSums& sums) {
+    for (int j = 0; j < subjects; ++j) {
+        const int d = disciplineOf(grade.disciplineNumbers[j]);
+        for (int c = 0; c < classes; ++c)
+            for (int s = 0; s < kSlots; ++s) {
+                const std::int32_t score = out.scores[j][c][s];
+                const bool present = hasValue(score);
+                sums.counts[d][c][s] += present;
+                sums.totals[d][c][s] += present ? score : 0;
+            }
+    }
+}
+
+void computeCombination(int k, const GradeData& grade, int classes, const DisciplineSums& sums,
+                        GradeResults& out) {
     const SubjectCombination& combination = kSubjectCombinations[k];
-    int members[kMaxSubjects];
+    int members[kDisciplines + 1];
     int memberCount = 0;
-    for (int j = 0; j < subjects; ++j)
-        if (isMember(combination, grade.disciplineNumbers[j])) members[memberCount++] = j;
+    for (int d = 0; d <= kDisciplines; ++d)
+        if (isMember(combination, d)) members[memberCount++] = d;
 
     IntPlane& totals = out.comboTotals[k];
     int examinees = 0;
@@ -142,10 +211,8 @@ void computeCombination(int k, const GradeData& grade, int classes, int subjects
             int count = 0;
             std::int64_t total = 0;
             for (int m = 0; m < memberCount; ++m) {
-                std::int32_t score = out.scores[members[m]][c][s];
-                if (!hasValue(score)) continue;
-                ++count;
-                total += score;
+                count += sums.counts[members[m]][c][s];
+                total += sums.totals[members[m]][c][s];
             }
             if (count != combination.required) continue;
             totals[c][s] = clampToInt32(total);
@@ -168,8 +235,10 @@ void computeGradeResults(const GradeData& grade, const TestScores& scores,
     const int classes = classesOf(grade);
     const int subjects = subjectsOf(grade);
     for (int j = 0; j < subjects; ++j) computeSubject(j, classes, out);
+    auto sums = std::make_unique<DisciplineSums>();
+    sumByDiscipline(grade, classes, subjects, out, *sums);
     for (int k = 0; k < kCombinations; ++k)
-        if (ticked[k]) computeCombination(k, grade, classes, subjects, out);
+        if (ticked[k]) computeCombination(k, grade, classes, *sums, out);
 }
 
 void resetGradeResults(GradeResults& results) {
