@@ -87,7 +87,7 @@ Status writeDemoYear(const std::filesystem::path& dir, bool force, std::vector<s
         int students = 0;
         for (int k = 0; k < grade.classes(); ++k)
             for (unsigned s = 0; s < grade.headCounts[k]; ++s, ++students) {
-                char number[16];
+                char number[40];  // room for any three numbers: -Wformat-truncation checks it
                 std::snprintf(number, sizeof number, "%d%02d%02u", g + 1, k + 1, s + 1);
                 roster += std::string(number) + "," +
                           toCp932(std::string(kFamilyNames[dice.roll(0, 23)]) + "　" + kGivenNames[dice.roll(0, 23)]) +
