@@ -74,9 +74,10 @@ void BM_ResultsCommand(benchmark::State& state) {
         state.SkipWithError("cannot write the input files");
         return;
     }
-    const std::vector<std::string> words = {"-C", dir.path().string(), "results", "--year",
-                                            std::to_string(kYear), "--test", std::to_string(kTest),
-                                            "--grade", "1", "--combos", "all"};
+    const std::vector<std::string> words = {
+        "-C",     dir.path().string(),   "results", "--year", std::to_string(kYear),
+        "--test", std::to_string(kTest), "--grade", "1",      "--combos",
+        "all"};
     for (auto _ : state) {
         std::ostringstream out, err;
         if (cli::runCli(words, out, err) != 0) {

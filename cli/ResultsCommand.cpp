@@ -33,7 +33,8 @@ int fileError(CommandContext& context, const char* message, const std::filesyste
 int resultsCommand(CommandContext& context) {
     Arguments args(context.args, {"year", "test", "grade", "combos"}, {});
     if (!args.ok()) return usageError(context, args.error());
-    if (!args.positional().empty()) return usageError(context, "unexpected argument '" + args.positional()[0] + "'");
+    if (!args.positional().empty())
+        return usageError(context, "unexpected argument '" + args.positional()[0] + "'");
     auto year = args.requiredInt("year", 2000, 2100);
     auto test = args.requiredInt("test", 1, kMaxTests);
     auto grade = args.requiredInt("grade", 1, kGrades);

@@ -95,7 +95,8 @@ void parseResultsFile(std::string_view text, const GradeData& grade, GradeResult
     for (int k : kOrderC) in.readInt(r.comboFlags[k]);
 }
 
-bool readResultsFile(const std::filesystem::path& path, const GradeData& grade, GradeResults& results) {
+bool readResultsFile(const std::filesystem::path& path, const GradeData& grade,
+                     GradeResults& results) {
     resetGradeResults(results);
     auto text = readTextFile(path);
     if (!text) return false;

@@ -27,6 +27,7 @@ void parseResultsFile(std::string_view text, const GradeData& grade, GradeResult
 
 // Resets `results` (resetGradeResults) and reads the file over it. Returns false when the file
 // cannot be opened, which leaves the reset values.
-bool readResultsFile(const std::filesystem::path& path, const GradeData& grade, GradeResults& results);
+bool readResultsFile(const std::filesystem::path& path, const GradeData& grade,
+                     GradeResults& results);
 
 }  // namespace jitsu

@@ -128,11 +128,13 @@ void describePlane(const IntPlane& values, int classes, float average, int exami
     stdDev = populationStdDev(values, classes, average, examinees);
     for (int c = 0; c < classes; ++c)
         for (int s = 0; s < kSlots; ++s)
-            if (hasValue(values[c][s])) deviations[c][s] = deviationScore(values[c][s], average, stdDev);
+            if (hasValue(values[c][s]))
+                deviations[c][s] = deviationScore(values[c][s], average, stdDev);
 }
 
 std::int32_t clampToInt32(std::int64_t value) {
-    return static_cast<std::int32_t>(std::min<std::int64_t>(value, std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(
+        std::min<std::int64_t>(value, std::numeric_limits<std::int32_t>::max()));
 }
 
 // The values every entry has before the computation reaches it.
@@ -166,8 +168,9 @@ void computeSubject(int subject, int classes, GradeResults& out) {
     out.subjectExaminees[subject] = examinees;
     if (examinees == 0) return;
     out.subjectAverages[subject] = sum / static_cast<float>(examinees);
-    describePlane(scores, classes, out.subjectAverages[subject], examinees, out.subjectStdDevs[subject],
-                  out.subjectRanks[subject], out.subjectDeviations[subject]);
+    describePlane(scores, classes, out.subjectAverages[subject], examinees,
+                  out.subjectStdDevs[subject], out.subjectRanks[subject],
+                  out.subjectDeviations[subject]);
 }
 
 // Per discipline number (0 standing for any number outside 1 to 5), each slot's count of
@@ -178,7 +181,9 @@ struct DisciplineSums {
 };
 
 int disciplineOf(std::uint32_t number) {
-    return number >= 1 && number <= static_cast<std::uint32_t>(kDisciplines) ? static_cast<int>(number) : 0;
+    return number >= 1 && number <= static_cast<std::uint32_t>(kDisciplines)
+               ? static_cast<int>(number)
+               : 0;
 }
 
 void sumByDiscipline(const GradeData& grade, int classes, int subjects, const GradeResults& out,

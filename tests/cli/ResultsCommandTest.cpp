@@ -17,7 +17,8 @@ using namespace jitsu;
 
 namespace {
 
-int run(const std::vector<std::string>& words, std::string* out = nullptr, std::string* err = nullptr) {
+int run(const std::vector<std::string>& words, std::string* out = nullptr,
+        std::string* err = nullptr) {
     std::ostringstream o, e;
     int status = cli::runCli(words, o, e);
     if (out) *out = o.str();
@@ -25,7 +26,9 @@ int run(const std::vector<std::string>& words, std::string* out = nullptr, std::
     return status;
 }
 
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 // A directory holding the demo year (basic data, rosters, score files of tests 1 and 2).
 class ResultsCommand : public ::testing::Test {
@@ -62,7 +65,10 @@ CombinationSet setOf(std::initializer_list<Combination> members) {
 
 TEST_F(ResultsCommand, WritesWhatTheStatisticsAndTheWriterGive) {
     std::string out;
-    ASSERT_EQ(run({"-C", dir.path().string(), "results", "--year", "2026", "--test", "2", "--grade", "3"}, &out), 0);
+    ASSERT_EQ(
+        run({"-C", dir.path().string(), "results", "--year", "2026", "--test", "2", "--grade", "3"},
+            &out),
+        0);
     const auto path = resultsPath(dir.path(), 2026, 2, 3);
     EXPECT_TRUE(contains(out, "JK26_2_3.txt"));
     EXPECT_EQ(readBytes(path), expectedFile(2, 3, defaultCombinations(2)));
@@ -77,7 +83,9 @@ TEST_F(ResultsCommand, FirstTestComputesEnglishJapaneseMathsOnly) {
 }
 
 TEST_F(ResultsCommand, CombosOptionChoosesTheCombinations) {
-    ASSERT_EQ(results({"--year", "2026", "--test", "2", "--grade", "2", "--combos", "英国,３＋理,eikokususha"}), 0);
+    ASSERT_EQ(results({"--year", "2026", "--test", "2", "--grade", "2", "--combos",
+                       "英国,３＋理,eikokususha"}),
+              0);
     EXPECT_EQ(readBytes(resultsPath(dir.path(), 2026, 2, 2)),
               expectedFile(2, 2, setOf({Eikoku, Eikokusuri, Eikokususha})));
     ASSERT_EQ(results({"--year", "2026", "--test", "1", "--grade", "2", "--combos", "none"}), 0);
@@ -129,7 +137,8 @@ TEST_F(ResultsCommand, WrongUsageGivesStatusTwoAndWritesNothing) {
         EXPECT_TRUE(contains(err, "jitsuryoku results: ")) << err;
     }
     for (int t = 1; t <= 10; ++t)
-        for (int g = 1; g <= 3; ++g) EXPECT_FALSE(std::filesystem::exists(resultsPath(dir.path(), 2026, t, g)));
+        for (int g = 1; g <= 3; ++g)
+            EXPECT_FALSE(std::filesystem::exists(resultsPath(dir.path(), 2026, t, g)));
 }
 
 struct ListCase {
@@ -150,23 +159,24 @@ TEST_P(CombinationList, NamesTheCombinations) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cli, CombinationList,
-    ::testing::Values(
-        ListCase{"英国数,５教科,英数理,英国社", setOf({Eikokusu, Kyouka5, Eisuri, Eikokusha})},
-        ListCase{"英国,英数,国数", setOf({Eikoku, Eisu, Kokusu})},
-        ListCase{"英国数理,英国数社", setOf({Eikokusuri, Eikokususha})},
-        ListCase{"３＋理", setOf({Eikokusuri})},
-        ListCase{"３＋社", setOf({Eikokususha})},
-        ListCase{"eikokusu,kyouka5,eisuri,eikokusha", setOf({Eikokusu, Kyouka5, Eisuri, Eikokusha})},
-        ListCase{"eikoku,eisu,kokusu,eikokusuri,eikokususha",
-                 setOf({Eikoku, Eisu, Kokusu, Eikokusuri, Eikokususha})},
-        ListCase{"Kyouka5,EIKOKU", setOf({Kyouka5, Eikoku})},
-        ListCase{"all", setOf({Eikokusu, Kyouka5, Eisuri, Eikokusha, Eikoku, Eisu, Kokusu, Eikokusuri,
-                               Eikokususha})},
-        ListCase{"none", setOf({})},
-        ListCase{"英国,英国", setOf({Eikoku})}));
+    ::testing::Values(ListCase{"英国数,５教科,英数理,英国社",
+                               setOf({Eikokusu, Kyouka5, Eisuri, Eikokusha})},
+                      ListCase{"英国,英数,国数", setOf({Eikoku, Eisu, Kokusu})},
+                      ListCase{"英国数理,英国数社", setOf({Eikokusuri, Eikokususha})},
+                      ListCase{"３＋理", setOf({Eikokusuri})},
+                      ListCase{"３＋社", setOf({Eikokususha})},
+                      ListCase{"eikokusu,kyouka5,eisuri,eikokusha",
+                               setOf({Eikokusu, Kyouka5, Eisuri, Eikokusha})},
+                      ListCase{"eikoku,eisu,kokusu,eikokusuri,eikokususha",
+                               setOf({Eikoku, Eisu, Kokusu, Eikokusuri, Eikokususha})},
+                      ListCase{"Kyouka5,EIKOKU", setOf({Kyouka5, Eikoku})},
+                      ListCase{"all", setOf({Eikokusu, Kyouka5, Eisuri, Eikokusha, Eikoku, Eisu,
+                                             Kokusu, Eikokusuri, Eikokususha})},
+                      ListCase{"none", setOf({})}, ListCase{"英国,英国", setOf({Eikoku})}));
 
 TEST(CombinationList, RefusesWhatNamesNoCombination) {
-    for (const char* list : {"", "英国,", ",英国", "英国,,英数", "英語", "５ 教科", "3+理", "eikoku ", "ALLx"}) {
+    for (const char* list :
+         {"", "英国,", ",英国", "英国,,英数", "英語", "５ 教科", "3+理", "eikoku ", "ALLx"}) {
         std::string error;
         EXPECT_FALSE(cli::parseCombinationList(list, error)) << list;
         EXPECT_FALSE(error.empty()) << list;

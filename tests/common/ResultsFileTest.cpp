@@ -62,13 +62,15 @@ TEST(ResultsFile, EnglishJapaneseExampleGivesTheWorkedLines) {
     ASSERT_EQ(lines.size(), 3u * 45 + 3);
     EXPECT_EQ(lines[0], "70 80 -1 -1 -1 -1 -1 150 -1 -1 -1 ");
     // One examinee everywhere: no spread, so every deviation score is 50.
-    EXPECT_EQ(lines[1], "50.000000 50.000000 -1.000000 -1.000000 -1.000000 -1.000000 -1.000000 "
-                        "50.000000 -1.000000 -1.000000 -1.000000 ");
+    EXPECT_EQ(lines[1],
+              "50.000000 50.000000 -1.000000 -1.000000 -1.000000 -1.000000 -1.000000 "
+              "50.000000 -1.000000 -1.000000 -1.000000 ");
     EXPECT_EQ(lines[2], "1 1 -1 -1 -1 -1 -1 1 -1 -1 -1 ");
     EXPECT_EQ(lines[3], "-1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 ");  // slot 1, beyond the head count
     EXPECT_EQ(lines[135], "1 70.000000 1 80.000000 ");
-    EXPECT_EQ(lines[136], "0 -1.000000 0 -1.000000 0 -1.000000 0 -1.000000 0 -1.000000 "
-                          "1 150.000000 0 -1.000000 0 -1.000000 0 -1.000000 ");
+    EXPECT_EQ(lines[136],
+              "0 -1.000000 0 -1.000000 0 -1.000000 0 -1.000000 0 -1.000000 "
+              "1 150.000000 0 -1.000000 0 -1.000000 0 -1.000000 ");
     EXPECT_EQ(lines[137], "0 0 0 0 1 0 0 0 0");
 }
 
@@ -89,12 +91,14 @@ TEST(ResultsFile, CombinationsAppearInOrdersABAndCAndReadBackToTheirIndex) {
     std::vector<std::string> lines = splitLines(file);
     // A: 英国数 ５教科 英数理 英国社 英数 英国 国数 英国数社 英国数理
     EXPECT_EQ(lines[0], "-1 100 101 102 103 105 104 106 108 107 ");
-    EXPECT_EQ(lines[1], "0.000000 0.250000 1.250000 2.250000 3.250000 5.250000 4.250000 6.250000 "
-                        "8.250000 7.250000 ");
+    EXPECT_EQ(lines[1],
+              "0.000000 0.250000 1.250000 2.250000 3.250000 5.250000 4.250000 6.250000 "
+              "8.250000 7.250000 ");
     EXPECT_EQ(lines[2], "0 10 11 12 13 15 14 16 18 17 ");
     // B: 英国数 ５教科 英国社 英数理 英数 英国 国数 英国数社 英国数理
-    EXPECT_EQ(lines[136], "20 0.500000 21 1.500000 23 3.500000 22 2.500000 25 5.500000 "
-                          "24 4.500000 26 6.500000 28 8.500000 27 7.500000 ");
+    EXPECT_EQ(lines[136],
+              "20 0.500000 21 1.500000 23 3.500000 22 2.500000 25 5.500000 "
+              "24 4.500000 26 6.500000 28 8.500000 27 7.500000 ");
     // C: ５教科 英国数 英数理 英国社 英国 英数 国数 英国数理 英国数社
     EXPECT_EQ(lines[137], "1 0 2 3 4 5 6 7 8");
 
@@ -113,10 +117,12 @@ TEST(ResultsFile, CombinationsAppearInOrdersABAndCAndReadBackToTheirIndex) {
 
 TEST(ResultsFile, LayoutHasThreeLinesPerSlotEachEndingInABlankAndCrLf) {
     GradeData grade = makeGrade(2, 30, 3);
-    std::string file = formatResultsFile(grade, *computed(grade, *randomScores(grade, 7), defaultCombinations(2)));
+    std::string file =
+        formatResultsFile(grade, *computed(grade, *randomScores(grade, 7), defaultCombinations(2)));
     std::vector<std::string> lines = splitLines(file);
     ASSERT_EQ(lines.size(), 3u * 45 * 2 + 3);
-    EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), static_cast<long>(lines.size() - 1));  // every LF after a CR
+    EXPECT_EQ(std::count(file.begin(), file.end(), '\n'),
+              static_cast<long>(lines.size() - 1));  // every LF after a CR
     EXPECT_EQ(std::count(file.begin(), file.end(), '\r'), static_cast<long>(lines.size() - 1));
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
         ASSERT_FALSE(lines[i].empty());
@@ -126,7 +132,8 @@ TEST(ResultsFile, LayoutHasThreeLinesPerSlotEachEndingInABlankAndCrLf) {
     for (std::size_t i = 0; i < 3u * 45 * 2; ++i) {
         EXPECT_EQ(tokenCount(lines[i]), 3u + 9) << "line " << i;
         // The middle line of a slot holds the deviation scores with six decimals each.
-        EXPECT_EQ(std::count(lines[i].begin(), lines[i].end(), '.'), i % 3 == 1 ? 12 : 0) << "line " << i;
+        EXPECT_EQ(std::count(lines[i].begin(), lines[i].end(), '.'), i % 3 == 1 ? 12 : 0)
+            << "line " << i;
     }
     EXPECT_EQ(tokenCount(lines[270]), 6u);
     EXPECT_EQ(tokenCount(lines[271]), 18u);
@@ -152,12 +159,14 @@ TEST(ResultsFile, WrittenThenReadBackGivesTheSameRecord) {
             for (int j = 0; j < 20; ++j) {
                 ASSERT_EQ(read->scores[j][c][s], written->scores[j][c][s]);
                 ASSERT_EQ(read->subjectRanks[j][c][s], written->subjectRanks[j][c][s]);
-                ASSERT_TRUE(sameFloat(read->subjectDeviations[j][c][s], written->subjectDeviations[j][c][s]));
+                ASSERT_TRUE(sameFloat(read->subjectDeviations[j][c][s],
+                                      written->subjectDeviations[j][c][s]));
             }
             for (int k = 0; k < kCombinations; ++k) {
                 ASSERT_EQ(read->comboTotals[k][c][s], written->comboTotals[k][c][s]);
                 ASSERT_EQ(read->comboRanks[k][c][s], written->comboRanks[k][c][s]);
-                ASSERT_TRUE(sameFloat(read->comboDeviations[k][c][s], written->comboDeviations[k][c][s]));
+                ASSERT_TRUE(
+                    sameFloat(read->comboDeviations[k][c][s], written->comboDeviations[k][c][s]));
             }
         }
     for (int j = 0; j < 20; ++j) {
@@ -180,7 +189,7 @@ TEST(ResultsFile, ShortFileLeavesTheResetValues) {
     ASSERT_TRUE(readResultsFile(dir / "JK.txt", grade, *read));
     EXPECT_EQ(read->scores[0][0][0], 5);
     EXPECT_EQ(read->scores[1][0][0], 6);
-    EXPECT_EQ(read->comboTotals[Eisu][0][0], 5);    // position 5 of order A
+    EXPECT_EQ(read->comboTotals[Eisu][0][0], 5);  // position 5 of order A
     EXPECT_EQ(read->comboTotals[Eikoku][0][0], 6);
     EXPECT_EQ(read->comboTotals[Eikokususha][0][0], 8);
     EXPECT_EQ(read->subjectDeviations[0][0][0], 0.0f);
@@ -203,9 +212,11 @@ TEST(ResultsFile, WriteFailsWhereTheFileCannotBeCreated) {
     TempDir dir;
     std::filesystem::create_directory(dir / "JK26_1_1.txt");
     GradeData grade = makeGrade(1, 5, 2);
-    Status status = writeResultsFile(dir / "JK26_1_1.txt", grade, *computed(grade, TestScores(), {}));
+    Status status =
+        writeResultsFile(dir / "JK26_1_1.txt", grade, *computed(grade, TestScores(), {}));
     EXPECT_FALSE(status);
     EXPECT_FALSE(status.reason().empty());
     EXPECT_TRUE(std::filesystem::is_directory(dir / "JK26_1_1.txt"));
-    EXPECT_FALSE(writeResultsFile(dir / "gone" / "JK26_1_1.txt", grade, *computed(grade, TestScores(), {})));
+    EXPECT_FALSE(
+        writeResultsFile(dir / "gone" / "JK26_1_1.txt", grade, *computed(grade, TestScores(), {})));
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <memory>
-#include <array>
 #include <random>
 
 #include "Fixtures.h"
@@ -77,8 +77,8 @@ TEST(Statistics, EverySlotOfTheGradeCountsForSubjectsButOnlyStudentsHaveTotals) 
     c.student(0, {40, 60});
     c.scores->scores[0][1][0] = 70;
     c.scores->scores[1][1][0] = 30;
-    c.student(30, {50, 50});               // beyond the head count of 2
-    c.scores->scores[0][2][0] = 100;        // class 2 is not in the grade
+    c.student(30, {50, 50});          // beyond the head count of 2
+    c.scores->scores[0][2][0] = 100;  // class 2 is not in the grade
     const GradeResults& r = c.run(grade, only(Eikoku));
     EXPECT_EQ(r.subjectExaminees[0], 3);
     EXPECT_FLOAT_EQ(r.subjectAverages[0], 160.0f / 3);
@@ -89,7 +89,7 @@ TEST(Statistics, EverySlotOfTheGradeCountsForSubjectsButOnlyStudentsHaveTotals) 
     EXPECT_EQ(r.comboRanks[Eikoku][0][30], -1);
     EXPECT_EQ(r.comboExaminees[Eikoku], 2);
     EXPECT_EQ(r.comboRanks[Eikoku][1][0], 1);  // a tie across classes
-    EXPECT_EQ(r.scores[0][2][0], 100);          // copied, but nothing computed for it
+    EXPECT_EQ(r.scores[0][2][0], 100);         // copied, but nothing computed for it
     EXPECT_EQ(r.subjectRanks[0][2][0], -1);
     EXPECT_EQ(r.subjectDeviations[0][2][0], -1.0f);
 }
@@ -110,7 +110,8 @@ class CombinationRule : public ::testing::TestWithParam<ComboCase> {};
 TEST_P(CombinationRule, TotalExistsOnlyWithExactlyTheRequiredScores) {
     const ComboCase& t = GetParam();
     GradeData grade = makeGrade(1, 2, static_cast<int>(t.disciplines.size()));
-    for (std::size_t j = 0; j < t.disciplines.size(); ++j) grade.disciplineNumbers[j] = t.disciplines[j];
+    for (std::size_t j = 0; j < t.disciplines.size(); ++j)
+        grade.disciplineNumbers[j] = t.disciplines[j];
     Computed c;
     for (std::size_t j = 0; j < t.scores.size(); ++j) c.scores->scores[j][0][0] = t.scores[j];
     const GradeResults& r = c.run(grade, all());
@@ -229,17 +230,19 @@ TEST(Statistics, RanksEqualTheAllPairsDefinitionOnRandomDataWithTies) {
         for (int j = 0; j < grade.subjects(); ++j)
             for (int k = 0; k < classes; ++k)
                 for (int s = 0; s < kSlots; ++s)
-                    c.scores->scores[j][k][s] = rng() % 4 == 0 ? -1 : static_cast<int>(rng() % (top + 1));
+                    c.scores->scores[j][k][s] =
+                        rng() % 4 == 0 ? -1 : static_cast<int>(rng() % (top + 1));
         const GradeResults& r = c.run(grade, all());
-        auto check = [&](const std::int32_t (&values)[kMaxClasses][kSlots],
-                         const std::int32_t (&ranks)[kMaxClasses][kSlots]) {
+        auto check = [&](const std::int32_t(&values)[kMaxClasses][kSlots],
+                         const std::int32_t(&ranks)[kMaxClasses][kSlots]) {
             for (int k = 0; k < classes; ++k)
                 for (int s = 0; s < kSlots; ++s) {
                     int expected = -1;
                     if (values[k][s] >= 0) {
                         expected = 1;
                         for (int k2 = 0; k2 < classes; ++k2)
-                            for (int s2 = 0; s2 < kSlots; ++s2) expected += values[k2][s2] > values[k][s];
+                            for (int s2 = 0; s2 < kSlots; ++s2)
+                                expected += values[k2][s2] > values[k][s];
                     }
                     ASSERT_EQ(ranks[k][s], expected) << "class " << k << " slot " << s;
                 }
