@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
-#include <random>
 #include <sstream>
 
 #include "BasicData.h"
@@ -27,16 +26,6 @@ const GradeData& fullGrade() {
     return grade;
 }
 
-// Scores 0 to 100 with about one absence in eight, so that some students have totals.
-std::unique_ptr<TestScores> fullScores() {
-    std::mt19937 rng(2026);
-    auto scores = std::make_unique<TestScores>();
-    for (auto& subject : scores->scores)
-        for (auto& cls : subject)
-            for (auto& score : cls) score = rng() % 8 == 0 ? -1 : static_cast<int>(rng() % 101);
-    return scores;
-}
-
 CombinationSet allCombinations() {
     CombinationSet ticked;
     ticked.fill(true);
@@ -44,7 +33,7 @@ CombinationSet allCombinations() {
 }
 
 void BM_ComputeGradeResults(benchmark::State& state) {
-    auto scores = fullScores();
+    auto scores = electiveScores(fullGrade(), 2026);
     auto results = std::make_unique<GradeResults>();
     for (auto _ : state) {
         computeGradeResults(fullGrade(), *scores, allCombinations(), *results);
@@ -56,7 +45,8 @@ BENCHMARK(BM_ComputeGradeResults)->Unit(benchmark::kMicrosecond);
 
 void BM_FormatResultsFile(benchmark::State& state) {
     auto results = std::make_unique<GradeResults>();
-    computeGradeResults(fullGrade(), *fullScores(), allCombinations(), *results);
+    computeGradeResults(fullGrade(), *electiveScores(fullGrade(), 2026), allCombinations(),
+                        *results);
     for (auto _ : state) benchmark::DoNotOptimize(formatResultsFile(fullGrade(), *results));
 }
 BENCHMARK(BM_FormatResultsFile)->Unit(benchmark::kMicrosecond);
@@ -70,7 +60,8 @@ void BM_ResultsCommand(benchmark::State& state) {
     basic->year = kYear;
     basic->grades[0] = fullGrade();
     if (!writeBasicData(basicDataPath(dir.path()), textsOf(*basic)) ||
-        !writeScores(scorePath(dir.path(), kYear, kTest, 1), fullGrade(), *fullScores())) {
+        !writeScores(scorePath(dir.path(), kYear, kTest, 1), fullGrade(),
+                     *electiveScores(fullGrade(), 2026))) {
         state.SkipWithError("cannot write the input files");
         return;
     }

