@@ -1,0 +1,10 @@
+// The main function of the test programs that drive widgets: the QApplication lives on main's
+// stack, so that it is destroyed before the statics that Qt Test makes for simulated keys.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
