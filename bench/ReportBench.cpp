@@ -24,8 +24,10 @@ struct FullGrade {
             grade.classNames[c].assign(std::to_string(c + 1));
             grade.headCounts[c] = kSlots;
         }
-        for (int j = 0; j < subjects; ++j) grade.subjectNames[j].assign(toCp932("数学") + std::to_string(j));
-        for (int e = 0; e < kRosterEntries; ++e) roster->studentNames[e].assign(toCp932("山田　太郎"));
+        for (int j = 0; j < subjects; ++j)
+            grade.subjectNames[j].assign(toCp932("数学") + std::to_string(j));
+        for (int e = 0; e < kRosterEntries; ++e)
+            roster->studentNames[e].assign(toCp932("山田　太郎"));
         classRanges(grade, *roster);
         GradeResults& r = *results;
         for (int c = 0; c < kMaxClasses; ++c)

@@ -54,7 +54,8 @@ std::optional<std::array<bool, kMaxClasses>> parseClassList(const std::string& l
         const std::string item = list.substr(start, comma - start);
         auto number = parseWholeNumber(item);
         if (!number || *number < 1 || *number > classCount) {
-            error = "--classes: '" + item + "' is not a class number from 1 to " + std::to_string(classCount);
+            error = "--classes: '" + item + "' is not a class number from 1 to " +
+                    std::to_string(classCount);
             return std::nullopt;
         }
         ticked[*number - 1] = true;
@@ -102,7 +103,9 @@ int reportsCommand(CommandContext& context) {
     PageRange range;
     if (auto pages = args.option("pages")) {
         auto parsed = parsePageRange(*pages);
-        if (!parsed) return usageError(context, "--pages must be FROM-TO, pages 1 to 999, not '" + *pages + "'");
+        if (!parsed)
+            return usageError(context,
+                              "--pages must be FROM-TO, pages 1 to 999, not '" + *pages + "'");
         range = *parsed;
     }
     CombinationSet combinations = defaultCombinations(*test);
@@ -118,7 +121,8 @@ int reportsCommand(CommandContext& context) {
 
     auto basic = std::make_unique<BasicData>();
     const auto basicPath = basicDataPath(context.dir);
-    if (!readBasicData(basicPath, *basic)) return missingFile(context, text::kBasicDataMissing, basicPath);
+    if (!readBasicData(basicPath, *basic))
+        return missingFile(context, text::kBasicDataMissing, basicPath);
     const GradeData& gradeData = basic->grades[*grade - 1];
     if (*test > gradeData.tests())
         return usageError(context, "grade " + std::to_string(*grade) + " has " +
@@ -135,8 +139,10 @@ int reportsCommand(CommandContext& context) {
 
     // The grade run: roster, scores, statistics; no results file is written.
     auto roster = std::make_unique<GradeRoster>();
-    const auto rosterFile = rosterPath(context.dir, basic->rosterTag.view(), basic->year, *grade);
-    if (!readRoster(rosterFile, *roster)) return missingFile(context, text::kRosterMissingPrint, rosterFile);
+    const auto rosterFile =
+        rosterPath(context.dir, basic->rosterTag.view(), static_cast<unsigned>(*year), *grade);
+    if (!readRoster(rosterFile, *roster))
+        return missingFile(context, text::kRosterMissingPrint, rosterFile);
     classRanges(gradeData, *roster);
     auto scores = std::make_unique<TestScores>();
     const auto scoreFile = scorePath(context.dir, static_cast<unsigned>(*year), *test, *grade);
@@ -146,8 +152,16 @@ int reportsCommand(CommandContext& context) {
     computeGradeResults(gradeData, *scores, combinations, *results);
 
     const std::string label = testLabel(*test);
-    const ReportJob job{gradeData, basic->schoolName.view(), basic->testName.view(), *roster, *results,
-                        label, classes, PrintScale{*layoutPercent, *fontPercent}, *copies, true};
+    const ReportJob job{gradeData,
+                        basic->schoolName.view(),
+                        basic->testName.view(),
+                        *roster,
+                        *results,
+                        label,
+                        classes,
+                        PrintScale{*layoutPercent, *fontPercent},
+                        *copies,
+                        true};
     if (trace) {
         const std::filesystem::path path = context.dir / *trace;
         if (Status written = writeTrace(job, range, path); !written) {

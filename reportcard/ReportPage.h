@@ -21,7 +21,7 @@ struct ReportJob {
     std::string_view testName;    // CP932, as in the basic data file
     const GradeRoster& roster;    // class ranges already computed
     const GradeResults& results;
-    std::string_view testLabel;   // UTF-8, the test box's text: "第１回" …
+    std::string_view testLabel;  // UTF-8, the test box's text: "第１回" …
     std::array<bool, kMaxClasses> tickedClasses{};
     PrintScale scale;
     int copies = 1;

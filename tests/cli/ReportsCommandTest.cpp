@@ -28,7 +28,8 @@ protected:
     }
 
     Outcome run(std::vector<std::string> words) {
-        words.insert(words.begin(), {"-C", dir.path().string(), "reports", "--year", "2026", "--grade", "1"});
+        words.insert(words.begin(),
+                     {"-C", dir.path().string(), "reports", "--year", "2026", "--grade", "1"});
         std::ostringstream out, err;
         int status = cli::runCli(words, out, err);
         return {status, out.str(), err.str()};
@@ -42,8 +43,9 @@ protected:
     }
 
     int count(const std::vector<std::string>& lines, const std::string& prefix) {
-        return static_cast<int>(std::count_if(lines.begin(), lines.end(),
-                                              [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
+        return static_cast<int>(
+            std::count_if(lines.begin(), lines.end(),
+                          [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
     }
 
     TempDir dir;
@@ -60,7 +62,8 @@ TEST_F(ReportsCommand, WritesTheTraceOfTheListedClassesAndNoResultsFile) {
     BasicData basic;
     ASSERT_TRUE(readBasicData(basicDataPath(dir.path()), basic));
     const GradeData& grade = basic.grades[0];
-    const int pages = static_cast<int>((grade.headCounts[0] + 5) / 6 + (grade.headCounts[1] + 5) / 6);
+    const int pages =
+        static_cast<int>((grade.headCounts[0] + 5) / 6 + (grade.headCounts[1] + 5) / 6);
     EXPECT_EQ(count(lines, "page "), pages);
     EXPECT_EQ(count(lines, "text 280 278 第２回実力テスト　個人成績票"), pages);
     // after test 1, the default combinations are 英国数, ５教科, 英数理 and 英国社
@@ -90,8 +93,10 @@ TEST_F(ReportsCommand, WritesAPdfWithOneA4PagePerSheet) {
     const int sheets = count(traceLines(), "page ");
     EXPECT_GE(sheets, 5);
     EXPECT_EQ(pdfPageCount(dir / "r.pdf"), sheets);
-    EXPECT_NE(commandOutput("pdfinfo '" + (dir / "r.pdf").string() + "'").find("(A4)"), std::string::npos);
-    EXPECT_NE(pdfText(dir / "r.pdf").find(pdfNormalised("第２回実力テスト　個人成績票")), std::string::npos);
+    EXPECT_NE(commandOutput("pdfinfo '" + (dir / "r.pdf").string() + "'").find("(A4)"),
+              std::string::npos);
+    EXPECT_NE(pdfText(dir / "r.pdf").find(pdfNormalised("第２回実力テスト　個人成績票")),
+              std::string::npos);
 }
 
 TEST_F(ReportsCommand, MissingFilesGiveTheSuitesMessagesAndStatusOne) {
@@ -103,6 +108,12 @@ TEST_F(ReportsCommand, MissingFilesGiveTheSuitesMessagesAndStatusOne) {
     Outcome scores = run({"--grade", "2", "--test", "3", "--trace", "t.txt"});  // tests 1, 2 only
     EXPECT_EQ(scores.status, 1);
     EXPECT_EQ(scores.err.rfind(text::kScoresMissingPrint, 0), 0u) << scores.err;
+
+    // the roster is the chosen year's, not the basic data file's
+    Outcome year = run({"--year", "2025", "--test", "1", "--trace", "t.txt"});
+    EXPECT_EQ(year.status, 1);
+    EXPECT_EQ(year.err.rfind(text::kRosterMissingPrint, 0), 0u) << year.err;
+    EXPECT_NE(year.err.find("N251.csv"), std::string::npos) << year.err;
 
     std::filesystem::remove(basicDataPath(dir.path()));
     Outcome basic = run({"--test", "1", "--trace", "t.txt"});
@@ -131,19 +142,20 @@ TEST_P(ReportsCommandUsage, IsRefusedWithStatusTwo) {
 
 INSTANTIATE_TEST_SUITE_P(
     Options, ReportsCommandUsage,
-    testing::Values(std::vector<std::string>{"--scale", "79"}, std::vector<std::string>{"--scale", "201"},
-                    std::vector<std::string>{"--scale", "90.5"}, std::vector<std::string>{"--scale", "abc"},
-                    std::vector<std::string>{"--font-scale", "49"},
-                    std::vector<std::string>{"--font-scale", "201"},
-                    std::vector<std::string>{"--font-scale", "1e2"},
-                    std::vector<std::string>{"--copies", "0"}, std::vector<std::string>{"--copies", "11"},
-                    std::vector<std::string>{"--pages", "3-2"}, std::vector<std::string>{"--pages", "0-1"},
-                    std::vector<std::string>{"--pages", "1-1000"}, std::vector<std::string>{"--pages", "5"},
-                    std::vector<std::string>{"--classes", "0"}, std::vector<std::string>{"--classes", "1,,2"},
-                    std::vector<std::string>{"--classes", "1,"}, std::vector<std::string>{"--classes", "99"},
-                    std::vector<std::string>{"--combos", "英国数,xyz"},
-                    std::vector<std::string>{"--test", "6"},  // the demo grade holds five tests
-                    std::vector<std::string>{"--bogus", "1"}, std::vector<std::string>{"extra"}));
+    testing::Values(
+        std::vector<std::string>{"--scale", "79"}, std::vector<std::string>{"--scale", "201"},
+        std::vector<std::string>{"--scale", "90.5"}, std::vector<std::string>{"--scale", "abc"},
+        std::vector<std::string>{"--font-scale", "49"},
+        std::vector<std::string>{"--font-scale", "201"},
+        std::vector<std::string>{"--font-scale", "1e2"}, std::vector<std::string>{"--copies", "0"},
+        std::vector<std::string>{"--copies", "11"}, std::vector<std::string>{"--pages", "3-2"},
+        std::vector<std::string>{"--pages", "0-1"}, std::vector<std::string>{"--pages", "1-1000"},
+        std::vector<std::string>{"--pages", "5"}, std::vector<std::string>{"--classes", "0"},
+        std::vector<std::string>{"--classes", "1,,2"}, std::vector<std::string>{"--classes", "1,"},
+        std::vector<std::string>{"--classes", "99"},
+        std::vector<std::string>{"--combos", "英国数,xyz"},
+        std::vector<std::string>{"--test", "6"},  // the demo grade holds five tests
+        std::vector<std::string>{"--bogus", "1"}, std::vector<std::string>{"extra"}));
 
 TEST_F(ReportsCommand, NeedsAnOutputAndTheRequiredOptions) {
     EXPECT_EQ(run({"--test", "1"}).status, 2);

@@ -42,8 +42,7 @@ struct ReportCase {
     }
 
     jitsu::ReportJob job() const {
-        return {grade,  school, test,  *roster, *results, "第２回",
-                ticked, scale,  copies, print};
+        return {grade, school, test, *roster, *results, "第２回", ticked, scale, copies, print};
     }
 
     // Prints through a trace printer and returns the trace, one entry a line.

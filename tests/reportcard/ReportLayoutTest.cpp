@@ -48,29 +48,30 @@ INSTANTIATE_TEST_SUITE_P(
                     "text 180 1772 順位", "text 180 1870 受験者数", "text 180 1960 学年平均",
                     "text 760 2070 市立第一中学校",  // 500 + 260 × (n − 2)
                     "text 500 1472 S1", "text 760 1472 S2", "text 1020 1472 英国",
-                    "text 500 1870   2", "text 500 1960 65.5",
-                    "text 760 1870 130", "text 760 1960 7.0",
-                    "text 1020 1870   1", "text 1020 1960 150.0",
+                    "text 500 1870   2", "text 500 1960 65.5", "text 760 1870 130",
+                    "text 760 1960 7.0", "text 1020 1870   1", "text 1020 1960 150.0",
                     "text 500 1570  70", "text 500 1670 52.3", "text 500 1770   3",
                     "text 760 1570   0", "text 760 1670 39.0", "text 760 1770 120",
                     "text 1020 1570 150", "text 1020 1670 49.0", "text 1020 1770  12"));
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rules, ReportBlockTest,
-    testing::Values("line 160 1464 1261 1464", "line 160 1465 1261 1465",  // 394/395; right 481 + 780
+    testing::Values("line 160 1464 1261 1464", "line 160 1465 1261 1465",  // 394/395, to 481 + 780
                     "line 160 1864 1261 1864", "line 160 1865 1261 1865",  // r = 4
                     "line 160 1954 1261 1954", "line 160 1955 1261 1955",  // 884/885
                     "line 160 2044 1261 2044", "line 160 2045 1261 2045",  // 974/975
-                    "line 160 1465 160 2045", "line 161 1465 161 2045",
-                    "line 480 1465 480 2045", "line 481 1465 481 2045",
+                    "line 160 1465 160 2045", "line 161 1465 161 2045",    // left
+                    "line 480 1465 480 2045", "line 481 1465 481 2045",    // column t = 0
                     "line 1260 1465 1260 2045", "line 1261 1465 1261 2045",  // t = n
-                    "line 160 1563 1261 1563", "line 160 1560 1261 1560",    // heads, k = 0, 3
-                    "line 479 1465 479 2045", "line 476 1465 476 2045",
-                    "line 999 1465 999 2045", "line 996 1465 996 2045",      // 479 + 260 × N
-                    "line 159 1463 1262 1463", "line 156 1460 1265 1460",    // frame top
-                    "line 159 2046 1262 2046", "line 156 2049 1265 2049",    // frame bottom
-                    "line 159 1463 159 2046", "line 156 1460 156 2049",      // frame left
+                    "line 160 1563 1261 1563", "line 160 1560 1261 1560",  // under the heads, k = 0, 3
+                    "line 479 1465 479 2045", "line 476 1465 476 2045",    // right of the labels
+                    "line 999 1465 999 2045", "line 996 1465 996 2045",    // 479 + 260 × N
+                    "line 159 1463 1262 1463", "line 156 1460 1265 1460",  // frame top
+                    "line 159 2046 1262 2046", "line 156 2049 1265 2049",  // frame bottom
+                    "line 159 1463 159 2046", "line 156 1460 156 2049",    // frame left
                     "line 1262 1463 1262 2046", "line 1265 1460 1265 2049"));  // frame right
+// clang-format on
 
 TEST(ReportBlock, DrawsFiftyTwoRulesABlockForThreeColumns) {
     // 14 row rules, 2 left, 2 × (n + 1) column rules and 7 × 4 heavy rules
@@ -114,9 +115,11 @@ TEST_P(ReportColumns, NameLineSchoolAndCombinationsFollowTheColumnCount) {
     for (Combination k : p.ticked) report.results->comboFlags[k] = 1;
     auto sheets = sheetsOf(report.run());
     ASSERT_EQ(sheets.size(), 1u);
-    EXPECT_TRUE(contains(sheets[0], "text " + std::to_string(p.nameX) + " 290 1ＨＲ   1 番      生徒1"));
+    EXPECT_TRUE(
+        contains(sheets[0], "text " + std::to_string(p.nameX) + " 290 1ＨＲ   1 番      生徒1"));
     int n = p.subjects + static_cast<int>(p.ticked.size());
-    EXPECT_TRUE(contains(sheets[0], "text " + std::to_string(500 + 260 * (n - 2)) + " 1000 市立第一中学校"));
+    EXPECT_TRUE(contains(sheets[0],
+                         "text " + std::to_string(500 + 260 * (n - 2)) + " 1000 市立第一中学校"));
     for (const std::string& line : p.expected) EXPECT_TRUE(contains(sheets[0], line)) << line;
 }
 
@@ -128,13 +131,16 @@ INSTANTIATE_TEST_SUITE_P(
         ColumnCase{10, {Eikokusu, Kyouka5}, 2320, {}},                                  // n = 12
         ColumnCase{13, {}, 2580, {}},                                                   // n = 13
         // ticked combinations follow the subjects in index order, whatever order they were ticked
-        ColumnCase{5, {Eikokususha, Eikokusu, Eikoku}, 2300,
+        ColumnCase{5,
+                   {Eikokususha, Eikokusu, Eikoku},
+                   2300,
                    {"text 1800 402 英国数", "text 2060 402 英国", "text 2320 402 ３＋社",
                     "line 2562 393 2562 976"}},
-        ColumnCase{20, {Eikokusu, Kyouka5, Eisuri, Eikokusha, Eikoku, Eisu, Kokusu, Eikokusuri,
-                        Eikokususha},
-                   6740,  // n = 29: 500 + 260 × 24
-                   {"text 7520 402 ３＋理", "text 7780 402 ３＋社", "line 5679 395 5679 975"}}));
+        ColumnCase{
+            20,
+            {Eikokusu, Kyouka5, Eisuri, Eikokusha, Eikoku, Eisu, Kokusu, Eikokusuri, Eikokususha},
+            6740,  // n = 29: 500 + 260 × 24
+            {"text 7520 402 ３＋理", "text 7780 402 ３＋社", "line 5679 395 5679 975"}}));
 
 struct ScaleCase {
     int layoutPercent;
@@ -149,21 +155,27 @@ TEST_P(ReportMagnification, ScalesEveryCoordinateAfterTheOffsetIsAdded) {
     report.scale.layoutPercent = GetParam().layoutPercent;
     auto sheets = sheetsOf(report.run());
     ASSERT_EQ(sheets.size(), 1u);
-    for (const std::string& line : GetParam().expected) EXPECT_TRUE(contains(sheets[0], line)) << line;
+    for (const std::string& line : GetParam().expected)
+        EXPECT_TRUE(contains(sheets[0], line)) << line;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Percent, ReportMagnification,
-    testing::Values(
-        ScaleCase{100, {"text 280 278 第２回実力テスト　個人成績票", "text 280 1348 第２回実力テスト　個人成績票",
-                        "line 160 394 1781 394", "line 160 395 1781 395"}},
-        ScaleCase{80, {"text 224 222 第２回実力テスト　個人成績票",    // 278 × 0.8 = 222.4
-                       "text 224 1078 第２回実力テスト　個人成績票",   // 1348 × 0.8 = 1078.4
-                       "text 1840 232 1ＨＲ   1 番      生徒1",
-                       "line 128 315 1424 315", "line 128 316 1424 316"}},
-        ScaleCase{200, {"text 560 556 第２回実力テスト　個人成績票", "text 560 2696 第２回実力テスト　個人成績票",
-                        "line 320 788 3562 788", "line 320 790 3562 790",  // the one-dot gap doubled
-                        "line 312 780 3570 780"}}));                       // frame top, k = 3
+    testing::Values(ScaleCase{100,
+                              {"text 280 278 第２回実力テスト　個人成績票",
+                               "text 280 1348 第２回実力テスト　個人成績票",
+                               "line 160 394 1781 394", "line 160 395 1781 395"}},
+                    ScaleCase{80,
+                              {"text 224 222 第２回実力テスト　個人成績票",   // 278 × 0.8 = 222.4
+                               "text 224 1078 第２回実力テスト　個人成績票",  // 1348 × 0.8 = 1078.4
+                               "text 1840 232 1ＨＲ   1 番      生徒1", "line 128 315 1424 315",
+                               "line 128 316 1424 316"}},
+                    ScaleCase{
+                        200,
+                        {"text 560 556 第２回実力テスト　個人成績票",
+                         "text 560 2696 第２回実力テスト　個人成績票", "line 320 788 3562 788",
+                         "line 320 790 3562 790",      // the one-dot gap doubled
+                         "line 312 780 3570 780"}}));  // frame top, k = 3
 
 struct FontCase {
     int fontPercent;
@@ -188,6 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(FontCase{100, {"font 12 bold", "font 10 bold", "font 8 bold", "font 10 bold"}},
                     FontCase{50, {"font 6 bold", "font 5 bold", "font 4 bold", "font 5 bold"}},
                     FontCase{75, {"font 9 bold", "font 7 bold", "font 6 bold", "font 7 bold"}},
-                    FontCase{200, {"font 24 bold", "font 20 bold", "font 16 bold", "font 20 bold"}}));
+                    FontCase{200,
+                             {"font 24 bold", "font 20 bold", "font 16 bold", "font 20 bold"}}));
 
 }  // namespace

@@ -40,8 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(PageCountCase{45, 8, 3, "1ＨＲ  45 番      生徒45"},
                     PageCountCase{40, 7, 4, "1ＨＲ  40 番      生徒40"},
                     PageCountCase{6, 1, 6, "1ＨＲ   6 番      生徒6"},
-                    PageCountCase{7, 2, 1, "1ＨＲ   7 番      生徒7"},
-                    PageCountCase{0, 0, 0, ""},
+                    PageCountCase{7, 2, 1, "1ＨＲ   7 番      生徒7"}, PageCountCase{0, 0, 0, ""},
                     // more students than the records' 45 slots: only the 45 are printed
                     PageCountCase{48, 8, 3, "1ＨＲ  45 番      生徒45"}));
 
@@ -55,10 +54,11 @@ TEST(ReportPages, EachCopyOnASheetOfItsOwnPageByPage) {
     report.copies = 2;
     auto sheets = sheetsOf(report.run());
     ASSERT_EQ(sheets.size(), 6u);
-    const char* expected[] = {"1ＨＲ   1 番      生徒1",   "1ＨＲ   1 番      生徒1",
-                              "1ＨＲ   7 番      生徒7",   "1ＨＲ   7 番      生徒7",
+    const char* expected[] = {"1ＨＲ   1 番      生徒1",  "1ＨＲ   1 番      生徒1",
+                              "1ＨＲ   7 番      生徒7",  "1ＨＲ   7 番      生徒7",
                               "1ＨＲ  13 番      生徒13", "1ＨＲ  13 番      生徒13"};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(firstNameLine(sheets[i]), expected[i]) << "sheet " << i + 1;
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(firstNameLine(sheets[i]), expected[i]) << "sheet " << i + 1;
     EXPECT_EQ(sheets[0], sheets[1]);
 }
 
@@ -69,7 +69,7 @@ TEST(ReportPages, ThePageRangeCountsPagesAcrossTheTickedClasses) {
     report.copies = 2;
     auto sheets = sheetsOf(report.run());
     ASSERT_EQ(sheets.size(), 4u);
-    EXPECT_EQ(firstNameLine(sheets[0]), "1ＨＲ   7 番      生徒7");   // page 2
+    EXPECT_EQ(firstNameLine(sheets[0]), "1ＨＲ   7 番      生徒7");  // page 2
     EXPECT_EQ(firstNameLine(sheets[1]), "1ＨＲ   7 番      生徒7");
     EXPECT_EQ(firstNameLine(sheets[2]), "3ＨＲ   1 番      生徒25");  // page 3
     EXPECT_EQ(firstNameLine(sheets[3]), "3ＨＲ   1 番      生徒25");
