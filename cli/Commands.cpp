@@ -22,6 +22,23 @@ const std::vector<Command>& commands() {
                      "    JKyy_T_G.txt.\n") +
              kCombosHelp,
          resultsCommand},
+#ifdef JITSU_WITH_REPORTS
+        {"reports",
+         std::string(
+             "reports --year Y --test T --grade G [--classes LIST] [--combos LIST] [--scale P]\n"
+             "        [--font-scale P] [--copies N] [--pages FROM-TO] [--pdf FILE] [--trace FILE]\n"
+             "    Computes the statistics of grade G in test T of year Y from the roster and\n"
+             "    score files (no results file is written) and prints the individual reports of\n"
+             "    the listed classes as one document: to a PDF file (A4, 600 dpi), to a trace of\n"
+             "    the drawing calls, or both.\n"
+             "    --classes LIST  comma-separated class numbers from 1 (default: every class)\n"
+             "    --scale P       print magnification of positions, 80 to 200 percent (100)\n"
+             "    --font-scale P  character magnification of font sizes, 50 to 200 percent (100)\n"
+             "    --copies N      copies of every page, each on its own sheet, 1 to 10 (1)\n"
+             "    --pages FROM-TO the pages to print, counted across the classes (1-999)\n") +
+             kCombosHelp,
+         reportsCommand},
+#endif
     };
     return list;
 }
