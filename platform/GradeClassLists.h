@@ -15,7 +15,8 @@ struct BasicData;
 class CheckListBox;
 
 // Where the class lists' buttons stand: the left edge of grade 1's two buttons (the other
-// grades' follow 88 pixels apart, like the lists) and their width.
+// grades' follow 88 pixels apart, like the lists) and their width. The defaults are
+// reportcard's; proofsheet's buttons stand at 152 and are 65 wide.
 struct GradeClassListsGeometry {
     int buttonLeft = 144;
     int buttonWidth = 73;

@@ -16,7 +16,7 @@
 
 using namespace jitsu;
 
-TEST(YearTestChooser, DefaultGeometryAndStartState) {
+TEST(YearTestChooser, DefaultGeometryIsReportcardsAndOKWaitsForATest) {
     testApplication();
     QWidget window;
     YearTestChooser chooser(&window);
@@ -27,6 +27,7 @@ TEST(YearTestChooser, DefaultGeometryAndStartState) {
     EXPECT_EQ(chooser.NendoUD->geometry(), QRect(24, 40, 96, 25));
     EXPECT_EQ(chooser.KaisuCB->geometry(), QRect(24, 72, 97, 25));
     EXPECT_EQ(chooser.OKButton->geometry(), QRect(24, 120, 97, 25));
+    EXPECT_EQ(chooser.OKButton->font().pixelSize(), 13);
     EXPECT_EQ(chooser.NendoE->geometry(), QRect(24, 40, 97, 25));
     EXPECT_EQ(chooser.KaisuE->geometry(), QRect(24, 72, 97, 25));
     EXPECT_EQ(chooser.NendoE->focusPolicy(), Qt::NoFocus);
@@ -39,9 +40,9 @@ TEST(YearTestChooser, DefaultGeometryAndStartState) {
 TEST(YearTestChooser, FillsAndFixesTheChoice) {
     testApplication();
     QWidget window;
-    YearTestChooser chooser(&window, YearTestChooserGeometry{QRect(24, 120, 97, 33), 13});
+    YearTestChooser chooser(&window, YearTestChooserGeometry{QRect(24, 120, 97, 33), 12});
     EXPECT_EQ(chooser.OKButton->geometry(), QRect(24, 120, 97, 33));
-    EXPECT_EQ(chooser.OKButton->font().pixelSize(), 13);
+    EXPECT_EQ(chooser.OKButton->font().pixelSize(), 12);
     chooser.fill(2010, 4, FixedClock({2010, 9, 1}));  // October: test 4
     EXPECT_TRUE(chooser.OKButton->isEnabled());
     EXPECT_EQ(chooser.year(), 2010u);
