@@ -54,21 +54,26 @@ int checklistsCommand(CommandContext& context) {
         context.err << "jitsuryoku checklists: " << reason << '\n';
         return kExitUsage;
     };
-    Arguments args(context.args,
-                   {"year", "test", "grade", "classes", "deadline", "place", "scale", "pdf", "trace"}, {});
+    Arguments args(
+        context.args,
+        {"year", "test", "grade", "classes", "deadline", "place", "scale", "pdf", "trace"}, {});
     if (!args.ok()) return usageError(args.error());
-    if (!args.positional().empty()) return usageError("unexpected argument '" + args.positional()[0] + "'");
+    if (!args.positional().empty())
+        return usageError("unexpected argument '" + args.positional()[0] + "'");
     auto year = args.requiredInt("year", 2000, 2100);
     auto test = args.requiredInt("test", 1, 10);
     auto grade = args.requiredInt("grade", 1, 3);
     auto scale = args.intOption("scale", 80, 200, 100);
     if (!year || !test || !grade || !scale) return usageError(args.error());
-    if (args.option("pdf") && args.option("trace")) return usageError("give --pdf or --trace, not both");
+    if (args.option("pdf") && args.option("trace"))
+        return usageError("give --pdf or --trace, not both");
 
     Deadline deadline = deadlineFor(SystemClock().today());
     if (auto text = args.option("deadline")) {
         auto parsed = parseDeadline(*text);
-        if (!parsed) return usageError("--deadline must be MONTH/DAY (1 to 12, 1 to 31), not '" + *text + "'");
+        if (!parsed)
+            return usageError("--deadline must be MONTH/DAY (1 to 12, 1 to 31), not '" + *text +
+                              "'");
         deadline = *parsed;
     }
 
@@ -112,8 +117,8 @@ int checklistsCommand(CommandContext& context) {
         return kExitDataError;
     }
     if (pdf || trace)
-        context.out << "wrote " << (pdf ? *pdf : *trace).string() << ": " << output.printer().sheetCount()
-                    << " pages\n";
+        context.out << "wrote " << (pdf ? *pdf : *trace).string() << ": "
+                    << output.printer().sheetCount() << " pages\n";
     return kExitOk;
 }
 

@@ -11,7 +11,8 @@ namespace jitsu::cli {
 
 void ensureGuiApplication() {
     if (QCoreApplication::instance()) return;
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     static int argc = 1;
     static char name[] = "jitsuryoku";
     static char* argv[] = {name, nullptr};

@@ -12,7 +12,8 @@ class StreamMessages : public Messages {
 public:
     explicit StreamMessages(std::ostream& out) : out_(out) {}
 
-    MessageAnswer show(std::string_view text, std::string_view, MessageIcon, MessageButtons buttons) override {
+    MessageAnswer show(std::string_view text, std::string_view, MessageIcon,
+                       MessageButtons buttons) override {
         out_ << text << '\n';
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
     }

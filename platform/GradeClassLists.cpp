@@ -13,7 +13,8 @@ namespace {
 
 constexpr int kGradeSpacing = 88;
 
-QPushButton* makeButton(QWidget* window, const QString& name, const QString& caption, QRect geometry) {
+QPushButton* makeButton(QWidget* window, const QString& name, const QString& caption,
+                        QRect geometry) {
     auto* button = new QPushButton(caption, window);
     button->setObjectName(name);
     button->setGeometry(geometry);
@@ -43,10 +44,12 @@ GradeClassLists::GradeClassLists(QWidget* window, const GradeClassListsGeometry&
         checkListBoxes[g] = box;
 
         const int left = geometry.buttonLeft + shift;
-        selectButtons[g] = makeButton(window, QStringLiteral("G%1Button").arg(n), QStringLiteral("全選択"),
-                                      QRect(left, 264, geometry.buttonWidth, 25));
-        clearButtons[g] = makeButton(window, QStringLiteral("G%1DButton").arg(n), QStringLiteral("全クリアー"),
-                                     QRect(left, 288, geometry.buttonWidth, 25));
+        selectButtons[g] =
+            makeButton(window, QStringLiteral("G%1Button").arg(n), QStringLiteral("全選択"),
+                       QRect(left, 264, geometry.buttonWidth, 25));
+        clearButtons[g] =
+            makeButton(window, QStringLiteral("G%1DButton").arg(n), QStringLiteral("全クリアー"),
+                       QRect(left, 288, geometry.buttonWidth, 25));
     }
 }
 
@@ -54,7 +57,8 @@ void GradeClassLists::fill(const BasicData& data) {
     for (int g = 0; g < kGrades; ++g) {
         const GradeData& grade = data.grades[g];
         QStringList names;
-        for (int c = 0; c < grade.classes(); ++c) names << QString::fromStdString(grade.classNames[c].utf8());
+        for (int c = 0; c < grade.classes(); ++c)
+            names << QString::fromStdString(grade.classNames[c].utf8());
         checkListBoxes[g]->setEnabled(true);
         checkListBoxes[g]->setItems(names);
         checkListBoxes[g]->setAllChecked(true);

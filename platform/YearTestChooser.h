@@ -27,7 +27,7 @@ class YearTestChooser {
 public:
     explicit YearTestChooser(QWidget* window, const YearTestChooserGeometry& geometry = {});
 
-    QSpinBox* NendoUD;   // its edit field is `Nendo`
+    QSpinBox* NendoUD;  // its edit field is `Nendo`
     QLineEdit* Nendo;
     QComboBox* KaisuCB;
     QPushButton* OKButton;

@@ -5,7 +5,8 @@
 
 namespace jitsu {
 
-std::string checkListScoreText(const GradeData& grade, const TestScores& scores, int cls, int slot) {
+std::string checkListScoreText(const GradeData& grade, const TestScores& scores, int cls,
+                               int slot) {
     std::string text = " ";
     if (slot >= kSlots) return text;
     for (int s = 0; s < grade.subjects(); ++s) {
@@ -29,16 +30,17 @@ void drawCheckListPage(Canvas& canvas, const BasicData& data, const CheckListReq
     canvas.setBold(true);
     canvas.setFontSize(scale.scaleFont(14));
     text(200, 200,
-         data.schoolName.utf8() + "  " + request.yearText + "  " + request.testText + " 実力テスト   " +
-             std::to_string(request.grade + 1) + " 年   クラス：" + grade.classNames[cls].utf8() +
-             "    チェック用リスト");
+         data.schoolName.utf8() + "  " + request.yearText + "  " + request.testText +
+             " 実力テスト   " + std::to_string(request.grade + 1) + " 年   クラス：" +
+             grade.classNames[cls].utf8() + "    チェック用リスト");
 
     canvas.setFontSize(scale.scaleFont(10));
     text(400, 400, "１部を短冊に切って生徒に配布し、間違いがないか、確認してください。");
     std::string place = request.placeText.empty() ? "" : request.placeText + " まで";
     text(400, 500, "修正があればもう１部の方に赤で記入し、" + place + "提出してください。");
-    text(400, 600, "修正がない場合は、その旨ご連絡ください。期限は " + request.monthText + "月 " +
-                       request.dayText + "日です。");
+    text(400, 600,
+         "修正がない場合は、その旨ご連絡ください。期限は " + request.monthText + "月 " +
+             request.dayText + "日です。");
 
     // One row per roster entry of the class; entryOf stops at the head count and at the
     // roster's last entry, so a class of more than 45 gets rows without scores past slot 45.

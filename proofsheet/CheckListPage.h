@@ -20,9 +20,9 @@ struct CheckListRequest {
     std::string testText;   // "  第２回"
     std::string monthText;  // the deadline
     std::string dayText;
-    std::string placeText;  // the place of submission; may be empty
-    int magnification = 100;            // percent, for positions and font sizes alike
-    std::vector<bool> checkedClasses;   // entry k for class k+1; missing entries are unchecked
+    std::string placeText;             // the place of submission; may be empty
+    int magnification = 100;           // percent, for positions and font sizes alike
+    std::vector<bool> checkedClasses;  // entry k for class k+1; missing entries are unchecked
 };
 
 // The scores of the student in `slot` of class `cls`: one blank, then "name＝score   " for every

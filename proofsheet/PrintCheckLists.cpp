@@ -12,7 +12,8 @@ Status printCheckLists(const BasicData& data, const CheckListRequest& request, S
     const int gradeNumber = request.grade + 1;
 
     auto roster = std::make_unique<GradeRoster>();
-    if (Status s = readRoster(rosterPath(services.dir, data.rosterTag.view(), request.year, gradeNumber), *roster);
+    if (Status s = readRoster(
+            rosterPath(services.dir, data.rosterTag.view(), request.year, gradeNumber), *roster);
         !s) {
         services.messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop);
         return s;
@@ -33,7 +34,8 @@ Status printCheckLists(const BasicData& data, const CheckListRequest& request, S
 
     if (Status s = printer.beginDoc(); !s) return s;
     for (int c = 0; c < grade.classes(); ++c) {
-        if (c >= static_cast<int>(request.checkedClasses.size()) || !request.checkedClasses[c]) continue;
+        if (c >= static_cast<int>(request.checkedClasses.size()) || !request.checkedClasses[c])
+            continue;
         for (int copy = 0; copy < 2; ++copy) {
             drawCheckListPage(printer.canvas(), data, request, *roster, *scores, c);
             printer.newPage();

@@ -14,7 +14,8 @@ namespace jitsu::proofsheet {
 
 namespace {
 
-QLabel* makeLabel(QWidget* window, const char* name, const char* caption, int x, int y, int fontPixels) {
+QLabel* makeLabel(QWidget* window, const char* name, const char* caption, int x, int y,
+                  int fontPixels) {
     auto* label = new QLabel(QString::fromUtf8(caption), window);
     label->setObjectName(QString::fromLatin1(name));
     if (fontPixels) label->setFont(windowFont(fontPixels));
@@ -24,8 +25,8 @@ QLabel* makeLabel(QWidget* window, const char* name, const char* caption, int x,
 }
 
 // An edit box with its up/down button right of it, as one spinner.
-QSpinBox* makeSpinner(QWidget* window, const char* editName, const char* upDownName, int min, int max,
-                      int value, QRect edit) {
+QSpinBox* makeSpinner(QWidget* window, const char* editName, const char* upDownName, int min,
+                      int max, int value, QRect edit) {
     QSpinBox* spin = makeUpDown(window, editName, upDownName, min, max, value);
     spin->setGeometry(edit.x(), edit.y(), edit.width() + 16, edit.height());
     spin->setFont(windowFont(17));
@@ -48,7 +49,7 @@ TForm1::TForm1(Services& services, QWidget* parent)
       services_(services) {
     setWindowTitle(QStringLiteral("実力テスト点数チェック"));
     setFont(windowFont(12));
-    resize(536, 335);  // the client area of a 544 × 362 window with its frame
+    resize(536, 328);  // the client area of a window whose outer size is 544 × 362 on Windows
 
     ExitButton = makeButton(this, "ExitButton", "終了", QRect(24, 288, 97, 25));
 
@@ -92,7 +93,6 @@ bool TForm1::FormCreate() {
     const Deadline deadline = deadlineFor(today);
     MonUD->setValue(deadline.month);
     DayUD->setValue(deadline.day);
-    centreOnScreen(this);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "QtMessages.h"
 #include "QtPrinter.h"
 #include "TForm1.h"
+#include "Widgets.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     messages.setParent(&form);
     printer.setDialogParent(&form);
     if (!form.FormCreate()) return 0;
+    jitsu::centreOnScreen(&form);
     form.show();
     return app.exec();
 }

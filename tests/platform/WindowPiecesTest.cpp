@@ -78,8 +78,10 @@ TEST(GradeClassLists, DefaultGeometryIsReportcards) {
         EXPECT_EQ(window.findChild<CheckListBox*>("CheckListBox" + n), lists.checkListBoxes[g]);
         EXPECT_EQ(window.findChild<QLabel*>("Label" + n), lists.labels[g]);
         EXPECT_EQ(lists.labels[g]->pos(), QPoint(166 + 88 * g, 16));
-        EXPECT_EQ(window.findChild<QPushButton*>("G" + n + "Button")->geometry(), QRect(144 + 88 * g, 264, 73, 25));
-        EXPECT_EQ(window.findChild<QPushButton*>("G" + n + "DButton")->geometry(), QRect(144 + 88 * g, 288, 73, 25));
+        EXPECT_EQ(window.findChild<QPushButton*>("G" + n + "Button")->geometry(),
+                  QRect(144 + 88 * g, 264, 73, 25));
+        EXPECT_EQ(window.findChild<QPushButton*>("G" + n + "DButton")->geometry(),
+                  QRect(144 + 88 * g, 288, 73, 25));
         EXPECT_FALSE(lists.checkListBoxes[g]->isEnabled());
         EXPECT_FALSE(lists.selectButtons[g]->isEnabled());
     }

@@ -80,14 +80,21 @@ TEST_F(CheckListPrint, APageIsTheTitleThreeInstructionsAndOneRowPerStudentInBlac
         "fontcolor 0 0 0",
         "font 10 bold",
         "font 14 bold",
-        "text 200 200 桜中    2,001年度    第１回 実力テスト   1 年   クラス：２組    チェック用リスト",
+        "text 200 200 桜中    2,001年度    第１回 実力テスト   1 年   クラス：２組    "
+        "チェック用リスト",
         "font 10 bold",
         "text 400 400 " + kLine1,
         "text 400 500 " + kLine2NoPlace,
         "text 400 600 修正がない場合は、その旨ご連絡ください。期限は 3月 17日です。",
-        "text 300 800 10004", "text 650 800 生徒4", "text 1250 800  ",
-        "text 300 940 10005", "text 650 940 生徒5", "text 1250 940  ",
-        "text 300 1080 10006", "text 650 1080 生徒6", "text 1250 1080  ",
+        "text 300 800 10004",
+        "text 650 800 生徒4",
+        "text 1250 800  ",
+        "text 300 940 10005",
+        "text 650 940 生徒5",
+        "text 1250 940  ",
+        "text 300 1080 10006",
+        "text 650 1080 生徒6",
+        "text 1250 1080  ",
     };
     EXPECT_EQ(pages[0], expected);
     EXPECT_EQ(pages[1], expected);
@@ -97,7 +104,8 @@ TEST_F(CheckListPrint, ThePlaceOfSubmissionStandsBeforeまで) {
     request.placeText = "職員室";
     auto pages = print();
     EXPECT_EQ(textsAt(pages[0], 400, 500),
-              std::vector<std::string>{"修正があればもう１部の方に赤で記入し、職員室 まで提出してください。"});
+              std::vector<std::string>{
+                  "修正があればもう１部の方に赤で記入し、職員室 まで提出してください。"});
 }
 
 TEST_F(CheckListPrint, AClassWithoutStudentsGetsItsTwoPagesWithoutRows) {
@@ -242,7 +250,8 @@ struct Magnified {
     int row0Y, row1Y, row2Y;
 };
 
-class CheckListMagnification : public CheckListPrint, public ::testing::WithParamInterface<Magnified> {};
+class CheckListMagnification : public CheckListPrint,
+                               public ::testing::WithParamInterface<Magnified> {};
 
 TEST_P(CheckListMagnification, ScalesPositionsAndFontsAlike) {
     const Magnified m = GetParam();
@@ -260,16 +269,17 @@ TEST_P(CheckListMagnification, ScalesPositionsAndFontsAlike) {
     EXPECT_EQ(textsAt(page, m.scoreX, m.row2Y), std::vector<std::string>{" "});
 }
 
-INSTANTIATE_TEST_SUITE_P(Percent, CheckListMagnification,
-                         ::testing::Values(
-                             //        %  title text  xy   x    y   y3   num  name score row0  row1  row2
-                             Magnified{100, 14, 10, 200, 400, 400, 600, 300, 650, 1250, 800, 940, 1080},
-                             Magnified{80, 11, 8, 160, 320, 320, 480, 240, 520, 1000, 640, 752, 864},
-                             Magnified{87, 12, 8, 174, 348, 348, 522, 261, 565, 1087, 696, 817, 939},
-                             Magnified{133, 18, 13, 266, 532, 532, 798, 399, 864, 1662, 1064, 1250, 1436},
-                             Magnified{200, 28, 20, 400, 800, 800, 1200, 600, 1300, 2500, 1600, 1880, 2160}),
-                         [](const ::testing::TestParamInfo<Magnified>& info) {
-                             return std::to_string(info.param.percent);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Percent, CheckListMagnification,
+    ::testing::Values(
+        //        %  title text  xy   x    y   y3   num  name score row0  row1  row2
+        Magnified{100, 14, 10, 200, 400, 400, 600, 300, 650, 1250, 800, 940, 1080},
+        Magnified{80, 11, 8, 160, 320, 320, 480, 240, 520, 1000, 640, 752, 864},
+        Magnified{87, 12, 8, 174, 348, 348, 522, 261, 565, 1087, 696, 817, 939},
+        Magnified{133, 18, 13, 266, 532, 532, 798, 399, 864, 1662, 1064, 1250, 1436},
+        Magnified{200, 28, 20, 400, 800, 800, 1200, 600, 1300, 2500, 1600, 1880, 2160}),
+    [](const ::testing::TestParamInfo<Magnified>& info) {
+        return std::to_string(info.param.percent);
+    });
 
 }  // namespace

@@ -40,7 +40,8 @@ inline void writeCheckListRoster(const TempDir& dir, int grade, int students) {
 
 inline void writeCheckListScores(const TempDir& dir, const jitsu::GradeData& grade, int gradeNumber,
                                  const jitsu::TestScores& scores, int test = 1) {
-    ASSERT_TRUE(jitsu::writeScores(jitsu::scorePath(dir.path(), 2001, test, gradeNumber), grade, scores));
+    ASSERT_TRUE(
+        jitsu::writeScores(jitsu::scorePath(dir.path(), 2001, test, gradeNumber), grade, scores));
 }
 
 // The lines of a trace.
@@ -81,6 +82,6 @@ inline std::vector<std::string> textsAt(const std::vector<std::string>& page, in
 }
 
 inline int countPrefix(const std::vector<std::string>& lines, const std::string& prefix) {
-    return static_cast<int>(std::count_if(lines.begin(), lines.end(),
-                                          [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
+    return static_cast<int>(std::count_if(
+        lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
 }

@@ -86,7 +86,8 @@ TEST_F(ProofsheetWindow, OpensInTheChoosingStateWithEveryControl) {
     const char* const gradeLabels[] = {"１年", "２年", "３年"};
     for (int g = 1; g <= 3; ++g) {
         const std::string n = std::to_string(g);
-        EXPECT_EQ(control<QLabel>(*form, ("Label" + n).c_str())->text(), QString::fromUtf8(gradeLabels[g - 1]));
+        EXPECT_EQ(control<QLabel>(*form, ("Label" + n).c_str())->text(),
+                  QString::fromUtf8(gradeLabels[g - 1]));
         auto* box = control<CheckListBox>(*form, ("CheckListBox" + n).c_str());
         EXPECT_FALSE(box->isEnabled());
         EXPECT_EQ(box->count(), 0);
@@ -251,12 +252,16 @@ TEST_F(ProofsheetWindow, ThePagesCarryTheFixedTextsDeadlinePlaceAndMagnification
     auto pages = tracePages(trace.str());
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(pages[0][3], "font 11 bold");
-    EXPECT_EQ(textsAt(pages[0], 160, 160),
-              std::vector<std::string>{"桜中    2,001年度    第１回 実力テスト   1 年   クラス：１組    チェック用リスト"});
+    EXPECT_EQ(
+        textsAt(pages[0], 160, 160),
+        std::vector<std::string>{
+            "桜中    2,001年度    第１回 実力テスト   1 年   クラス：１組    チェック用リスト"});
     EXPECT_EQ(textsAt(pages[0], 320, 400),
-              std::vector<std::string>{"修正があればもう１部の方に赤で記入し、職員室 まで提出してください。"});
-    EXPECT_EQ(textsAt(pages[0], 320, 480),
-              std::vector<std::string>{"修正がない場合は、その旨ご連絡ください。期限は 4月 9日です。"});
+              std::vector<std::string>{
+                  "修正があればもう１部の方に赤で記入し、職員室 まで提出してください。"});
+    EXPECT_EQ(
+        textsAt(pages[0], 320, 480),
+        std::vector<std::string>{"修正がない場合は、その旨ご連絡ください。期限は 4月 9日です。"});
     EXPECT_EQ(textsAt(pages[0], 240, 640), std::vector<std::string>{"10001"});
 }
 
