@@ -22,7 +22,7 @@ const std::vector<Command>& commands() {
                      "    JKyy_T_G.txt.\n") +
              kCombosHelp,
          resultsCommand},
-#ifdef JITSU_WITH_REPORTS
+#ifdef JITSU_CLI_PRINTING
         {"reports",
          std::string(
              "reports --year Y --test T --grade G [--classes LIST] [--combos LIST] [--scale P]\n"
@@ -38,6 +38,15 @@ const std::vector<Command>& commands() {
              "    --pages FROM-TO the pages to print, counted across the classes (1-999)\n") +
              kCombosHelp,
          reportsCommand},
+        {"checklists",
+         "checklists --year Y --test T --grade G [--classes LIST] [--deadline M/D] [--place TEXT]\n"
+         "           [--scale P] [--pdf FILE | --trace FILE]\n"
+         "    Prints the check lists of grade G for test T of year Y as proofsheet does: two\n"
+         "    identical B4 pages per class. LIST names classes by number (1,3); all by default.\n"
+         "    The deadline defaults to proofsheet's (two days on, or the 1st of next month from\n"
+         "    the 30th), the place of submission to none, the magnification P to 100 (80 to 200).\n"
+         "    The pages go to a PDF file, a trace file, or as a trace to standard output.",
+         checklistsCommand},
 #endif
     };
     return list;

@@ -7,7 +7,7 @@
 #include "CombinationOption.h"
 #include "Commands.h"
 #include "MessageTexts.h"
-#include "OffscreenApplication.h"
+#include "PdfOutput.h"
 #include "Paths.h"
 #include "QtPrinter.h"
 #include "ReportPage.h"
@@ -45,25 +45,6 @@ std::optional<PageRange> parsePageRange(const std::string& text) {
     return PageRange{static_cast<int>(*from), static_cast<int>(*to)};
 }
 
-// The classes named by a comma-separated list of class numbers 1 … classCount.
-std::optional<std::array<bool, kMaxClasses>> parseClassList(const std::string& list, int classCount,
-                                                            std::string& error) {
-    std::array<bool, kMaxClasses> ticked{};
-    for (std::size_t start = 0;;) {
-        const std::size_t comma = std::min(list.find(',', start), list.size());
-        const std::string item = list.substr(start, comma - start);
-        auto number = parseWholeNumber(item);
-        if (!number || *number < 1 || *number > classCount) {
-            error = "--classes: '" + item + "' is not a class number from 1 to " +
-                    std::to_string(classCount);
-            return std::nullopt;
-        }
-        ticked[*number - 1] = true;
-        if (comma == list.size()) return ticked;
-        start = comma + 1;
-    }
-}
-
 // Prints the job as a trace and writes it to `path`.
 Status writeTrace(const ReportJob& job, PageRange range, const std::filesystem::path& path) {
     std::ostringstream trace;
@@ -76,7 +57,7 @@ Status writeTrace(const ReportJob& job, PageRange range, const std::filesystem::
 // Prints the job to a PDF file; `sheets` is how many sheets it holds (none: no file).
 Status writePdf(const ReportJob& job, PageRange range, const std::filesystem::path& path,
                 int& sheets) {
-    OffscreenApplication application;
+    ensureGuiApplication();
     auto printer = QtPrinter::toPdf(path, range);
     Status printed = printReports(job, *printer);
     sheets = printer->sheetCount();
@@ -131,10 +112,11 @@ int reportsCommand(CommandContext& context) {
     std::array<bool, kMaxClasses> classes{};
     for (int c = 0; c < gradeData.classes(); ++c) classes[c] = true;
     if (auto list = args.option("classes")) {
-        std::string error;
-        auto parsed = parseClassList(*list, gradeData.classes(), error);
-        if (!parsed) return usageError(context, error);
-        classes = *parsed;
+        auto parsed = parseClassList(*list, gradeData.classes());
+        if (!parsed)
+            return usageError(context, "--classes must list class numbers from 1 to " +
+                                           std::to_string(gradeData.classes()) + ", not '" + *list + "'");
+        for (int c = 0; c < gradeData.classes(); ++c) classes[c] = (*parsed)[c];
     }
 
     // The grade run: roster, scores, statistics; no results file is written.

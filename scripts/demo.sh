@@ -7,3 +7,8 @@ scripts/install-deps.sh
 scripts/build.sh
 year="$PWD/demo-year"
 build/cli/jitsuryoku demo "$year" --force
+# The check lists of test 2, one PDF per grade.
+for grade in 1 2 3; do
+    build/cli/jitsuryoku -C "$year" checklists --year 2026 --test 2 --grade "$grade" --place 職員室 \
+        --pdf "checklists-$grade.pdf"
+done
