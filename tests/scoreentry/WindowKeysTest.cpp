@@ -33,10 +33,25 @@ TEST_F(GridKeysTest, KeysGoToTheOpenCellEditorAndAreReportedOnce) {
     EXPECT_EQ(downs.count(), 2);
     EXPECT_EQ(ups.count(), 2);
     key(Qt::Key_Down);  // passed on by the editor to the grid: still reported once
-    EXPECT_EQ(downs.count(), 3);
+    ASSERT_EQ(downs.count(), 3);
     EXPECT_EQ(downs.last().at(0).toInt(), kKeyDown);
     EXPECT_EQ(cursor(), std::make_pair(QStringLiteral("TenSG1"), 2));
     EXPECT_EQ(window->TenSG1->item(1, kScoreColumn)->text(), QStringLiteral("42"));
+}
+
+TEST_F(GridKeysTest, AKeyThatOpensTheEditorIsReportedOnce) {
+    writeYear(gradeOf(30));
+    openWindow();
+    type("3");
+    key(Qt::Key_Escape);  // closes the editor; the grid keeps the focus
+    ASSERT_EQ(QApplication::focusWidget(), window->TenSG1);
+    QSignalSpy downs(window->TenSG1, &ScoreGrid::keyDown);
+    QSignalSpy ups(window->TenSG1, &ScoreGrid::keyUp);
+    type("9");
+    EXPECT_EQ(downs.count(), 1);
+    EXPECT_EQ(ups.count(), 1);
+    EXPECT_EQ(scoreCell(1), QStringLiteral("9"));
+    EXPECT_TRUE(window->TenSG1->isAncestorOf(QApplication::focusWidget()));
 }
 
 TEST_F(GridKeysTest, ScoreAboveFullMarksLosesItsLastDigitOnRelease) {
