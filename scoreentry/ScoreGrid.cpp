@@ -30,9 +30,8 @@ bool isKeyEvent(const QEvent* event) {
     return event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
 }
 
-bool isEnter(const QEvent* event) {
-    return event->type() == QEvent::KeyPress &&
-           virtualKeyOf(static_cast<const QKeyEvent*>(event)->key()) == kKeyEnter;
+int pressedKey(const QEvent* event) {
+    return event->type() == QEvent::KeyPress ? static_cast<const QKeyEvent*>(event)->key() : 0;
 }
 
 }  // namespace
@@ -63,11 +62,18 @@ protected:
     bool eventFilter(QObject* object, QEvent* event) override {
         if (!isKeyEvent(event)) return QStyledItemDelegate::eventFilter(object, event);
         if (!grid_->forwarding_) grid_->report(event);
-        if (isEnter(event)) {
+        const int key = pressedKey(event);
+        if (virtualKeyOf(key) == kKeyEnter) {
             // The grid's own handling of Enter: the typed text goes into the cell and the editor
             // stays open. (The default would close the editor later, after a handler may have
             // moved the cursor and closed it already.)
             if (object == grid_->editor_) emit commitData(grid_->editor_);
+            return true;
+        }
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            // Tab leaves the grid for the next control, as from the grid itself, instead of
+            // walking the cells; the editor keeps its text.
+            grid_->leaveByTab(key == Qt::Key_Tab);
             return true;
         }
         return QStyledItemDelegate::eventFilter(object, event);
@@ -171,7 +177,13 @@ bool ScoreGrid::event(QEvent* event) {
 
 void ScoreGrid::focusInEvent(QFocusEvent* event) {
     QTableWidget::focusInEvent(event);
-    openEditor();
+    if (!leaving_) openEditor();
+}
+
+void ScoreGrid::leaveByTab(bool forward) {
+    const QScopedValueRollback<bool> leaving(leaving_, true);
+    setFocus(Qt::TabFocusReason);  // the editor, losing the focus, puts its text into the cell
+    focusNextPrevChild(forward);
 }
 
 void ScoreGrid::openEditor() {

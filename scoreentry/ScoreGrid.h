@@ -46,6 +46,7 @@ private:
     class Delegate;
     void report(const QEvent* event);
     void openEditor();
+    void leaveByTab(bool forward);
     bool editorOn(int row) const;
 
     QPointer<QLineEdit> editor_;
@@ -53,6 +54,7 @@ private:
     // Set while a key that reached the grid itself is handled: the grid may open the editor and
     // pass the key on to it, and the key must not be reported again there.
     bool forwarding_ = false;
+    bool leaving_ = false;  // the focus passes through the grid on its way to the next control
 };
 
 }  // namespace jitsu

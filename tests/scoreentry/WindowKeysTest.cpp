@@ -1,5 +1,6 @@
 // The keys typed into the score grids: what stays in a cell, where the cursor goes, and that
 // every key counts as a change.
+#include <QPushButton>
 #include <QSignalSpy>
 
 #include "EntryFixture.h"
@@ -177,4 +178,18 @@ TEST_F(GridKeysTest, AnyKeySetsScoresChangedAndClosingThenAsks) {
     EXPECT_TRUE(window->close());
     EXPECT_EQ(shownCount(text::kCloseQuestion), 1);
     EXPECT_FALSE(std::filesystem::exists(scoreFile()));  // No: nothing written
+}
+
+TEST_F(GridKeysTest, TabLeavesTheGridForTheNextControlAndKeepsTheText) {
+    writeYear(gradeOf(30));
+    openWindow();
+    QSignalSpy downs(window->TenSG1, &ScoreGrid::keyDown);
+    type("5");
+    key(Qt::Key_Tab);
+    EXPECT_EQ(downs.count(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(window->NextClassButton));
+    EXPECT_EQ(window->TenSG1->item(1, kScoreColumn)->text(), QStringLiteral("5"));
+    QTest::keyClick(handle(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(cursor(), std::make_pair(QStringLiteral("TenSG1"), 1));
+    EXPECT_NE(qobject_cast<QLineEdit*>(QApplication::focusWidget()), nullptr);  // the editor is open
 }
