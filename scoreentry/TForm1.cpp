@@ -53,6 +53,7 @@ void TForm1::buildControls() {
     auto button = [this](const char* name, const char* caption, QRect place) {
         auto* b = new QPushButton(QString::fromUtf8(caption), this);
         b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(true);  // Enter presses the focused button
         b->setGeometry(place);
         return b;
     };

@@ -14,7 +14,6 @@
 #include "FakeMessages.h"
 #include "Fixtures.h"
 #include "Paths.h"
-#include "QtTestApp.h"
 #include "ScoreGrid.h"
 #include "Services.h"
 #include "TForm1.h"
@@ -36,8 +35,6 @@ protected:
     jitsu::Services services{dir.path(), messages, printer, clock};
     jitsu::GradeData grade1;
     std::unique_ptr<jitsu::TForm1> window;
-
-    void SetUp() override { testApplication(); }
 
     // The basic data file with `grade` as grade 1 (the other grades one small class each), and
     // the roster of grade 1: student k of class c is number c*100+k, name "生徒<c>-<k>".

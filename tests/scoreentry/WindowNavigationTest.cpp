@@ -72,6 +72,15 @@ TEST_F(NavigationTest, OkFixesTheChoiceAndShowsTheFirstClassAndGivenSubject) {
     EXPECT_EQ(cursor(), std::make_pair(QStringLiteral("TenSG1"), 1));
 }
 
+TEST_F(NavigationTest, EnterOnTheFocusedOkButtonLoads) {
+    writeYear(makeGrade(2, 30, 1));
+    createWindow();
+    window->Button1->setFocus();
+    QTest::keyClick(handle(), Qt::Key_Return);
+    EXPECT_EQ(window->ClassCB->count(), 2);
+    EXPECT_EQ(cursor(), std::make_pair(QStringLiteral("TenSG1"), 1));
+}
+
 struct RowsCase {
     unsigned heads;
     int leftRows;
