@@ -28,14 +28,13 @@ constexpr unsigned kYear = 2026;
 
 // Every student holds one score per discipline (subjects d, d+5, d+10 or d+15), so that the
 // one-subject-per-discipline check runs through everything and finds nothing.
-GradeData fullGrade() {
-    return makeGrade(kMaxClasses, kSlots, kMaxSubjects);
-}
+GradeData fullGrade() { return makeGrade(kMaxClasses, kSlots, kMaxSubjects); }
 
 void fillScores(const GradeData& grade, TestScores& scores) {
     for (int c = 0; c < grade.classes(); ++c)
         for (int s = 0; s < kSlots; ++s)
-            for (int d = 0; d < kDisciplines; ++d) scores.scores[d + kDisciplines * (s % 4)][c][s] = (c + s * 7 + d) % 101;
+            for (int d = 0; d < kDisciplines; ++d)
+                scores.scores[d + kDisciplines * (s % 4)][c][s] = (c + s * 7 + d) % 101;
 }
 
 // A working directory holding that grade as grade 1, its roster and its score file.
@@ -89,7 +88,8 @@ void BM_SwitchSubjectPlain(benchmark::State& state) {
     std::vector<std::string> cells = shownScoreTexts(session);
     for (auto _ : state) {
         storeGridScores(session, cells);
-        session.currentSubject = neighbourSubject(session.gradeData(), 0, session.currentSubject, 1);
+        session.currentSubject =
+            neighbourSubject(session.gradeData(), 0, session.currentSubject, 1);
         cells = shownScoreTexts(session);
         benchmark::DoNotOptimize(totalsOf(cells));
     }
@@ -102,7 +102,8 @@ void BM_SaveGrade(benchmark::State& state) {
     FakeMessages messages;
     for (auto _ : state) {
         plain.session->scoresChanged = true;
-        if (saveScores(*plain.session, messages).outcome != SaveOutcome::Written) state.SkipWithError("not written");
+        if (saveScores(*plain.session, messages).outcome != SaveOutcome::Written)
+            state.SkipWithError("not written");
     }
     if (!messages.shown.empty()) state.SkipWithError("a clash was found");
 }

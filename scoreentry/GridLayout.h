@@ -53,6 +53,7 @@ struct GridState {
 // passes from the left grid to the right one, Right and Left jump between the grids' same rows,
 // Down at the left grid's last row and Up at the right grid's first row cross over. nullopt when
 // the key moves nothing by itself.
-std::optional<GridCell> keyDownMove(int grid, int key, const GridState& left, const GridState& right);
+std::optional<GridCell> keyDownMove(int grid, int key, const GridState& left,
+                                    const GridState& right);
 
 }  // namespace jitsu

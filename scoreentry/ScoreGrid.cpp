@@ -15,12 +15,18 @@ namespace jitsu {
 int virtualKeyOf(int qtKey) {
     switch (qtKey) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: return kKeyEnter;
-        case Qt::Key_Left: return kKeyLeft;
-        case Qt::Key_Up: return kKeyUp;
-        case Qt::Key_Right: return kKeyRight;
-        case Qt::Key_Down: return kKeyDown;
-        default: return kKeyOther;
+        case Qt::Key_Enter:
+            return kKeyEnter;
+        case Qt::Key_Left:
+            return kKeyLeft;
+        case Qt::Key_Up:
+            return kKeyUp;
+        case Qt::Key_Right:
+            return kKeyRight;
+        case Qt::Key_Down:
+            return kKeyDown;
+        default:
+            return kKeyOther;
     }
 }
 
@@ -42,7 +48,8 @@ class ScoreGrid::Delegate : public QStyledItemDelegate {
 public:
     explicit Delegate(ScoreGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex& index) const override {
         auto* editor = new QLineEdit(parent);
         editor->setFrame(false);
         grid_->editor_ = editor;

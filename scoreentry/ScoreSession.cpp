@@ -90,7 +90,8 @@ std::vector<DisciplineClash> disciplineClashes(const GradeData& grade, const Tes
             bool clash = false;
             for (int j = 0; j < grade.subjects(); ++j) {
                 std::uint32_t d = grade.disciplineNumbers[j];
-                if (d >= 1 && d <= kDisciplines && scores.scores[j][c][s] >= 0) clash |= ++counts[d] >= 2;
+                if (d >= 1 && d <= kDisciplines && scores.scores[j][c][s] >= 0)
+                    clash |= ++counts[d] >= 2;
             }
             if (clash) clashes.push_back({c, s});
         }

@@ -114,15 +114,16 @@ void TForm1::buildControls() {
     TenSG2 = new ScoreGrid("TenSG2", kRightGridRows, this);
     TenSG2->setGeometry(442, 20, 227, 488);
 
-    for (QWidget* w : std::initializer_list<QWidget*>{ClassCB, NextClassButton, MaeClassButton, KamokuCB,
-                                                      NextKamokuButton, MaeKamokuButton, HozonButton,
-                                                      ExitButton, TenSG1, TenSG2})
+    for (QWidget* w : std::initializer_list<QWidget*>{ClassCB, NextClassButton, MaeClassButton,
+                                                      KamokuCB, NextKamokuButton, MaeKamokuButton,
+                                                      HozonButton, ExitButton, TenSG1, TenSG2})
         w->setEnabled(false);
 
-    QWidget* const tabOrder[] = {GakunenCB, KaisuCB, Button1, ClassCB, KamokuCB, TenSG1,
-                                 NextClassButton, NextKamokuButton, ExitButton, MaeClassButton,
-                                 MaeKamokuButton, HozonButton, TenSG2, JukenshaE, SotenE, HeikinE,
-                                 NendoE, KaisuE, GakunenE};
+    QWidget* const tabOrder[] = {GakunenCB,  KaisuCB,        Button1,         ClassCB,
+                                 KamokuCB,   TenSG1,         NextClassButton, NextKamokuButton,
+                                 ExitButton, MaeClassButton, MaeKamokuButton, HozonButton,
+                                 TenSG2,     JukenshaE,      SotenE,          HeikinE,
+                                 NendoE,     KaisuE,         GakunenE};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     connect(GakunenCB, &QComboBox::activated, this, &TForm1::GakunenCBChange);
@@ -169,7 +170,8 @@ bool TForm1::Button1Click() {
     const int grade = GakunenCB->currentIndex();
     const int test = KaisuCB->currentIndex();
     if (grade < 0 || test < 0) return true;  // a grade without tests: nothing to load
-    if (!openGradeTest(*session_, services_.dir, static_cast<unsigned>(NendoUD->value()), grade, test)) {
+    if (!openGradeTest(*session_, services_.dir, static_cast<unsigned>(NendoUD->value()), grade,
+                       test)) {
         services_.messages.alert(text::kRosterMissingEnd, text::kConfirm, MessageIcon::Stop);
         emit programEnd(0);
         return false;
@@ -184,8 +186,9 @@ bool TForm1::Button1Click() {
     GakunenE->setText(kDisplayPrefix + QString::fromUtf8(kGradeTexts[grade]));
     KaisuE->setText(kDisplayPrefix + KaisuCB->currentText());
     for (QLineEdit* e : {NendoE, GakunenE, KaisuE}) e->show();
-    for (QWidget* w : std::initializer_list<QWidget*>{ClassCB, NextClassButton, MaeClassButton, KamokuCB,
-                                                      NextKamokuButton, MaeKamokuButton, HozonButton, ExitButton})
+    for (QWidget* w : std::initializer_list<QWidget*>{ClassCB, NextClassButton, MaeClassButton,
+                                                      KamokuCB, NextKamokuButton, MaeKamokuButton,
+                                                      HozonButton, ExitButton})
         w->setEnabled(true);
 
     const GradeData& data = session_->gradeData();
@@ -209,12 +212,14 @@ void TForm1::ClassCBChange() { switchClass(); }
 void TForm1::KamokuCBChange() { switchSubject(); }
 
 void TForm1::NextClassButtonClick() {
-    ClassCB->setCurrentIndex(neighbourClass(session_->currentClass, 1, session_->gradeData().classes()));
+    ClassCB->setCurrentIndex(
+        neighbourClass(session_->currentClass, 1, session_->gradeData().classes()));
     switchClass();
 }
 
 void TForm1::MaeClassButtonClick() {
-    ClassCB->setCurrentIndex(neighbourClass(session_->currentClass, -1, session_->gradeData().classes()));
+    ClassCB->setCurrentIndex(
+        neighbourClass(session_->currentClass, -1, session_->gradeData().classes()));
     switchClass();
 }
 
@@ -292,7 +297,8 @@ void TForm1::fillScoreGrids() {
         grid->setCellText(cell.row, qs(students[k].score));
     }
     const QString subject =
-        scoring ? qs(session_->gradeData().subjectNames[session_->currentSubject].utf8()) : QString();
+        scoring ? qs(session_->gradeData().subjectNames[session_->currentSubject].utf8())
+                : QString();
     for (ScoreGrid* grid : {TenSG1, TenSG2}) grid->setFixedText(0, kScoreColumn, subject);
 }
 
@@ -332,8 +338,11 @@ void TForm1::TenSG1KeyUp(int) { validateScoreCell(TenSG1); }
 void TForm1::TenSG2KeyUp(int) { validateScoreCell(TenSG2); }
 
 void TForm1::gridKeyDown(int grid, int key) {
-    auto state = [](const ScoreGrid* g) { return GridState{g->currentRow(), g->rowCount(), g->isEnabled()}; };
-    if (auto move = keyDownMove(grid, key, state(TenSG1), state(TenSG2))) gridOf(move->grid)->focusCell(move->row);
+    auto state = [](const ScoreGrid* g) {
+        return GridState{g->currentRow(), g->rowCount(), g->isEnabled()};
+    };
+    if (auto move = keyDownMove(grid, key, state(TenSG1), state(TenSG2)))
+        gridOf(move->grid)->focusCell(move->row);
     session_->scoresChanged = true;  // any key in a grid, moving keys included
 }
 

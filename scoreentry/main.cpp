@@ -14,7 +14,8 @@ int main(int argc, char** argv) {
     jitsu::Services services{std::filesystem::current_path(), messages, printer, clock};
     jitsu::TForm1 form(services);
     messages.setParent(&form);
-    QObject::connect(&form, &jitsu::TForm1::programEnd, &app, [](int code) { QCoreApplication::exit(code); });
+    QObject::connect(&form, &jitsu::TForm1::programEnd, &app,
+                     [](int code) { QCoreApplication::exit(code); });
     if (!form.FormCreate()) return 0;
     form.show();
     return app.exec();

@@ -60,7 +60,9 @@ protected:
         return sj("生徒") + std::to_string(cls + 1) + "-" + std::to_string(position);
     }
 
-    std::filesystem::path scoreFile(int test = 1) const { return jitsu::scorePath(dir.path(), kYear, test, 1); }
+    std::filesystem::path scoreFile(int test = 1) const {
+        return jitsu::scorePath(dir.path(), kYear, test, 1);
+    }
 
     void writeScores(const jitsu::TestScores& scores, int test = 1) {
         ASSERT_TRUE(jitsu::writeScores(scoreFile(test), grade1, scores));
@@ -128,7 +130,8 @@ protected:
 
     // The text of student `position`'s score cell as the user sees it.
     QString scoreCell(int position) const {
-        return position <= 23 ? window->TenSG1->cellText(position) : window->TenSG2->cellText(position - 23);
+        return position <= 23 ? window->TenSG1->cellText(position)
+                              : window->TenSG2->cellText(position - 23);
     }
 
     int shownCount(const std::string& text) const { return messages.count(text); }

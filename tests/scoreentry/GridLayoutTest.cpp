@@ -32,7 +32,8 @@ TEST(VirtualKeyOf, TheFiveKeysAndNothingElse) {
     EXPECT_EQ(virtualKeyOf(Qt::Key_Right), 39);
     EXPECT_EQ(virtualKeyOf(Qt::Key_Down), 40);
     // Qt's codes of % & ' ( are 37 to 40: they must not pass for arrows.
-    for (int key : {Qt::Key_Percent, Qt::Key_Ampersand, Qt::Key_Apostrophe, Qt::Key_ParenLeft, Qt::Key_5})
+    for (int key :
+         {Qt::Key_Percent, Qt::Key_Ampersand, Qt::Key_Apostrophe, Qt::Key_ParenLeft, Qt::Key_5})
         EXPECT_EQ(virtualKeyOf(key), kKeyOther) << key;
 }
 

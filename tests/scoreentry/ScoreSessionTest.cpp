@@ -27,7 +27,8 @@ protected:
             std::string roster;
             for (int c = 0; c < grade.classes(); ++c)
                 for (unsigned k = 1; k <= grade.headCounts[c]; ++k)
-                    roster += std::to_string((c + 1) * 100 + k) + "," + sj("名") + std::to_string(k) + "\n";
+                    roster += std::to_string((c + 1) * 100 + k) + "," + sj("名") +
+                              std::to_string(k) + "\n";
             writeBytes(rosterPath(dir.path(), "N", 2026, 1), roster);
         }
         status = openGradeTest(*session, dir.path(), 2026, 0, 0);
@@ -105,15 +106,14 @@ TEST(DisciplineClashes, TwoScoresOfOneDisciplineInOneSlot) {
     grade.disciplineNumbers[1] = grade.disciplineNumbers[3] = 0;  // not a discipline: never counted
     auto scores = std::make_unique<TestScores>();
     scores->scores[0][1][5] = 10;
-    scores->scores[2][1][5] = 0;   // a zero is a score
+    scores->scores[2][1][5] = 0;  // a zero is a score
     scores->scores[0][0][7] = 10;
     scores->scores[2][0][7] = -1;  // none
     scores->scores[1][0][9] = 10;
     scores->scores[3][0][9] = 10;
     scores->scores[0][0][44] = 1;  // a slot beyond the head count counts too
     scores->scores[2][0][44] = 1;
-    EXPECT_EQ(disciplineClashes(grade, *scores),
-              (std::vector<DisciplineClash>{{0, 44}, {1, 5}}));
+    EXPECT_EQ(disciplineClashes(grade, *scores), (std::vector<DisciplineClash>{{0, 44}, {1, 5}}));
 }
 
 TEST_F(SessionTest, ClashQuestionNamesClassPositionAndName) {

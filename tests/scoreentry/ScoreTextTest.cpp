@@ -39,14 +39,13 @@ TEST_P(ValidateScoreCell, OneKeyRelease) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, ValidateScoreCell,
     ::testing::Values(CellCase{"100", 100, "100"}, CellCase{"1005", 100, "100"},
-                      CellCase{"101", 100, "10"}, CellCase{"60", 50, "6"},
-                      CellCase{"", 100, ""}, CellCase{"0", 1, "0"},
-                      CellCase{"a", 100, ""}, CellCase{"8a", 100, "8"}, CellCase{"-", 100, ""},
-                      CellCase{"\xEF\xBC\x91", 100, ""},          // full-width 1
-                      CellCase{"7\xEF\xBC\x92", 100, "7"},        // 7 and a full-width 2
+                      CellCase{"101", 100, "10"}, CellCase{"60", 50, "6"}, CellCase{"", 100, ""},
+                      CellCase{"0", 1, "0"}, CellCase{"a", 100, ""}, CellCase{"8a", 100, "8"},
+                      CellCase{"-", 100, ""}, CellCase{"\xEF\xBC\x91", 100, ""},  // full-width 1
+                      CellCase{"7\xEF\xBC\x92", 100, "7"},  // 7 and a full-width 2
                       CellCase{"1 2", 100, "12"},
-                      CellCase{"-1000", 100, "1000"},             // the failure value itself
-                      CellCase{"1000", 100, "100"},               // … then one digit a release
+                      CellCase{"-1000", 100, "1000"},  // the failure value itself
+                      CellCase{"1000", 100, "100"},    // … then one digit a release
                       CellCase{"-5", 100, "-5"}, CellCase{"+7", 100, "+7"},
                       CellCase{"99999999999", 100, "9999999999"}));
 

@@ -128,9 +128,9 @@ TEST_F(GridKeysTest, EnterWalksDownAndPassesFromStudent23To24) {
 }
 
 struct JumpCase {
-    int from;        // student
+    int from;  // student
     Qt::Key key;
-    int to;          // student
+    int to;  // student
 };
 
 class GridJumpTest : public EntryWindowTest, public ::testing::WithParamInterface<JumpCase> {};
@@ -141,18 +141,19 @@ TEST_P(GridJumpTest, ThirtyStudents) {
     goToStudent(GetParam().from);
     key(GetParam().key);
     const int to = GetParam().to;
-    EXPECT_EQ(cursor(), std::make_pair(QString::fromLatin1(to <= 23 ? "TenSG1" : "TenSG2"), to <= 23 ? to : to - 23));
+    EXPECT_EQ(cursor(), std::make_pair(QString::fromLatin1(to <= 23 ? "TenSG1" : "TenSG2"),
+                                       to <= 23 ? to : to - 23));
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, GridJumpTest,
-                         ::testing::Values(JumpCase{5, Qt::Key_Right, 28},    // 5 + 23
-                                           JumpCase{10, Qt::Key_Right, 30},   // no 33: the last
-                                           JumpCase{30, Qt::Key_Left, 7},     // row 7 of both
+                         ::testing::Values(JumpCase{5, Qt::Key_Right, 28},   // 5 + 23
+                                           JumpCase{10, Qt::Key_Right, 30},  // no 33: the last
+                                           JumpCase{30, Qt::Key_Left, 7},    // row 7 of both
                                            JumpCase{24, Qt::Key_Up, 23},
                                            JumpCase{23, Qt::Key_Down, 24},
                                            JumpCase{30, Qt::Key_Return, 30},  // the last stays
                                            JumpCase{30, Qt::Key_Down, 30},
-                                           JumpCase{1, Qt::Key_Up, 1},        // never the header
+                                           JumpCase{1, Qt::Key_Up, 1},  // never the header
                                            JumpCase{24, Qt::Key_Right, 24},
                                            JumpCase{8, Qt::Key_Left, 8}));
 
@@ -191,5 +192,6 @@ TEST_F(GridKeysTest, TabLeavesTheGridForTheNextControlAndKeepsTheText) {
     EXPECT_EQ(window->TenSG1->item(1, kScoreColumn)->text(), QStringLiteral("5"));
     QTest::keyClick(handle(), Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_EQ(cursor(), std::make_pair(QStringLiteral("TenSG1"), 1));
-    EXPECT_NE(qobject_cast<QLineEdit*>(QApplication::focusWidget()), nullptr);  // the editor is open
+    EXPECT_NE(qobject_cast<QLineEdit*>(QApplication::focusWidget()),
+              nullptr);  // the editor is open
 }

@@ -23,8 +23,9 @@ TEST_F(NavigationTest, StartsWithTheChoiceOnlyAndTheYearOfTheBasicData) {
     EXPECT_EQ(window->GakunenCB->currentIndex(), 0);
     EXPECT_EQ(window->KaisuCB->count(), 4);
     EXPECT_EQ(window->KaisuCB->currentIndex(), 1);
-    for (QWidget* w : std::initializer_list<QWidget*>{window->ClassCB, window->KamokuCB, window->TenSG1,
-                                                      window->TenSG2, window->HozonButton, window->ExitButton})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{window->ClassCB, window->KamokuCB, window->TenSG1,
+                                         window->TenSG2, window->HozonButton, window->ExitButton})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
     EXPECT_FALSE(window->GakunenCB->isEditable());
     EXPECT_EQ(window->TenSG1->item(0, 0)->text(), QStringLiteral("No."));
