@@ -194,7 +194,7 @@ bool TForm1::Button1Click() {
     const GradeData& data = session_->gradeData();
     for (int c = 0; c < data.classes(); ++c) ClassCB->addItem(qs(data.classNames[c].utf8()));
     for (int j = 0; j < data.subjects(); ++j) KamokuCB->addItem(qs(data.subjectNames[j].utf8()));
-    ClassCB->setCurrentIndex(data.classes() > 0 ? 0 : -1);
+    ClassCB->setCurrentIndex(0);
     KamokuCB->setCurrentIndex(session_->currentSubject);
 
     fillScoreGrids();
@@ -246,12 +246,14 @@ void TForm1::ExitButtonClick() {
 void TForm1::closeEvent(QCloseEvent* event) { FormClose(event); }
 
 void TForm1::FormClose(QCloseEvent* event) {
-    if (session_->scoresChanged &&
-        services_.messages.show(text::kCloseQuestion, text::kConfirm, MessageIcon::Question,
-                                MessageButtons::YesNo) == MessageAnswer::Yes &&
-        save() != SaveOutcome::Written) {
-        event->ignore();
-        return;
+    if (session_->scoresChanged) {
+        const MessageAnswer answer = services_.messages.show(
+            text::kCloseQuestion, text::kConfirm, MessageIcon::Question, MessageButtons::YesNo);
+        // A save that wrote nothing keeps the window: closing now would lose the typed scores.
+        if (answer == MessageAnswer::Yes && save() != SaveOutcome::Written) {
+            event->ignore();
+            return;
+        }
     }
     event->accept();
 }
