@@ -1,0 +1,19 @@
+#pragma once
+
+namespace jitsu::text {
+
+// The texts of the score entry window (UTF-8).
+inline constexpr const char* kScoreEntryCaption = "実力テスト点数入力";
+inline constexpr const char* kSubjectNotGiven = "この科目は今回は実施されていないはずです。";
+inline constexpr const char* kNoSubjectGiven = "この回に実施される科目がありません。";
+inline constexpr const char* kScoresNotSaved =
+    "点数データを保存できませんでした。担当者に連絡してください。";
+inline constexpr const char* kCloseQuestion =
+    "　　点数データに変更がありました。データを更新し、保存しますか？　　　";
+// "%sホーム、%d番、%s のデータが１教科１科目の制限を越えています。修正しますか？"
+inline constexpr const char* kClashHome = "ホーム、";
+inline constexpr const char* kClashPosition = "番、";
+inline constexpr const char* kClashRest =
+    " のデータが１教科１科目の制限を越えています。修正しますか？";
+
+}  // namespace jitsu::text

@@ -1,0 +1,124 @@
+#include "ScoreSession.h"
+
+#include <algorithm>
+
+#include "EntryTexts.h"
+#include "MessageTexts.h"
+#include "Paths.h"
+#include "ScoreText.h"
+
+namespace jitsu {
+
+int ScoreSession::fullMarksOf(int subject) const {
+    if (subject < 0 || subject >= gradeData().subjects() || test < 0 || test >= kMaxTests) return 0;
+    return gradeData().fullMarks[test][subject];
+}
+
+int ScoreSession::shownSlots() const {
+    if (currentClass < 0 || currentClass >= gradeData().classes()) return 0;
+    return std::min<int>(static_cast<int>(gradeData().headCounts[currentClass]), kSlots);
+}
+
+Status openGradeTest(ScoreSession& session, const std::filesystem::path& dir, unsigned year,
+                     int grade, int test) {
+    const GradeData& data = session.basic.grades[grade];
+    auto roster = rosterPath(dir, session.basic.rosterTag.view(), year, grade + 1);
+    if (Status s = readRoster(roster, session.roster); !s) return s;
+    session.grade = grade;
+    session.test = test;
+    session.rosterFile = roster;
+    session.scoreFile = scorePath(dir, year, test + 1, grade + 1);
+    classRanges(data, session.roster);
+    readScores(session.scoreFile, data, session.scores);  // none yet: every score -1
+    session.currentClass = 0;
+    session.currentSubject = firstGivenSubject(data, test);
+    return Status::ok();
+}
+
+int firstGivenSubject(const GradeData& grade, int test) {
+    for (int j = 0; j < grade.subjects(); ++j)
+        if (grade.isGiven(test, j)) return j;
+    return -1;
+}
+
+int neighbourSubject(const GradeData& grade, int test, int current, int step) {
+    const int n = grade.subjects();
+    for (int i = 1; i < n; ++i) {
+        int candidate = ((current + step * i) % n + n) % n;
+        if (grade.isGiven(test, candidate)) return candidate;
+    }
+    return current;
+}
+
+int neighbourClass(int current, int step, int classCount) {
+    if (classCount <= 0) return current;
+    return ((current + step) % classCount + classCount) % classCount;
+}
+
+void storeGridScores(ScoreSession& session, const std::vector<std::string>& cellTexts) {
+    const int slots = std::min<int>(session.shownSlots(), static_cast<int>(cellTexts.size()));
+    if (session.currentSubject < 0 || slots == 0) return;
+    auto& scores = session.scores.scores[session.currentSubject][session.currentClass];
+    for (int k = 0; k < slots; ++k) scores[k] = scoreOfText(cellTexts[k]);
+}
+
+std::vector<std::string> shownScoreTexts(const ScoreSession& session) {
+    std::vector<std::string> texts(session.shownSlots());
+    if (session.currentSubject < 0 || texts.empty()) return texts;
+    const auto& scores = session.scores.scores[session.currentSubject][session.currentClass];
+    for (std::size_t k = 0; k < texts.size(); ++k) texts[k] = textOfScore(scores[k]);
+    return texts;
+}
+
+std::vector<SlotRow> shownRows(const ScoreSession& session) {
+    std::vector<std::string> scores = shownScoreTexts(session);
+    std::vector<SlotRow> rows(scores.size());
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        int entry = session.roster.entryOf(session.currentClass, static_cast<int>(k));
+        rows[k].number = cp932ToUtf8(session.roster.numberAt(entry));
+        rows[k].name = cp932ToUtf8(session.roster.nameAt(entry));
+        rows[k].score = std::move(scores[k]);
+    }
+    return rows;
+}
+
+std::vector<DisciplineClash> disciplineClashes(const GradeData& grade, const TestScores& scores) {
+    std::vector<DisciplineClash> clashes;
+    for (int c = 0; c < grade.classes(); ++c)
+        for (int s = 0; s < kSlots; ++s) {
+            int counts[kDisciplines + 1] = {};
+            bool clash = false;
+            for (int j = 0; j < grade.subjects(); ++j) {
+                std::uint32_t d = grade.disciplineNumbers[j];
+                if (d >= 1 && d <= kDisciplines && scores.scores[j][c][s] >= 0)
+                    clash |= ++counts[d] >= 2;
+            }
+            if (clash) clashes.push_back({c, s});
+        }
+    return clashes;
+}
+
+std::string clashQuestion(const ScoreSession& session, const DisciplineClash& clash) {
+    // A slot past the class's head count has no student: its name is empty, never the name of
+    // the next class's first student.
+    int entry = session.roster.entryOf(clash.cls, clash.slot);
+    return session.gradeData().classNames[clash.cls].utf8() + text::kClashHome +
+           std::to_string(clash.slot + 1) + text::kClashPosition +
+           cp932ToUtf8(session.roster.nameAt(entry)) + text::kClashRest;
+}
+
+SaveResult saveScores(ScoreSession& session, Messages& messages) {
+    for (const DisciplineClash& clash : disciplineClashes(session.gradeData(), session.scores)) {
+        MessageAnswer answer = messages.show(clashQuestion(session, clash), text::kWarning,
+                                             MessageIcon::Exclamation, MessageButtons::YesNo);
+        if (answer == MessageAnswer::Yes) return {SaveOutcome::Correcting, clash.cls};
+    }
+    if (!writeScores(session.scoreFile, session.gradeData(), session.scores)) {
+        messages.alert(text::kScoresNotSaved, text::kConfirm, MessageIcon::Stop);
+        return {SaveOutcome::WriteFailed};
+    }
+    session.scoresChanged = false;
+    return {SaveOutcome::Written};
+}
+
+}  // namespace jitsu

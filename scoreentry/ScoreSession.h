@@ -1,0 +1,92 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "BasicData.h"
+#include "Messages.h"
+#include "Roster.h"
+#include "Status.h"
+#include "TestScores.h"
+
+namespace jitsu {
+
+// What the score entry works on once grade and test are chosen: the grade's roster, the working
+// copy of all its scores in the test, where they are saved, and which class and subject are shown.
+// The grids hold the shown class and subject; they are stored back here on every change of class
+// or subject and before every save.
+struct ScoreSession {
+    BasicData basic;
+    GradeRoster roster;
+    TestScores scores;
+    std::filesystem::path rosterFile, scoreFile;
+    int grade = 0;  // 0 … 2
+    int test = 0;   // test index: test number - 1
+    int currentClass = 0;
+    int currentSubject = -1;  // -1 when no subject of the grade is given in the test
+    bool scoresChanged = false;
+
+    const GradeData& gradeData() const { return basic.grades[grade]; }
+    // Full marks of subject j in the chosen test; below 1 when it is not given.
+    int fullMarksOf(int subject) const;
+    bool isGiven(int subject) const { return fullMarksOf(subject) >= 1; }
+    // Full marks of the shown subject, 0 when there is none.
+    int fullMarks() const { return fullMarksOf(currentSubject); }
+    // Students of the shown class that the grids show: its head count, at most 45.
+    int shownSlots() const;
+};
+
+// Fixes grade and test, reads the roster (the classes' ranges from the head counts) and the
+// score file of `year`; a missing score file is a test with no scores yet. Shows the first class
+// and the first subject given in the test. Fails, with nothing else changed, when the roster
+// cannot be opened.
+Status openGradeTest(ScoreSession& session, const std::filesystem::path& dir, unsigned year,
+                     int grade, int test);
+
+// The first subject given in test index `test`, or -1.
+int firstGivenSubject(const GradeData& grade, int test);
+
+// The next (`step` 1) or previous (`step` -1) subject given in the test after `current`, going
+// round the list; `current` itself when no other subject is given.
+int neighbourSubject(const GradeData& grade, int test, int current, int step);
+
+// The next (`step` 1) or previous (`step` -1) class, going round; `current` when there is none.
+int neighbourClass(int current, int step, int classCount);
+
+// Stores the shown cells (texts of slots 0, 1, … of the shown class and subject) into the working
+// copy: a text that is not a whole number, the empty one included, as no score. Does nothing
+// without a shown subject.
+void storeGridScores(ScoreSession& session, const std::vector<std::string>& cellTexts);
+
+// What the grids show for one slot of the shown class (UTF-8).
+struct SlotRow {
+    std::string number, name, score;
+};
+std::vector<SlotRow> shownRows(const ScoreSession& session);
+// Only the score texts of the shown class, for a change of subject.
+std::vector<std::string> shownScoreTexts(const ScoreSession& session);
+
+// A student who holds scores in two or more subjects of one discipline (1 to 5).
+struct DisciplineClash {
+    int cls = 0;
+    int slot = 0;
+    bool operator==(const DisciplineClash&) const = default;
+};
+std::vector<DisciplineClash> disciplineClashes(const GradeData& grade, const TestScores& scores);
+
+// The "警告" question for a clash, naming the class, the position and the roster name.
+std::string clashQuestion(const ScoreSession& session, const DisciplineClash& clash);
+
+// Saving the working copy (the grids stored back first by the caller). Every clash is asked
+// about in turn; Yes (correct it) ends the save with nothing written, and the caller shows that
+// class. A file that cannot be written is announced (beep and message); the scores stay in memory.
+// `scoresChanged` is cleared only when the file was written.
+enum class SaveOutcome { Written, Correcting, WriteFailed };
+struct SaveResult {
+    SaveOutcome outcome = SaveOutcome::Written;
+    int correctClass = -1;  // for Correcting
+};
+SaveResult saveScores(ScoreSession& session, Messages& messages);
+
+}  // namespace jitsu

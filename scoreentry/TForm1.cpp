@@ -1,0 +1,376 @@
+#include "TForm1.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "EntryTexts.h"
+#include "GridLayout.h"
+#include "MessageTexts.h"
+#include "ScoreGrid.h"
+#include "ScoreText.h"
+#include "StartUp.h"
+#include "Widgets.h"
+
+namespace jitsu {
+
+namespace {
+
+const char* const kGradeItems[] = {"  １ 年", "  ２ 年", "  ３ 年"};
+const char* const kGradeTexts[] = {"１年", "２年", "３年"};
+const QString kDisplayPrefix = QStringLiteral("  ");
+constexpr int kEditFontPixels = 17;  // 13 points
+constexpr int kColumnWidths[] = {50, 100, 70};
+
+QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+}  // namespace
+
+TForm1::TForm1(Services& services, QWidget* parent)
+    : QWidget(parent), services_(services), session_(std::make_unique<ScoreSession>()) {
+    buildControls();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildControls() {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(captionWithVersion(QString::fromUtf8(text::kScoreEntryCaption)));
+    setFont(windowFont());
+    resize(702, 578);
+
+    const QFont editFont = windowFont(kEditFontPixels);
+    auto label = [this](const char* name, const char* caption, int x, int y) {
+        auto* l = new QLabel(QString::fromUtf8(caption), this);
+        l->setObjectName(QString::fromLatin1(name));
+        l->move(x, y);
+        l->adjustSize();
+        return l;
+    };
+    auto button = [this](const char* name, const char* caption, QRect place) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(true);  // Enter presses the focused button
+        b->setGeometry(place);
+        return b;
+    };
+    auto combo = [this, &editFont](const char* name, QRect place) {
+        auto* c = new QComboBox(this);
+        c->setObjectName(QString::fromLatin1(name));
+        c->setEditable(false);  // only an item of the list can be chosen
+        c->setFont(editFont);
+        c->setGeometry(place);
+        return c;
+    };
+    auto readOnlyEdit = [this, &editFont](const char* name, QRect place) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setReadOnly(true);
+        e->setFont(editFont);
+        e->setGeometry(place);
+        return e;
+    };
+
+    Label1 = label("Label1", "西暦年度 ：", 24, 20);
+    NendoUD = makeYearSpinner(this, "Nendo", "NendoUD");
+    NendoUD->setGeometry(88, 20, 57 + 15, 25);
+    NendoUD->setFont(editFont);
+    NendoUD->setFocusPolicy(Qt::ClickFocus);  // no tab stop
+    Nendo = NendoUD->findChild<QLineEdit*>(QStringLiteral("Nendo"));
+    Nendo->setReadOnly(true);  // the year changes through the arrows only
+
+    GakunenCB = combo("GakunenCB", {24, 60, 75, 25});
+    for (const char* item : kGradeItems) GakunenCB->addItem(QString::fromUtf8(item));
+    KaisuCB = combo("KaisuCB", {110, 60, 75, 25});
+    Button1 = button("Button1", "ＯＫ", {24, 100, 161, 25});
+
+    ClassCB = combo("ClassCB", {24, 160, 81, 25});
+    NextClassButton = button("NextClassButton", "次のクラス", {112, 160, 73, 25});
+    MaeClassButton = button("MaeClassButton", "前のクラス", {112, 188, 73, 25});
+    KamokuCB = combo("KamokuCB", {24, 232, 81, 25});
+    NextKamokuButton = button("NextKamokuButton", "次の科目", {112, 232, 73, 25});
+    MaeKamokuButton = button("MaeKamokuButton", "前の科目", {112, 260, 73, 25});
+
+    Label2 = label("Label2", "入力数 ：", 60, 320);
+    JukenshaE = readOnlyEdit("JukenshaE", {112, 320, 73, 25});
+    Label3 = label("Label3", "得点計 ：", 60, 352);
+    SotenE = readOnlyEdit("SotenE", {112, 352, 73, 25});
+    Label4 = label("Label4", "平均点 ：", 60, 384);
+    HeikinE = readOnlyEdit("HeikinE", {112, 384, 73, 25});
+
+    HozonButton = button("HozonButton", "保存", {24, 464, 161, 25});
+    ExitButton = button("ExitButton", "保存 ， 終了", {24, 503, 161, 25});
+
+    NendoE = readOnlyEdit("NendoE", {24, 20, 105, 25});
+    KaisuE = readOnlyEdit("KaisuE", {24, 48, 105, 25});
+    GakunenE = readOnlyEdit("GakunenE", {24, 90, 105, 25});
+    for (QLineEdit* e : {NendoE, KaisuE, GakunenE}) e->hide();
+
+    TenSG1 = new ScoreGrid("TenSG1", kLeftGridRows, this);
+    TenSG1->setGeometry(208, 20, 227, 509);
+    TenSG2 = new ScoreGrid("TenSG2", kRightGridRows, this);
+    TenSG2->setGeometry(442, 20, 227, 488);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{ClassCB, NextClassButton, MaeClassButton,
+                                                      KamokuCB, NextKamokuButton, MaeKamokuButton,
+                                                      HozonButton, ExitButton, TenSG1, TenSG2})
+        w->setEnabled(false);
+
+    QWidget* const tabOrder[] = {GakunenCB,  KaisuCB,        Button1,         ClassCB,
+                                 KamokuCB,   TenSG1,         NextClassButton, NextKamokuButton,
+                                 ExitButton, MaeClassButton, MaeKamokuButton, HozonButton,
+                                 TenSG2,     JukenshaE,      SotenE,          HeikinE,
+                                 NendoE,     KaisuE,         GakunenE};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    connect(GakunenCB, &QComboBox::activated, this, &TForm1::GakunenCBChange);
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(ClassCB, &QComboBox::activated, this, &TForm1::ClassCBChange);
+    connect(KamokuCB, &QComboBox::activated, this, &TForm1::KamokuCBChange);
+    connect(NextClassButton, &QPushButton::clicked, this, &TForm1::NextClassButtonClick);
+    connect(MaeClassButton, &QPushButton::clicked, this, &TForm1::MaeClassButtonClick);
+    connect(NextKamokuButton, &QPushButton::clicked, this, &TForm1::NextKamokuButtonClick);
+    connect(MaeKamokuButton, &QPushButton::clicked, this, &TForm1::MaeKamokuButtonClick);
+    connect(HozonButton, &QPushButton::clicked, this, &TForm1::HozonButtonClick);
+    connect(ExitButton, &QPushButton::clicked, this, &TForm1::ExitButtonClick);
+    connect(TenSG1, &ScoreGrid::keyDown, this, &TForm1::TenSG1KeyDown);
+    connect(TenSG2, &ScoreGrid::keyDown, this, &TForm1::TenSG2KeyDown);
+    connect(TenSG1, &ScoreGrid::keyUp, this, &TForm1::TenSG1KeyUp);
+    connect(TenSG2, &ScoreGrid::keyUp, this, &TForm1::TenSG2KeyUp);
+}
+
+bool TForm1::FormCreate() {
+    for (ScoreGrid* grid : {TenSG1, TenSG2})
+        for (int c = 0; c < 3; ++c) grid->setColumnWidth(c, kColumnWidths[c]);
+    if (!openBasicData(services_.dir, session_->basic, services_.messages)) return false;
+    NendoUD->setValue(static_cast<int>(session_->basic.year));
+    GakunenCB->setCurrentIndex(0);
+    testItemCount_ = session_->basic.grades[0].tests();
+    fillTestCombo(KaisuCB, testItemCount_, services_.clock);
+    for (ScoreGrid* grid : {TenSG1, TenSG2}) {
+        grid->setFixedText(0, 0, QStringLiteral("No."));
+        grid->setFixedText(0, 1, QStringLiteral("生徒名"));
+    }
+    centreOnScreen(this);
+    NendoUD->setFocus();
+    return true;
+}
+
+void TForm1::GakunenCBChange() {
+    const int previous = KaisuCB->currentIndex();
+    testItemCount_ = session_->basic.grades[GakunenCB->currentIndex()].tests();
+    fillTestCombo(KaisuCB, testItemCount_, services_.clock);
+    KaisuCB->setCurrentIndex(std::min(previous, testItemCount_ - 1));
+}
+
+bool TForm1::Button1Click() {
+    const int grade = GakunenCB->currentIndex();
+    const int test = KaisuCB->currentIndex();
+    if (grade < 0 || test < 0) return true;  // a grade without tests: nothing to load
+    if (!openGradeTest(*session_, services_.dir, static_cast<unsigned>(NendoUD->value()), grade,
+                       test)) {
+        services_.messages.alert(text::kRosterMissingEnd, text::kConfirm, MessageIcon::Stop);
+        emit programEnd(0);
+        return false;
+    }
+
+    // Year, grade and test are fixed for the rest of the run.
+    for (QWidget* w : std::initializer_list<QWidget*>{Button1, NendoUD, GakunenCB, KaisuCB}) {
+        w->setEnabled(false);
+        w->hide();
+    }
+    NendoE->setText(fixedYearText(NendoUD));
+    GakunenE->setText(kDisplayPrefix + QString::fromUtf8(kGradeTexts[grade]));
+    KaisuE->setText(kDisplayPrefix + KaisuCB->currentText());
+    for (QLineEdit* e : {NendoE, GakunenE, KaisuE}) e->show();
+    for (QWidget* w : std::initializer_list<QWidget*>{ClassCB, NextClassButton, MaeClassButton,
+                                                      KamokuCB, NextKamokuButton, MaeKamokuButton,
+                                                      HozonButton, ExitButton})
+        w->setEnabled(true);
+
+    const GradeData& data = session_->gradeData();
+    for (int c = 0; c < data.classes(); ++c) ClassCB->addItem(qs(data.classNames[c].utf8()));
+    for (int j = 0; j < data.subjects(); ++j) KamokuCB->addItem(qs(data.subjectNames[j].utf8()));
+    ClassCB->setCurrentIndex(0);
+    KamokuCB->setCurrentIndex(session_->currentSubject);
+
+    fillScoreGrids();
+    updateTotals();
+    if (session_->currentSubject < 0)
+        services_.messages.show(text::kNoSubjectGiven, text::kConfirm, MessageIcon::Exclamation,
+                                MessageButtons::Ok);
+    else
+        focusFirstStudent();
+    return true;
+}
+
+void TForm1::ClassCBChange() { switchClass(); }
+
+void TForm1::KamokuCBChange() { switchSubject(); }
+
+void TForm1::NextClassButtonClick() {
+    ClassCB->setCurrentIndex(
+        neighbourClass(session_->currentClass, 1, session_->gradeData().classes()));
+    switchClass();
+}
+
+void TForm1::MaeClassButtonClick() {
+    ClassCB->setCurrentIndex(
+        neighbourClass(session_->currentClass, -1, session_->gradeData().classes()));
+    switchClass();
+}
+
+void TForm1::NextKamokuButtonClick() {
+    KamokuCB->setCurrentIndex(
+        neighbourSubject(session_->gradeData(), session_->test, session_->currentSubject, 1));
+    switchSubject();
+}
+
+void TForm1::MaeKamokuButtonClick() {
+    KamokuCB->setCurrentIndex(
+        neighbourSubject(session_->gradeData(), session_->test, session_->currentSubject, -1));
+    switchSubject();
+}
+
+void TForm1::HozonButtonClick() { save(); }
+
+void TForm1::ExitButtonClick() {
+    // A save that wrote nothing (a student to correct, or a file that could not be written)
+    // keeps the window open, so that no typed score is lost.
+    if (save() == SaveOutcome::Written) close();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) { FormClose(event); }
+
+void TForm1::FormClose(QCloseEvent* event) {
+    if (session_->scoresChanged) {
+        const MessageAnswer answer = services_.messages.show(
+            text::kCloseQuestion, text::kConfirm, MessageIcon::Question, MessageButtons::YesNo);
+        // A save that wrote nothing keeps the window: closing now would lose the typed scores.
+        if (answer == MessageAnswer::Yes && save() != SaveOutcome::Written) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+void TForm1::switchClass() {
+    storeGridScores(*session_, shownCellTexts());
+    session_->currentClass = std::max(0, ClassCB->currentIndex());
+    session_->currentSubject = KamokuCB->currentIndex();
+    fillScoreGrids();
+    updateTotals();
+    focusFirstStudent();
+}
+
+void TForm1::switchSubject() {
+    const int chosen = KamokuCB->currentIndex();
+    if (!session_->isGiven(chosen)) {
+        services_.messages.show(text::kSubjectNotGiven, text::kConfirm, MessageIcon::Exclamation,
+                                MessageButtons::Ok);
+        KamokuCB->setCurrentIndex(session_->currentSubject);
+        return;
+    }
+    storeGridScores(*session_, shownCellTexts());
+    session_->currentSubject = chosen;
+    fillScoreColumn();
+    updateTotals();
+    focusFirstStudent();
+}
+
+void TForm1::fillScoreGrids() {
+    const GridRows rows = gridRowsFor(session_->shownSlots());
+    const bool scoring = session_->currentSubject >= 0;
+    TenSG1->setRows(rows.leftRows);
+    TenSG1->setEnabled(scoring);
+    if (rows.rightEnabled) TenSG2->setRows(rows.rightRows);
+    TenSG2->setEnabled(scoring && rows.rightEnabled);
+
+    const std::vector<SlotRow> students = shownRows(*session_);
+    for (std::size_t k = 0; k < students.size(); ++k) {
+        const GridCell cell = cellOfSlot(static_cast<int>(k));
+        ScoreGrid* grid = gridOf(cell.grid);
+        grid->setFixedText(cell.row, 0, qs(students[k].number));
+        grid->setFixedText(cell.row, 1, qs(students[k].name));
+        grid->setCellText(cell.row, qs(students[k].score));
+    }
+    const QString subject =
+        scoring ? qs(session_->gradeData().subjectNames[session_->currentSubject].utf8())
+                : QString();
+    for (ScoreGrid* grid : {TenSG1, TenSG2}) grid->setFixedText(0, kScoreColumn, subject);
+}
+
+void TForm1::fillScoreColumn() {
+    const std::vector<std::string> scores = shownScoreTexts(*session_);
+    for (std::size_t k = 0; k < scores.size(); ++k) {
+        const GridCell cell = cellOfSlot(static_cast<int>(k));
+        gridOf(cell.grid)->setCellText(cell.row, qs(scores[k]));
+    }
+    const QString subject = qs(session_->gradeData().subjectNames[session_->currentSubject].utf8());
+    for (ScoreGrid* grid : {TenSG1, TenSG2}) grid->setFixedText(0, kScoreColumn, subject);
+}
+
+void TForm1::updateTotals() {
+    const ScoreTotals totals = totalsOf(shownCellTexts());
+    JukenshaE->setText(qs(totals.countText));
+    SotenE->setText(qs(totals.sumText));
+    HeikinE->setText(qs(totals.averageText));
+}
+
+SaveOutcome TForm1::save() {
+    storeGridScores(*session_, shownCellTexts());
+    const SaveResult result = saveScores(*session_, services_.messages);
+    if (result.outcome == SaveOutcome::Correcting) {
+        ClassCB->setCurrentIndex(result.correctClass);
+        switchClass();
+    }
+    return result.outcome;
+}
+
+void TForm1::TenSG1KeyDown(int key) { gridKeyDown(kLeftGrid, key); }
+
+void TForm1::TenSG2KeyDown(int key) { gridKeyDown(kRightGrid, key); }
+
+void TForm1::TenSG1KeyUp(int) { validateScoreCell(TenSG1); }
+
+void TForm1::TenSG2KeyUp(int) { validateScoreCell(TenSG2); }
+
+void TForm1::gridKeyDown(int grid, int key) {
+    auto state = [](const ScoreGrid* g) {
+        return GridState{g->currentRow(), g->rowCount(), g->isEnabled()};
+    };
+    if (auto move = keyDownMove(grid, key, state(TenSG1), state(TenSG2)))
+        gridOf(move->grid)->focusCell(move->row);
+    session_->scoresChanged = true;  // any key in a grid, moving keys included
+}
+
+void TForm1::validateScoreCell(ScoreGrid* grid) {
+    const int row = grid->selectionTopRow();
+    if (row >= 1 && row < grid->rowCount()) {
+        const std::string text = grid->cellText(row).toStdString();
+        const std::string valid = jitsu::validateScoreCell(text, session_->fullMarks());
+        if (valid != text) grid->setCellText(row, qs(valid));
+    }
+    updateTotals();
+}
+
+void TForm1::focusFirstStudent() {
+    if (TenSG1->isEnabled()) TenSG1->focusCell(1);
+}
+
+std::vector<std::string> TForm1::shownCellTexts() const {
+    std::vector<std::string> texts(session_->shownSlots());
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        const GridCell cell = cellOfSlot(static_cast<int>(k));
+        texts[k] = gridOf(cell.grid)->cellText(cell.row).toStdString();
+    }
+    return texts;
+}
+
+ScoreGrid* TForm1::gridOf(int grid) const { return grid == kLeftGrid ? TenSG1 : TenSG2; }
+
+}  // namespace jitsu

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ScoreSession.h"
+#include "Services.h"
+
+class QCloseEvent;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace jitsu {
+
+class ScoreGrid;
+
+// The score entry window: the user fixes year, grade and test with OK, then types the scores
+// class by class and subject by subject into the two grids, and saves. The working state lives
+// in a ScoreSession; the handlers move texts between it and the controls.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(Services& services, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    const ScoreSession& session() const { return *session_; }
+
+    QLabel* Label1;
+    QSpinBox* NendoUD;
+    QLineEdit* Nendo;  // NendoUD's edit field
+    QComboBox* GakunenCB;
+    QComboBox* KaisuCB;
+    QPushButton* Button1;
+    QComboBox* ClassCB;
+    QPushButton* NextClassButton;
+    QPushButton* MaeClassButton;
+    QComboBox* KamokuCB;
+    QPushButton* NextKamokuButton;
+    QPushButton* MaeKamokuButton;
+    QLabel* Label2;
+    QLineEdit* JukenshaE;
+    QLabel* Label3;
+    QLineEdit* SotenE;
+    QLabel* Label4;
+    QLineEdit* HeikinE;
+    QPushButton* HozonButton;
+    QPushButton* ExitButton;
+    QLineEdit* NendoE;
+    QLineEdit* KaisuE;
+    QLineEdit* GakunenE;
+    ScoreGrid* TenSG1;
+    ScoreGrid* TenSG2;
+
+public slots:
+    // Reads the basic data file and fills the choice of year, grade and test. False when the
+    // file is missing (the message was shown): the program then ends with exit code 0.
+    bool FormCreate();
+    void GakunenCBChange();
+    // Loads the chosen grade and test. False when the roster is missing: the message was shown
+    // and programEnd(0) emitted.
+    bool Button1Click();
+    void ClassCBChange();
+    void KamokuCBChange();
+    void NextClassButtonClick();
+    void MaeClassButtonClick();
+    void NextKamokuButtonClick();
+    void MaeKamokuButtonClick();
+    void HozonButtonClick();
+    void ExitButtonClick();
+    void TenSG1KeyDown(int key);
+    void TenSG2KeyDown(int key);
+    void TenSG1KeyUp(int key);
+    void TenSG2KeyUp(int key);
+
+public:
+    // Closing: asks whether to save changed scores; a save that writes nothing keeps the window.
+    void FormClose(QCloseEvent* event);
+
+signals:
+    // The program must end at once with this exit code.
+    void programEnd(int exitCode);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void switchClass();
+    void switchSubject();
+    void fillScoreGrids();
+    void fillScoreColumn();
+    void updateTotals();
+    SaveOutcome save();
+    void gridKeyDown(int grid, int key);
+    void validateScoreCell(ScoreGrid* grid);
+    void focusFirstStudent();
+    std::vector<std::string> shownCellTexts() const;
+    ScoreGrid* gridOf(int grid) const;
+
+    Services& services_;
+    std::unique_ptr<ScoreSession> session_;
+    int testItemCount_ = 0;
+};
+
+}  // namespace jitsu
