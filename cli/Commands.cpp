@@ -12,6 +12,17 @@ const std::vector<Command>& commands() {
          "    a roster per grade and the score files of tests 1 and 2. Refuses to overwrite an\n"
          "    existing basic data file unless --force is given.",
          demoCommand},
+#ifdef JITSU_CLI_SUMMARY
+        {"summary",
+         "summary --year Y --test T --grade G [--lists class,top,freq] [--scale P]\n"
+         "        [--font-scale P] (--pdf FILE | --trace FILE)\n"
+         "    Prints the summary tables of grade G in test T of year Y from the roster and the\n"
+         "    results file: class lists, top-scorer lists and frequency distributions (all three\n"
+         "    unless --lists names some). --scale 50-200 and --font-scale 30-200 are the print\n"
+         "    and character magnifications in percent (default 100). Writes a PDF, or the\n"
+         "    drawing calls as a trace; no file when there is nothing to print.",
+         summaryCommand},
+#endif
     };
     return list;
 }

@@ -27,5 +27,6 @@ const std::vector<Command>& commands();
 int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 
 int demoCommand(CommandContext& context);
+int summaryCommand(CommandContext& context);
 
 }  // namespace jitsu::cli
