@@ -84,5 +84,3 @@ void BM_LargestGradeToPdf(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_LargestGradeToPdf)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
-
-BENCHMARK_MAIN();

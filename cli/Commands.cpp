@@ -1,6 +1,9 @@
 #include "Commands.h"
 
+#include <string>
+
 #include "Arguments.h"
+#include "CombinationOption.h"
 
 namespace jitsu::cli {
 
@@ -12,6 +15,13 @@ const std::vector<Command>& commands() {
          "    a roster per grade and the score files of tests 1 and 2. Refuses to overwrite an\n"
          "    existing basic data file unless --force is given.",
          demoCommand},
+        {"results",
+         std::string("results --year Y --test T --grade G [--combos LIST]\n"
+                     "    Computes the statistics of grade G in test T of year Y (2000 to 2100) from\n"
+                     "    the basic data file and the score file, and writes the results file\n"
+                     "    JKyy_T_G.txt.\n") +
+             kCombosHelp,
+         resultsCommand},
 #ifdef JITSU_CLI_SUMMARY
         {"summary",
          "summary --year Y --test T --grade G [--lists class,top,freq] [--scale P]\n"

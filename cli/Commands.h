@@ -17,7 +17,7 @@ struct CommandContext {
 
 struct Command {
     const char* name;
-    const char* usage;  // the synopsis and one line per option, for --help
+    std::string usage;  // the synopsis and one line per option, for --help
     int (*run)(CommandContext& context);
 };
 
@@ -27,6 +27,7 @@ const std::vector<Command>& commands();
 int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 
 int demoCommand(CommandContext& context);
+int resultsCommand(CommandContext& context);
 int summaryCommand(CommandContext& context);
 
 }  // namespace jitsu::cli

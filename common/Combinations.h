@@ -44,4 +44,13 @@ inline constexpr std::array<int, kCombinations> kDisplayOrder = {0, 1, 2, 3, 5, 
 // Which combinations are computed, by index.
 using CombinationSet = std::array<bool, kCombinations>;
 
+// The boxes ticked once the test is chosen: "英国数" for the first test, and "５教科", "英数理"
+// and "英国社" as well for every later one.
+inline constexpr CombinationSet defaultCombinations(int test) {
+    CombinationSet ticked{};
+    ticked[Eikokusu] = true;
+    if (test > 1) ticked[Kyouka5] = ticked[Eisuri] = ticked[Eikokusha] = true;
+    return ticked;
+}
+
 }  // namespace jitsu

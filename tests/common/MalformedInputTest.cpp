@@ -5,6 +5,8 @@
 
 #include "BasicData.h"
 #include "Fixtures.h"
+#include "ResultsFile.h"
+#include "Statistics.h"
 #include "Roster.h"
 #include "TestScores.h"
 
@@ -104,5 +106,30 @@ TEST(MalformedInput, RandomBytesNeverWriteOutsideTheRecords) {
     }
     EXPECT_TRUE(basic->intact());
     EXPECT_TRUE(roster->intact());
+    EXPECT_TRUE(scores->intact());
+}
+
+TEST(MalformedInput, ResultsReaderAndStatisticsStayWithinTheirRecords) {
+    std::mt19937 rng(54321);
+    GradeData grade = makeGrade(20, 45, 20, 10);
+    auto results = std::make_unique<Guarded<GradeResults>>();
+    auto scores = std::make_unique<Guarded<TestScores>>();
+    const char alphabet[] = "0123456789 -+.\t\r\nex";
+    for (int iteration = 0; iteration < 200; ++iteration) {
+        std::string bytes(rng() % 20000, '\0');
+        for (char& b : bytes) b = alphabet[rng() % (sizeof alphabet - 1)];
+        // Counts as the basic data can give them, head counts beyond the slots included.
+        grade.classCount = rng() % 21;
+        grade.subjectCount = rng() % 21;
+        for (auto& heads : grade.headCounts) heads = rng() % 100;
+        for (auto& discipline : grade.disciplineNumbers) discipline = rng() % 8;
+        parseScores(bytes, grade, scores->record);  // scores up to the 32-bit limits
+        parseResultsFile(bytes, grade, results->record);
+        CombinationSet ticked;
+        for (bool& t : ticked) t = rng() % 2;
+        computeGradeResults(grade, scores->record, ticked, results->record);
+        formatResultsFile(grade, results->record);
+    }
+    EXPECT_TRUE(results->intact());
     EXPECT_TRUE(scores->intact());
 }

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTest>
 
 #include "MessageTexts.h"
 #include "QtTestApp.h"
@@ -127,7 +126,7 @@ TEST(SummaryWindow, JikkouPrintsTheTickedGradesAndListsWithTheUpDownPositions) {
     form.DosuuCB->setChecked(false);
     form.BairituUD->setValue(50);
     form.MojiBairituUD->setValue(30);
-    QTest::mouseClick(form.JikkouBtn, Qt::LeftButton);
+    form.JikkouBtn->click();
 
     EXPECT_TRUE(y.messages.shown.empty());
     EXPECT_EQ(y.printer.dialogsShown(), 2);
@@ -148,7 +147,7 @@ TEST(SummaryWindow, JikkouReportsAMissingRosterAndKeepsTheWindowOpen) {
     TForm1 form(y.services);
     ASSERT_TRUE(form.FormCreate());
     form.show();
-    QTest::mouseClick(form.JikkouBtn, Qt::LeftButton);
+    form.JikkouBtn->click();
     ASSERT_EQ(y.messages.shown.size(), 1u);
     EXPECT_EQ(y.messages.shown[0].text, text::kRosterMissingPrint);
     EXPECT_EQ(y.printer.dialogsShown(), 0);
@@ -163,6 +162,6 @@ TEST(SummaryWindow, ExitClosesTheWindow) {
     ASSERT_TRUE(form.FormCreate());
     form.show();
     ASSERT_TRUE(form.isVisible());
-    QTest::mouseClick(form.ExitBtn, Qt::LeftButton);
+    form.ExitBtn->click();
     EXPECT_FALSE(form.isVisible());
 }

@@ -10,7 +10,7 @@
 // drawn in.
 struct TraceOp {
     std::string kind;  // text, rect, line
-    int page = 0;      // 1, 2, … (0 before the first sheet)
+    int page = 0;      // 1, 2, … counted over the whole trace (0 before the first sheet)
     int font = 0;      // points
     bool bold = false;
     jitsu::Color brush = jitsu::kWhite;
@@ -87,7 +87,7 @@ inline Trace parseTrace(const std::string& trace) {
         } else if (kind == "fontcolor") {
             words >> fontColor.r >> fontColor.g >> fontColor.b;
         } else {
-            if (kind == "page") words >> page, result.pages = page;
+            if (kind == "page") result.pages = ++page;
             result.events.push_back(line);
         }
     }

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+
+#include "BasicData.h"
+#include "CombinationOption.h"
+#include "Commands.h"
+#include "MessageTexts.h"
+#include "Paths.h"
+#include "ResultsFile.h"
+#include "Statistics.h"
+#include "TempDir.h"
+#include "TestScores.h"
+
+using namespace jitsu;
+
+namespace {
+
+int run(const std::vector<std::string>& words, std::string* out = nullptr,
+        std::string* err = nullptr) {
+    std::ostringstream o, e;
+    int status = cli::runCli(words, o, e);
+    if (out) *out = o.str();
+    if (err) *err = e.str();
+    return status;
+}
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// A directory holding the demo year (basic data, rosters, score files of tests 1 and 2).
+class ResultsCommand : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(run({"-C", dir.path().string(), "demo", "."}), 0); }
+
+    int results(std::vector<std::string> args, std::string* err = nullptr) {
+        args.insert(args.begin(), {"-C", dir.path().string(), "results"});
+        return run(args, nullptr, err);
+    }
+
+    // What computing the grade and writing its file give, built from the library directly.
+    std::string expectedFile(int test, int grade, const CombinationSet& ticked) {
+        BasicData basic;
+        EXPECT_TRUE(readBasicData(basicDataPath(dir.path()), basic));
+        const GradeData& gradeData = basic.grades[grade - 1];
+        auto scores = std::make_unique<TestScores>();
+        EXPECT_TRUE(readScores(scorePath(dir.path(), 2026, test, grade), gradeData, *scores));
+        auto computed = std::make_unique<GradeResults>();
+        computeGradeResults(gradeData, *scores, ticked, *computed);
+        return formatResultsFile(gradeData, *computed);
+    }
+
+    TempDir dir;
+};
+
+CombinationSet setOf(std::initializer_list<Combination> members) {
+    CombinationSet set{};
+    for (Combination k : members) set[k] = true;
+    return set;
+}
+
+}  // namespace
+
+TEST_F(ResultsCommand, WritesWhatTheStatisticsAndTheWriterGive) {
+    std::string out;
+    ASSERT_EQ(
+        run({"-C", dir.path().string(), "results", "--year", "2026", "--test", "2", "--grade", "3"},
+            &out),
+        0);
+    const auto path = resultsPath(dir.path(), 2026, 2, 3);
+    EXPECT_TRUE(contains(out, "JK26_2_3.txt"));
+    EXPECT_EQ(readBytes(path), expectedFile(2, 3, defaultCombinations(2)));
+    EXPECT_TRUE(contains(readBytes(path), "\r\n1 1 1 1 0 0 0 0 0"));
+}
+
+TEST_F(ResultsCommand, FirstTestComputesEnglishJapaneseMathsOnly) {
+    ASSERT_EQ(results({"--year", "2026", "--test", "1", "--grade", "1"}), 0);
+    std::string file = readBytes(resultsPath(dir.path(), 2026, 1, 1));
+    EXPECT_EQ(file, expectedFile(1, 1, setOf({Eikokusu})));
+    EXPECT_EQ(file.substr(file.size() - 18), "\n0 1 0 0 0 0 0 0 0");
+}
+
+TEST_F(ResultsCommand, CombosOptionChoosesTheCombinations) {
+    ASSERT_EQ(results({"--year", "2026", "--test", "2", "--grade", "2", "--combos",
+                       "英国,３＋理,eikokususha"}),
+              0);
+    EXPECT_EQ(readBytes(resultsPath(dir.path(), 2026, 2, 2)),
+              expectedFile(2, 2, setOf({Eikoku, Eikokusuri, Eikokususha})));
+    ASSERT_EQ(results({"--year", "2026", "--test", "1", "--grade", "2", "--combos", "none"}), 0);
+    EXPECT_EQ(readBytes(resultsPath(dir.path(), 2026, 1, 2)), expectedFile(1, 2, {}));
+}
+
+TEST_F(ResultsCommand, MissingFilesGiveTheSuitesMessagesAndStatusOne) {
+    std::string err;
+    EXPECT_EQ(results({"--year", "2026", "--test", "3", "--grade", "1"}, &err), 1);
+    EXPECT_TRUE(contains(err, text::kScoresMissingPrint));
+    EXPECT_TRUE(contains(err, "JT26_3_1.txt"));
+    EXPECT_EQ(results({"--year", "2027", "--test", "1", "--grade", "1"}, &err), 1);  // other year
+    EXPECT_FALSE(std::filesystem::exists(resultsPath(dir.path(), 2027, 1, 1)));
+
+    std::filesystem::remove(basicDataPath(dir.path()));
+    EXPECT_EQ(results({"--year", "2026", "--test", "1", "--grade", "1"}, &err), 1);
+    EXPECT_TRUE(contains(err, text::kBasicDataMissing));
+    EXPECT_FALSE(std::filesystem::exists(resultsPath(dir.path(), 2026, 1, 1)));
+}
+
+TEST_F(ResultsCommand, UnwritableResultsFileGivesStatusOne) {
+    std::filesystem::create_directory(resultsPath(dir.path(), 2026, 1, 1));
+    std::string err;
+    EXPECT_EQ(results({"--year", "2026", "--test", "1", "--grade", "1"}, &err), 1);
+    EXPECT_TRUE(contains(err, text::kResultsNotSaved));
+}
+
+TEST_F(ResultsCommand, WrongUsageGivesStatusTwoAndWritesNothing) {
+    const std::vector<std::vector<std::string>> wrong = {
+        {"--year", "2026", "--test", "0", "--grade", "1"},
+        {"--year", "2026", "--test", "11", "--grade", "1"},
+        {"--year", "2026", "--test", "6", "--grade", "1"},  // the demo grades have 5 tests
+        {"--year", "2026", "--test", "1", "--grade", "0"},
+        {"--year", "2026", "--test", "1", "--grade", "4"},
+        {"--year", "1999", "--test", "1", "--grade", "1"},
+        {"--year", "2101", "--test", "1", "--grade", "1"},
+        {"--year", "x", "--test", "1", "--grade", "1"},
+        {"--test", "1", "--grade", "1"},
+        {"--year", "2026", "--grade", "1"},
+        {"--year", "2026", "--test", "1"},
+        {"--year", "2026", "--test", "1", "--grade", "1", "--combos", "英国,理科"},
+        {"--year", "2026", "--test", "1", "--grade", "1", "--combos"},
+        {"--year", "2026", "--test", "1", "--grade", "1", "extra"},
+        {"--year", "2026", "--test", "1", "--grade", "1", "--bogus", "1"},
+    };
+    for (const auto& args : wrong) {
+        std::string err;
+        EXPECT_EQ(results(args, &err), 2) << args[args.size() - 1];
+        EXPECT_TRUE(contains(err, "jitsuryoku results: ")) << err;
+    }
+    for (int t = 1; t <= 10; ++t)
+        for (int g = 1; g <= 3; ++g)
+            EXPECT_FALSE(std::filesystem::exists(resultsPath(dir.path(), 2026, t, g)));
+}
+
+struct ListCase {
+    const char* list;
+    CombinationSet expected;
+};
+
+void PrintTo(const ListCase& c, std::ostream* os) { *os << c.list; }
+
+class CombinationList : public ::testing::TestWithParam<ListCase> {};
+
+TEST_P(CombinationList, NamesTheCombinations) {
+    std::string error;
+    auto parsed = cli::parseCombinationList(GetParam().list, error);
+    ASSERT_TRUE(parsed) << error;
+    EXPECT_EQ(*parsed, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, CombinationList,
+    ::testing::Values(ListCase{"英国数,５教科,英数理,英国社",
+                               setOf({Eikokusu, Kyouka5, Eisuri, Eikokusha})},
+                      ListCase{"英国,英数,国数", setOf({Eikoku, Eisu, Kokusu})},
+                      ListCase{"英国数理,英国数社", setOf({Eikokusuri, Eikokususha})},
+                      ListCase{"３＋理", setOf({Eikokusuri})},
+                      ListCase{"３＋社", setOf({Eikokususha})},
+                      ListCase{"eikokusu,kyouka5,eisuri,eikokusha",
+                               setOf({Eikokusu, Kyouka5, Eisuri, Eikokusha})},
+                      ListCase{"eikoku,eisu,kokusu,eikokusuri,eikokususha",
+                               setOf({Eikoku, Eisu, Kokusu, Eikokusuri, Eikokususha})},
+                      ListCase{"Kyouka5,EIKOKU", setOf({Kyouka5, Eikoku})},
+                      ListCase{"all", setOf({Eikokusu, Kyouka5, Eisuri, Eikokusha, Eikoku, Eisu,
+                                             Kokusu, Eikokusuri, Eikokususha})},
+                      ListCase{"none", setOf({})}, ListCase{"英国,英国", setOf({Eikoku})}));
+
+TEST(CombinationList, RefusesWhatNamesNoCombination) {
+    for (const char* list :
+         {"", "英国,", ",英国", "英国,,英数", "英語", "５ 教科", "3+理", "eikoku ", "ALLx"}) {
+        std::string error;
+        EXPECT_FALSE(cli::parseCombinationList(list, error)) << list;
+        EXPECT_FALSE(error.empty()) << list;
+    }
+}
