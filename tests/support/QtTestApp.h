@@ -1,13 +1,6 @@
 #pragma once
 
 #include <QApplication>
-#include <gtest/gtest.h>
 
-// A QApplication for the whole test program, made before the first test that needs one.
-inline QApplication& testApplication() {
-    static int argc = 1;
-    static char name[] = "tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
+// The test program's QApplication (made by QtTestMain.cpp).
+inline QApplication& testApplication() { return *qobject_cast<QApplication*>(QCoreApplication::instance()); }

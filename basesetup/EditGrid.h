@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QTableWidget>
+
+namespace jitsu {
+
+// A string grid edited in place: column 0 holds fixed labels, every other cell opens its editor
+// as soon as it is entered or typed into, and ranges of cells can be selected.
+class EditGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    EditGrid(QWidget* parent, const char* name, int columns, int rows);
+
+    // Stores the text of a cell editor that is still open into its cell, so that a close that
+    // does not move the focus (the window's close button) loses nothing typed.
+    void commitOpenEditor();
+
+    // Sets the grid to `columns` × `rows` and writes `text(column, row)` into every cell, the
+    // labels of column 0 read-only.
+    template <typename CellText>
+    void fill(int columns, int rows, CellText text) {
+        setColumnCount(columns);
+        setRowCount(rows);
+        for (int row = 0; row < rows; ++row)
+            for (int column = 0; column < columns; ++column)
+                setCell(column, row, QString::fromStdString(text(column, row)));
+    }
+
+    // The text of cell [column, row]; "" for an empty or missing cell.
+    QString cell(int column, int row) const;
+
+private:
+    void setCell(int column, int row, const QString& text);
+};
+
+}  // namespace jitsu

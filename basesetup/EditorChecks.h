@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "EditorTexts.h"
+
+namespace jitsu {
+
+// A text that the basic data file cannot carry, and where it is.
+struct Problem {
+    enum class Place { SchoolName, TestName, Cell } place = Place::Cell;
+    int grade = 0;  // for a cell: its grade 1 to 3, grid and [column, row]
+    Grid grid = Grid::Classes;
+    int column = 0;
+    int row = 0;
+    std::string text;  // one line for the user (UTF-8): grade, field, column and what is wrong
+};
+
+// Checks the texts within the counts, in the order of the file: school and test names
+// non-empty, free of ASCII whitespace, representable in CP932 in at most 29 bytes; class and
+// subject names likewise in at most 9 bytes; head counts decimal numbers 0 to 45 (leading zeros
+// allowed); discipline numbers 1 to 5; full marks empty or 0 to 999. One problem per cell at
+// most; an empty list means the texts can be saved.
+std::vector<Problem> checkEditorTexts(const EditorTexts& texts);
+
+// The text of the box that refuses to save: the heading, one line per problem (the first
+// kListedProblems, then how many more), and the question whether to go back and correct them.
+inline constexpr int kListedProblems = 15;
+std::string refusalText(const std::vector<Problem>& problems);
+
+}  // namespace jitsu

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace jitsu::text {
+
+// The editor's own message texts (UTF-8).
+inline constexpr const char* kNotSaved = "設定データを保存できませんでした";
+inline constexpr const char* kEndWithoutSaving = "保存せずに終了しますか？";
+inline constexpr const char* kCannotSave = "入力内容に保存できない項目があります。";
+inline constexpr const char* kCorrectThem = "修正しますか？（「いいえ」で保存せずに終了します）";
+
+}  // namespace jitsu::text

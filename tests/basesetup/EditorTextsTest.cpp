@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include "BasicData.h"
+#include "EditorTexts.h"
+#include "Fixtures.h"
+#include "TempDir.h"
+
+using namespace jitsu;
+
+namespace {
+
+// One grade of one class, one subject and two tests, as the user might have typed it.
+EditorTexts smallYear() {
+    EditorTexts texts;
+    texts.schoolName = "第一中学校";
+    texts.testName = "実力テスト";
+    texts.year = 2024;
+    for (GradeTexts& grade : texts.grades) {
+        grade.classCount = 1;
+        grade.subjectCount = 1;
+        grade.testCount = 2;
+        grade.classNames[0] = "１組";
+        grade.headCounts[0] = "035";
+        grade.subjectNames[0] = "英語";
+        grade.disciplineNumbers[0] = "1";
+        grade.fullMarks[0] = {"100", ""};
+    }
+    return texts;
+}
+
+}  // namespace
+
+TEST(EditorTexts, StartContents) {
+    EditorTexts texts;
+    EXPECT_EQ(texts.schoolName, "");
+    EXPECT_EQ(texts.testName, "実力テスト");
+    EXPECT_EQ(texts.year, 2000);
+    for (const GradeTexts& grade : texts.grades) {
+        EXPECT_EQ(grade.classCount, 10);
+        EXPECT_EQ(grade.subjectCount, 10);
+        EXPECT_EQ(grade.testCount, 5);
+    }
+}
+
+TEST(EditorTexts, WritesCountsInDecimalAndEveryOtherTextAsTyped) {
+    EditorTexts texts = smallYear();
+    // Cut off by the counts: not written.
+    texts.grades[0].classNames[1] = "２組";
+    texts.grades[0].fullMarks[0][2] = "50";
+    std::string grade = sj("１組") + " 035 \r\n1 2 \r\n" + sj("英語") + " 1 \r\n100 -1 \r\n";
+    EXPECT_EQ(formatBasicData(basicDataTextsOf(texts)), sj("第一中学校") + " " + sj("実力テスト") +
+                                                            " 2024 N\r\n" + "1 \r\n" + grade +
+                                                            "1 \r\n" + grade + "1 \r\n" + grade);
+}
+
+TEST(EditorTexts, ReadBackShowsNumbersInDecimalAndFullMarksBelowOneEmpty) {
+    EditorTexts typed = smallYear();
+    typed.grades[1].testCount = 4;
+    typed.grades[1].fullMarks[0] = {"0", "", "-1", "050"};
+    TempDir dir;
+    ASSERT_TRUE(writeBasicData(dir / "wqnmkiso.txt", basicDataTextsOf(typed)));
+    BasicData data;
+    ASSERT_TRUE(readBasicData(dir / "wqnmkiso.txt", data));
+
+    EditorTexts shown = editorTextsOf(data);
+    EXPECT_EQ(shown.schoolName, "第一中学校");
+    EXPECT_EQ(shown.year, 2024);
+    EXPECT_EQ(shown.grades[0].headCounts[0], "35");
+    EXPECT_EQ(shown.grades[0].classNames[0], "１組");
+    EXPECT_EQ(shown.grades[0].fullMarks[0][0], "100");
+    EXPECT_EQ(shown.grades[0].fullMarks[0][1], "");
+    EXPECT_EQ(shown.grades[1].testCount, 4);
+    EXPECT_EQ(shown.grades[1].fullMarks[0], (std::array<std::string, kMaxTests>{"", "", "", "50"}));
+}
+
+TEST(EditorTexts, CountsAndYearOfAMalformedFileComeWithinTheSpinnersRanges) {
+    BasicData data;
+    data.year = 1999;
+    data.grades[0] = makeGrade(0, 30, 0, 0);
+    data.grades[1] = makeGrade(20, 30, 20, 10);
+    EditorTexts shown = editorTextsOf(data);
+    EXPECT_EQ(shown.year, 2000);
+    EXPECT_EQ(shown.grades[0].classCount, 1);
+    EXPECT_EQ(shown.grades[0].subjectCount, 1);
+    EXPECT_EQ(shown.grades[0].testCount, 1);
+    EXPECT_EQ(shown.grades[0].classNames[0], "");  // nothing was read for it
+    EXPECT_EQ(shown.grades[1].classCount, 20);
+    EXPECT_EQ(shown.grades[1].testCount, 10);
+    EXPECT_EQ(shown.grades[1].fullMarks[19][9], "100");
+    data.year = 2101;
+    EXPECT_EQ(editorTextsOf(data).year, 2100);
+}
+
+// Which text a grid cell shows, by [column, row].
+struct CellCase {
+    Grid grid;
+    int column, row;
+    std::string expected;  // the text the cell maps to, or "-" for none
+};
+
+class CellMapping : public testing::TestWithParam<CellCase> {};
+
+TEST_P(CellMapping, MapsCellsToTheirTexts) {
+    GradeTexts grade;
+    for (int k = 0; k < kMaxClasses; ++k) {
+        grade.classNames[k] = "C" + std::to_string(k + 1);
+        grade.headCounts[k] = "H" + std::to_string(k + 1);
+    }
+    for (int j = 0; j < kMaxSubjects; ++j) {
+        grade.subjectNames[j] = "S" + std::to_string(j + 1);
+        grade.disciplineNumbers[j] = "D" + std::to_string(j + 1);
+        for (int t = 0; t < kMaxTests; ++t)
+            grade.fullMarks[j][t] = "M" + std::to_string(j + 1) + "." + std::to_string(t + 1);
+    }
+    const CellCase& c = GetParam();
+    std::string* text = cellText(grade, c.grid, c.column, c.row);
+    if (c.expected == "-") {
+        EXPECT_EQ(text, nullptr);
+        return;
+    }
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(*text, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grids, CellMapping,
+    testing::Values(CellCase{Grid::Classes, 0, 0, "-"}, CellCase{Grid::Classes, 1, 0, "C1"},
+                    CellCase{Grid::Classes, 1, 1, "H1"}, CellCase{Grid::Classes, 20, 1, "H20"},
+                    CellCase{Grid::Classes, 21, 0, "-"}, CellCase{Grid::Classes, 3, 2, "-"},
+                    CellCase{Grid::Subjects, 0, 3, "-"}, CellCase{Grid::Subjects, 1, 0, "S1"},
+                    CellCase{Grid::Subjects, 4, 1, "D4"}, CellCase{Grid::Subjects, 4, 2, "M4.1"},
+                    CellCase{Grid::Subjects, 20, 11, "M20.10"},
+                    CellCase{Grid::Subjects, 20, 12, "-"}, CellCase{Grid::Subjects, 21, 0, "-"}));
+
+TEST(EditorTexts, RowLabels) {
+    EXPECT_EQ(rowLabel(Grid::Classes, 0), "クラス名");
+    EXPECT_EQ(rowLabel(Grid::Classes, 1), "人数");
+    EXPECT_EQ(rowLabel(Grid::Classes, 2), "");
+    EXPECT_EQ(rowLabel(Grid::Subjects, 0), "科目名");
+    EXPECT_EQ(rowLabel(Grid::Subjects, 1), "教科番号");
+    EXPECT_EQ(rowLabel(Grid::Subjects, 4), "第 3 回");
+    EXPECT_EQ(rowLabel(Grid::Subjects, 11), "第 10 回");
+    EXPECT_EQ(rowLabel(Grid::Subjects, 12), "");
+}
