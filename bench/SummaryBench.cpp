@@ -1,11 +1,11 @@
 // A grade at the limits (20 classes of 45 students, 20 subjects, all nine combinations) prints
 // its class lists, top-scorer lists and frequency distributions to PDF; the target is 2 s.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
 #include <random>
-#include <unistd.h>
 
 #include "BasicData.h"
 #include "ClassList.h"
@@ -53,7 +53,8 @@ struct LargestGrade {
         for (int j = 0; j < kMaxSubjects; ++j)
             for (int k = 0; k < kMaxClasses; ++k)
                 for (int s = 0; s < kSlots; ++s)
-                    scores->scores[j][k][s] = dice() % 20 == 0 ? -1 : static_cast<int>(dice() % 101);
+                    scores->scores[j][k][s] =
+                        dice() % 20 == 0 ? -1 : static_cast<int>(dice() % 101);
         CombinationSet all;
         all.fill(true);
         computeGradeResults(grade, *scores, all, *results);
@@ -63,8 +64,10 @@ struct LargestGrade {
 void BM_LargestGradeToPdf(benchmark::State& state) {
     cli::startQtForPdf();
     static const LargestGrade grade;
-    const auto pdf = std::filesystem::temp_directory_path() / ("summary-bench-" + std::to_string(::getpid()) + ".pdf");
-    const summaryprint::SummaryGrade job{grade.data, 1, 1, *grade.roster, *grade.results, PrintScale{}};
+    const auto pdf = std::filesystem::temp_directory_path() /
+                     ("summary-bench-" + std::to_string(::getpid()) + ".pdf");
+    const summaryprint::SummaryGrade job{grade.data,     1,           1, *grade.roster,
+                                         *grade.results, PrintScale{}};
     int pages = 0;
     for (auto _ : state) {
         auto printer = QtPrinter::toPdf(pdf);

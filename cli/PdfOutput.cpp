@@ -1,8 +1,9 @@
 #include "PdfOutput.h"
 
+#include <unistd.h>
+
 #include <QGuiApplication>
 #include <cstdlib>
-#include <unistd.h>
 
 #include "QtPrinter.h"
 
@@ -10,7 +11,8 @@ namespace jitsu::cli {
 
 void startQtForPdf() {
     if (QCoreApplication::instance()) return;
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     static int argc = 1;
     static char name[] = "jitsuryoku";
     static char* argv[] = {name, nullptr};
@@ -19,7 +21,8 @@ void startQtForPdf() {
 
 PdfFile::PdfFile(std::filesystem::path file)
     : file_(std::move(file)),
-      temporary_(file_.parent_path() / ("." + file_.filename().string() + "." + std::to_string(::getpid()) + ".tmp")) {
+      temporary_(file_.parent_path() /
+                 ("." + file_.filename().string() + "." + std::to_string(::getpid()) + ".tmp")) {
     startQtForPdf();
     printer_ = QtPrinter::toPdf(temporary_);
 }

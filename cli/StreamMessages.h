@@ -13,7 +13,8 @@ class StreamMessages : public Messages {
 public:
     StreamMessages(std::ostream& err, std::string prefix) : err_(err), prefix_(std::move(prefix)) {}
 
-    MessageAnswer show(std::string_view text, std::string_view, MessageIcon, MessageButtons buttons) override {
+    MessageAnswer show(std::string_view text, std::string_view, MessageIcon,
+                       MessageButtons buttons) override {
         err_ << prefix_ << text << '\n';
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
     }

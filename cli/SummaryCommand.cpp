@@ -25,10 +25,14 @@ bool parseLists(const std::string& text, summaryprint::SummaryRequest& request) 
     std::string word;
     bool any = false;
     while (std::getline(in, word, ',')) {
-        if (word == "class") request.classLists = true;
-        else if (word == "top") request.topScorers = true;
-        else if (word == "freq") request.frequencies = true;
-        else return false;
+        if (word == "class")
+            request.classLists = true;
+        else if (word == "top")
+            request.topScorers = true;
+        else if (word == "freq")
+            request.frequencies = true;
+        else
+            return false;
         any = true;
     }
     return any;
@@ -68,7 +72,8 @@ std::optional<summaryprint::SummaryRequest> requestFrom(Arguments& args, std::st
 }  // namespace
 
 int summaryCommand(CommandContext& context) {
-    Arguments args(context.args, {"year", "test", "grade", "lists", "scale", "font-scale", "pdf", "trace"}, {});
+    Arguments args(context.args,
+                   {"year", "test", "grade", "lists", "scale", "font-scale", "pdf", "trace"}, {});
     std::string error = args.error();
     auto request = args.ok() ? requestFrom(args, error) : std::nullopt;
     if (!request) {
@@ -94,15 +99,21 @@ int summaryCommand(CommandContext& context) {
 
     const SystemClock clock;
     const Services services{context.dir, messages, printer, clock};
-    if (summaryprint::runSummary(services, *data, *request).end != summaryprint::SummaryEnd::Completed)
+    if (summaryprint::runSummary(services, *data, *request).end !=
+        summaryprint::SummaryEnd::Completed)
         return kExitDataError;
 
-    const Status written = pdfFile ? pdfFile->finish() : writeFileAtomically(resolve(*trace), traceText.str());
+    const Status written =
+        pdfFile ? pdfFile->finish() : writeFileAtomically(resolve(*trace), traceText.str());
     if (!written) {
         context.err << kPrefix << written.reason() << '\n';
         return kExitDataError;
     }
-    context.out << printer.sheetCount() << " pages to " << (pdf ? *pdf : *trace) << '\n';
+    const std::filesystem::path output = resolve(pdf ? *pdf : *trace);
+    if (pdf && printer.sheetCount() == 0)
+        context.out << "nothing to print: " << output.string() << " not written\n";
+    else
+        context.out << "wrote " << output.string() << " (" << printer.sheetCount() << " pages)\n";
     return kExitOk;
 }
 

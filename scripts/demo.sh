@@ -7,3 +7,8 @@ scripts/install-deps.sh
 scripts/build.sh
 year="$PWD/demo-year"
 build/cli/jitsuryoku demo "$year" --force
+# The results of test 2 of every grade, and the summary tables printed from them.
+for grade in 1 2 3; do
+    build/cli/jitsuryoku -C "$year" results --year 2026 --test 2 --grade "$grade"
+    build/cli/jitsuryoku -C "$year" summary --year 2026 --test 2 --grade "$grade" --pdf "summary-$grade.pdf"
+done

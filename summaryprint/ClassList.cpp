@@ -76,7 +76,8 @@ void printStudent(ScaledPage& page, const SummaryGrade& job, const std::vector<i
 }
 
 // The grade's examinees and averages at height y0; subjects without examinees stay blank.
-void printSummary(ScaledPage& page, const SummaryGrade& job, const std::vector<int>& combos, int y0) {
+void printSummary(ScaledPage& page, const SummaryGrade& job, const std::vector<int>& combos,
+                  int y0) {
     const GradeResults& results = job.results;
     const int subjects = job.gradeData().subjects();
     page.text(kSummaryLabelX, y0, "受験者数");
@@ -84,7 +85,8 @@ void printSummary(ScaledPage& page, const SummaryGrade& job, const std::vector<i
     for (int j = 0; j < subjects; ++j) {
         if (results.subjectExaminees[j] <= 0) continue;
         page.text(subjectColumnX(j), y0, formatInt(results.subjectExaminees[j]));
-        page.text(subjectColumnX(j), y0 + kLineHeight, formatFixed(results.subjectAverages[j], 1, 3));
+        page.text(subjectColumnX(j), y0 + kLineHeight,
+                  formatFixed(results.subjectAverages[j], 1, 3));
     }
     for (std::size_t m = 0; m < combos.size(); ++m) {
         const int x = comboColumnX(subjects, static_cast<int>(m));
@@ -113,7 +115,8 @@ void printClassLists(Printer& printer, const SummaryGrade& job) {
             }
             printHeadings(page, grade, combos);
             page.font(9);
-            for (int slot = kRowsPerPage * p; slot < kRowsPerPage * (p + 1) && slot < heads; ++slot) {
+            for (int slot = kRowsPerPage * p; slot < kRowsPerPage * (p + 1) && slot < heads;
+                 ++slot) {
                 const int row = slot % kRowsPerPage;
                 printStudent(page, job, combos, cls, slot, row);
                 y0 = rowY(row + 1);

@@ -84,7 +84,8 @@ void printFrequencyPage(Printer& printer, const SummaryGrade& job, std::string_v
     page.font(10);
     page.text(kLabelX, bandY(0), formatInt(fullMarks));
     for (int b = 1; b < kScoreBands; ++b)
-        page.text(kLabelX, bandY(b), formatInt(bands[b].low, 3) + "～" + formatInt(bands[b].high, 3));
+        page.text(kLabelX, bandY(b),
+                  formatInt(bands[b].low, 3) + "～" + formatInt(bands[b].high, 3));
 
     for (int cls = 0; cls < classes; ++cls) {
         page.text(columnX(cls), 400, grade.classNames[cls].utf8());
@@ -106,10 +107,12 @@ void printFrequencyPage(Printer& printer, const SummaryGrade& job, std::string_v
         }
         page.font(10);
         page.text(columnX(cls), 3800, formatInt(students));
-        if (students > 0) page.text(columnX(cls), 3900, formatFixed(sum / static_cast<float>(students), 1, 3));
+        if (students > 0)
+            page.text(columnX(cls), 3900, formatFixed(sum / static_cast<float>(students), 1, 3));
     }
 
-    for (int column = 0; column <= classes; ++column) page.line(barX(column), 500, barX(column), 3780);
+    for (int column = 0; column <= classes; ++column)
+        page.line(barX(column), 500, barX(column), 3780);
     page.text(columnX(classes), 400, "全体");
     page.font(7);
     for (int b = 0; b < kScoreBands; ++b)
@@ -127,13 +130,15 @@ void printFrequencies(Printer& printer, const SummaryGrade& job) {
     for (int j = 0; j < grade.subjects(); ++j) {
         if (r.subjectExaminees[j] <= 0) continue;
         const std::uint32_t discipline = grade.disciplineNumbers[j];
-        const long long fullMarks = discipline >= 1 && discipline <= kDisciplines ? marks[discipline] : 0;
+        const long long fullMarks =
+            discipline >= 1 && discipline <= kDisciplines ? marks[discipline] : 0;
         printFrequencyPage(printer, job, grade.subjectNames[j].utf8(), fullMarks, r.scores[j],
                            r.subjectAverages[j], r.subjectExaminees[j]);
     }
     for (int k : computedCombinations(r))
-        printFrequencyPage(printer, job, kSubjectCombinations[k].longLabel, combinationFullMarks(marks, k),
-                           r.comboTotals[k], r.comboAverages[k], r.comboExaminees[k]);
+        printFrequencyPage(printer, job, kSubjectCombinations[k].longLabel,
+                           combinationFullMarks(marks, k), r.comboTotals[k], r.comboAverages[k],
+                           r.comboExaminees[k]);
 }
 
 }  // namespace jitsu::summaryprint

@@ -13,7 +13,8 @@
 
 namespace jitsu::summaryprint {
 
-SummaryOutcome runSummary(const Services& services, const BasicData& data, const SummaryRequest& request) {
+SummaryOutcome runSummary(const Services& services, const BasicData& data,
+                          const SummaryRequest& request) {
     SummaryOutcome outcome;
     auto roster = std::make_unique<GradeRoster>();
     auto results = std::make_unique<GradeResults>();
@@ -23,14 +24,17 @@ SummaryOutcome runSummary(const Services& services, const BasicData& data, const
         const GradeData& grade = data.grades[g - 1];
 
         *roster = GradeRoster{};
-        if (!readRoster(rosterPath(services.dir, data.rosterTag.view(), request.year, g), *roster)) {
+        if (!readRoster(rosterPath(services.dir, data.rosterTag.view(), request.year, g),
+                        *roster)) {
             services.messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop);
             outcome.end = SummaryEnd::RosterMissing;
             return outcome;
         }
         classRanges(grade, *roster);
-        if (!readResultsFile(resultsPath(services.dir, request.year, request.test, g), grade, *results)) {
-            services.messages.alert(text::kResultsNotRead, text::kConfirm, MessageIcon::Exclamation);
+        if (!readResultsFile(resultsPath(services.dir, request.year, request.test, g), grade,
+                             *results)) {
+            services.messages.alert(text::kResultsNotRead, text::kConfirm,
+                                    MessageIcon::Exclamation);
             outcome.end = SummaryEnd::ResultsMissing;
             return outcome;
         }

@@ -37,6 +37,7 @@ struct SummaryOutcome {
 // the results file of the test from `services.dir`. A file that cannot be opened, or a job the
 // printer could not print, sounds the beep, shows the message and ends the run: later grades
 // are not printed.
-SummaryOutcome runSummary(const Services& services, const BasicData& data, const SummaryRequest& request);
+SummaryOutcome runSummary(const Services& services, const BasicData& data,
+                          const SummaryRequest& request);
 
 }  // namespace jitsu::summaryprint

@@ -97,9 +97,8 @@ TForm1::TForm1(const Services& services, QWidget* parent) : QWidget(parent), ser
     Bevel1 = bevel(this, "Bevel1", {184, 16});
     Bevel2 = bevel(this, "Bevel2", {448, 16});
 
-    QWidget* tabOrder[] = {GakkoumeiE, NendoUD,   KaisuCB,   ClassCB,   G1CB,    G2CB,
-                           G3CB,       JouishaCB, DosuuCB,   BairituUD, JikkouBtn, ExitBtn,
-                           MojiBairituUD};
+    QWidget* tabOrder[] = {GakkoumeiE, NendoUD, KaisuCB,   ClassCB,   G1CB,    G2CB,         G3CB,
+                           JouishaCB,  DosuuCB, BairituUD, JikkouBtn, ExitBtn, MojiBairituUD};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     connect(JikkouBtn, &QPushButton::clicked, this, &TForm1::JikkouBtnClick);
@@ -112,7 +111,8 @@ bool TForm1::FormCreate() {
     GakkoumeiE->setText(QString::fromStdString(data_.schoolName.utf8()));
     NendoUD->setValue(static_cast<int>(data_.year));
     maxTestCount_ = 0;
-    for (const GradeData& grade : data_.grades) maxTestCount_ = std::max(maxTestCount_, grade.tests());
+    for (const GradeData& grade : data_.grades)
+        maxTestCount_ = std::max(maxTestCount_, grade.tests());
     fillTestCombo(KaisuCB, maxTestCount_, services_.clock);
     // Without a chosen test a run would have no test number.
     JikkouBtn->setEnabled(KaisuCB->currentIndex() >= 0);

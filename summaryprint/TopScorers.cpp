@@ -67,7 +67,8 @@ void printTopScorerBlock(Printer& printer, const SummaryGrade& job, TopScorerBlo
 
         page.font(10);
         int line = 0;
-        for (int rank = kRanksPerBlock * b + 1; rank <= kRanksPerBlock * (b + 1) && rank <= cutOff; ++rank)
+        for (int rank = kRanksPerBlock * b + 1; rank <= kRanksPerBlock * (b + 1) && rank <= cutOff;
+             ++rank)
             for (int cls = 0; cls < classes; ++cls)
                 for (int slot = 0; slot < kSlots; ++slot) {
                     if (ranks[cls][slot] != rank) continue;
@@ -77,7 +78,8 @@ void printTopScorerBlock(Printer& printer, const SummaryGrade& job, TopScorerBlo
                     page.text(x + kNumberX, y, cp932ToUtf8(job.roster.numberAt(entry)));
                     page.text(x + kNameX, y, cp932ToUtf8(job.roster.nameAt(entry)));
                     page.text(x + kValueX, y, formatInt(values[cls][slot]));
-                    page.text(x + kDeviationX, y, "(" + formatFixed(deviations[cls][slot], 1, 3) + ")");
+                    page.text(x + kDeviationX, y,
+                              "(" + formatFixed(deviations[cls][slot], 1, 3) + ")");
                 }
         advance(blocks, printer);
     }
@@ -88,12 +90,14 @@ void printTopScorers(Printer& printer, const SummaryGrade& job) {
     const GradeData& grade = job.gradeData();
     TopScorerBlocks blocks;
     for (int k : computedCombinations(r))
-        printTopScorerBlock(printer, job, blocks, kSubjectCombinations[k].longLabel, r.comboDeviations[k],
-                            r.comboTotals[k], r.comboRanks[k], r.comboAverages[k], r.comboExaminees[k]);
+        printTopScorerBlock(printer, job, blocks, kSubjectCombinations[k].longLabel,
+                            r.comboDeviations[k], r.comboTotals[k], r.comboRanks[k],
+                            r.comboAverages[k], r.comboExaminees[k]);
     for (int j = 0; j < grade.subjects(); ++j)
         if (r.subjectExaminees[j] >= 1)
-            printTopScorerBlock(printer, job, blocks, grade.subjectNames[j].utf8(), r.subjectDeviations[j],
-                                r.scores[j], r.subjectRanks[j], r.subjectAverages[j], r.subjectExaminees[j]);
+            printTopScorerBlock(printer, job, blocks, grade.subjectNames[j].utf8(),
+                                r.subjectDeviations[j], r.scores[j], r.subjectRanks[j],
+                                r.subjectAverages[j], r.subjectExaminees[j]);
     // A left block still waits for its right neighbour: close its page.
     if (blocks.blockSide == 1) printer.newPage();
 }

@@ -16,7 +16,8 @@ using namespace jitsu;
 
 namespace {
 
-int run(const std::vector<std::string>& words, std::string* out = nullptr, std::string* err = nullptr) {
+int run(const std::vector<std::string>& words, std::string* out = nullptr,
+        std::string* err = nullptr) {
     std::ostringstream o, e;
     int status = cli::runCli(words, o, e);
     if (out) *out = o.str();
@@ -38,7 +39,8 @@ protected:
             ASSERT_TRUE(readScores(scorePath(dir.path(), 2026, 1, g), data.grades[g - 1], *scores));
             auto results = std::make_unique<GradeResults>();
             computeGradeResults(data.grades[g - 1], *scores, all, *results);
-            ASSERT_TRUE(writeResultsFile(resultsPath(dir.path(), 2026, 1, g), data.grades[g - 1], *results));
+            ASSERT_TRUE(writeResultsFile(resultsPath(dir.path(), 2026, 1, g), data.grades[g - 1],
+                                         *results));
         }
     }
 
@@ -63,20 +65,23 @@ TEST_F(SummaryCommand, WritesTheTraceOfTheGradesJob) {
 }
 
 TEST_F(SummaryCommand, PrintsOnlyTheListsAskedForWithTheMagnifications) {
-    ASSERT_EQ(summary({"--year", "2026", "--test", "1", "--grade", "1", "--lists", "top", "--scale", "50",
-                       "--font-scale", "30", "--trace", "top.trace"}),
+    ASSERT_EQ(summary({"--year", "2026", "--test", "1", "--grade", "1", "--lists", "top", "--scale",
+                       "50", "--font-scale", "30", "--trace", "top.trace"}),
               0);
     std::string trace = readBytes(dir / "top.trace");
     EXPECT_EQ(trace.find("成績一覧"), std::string::npos);
     EXPECT_EQ(trace.find("学年"), std::string::npos);
-    EXPECT_NE(trace.find("text 300 125 英国数\nfont 3 bold\n"), std::string::npos);  // 600 ÷ 2; 12 × 30 ÷ 100
+    EXPECT_NE(trace.find("text 300 125 英国数\nfont 3 bold\n"),
+              std::string::npos);  // 600 ÷ 2; 12 × 30 ÷ 100
 }
 
 TEST_F(SummaryCommand, WritesAPdf) {
     std::string err;
-    ASSERT_EQ(summary({"--year", "2026", "--test", "1", "--grade", "3", "--lists", "class,freq", "--pdf",
-                       "g3.pdf"}, &err),
-              0) << err;
+    ASSERT_EQ(summary({"--year", "2026", "--test", "1", "--grade", "3", "--lists", "class,freq",
+                       "--pdf", "g3.pdf"},
+                      &err),
+              0)
+        << err;
     const auto pdf = dir / "g3.pdf";
     // Six classes: 12 class-list pages; 5 subject and 9 combination pages of frequencies.
     EXPECT_EQ(pdfPageCount(pdf), 12 + 14);
@@ -103,8 +108,11 @@ TEST_F(SummaryCommand, MissingFilesGiveTheProgramsMessagesAndStatusOne) {
 TEST_F(SummaryCommand, AnUnwritableOutputIsAFailure) {
     std::filesystem::create_directory(dir / "taken");
     std::string err;
-    EXPECT_EQ(summary({"--year", "2026", "--test", "1", "--grade", "1", "--trace", "taken"}, &err), 1);
-    EXPECT_EQ(summary({"--year", "2026", "--test", "1", "--grade", "1", "--pdf", "no/such/dir.pdf"}, &err), 1);
+    EXPECT_EQ(summary({"--year", "2026", "--test", "1", "--grade", "1", "--trace", "taken"}, &err),
+              1);
+    EXPECT_EQ(summary({"--year", "2026", "--test", "1", "--grade", "1", "--pdf", "no/such/dir.pdf"},
+                      &err),
+              1);
     EXPECT_NE(err.find(text::kPrintFailed), std::string::npos) << err;
 }
 
@@ -121,11 +129,12 @@ TEST_F(SummaryCommand, RefusesWrongUsageWithStatusTwo) {
     EXPECT_EQ(with({"--font-scale", "201", "--trace", "t"}), 2);
     EXPECT_EQ(with({"--lists", "class,tops", "--trace", "t"}), 2);
     EXPECT_EQ(with({"--lists", "", "--trace", "t"}), 2);
-    EXPECT_EQ(with({}), 2);                                   // no output
+    EXPECT_EQ(with({}), 2);                                  // no output
     EXPECT_EQ(with({"--trace", "t", "--pdf", "p.pdf"}), 2);  // two outputs
     EXPECT_EQ(with({"--trace", "t", "extra"}), 2);
     EXPECT_EQ(summary({"--year", "2026", "--test", "1", "--grade", "4", "--trace", "t"}), 2);
     EXPECT_EQ(summary({"--test", "1", "--grade", "1", "--trace", "t"}), 2);
-    EXPECT_EQ(with({"--scale", "50", "--font-scale", "30", "--trace", "t"}), 0);  // the limits are allowed
+    EXPECT_EQ(with({"--scale", "50", "--font-scale", "30", "--trace", "t"}),
+              0);  // the limits are allowed
     EXPECT_EQ(with({"--scale", "200", "--font-scale", "200", "--trace", "t"}), 0);
 }

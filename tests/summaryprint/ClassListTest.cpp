@@ -22,6 +22,8 @@ struct ClassSize {
     int summaryY;      // y0
 };
 
+void PrintTo(const ClassSize& c, std::ostream* os) { *os << "class of " << c.heads; }
+
 class ClassListPages : public testing::TestWithParam<ClassSize> {};
 
 TEST_P(ClassListPages, ListsAtMost21StudentsPerPageAndPutsTheSummaryBelowTheLastOne) {
@@ -44,7 +46,7 @@ TEST_P(ClassListPages, ListsAtMost21StudentsPerPageAndPutsTheSummaryBelowTheLast
 
 INSTANTIATE_TEST_SUITE_P(
     HeadCounts, ClassListPages,
-    testing::Values(ClassSize{30, 2, 400 + 295 * 8, "130", 3055},  // slots 21–29 in rows 0–8
+    testing::Values(ClassSize{30, 2, 400 + 295 * 8, "130", 3055},   // slots 21–29 in rows 0–8
                     ClassSize{21, 1, 400 + 295 * 20, "121", 6595},  // page 2: headings and summary
                     ClassSize{44, 2, 400 + 295 * 20, "142", 6595},  // slots 42 and 43 on no page
                     ClassSize{22, 2, 400, "122", 695}, ClassSize{1, 1, 400, "101", 695}));
@@ -84,7 +86,7 @@ TEST(ClassList, CellsShowValueDeviationAndRankOrADashOnTheMiddleLine) {
     f.results->comboFlags[Eikokusu] = 1;
     f.setScore(0, 0, 0, 0, 35.2f, 3);  // a score of 0 is a score
     f.setScore(2, 0, 0, 7, 5.0f, 2);
-    f.results->scores[2][0][1] = -5;    // any negative score is none
+    f.results->scores[2][0][1] = -5;          // any negative score is none
     f.setTotal(Eikokusu, 0, 0, 0, 20.0f, 9);  // a total of 0 is none
     f.setTotal(Eikokusu, 0, 1, 250, 61.3f, 1);
     Trace t = classLists(f);
@@ -116,6 +118,10 @@ struct ComboColumns {
     std::vector<std::pair<int, std::string>> headings;  // x and label, left to right
 };
 
+void PrintTo(const ComboColumns& c, std::ostream* os) {
+    *os << c.subjects << " subjects, " << c.flagged.size() << " combinations";
+}
+
 class ClassListComboColumns : public testing::TestWithParam<ComboColumns> {};
 
 TEST_P(ClassListComboColumns, StandInDisplayOrderAfterTheSubjects) {
@@ -143,10 +149,18 @@ INSTANTIATE_TEST_SUITE_P(
     Flags, ClassListComboColumns,
     testing::Values(
         ComboColumns{4, {Kyouka5, Eikokusuri}, {{810 + 820, "５教科"}, {1025 + 820, "３＋理"}}},
-        ComboColumns{5,
-                     {Eikokusu, Kyouka5, Eisuri, Eikokusha, Eikoku, Eisu, Kokusu, Eikokusuri, Eikokususha},
-                     {{1835, "英国数"}, {2050, "５教科"}, {2265, "英数理"}, {2480, "英国社"},
-                      {2695, "英数"}, {2910, "英国"}, {3125, "国数"}, {3340, "３＋理"}, {3555, "３＋社"}}},
+        ComboColumns{
+            5,
+            {Eikokusu, Kyouka5, Eisuri, Eikokusha, Eikoku, Eisu, Kokusu, Eikokusuri, Eikokususha},
+            {{1835, "英国数"},
+             {2050, "５教科"},
+             {2265, "英数理"},
+             {2480, "英国社"},
+             {2695, "英数"},
+             {2910, "英国"},
+             {3125, "国数"},
+             {3340, "３＋理"},
+             {3555, "３＋社"}}},
         ComboColumns{2, {Eikokususha, Eisu}, {{1220, "英数"}, {1435, "３＋社"}}}));
 
 TEST(ClassList, SummaryShowsTheGradesFiguresOnEveryClass) {
@@ -169,9 +183,10 @@ TEST(ClassList, SummaryShowsTheGradesFiguresOnEveryClass) {
 
 TEST(ClassList, SummaryHeightCarriesOverFromTheClassBefore) {
     GradeFixture f(3, 0, 1);
-    f.gradeData().headCounts[0] = 0;   // a first class without students: where its first row would stand
+    f.gradeData().headCounts[0] =
+        0;  // a first class without students: where its first row would stand
     f.gradeData().headCounts[1] = 30;
-    f.gradeData().headCounts[2] = 0;   // keeps the height of class 2's last row
+    f.gradeData().headCounts[2] = 0;  // keeps the height of class 2's last row
     f.fillRoster();
     Trace t = classLists(f);
     EXPECT_EQ(t.pages, 6);
@@ -195,6 +210,6 @@ TEST(ClassList, MagnificationsScalePositionsAndFontsSeparatelyAndTruncate) {
 
     f.scale = PrintScale{50, 100};
     t = classLists(f);
-    EXPECT_EQ(t.at(1, 150, 347), "102");  // (400 + 295) × 50 ÷ 100 = 347.5
+    EXPECT_EQ(t.at(1, 150, 347), "102");      // (400 + 295) × 50 ÷ 100 = 347.5
     EXPECT_EQ(t.at(1, 150, 382), "生徒102");  // 765 ÷ 2
 }

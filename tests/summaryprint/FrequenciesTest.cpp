@@ -12,6 +12,8 @@ struct BandCase {
     std::vector<std::tuple<int, long long, long long>> bands;  // band, low, high
 };
 
+void PrintTo(const BandCase& c, std::ostream* os) { *os << "F = " << c.fullMarks; }
+
 class ScoreBands : public testing::TestWithParam<BandCase> {};
 
 TEST_P(ScoreBands, DivideFullMarksIntoFortiethsBelowTheTopBand) {
@@ -26,7 +28,14 @@ TEST_P(ScoreBands, DivideFullMarksIntoFortiethsBelowTheTopBand) {
 INSTANTIATE_TEST_SUITE_P(
     FullMarks, ScoreBands,
     testing::Values(
-        BandCase{100, {{0, 100, 101}, {1, 97, 99}, {2, 95, 96}, {3, 92, 94}, {4, 90, 91}, {39, 2, 4}, {40, 0, 1}}},
+        BandCase{100,
+                 {{0, 100, 101},
+                  {1, 97, 99},
+                  {2, 95, 96},
+                  {3, 92, 94},
+                  {4, 90, 91},
+                  {39, 2, 4},
+                  {40, 0, 1}}},
         BandCase{500, {{0, 500, 501}, {1, 487, 499}, {2, 475, 486}, {3, 462, 474}, {40, 0, 11}}},
         BandCase{50, {{1, 48, 49}, {2, 47, 47}, {5, 43, 44}, {40, 0, 0}}},
         BandCase{0, {{0, 0, 1}, {1, 0, -1}, {40, 0, -1}}}));
@@ -43,8 +52,8 @@ TEST(DisciplineFullMarks, TheLastGivenSubjectOfADisciplineDecides) {
     grade.disciplineNumbers[3] = 3;  // subjects 2 and 3 are both mathematics
     grade.fullMarks[1][2] = 100;
     grade.fullMarks[1][3] = 50;
-    grade.fullMarks[1][4] = 0;       // social studies is not given in test 2
-    grade.fullMarks[0][3] = 0;       // and in test 1 the second mathematics subject is not
+    grade.fullMarks[1][4] = 0;  // social studies is not given in test 2
+    grade.fullMarks[0][3] = 0;  // and in test 1 the second mathematics subject is not
     auto test2 = disciplineFullMarks(grade, 2);
     EXPECT_EQ(test2[1], 100);
     EXPECT_EQ(test2[3], 50);
@@ -77,14 +86,18 @@ TEST(FrequencyPage, CountsEachClassBandByBandWithGreyBarsAndItsAverage) {
 
     auto rects = bars(t, 1);
     ASSERT_EQ(rects.size(), 6u);  // three class bars, three grade bars
-    struct Bar { int x1, y1, x2, y2; Color fill; std::string count; int countX, countY; };
+    struct Bar {
+        int x1, y1, x2, y2;
+        Color fill;
+        std::string count;
+        int countX, countY;
+    };
     const Bar expected[] = {
         {830, 500, 845, 579, kGrey, "1", 846, 510},    // band 0: 100
         {830, 580, 860, 659, kGrey, "2", 861, 590},    // band 1: 99, 97
         {830, 660, 845, 739, kGrey, "1", 846, 670},    // band 2: 96
         {1130, 500, 1140, 579, kRed, "1", 1141, 510},  // the grade, 10 per student
-        {1130, 580, 1150, 659, kRed, "2", 1151, 590},
-        {1130, 660, 1140, 739, kRed, "1", 1141, 670},
+        {1130, 580, 1150, 659, kRed, "2", 1151, 590}, {1130, 660, 1140, 739, kRed, "1", 1141, 670},
     };
     for (std::size_t i = 0; i < 6; ++i) {
         EXPECT_EQ(rects[i].x, expected[i].x1);
@@ -214,9 +227,9 @@ TEST(FrequencyPage, MagnificationsScaleEveryEndPoint) {
     auto rects = bars(t, 1);
     ASSERT_EQ(rects.size(), 2u);
     EXPECT_EQ(rects[0].x, 415);
-    EXPECT_EQ(rects[0].y, 290);   // 580 ÷ 2
-    EXPECT_EQ(rects[0].x2, 422);  // 845 ÷ 2, truncated
-    EXPECT_EQ(rects[0].y2, 329);  // 659 ÷ 2, truncated
+    EXPECT_EQ(rects[0].y, 290);                              // 580 ÷ 2
+    EXPECT_EQ(rects[0].x2, 422);                             // 845 ÷ 2, truncated
+    EXPECT_EQ(rects[0].y2, 329);                             // 659 ÷ 2, truncated
     EXPECT_EQ(t.find("第１学年  S1  (第１回)")[0].font, 3);  // 13 × 30 ÷ 100
     EXPECT_EQ(t.of("line", 1)[0].y2, 1890);
 }

@@ -25,7 +25,8 @@ struct GradeFixture {
     int test = 1;
     jitsu::PrintScale scale;
 
-    GradeFixture(int classes, unsigned heads, int subjects, int gradeNumber = 1) : grade(gradeNumber) {
+    GradeFixture(int classes, unsigned heads, int subjects, int gradeNumber = 1)
+        : grade(gradeNumber) {
         data.testName.assign(sj("実力テスト"));
         data.grades[grade - 1] = makeGrade(classes, heads, subjects);
         for (int k = 0; k < classes; ++k) gradeData().classNames[k].assign(sj(kClassNames[k % 6]));
@@ -52,7 +53,8 @@ struct GradeFixture {
         *roster = jitsu::GradeRoster{};
         int entry = 0;
         for (int k = 0; k < gradeData().classes(); ++k)
-            for (unsigned s = 0; s < gradeData().headCounts[k] && entry < jitsu::kRosterEntries; ++s, ++entry) {
+            for (unsigned s = 0; s < gradeData().headCounts[k] && entry < jitsu::kRosterEntries;
+                 ++s, ++entry) {
                 roster->studentNumbers[entry].assign(number(k, static_cast<int>(s)));
                 roster->studentNames[entry].assign(sj("生徒") + number(k, static_cast<int>(s)));
             }

@@ -34,12 +34,14 @@ TEST(SummaryWindow, StartsWithEveryControlInPlace) {
     TForm1 form(y.services);
     ASSERT_TRUE(form.FormCreate());
 
-    EXPECT_TRUE(form.windowTitle().startsWith(QStringLiteral("  実力テスト　各種集計表印刷　　（Ver.")));
+    EXPECT_TRUE(
+        form.windowTitle().startsWith(QStringLiteral("  実力テスト　各種集計表印刷　　（Ver.")));
     EXPECT_EQ(form.size(), QSize(780, 172));
     EXPECT_EQ(form.GakkoumeiE->text(), QStringLiteral("桜ヶ丘中学校"));
     EXPECT_EQ(form.NendoUD->value(), 2001);
     EXPECT_EQ(form.NendoE->text(), QStringLiteral("2,001"));
-    for (QCheckBox* box : {form.ClassCB, form.G1CB, form.G2CB, form.G3CB, form.JouishaCB, form.DosuuCB})
+    for (QCheckBox* box :
+         {form.ClassCB, form.G1CB, form.G2CB, form.G3CB, form.JouishaCB, form.DosuuCB})
         EXPECT_TRUE(box->isChecked()) << box->objectName().toStdString();
     EXPECT_EQ(form.ClassCB->text(), QStringLiteral("クラス別一覧"));
     EXPECT_EQ(form.JouishaCB->text(), QStringLiteral("成績上位者"));
@@ -61,17 +63,17 @@ TEST(SummaryWindow, StartsWithEveryControlInPlace) {
     EXPECT_EQ(form.Bevel2->geometry(), QRect(448, 16, 2, 113));
     EXPECT_TRUE(form.JikkouBtn->isEnabled());
 
-    const char* names[] = {"GakkoumeiE", "NendoE", "NendoUD", "KaisuCB", "ClassCB", "G1CB", "G2CB",
-                           "G3CB", "JouishaCB", "DosuuCB", "BairituE", "BairituUD", "JikkouBtn",
-                           "ExitBtn", "MojiBairituE", "MojiBairituUD", "Label1", "Label2", "Label3",
-                           "Bevel1", "Bevel2"};
+    const char* names[] = {
+        "GakkoumeiE",   "NendoE",        "NendoUD", "KaisuCB",  "ClassCB",   "G1CB",      "G2CB",
+        "G3CB",         "JouishaCB",     "DosuuCB", "BairituE", "BairituUD", "JikkouBtn", "ExitBtn",
+        "MojiBairituE", "MojiBairituUD", "Label1",  "Label2",   "Label3",    "Bevel1",    "Bevel2"};
     for (const char* name : names) EXPECT_NE(form.findChild<QWidget*>(name), nullptr) << name;
 
     // Tab order, as the focus chain visits the controls.
-    const QList<QWidget*> expected = {form.GakkoumeiE, form.NendoUD,  form.KaisuCB,   form.ClassCB,
-                                      form.G1CB,       form.G2CB,     form.G3CB,      form.JouishaCB,
-                                      form.DosuuCB,    form.BairituUD, form.JikkouBtn, form.ExitBtn,
-                                      form.MojiBairituUD};
+    const QList<QWidget*> expected = {
+        form.GakkoumeiE, form.NendoUD, form.KaisuCB,      form.ClassCB, form.G1CB,
+        form.G2CB,       form.G3CB,    form.JouishaCB,    form.DosuuCB, form.BairituUD,
+        form.JikkouBtn,  form.ExitBtn, form.MojiBairituUD};
     QList<QWidget*> chain;
     QWidget* w = form.GakkoumeiE;
     do {
@@ -87,6 +89,11 @@ struct TestCounts {
     int items;
     QString selected;
 };
+
+void PrintTo(const TestCounts& c, std::ostream* os) {
+    *os << "test counts " << c.counts[0] << "," << c.counts[1] << "," << c.counts[2] << " in month "
+        << c.month;
+}
 
 class SummaryWindowTests : public testing::TestWithParam<TestCounts> {};
 
@@ -111,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TestCounts{{1, 1, 1}, 6, 1, QStringLiteral("第１回")},    // July
                     TestCounts{{1, 3, 1}, 6, 3, QStringLiteral("第２回")},    // grade 2 decides
                     TestCounts{{5, 2, 10}, 0, 10, QStringLiteral("第５回")},  // January
-                    TestCounts{{0, 0, 0}, 6, 0, QString()}));                  // no test: no run
+                    TestCounts{{0, 0, 0}, 6, 0, QString()}));                 // no test: no run
 
 TEST(SummaryWindow, JikkouPrintsTheTickedGradesAndListsWithTheUpDownPositions) {
     testApplication();

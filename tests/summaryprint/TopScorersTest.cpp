@@ -83,6 +83,8 @@ struct BlockCase {
     int pages;
 };
 
+void PrintTo(const BlockCase& c, std::ostream* os) { *os << c.examinees << " examinees"; }
+
 class TopScorerBlocksTest : public testing::TestWithParam<BlockCase> {};
 
 TEST_P(TopScorerBlocksTest, SplitsAListIntoBlocksOfFiftyRanks) {
@@ -112,9 +114,9 @@ TEST_P(TopScorerBlocksTest, SplitsAListIntoBlocksOfFiftyRanks) {
 
 INSTANTIATE_TEST_SUITE_P(
     Selected, TopScorerBlocksTest,
-    testing::Values(BlockCase{200, {{0, 50}}, 1},                   // 50 selected: one block
-                    BlockCase{204, {{0, 50}, {2200, 1}}, 1},        // 51: rank 51 alone
-                    BlockCase{292, {{0, 50}, {2200, 23}}, 1},       // 73: left and right
+    testing::Values(BlockCase{200, {{0, 50}}, 1},              // 50 selected: one block
+                    BlockCase{204, {{0, 50}, {2200, 1}}, 1},   // 51: rank 51 alone
+                    BlockCase{292, {{0, 50}, {2200, 23}}, 1},  // 73: left and right
                     BlockCase{900, {{0, 50}, {2200, 50}, {0, 50}, {2200, 50}, {0, 25}}, 3}));
 
 TEST(TopScorers, ListsContinueHalfPageByHalfPageAndEndOnAFreshPage) {
@@ -164,7 +166,7 @@ TEST(TopScorers, CombinationsComeFirstInDisplayOrderThenSubjectsWithExaminees) {
     for (int k : {Eikokususha, Eikoku, Eisu, Kyouka5}) f.results->comboFlags[k] = 1;
     f.results->comboExaminees[Eikoku] = 0;  // computed without examinees: still a block
     f.results->subjectExaminees[0] = 2;
-    f.results->subjectExaminees[2] = 1;     // subject 1 has none: no block
+    f.results->subjectExaminees[2] = 1;  // subject 1 has none: no block
     Trace t = topScorers(f);
     std::vector<std::string> labels;
     for (const TraceOp& op : t.texts())

@@ -62,7 +62,9 @@ struct YearFixture {
         }
     }
 
-    void writeBasicData() { ASSERT_TRUE(jitsu::writeBasicData(jitsu::basicDataPath(dir.path()), jitsu::textsOf(data))); }
+    void writeBasicData() {
+        ASSERT_TRUE(jitsu::writeBasicData(jitsu::basicDataPath(dir.path()), jitsu::textsOf(data)));
+    }
 
     // Student numbers g, class, slot ("1203": grade 1, class 2, slot 3) and names 生徒 + number.
     void writeRoster(int grade) {
