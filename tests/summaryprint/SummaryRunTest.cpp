@@ -175,19 +175,3 @@ TEST(SummaryRun, APrinterFailureIsReportedAndEndsTheRun) {
     EXPECT_EQ(y.messages.beeps, 1);
 }
 
-TEST(SummaryRun, TheMagnificationsReachEveryList) {
-    YearFixture y;
-    y.writeGrade(1, 1);
-    SummaryRequest request = allGrades();
-    request.grades = {true, false, false};
-    request.scale = PrintScale{50, 200};
-    runSummary(y.services, y.data, request);
-    Trace t = y.trace();
-    auto title = t.find("第１回 実力テスト　1ＨＲ  成績一覧");
-    ASSERT_EQ(title.size(), 1u);
-    EXPECT_EQ(title[0].x, 150);
-    EXPECT_EQ(title[0].y, 75);
-    EXPECT_EQ(title[0].font, 28);
-    EXPECT_EQ(t.find("受験者：6人")[0].x, 300);
-    EXPECT_EQ(t.find("第１学年  英語  (第１回)")[0].font, 26);
-}
