@@ -62,7 +62,7 @@ struct LargestGrade {
 };
 
 void BM_LargestGradeToPdf(benchmark::State& state) {
-    cli::startQtForPdf();
+    cli::ensureGuiApplication();
     static const LargestGrade grade;
     const auto pdf = std::filesystem::temp_directory_path() /
                      ("summary-bench-" + std::to_string(::getpid()) + ".pdf");

@@ -17,6 +17,18 @@ std::optional<long long> parseWholeNumber(const std::string& text) {
     return negative ? -value : value;
 }
 
+std::optional<std::vector<bool>> parseClassList(const std::string& list, int classCount) {
+    std::vector<bool> ticked(static_cast<std::size_t>(std::max(classCount, 0)), false);
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        auto number = parseWholeNumber(list.substr(start, comma - start));
+        if (!number || *number < 1 || *number > classCount) return std::nullopt;
+        ticked[static_cast<std::size_t>(*number - 1)] = true;
+        if (comma == list.size()) return ticked;
+        start = comma + 1;
+    }
+}
+
 Arguments::Arguments(std::vector<std::string> words, std::vector<std::string> options,
                      std::vector<std::string> flags) {
     auto has = [](const std::vector<std::string>& list, const std::string& w) {

@@ -38,6 +38,10 @@ private:
     std::string error_;
 };
 
+// The classes named by a comma-separated list of class numbers 1 … classCount (as "1,3"), one
+// flag per class; nullopt when an item is not such a number or the list is empty.
+std::optional<std::vector<bool>> parseClassList(const std::string& list, int classCount);
+
 // A whole number written in decimal with an optional sign and nothing else.
 std::optional<long long> parseWholeNumber(const std::string& text);
 

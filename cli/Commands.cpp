@@ -22,15 +22,39 @@ const std::vector<Command>& commands() {
                      "    JKyy_T_G.txt.\n") +
              kCombosHelp,
          resultsCommand},
-#ifdef JITSU_CLI_SUMMARY
+#ifdef JITSU_CLI_PRINTING
+        {"reports",
+         std::string(
+             "reports --year Y --test T --grade G [--classes LIST] [--combos LIST] [--scale P]\n"
+             "        [--font-scale P] [--copies N] [--pages FROM-TO] [--pdf FILE] [--trace FILE]\n"
+             "    Computes the statistics of grade G in test T of year Y from the roster and\n"
+             "    score files (no results file is written) and prints the individual reports of\n"
+             "    the listed classes as one document: to a PDF file (A4, 600 dpi), to a trace of\n"
+             "    the drawing calls, or both.\n"
+             "    --classes LIST  comma-separated class numbers from 1 (default: every class)\n"
+             "    --scale P       print magnification of positions, 80 to 200 percent (100)\n"
+             "    --font-scale P  character magnification of font sizes, 50 to 200 percent (100)\n"
+             "    --copies N      copies of every page, each on its own sheet, 1 to 10 (1)\n"
+             "    --pages FROM-TO the pages to print, counted across the classes (1-999)\n") +
+             kCombosHelp,
+         reportsCommand},
+        {"checklists",
+         "checklists --year Y --test T --grade G [--classes LIST] [--deadline M/D] [--place TEXT]\n"
+         "           [--scale P] [--pdf FILE | --trace FILE]\n"
+         "    Prints the check lists of grade G for test T of year Y as proofsheet does: two\n"
+         "    identical B4 pages per class. LIST names classes by number (1,3); all by default.\n"
+         "    The deadline defaults to proofsheet's (two days on, or the 1st of next month from\n"
+         "    the 30th), the place of submission to none, the magnification P to 100 (80 to 200).\n"
+         "    The pages go to a PDF file, a trace file, or as a trace to standard output.",
+         checklistsCommand},
         {"summary",
          "summary --year Y --test T --grade G [--lists class,top,freq] [--scale P]\n"
-         "        [--font-scale P] (--pdf FILE | --trace FILE)\n"
+         "        [--font-scale P] [--pdf FILE | --trace FILE]\n"
          "    Prints the summary tables of grade G in test T of year Y from the roster and the\n"
          "    results file: class lists, top-scorer lists and frequency distributions (all three\n"
          "    unless --lists names some). --scale 50-200 and --font-scale 30-200 are the print\n"
-         "    and character magnifications in percent (default 100). Writes a PDF, or the\n"
-         "    drawing calls as a trace; no file when there is nothing to print.",
+         "    and character magnifications in percent (default 100). The pages go to a PDF file\n"
+         "    (A4, 600 dpi), a trace file, or as a trace to standard output.",
          summaryCommand},
 #endif
     };

@@ -28,6 +28,8 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
 
 int demoCommand(CommandContext& context);
 int resultsCommand(CommandContext& context);
+int reportsCommand(CommandContext& context);
+int checklistsCommand(CommandContext& context);
 int summaryCommand(CommandContext& context);
 
 }  // namespace jitsu::cli

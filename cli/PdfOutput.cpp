@@ -1,45 +1,42 @@
 #include "PdfOutput.h"
 
-#include <unistd.h>
-
 #include <QGuiApplication>
 #include <cstdlib>
 
 #include "QtPrinter.h"
+#include "TextFile.h"
+#include "TracePrinter.h"
 
 namespace jitsu::cli {
 
-void startQtForPdf() {
+void ensureGuiApplication() {
     if (QCoreApplication::instance()) return;
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     static int argc = 1;
     static char name[] = "jitsuryoku";
     static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
+    // Never destroyed: the application must outlive every printer made after it.
+    static QGuiApplication* application = new QGuiApplication(argc, argv);
+    (void)application;
 }
 
-PdfFile::PdfFile(std::filesystem::path file)
-    : file_(std::move(file)),
-      temporary_(file_.parent_path() /
-                 ("." + file_.filename().string() + "." + std::to_string(::getpid()) + ".tmp")) {
-    startQtForPdf();
-    printer_ = QtPrinter::toPdf(temporary_);
+PrintOutput::PrintOutput(const std::optional<std::filesystem::path>& pdf,
+                         const std::optional<std::filesystem::path>& trace, std::ostream& out)
+    : traceFile_(trace) {
+    if (pdf) {
+        ensureGuiApplication();
+        printer_ = QtPrinter::toPdf(*pdf);
+    } else {
+        printer_ = std::make_unique<TracePrinter>(trace ? traceText_ : out);
+    }
 }
 
-PdfFile::~PdfFile() {
-    std::error_code ec;
-    std::filesystem::remove(temporary_, ec);
-}
+PrintOutput::~PrintOutput() = default;
 
-Printer& PdfFile::printer() { return *printer_; }
-
-Status PdfFile::finish() {
-    std::error_code ec;
-    if (!std::filesystem::exists(temporary_, ec)) return Status::ok();
-    std::filesystem::rename(temporary_, file_, ec);
-    if (ec) return Status::error(file_.string() + ": " + ec.message());
-    return Status::ok();
+Status PrintOutput::finish() {
+    if (!traceFile_) return Status::ok();
+    return writeFileAtomically(*traceFile_, traceText_.str());
 }
 
 }  // namespace jitsu::cli

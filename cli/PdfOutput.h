@@ -2,38 +2,35 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <ostream>
+#include <sstream>
 
 #include "Printer.h"
 #include "Status.h"
 
-namespace jitsu {
-class QtPrinter;
-}
-
 namespace jitsu::cli {
 
-// Starts Qt for PDF output, once per process: a QGuiApplication, on the offscreen platform when
-// neither DISPLAY nor WAYLAND_DISPLAY is set (an explicit QT_QPA_PLATFORM is kept). An
-// application made earlier is used as it is.
-void startQtForPdf();
+// Makes sure a QGuiApplication exists, which drawing on a PDF page needs (fonts, painter). When
+// neither DISPLAY nor WAYLAND_DISPLAY is set, it runs on the offscreen platform. The application
+// lives until the process ends; calling again does nothing.
+void ensureGuiApplication();
 
-// A PDF file that appears only complete: the printer writes a temporary file beside `file`,
-// and finish() renames it over `file`. Starts Qt itself. A document without pages writes no
-// file.
-class PdfFile {
+// Where a printing command's pages go: a PDF file (--pdf), a trace file (--trace), or, with
+// neither, the trace on `out`. A trace file is written, atomically, by finish().
+class PrintOutput {
 public:
-    explicit PdfFile(std::filesystem::path file);
-    ~PdfFile();
-    PdfFile(const PdfFile&) = delete;
-    PdfFile& operator=(const PdfFile&) = delete;
+    PrintOutput(const std::optional<std::filesystem::path>& pdf,
+                const std::optional<std::filesystem::path>& trace, std::ostream& out);
+    ~PrintOutput();
 
-    Printer& printer();
-    // After the last document: moves it into place; fails when it cannot.
+    Printer& printer() { return *printer_; }
     Status finish();
 
 private:
-    std::filesystem::path file_, temporary_;
-    std::unique_ptr<QtPrinter> printer_;
+    std::ostringstream traceText_;
+    std::optional<std::filesystem::path> traceFile_;
+    std::unique_ptr<Printer> printer_;
 };
 
 }  // namespace jitsu::cli

@@ -1,28 +1,26 @@
 #pragma once
 
 #include <ostream>
-#include <string>
 
 #include "Messages.h"
 
 namespace jitsu::cli {
 
-// The message service of the command-line tool: every box's text becomes one line on `err`,
-// after `prefix`; the beep is silent. Yes/No boxes answer No.
+// Message boxes for the command-line tool: each box's text becomes a line on `out` (standard
+// error). Nobody is there to answer: an OK box counts as confirmed, a question as declined.
 class StreamMessages : public Messages {
 public:
-    StreamMessages(std::ostream& err, std::string prefix) : err_(err), prefix_(std::move(prefix)) {}
+    explicit StreamMessages(std::ostream& out) : out_(out) {}
 
     MessageAnswer show(std::string_view text, std::string_view, MessageIcon,
                        MessageButtons buttons) override {
-        err_ << prefix_ << text << '\n';
+        out_ << text << '\n';
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
     }
     void beep() override {}
 
 private:
-    std::ostream& err_;
-    std::string prefix_;
+    std::ostream& out_;
 };
 
 }  // namespace jitsu::cli

@@ -9,8 +9,6 @@
 #include "StartUp.h"
 #include "StreamMessages.h"
 #include "SummaryRun.h"
-#include "TextFile.h"
-#include "TracePrinter.h"
 
 namespace jitsu::cli {
 
@@ -58,8 +56,8 @@ std::optional<summaryprint::SummaryRequest> requestFrom(Arguments& args, std::st
         error = "--lists takes class, top and freq separated by commas, not '" + *lists + "'";
         return std::nullopt;
     }
-    if (args.option("pdf").has_value() == args.option("trace").has_value()) {
-        error = "give either --pdf FILE or --trace FILE";
+    if (args.option("pdf") && args.option("trace")) {
+        error = "give --pdf or --trace, not both";
         return std::nullopt;
     }
     request.year = static_cast<unsigned>(*year);
@@ -81,39 +79,31 @@ int summaryCommand(CommandContext& context) {
         return kExitUsage;
     }
 
-    StreamMessages messages(context.err, kPrefix);
+    StreamMessages messages(context.err);
     auto data = std::make_unique<BasicData>();
     if (!openBasicData(context.dir, *data, messages)) return kExitDataError;
 
-    auto resolve = [&](const std::string& file) {
-        std::filesystem::path path = file;
-        return path.is_relative() ? context.dir / path : path;
+    // An absolute path stays as it is.
+    auto pathOption = [&](const std::string& name) -> std::optional<std::filesystem::path> {
+        auto text = args.option(name);
+        if (!text) return std::nullopt;
+        return context.dir / *text;
     };
-    const auto pdf = args.option("pdf");
-    const auto trace = args.option("trace");
-    std::ostringstream traceText;
-    TracePrinter tracePrinter(traceText);
-    std::optional<PdfFile> pdfFile;
-    if (pdf) pdfFile.emplace(resolve(*pdf));
-    Printer& printer = pdfFile ? pdfFile->printer() : static_cast<Printer&>(tracePrinter);
-
+    const auto pdf = pathOption("pdf");
+    const auto trace = pathOption("trace");
+    PrintOutput output(pdf, trace, context.out);
     const SystemClock clock;
-    const Services services{context.dir, messages, printer, clock};
+    const Services services{context.dir, messages, output.printer(), clock};
     if (summaryprint::runSummary(services, *data, *request).end !=
         summaryprint::SummaryEnd::Completed)
         return kExitDataError;
-
-    const Status written =
-        pdfFile ? pdfFile->finish() : writeFileAtomically(resolve(*trace), traceText.str());
-    if (!written) {
+    if (Status written = output.finish(); !written) {
         context.err << kPrefix << written.reason() << '\n';
         return kExitDataError;
     }
-    const std::filesystem::path output = resolve(pdf ? *pdf : *trace);
-    if (pdf && printer.sheetCount() == 0)
-        context.out << "nothing to print: " << output.string() << " not written\n";
-    else
-        context.out << "wrote " << output.string() << " (" << printer.sheetCount() << " pages)\n";
+    if (pdf || trace)
+        context.out << "wrote " << (pdf ? *pdf : *trace).string() << ": "
+                    << output.printer().sheetCount() << " pages\n";
     return kExitOk;
 }
 

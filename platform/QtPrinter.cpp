@@ -5,6 +5,23 @@
 
 namespace jitsu {
 
+namespace {
+
+class DiscardCanvas : public Canvas {
+public:
+    void setPenColor(Color) override {}
+    void setBrushColor(Color) override {}
+    void setFontColor(Color) override {}
+    void setFontSize(int) override {}
+    void setBold(bool) override {}
+    void textOut(int, int, std::string_view) override {}
+    void moveTo(int, int) override {}
+    void lineTo(int, int) override {}
+    void rectangle(int, int, int, int) override {}
+};
+
+}  // namespace
+
 QtPrinter::QtPrinter(QWidget* dialogParent) : dialogParent_(dialogParent) {}
 
 std::unique_ptr<QtPrinter> QtPrinter::toPdf(const std::filesystem::path& file, PageRange range) {
@@ -70,6 +87,11 @@ void QtPrinter::doStartSheet(int number) {
     } else {
         printer_.newPage();
     }
+}
+
+Canvas& QtPrinter::pageCanvas() {
+    static DiscardCanvas discard;
+    return failed_ ? static_cast<Canvas&>(discard) : canvas_;
 }
 
 Status QtPrinter::doEndDoc() {

@@ -30,7 +30,8 @@ protected:
     Status doBeginDoc() override;
     void doStartSheet(int number) override;
     Status doEndDoc() override;
-    Canvas& pageCanvas() override { return canvas_; }
+    // Once the painter could not begin, drawing goes nowhere rather than to an inactive painter.
+    Canvas& pageCanvas() override;
 
 private:
     QPrinter printer_{QPrinter::HighResolution};

@@ -7,6 +7,11 @@ scripts/install-deps.sh
 scripts/build.sh
 year="$PWD/demo-year"
 build/cli/jitsuryoku demo "$year" --force
+# The check lists of test 2, one PDF per grade.
+for grade in 1 2 3; do
+    build/cli/jitsuryoku -C "$year" checklists --year 2026 --test 2 --grade "$grade" --place 職員室 \
+        --pdf "checklists-$grade.pdf"
+done
 # The results of test 2 of every grade, and the summary tables printed from them.
 for grade in 1 2 3; do
     build/cli/jitsuryoku -C "$year" results --year 2026 --test 2 --grade "$grade"

@@ -47,13 +47,33 @@ TEST(PdfPrinter, ADocumentWithoutDrawingWritesNoFile) {
     EXPECT_FALSE(std::filesystem::exists(dir / "empty.pdf"));
 }
 
-TEST(PdfPrinter, AnUnwritableFileIsReportedAsAFailure) {
+namespace {
+
+int inactivePainterWarnings = 0;
+
+void countInactivePainterWarnings(QtMsgType, const QMessageLogContext&, const QString& message) {
+    if (message.contains(QStringLiteral("Painter not active"))) ++inactivePainterWarnings;
+}
+
+}  // namespace
+
+TEST(PdfPrinter, AnUnwritableFileIsReportedAsAFailureWithoutDrawingOnAnInactivePainter) {
     testApplication();
     TempDir dir;
     auto printer = QtPrinter::toPdf(dir / "no-such-dir" / "out.pdf");
     ASSERT_TRUE(printer->beginDoc());
-    printer->canvas().textOut(0, 0, "x");
+    inactivePainterWarnings = 0;
+    QtMessageHandler previous = qInstallMessageHandler(countInactivePainterWarnings);
+    Canvas& canvas = printer->canvas();
+    canvas.setFontSize(10);
+    canvas.textOut(0, 0, "x");
+    printer->newPage();
+    canvas.moveTo(0, 0);
+    canvas.lineTo(10, 10);
+    canvas.rectangle(0, 0, 10, 10);
+    qInstallMessageHandler(previous);
     EXPECT_FALSE(printer->endDoc());
+    EXPECT_EQ(inactivePainterWarnings, 0);
 }
 
 TEST(PdfPrinter, TheDialogAnswersWithThePresetRange) {

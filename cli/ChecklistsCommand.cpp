@@ -1,0 +1,110 @@
+#include <sstream>
+
+#include "Arguments.h"
+#include "Clock.h"
+#include "Commands.h"
+#include "Deadline.h"
+#include "FixedTexts.h"
+#include "PdfOutput.h"
+#include "PrintCheckLists.h"
+#include "StartUp.h"
+#include "StreamMessages.h"
+
+namespace jitsu::cli {
+
+namespace {
+
+// "M/D" with a month from 1 to 12 and a day from 1 to 31.
+std::optional<Deadline> parseDeadline(const std::string& text) {
+    const auto slash = text.find('/');
+    if (slash == std::string::npos) return std::nullopt;
+    auto month = parseWholeNumber(text.substr(0, slash));
+    auto day = parseWholeNumber(text.substr(slash + 1));
+    if (!month || !day || *month < 1 || *month > 12 || *day < 1 || *day > 31) return std::nullopt;
+    return Deadline{static_cast<int>(*month), static_cast<int>(*day)};
+}
+
+// "1,3": class numbers from 1 to `classCount`, as ticks by class index.
+std::optional<std::filesystem::path> pathOption(const Arguments& args, const std::string& name,
+                                                const std::filesystem::path& dir) {
+    auto text = args.option(name);
+    if (!text) return std::nullopt;
+    return dir / *text;  // an absolute path stays as it is
+}
+
+}  // namespace
+
+int checklistsCommand(CommandContext& context) {
+    auto usageError = [&context](const std::string& reason) {
+        context.err << "jitsuryoku checklists: " << reason << '\n';
+        return kExitUsage;
+    };
+    Arguments args(
+        context.args,
+        {"year", "test", "grade", "classes", "deadline", "place", "scale", "pdf", "trace"}, {});
+    if (!args.ok()) return usageError(args.error());
+    if (!args.positional().empty())
+        return usageError("unexpected argument '" + args.positional()[0] + "'");
+    auto year = args.requiredInt("year", 2000, 2100);
+    auto test = args.requiredInt("test", 1, 10);
+    auto grade = args.requiredInt("grade", 1, 3);
+    auto scale = args.intOption("scale", 80, 200, 100);
+    if (!year || !test || !grade || !scale) return usageError(args.error());
+    if (args.option("pdf") && args.option("trace"))
+        return usageError("give --pdf or --trace, not both");
+
+    Deadline deadline = deadlineFor(SystemClock().today());
+    if (auto text = args.option("deadline")) {
+        auto parsed = parseDeadline(*text);
+        if (!parsed)
+            return usageError("--deadline must be MONTH/DAY (1 to 12, 1 to 31), not '" + *text +
+                              "'");
+        deadline = *parsed;
+    }
+
+    StreamMessages messages(context.err);
+    BasicData data;
+    if (!openBasicData(context.dir, data, messages)) return kExitDataError;
+    const GradeData& gradeData = data.grades[*grade - 1];
+    // The window offers the tests of grade 1 only.
+    if (*test > data.grades[0].tests())
+        return usageError("--test must be from 1 to " + std::to_string(data.grades[0].tests()) +
+                          ", the tests of grade 1");
+
+    CheckListRequest request;
+    request.grade = *grade - 1;
+    request.year = static_cast<unsigned>(*year);
+    request.test = *test;
+    request.yearText = fixedYearText(request.year);
+    request.testText = fixedTestText(*test);
+    request.monthText = std::to_string(deadline.month);
+    request.dayText = std::to_string(deadline.day);
+    request.placeText = args.option("place").value_or("");
+    request.magnification = *scale;
+    request.checkedClasses.assign(static_cast<std::size_t>(gradeData.classes()), true);
+    if (auto text = args.option("classes")) {
+        auto classes = parseClassList(*text, gradeData.classes());
+        if (!classes)
+            return usageError("--classes must list class numbers from 1 to " +
+                              std::to_string(gradeData.classes()) + ", not '" + *text + "'");
+        request.checkedClasses = *classes;
+    }
+
+    const auto pdf = pathOption(args, "pdf", context.dir);
+    const auto trace = pathOption(args, "trace", context.dir);
+    PrintOutput output(pdf, trace, context.out);
+    SystemClock clock;
+    Services services{context.dir, messages, output.printer(), clock};
+    Status status = printCheckLists(data, request, services);
+    if (status) status = output.finish();
+    if (!status) {
+        context.err << "jitsuryoku checklists: " << status.reason() << '\n';
+        return kExitDataError;
+    }
+    if (pdf || trace)
+        context.out << "wrote " << (pdf ? *pdf : *trace).string() << ": "
+                    << output.printer().sheetCount() << " pages\n";
+    return kExitOk;
+}
+
+}  // namespace jitsu::cli

@@ -1,0 +1,170 @@
+#include <algorithm>
+#include <memory>
+#include <sstream>
+
+#include "Arguments.h"
+#include "BasicData.h"
+#include "CombinationOption.h"
+#include "Commands.h"
+#include "MessageTexts.h"
+#include "PdfOutput.h"
+#include "Paths.h"
+#include "QtPrinter.h"
+#include "ReportPage.h"
+#include "Roster.h"
+#include "Statistics.h"
+#include "TestList.h"
+#include "TestScores.h"
+#include "TextFile.h"
+#include "TracePrinter.h"
+
+namespace jitsu::cli {
+
+namespace {
+
+constexpr const char* kPrefix = "jitsuryoku reports: ";
+
+int usageError(CommandContext& context, const std::string& error) {
+    context.err << kPrefix << error << '\n';
+    return kExitUsage;
+}
+
+// The suite's own message for a file the grade run cannot do without, then which file it was.
+int missingFile(CommandContext& context, const char* message, const std::filesystem::path& path) {
+    context.err << message << '\n' << kPrefix << path.string() << ": cannot be opened\n";
+    return kExitDataError;
+}
+
+// "FROM-TO", two page numbers from 1 to 999 with FROM ≤ TO.
+std::optional<PageRange> parsePageRange(const std::string& text) {
+    const std::size_t dash = text.find('-');
+    if (dash == std::string::npos || dash == 0) return std::nullopt;
+    auto from = parseWholeNumber(text.substr(0, dash));
+    auto to = parseWholeNumber(text.substr(dash + 1));
+    if (!from || !to || *from < 1 || *to > 999 || *from > *to) return std::nullopt;
+    return PageRange{static_cast<int>(*from), static_cast<int>(*to)};
+}
+
+// Prints the job as a trace and writes it to `path`.
+Status writeTrace(const ReportJob& job, PageRange range, const std::filesystem::path& path) {
+    std::ostringstream trace;
+    TracePrinter printer(trace);
+    printer.dialogAnswer = range;
+    if (Status printed = printReports(job, printer); !printed) return printed;
+    return writeFileAtomically(path, trace.str());
+}
+
+// Prints the job to a PDF file; `sheets` is how many sheets it holds (none: no file).
+Status writePdf(const ReportJob& job, PageRange range, const std::filesystem::path& path,
+                int& sheets) {
+    ensureGuiApplication();
+    auto printer = QtPrinter::toPdf(path, range);
+    Status printed = printReports(job, *printer);
+    sheets = printer->sheetCount();
+    return printed;
+}
+
+}  // namespace
+
+int reportsCommand(CommandContext& context) {
+    Arguments args(context.args,
+                   {"year", "test", "grade", "classes", "combos", "scale", "font-scale", "copies",
+                    "pages", "pdf", "trace"},
+                   {});
+    if (!args.ok()) return usageError(context, args.error());
+    if (!args.positional().empty())
+        return usageError(context, "unexpected argument '" + args.positional()[0] + "'");
+    auto year = args.requiredInt("year", 2000, 2100);
+    auto test = args.requiredInt("test", 1, kMaxTests);
+    auto grade = args.requiredInt("grade", 1, kGrades);
+    auto layoutPercent = args.intOption("scale", 80, 200, 100);
+    auto fontPercent = args.intOption("font-scale", 50, 200, 100);
+    auto copies = args.intOption("copies", 1, 10, 1);
+    if (!args.ok()) return usageError(context, args.error());
+    PageRange range;
+    if (auto pages = args.option("pages")) {
+        auto parsed = parsePageRange(*pages);
+        if (!parsed)
+            return usageError(context,
+                              "--pages must be FROM-TO, pages 1 to 999, not '" + *pages + "'");
+        range = *parsed;
+    }
+    CombinationSet combinations = defaultCombinations(*test);
+    if (auto list = args.option("combos")) {
+        std::string error;
+        auto parsed = parseCombinationList(*list, error);
+        if (!parsed) return usageError(context, error);
+        combinations = *parsed;
+    }
+    const auto pdf = args.option("pdf");
+    const auto trace = args.option("trace");
+    if (!pdf && !trace) return usageError(context, "give --pdf FILE, --trace FILE or both");
+
+    auto basic = std::make_unique<BasicData>();
+    const auto basicPath = basicDataPath(context.dir);
+    if (!readBasicData(basicPath, *basic))
+        return missingFile(context, text::kBasicDataMissing, basicPath);
+    const GradeData& gradeData = basic->grades[*grade - 1];
+    if (*test > gradeData.tests())
+        return usageError(context, "grade " + std::to_string(*grade) + " has " +
+                                       std::to_string(gradeData.tests()) + " tests, not test " +
+                                       std::to_string(*test));
+    std::array<bool, kMaxClasses> classes{};
+    for (int c = 0; c < gradeData.classes(); ++c) classes[c] = true;
+    if (auto list = args.option("classes")) {
+        auto parsed = parseClassList(*list, gradeData.classes());
+        if (!parsed)
+            return usageError(context, "--classes must list class numbers from 1 to " +
+                                           std::to_string(gradeData.classes()) + ", not '" + *list + "'");
+        for (int c = 0; c < gradeData.classes(); ++c) classes[c] = (*parsed)[c];
+    }
+
+    // The grade run: roster, scores, statistics; no results file is written.
+    auto roster = std::make_unique<GradeRoster>();
+    const auto rosterFile =
+        rosterPath(context.dir, basic->rosterTag.view(), static_cast<unsigned>(*year), *grade);
+    if (!readRoster(rosterFile, *roster))
+        return missingFile(context, text::kRosterMissingPrint, rosterFile);
+    classRanges(gradeData, *roster);
+    auto scores = std::make_unique<TestScores>();
+    const auto scoreFile = scorePath(context.dir, static_cast<unsigned>(*year), *test, *grade);
+    if (!readScores(scoreFile, gradeData, *scores))
+        return missingFile(context, text::kScoresMissingPrint, scoreFile);
+    auto results = std::make_unique<GradeResults>();
+    computeGradeResults(gradeData, *scores, combinations, *results);
+
+    const std::string label = testLabel(*test);
+    const ReportJob job{gradeData,
+                        basic->schoolName.view(),
+                        basic->testName.view(),
+                        *roster,
+                        *results,
+                        label,
+                        classes,
+                        PrintScale{*layoutPercent, *fontPercent},
+                        *copies,
+                        true};
+    if (trace) {
+        const std::filesystem::path path = context.dir / *trace;
+        if (Status written = writeTrace(job, range, path); !written) {
+            context.err << kPrefix << written.reason() << '\n';
+            return kExitDataError;
+        }
+        context.out << "wrote " << path.string() << '\n';
+    }
+    if (pdf) {
+        const std::filesystem::path path = context.dir / *pdf;
+        int sheets = 0;
+        if (Status written = writePdf(job, range, path, sheets); !written) {
+            context.err << kPrefix << path.string() << ": " << written.reason() << '\n';
+            return kExitDataError;
+        }
+        if (sheets == 0)
+            context.out << "no page to print: " << path.string() << " not written\n";
+        else
+            context.out << "wrote " << path.string() << " (" << sheets << " sheets)\n";
+    }
+    return kExitOk;
+}
+
+}  // namespace jitsu::cli

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "Limits.h"
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace jitsu {
+
+struct BasicData;
+class CheckListBox;
+
+// Where the class lists' buttons stand: the left edge of grade 1's two buttons (the other
+// grades' follow 88 pixels apart, like the lists) and their width. The defaults are
+// reportcard's; proofsheet's buttons stand at 152 and are 65 wide.
+struct GradeClassListsGeometry {
+    int buttonLeft = 144;
+    int buttonWidth = 73;
+};
+
+// The three grades' class lists of a printing window, made on `window`: the labels
+// `Label1` … `Label3` ("１年" …), the check-list boxes `CheckListBox1` … `CheckListBox3` at
+// (144, 40), (232, 40), (320, 40), each with its "全選択" button `G1Button` … (y 264) and its
+// "全クリアー" button `G1DButton` … (y 288). Boxes and buttons are empty and disabled until
+// fill(). Index 0 is grade 1; item k of a box is class k+1 of its grade. The window connects the
+// buttons to its own handlers, which call selectAll and clearAll.
+class GradeClassLists {
+public:
+    explicit GradeClassLists(QWidget* window, const GradeClassListsGeometry& geometry = {});
+
+    std::array<QLabel*, kGrades> labels;
+    std::array<CheckListBox*, kGrades> checkListBoxes;
+    std::array<QPushButton*, kGrades> selectButtons;  // G1Button …
+    std::array<QPushButton*, kGrades> clearButtons;   // G1DButton …
+
+    // For grades 1, 2, 3 in turn: enables the box, lists the grade's class names in class order
+    // and ticks them all; then enables the six buttons.
+    void fill(const BasicData& data);
+
+    void selectAll(int grade);
+    void clearAll(int grade);
+    bool anyChecked(int grade) const;
+    std::vector<bool> checkedClasses(int grade) const;
+};
+
+}  // namespace jitsu

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "BasicData.h"
+#include "CheckListPage.h"
+#include "Services.h"
+#include "Status.h"
+
+namespace jitsu {
+
+// Prints the check lists of one grade as one document on B4 portrait: two identical pages for
+// every checked class, in class order. Reads the grade's roster and its score file of the test
+// afresh. A missing roster or score file is announced (beep and a stop box) and abandons the
+// grade, as does a cancelled print dialog (silently). Returns an error for the missing files and
+// for a document the printer could not print; a cancelled dialog is not an error.
+Status printCheckLists(const BasicData& data, const CheckListRequest& request, Services& services);
+
+}  // namespace jitsu

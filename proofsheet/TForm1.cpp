@@ -1,0 +1,130 @@
+#include "TForm1.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "Deadline.h"
+#include "PrintCheckLists.h"
+#include "StartUp.h"
+#include "Widgets.h"
+
+namespace jitsu::proofsheet {
+
+namespace {
+
+QLabel* makeLabel(QWidget* window, const char* name, const char* caption, int x, int y,
+                  int fontPixels) {
+    auto* label = new QLabel(QString::fromUtf8(caption), window);
+    label->setObjectName(QString::fromLatin1(name));
+    if (fontPixels) label->setFont(windowFont(fontPixels));
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+// An edit box with its up/down button right of it, as one spinner.
+QSpinBox* makeSpinner(QWidget* window, const char* editName, const char* upDownName, int min,
+                      int max, int value, QRect edit) {
+    QSpinBox* spin = makeUpDown(window, editName, upDownName, min, max, value);
+    spin->setGeometry(edit.x(), edit.y(), edit.width() + 16, edit.height());
+    spin->setFont(windowFont(17));
+    return spin;
+}
+
+QPushButton* makeButton(QWidget* window, const char* name, const char* caption, QRect geometry) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), window);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+}  // namespace
+
+TForm1::TForm1(Services& services, QWidget* parent)
+    : QWidget(parent),
+      chooser(this, YearTestChooserGeometry{QRect(24, 120, 97, 33), 12}),
+      classLists(this, GradeClassListsGeometry{152, 65}),
+      services_(services) {
+    setWindowTitle(QStringLiteral("実力テスト点数チェック"));
+    setFont(windowFont(12));
+    resize(536, 328);  // the client area of a window whose outer size is 544 × 362 on Windows
+
+    ExitButton = makeButton(this, "ExitButton", "終了", QRect(24, 288, 97, 25));
+
+    Label4 = makeLabel(this, "Label4", "提出期限", 416, 40, 15);
+    MonUD = makeSpinner(this, "MonE", "MonUD", 1, 12, 1, QRect(448, 64, 33, 25));
+    MonE = MonUD->findChild<QLineEdit*>(QStringLiteral("MonE"));
+    Label5 = makeLabel(this, "Label5", "月", 504, 72, 0);
+    DayUD = makeSpinner(this, "DayE", "DayUD", 1, 31, 1, QRect(448, 96, 33, 25));
+    DayE = DayUD->findChild<QLineEdit*>(QStringLiteral("DayE"));
+    Label6 = makeLabel(this, "Label6", "日", 504, 104, 0);
+
+    Label7 = makeLabel(this, "Label7", "提出先", 416, 136, 15);
+    TeishutusakiE = new QLineEdit(this);
+    TeishutusakiE->setObjectName(QStringLiteral("TeishutusakiE"));
+    TeishutusakiE->setGeometry(448, 160, 64, 25);
+    TeishutusakiE->setFont(windowFont(17));
+
+    Label8 = makeLabel(this, "Label8", "印刷倍率", 416, 208, 15);
+    BairituUD = makeSpinner(this, "BairituE", "BairituUD", 80, 200, 100, QRect(448, 232, 48, 25));
+    BairituE = BairituUD->findChild<QLineEdit*>(QStringLiteral("BairituE"));
+
+    PrintButton = makeButton(this, "PrintButton", "印刷", QRect(416, 280, 97, 33));
+    PrintButton->setEnabled(false);
+
+    connect(chooser.OKButton, &QPushButton::clicked, this, &TForm1::OKButtonClick);
+    connect(classLists.selectButtons[0], &QPushButton::clicked, this, &TForm1::G1ButtonClick);
+    connect(classLists.selectButtons[1], &QPushButton::clicked, this, &TForm1::G2ButtonClick);
+    connect(classLists.selectButtons[2], &QPushButton::clicked, this, &TForm1::G3ButtonClick);
+    connect(classLists.clearButtons[0], &QPushButton::clicked, this, &TForm1::G1DButtonClick);
+    connect(classLists.clearButtons[1], &QPushButton::clicked, this, &TForm1::G2DButtonClick);
+    connect(classLists.clearButtons[2], &QPushButton::clicked, this, &TForm1::G3DButtonClick);
+    connect(PrintButton, &QPushButton::clicked, this, &TForm1::PrintButtonClick);
+    connect(ExitButton, &QPushButton::clicked, this, &TForm1::ExitButtonClick);
+}
+
+bool TForm1::FormCreate() {
+    if (!openBasicData(services_.dir, data_, services_.messages)) return false;
+    // One reading of the clock gives both the default test and the deadline.
+    const LocalDate today = services_.clock.today();
+    chooser.fill(data_.year, data_.grades[0].tests(), FixedClock(today));
+    const Deadline deadline = deadlineFor(today);
+    MonUD->setValue(deadline.month);
+    DayUD->setValue(deadline.day);
+    return true;
+}
+
+void TForm1::OKButtonClick() {
+    if (chooser.testNumber() == 0) return;
+    chooser.fix();
+    classLists.fill(data_);
+    PrintButton->setEnabled(true);
+}
+
+void TForm1::PrintButtonClick() {
+    if (!chooser.isFixed()) return;
+    for (int g = 0; g < kGrades; ++g) {
+        if (!classLists.anyChecked(g)) continue;
+        // A grade that fails has said so itself; the next grade is printed all the same.
+        printCheckLists(data_, requestFor(g), services_);
+    }
+}
+
+CheckListRequest TForm1::requestFor(int grade) const {
+    CheckListRequest request;
+    request.grade = grade;
+    request.year = chooser.year();
+    request.test = chooser.testNumber();
+    request.yearText = chooser.NendoE->text().toStdString();
+    request.testText = chooser.KaisuE->text().toStdString();
+    request.monthText = std::to_string(MonUD->value());
+    request.dayText = std::to_string(DayUD->value());
+    request.placeText = TeishutusakiE->text().toStdString();
+    request.magnification = BairituUD->value();
+    request.checkedClasses = classLists.checkedClasses(grade);
+    return request;
+}
+
+}  // namespace jitsu::proofsheet
