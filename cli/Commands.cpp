@@ -47,6 +47,15 @@ const std::vector<Command>& commands() {
          "    the 30th), the place of submission to none, the magnification P to 100 (80 to 200).\n"
          "    The pages go to a PDF file, a trace file, or as a trace to standard output.",
          checklistsCommand},
+        {"summary",
+         "summary --year Y --test T --grade G [--lists class,top,freq] [--scale P]\n"
+         "        [--font-scale P] [--pdf FILE | --trace FILE]\n"
+         "    Prints the summary tables of grade G in test T of year Y from the roster and the\n"
+         "    results file: class lists, top-scorer lists and frequency distributions (all three\n"
+         "    unless --lists names some). --scale 50-200 and --font-scale 30-200 are the print\n"
+         "    and character magnifications in percent (default 100). The pages go to a PDF file\n"
+         "    (A4, 600 dpi), a trace file, or as a trace to standard output.",
+         summaryCommand},
 #endif
     };
     return list;

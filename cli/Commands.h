@@ -30,5 +30,6 @@ int demoCommand(CommandContext& context);
 int resultsCommand(CommandContext& context);
 int reportsCommand(CommandContext& context);
 int checklistsCommand(CommandContext& context);
+int summaryCommand(CommandContext& context);
 
 }  // namespace jitsu::cli

@@ -15,5 +15,7 @@ inline constexpr const char* kScoresMissingPrint =
     "点数データのファイルを開けませんでした。印刷は実行できません。担当者に連絡してください。";
 inline constexpr const char* kResultsNotSaved = "データの保存に失敗しました。担当者に連絡してください。";
 inline constexpr const char* kResultsNotRead = "データの読込に失敗しました。担当者に連絡してください。";
+// A print job that the printer could not print (no printer, an unwritable output file).
+inline constexpr const char* kPrintFailed = "印刷に失敗しました。担当者に連絡してください。";
 
 }  // namespace jitsu::text

@@ -12,3 +12,8 @@ for grade in 1 2 3; do
     build/cli/jitsuryoku -C "$year" checklists --year 2026 --test 2 --grade "$grade" --place 職員室 \
         --pdf "checklists-$grade.pdf"
 done
+# The results of test 2 of every grade, and the summary tables printed from them.
+for grade in 1 2 3; do
+    build/cli/jitsuryoku -C "$year" results --year 2026 --test 2 --grade "$grade"
+    build/cli/jitsuryoku -C "$year" summary --year 2026 --test 2 --grade "$grade" --pdf "summary-$grade.pdf"
+done

@@ -1,0 +1,110 @@
+#include <optional>
+#include <sstream>
+
+#include "Arguments.h"
+#include "BasicData.h"
+#include "Clock.h"
+#include "Commands.h"
+#include "PdfOutput.h"
+#include "StartUp.h"
+#include "StreamMessages.h"
+#include "SummaryRun.h"
+
+namespace jitsu::cli {
+
+namespace {
+
+constexpr const char* kPrefix = "jitsuryoku summary: ";
+
+// "class,top,freq" or any part of it, in any order.
+bool parseLists(const std::string& text, summaryprint::SummaryRequest& request) {
+    request.classLists = request.topScorers = request.frequencies = false;
+    std::istringstream in(text);
+    std::string word;
+    bool any = false;
+    while (std::getline(in, word, ',')) {
+        if (word == "class")
+            request.classLists = true;
+        else if (word == "top")
+            request.topScorers = true;
+        else if (word == "freq")
+            request.frequencies = true;
+        else
+            return false;
+        any = true;
+    }
+    return any;
+}
+
+// The run the options ask for, or nullopt with `error` set.
+std::optional<summaryprint::SummaryRequest> requestFrom(Arguments& args, std::string& error) {
+    summaryprint::SummaryRequest request;
+    const auto year = args.requiredInt("year", 2000, 2100);
+    const auto test = args.requiredInt("test", 1, 10);
+    const auto grade = args.requiredInt("grade", 1, 3);
+    const auto scale = args.intOption("scale", 50, 200, 100);
+    const auto fontScale = args.intOption("font-scale", 30, 200, 100);
+    if (!args.ok()) {
+        error = args.error();
+        return std::nullopt;
+    }
+    if (!args.positional().empty()) {
+        error = "unexpected argument '" + args.positional()[0] + "'";
+        return std::nullopt;
+    }
+    if (auto lists = args.option("lists"); lists && !parseLists(*lists, request)) {
+        error = "--lists takes class, top and freq separated by commas, not '" + *lists + "'";
+        return std::nullopt;
+    }
+    if (args.option("pdf") && args.option("trace")) {
+        error = "give --pdf or --trace, not both";
+        return std::nullopt;
+    }
+    request.year = static_cast<unsigned>(*year);
+    request.test = *test;
+    request.grades[*grade - 1] = true;
+    request.scale = PrintScale{*scale, *fontScale};
+    return request;
+}
+
+}  // namespace
+
+int summaryCommand(CommandContext& context) {
+    Arguments args(context.args,
+                   {"year", "test", "grade", "lists", "scale", "font-scale", "pdf", "trace"}, {});
+    std::string error = args.error();
+    auto request = args.ok() ? requestFrom(args, error) : std::nullopt;
+    if (!request) {
+        context.err << kPrefix << error << '\n';
+        return kExitUsage;
+    }
+
+    StreamMessages messages(context.err);
+    auto data = std::make_unique<BasicData>();
+    if (!openBasicData(context.dir, *data, messages)) return kExitDataError;
+
+    // An absolute path stays as it is.
+    auto pathOption = [&](const std::string& name) -> std::optional<std::filesystem::path> {
+        auto text = args.option(name);
+        if (!text) return std::nullopt;
+        return context.dir / *text;
+    };
+    const auto pdf = pathOption("pdf");
+    const auto trace = pathOption("trace");
+    PrintOutput output(pdf, trace, context.out);
+    const SystemClock clock;
+    const Services services{context.dir, messages, output.printer(), clock};
+    if (summaryprint::runSummary(services, *data, *request).end !=
+        summaryprint::SummaryEnd::Completed)
+        return kExitDataError;
+    if (Status written = output.finish(); !written) {
+        context.err << kPrefix << written.reason() << '\n';
+        return kExitDataError;
+    }
+    if (pdf || trace)
+        context.out << "wrote " << (pdf ? *pdf : *trace).string() << ": "
+                    << output.printer().sheetCount() << " pages\n";
+    return kExitOk;
+}
+
+}  // namespace jitsu::cli

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+
+#include "BasicData.h"
+#include "Limits.h"
+#include "PrintScale.h"
+#include "Services.h"
+
+namespace jitsu::summaryprint {
+
+// What the user chose for a run.
+struct SummaryRequest {
+    unsigned year = 2000;
+    int test = 1;  // 1 … 10
+    std::array<bool, kGrades> grades{};
+    bool classLists = true;
+    bool topScorers = true;
+    bool frequencies = true;
+    PrintScale scale;
+};
+
+enum class SummaryEnd {
+    Completed,       // every chosen grade was printed or its print dialog cancelled
+    RosterMissing,   // a grade's roster file could not be opened
+    ResultsMissing,  // a grade's results file could not be opened
+    PrintFailed,     // the printer could not print a grade's job
+};
+
+struct SummaryOutcome {
+    SummaryEnd end = SummaryEnd::Completed;
+    int gradesPrinted = 0;
+};
+
+// Prints the chosen lists of every chosen grade, grade 1 to 3, each grade one print job after
+// its own print dialog (a cancelled dialog skips the grade). Per grade it reads the roster and
+// the results file of the test from `services.dir`. A file that cannot be opened, or a job the
+// printer could not print, sounds the beep, shows the message and ends the run: later grades
+// are not printed.
+SummaryOutcome runSummary(const Services& services, const BasicData& data,
+                          const SummaryRequest& request);
+
+}  // namespace jitsu::summaryprint

@@ -1,0 +1,142 @@
+#include "SummaryWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <algorithm>
+
+#include "StartUp.h"
+#include "Widgets.h"
+
+namespace jitsu::summaryprint {
+
+namespace {
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setFont(windowFont(16));
+    box->setGeometry(geometry);
+    box->setChecked(true);
+    return box;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setFont(windowFont(15));
+    b->setGeometry(geometry);
+    return b;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption, QPoint position) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->move(position);
+    l->adjustSize();
+    return l;
+}
+
+QFrame* bevel(QWidget* parent, const char* name, QPoint position) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setFrameShape(QFrame::VLine);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setGeometry(QRect(position, QSize(2, 113)));
+    return frame;
+}
+
+QLineEdit* editOf(QSpinBox* upDown) { return upDown->findChild<QLineEdit*>(); }
+
+}  // namespace
+
+TForm1::TForm1(const Services& services, QWidget* parent) : QWidget(parent), services_(services) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(captionWithVersion(QStringLiteral("  実力テスト　各種集計表印刷")));
+    setFont(windowFont(12));
+    setFixedSize(780, 172);
+
+    GakkoumeiE = new QLineEdit(this);
+    GakkoumeiE->setObjectName(QStringLiteral("GakkoumeiE"));
+    GakkoumeiE->setGeometry(20, 20, 140, 23);
+
+    // An edit box with its up/down button is one spin box spanning both.
+    NendoUD = makeYearSpinner(this, "NendoE", "NendoUD");
+    NendoUD->setGeometry(20, 60, 90 + 17, 23);
+    NendoE = editOf(NendoUD);
+
+    KaisuCB = new QComboBox(this);
+    KaisuCB->setObjectName(QStringLiteral("KaisuCB"));
+    KaisuCB->setGeometry(20, 100, 107, KaisuCB->sizeHint().height());
+
+    ClassCB = checkBox(this, "ClassCB", QStringLiteral("クラス別一覧"), {294, 20, 120, 17});
+    G1CB = checkBox(this, "G1CB", QStringLiteral("１年"), {204, 20, 60, 17});
+    G2CB = checkBox(this, "G2CB", QStringLiteral("２年"), {204, 60, 60, 17});
+    G3CB = checkBox(this, "G3CB", QStringLiteral("３年"), {204, 100, 60, 17});
+    JouishaCB = checkBox(this, "JouishaCB", QStringLiteral("成績上位者"), {294, 60, 120, 17});
+    DosuuCB = checkBox(this, "DosuuCB", QStringLiteral("クラス別度数分布"), {294, 100, 147, 17});
+
+    BairituUD = makeUpDown(this, "BairituE", "BairituUD", 50, 200, 100);
+    BairituUD->setGeometry(576, 20, 40 + 17, 23);
+    BairituE = editOf(BairituUD);
+
+    JikkouBtn = button(this, "JikkouBtn", QStringLiteral("実行"), {484, 92, 113, 30});
+    ExitBtn = button(this, "ExitBtn", QStringLiteral("終了"), {621, 92, 113, 30});
+
+    MojiBairituUD = makeUpDown(this, "MojiBairituE", "MojiBairituUD", 30, 200, 100);
+    MojiBairituUD->setGeometry(696, 20, 40 + 17, 23);
+    MojiBairituE = editOf(MojiBairituUD);
+
+    Label1 = label(this, "Label1", QStringLiteral("印刷倍率"), {468, 22});
+    Label2 = label(this, "Label2", QStringLiteral("枠 ："), {544, 22});
+    Label3 = label(this, "Label3", QStringLiteral("文字 ："), {649, 22});
+    Bevel1 = bevel(this, "Bevel1", {184, 16});
+    Bevel2 = bevel(this, "Bevel2", {448, 16});
+
+    QWidget* tabOrder[] = {GakkoumeiE, NendoUD, KaisuCB,   ClassCB,   G1CB,    G2CB,         G3CB,
+                           JouishaCB,  DosuuCB, BairituUD, JikkouBtn, ExitBtn, MojiBairituUD};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    connect(JikkouBtn, &QPushButton::clicked, this, &TForm1::JikkouBtnClick);
+    connect(ExitBtn, &QPushButton::clicked, this, &TForm1::ExitBtnClick);
+    centreOnScreen(this);
+}
+
+bool TForm1::FormCreate() {
+    if (!openBasicData(services_.dir, data_, services_.messages)) return false;
+    GakkoumeiE->setText(QString::fromStdString(data_.schoolName.utf8()));
+    NendoUD->setValue(static_cast<int>(data_.year));
+    maxTestCount_ = 0;
+    for (const GradeData& grade : data_.grades)
+        maxTestCount_ = std::max(maxTestCount_, grade.tests());
+    fillTestCombo(KaisuCB, maxTestCount_, services_.clock);
+    // Without a chosen test a run would have no test number.
+    JikkouBtn->setEnabled(KaisuCB->currentIndex() >= 0);
+    return true;
+}
+
+SummaryRequest TForm1::request() const {
+    SummaryRequest r;
+    r.year = static_cast<unsigned>(NendoUD->value());
+    r.test = KaisuCB->currentIndex() + 1;
+    r.grades = {G1CB->isChecked(), G2CB->isChecked(), G3CB->isChecked()};
+    r.classLists = ClassCB->isChecked();
+    r.topScorers = JouishaCB->isChecked();
+    r.frequencies = DosuuCB->isChecked();
+    // The magnifications are the up/down positions, whatever the edit boxes show.
+    r.scale = PrintScale{BairituUD->value(), MojiBairituUD->value()};
+    return r;
+}
+
+void TForm1::JikkouBtnClick() {
+    if (KaisuCB->currentIndex() < 0) return;
+    runSummary(services_, data_, request());
+}
+
+void TForm1::ExitBtnClick() { close(); }
+
+}  // namespace jitsu::summaryprint

@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include "MessageTexts.h"
+#include "SummaryRun.h"
+#include "YearFixture.h"
+
+using namespace jitsu;
+using namespace jitsu::summaryprint;
+
+namespace {
+
+SummaryRequest allGrades(int test = 1) {
+    SummaryRequest request;
+    request.year = 2001;
+    request.test = test;
+    request.grades = {true, true, true};
+    return request;
+}
+
+}  // namespace
+
+TEST(SummaryRun, PrintsEveryTickedGradeAsOneJobAfterItsOwnDialog) {
+    YearFixture y;
+    for (int g = 1; g <= 3; ++g) y.writeGrade(g, 1);
+    SummaryOutcome outcome = runSummary(y.services, y.data, allGrades());
+    EXPECT_EQ(outcome.end, SummaryEnd::Completed);
+    EXPECT_EQ(outcome.gradesPrinted, 3);
+    EXPECT_EQ(y.printer.dialogsShown(), 3);
+    EXPECT_EQ(y.count("job A4 portrait"), 3);
+    EXPECT_EQ(y.count("begin"), 3);
+    EXPECT_EQ(y.count("end"), 3);
+    EXPECT_TRUE(y.messages.shown.empty());
+    // The paper is set before each dialog, each job holds its grade only.
+    const auto& events = y.trace().events;
+    ASSERT_GE(events.size(), 2u);
+    EXPECT_EQ(events[0], "job A4 portrait");
+    EXPECT_EQ(events[1], "begin");
+    Trace t = y.trace();
+    // 1103 and 1203 share rank 1 (score 72), the top quarter of 6 students in every list.
+    EXPECT_EQ(t.count("1101"), 1);
+    EXPECT_EQ(t.count("1103"), 4);
+    EXPECT_FALSE(t.find("第３学年  英語  (第１回)").empty());
+}
+
+TEST(SummaryRun, PrintsTheTickedListsInOrderClassTopFrequency) {
+    YearFixture y;
+    y.writeGrade(1, 1);
+    SummaryRequest request = allGrades();
+    request.grades = {true, false, false};
+    runSummary(y.services, y.data, request);
+    Trace t = y.trace();
+    // Class lists: 2 classes × 2 pages; top scorers: 英国, 英語, 国語 → 2 pages; frequencies: 3.
+    EXPECT_EQ(t.pages, 9);
+    EXPECT_EQ(t.find("第１回 実力テスト　2ＨＲ  成績一覧")[0].page, 3);
+    EXPECT_EQ(t.find("受験者：6人")[0].page, 5);
+    EXPECT_EQ(t.find("第１学年  英語  (第１回)")[0].page, 7);
+    EXPECT_EQ(t.find("第１学年  英国  (第１回)")[0].page, 9);
+
+    YearFixture only;
+    only.writeGrade(1, 1);
+    request.classLists = request.frequencies = false;
+    runSummary(only.services, only.data, request);
+    t = only.trace();
+    EXPECT_EQ(t.pages, 2);
+    EXPECT_EQ(t.find("英国")[0].page, 1);
+}
+
+TEST(SummaryRun, AGradeWithoutTickedListsStillShowsTheDialogAndAnEmptyJob) {
+    YearFixture y;
+    y.writeGrade(2, 1);
+    SummaryRequest request = allGrades();
+    request.grades = {false, true, false};
+    request.classLists = request.topScorers = request.frequencies = false;
+    runSummary(y.services, y.data, request);
+    EXPECT_EQ(y.printer.dialogsShown(), 1);
+    EXPECT_EQ(y.trace().events, (std::vector<std::string>{"job A4 portrait", "begin", "end"}));
+}
+
+TEST(SummaryRun, NoGradeTickedDoesNothing) {
+    YearFixture y;
+    SummaryRequest request = allGrades();
+    request.grades = {};
+    EXPECT_EQ(runSummary(y.services, y.data, request).end, SummaryEnd::Completed);
+    EXPECT_EQ(y.out.str(), "");
+    EXPECT_TRUE(y.messages.shown.empty());
+}
+
+TEST(SummaryRun, ReadsTheFilesOfTheChosenYearTestAndGrade) {
+    YearFixture y;
+    y.writeGrade(2, 3);
+    ASSERT_TRUE(std::filesystem::exists(y.dir / "N012.csv"));
+    ASSERT_TRUE(std::filesystem::exists(y.dir / "JK01_3_2.txt"));
+    SummaryRequest request = allGrades(3);
+    request.grades = {false, true, false};
+    EXPECT_EQ(runSummary(y.services, y.data, request).gradesPrinted, 1);
+    EXPECT_FALSE(y.trace().find("第３回 実力テスト　1ＨＲ  成績一覧").empty());
+}
+
+TEST(SummaryRun, ACancelledDialogSkipsOnlyItsGrade) {
+    YearFixture y;
+    for (int g = 1; g <= 3; ++g) y.writeGrade(g, 1);
+    y.printer.answers = {false, true, false};
+    SummaryOutcome outcome = runSummary(y.services, y.data, allGrades());
+    EXPECT_EQ(outcome.end, SummaryEnd::Completed);
+    EXPECT_EQ(outcome.gradesPrinted, 1);
+    EXPECT_EQ(y.printer.dialogsShown(), 3);
+    EXPECT_EQ(y.count("begin"), 1);
+    EXPECT_TRUE(y.trace().find("1101").empty());
+    EXPECT_FALSE(y.trace().find("2101").empty());
+    EXPECT_TRUE(y.messages.shown.empty());
+}
+
+TEST(SummaryRun, AMissingRosterEndsTheRunBeforeAnyDialog) {
+    YearFixture y;
+    y.writeResults(1, 1);
+    for (int g = 2; g <= 3; ++g) y.writeGrade(g, 1);
+    SummaryOutcome outcome = runSummary(y.services, y.data, allGrades());
+    EXPECT_EQ(outcome.end, SummaryEnd::RosterMissing);
+    ASSERT_EQ(y.messages.shown.size(), 1u);
+    EXPECT_EQ(y.messages.shown[0].text, text::kRosterMissingPrint);
+    EXPECT_EQ(y.messages.shown[0].title, "確認");
+    EXPECT_EQ(y.messages.shown[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(y.messages.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(y.messages.beeps, 1);
+    EXPECT_EQ(y.printer.dialogsShown(), 0);
+    EXPECT_EQ(y.out.str(), "");
+}
+
+TEST(SummaryRun, AMissingResultsFileEndsTheRunAfterTheGradesBefore) {
+    YearFixture y;
+    for (int g = 1; g <= 2; ++g) y.writeGrade(g, 1);
+    y.writeRoster(3);
+    SummaryOutcome outcome = runSummary(y.services, y.data, allGrades());
+    EXPECT_EQ(outcome.end, SummaryEnd::ResultsMissing);
+    EXPECT_EQ(outcome.gradesPrinted, 2);
+    EXPECT_EQ(y.printer.dialogsShown(), 2);
+    EXPECT_EQ(y.count("end"), 2);
+    ASSERT_EQ(y.messages.shown.size(), 1u);
+    EXPECT_EQ(y.messages.shown[0].text, text::kResultsNotRead);
+    EXPECT_EQ(y.messages.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(y.messages.beeps, 1);
+}
+
+TEST(SummaryRun, AShortResultsFileLeavesNothingOfTheGradeBefore) {
+    YearFixture y;
+    y.writeGrade(1, 1);
+    y.writeRoster(2);
+    writeBytes(resultsPath(y.dir.path(), 2001, 1, 2), "");
+    SummaryRequest request = allGrades();
+    request.grades = {true, true, false};
+    EXPECT_EQ(runSummary(y.services, y.data, request).gradesPrinted, 2);
+    Trace t = y.trace();
+    // Grade 1 printed its scores; grade 2's lists show no score, no combination and no page of
+    // the second and third kind.
+    EXPECT_FALSE(t.find("70").empty());
+    int gradeTwoStart = 0;
+    for (const TraceOp& op : t.find("2101")) gradeTwoStart = std::max(gradeTwoStart, op.page);
+    ASSERT_GT(gradeTwoStart, 0);
+    for (const TraceOp& op : t.texts(gradeTwoStart)) {
+        EXPECT_NE(op.text, "70");
+        EXPECT_NE(op.text, "英国");
+    }
+}
+
+TEST(SummaryRun, APrinterFailureIsReportedAndEndsTheRun) {
+    YearFixture y;
+    for (int g = 1; g <= 3; ++g) y.writeGrade(g, 1);
+    y.printer.failEndDoc = true;
+    SummaryOutcome outcome = runSummary(y.services, y.data, allGrades());
+    EXPECT_EQ(outcome.end, SummaryEnd::PrintFailed);
+    EXPECT_EQ(outcome.gradesPrinted, 0);
+    EXPECT_EQ(y.printer.dialogsShown(), 1);
+    ASSERT_EQ(y.messages.shown.size(), 1u);
+    EXPECT_EQ(y.messages.shown[0].text, text::kPrintFailed);
+    EXPECT_EQ(y.messages.beeps, 1);
+}
+
