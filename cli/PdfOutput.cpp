@@ -1,7 +1,11 @@
 #include "PdfOutput.h"
 
 #include <QGuiApplication>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdlib>
+#include <string>
 
 #include "QtPrinter.h"
 #include "TextFile.h"
@@ -13,6 +17,13 @@ void ensureGuiApplication() {
     if (QCoreApplication::instance()) return;
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Qt wants a private runtime directory; a shell without a session has none, and the
+    // warning would be the only line on standard error of a successful command.
+    if (!std::getenv("XDG_RUNTIME_DIR")) {
+        const std::string runtime = "/tmp/runtime-" + std::to_string(::getuid());
+        ::mkdir(runtime.c_str(), 0700);
+        ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 0);
+    }
     static int argc = 1;
     static char name[] = "jitsuryoku";
     static char* argv[] = {name, nullptr};
