@@ -34,23 +34,14 @@ std::unique_ptr<QtPrinter> QtPrinter::toPdf(const std::filesystem::path& file, P
     return printer;
 }
 
-void QtPrinter::setPageSetup(std::optional<PaperSize> paper,
-                             std::optional<Orientation> orientation) {
+void QtPrinter::setPageSetup(std::optional<PaperSize> paper, std::optional<Orientation> orientation) {
     if (paper) {
         QPageSize::PageSizeId id = QPageSize::A4;
         switch (*paper) {
-            case PaperSize::A3:
-                id = QPageSize::A3;
-                break;
-            case PaperSize::A4:
-                id = QPageSize::A4;
-                break;
-            case PaperSize::B4:
-                id = QPageSize::JisB4;
-                break;
-            case PaperSize::B5:
-                id = QPageSize::JisB5;
-                break;
+            case PaperSize::A3: id = QPageSize::A3; break;
+            case PaperSize::A4: id = QPageSize::A4; break;
+            case PaperSize::B4: id = QPageSize::JisB4; break;
+            case PaperSize::B5: id = QPageSize::JisB5; break;
         }
         printer_.setPageSize(QPageSize(id));
     }
