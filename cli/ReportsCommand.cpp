@@ -6,15 +6,15 @@
 #include "BasicData.h"
 #include "CombinationOption.h"
 #include "Commands.h"
+#include "GradeFiles.h"
 #include "MessageTexts.h"
-#include "PdfOutput.h"
 #include "Paths.h"
+#include "PdfOutput.h"
 #include "QtPrinter.h"
 #include "ReportPage.h"
-#include "Roster.h"
 #include "Statistics.h"
+#include "StreamMessages.h"
 #include "TestList.h"
-#include "TestScores.h"
 #include "TextFile.h"
 #include "TracePrinter.h"
 
@@ -115,29 +115,28 @@ int reportsCommand(CommandContext& context) {
         auto parsed = parseClassList(*list, gradeData.classes());
         if (!parsed)
             return usageError(context, "--classes must list class numbers from 1 to " +
-                                           std::to_string(gradeData.classes()) + ", not '" + *list + "'");
+                                           std::to_string(gradeData.classes()) + ", not '" + *list +
+                                           "'");
         for (int c = 0; c < gradeData.classes(); ++c) classes[c] = (*parsed)[c];
     }
 
     // The grade run: roster, scores, statistics; no results file is written.
-    auto roster = std::make_unique<GradeRoster>();
-    const auto rosterFile =
-        rosterPath(context.dir, basic->rosterTag.view(), static_cast<unsigned>(*year), *grade);
-    if (!readRoster(rosterFile, *roster))
-        return missingFile(context, text::kRosterMissingPrint, rosterFile);
-    classRanges(gradeData, *roster);
-    auto scores = std::make_unique<TestScores>();
-    const auto scoreFile = scorePath(context.dir, static_cast<unsigned>(*year), *test, *grade);
-    if (!readScores(scoreFile, gradeData, *scores))
-        return missingFile(context, text::kScoresMissingPrint, scoreFile);
+    auto files = std::make_unique<GradeFiles>();
+    StreamMessages messages(context.err);
+    if (Status read = readGradeFiles(context.dir, *basic, static_cast<unsigned>(*year), *test,
+                                     *grade - 1, *files, messages);
+        !read) {
+        context.err << kPrefix << read.reason() << '\n';
+        return kExitDataError;
+    }
     auto results = std::make_unique<GradeResults>();
-    computeGradeResults(gradeData, *scores, combinations, *results);
+    computeGradeResults(gradeData, files->scores, combinations, *results);
 
     const std::string label = testLabel(*test);
     const ReportJob job{gradeData,
                         basic->schoolName.view(),
                         basic->testName.view(),
-                        *roster,
+                        files->roster,
                         *results,
                         label,
                         classes,

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <string>
 
 #include "BasicData.h"
 #include "CheckListBox.h"
@@ -13,43 +14,31 @@ namespace {
 
 constexpr int kGradeSpacing = 88;
 
-QPushButton* makeButton(QWidget* window, const QString& name, const QString& caption,
-                        QRect geometry) {
-    auto* button = new QPushButton(caption, window);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setEnabled(false);
-    return button;
-}
-
 }  // namespace
 
 GradeClassLists::GradeClassLists(QWidget* window, const GradeClassListsGeometry& geometry) {
     static const char* const kGradeLabels[kGrades] = {"１年", "２年", "３年"};
     for (int g = 0; g < kGrades; ++g) {
-        const QString n = QString::number(g + 1);
+        const std::string n = std::to_string(g + 1);
         const int shift = kGradeSpacing * g;
 
-        labels[g] = new QLabel(QString::fromUtf8(kGradeLabels[g]), window);
-        labels[g]->setObjectName(QStringLiteral("Label") + n);
-        labels[g]->setFont(windowFont(16));
-        labels[g]->move(166 + shift, 16);
-        labels[g]->adjustSize();
+        labels[g] =
+            makeLabel(window, ("Label" + n).c_str(), kGradeLabels[g], {166 + shift, 16}, 16);
 
         auto* box = new CheckListBox(window);
-        box->setObjectName(QStringLiteral("CheckListBox") + n);
+        box->setObjectName(QString::fromStdString("CheckListBox" + n));
         box->setGeometry(144 + shift, 40, 73, 217);
         box->setFont(windowFont(19));
         box->setEnabled(false);
         checkListBoxes[g] = box;
 
         const int left = geometry.buttonLeft + shift;
-        selectButtons[g] =
-            makeButton(window, QStringLiteral("G%1Button").arg(n), QStringLiteral("全選択"),
-                       QRect(left, 264, geometry.buttonWidth, 25));
-        clearButtons[g] =
-            makeButton(window, QStringLiteral("G%1DButton").arg(n), QStringLiteral("全クリアー"),
-                       QRect(left, 288, geometry.buttonWidth, 25));
+        selectButtons[g] = makeButton(window, ("G" + n + "Button").c_str(), "全選択",
+                                      QRect(left, 264, geometry.buttonWidth, 25));
+        clearButtons[g] = makeButton(window, ("G" + n + "DButton").c_str(), "全クリアー",
+                                     QRect(left, 288, geometry.buttonWidth, 25));
+        selectButtons[g]->setEnabled(false);
+        clearButtons[g]->setEnabled(false);
     }
 }
 

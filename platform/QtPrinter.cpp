@@ -68,6 +68,9 @@ std::optional<PageRange> QtPrinter::printDialog(bool pageRange) {
     printer_.setPrintRange(QPrinter::AllPages);
     printer_.setFromTo(0, 0);
     if (!accepted) return std::nullopt;
+    // The layouts place their texts in device dots for a 600 dpi printer; Qt's PDF output would
+    // otherwise draw at 1200 dpi, at half the size on the sheet.
+    if (printer_.outputFormat() == QPrinter::PdfFormat) printer_.setResolution(600);
     return range;
 }
 

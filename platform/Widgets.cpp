@@ -2,7 +2,9 @@
 
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -20,18 +22,44 @@ QFont windowFont(int pixelSize) {
 }
 
 QString captionWithVersion(const QString& caption) {
-    return caption + QStringLiteral("　　（Ver.") + QStringLiteral(JITSU_VERSION) + QStringLiteral("）");
+    return caption + QStringLiteral("　　（Ver.") + QStringLiteral(JITSU_VERSION) +
+           QStringLiteral("）");
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const char* caption, QPoint at,
+                  int fontPixels) {
+    auto* label = new QLabel(QString::fromUtf8(caption), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    if (fontPixels) label->setFont(windowFont(fontPixels));
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, QRect geometry,
+                        int fontPixels) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    if (fontPixels) button->setFont(windowFont(fontPixels));
+    button->setGeometry(geometry);
+    return button;
 }
 
 QSpinBox* makeUpDown(QWidget* parent, const char* editName, const char* upDownName, int min,
                      int max, int value) {
     auto* spin = new QSpinBox(parent);
     spin->setObjectName(QString::fromLatin1(upDownName));
-    if (auto* edit = spin->findChild<QLineEdit*>()) edit->setObjectName(QString::fromLatin1(editName));
+    if (auto* edit = spin->findChild<QLineEdit*>())
+        edit->setObjectName(QString::fromLatin1(editName));
     spin->setRange(min, max);
     spin->setWrapping(false);
     spin->setValue(value);
     return spin;
+}
+
+void placeUpDown(QSpinBox* spin, QRect edit, int buttonWidth, int fontPixels) {
+    spin->setGeometry(edit.x(), edit.y(), edit.width() + buttonWidth, edit.height());
+    spin->setFont(windowFont(fontPixels));
 }
 
 QSpinBox* makeYearSpinner(QWidget* parent, const char* editName, const char* upDownName) {

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QFont>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 class QComboBox;
+class QLabel;
+class QPushButton;
 class QSpinBox;
 class QWidget;
 
@@ -18,10 +22,24 @@ QFont windowFont(int pixelSize = 12);
 // parentheses.
 QString captionWithVersion(const QString& caption);
 
+// A label named `name` showing the UTF-8 `caption` at `at`, sized to its text, in the window
+// font of `fontPixels` (0: the parent's font).
+QLabel* makeLabel(QWidget* parent, const char* name, const char* caption, QPoint at,
+                  int fontPixels = 0);
+
+// A push button named `name` with the UTF-8 `caption`, in the window font of `fontPixels`
+// (0: the parent's font).
+QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, QRect geometry,
+                        int fontPixels = 0);
+
 // An edit box with an up/down button: a QSpinBox named `upDownName` whose edit field is named
 // `editName`. It does not wrap at its limits.
 QSpinBox* makeUpDown(QWidget* parent, const char* editName, const char* upDownName, int min,
                      int max, int value);
+
+// Places an up/down spinner: its edit box at `edit`, its button `buttonWidth` wide right of it,
+// the edit box in the window font of `fontPixels`.
+void placeUpDown(QSpinBox* spin, QRect edit, int buttonWidth, int fontPixels);
 
 // The year spinner, 2000 to 2100, showing the value with a thousands separator ("2,001")
 // whatever the machine's locale.

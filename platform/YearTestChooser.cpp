@@ -31,8 +31,7 @@ YearTestChooser::YearTestChooser(QWidget* window, const YearTestChooserGeometry&
       OKButton(new QPushButton(QStringLiteral("ＯＫ"), window)),
       NendoE(makeFixedBox(window, "NendoE", 40)),
       KaisuE(makeFixedBox(window, "KaisuE", 72)) {
-    NendoUD->setGeometry(24, 40, 81 + 15, 25);
-    NendoUD->setFont(windowFont(17));
+    placeUpDown(NendoUD, QRect(24, 40, 81, 25), 15, 17);
     KaisuCB->setObjectName(QStringLiteral("KaisuCB"));
     KaisuCB->setGeometry(24, 72, 97, 25);
     KaisuCB->setFont(windowFont(17));

@@ -14,30 +14,12 @@ namespace jitsu::proofsheet {
 
 namespace {
 
-QLabel* makeLabel(QWidget* window, const char* name, const char* caption, int x, int y,
-                  int fontPixels) {
-    auto* label = new QLabel(QString::fromUtf8(caption), window);
-    label->setObjectName(QString::fromLatin1(name));
-    if (fontPixels) label->setFont(windowFont(fontPixels));
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
 // An edit box with its up/down button right of it, as one spinner.
 QSpinBox* makeSpinner(QWidget* window, const char* editName, const char* upDownName, int min,
                       int max, int value, QRect edit) {
     QSpinBox* spin = makeUpDown(window, editName, upDownName, min, max, value);
-    spin->setGeometry(edit.x(), edit.y(), edit.width() + 16, edit.height());
-    spin->setFont(windowFont(17));
+    placeUpDown(spin, edit, 16, 17);
     return spin;
-}
-
-QPushButton* makeButton(QWidget* window, const char* name, const char* caption, QRect geometry) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), window);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    return button;
 }
 
 }  // namespace
@@ -53,21 +35,21 @@ TForm1::TForm1(Services& services, QWidget* parent)
 
     ExitButton = makeButton(this, "ExitButton", "終了", QRect(24, 288, 97, 25));
 
-    Label4 = makeLabel(this, "Label4", "提出期限", 416, 40, 15);
+    Label4 = makeLabel(this, "Label4", "提出期限", {416, 40}, 15);
     MonUD = makeSpinner(this, "MonE", "MonUD", 1, 12, 1, QRect(448, 64, 33, 25));
     MonE = MonUD->findChild<QLineEdit*>(QStringLiteral("MonE"));
-    Label5 = makeLabel(this, "Label5", "月", 504, 72, 0);
+    Label5 = makeLabel(this, "Label5", "月", {504, 72});
     DayUD = makeSpinner(this, "DayE", "DayUD", 1, 31, 1, QRect(448, 96, 33, 25));
     DayE = DayUD->findChild<QLineEdit*>(QStringLiteral("DayE"));
-    Label6 = makeLabel(this, "Label6", "日", 504, 104, 0);
+    Label6 = makeLabel(this, "Label6", "日", {504, 104});
 
-    Label7 = makeLabel(this, "Label7", "提出先", 416, 136, 15);
+    Label7 = makeLabel(this, "Label7", "提出先", {416, 136}, 15);
     TeishutusakiE = new QLineEdit(this);
     TeishutusakiE->setObjectName(QStringLiteral("TeishutusakiE"));
     TeishutusakiE->setGeometry(448, 160, 64, 25);
     TeishutusakiE->setFont(windowFont(17));
 
-    Label8 = makeLabel(this, "Label8", "印刷倍率", 416, 208, 15);
+    Label8 = makeLabel(this, "Label8", "印刷倍率", {416, 208}, 15);
     BairituUD = makeSpinner(this, "BairituE", "BairituUD", 80, 200, 100, QRect(448, 232, 48, 25));
     BairituE = BairituUD->findChild<QLineEdit*>(QStringLiteral("BairituE"));
 
