@@ -22,7 +22,7 @@ void TracePrinter::doStartSheet(int number) { out_ << "page " << number << '\n';
 
 Status TracePrinter::doEndDoc() {
     out_ << "end\n";
-    return Status::ok();
+    return failDocuments ? Status::error("the printer could not print the document") : Status::ok();
 }
 
 namespace {

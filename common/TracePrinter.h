@@ -15,12 +15,14 @@ namespace jitsu {
 //   text <x> <y> <text>
 //   line <x1> <y1> <x2> <y2>                  (one move-to/line-to pair)
 //   rect <x1> <y1> <x2> <y2>
-// Its print dialog answers with `dialogAnswer` at once and counts how often it was shown.
+// Its print dialog answers with `dialogAnswer` at once and counts how often it was shown; with
+// `failDocuments` every document ends in failure, as on a printer that cannot print.
 class TracePrinter : public Printer {
 public:
     explicit TracePrinter(std::ostream& out) : out_(out), canvas_(out) {}
 
     std::optional<PageRange> dialogAnswer = PageRange{};
+    bool failDocuments = false;
     int dialogsShown() const { return dialogs_; }
 
     void setPageSetup(std::optional<PaperSize> paper, std::optional<Orientation> orientation) override;

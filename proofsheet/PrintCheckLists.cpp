@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "GradeFiles.h"
+#include "MessageTexts.h"
 
 namespace jitsu {
 
@@ -18,16 +19,20 @@ Status printCheckLists(const BasicData& data, const CheckListRequest& request, S
     setPaper(printer, 24, 1);
     if (!printer.printDialog(false)) return Status::ok();
 
-    if (Status s = printer.beginDoc(); !s) return s;
-    for (int c = 0; c < grade.classes(); ++c) {
-        if (c >= static_cast<int>(request.checkedClasses.size()) || !request.checkedClasses[c])
-            continue;
-        for (int copy = 0; copy < 2; ++copy) {
-            drawCheckListPage(printer.canvas(), data, request, files->roster, files->scores, c);
-            printer.newPage();
+    Status printed = printer.beginDoc();
+    if (printed) {
+        for (int c = 0; c < grade.classes(); ++c) {
+            if (c >= static_cast<int>(request.checkedClasses.size()) || !request.checkedClasses[c])
+                continue;
+            for (int copy = 0; copy < 2; ++copy) {
+                drawCheckListPage(printer.canvas(), data, request, files->roster, files->scores, c);
+                printer.newPage();
+            }
         }
+        printed = printer.endDoc();
     }
-    return printer.endDoc();
+    if (!printed) services.messages.alert(text::kPrintFailed, text::kConfirm, MessageIcon::Exclamation);
+    return printed;
 }
 
 }  // namespace jitsu

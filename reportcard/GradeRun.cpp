@@ -37,6 +37,7 @@ Status gradeRun(const BasicData& data, const GradeRunRequest& request, Services&
         *results,       request.testLabel,      request.tickedClasses, request.scale,
         request.copies, request.print};
     Status printed = printReports(job, services.printer);
+    if (!printed) services.messages.alert(text::kPrintFailed, text::kConfirm, MessageIcon::Exclamation);
     return saved ? printed : saved;
 }
 

@@ -64,6 +64,15 @@ TEST_F(CheckListPrint, ScoreTextListsOnlyTheSubjectsWithAScore) {
     EXPECT_EQ(textsAt(pages[0], 650, 1080), std::vector<std::string>{"生徒3"});
 }
 
+TEST_F(CheckListPrint, APrinterThatCannotPrintIsAnnounced) {
+    printer.failDocuments = true;
+    print();
+    EXPECT_FALSE(status);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, text::kPrintFailed);
+    EXPECT_EQ(messages.beeps, 1);
+}
+
 TEST_F(CheckListPrint, EveryNegativeScoreCountsAsNone) {
     scores->scores[0][0][0] = -7;
     scores->scores[1][0][0] = 55;

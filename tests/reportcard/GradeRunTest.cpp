@@ -154,6 +154,16 @@ TEST_F(GradeRun, ACancelledDialogPrintsNothingAfterTheResultsAreSaved) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(GradeRun, APrinterThatCannotPrintIsAnnouncedAfterTheResultsAreSaved) {
+    printer.failDocuments = true;
+    EXPECT_FALSE(run());
+    EXPECT_TRUE(std::filesystem::exists(results(2, 2)));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, text::kPrintFailed);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(messages.beeps, 1);
+}
+
 TEST_F(GradeRun, WithBothBoxesClearedTheFilesAreStillReadAndMissingOnesReported) {
     request.save = request.print = false;
     EXPECT_TRUE(run());

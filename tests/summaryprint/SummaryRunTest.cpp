@@ -165,7 +165,7 @@ TEST(SummaryRun, AShortResultsFileLeavesNothingOfTheGradeBefore) {
 TEST(SummaryRun, APrinterFailureIsReportedAndEndsTheRun) {
     YearFixture y;
     for (int g = 1; g <= 3; ++g) y.writeGrade(g, 1);
-    y.printer.failEndDoc = true;
+    y.printer.failDocuments = true;
     SummaryOutcome outcome = runSummary(y.services, y.data, allGrades());
     EXPECT_EQ(outcome.end, SummaryEnd::PrintFailed);
     EXPECT_EQ(outcome.gradesPrinted, 0);

@@ -16,13 +16,11 @@
 #include "Trace.h"
 #include "TracePrinter.h"
 
-// A trace printer whose print dialog answers from a queue (print all pages when it runs out)
-// and whose documents can be made to fail.
+// A trace printer whose print dialog answers from a queue (print all pages when it runs out).
 class ScriptedPrinter : public jitsu::TracePrinter {
 public:
     using TracePrinter::TracePrinter;
     std::deque<bool> answers;  // false: cancel
-    bool failEndDoc = false;
 
     std::optional<jitsu::PageRange> printDialog(bool pageRange) override {
         TracePrinter::printDialog(pageRange);
@@ -30,12 +28,6 @@ public:
         bool print = answers.front();
         answers.pop_front();
         return print ? std::optional(jitsu::PageRange{}) : std::nullopt;
-    }
-
-protected:
-    jitsu::Status doEndDoc() override {
-        jitsu::Status status = TracePrinter::doEndDoc();
-        return failEndDoc ? jitsu::Status::error("no printer") : status;
     }
 };
 
