@@ -35,29 +35,25 @@ std::optional<std::filesystem::path> pathOption(const Arguments& args, const std
 }  // namespace
 
 int checklistsCommand(CommandContext& context) {
-    auto usageError = [&context](const std::string& reason) {
-        context.err << "jitsuryoku checklists: " << reason << '\n';
-        return kExitUsage;
-    };
     Arguments args(
         context.args,
         {"year", "test", "grade", "classes", "deadline", "place", "scale", "pdf", "trace"}, {});
-    if (!args.ok()) return usageError(args.error());
+    if (!args.ok()) return context.usageError(args.error());
     if (!args.positional().empty())
-        return usageError("unexpected argument '" + args.positional()[0] + "'");
+        return context.usageError("unexpected argument '" + args.positional()[0] + "'");
     auto year = args.requiredInt("year", 2000, 2100);
     auto test = args.requiredInt("test", 1, 10);
     auto grade = args.requiredInt("grade", 1, 3);
     auto scale = args.intOption("scale", 80, 200, 100);
-    if (!year || !test || !grade || !scale) return usageError(args.error());
+    if (!year || !test || !grade || !scale) return context.usageError(args.error());
     if (args.option("pdf") && args.option("trace"))
-        return usageError("give --pdf or --trace, not both");
+        return context.usageError("give --pdf or --trace, not both");
 
     Deadline deadline = deadlineFor(SystemClock().today());
     if (auto text = args.option("deadline")) {
         auto parsed = parseDeadline(*text);
         if (!parsed)
-            return usageError("--deadline must be MONTH/DAY (1 to 12, 1 to 31), not '" + *text +
+            return context.usageError("--deadline must be MONTH/DAY (1 to 12, 1 to 31), not '" + *text +
                               "'");
         deadline = *parsed;
     }
@@ -68,7 +64,7 @@ int checklistsCommand(CommandContext& context) {
     const GradeData& gradeData = data.grades[*grade - 1];
     // The window offers the tests of grade 1 only.
     if (*test > data.grades[0].tests())
-        return usageError("--test must be from 1 to " + std::to_string(data.grades[0].tests()) +
+        return context.usageError("--test must be from 1 to " + std::to_string(data.grades[0].tests()) +
                           ", the tests of grade 1");
 
     CheckListRequest request;
@@ -85,7 +81,7 @@ int checklistsCommand(CommandContext& context) {
     if (auto text = args.option("classes")) {
         auto classes = parseClassList(*text, gradeData.classes());
         if (!classes)
-            return usageError("--classes must list class numbers from 1 to " +
+            return context.usageError("--classes must list class numbers from 1 to " +
                               std::to_string(gradeData.classes()) + ", not '" + *text + "'");
         request.checkedClasses = *classes;
     }
@@ -97,10 +93,7 @@ int checklistsCommand(CommandContext& context) {
     Services services{context.dir, messages, output.printer(), clock};
     Status status = printCheckLists(data, request, services);
     if (status) status = output.finish();
-    if (!status) {
-        context.err << "jitsuryoku checklists: " << status.reason() << '\n';
-        return kExitDataError;
-    }
+    if (!status) return context.dataError(status.reason());
     if (pdf || trace)
         context.out << "wrote " << (pdf ? *pdf : *trace).string() << ": "
                     << output.printer().sheetCount() << " pages\n";

@@ -61,6 +61,17 @@ const std::vector<Command>& commands() {
     return list;
 }
 
+int CommandContext::usageError(const std::string& reason) {
+    err << "jitsuryoku " << name << ": " << reason << '\n';
+    return kExitUsage;
+}
+
+int CommandContext::dataError(const std::string& reason, const char* suiteMessage) {
+    if (suiteMessage) err << suiteMessage << '\n';
+    err << "jitsuryoku " << name << ": " << reason << '\n';
+    return kExitDataError;
+}
+
 namespace {
 
 void printHelp(std::ostream& out) {
@@ -96,7 +107,7 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
                 out << "usage: jitsuryoku [-C DIR] " << command.usage << '\n';
                 return kExitOk;
             }
-        CommandContext context{dir, args, out, err};
+        CommandContext context{command.name, dir, args, out, err};
         return command.run(context);
     }
     err << "jitsuryoku: unknown command '" << words[i] << "' (see jitsuryoku --help)\n";

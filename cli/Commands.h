@@ -9,10 +9,17 @@ namespace jitsu::cli {
 
 // What every command gets: the working directory (-C), its arguments and the two streams.
 struct CommandContext {
+    std::string name;
     std::filesystem::path dir;
     std::vector<std::string> args;
     std::ostream& out;
     std::ostream& err;
+
+    // "jitsuryoku NAME: reason" on standard error; returns the usage exit status.
+    int usageError(const std::string& reason);
+    // The suite's own message when there is one, then "jitsuryoku NAME: reason", on standard
+    // error; returns the data-error exit status.
+    int dataError(const std::string& reason, const char* suiteMessage = nullptr);
 };
 
 struct Command {

@@ -7,18 +7,14 @@ namespace jitsu::cli {
 int demoCommand(CommandContext& context) {
     Arguments args(context.args, {}, {"force"});
     if (!args.ok() || args.positional().size() != 1) {
-        context.err << "jitsuryoku demo: " << (args.ok() ? "give exactly one directory" : args.error()) << '\n';
-        return kExitUsage;
+        return context.usageError(args.ok() ? "give exactly one directory" : args.error());
     }
     std::filesystem::path dir = args.positional()[0];
     if (dir.is_relative()) dir = context.dir / dir;
     std::vector<std::string> written;
     Status status = writeDemoYear(dir, args.flag("force"), written);
     for (const std::string& line : written) context.out << "wrote " << line << '\n';
-    if (!status) {
-        context.err << "jitsuryoku demo: " << status.reason() << '\n';
-        return kExitDataError;
-    }
+    if (!status) return context.dataError(status.reason());
     return kExitOk;
 }
 

@@ -22,19 +22,6 @@ namespace jitsu::cli {
 
 namespace {
 
-constexpr const char* kPrefix = "jitsuryoku reports: ";
-
-int usageError(CommandContext& context, const std::string& error) {
-    context.err << kPrefix << error << '\n';
-    return kExitUsage;
-}
-
-// The suite's own message for a file the grade run cannot do without, then which file it was.
-int missingFile(CommandContext& context, const char* message, const std::filesystem::path& path) {
-    context.err << message << '\n' << kPrefix << path.string() << ": cannot be opened\n";
-    return kExitDataError;
-}
-
 // "FROM-TO", two page numbers from 1 to 999 with FROM ≤ TO.
 std::optional<PageRange> parsePageRange(const std::string& text) {
     const std::size_t dash = text.find('-');
@@ -71,21 +58,21 @@ int reportsCommand(CommandContext& context) {
                    {"year", "test", "grade", "classes", "combos", "scale", "font-scale", "copies",
                     "pages", "pdf", "trace"},
                    {});
-    if (!args.ok()) return usageError(context, args.error());
+    if (!args.ok()) return context.usageError(args.error());
     if (!args.positional().empty())
-        return usageError(context, "unexpected argument '" + args.positional()[0] + "'");
+        return context.usageError("unexpected argument '" + args.positional()[0] + "'");
     auto year = args.requiredInt("year", 2000, 2100);
     auto test = args.requiredInt("test", 1, kMaxTests);
     auto grade = args.requiredInt("grade", 1, kGrades);
     auto layoutPercent = args.intOption("scale", 80, 200, 100);
     auto fontPercent = args.intOption("font-scale", 50, 200, 100);
     auto copies = args.intOption("copies", 1, 10, 1);
-    if (!args.ok()) return usageError(context, args.error());
+    if (!args.ok()) return context.usageError(args.error());
     PageRange range;
     if (auto pages = args.option("pages")) {
         auto parsed = parsePageRange(*pages);
         if (!parsed)
-            return usageError(context,
+            return context.usageError(
                               "--pages must be FROM-TO, pages 1 to 999, not '" + *pages + "'");
         range = *parsed;
     }
@@ -93,20 +80,20 @@ int reportsCommand(CommandContext& context) {
     if (auto list = args.option("combos")) {
         std::string error;
         auto parsed = parseCombinationList(*list, error);
-        if (!parsed) return usageError(context, error);
+        if (!parsed) return context.usageError(error);
         combinations = *parsed;
     }
     const auto pdf = args.option("pdf");
     const auto trace = args.option("trace");
-    if (!pdf && !trace) return usageError(context, "give --pdf FILE, --trace FILE or both");
+    if (!pdf && !trace) return context.usageError("give --pdf FILE, --trace FILE or both");
 
     auto basic = std::make_unique<BasicData>();
     const auto basicPath = basicDataPath(context.dir);
     if (!readBasicData(basicPath, *basic))
-        return missingFile(context, text::kBasicDataMissing, basicPath);
+        return context.dataError(basicPath.string() + ": cannot be opened", text::kBasicDataMissing);
     const GradeData& gradeData = basic->grades[*grade - 1];
     if (*test > gradeData.tests())
-        return usageError(context, "grade " + std::to_string(*grade) + " has " +
+        return context.usageError("grade " + std::to_string(*grade) + " has " +
                                        std::to_string(gradeData.tests()) + " tests, not test " +
                                        std::to_string(*test));
     std::array<bool, kMaxClasses> classes{};
@@ -114,7 +101,7 @@ int reportsCommand(CommandContext& context) {
     if (auto list = args.option("classes")) {
         auto parsed = parseClassList(*list, gradeData.classes());
         if (!parsed)
-            return usageError(context, "--classes must list class numbers from 1 to " +
+            return context.usageError("--classes must list class numbers from 1 to " +
                                            std::to_string(gradeData.classes()) + ", not '" + *list +
                                            "'");
         for (int c = 0; c < gradeData.classes(); ++c) classes[c] = (*parsed)[c];
@@ -125,10 +112,8 @@ int reportsCommand(CommandContext& context) {
     StreamMessages messages(context.err);
     if (Status read = readGradeFiles(context.dir, *basic, static_cast<unsigned>(*year), *test,
                                      *grade - 1, *files, messages);
-        !read) {
-        context.err << kPrefix << read.reason() << '\n';
-        return kExitDataError;
-    }
+        !read)
+        return context.dataError(read.reason());
     auto results = std::make_unique<GradeResults>();
     computeGradeResults(gradeData, files->scores, combinations, *results);
 
@@ -145,23 +130,19 @@ int reportsCommand(CommandContext& context) {
                         true};
     if (trace) {
         const std::filesystem::path path = context.dir / *trace;
-        if (Status written = writeTrace(job, range, path); !written) {
-            context.err << kPrefix << written.reason() << '\n';
-            return kExitDataError;
-        }
+        if (Status written = writeTrace(job, range, path); !written)
+            return context.dataError(written.reason());
         context.out << "wrote " << path.string() << '\n';
     }
     if (pdf) {
         const std::filesystem::path path = context.dir / *pdf;
         int sheets = 0;
-        if (Status written = writePdf(job, range, path, sheets); !written) {
-            context.err << kPrefix << path.string() << ": " << written.reason() << '\n';
-            return kExitDataError;
-        }
+        if (Status written = writePdf(job, range, path, sheets); !written)
+            return context.dataError(path.string() + ": " + written.reason());
         if (sheets == 0)
             context.out << "no page to print: " << path.string() << " not written\n";
         else
-            context.out << "wrote " << path.string() << " (" << sheets << " sheets)\n";
+            context.out << "wrote " << path.string() << ": " << sheets << " pages\n";
     }
     return kExitOk;
 }

@@ -14,8 +14,6 @@ namespace jitsu::cli {
 
 namespace {
 
-constexpr const char* kPrefix = "jitsuryoku summary: ";
-
 // "class,top,freq" or any part of it, in any order.
 bool parseLists(const std::string& text, summaryprint::SummaryRequest& request) {
     request.classLists = request.topScorers = request.frequencies = false;
@@ -74,10 +72,7 @@ int summaryCommand(CommandContext& context) {
                    {"year", "test", "grade", "lists", "scale", "font-scale", "pdf", "trace"}, {});
     std::string error = args.error();
     auto request = args.ok() ? requestFrom(args, error) : std::nullopt;
-    if (!request) {
-        context.err << kPrefix << error << '\n';
-        return kExitUsage;
-    }
+    if (!request) return context.usageError(error);
 
     StreamMessages messages(context.err);
     auto data = std::make_unique<BasicData>();
@@ -97,10 +92,7 @@ int summaryCommand(CommandContext& context) {
     if (summaryprint::runSummary(services, *data, *request).end !=
         summaryprint::SummaryEnd::Completed)
         return kExitDataError;
-    if (Status written = output.finish(); !written) {
-        context.err << kPrefix << written.reason() << '\n';
-        return kExitDataError;
-    }
+    if (Status written = output.finish(); !written) return context.dataError(written.reason());
     if (pdf || trace)
         context.out << "wrote " << (pdf ? *pdf : *trace).string() << ": "
                     << output.printer().sheetCount() << " pages\n";
