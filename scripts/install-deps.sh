@@ -7,7 +7,6 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic poppler-utils
-    xvfb xauth x11-utils xdotool imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do
