@@ -83,4 +83,16 @@ std::optional<int> Arguments::requiredInt(const std::string& name, int min, int 
     return intOption(name, min, max, 0);
 }
 
+std::optional<Arguments::GradeTest> Arguments::gradeTest() {
+    if (!positional_.empty()) {
+        error_ = "unexpected argument '" + positional_[0] + "'";
+        return std::nullopt;
+    }
+    auto year = requiredInt("year", 2000, 2100);
+    auto test = requiredInt("test", 1, 10);
+    auto grade = requiredInt("grade", 1, 3);
+    if (!year || !test || !grade) return std::nullopt;
+    return GradeTest{*year, *test, *grade};
+}
+
 }  // namespace jitsu::cli

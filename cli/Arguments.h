@@ -31,6 +31,13 @@ public:
     // Like intOption, but the option must be present.
     std::optional<int> requiredInt(const std::string& name, int min, int max);
 
+    // What a command on one grade's test needs: --year (2000 to 2100), --test (1 to 10) and
+    // --grade (1 to 3), and no positional words. Sets the error and returns nullopt otherwise.
+    struct GradeTest {
+        int year, test, grade;
+    };
+    std::optional<GradeTest> gradeTest();
+
 private:
     std::vector<std::pair<std::string, std::string>> values_;
     std::vector<std::string> flagsSet_;

@@ -39,13 +39,9 @@ int checklistsCommand(CommandContext& context) {
         context.args,
         {"year", "test", "grade", "classes", "deadline", "place", "scale", "pdf", "trace"}, {});
     if (!args.ok()) return context.usageError(args.error());
-    if (!args.positional().empty())
-        return context.usageError("unexpected argument '" + args.positional()[0] + "'");
-    auto year = args.requiredInt("year", 2000, 2100);
-    auto test = args.requiredInt("test", 1, 10);
-    auto grade = args.requiredInt("grade", 1, 3);
+    auto chosen = args.gradeTest();
     auto scale = args.intOption("scale", 80, 200, 100);
-    if (!year || !test || !grade || !scale) return context.usageError(args.error());
+    if (!chosen || !scale) return context.usageError(args.error());
     if (args.option("pdf") && args.option("trace"))
         return context.usageError("give --pdf or --trace, not both");
 
@@ -61,18 +57,18 @@ int checklistsCommand(CommandContext& context) {
     StreamMessages messages(context.err);
     BasicData data;
     if (!openBasicData(context.dir, data, messages)) return kExitDataError;
-    const GradeData& gradeData = data.grades[*grade - 1];
+    const GradeData& gradeData = data.grades[chosen->grade - 1];
     // The window offers the tests of grade 1 only.
-    if (*test > data.grades[0].tests())
+    if (chosen->test > data.grades[0].tests())
         return context.usageError("--test must be from 1 to " + std::to_string(data.grades[0].tests()) +
                           ", the tests of grade 1");
 
     CheckListRequest request;
-    request.grade = *grade - 1;
-    request.year = static_cast<unsigned>(*year);
-    request.test = *test;
+    request.grade = chosen->grade - 1;
+    request.year = static_cast<unsigned>(chosen->year);
+    request.test = chosen->test;
     request.yearText = fixedYearText(request.year);
-    request.testText = fixedTestText(*test);
+    request.testText = fixedTestText(chosen->test);
     request.monthText = std::to_string(deadline.month);
     request.dayText = std::to_string(deadline.day);
     request.placeText = args.option("place").value_or("");

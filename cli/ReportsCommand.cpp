@@ -59,11 +59,7 @@ int reportsCommand(CommandContext& context) {
                     "pages", "pdf", "trace"},
                    {});
     if (!args.ok()) return context.usageError(args.error());
-    if (!args.positional().empty())
-        return context.usageError("unexpected argument '" + args.positional()[0] + "'");
-    auto year = args.requiredInt("year", 2000, 2100);
-    auto test = args.requiredInt("test", 1, kMaxTests);
-    auto grade = args.requiredInt("grade", 1, kGrades);
+    auto chosen = args.gradeTest();
     auto layoutPercent = args.intOption("scale", 80, 200, 100);
     auto fontPercent = args.intOption("font-scale", 50, 200, 100);
     auto copies = args.intOption("copies", 1, 10, 1);
@@ -76,7 +72,7 @@ int reportsCommand(CommandContext& context) {
                               "--pages must be FROM-TO, pages 1 to 999, not '" + *pages + "'");
         range = *parsed;
     }
-    CombinationSet combinations = defaultCombinations(*test);
+    CombinationSet combinations = defaultCombinations(chosen->test);
     if (auto list = args.option("combos")) {
         std::string error;
         auto parsed = parseCombinationList(*list, error);
@@ -91,11 +87,11 @@ int reportsCommand(CommandContext& context) {
     const auto basicPath = basicDataPath(context.dir);
     if (!readBasicData(basicPath, *basic))
         return context.dataError(basicPath.string() + ": cannot be opened", text::kBasicDataMissing);
-    const GradeData& gradeData = basic->grades[*grade - 1];
-    if (*test > gradeData.tests())
-        return context.usageError("grade " + std::to_string(*grade) + " has " +
+    const GradeData& gradeData = basic->grades[chosen->grade - 1];
+    if (chosen->test > gradeData.tests())
+        return context.usageError("grade " + std::to_string(chosen->grade) + " has " +
                                        std::to_string(gradeData.tests()) + " tests, not test " +
-                                       std::to_string(*test));
+                                       std::to_string(chosen->test));
     std::array<bool, kMaxClasses> classes{};
     for (int c = 0; c < gradeData.classes(); ++c) classes[c] = true;
     if (auto list = args.option("classes")) {
@@ -110,14 +106,14 @@ int reportsCommand(CommandContext& context) {
     // The grade run: roster, scores, statistics; no results file is written.
     auto files = std::make_unique<GradeFiles>();
     StreamMessages messages(context.err);
-    if (Status read = readGradeFiles(context.dir, *basic, static_cast<unsigned>(*year), *test,
-                                     *grade - 1, *files, messages);
+    if (Status read = readGradeFiles(context.dir, *basic, static_cast<unsigned>(chosen->year), chosen->test,
+                                     chosen->grade - 1, *files, messages);
         !read)
         return context.dataError(read.reason());
     auto results = std::make_unique<GradeResults>();
     computeGradeResults(gradeData, files->scores, combinations, *results);
 
-    const std::string label = testLabel(*test);
+    const std::string label = testLabel(chosen->test);
     const ReportJob job{gradeData,
                         basic->schoolName.view(),
                         basic->testName.view(),

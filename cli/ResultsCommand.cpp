@@ -12,20 +12,12 @@
 
 namespace jitsu::cli {
 
-namespace {
-
-}  // namespace
-
 int resultsCommand(CommandContext& context) {
     Arguments args(context.args, {"year", "test", "grade", "combos"}, {});
     if (!args.ok()) return context.usageError(args.error());
-    if (!args.positional().empty())
-        return context.usageError("unexpected argument '" + args.positional()[0] + "'");
-    auto year = args.requiredInt("year", 2000, 2100);
-    auto test = args.requiredInt("test", 1, kMaxTests);
-    auto grade = args.requiredInt("grade", 1, kGrades);
+    auto chosen = args.gradeTest();
     if (!args.ok()) return context.usageError(args.error());
-    CombinationSet ticked = defaultCombinations(*test);
+    CombinationSet ticked = defaultCombinations(chosen->test);
     if (auto list = args.option("combos")) {
         std::string error;
         auto parsed = parseCombinationList(*list, error);
@@ -37,20 +29,20 @@ int resultsCommand(CommandContext& context) {
     const auto basicPath = basicDataPath(context.dir);
     if (Status s = readBasicData(basicPath, *basic); !s)
         return context.dataError(basicPath.string() + ": cannot be opened", text::kBasicDataMissing);
-    const GradeData& gradeData = basic->grades[*grade - 1];
-    if (*test > gradeData.tests())
-        return context.usageError("grade " + std::to_string(*grade) + " has " +
+    const GradeData& gradeData = basic->grades[chosen->grade - 1];
+    if (chosen->test > gradeData.tests())
+        return context.usageError("grade " + std::to_string(chosen->grade) + " has " +
                                        std::to_string(gradeData.tests()) + " tests, not test " +
-                                       std::to_string(*test));
+                                       std::to_string(chosen->test));
 
     auto scores = std::make_unique<TestScores>();
-    const auto scoresPath = scorePath(context.dir, static_cast<unsigned>(*year), *test, *grade);
+    const auto scoresPath = scorePath(context.dir, static_cast<unsigned>(chosen->year), chosen->test, chosen->grade);
     if (!readScores(scoresPath, gradeData, *scores))
         return context.dataError(scoresPath.string() + ": cannot be opened", text::kScoresMissingPrint);
 
     auto results = std::make_unique<GradeResults>();
     computeGradeResults(gradeData, *scores, ticked, *results);
-    const auto path = resultsPath(context.dir, static_cast<unsigned>(*year), *test, *grade);
+    const auto path = resultsPath(context.dir, static_cast<unsigned>(chosen->year), chosen->test, chosen->grade);
     if (Status s = writeResultsFile(path, gradeData, *results); !s)
         return context.dataError(path.string() + ": " + s.reason(), text::kResultsNotSaved);
     context.out << "wrote " << path.string() << '\n';

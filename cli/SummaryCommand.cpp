@@ -37,17 +37,11 @@ bool parseLists(const std::string& text, summaryprint::SummaryRequest& request) 
 // The run the options ask for, or nullopt with `error` set.
 std::optional<summaryprint::SummaryRequest> requestFrom(Arguments& args, std::string& error) {
     summaryprint::SummaryRequest request;
-    const auto year = args.requiredInt("year", 2000, 2100);
-    const auto test = args.requiredInt("test", 1, 10);
-    const auto grade = args.requiredInt("grade", 1, 3);
+    const auto chosen = args.gradeTest();
     const auto scale = args.intOption("scale", 50, 200, 100);
     const auto fontScale = args.intOption("font-scale", 30, 200, 100);
-    if (!args.ok()) {
+    if (!chosen || !args.ok()) {
         error = args.error();
-        return std::nullopt;
-    }
-    if (!args.positional().empty()) {
-        error = "unexpected argument '" + args.positional()[0] + "'";
         return std::nullopt;
     }
     if (auto lists = args.option("lists"); lists && !parseLists(*lists, request)) {
@@ -58,9 +52,9 @@ std::optional<summaryprint::SummaryRequest> requestFrom(Arguments& args, std::st
         error = "give --pdf or --trace, not both";
         return std::nullopt;
     }
-    request.year = static_cast<unsigned>(*year);
-    request.test = *test;
-    request.grades[*grade - 1] = true;
+    request.year = static_cast<unsigned>(chosen->year);
+    request.test = chosen->test;
+    request.grades[chosen->grade - 1] = true;
     request.scale = PrintScale{*scale, *fontScale};
     return request;
 }

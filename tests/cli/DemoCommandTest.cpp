@@ -6,27 +6,16 @@
 #include "Commands.h"
 #include "Paths.h"
 #include "Roster.h"
+#include "CliRun.h"
 #include "TempDir.h"
 #include "TestScores.h"
 
 using namespace jitsu;
 
-namespace {
-
-int run(const std::vector<std::string>& words, std::string* out = nullptr, std::string* err = nullptr) {
-    std::ostringstream o, e;
-    int status = cli::runCli(words, o, e);
-    if (out) *out = o.str();
-    if (err) *err = e.str();
-    return status;
-}
-
-}  // namespace
-
 TEST(DemoCommand, WritesAYearThatTheReadersReadBack) {
     TempDir dir;
     std::string out;
-    ASSERT_EQ(run({"-C", dir.path().string(), "demo", "year"}, &out), 0);
+    ASSERT_EQ(runJitsuryoku({"-C", dir.path().string(), "demo", "year"}, &out), 0);
     const auto year = dir / "year";
     BasicData data;
     ASSERT_TRUE(readBasicData(basicDataPath(year), data));
@@ -68,20 +57,20 @@ TEST(DemoCommand, WritesAYearThatTheReadersReadBack) {
 
 TEST(DemoCommand, RefusesToOverwriteWithoutForce) {
     TempDir dir;
-    ASSERT_EQ(run({"-C", dir.path().string(), "demo", "."}), 0);
+    ASSERT_EQ(runJitsuryoku({"-C", dir.path().string(), "demo", "."}), 0);
     std::string err;
-    EXPECT_EQ(run({"-C", dir.path().string(), "demo", "."}, nullptr, &err), 1);
+    EXPECT_EQ(runJitsuryoku({"-C", dir.path().string(), "demo", "."}, nullptr, &err), 1);
     EXPECT_NE(err.find("--force"), std::string::npos);
-    EXPECT_EQ(run({"-C", dir.path().string(), "demo", ".", "--force"}), 0);
+    EXPECT_EQ(runJitsuryoku({"-C", dir.path().string(), "demo", ".", "--force"}), 0);
 }
 
 TEST(Cli, UsageErrorsExitWithTwo) {
     std::string out;
-    EXPECT_EQ(run({}), 2);
-    EXPECT_EQ(run({"frobnicate"}), 2);
-    EXPECT_EQ(run({"demo"}), 2);
-    EXPECT_EQ(run({"demo", "a", "--bogus"}), 2);
-    EXPECT_EQ(run({"-C"}), 2);
-    EXPECT_EQ(run({"--help"}, &out), 0);
+    EXPECT_EQ(runJitsuryoku({}), 2);
+    EXPECT_EQ(runJitsuryoku({"frobnicate"}), 2);
+    EXPECT_EQ(runJitsuryoku({"demo"}), 2);
+    EXPECT_EQ(runJitsuryoku({"demo", "a", "--bogus"}), 2);
+    EXPECT_EQ(runJitsuryoku({"-C"}), 2);
+    EXPECT_EQ(runJitsuryoku({"--help"}, &out), 0);
     EXPECT_NE(out.find("demo DIR"), std::string::npos);
 }

@@ -10,21 +10,13 @@
 #include "Paths.h"
 #include "ResultsFile.h"
 #include "Statistics.h"
+#include "CliRun.h"
 #include "TempDir.h"
 #include "TestScores.h"
 
 using namespace jitsu;
 
 namespace {
-
-int run(const std::vector<std::string>& words, std::string* out = nullptr,
-        std::string* err = nullptr) {
-    std::ostringstream o, e;
-    int status = cli::runCli(words, o, e);
-    if (out) *out = o.str();
-    if (err) *err = e.str();
-    return status;
-}
 
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -33,11 +25,11 @@ bool contains(const std::string& text, const std::string& part) {
 // A directory holding the demo year (basic data, rosters, score files of tests 1 and 2).
 class ResultsCommand : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(run({"-C", dir.path().string(), "demo", "."}), 0); }
+    void SetUp() override { ASSERT_EQ(runJitsuryoku({"-C", dir.path().string(), "demo", "."}), 0); }
 
     int results(std::vector<std::string> args, std::string* err = nullptr) {
         args.insert(args.begin(), {"-C", dir.path().string(), "results"});
-        return run(args, nullptr, err);
+        return runJitsuryoku(args, nullptr, err);
     }
 
     // What computing the grade and writing its file give, built from the library directly.
@@ -66,7 +58,7 @@ CombinationSet setOf(std::initializer_list<Combination> members) {
 TEST_F(ResultsCommand, WritesWhatTheStatisticsAndTheWriterGive) {
     std::string out;
     ASSERT_EQ(
-        run({"-C", dir.path().string(), "results", "--year", "2026", "--test", "2", "--grade", "3"},
+        runJitsuryoku({"-C", dir.path().string(), "results", "--year", "2026", "--test", "2", "--grade", "3"},
             &out),
         0);
     const auto path = resultsPath(dir.path(), 2026, 2, 3);

@@ -9,6 +9,7 @@
 #include "PdfText.h"
 #include "ResultsFile.h"
 #include "Statistics.h"
+#include "CliRun.h"
 #include "TempDir.h"
 #include "TestScores.h"
 
@@ -16,20 +17,11 @@ using namespace jitsu;
 
 namespace {
 
-int run(const std::vector<std::string>& words, std::string* out = nullptr,
-        std::string* err = nullptr) {
-    std::ostringstream o, e;
-    int status = cli::runCli(words, o, e);
-    if (out) *out = o.str();
-    if (err) *err = e.str();
-    return status;
-}
-
 // The demo year with the results file of test 1 of every grade, all combinations computed.
 class SummaryCommand : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(run({"demo", dir.path().string()}), 0);
+        ASSERT_EQ(runJitsuryoku({"demo", dir.path().string()}), 0);
         BasicData data;
         ASSERT_TRUE(readBasicData(basicDataPath(dir.path()), data));
         CombinationSet all;
@@ -46,7 +38,7 @@ protected:
 
     int summary(std::vector<std::string> args, std::string* err = nullptr) {
         args.insert(args.begin(), {"-C", dir.path().string(), "summary"});
-        return run(args, nullptr, err);
+        return runJitsuryoku(args, nullptr, err);
     }
 
     TempDir dir;
