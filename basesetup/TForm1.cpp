@@ -243,16 +243,17 @@ bool TForm1::FormClose() {
     if (!problems.empty()) {
         // Writing such texts would make every reader take the following tokens for the wrong
         // fields.
-        MessageAnswer answer = messages.show(refusalText(problems), text::kConfirm,
-                                             MessageIcon::Exclamation, MessageButtons::YesNo);
+        MessageAnswer answer = messages.ask(refusalText(problems), text::kConfirm,
+                                            MessageIcon::Exclamation, MessageButtons::YesNo,
+                                            MessageAnswer::Yes);
         if (answer == MessageAnswer::No) return true;
         showProblem(problems.front());
         return false;
     }
     if (writeBasicData(path_, basicDataTextsOf(texts_))) return true;
-    messages.show(text::kNotSaved, text::kConfirm, MessageIcon::None, MessageButtons::Ok);
-    return messages.show(text::kEndWithoutSaving, text::kConfirm, MessageIcon::Question,
-                         MessageButtons::YesNo) == MessageAnswer::Yes;
+    messages.inform(text::kNotSaved, text::kConfirm, MessageIcon::None);
+    return messages.ask(text::kEndWithoutSaving, text::kConfirm, MessageIcon::Question,
+                        MessageButtons::YesNo, MessageAnswer::No) == MessageAnswer::Yes;
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

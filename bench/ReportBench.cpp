@@ -73,7 +73,7 @@ void ReportsToTrace(benchmark::State& state) {
     for (auto _ : state) {
         std::ostringstream out;
         TracePrinter printer(out);
-        printReports(full.job(), printer);
+        (void)printReports(full.job(), printer);
         bytes = out.str().size();
         if (printer.sheetCount() != 160) state.SkipWithError("expected 160 sheets");
     }

@@ -46,7 +46,7 @@ void writeYear(const std::filesystem::path& dir) {
     data.rosterTag.assign("N");
     data.grades[0] = fullGrade();
     data.grades[1] = data.grades[2] = makeGrade(1, 1, 1);
-    writeBasicData(basicDataPath(dir), textsOf(data));
+    (void)writeBasicData(basicDataPath(dir), textsOf(data));
     std::string roster;
     for (int c = 0; c < kMaxClasses; ++c)
         for (int s = 0; s < kSlots; ++s)
@@ -54,7 +54,7 @@ void writeYear(const std::filesystem::path& dir) {
     writeBytes(rosterPath(dir, "N", kYear, 1), roster);
     auto scores = std::make_unique<TestScores>();
     fillScores(data.grades[0], *scores);
-    writeScores(scorePath(dir, kYear, 1, 1), data.grades[0], *scores);
+    (void)writeScores(scorePath(dir, kYear, 1, 1), data.grades[0], *scores);
 }
 
 struct PlainSession {
@@ -62,8 +62,8 @@ struct PlainSession {
     std::unique_ptr<ScoreSession> session = std::make_unique<ScoreSession>();
     PlainSession() {
         writeYear(dir.path());
-        readBasicData(basicDataPath(dir.path()), session->basic);
-        openGradeTest(*session, dir.path(), kYear, 0, 0);
+        (void)readBasicData(basicDataPath(dir.path()), session->basic);
+        (void)openGradeTest(*session, dir.path(), kYear, 0, 0);
     }
 };
 

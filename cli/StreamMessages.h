@@ -7,15 +7,16 @@
 namespace jitsu::cli {
 
 // Message boxes for the command-line tool: each box's text becomes a line on `out` (standard
-// error). Nobody is there to answer: an OK box counts as confirmed, a question as declined.
+// error), with its detail. Nobody is there to answer: an OK box counts as confirmed, a question as declined.
 class StreamMessages : public Messages {
 public:
     explicit StreamMessages(std::ostream& out) : out_(out) {}
 
-    MessageAnswer show(std::string_view text, std::string_view, MessageIcon,
-                       MessageButtons buttons) override {
-        out_ << text << '\n';
-        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
+    MessageAnswer show(const Message& message) override {
+        out_ << message.text;
+        if (!message.detail.empty()) out_ << ": " << message.detail;
+        out_ << '\n';
+        return message.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
     }
     void beep() override {}
 

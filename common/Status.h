@@ -5,21 +5,26 @@
 
 namespace jitsu {
 
-// The outcome of an operation that can fail, with a reason for the user or the log.
-class Status {
+// The outcome of an operation that can fail, with a reason for the person or the log that
+// names the file and the cause. A file that does not exist is told apart from one that exists
+// but cannot be read, since only the first may be treated as new.
+class [[nodiscard]] Status {
 public:
     static Status ok() { return Status(); }
-    static Status error(std::string reason) { return Status(std::move(reason)); }
+    static Status error(std::string reason) { return Status(Kind::Error, std::move(reason)); }
+    static Status missing(std::string reason) { return Status(Kind::Missing, std::move(reason)); }
 
-    bool isOk() const { return ok_; }
-    explicit operator bool() const { return ok_; }
+    bool isOk() const { return kind_ == Kind::Ok; }
+    bool isMissing() const { return kind_ == Kind::Missing; }
+    explicit operator bool() const { return isOk(); }
     const std::string& reason() const { return reason_; }
 
 private:
+    enum class Kind { Ok, Error, Missing };
     Status() = default;
-    explicit Status(std::string reason) : ok_(false), reason_(std::move(reason)) {}
+    Status(Kind kind, std::string reason) : kind_(kind), reason_(std::move(reason)) {}
 
-    bool ok_ = true;
+    Kind kind_ = Kind::Ok;
     std::string reason_;
 };
 

@@ -7,14 +7,14 @@ class QWidget;
 namespace jitsu {
 
 // Message boxes on QMessageBox (stop → critical, exclamation → warning, question → question
-// icon) and the system beep.
+// icon), the detail as the box's informative text, the safe answer on Esc and close, and the
+// system beep.
 class QtMessages : public Messages {
 public:
     explicit QtMessages(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
-    MessageAnswer show(std::string_view text, std::string_view title, MessageIcon icon,
-                       MessageButtons buttons) override;
+    MessageAnswer show(const Message& message) override;
     void beep() override;
 
 private:

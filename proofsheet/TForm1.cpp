@@ -90,7 +90,7 @@ void TForm1::PrintButtonClick() {
     for (int g = 0; g < kGrades; ++g) {
         if (!classLists.anyChecked(g)) continue;
         // A grade that fails has said so itself; the next grade is printed all the same.
-        printCheckLists(data_, requestFor(g), services_);
+        (void)printCheckLists(data_, requestFor(g), services_);
     }
 }
 

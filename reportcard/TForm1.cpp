@@ -152,7 +152,7 @@ void TForm1::PrintButtonClick() {
     for (int g = 0; g < kGrades; ++g) {
         if (!classLists.anyChecked(g)) continue;
         // A grade that fails has said so itself; the next grade runs all the same.
-        gradeRun(data_, requestFor(g), services_);
+        (void)gradeRun(data_, requestFor(g), services_);
     }
 }
 

@@ -109,8 +109,9 @@ std::string clashQuestion(const ScoreSession& session, const DisciplineClash& cl
 
 SaveResult saveScores(ScoreSession& session, Messages& messages) {
     for (const DisciplineClash& clash : disciplineClashes(session.gradeData(), session.scores)) {
-        MessageAnswer answer = messages.show(clashQuestion(session, clash), text::kWarning,
-                                             MessageIcon::Exclamation, MessageButtons::YesNo);
+        MessageAnswer answer = messages.ask(clashQuestion(session, clash), text::kWarning,
+                                            MessageIcon::Exclamation, MessageButtons::YesNo,
+                                            MessageAnswer::Yes);
         if (answer == MessageAnswer::Yes) return {SaveOutcome::Correcting, clash.cls};
     }
     if (!writeScores(session.scoreFile, session.gradeData(), session.scores)) {

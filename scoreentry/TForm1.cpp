@@ -200,8 +200,7 @@ bool TForm1::Button1Click() {
     fillScoreGrids();
     updateTotals();
     if (session_->currentSubject < 0)
-        services_.messages.show(text::kNoSubjectGiven, text::kConfirm, MessageIcon::Exclamation,
-                                MessageButtons::Ok);
+        services_.messages.inform(text::kNoSubjectGiven, text::kConfirm, MessageIcon::Exclamation);
     else
         focusFirstStudent();
     return true;
@@ -247,8 +246,9 @@ void TForm1::closeEvent(QCloseEvent* event) { FormClose(event); }
 
 void TForm1::FormClose(QCloseEvent* event) {
     if (session_->scoresChanged) {
-        const MessageAnswer answer = services_.messages.show(
-            text::kCloseQuestion, text::kConfirm, MessageIcon::Question, MessageButtons::YesNo);
+        const MessageAnswer answer = services_.messages.ask(text::kCloseQuestion, text::kConfirm,
+                                                            MessageIcon::Question, MessageButtons::YesNo,
+                                                            MessageAnswer::Yes);
         // A save that wrote nothing keeps the window: closing now would lose the typed scores.
         if (answer == MessageAnswer::Yes && save() != SaveOutcome::Written) {
             event->ignore();
@@ -270,8 +270,7 @@ void TForm1::switchClass() {
 void TForm1::switchSubject() {
     const int chosen = KamokuCB->currentIndex();
     if (!session_->isGiven(chosen)) {
-        services_.messages.show(text::kSubjectNotGiven, text::kConfirm, MessageIcon::Exclamation,
-                                MessageButtons::Ok);
+        services_.messages.inform(text::kSubjectNotGiven, text::kConfirm, MessageIcon::Exclamation);
         KamokuCB->setCurrentIndex(session_->currentSubject);
         return;
     }

@@ -35,7 +35,7 @@ TEST(TracePrinter, SheetsBeginLazilySoNoSheetIsEmpty) {
     canvas.setBrushColor(kGrey);
     canvas.rectangle(830, 500, 1010, 579);
     printer.newPage();  // at the end: no empty sheet
-    printer.endDoc();
+    (void)printer.endDoc();
     EXPECT_EQ(trace.str(),
               "begin\npage 1\npen 0 0 0\nfont 12 regular\nfont 12 bold\n"
               "text 280 278 第２回実力テスト　個人成績票\n"

@@ -85,7 +85,7 @@ struct GradeFixture {
     Trace trace(Print print) const {
         std::ostringstream out;
         jitsu::TracePrinter printer(out);
-        printer.beginDoc();
+        (void)printer.beginDoc();
         print(printer, job());
         raw = out.str();
         return parseTrace(raw);

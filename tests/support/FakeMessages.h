@@ -6,7 +6,7 @@
 
 #include "Messages.h"
 
-// Records every message box and beep; answers Yes/No boxes from a queue (Yes when it runs out
+// Records every message box and beep; answers questions from a queue (Yes when it runs out
 // unless told otherwise), OK boxes with OK.
 class FakeMessages : public jitsu::Messages {
 public:
@@ -14,6 +14,8 @@ public:
         std::string text, title;
         jitsu::MessageIcon icon;
         jitsu::MessageButtons buttons;
+        jitsu::MessageAnswer safeAnswer;
+        std::string detail;
     };
 
     std::vector<Shown> shown;
@@ -21,10 +23,10 @@ public:
     std::deque<jitsu::MessageAnswer> answers;
     jitsu::MessageAnswer defaultAnswer = jitsu::MessageAnswer::Yes;
 
-    jitsu::MessageAnswer show(std::string_view text, std::string_view title, jitsu::MessageIcon icon,
-                              jitsu::MessageButtons buttons) override {
-        shown.push_back({std::string(text), std::string(title), icon, buttons});
-        if (buttons == jitsu::MessageButtons::Ok) return jitsu::MessageAnswer::Ok;
+    jitsu::MessageAnswer show(const jitsu::Message& m) override {
+        shown.push_back({std::string(m.text), std::string(m.title), m.icon, m.buttons, m.safeAnswer,
+                         std::string(m.detail)});
+        if (m.buttons == jitsu::MessageButtons::Ok) return jitsu::MessageAnswer::Ok;
         if (answers.empty()) return defaultAnswer;
         auto answer = answers.front();
         answers.pop_front();
