@@ -4,6 +4,7 @@
 
 #include "Arguments.h"
 #include "CombinationOption.h"
+#include "ProgramOptions.h"
 
 namespace jitsu::cli {
 
@@ -75,7 +76,8 @@ int CommandContext::dataError(const std::string& reason, const char* suiteMessag
 namespace {
 
 void printHelp(std::ostream& out) {
-    out << "usage: jitsuryoku [-C DIR] COMMAND [ARGS…]\n"
+    out << "usage: jitsuryoku [-C DIR | --data-dir DIR] COMMAND [ARGS…]\n"
+           "       jitsuryoku --help | --version\n"
            "The proficiency-test suite's command-line tool. -C DIR works in DIR instead of the\n"
            "current directory. Exit status: 0 success, 1 data or file error, 2 wrong usage.\n\n"
            "Commands:\n";
@@ -87,9 +89,9 @@ void printHelp(std::ostream& out) {
 int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
     std::filesystem::path dir = std::filesystem::current_path();
     std::size_t i = 0;
-    if (i < words.size() && words[i] == "-C") {
+    if (i < words.size() && (words[i] == "-C" || words[i] == "--data-dir")) {
         if (i + 1 >= words.size()) {
-            err << "jitsuryoku: -C needs a directory\n";
+            err << "jitsuryoku: " << words[i] << " needs a directory\n";
             return kExitUsage;
         }
         dir = words[i + 1];
@@ -98,6 +100,10 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
     if (i >= words.size() || words[i] == "--help" || words[i] == "-h" || words[i] == "help") {
         printHelp(i >= words.size() ? err : out);
         return i >= words.size() ? kExitUsage : kExitOk;
+    }
+    if (words[i] == "--version") {
+        out << versionLine("jitsuryoku") << '\n';
+        return kExitOk;
     }
     for (const Command& command : commands()) {
         if (words[i] != command.name) continue;

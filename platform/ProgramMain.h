@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <filesystem>
+#include <iostream>
 #include <type_traits>
+#include <vector>
 
 #include "Clock.h"
+#include "ProgramOptions.h"
 #include "QtMessages.h"
 #include "QtPrinter.h"
 #include "Services.h"
@@ -12,12 +15,26 @@
 
 namespace jitsu {
 
-// Runs one of the suite's programs: its window `Form` works in the current directory with the
-// real services. FormCreate() returning false ends the program with exit code 0 (its message
-// has been shown); a window with a programEnd(int) signal may end it later the same way.
+// Runs one of the suite's programs: its window `Form` works in the current directory (or the one
+// named by -C DIR / --data-dir DIR) with the real services. FormCreate() returning false ends
+// the program with exit code 0 (its message has been shown); a window with a programEnd(int)
+// signal may end it later the same way.
 template <typename Form>
 int runProgram(int argc, char** argv) {
-    QApplication app(argc, argv);
+    const std::string program = std::filesystem::path(argv[0]).filename().string();
+    ProgramOptions options = parseProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (auto exitCode = applyProgramOptions(options, program, std::cout, std::cerr))
+        return *exitCode;
+    std::vector<char*> qtArgv{argv[0]};
+    for (std::string& word : options.rest) qtArgv.push_back(word.data());
+    int qtArgc = static_cast<int>(qtArgv.size());
+    qtArgv.push_back(nullptr);
+    QApplication app(qtArgc, qtArgv.data());
+    if (qtArgc > 1) {
+        std::cerr << program << ": unknown option '" << qtArgv[1] << "' (see " << program
+                  << " --help)\n";
+        return 2;
+    }
     QtMessages messages;
     QtPrinter printer;
     SystemClock clock;
@@ -25,8 +42,11 @@ int runProgram(int argc, char** argv) {
     Form form(services);
     messages.setParent(&form);
     printer.setDialogParent(&form);
+    if constexpr (requires { form.dataDirNamed(); })
+        if (!options.dataDir.empty()) form.dataDirNamed();
     if constexpr (requires { &Form::programEnd; })
-        QObject::connect(&form, &Form::programEnd, &app, [](int code) { QCoreApplication::exit(code); });
+        QObject::connect(&form, &Form::programEnd, &app,
+                         [](int code) { QCoreApplication::exit(code); });
     if constexpr (std::is_same_v<decltype(form.FormCreate()), bool>) {
         if (!form.FormCreate()) return 0;
     } else {

@@ -74,3 +74,12 @@ TEST(Cli, UsageErrorsExitWithTwo) {
     EXPECT_EQ(runJitsuryoku({"--help"}, &out), 0);
     EXPECT_NE(out.find("demo DIR"), std::string::npos);
 }
+
+TEST(DemoCommand, TakesTheDataFolderAsDataDirAndTellsTheVersion) {
+    TempDir dir;
+    ASSERT_EQ(runJitsuryoku({"--data-dir", dir.path().string(), "demo", "."}), 0);
+    EXPECT_TRUE(std::filesystem::exists(basicDataPath(dir.path())));
+    std::string out;
+    EXPECT_EQ(runJitsuryoku({"--version"}, &out), 0);
+    EXPECT_EQ(out, "jitsuryoku " JITSU_VERSION "\n");
+}

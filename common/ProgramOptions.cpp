@@ -1,0 +1,81 @@
+#include "ProgramOptions.h"
+
+#include <system_error>
+
+namespace jitsu {
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitDataError = 1;
+constexpr int kExitUsage = 2;
+
+bool startsWithDash(const std::string& word) { return !word.empty() && word[0] == '-'; }
+
+}  // namespace
+
+ProgramOptions parseProgramOptions(const std::vector<std::string>& words) {
+    ProgramOptions options;
+    const auto fail = [&](std::string reason) {
+        options.action = ProgramOptions::Action::UsageError;
+        options.error = std::move(reason);
+        return options;
+    };
+    constexpr std::string_view kDataDirIs = "--data-dir=";
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (word == "--help" || word == "-h") {
+            options.action = ProgramOptions::Action::Help;
+        } else if (word == "--version") {
+            if (options.action == ProgramOptions::Action::Run)
+                options.action = ProgramOptions::Action::Version;
+        } else if (word == "-C" || word == "--data-dir") {
+            if (i + 1 >= words.size() || words[i + 1].empty())
+                return fail(word + " needs a directory");
+            options.dataDir = words[++i];
+        } else if (word.starts_with(kDataDirIs)) {
+            if (word.size() == kDataDirIs.size()) return fail("--data-dir needs a directory");
+            options.dataDir = word.substr(kDataDirIs.size());
+        } else if (startsWithDash(word)) {
+            options.rest.push_back(word);
+            if (i + 1 < words.size() && !startsWithDash(words[i + 1]))
+                options.rest.push_back(words[++i]);
+        } else {
+            return fail("unexpected argument '" + word + "'");
+        }
+    }
+    return options;
+}
+
+std::string versionLine(std::string_view program) {
+    return std::string(program) + " " + JITSU_VERSION;
+}
+
+std::optional<int> applyProgramOptions(const ProgramOptions& options, std::string_view program,
+                                       std::ostream& out, std::ostream& err) {
+    switch (options.action) {
+        case ProgramOptions::Action::Help:
+            out << "usage: " << program << " [-C DIR | --data-dir DIR] [--help] [--version]\n"
+                << "One of the proficiency-test suite's programs (実力テスト). It works on the "
+                   "data\n"
+                   "files of the current directory, or of DIR with -C DIR or --data-dir DIR.\n";
+            return kExitOk;
+        case ProgramOptions::Action::Version:
+            out << versionLine(program) << '\n';
+            return kExitOk;
+        case ProgramOptions::Action::UsageError:
+            err << program << ": " << options.error << " (see " << program << " --help)\n";
+            return kExitUsage;
+        case ProgramOptions::Action::Run:
+            break;
+    }
+    if (options.dataDir.empty()) return std::nullopt;
+    std::error_code error;
+    std::filesystem::current_path(options.dataDir, error);
+    if (!error) return std::nullopt;
+    err << program << ": cannot work in " << options.dataDir.string() << ": " << error.message()
+        << '\n';
+    return kExitDataError;
+}
+
+}  // namespace jitsu

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "ProgramOptions.h"
+#include "TempDir.h"
+
+using namespace jitsu;
+using Action = ProgramOptions::Action;
+
+struct OptionsCase {
+    std::vector<std::string> words;
+    Action action;
+    std::string dataDir;
+    std::vector<std::string> rest;
+    std::string error;
+};
+
+class ProgramOptionsTable : public testing::TestWithParam<OptionsCase> {};
+
+TEST_P(ProgramOptionsTable, ReadsTheWords) {
+    const OptionsCase& c = GetParam();
+    const ProgramOptions options = parseProgramOptions(c.words);
+    EXPECT_EQ(options.action, c.action);
+    EXPECT_EQ(options.dataDir.string(), c.dataDir);
+    EXPECT_EQ(options.rest, c.rest);
+    EXPECT_EQ(options.error, c.error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, ProgramOptionsTable,
+    testing::Values(
+        OptionsCase{{}, Action::Run, "", {}, ""},
+        OptionsCase{{"-C", "/data/2026"}, Action::Run, "/data/2026", {}, ""},
+        OptionsCase{{"--data-dir", "年度"}, Action::Run, "年度", {}, ""},
+        OptionsCase{{"--data-dir=a b"}, Action::Run, "a b", {}, ""},
+        OptionsCase{{"-C", "a", "-C", "b"}, Action::Run, "b", {}, ""},
+        // Qt's own options go on to QApplication with their values.
+        OptionsCase{{"-platform", "offscreen", "-C", "d", "-reverse"},
+                    Action::Run,
+                    "d",
+                    {"-platform", "offscreen", "-reverse"},
+                    ""},
+        OptionsCase{{"--version"}, Action::Version, "", {}, ""},
+        OptionsCase{{"--version", "--help"}, Action::Help, "", {}, ""},
+        OptionsCase{{"--help", "--version"}, Action::Help, "", {}, ""},
+        OptionsCase{{"-C"}, Action::UsageError, "", {}, "-C needs a directory"},
+        OptionsCase{{"--data-dir", ""}, Action::UsageError, "", {}, "--data-dir needs a directory"},
+        OptionsCase{{"--data-dir="}, Action::UsageError, "", {}, "--data-dir needs a directory"},
+        OptionsCase{{"year2026"}, Action::UsageError, "", {}, "unexpected argument 'year2026'"}));
+
+TEST(ProgramOptions, HelpVersionAndUsageErrorEndTheProgram) {
+    std::ostringstream out, err;
+    EXPECT_EQ(applyProgramOptions(parseProgramOptions({"--version"}), "reportcard", out, err), 0);
+    EXPECT_EQ(out.str(), "reportcard " JITSU_VERSION "\n");
+    out.str("");
+    EXPECT_EQ(applyProgramOptions(parseProgramOptions({"-h"}), "reportcard", out, err), 0);
+    EXPECT_NE(out.str().find("usage: reportcard [-C DIR | --data-dir DIR]"), std::string::npos);
+    EXPECT_EQ(applyProgramOptions(parseProgramOptions({"x"}), "reportcard", out, err), 2);
+    EXPECT_EQ(err.str(), "reportcard: unexpected argument 'x' (see reportcard --help)\n");
+}
+
+TEST(ProgramOptions, EntersTheDataFolderOrSaysWhyNot) {
+    const auto before = std::filesystem::current_path();
+    TempDir dir;
+    std::ostringstream out, err;
+    EXPECT_EQ(applyProgramOptions(parseProgramOptions({"-C", dir.path().string()}), "p", out, err),
+              std::nullopt);
+    EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(dir.path()));
+    std::filesystem::current_path(before);
+    const std::string missing = (dir / "missing").string();
+    EXPECT_EQ(applyProgramOptions(parseProgramOptions({"-C", missing}), "p", out, err), 1);
+    EXPECT_EQ(std::filesystem::current_path(), before);
+    EXPECT_NE(err.str().find("p: cannot work in " + missing), std::string::npos);
+    EXPECT_EQ(out.str(), "");
+}
