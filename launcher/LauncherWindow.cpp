@@ -1,0 +1,145 @@
+#include "LauncherWindow.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "SuitePrograms.h"
+#include "Widgets.h"
+
+namespace jitsu::launcher {
+
+namespace {
+
+constexpr const char* kFolderKey = "dataFolder";
+
+QString fromPath(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+}  // namespace
+
+LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
+    : QWidget(parent), services_(services) {
+    setWindowTitle(captionWithVersion(QStringLiteral("実力テスト")));
+    setFont(windowFont(14));
+    auto* layout = new QVBoxLayout(this);
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(new QLabel(QStringLiteral("データのフォルダー"), this));
+    FolderE = new QLineEdit(this);
+    FolderE->setObjectName("FolderE");
+    FolderE->setReadOnly(true);
+    FolderE->setMinimumWidth(420);
+    folderRow->addWidget(FolderE, 1);
+    FolderButton = new QPushButton(QStringLiteral("選ぶ…"), this);
+    FolderButton->setObjectName("FolderButton");
+    folderRow->addWidget(FolderButton);
+    layout->addLayout(folderRow);
+
+    StatusL = new QLabel(this);
+    StatusL->setObjectName("StatusL");
+    StatusL->setWordWrap(true);
+    layout->addWidget(StatusL);
+
+    FilesSG = new QTableWidget(0, 4, this);
+    FilesSG->setObjectName("FilesSG");
+    FilesSG->setHorizontalHeaderLabels({QStringLiteral("学年"), QStringLiteral("テスト"),
+                                        QStringLiteral("点数ファイルの保存"),
+                                        QStringLiteral("結果ファイルの保存")});
+    FilesSG->verticalHeader()->hide();
+    FilesSG->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    FilesSG->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    FilesSG->setMinimumHeight(300);
+    layout->addWidget(FilesSG, 1);
+
+    auto* buttons = new QGridLayout;
+    for (std::size_t i = 0; i < ProgramButtons.size(); ++i) {
+        const SuiteProgram& program = suitePrograms()[i];
+        auto* button = new QPushButton(
+            QString::fromUtf8(program.label.data(), static_cast<int>(program.label.size())), this);
+        button->setObjectName(
+            QString::fromUtf8(program.name.data(), static_cast<int>(program.name.size())) +
+            "Button");
+        button->setMinimumHeight(40);
+        buttons->addWidget(button, 0, static_cast<int>(i));
+        connect(button, &QPushButton::clicked, this,
+                [this, i] { ProgramButtonClick(static_cast<int>(i)); });
+        ProgramButtons[i] = button;
+    }
+    layout->addLayout(buttons);
+
+    connect(FolderButton, &QPushButton::clicked, this, &LauncherWindow::FolderButtonClick);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &LauncherWindow::refresh);
+}
+
+void LauncherWindow::dataDirNamed() { QSettings().setValue(kFolderKey, fromPath(services_.dir)); }
+
+void LauncherWindow::FormCreate() { setFolder(QSettings().value(kFolderKey).toString()); }
+
+void LauncherWindow::FolderButtonClick() {
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, QStringLiteral("データのフォルダーを選ぶ"), folder_);
+    if (folder.isEmpty()) return;
+    QSettings().setValue(kFolderKey, folder);
+    setFolder(folder);
+}
+
+void LauncherWindow::setFolder(const QString& folder) {
+    folder_ = folder;
+    FolderE->setText(folder);
+    if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
+    if (!folder.isEmpty()) watcher_.addPath(folder);
+    refresh();
+}
+
+void LauncherWindow::refresh() {
+    const bool chosen = !folder_.isEmpty();
+    const FolderOverview overview =
+        chosen ? readFolderOverview(folder_.toStdString()) : FolderOverview{};
+    StatusL->setText(QString::fromStdString(folderStatusText(chosen, overview)));
+    const std::vector<OverviewRow> rows = overviewRows(overview);
+    FilesSG->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < FilesSG->rowCount(); ++r) {
+        const OverviewRow& row = rows[static_cast<std::size_t>(r)];
+        int c = 0;
+        for (const std::string* text : {&row.grade, &row.test, &row.scores, &row.results})
+            FilesSG->setItem(r, c++, new QTableWidgetItem(QString::fromStdString(*text)));
+    }
+    for (std::size_t i = 0; i < ProgramButtons.size(); ++i)
+        ProgramButtons[i]->setEnabled(
+            chosen && (overview.hasBasicData || !suitePrograms()[i].needsBasicData));
+}
+
+void LauncherWindow::ProgramButtonClick(int index) {
+    const SuiteProgram& program = suitePrograms()[static_cast<std::size_t>(index)];
+    const auto path =
+        findProgram(QCoreApplication::applicationDirPath().toStdString(), program.name);
+    const std::string name = installedName(program.name);
+    if (path.empty()) {
+        services_.messages.alert("プログラム " + name + " が見つかりません。", "確認",
+                                 MessageIcon::Stop);
+        return;
+    }
+    QProcess process;
+    process.setProgram(fromPath(path));
+    process.setWorkingDirectory(folder_);
+    if (!process.startDetached())
+        services_.messages.alert("プログラム " + name + " を起動できませんでした。", "確認",
+                                 MessageIcon::Stop, process.errorString().toStdString());
+}
+
+void LauncherWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) refresh();
+    QWidget::changeEvent(event);
+}
+
+}  // namespace jitsu::launcher

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QFileSystemWatcher>
+#include <QWidget>
+#include <array>
+#include <filesystem>
+
+#include "FolderOverview.h"
+#include "Services.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace jitsu::launcher {
+
+// 実力テスト: the data folder, what is in it, and one button per program that starts it there.
+// The folder is the one named on the command line, else the one chosen last time.
+class LauncherWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit LauncherWindow(Services& services, QWidget* parent = nullptr);
+
+    // The program was started with -C DIR / --data-dir DIR: that folder (the services' one)
+    // replaces the remembered one.
+    void dataDirNamed();
+    void FormCreate();
+
+    QLineEdit* FolderE;
+    QPushButton* FolderButton;
+    QLabel* StatusL;
+    QTableWidget* FilesSG;
+    std::array<QPushButton*, 5> ProgramButtons;
+
+public slots:
+    void FolderButtonClick();
+    void ProgramButtonClick(int index);
+    // Reads the folder again: after a program has saved, and when the window comes back.
+    void refresh();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void setFolder(const QString& folder);
+
+    Services& services_;
+    QString folder_;
+    QFileSystemWatcher watcher_;
+};
+
+}  // namespace jitsu::launcher

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "Fixtures.h"
+#include "FolderOverview.h"
+#include "Paths.h"
+#include "SuitePrograms.h"
+#include "TempDir.h"
+
+using namespace jitsu;
+using namespace jitsu::launcher;
+
+namespace {
+
+// A basic data file of year 2026 whose grades hold 2, 1 and 0 tests.
+void writeYear(const std::filesystem::path& dir) {
+    BasicDataTexts texts;
+    texts.schoolName = sj("桜中学校");
+    texts.testName = sj("実力テスト");
+    texts.year = 2026;
+    texts.grades[0].testCount = 2;
+    texts.grades[1].testCount = 1;
+    ASSERT_TRUE(writeBasicData(basicDataPath(dir), texts));
+}
+
+}  // namespace
+
+TEST(FolderOverview, ListsEveryGradesTestsWithTheirFiles) {
+    TempDir dir;
+    writeYear(dir.path());
+    const auto saved = std::filesystem::file_time_type::clock::now() - std::chrono::hours(30);
+    writeBytes(scorePath(dir.path(), 2026, 2, 1), "");
+    std::filesystem::last_write_time(scorePath(dir.path(), 2026, 2, 1), saved);
+    writeBytes(resultsPath(dir.path(), 2026, 1, 2), "");
+    writeBytes(scorePath(dir.path(), 2025, 1, 1), "");  // another year's file is not listed
+
+    const FolderOverview overview = readFolderOverview(dir.path());
+    EXPECT_TRUE(overview.hasBasicData);
+    EXPECT_EQ(overview.year, 2026u);
+    EXPECT_EQ(overview.schoolName, "桜中学校");
+    ASSERT_EQ(overview.tests.size(), 3u);
+    const TestFiles& first = overview.tests[0];
+    EXPECT_EQ(std::pair(first.grade, first.test), std::pair(1, 1));
+    EXPECT_FALSE(first.scores.exists);
+    EXPECT_FALSE(first.results.exists);
+    EXPECT_TRUE(overview.tests[1].scores.exists);
+    EXPECT_EQ(overview.tests[1].scores.saved, std::chrono::file_clock::to_sys(saved));
+    EXPECT_FALSE(overview.tests[1].results.exists);
+    EXPECT_EQ(std::pair(overview.tests[2].grade, overview.tests[2].test), std::pair(2, 1));
+    EXPECT_FALSE(overview.tests[2].scores.exists);
+    EXPECT_TRUE(overview.tests[2].results.exists);
+
+    const std::vector<OverviewRow> rows = overviewRows(overview);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1].grade, "1年");
+    EXPECT_EQ(rows[1].test, "第２回");
+    EXPECT_EQ(rows[1].scores, savedText(overview.tests[1].scores));
+    EXPECT_EQ(rows[1].results, "なし");
+    EXPECT_EQ(folderStatusText(true, overview), "2026年度　桜中学校　実力テスト");
+}
+
+TEST(FolderOverview, AFolderWithoutBasicDataSaysSo) {
+    TempDir dir;
+    for (const auto& folder : {dir.path(), dir / "missing"}) {
+        const FolderOverview overview = readFolderOverview(folder);
+        EXPECT_FALSE(overview.hasBasicData);
+        EXPECT_TRUE(overview.tests.empty());
+        EXPECT_NE(folderStatusText(true, overview).find("基礎データ（wqnmkiso.txt）がありません"),
+                  std::string::npos);
+    }
+    EXPECT_EQ(folderStatusText(false, {}), "データのフォルダーを選んでください。");
+}
+
+TEST(FolderOverview, SavedTimesReadAsDateAndMinute) {
+    std::tm time{};
+    time.tm_year = 2026 - 1900;
+    time.tm_mon = 11;
+    time.tm_mday = 7;
+    time.tm_hour = 8;
+    time.tm_min = 5;
+    EXPECT_EQ(savedText(time), "2026/12/07 08:05");
+    EXPECT_EQ(savedText(SavedFile{}), "なし");
+}
+
+// Where the launcher finds reportcard: files made executable or not under a launcher folder.
+struct LocationCase {
+    std::vector<std::pair<std::string, bool>> files;  // path under the tree, executable
+    std::string found;                                // path under the tree, or empty
+};
+
+class ProgramLocation : public testing::TestWithParam<LocationCase> {};
+
+TEST_P(ProgramLocation, PrefersTheInstalledNameThenTheBuildTree) {
+    TempDir tree;
+    std::filesystem::create_directories(tree / "bin");
+    for (const auto& [file, executable] : GetParam().files) {
+        std::filesystem::create_directories((tree / file).parent_path());
+        writeBytes(tree / file, "#!/bin/sh\n");
+        if (executable)
+            std::filesystem::permissions(tree / file, std::filesystem::perms::owner_exec,
+                                         std::filesystem::perm_options::add);
+    }
+    const auto found = findProgram(tree / "bin", "reportcard");
+    EXPECT_EQ(found, GetParam().found.empty() ? std::filesystem::path() : tree / GetParam().found);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Trees, ProgramLocation,
+    testing::Values(
+        LocationCase{{{"bin/jitsuryoku-reportcard", true}}, "bin/jitsuryoku-reportcard"},
+        LocationCase{{{"reportcard/reportcard", true}}, "reportcard/reportcard"},
+        LocationCase{{{"bin/jitsuryoku-reportcard", true}, {"reportcard/reportcard", true}},
+                     "bin/jitsuryoku-reportcard"},
+        LocationCase{{{"bin/jitsuryoku-reportcard", false}, {"reportcard/reportcard", true}},
+                     "reportcard/reportcard"},
+        LocationCase{{{"bin/reportcard", true}, {"reportcard/reportcard.d/x", true}}, ""},
+        LocationCase{{}, ""}));

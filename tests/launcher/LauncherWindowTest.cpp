@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableWidget>
+#include <QtTest/QTest>
+#include <sstream>
+
+#include "FakeMessages.h"
+#include "Fixtures.h"
+#include "LauncherWindow.h"
+#include "Paths.h"
+#include "QtTestApp.h"
+#include "TempDir.h"
+#include "TracePrinter.h"
+
+using namespace jitsu;
+using jitsu::launcher::LauncherWindow;
+
+namespace {
+
+class LauncherWindowTest : public ::testing::Test {
+protected:
+    LauncherWindowTest() {
+        testApplication();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(settingsDir.path().string()));
+        QCoreApplication::setOrganizationName("jitsuryoku-test");
+    }
+
+    QPushButton* button(LauncherWindow& w, const char* name) {
+        return w.findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+
+    TempDir dir, settingsDir;
+    std::ostringstream trace;
+    TracePrinter printer{trace};
+    FakeMessages messages;
+    FixedClock clock{{2026, 12, 7}};
+    Services services{dir.path(), messages, printer, clock};
+};
+
+}  // namespace
+
+TEST_F(LauncherWindowTest, OtherProgramsWaitUntilTheBasicDataFileExists) {
+    LauncherWindow w(services);
+    w.dataDirNamed();
+    w.FormCreate();
+    EXPECT_EQ(w.FolderE->text().toStdString(), dir.path().string());
+    EXPECT_TRUE(button(w, "basesetupButton")->isEnabled());
+    for (const char* name :
+         {"scoreentryButton", "proofsheetButton", "reportcardButton", "summaryprintButton"})
+        EXPECT_FALSE(button(w, name)->isEnabled()) << name;
+
+    BasicDataTexts texts;
+    texts.schoolName = sj("桜中学校");
+    texts.testName = sj("実力テスト");
+    texts.year = 2026;
+    texts.grades[2].testCount = 2;
+    ASSERT_TRUE(writeBasicData(basicDataPath(dir.path()), texts));
+    QTRY_VERIFY(button(w, "summaryprintButton")->isEnabled());
+    EXPECT_EQ(w.FilesSG->rowCount(), 2);
+    EXPECT_EQ(w.FilesSG->item(1, 1)->text(), QStringLiteral("第２回"));
+
+    // The folder is remembered for the next start.
+    LauncherWindow next(services);
+    next.FormCreate();
+    EXPECT_EQ(next.FolderE->text(), w.FolderE->text());
+}
+
+TEST_F(LauncherWindowTest, AProgramThatIsNotThereIsReported) {
+    LauncherWindow w(services);
+    w.dataDirNamed();
+    w.FormCreate();
+    button(w, "basesetupButton")->click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "プログラム jitsuryoku-basesetup が見つかりません。");
+    EXPECT_EQ(messages.beeps, 1);
+}
