@@ -77,6 +77,8 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     }
     layout->addLayout(buttons);
 
+    resize(760, 700);
+
     connect(FolderButton, &QPushButton::clicked, this, &LauncherWindow::FolderButtonClick);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &LauncherWindow::refresh);
 }
