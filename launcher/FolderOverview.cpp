@@ -23,8 +23,11 @@ SavedFile savedFile(const std::filesystem::path& path) {
 
 FolderOverview readFolderOverview(const std::filesystem::path& dir) {
     FolderOverview overview;
-    const auto path = basicDataPath(dir);
+    overview.chosen = !dir.empty();
     std::error_code error;
+    overview.exists = overview.chosen && std::filesystem::is_directory(dir, error);
+    if (!overview.exists) return overview;
+    const auto path = basicDataPath(dir);
     overview.hasBasicData = std::filesystem::is_regular_file(path, error);
     if (!overview.hasBasicData) return overview;
     auto data = std::make_unique<BasicData>();
@@ -62,8 +65,15 @@ std::vector<OverviewRow> overviewRows(const FolderOverview& overview) {
     return rows;
 }
 
-std::string folderStatusText(bool chosen, const FolderOverview& overview) {
-    if (!chosen) return "データのフォルダーを選んでください。";
+bool canStart(bool needsBasicData, const FolderOverview& overview) {
+    return overview.exists && (overview.hasBasicData || !needsBasicData);
+}
+
+std::string folderStatusText(const FolderOverview& overview) {
+    if (!overview.chosen) return "データのフォルダーを選んでください。";
+    if (!overview.exists)
+        return "このフォルダーが見つかりません。USB メモリなどがつながっているか確かめるか、"
+               "別のフォルダーを選んでください。";
     if (!overview.hasBasicData)
         return "このフォルダーには基礎データ（wqnmkiso.txt）がありません。"
                "まず「基礎データ」で学校と年度を設定し、閉じて保存してください。";

@@ -23,6 +23,8 @@ struct TestFiles {
 
 // What the launcher shows of a data folder.
 struct FolderOverview {
+    bool chosen = false;        // a folder has been named
+    bool exists = false;        // it is there (a USB stick may have been taken out)
     bool hasBasicData = false;  // the basic data file exists (it may still be unreadable)
     unsigned year = 0;
     std::string schoolName, testName;  // UTF-8
@@ -30,8 +32,12 @@ struct FolderOverview {
 };
 
 // Looks at `dir`: the basic data file and, for every grade and every test it declares, the
-// score and results files. A folder that is missing or cannot be read gives an empty overview.
+// score and results files. An empty path is a folder not chosen yet.
 FolderOverview readFolderOverview(const std::filesystem::path& dir);
+
+// Whether a program may start in the folder: it must be there, and hold the basic data file
+// unless the program writes it.
+bool canStart(bool needsBasicData, const FolderOverview& overview);
 
 // One line of the launcher's file table, UTF-8: "1年", "第２回", and when each file was saved.
 struct OverviewRow {
@@ -43,8 +49,7 @@ std::vector<OverviewRow> overviewRows(const FolderOverview& overview);
 std::string savedText(const SavedFile& file);
 std::string savedText(const std::tm& time);
 
-// The line above the table: the school year, or why there is none yet. `chosen` is false
-// before a data folder has been chosen.
-std::string folderStatusText(bool chosen, const FolderOverview& overview);
+// The line above the table: the school year, or why there is none yet.
+std::string folderStatusText(const FolderOverview& overview);
 
 }  // namespace jitsu::launcher

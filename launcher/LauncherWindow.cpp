@@ -99,15 +99,14 @@ void LauncherWindow::setFolder(const QString& folder) {
     folder_ = folder;
     FolderE->setText(folder);
     if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
-    if (!folder.isEmpty()) watcher_.addPath(folder);
     refresh();
 }
 
 void LauncherWindow::refresh() {
-    const bool chosen = !folder_.isEmpty();
-    const FolderOverview overview =
-        chosen ? readFolderOverview(folder_.toStdString()) : FolderOverview{};
-    StatusL->setText(QString::fromStdString(folderStatusText(chosen, overview)));
+    const FolderOverview overview = readFolderOverview(folder_.toStdString());
+    // Watched from when it is there: a USB stick may come back.
+    if (overview.exists && watcher_.directories().isEmpty()) watcher_.addPath(folder_);
+    StatusL->setText(QString::fromStdString(folderStatusText(overview)));
     const std::vector<OverviewRow> rows = overviewRows(overview);
     FilesSG->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < FilesSG->rowCount(); ++r) {
@@ -117,8 +116,7 @@ void LauncherWindow::refresh() {
             FilesSG->setItem(r, c++, new QTableWidgetItem(QString::fromStdString(*text)));
     }
     for (std::size_t i = 0; i < ProgramButtons.size(); ++i)
-        ProgramButtons[i]->setEnabled(
-            chosen && (overview.hasBasicData || !suitePrograms()[i].needsBasicData));
+        ProgramButtons[i]->setEnabled(canStart(suitePrograms()[i].needsBasicData, overview));
 }
 
 void LauncherWindow::ProgramButtonClick(int index) {

@@ -55,20 +55,38 @@ TEST(FolderOverview, ListsEveryGradesTestsWithTheirFiles) {
     EXPECT_EQ(rows[1].test, "第２回");
     EXPECT_EQ(rows[1].scores, savedText(overview.tests[1].scores));
     EXPECT_EQ(rows[1].results, "なし");
-    EXPECT_EQ(folderStatusText(true, overview), "2026年度　桜中学校　実力テスト");
+    EXPECT_EQ(folderStatusText(overview), "2026年度　桜中学校　実力テスト");
+    EXPECT_TRUE(canStart(true, overview));
 }
 
-TEST(FolderOverview, AFolderWithoutBasicDataSaysSo) {
+// A folder without the basic data file lets only basesetup start; a folder not chosen or gone
+// lets nothing start.
+struct FolderCase {
+    std::string folder;  // under a fresh directory; "-" for none chosen
+    std::string status;  // the start of the status line
+    bool basesetupStarts;
+};
+
+class FolderWithoutYear : public testing::TestWithParam<FolderCase> {};
+
+TEST_P(FolderWithoutYear, SaysWhyAndWhatMayStart) {
     TempDir dir;
-    for (const auto& folder : {dir.path(), dir / "missing"}) {
-        const FolderOverview overview = readFolderOverview(folder);
-        EXPECT_FALSE(overview.hasBasicData);
-        EXPECT_TRUE(overview.tests.empty());
-        EXPECT_NE(folderStatusText(true, overview).find("基礎データ（wqnmkiso.txt）がありません"),
-                  std::string::npos);
-    }
-    EXPECT_EQ(folderStatusText(false, {}), "データのフォルダーを選んでください。");
+    std::filesystem::create_directory(dir / "empty");
+    const FolderCase& c = GetParam();
+    const FolderOverview overview = readFolderOverview(c.folder == "-" ? "" : dir / c.folder);
+    EXPECT_FALSE(overview.hasBasicData);
+    EXPECT_TRUE(overview.tests.empty());
+    EXPECT_TRUE(folderStatusText(overview).starts_with(c.status)) << folderStatusText(overview);
+    EXPECT_EQ(canStart(false, overview), c.basesetupStarts);
+    EXPECT_FALSE(canStart(true, overview));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, FolderWithoutYear,
+    testing::Values(FolderCase{"empty",
+                               "このフォルダーには基礎データ（wqnmkiso.txt）がありません。", true},
+                    FolderCase{"missing", "このフォルダーが見つかりません。", false},
+                    FolderCase{"-", "データのフォルダーを選んでください。", false}));
 
 TEST(FolderOverview, SavedTimesReadAsDateAndMinute) {
     std::tm time{};
