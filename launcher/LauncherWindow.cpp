@@ -120,6 +120,9 @@ void LauncherWindow::refresh() {
 }
 
 void LauncherWindow::ProgramButtonClick(int index) {
+    // The folder may have changed since it was last looked at (a stick taken out).
+    refresh();
+    if (!ProgramButtons[static_cast<std::size_t>(index)]->isEnabled()) return;
     const SuiteProgram& program = suitePrograms()[static_cast<std::size_t>(index)];
     const auto path =
         findProgram(QCoreApplication::applicationDirPath().toStdString(), program.name);
