@@ -77,6 +77,9 @@ std::string folderStatusText(const FolderOverview& overview) {
     if (!overview.hasBasicData)
         return "このフォルダーには基礎データ（wqnmkiso.txt）がありません。"
                "まず「基礎データ」で学校と年度を設定し、閉じて保存してください。";
+    if (overview.year == 0)
+        return "このフォルダーの基礎データ（wqnmkiso.txt）が読めないか、年度が入っていません。"
+               "「基礎データ」で確かめてください。";
     return std::to_string(overview.year) + "年度　" + overview.schoolName + "　" +
            overview.testName;
 }
