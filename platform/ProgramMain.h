@@ -7,6 +7,7 @@
 #include "Clock.h"
 #include "QtMessages.h"
 #include "QtPrinter.h"
+#include "QtTranslations.h"
 #include "Services.h"
 #include "Widgets.h"
 
@@ -18,6 +19,7 @@ namespace jitsu {
 template <typename Form>
 int runProgram(int argc, char** argv) {
     QApplication app(argc, argv);
+    installJapaneseQtTexts();
     QtMessages messages;
     QtPrinter printer;
     SystemClock clock;
