@@ -114,15 +114,22 @@ std::optional<PageRange> QtPrinter::printDialog(bool pageRange) {
     return range;
 }
 
+QPageSize paperAfterDialog(const QPageSize& program, const QPageSize& afterDialog,
+                           const QPageSize& deviceDefault) {
+    if (afterDialog.isEquivalentTo(deviceDefault) || afterDialog.id() == QPageSize::Letter)
+        return program;
+    return afterDialog;
+}
+
 void QtPrinter::keepProgramPaper(const QPageLayout& program) {
     const QPageSize chosen = printer_.pageLayout().pageSize();
     if (chosen.isEquivalentTo(program.pageSize())) return;
-    // The dialog loads the chosen printer's default paper (Letter for a file under the C
-    // locale) over the program's; any other paper was chosen by the person.
     const QPageSize deviceDefault = printer_.outputFormat() == QPrinter::NativeFormat
                                         ? QPrinterInfo(printer_).defaultPageSize()
                                         : QPageSize(QPageSize::A4);
-    if (!chosen.isEquivalentTo(deviceDefault) && chosen.id() != QPageSize::Letter) return;
+    if (!paperAfterDialog(program.pageSize(), chosen, deviceDefault)
+             .isEquivalentTo(program.pageSize()))
+        return;
     printer_.setPageSize(program.pageSize());
     printer_.setPageOrientation(program.orientation());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <filesystem>
@@ -13,6 +14,12 @@
 class QWidget;
 
 namespace jitsu {
+
+// The paper to print on after the print dialog: the program's, unless the person chose another
+// one there. The dialog loads the chosen device's default paper (for a file: Letter under the C
+// locale) over the program's, so that paper, and Letter, count as not chosen.
+QPageSize paperAfterDialog(const QPageSize& program, const QPageSize& afterDialog,
+                           const QPageSize& deviceDefault);
 
 // The printer service on QPrinter: the system's printer (CUPS) chosen in the print dialog, a
 // CUPS queue named without the dialog, or a PDF file. Whatever the device's resolution, pages
