@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinterInfo>

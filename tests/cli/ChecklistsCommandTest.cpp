@@ -110,6 +110,14 @@ TEST_F(ChecklistsCommand, MissingFilesAreReportedWithExitStatus1) {
     EXPECT_NE(err.find(text::kBasicDataMissing), std::string::npos);
 }
 
+TEST_F(ChecklistsCommand, PagesThatDoNotFitArePrintedWithAWarningNamingTheScaleThatFits) {
+    ASSERT_EQ(run(withBase({"--scale", "200", "--classes", "1", "--trace", "t.txt"})), 0) << err;
+    EXPECT_EQ(err.find(text::kPageTooLarge), 0u) << err;
+    EXPECT_NE(err.find("% 以下にすると収まります"), std::string::npos) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_EQ(out, "wrote " + (dir / "t.txt").string() + ": 2 pages\n");
+}
+
 TEST_F(ChecklistsCommand, AnUnknownPrinterQueueIsRefusedInOneLineBeforeAnythingIsPrinted) {
     EXPECT_EQ(run(withBase({"--printer", "no-such-queue"})), 1);
     EXPECT_EQ(err.find("jitsuryoku checklists: printer 'no-such-queue': "), 0u) << err;
