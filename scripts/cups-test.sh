@@ -4,7 +4,8 @@
 # grade's check lists (B4), reports and summary tables (A4) with --printer, waits for the jobs, and compares the
 # PDFs that the queue wrote with those of --pdf: page count, page size and the position of every
 # word. Skipped, with a message, where the scheduler cannot start.
-# Usage: scripts/cups-test.sh [BUILD_DIR]
+# Usage: scripts/cups-test.sh [BUILD_DIR]; KEEP=1 keeps its directory, CUPS_LOG_LEVEL=debug
+# makes the scheduler's error_log tell what it did.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cli="$(cd "${1:-$root/build}" && pwd)/cli/jitsuryoku"
