@@ -250,8 +250,9 @@ bool TForm1::FormClose() {
         showProblem(problems.front());
         return false;
     }
-    if (writeBasicData(path_, basicDataTextsOf(texts_))) return true;
-    messages.inform(text::kNotSaved, text::kConfirm, MessageIcon::None);
+    const Status written = writeBasicData(path_, basicDataTextsOf(texts_));
+    if (written) return true;
+    messages.inform(text::kNotSaved, text::kConfirm, MessageIcon::None, written.reason());
     return messages.ask(text::kEndWithoutSaving, text::kConfirm, MessageIcon::Question,
                         MessageButtons::YesNo, MessageAnswer::No) == MessageAnswer::Yes;
 }

@@ -14,6 +14,14 @@ using namespace jitsu;
 
 namespace {
 
+// Prints pages that do not fit the sheet without asking.
+class PrintAnyway : public Messages {
+public:
+    MessageAnswer show(const Message&) override { return MessageAnswer::Yes; }
+    void beep() override {}
+};
+PrintAnyway printAnyway;
+
 // A grade at the limits: 20 classes of 45 students (160 pages), `subjects` subjects and all
 // nine combinations, every cell of every report filled.
 struct FullGrade {
@@ -73,7 +81,7 @@ void ReportsToTrace(benchmark::State& state) {
     for (auto _ : state) {
         std::ostringstream out;
         TracePrinter printer(out);
-        (void)printReports(full.job(), printer);
+        (void)printReports(full.job(), printer, printAnyway);
         bytes = out.str().size();
         if (printer.sheetCount() != 160) state.SkipWithError("expected 160 sheets");
     }
@@ -93,7 +101,7 @@ void ReportsToPdf(benchmark::State& state) {
     const auto pdf = std::filesystem::temp_directory_path() / "report_bench.pdf";
     for (auto _ : state) {
         auto printer = QtPrinter::toPdf(pdf);
-        if (!printReports(full.job(), *printer)) state.SkipWithError("the PDF was not written");
+        if (!printReports(full.job(), *printer, printAnyway)) state.SkipWithError("the PDF was not written");
     }
     state.counters["pdf_MB"] = static_cast<double>(std::filesystem::file_size(pdf)) / 1e6;
     std::filesystem::remove(pdf);

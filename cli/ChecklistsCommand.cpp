@@ -24,44 +24,41 @@ std::optional<Deadline> parseDeadline(const std::string& text) {
     return Deadline{static_cast<int>(*month), static_cast<int>(*day)};
 }
 
-// "1,3": class numbers from 1 to `classCount`, as ticks by class index.
-std::optional<std::filesystem::path> pathOption(const Arguments& args, const std::string& name,
-                                                const std::filesystem::path& dir) {
-    auto text = args.option(name);
-    if (!text) return std::nullopt;
-    return dir / *text;  // an absolute path stays as it is
-}
-
 }  // namespace
 
 int checklistsCommand(CommandContext& context) {
-    Arguments args(
-        context.args,
-        {"year", "test", "grade", "classes", "deadline", "place", "scale", "pdf", "trace"}, {});
+    Arguments args(context.args,
+                   {"year", "test", "grade", "classes", "deadline", "place", "scale", "pdf",
+                    "trace", "printer"},
+                   {});
     if (!args.ok()) return context.usageError(args.error());
     auto chosen = args.gradeTest();
     auto scale = args.intOption("scale", 80, 200, 100);
     if (!chosen || !scale) return context.usageError(args.error());
-    if (args.option("pdf") && args.option("trace"))
-        return context.usageError("give --pdf or --trace, not both");
+    std::string error;
+    const auto output = OutputChoice::from(args, context.dir, error);
+    if (!output) return context.usageError(error);
 
     Deadline deadline = deadlineFor(SystemClock().today());
     if (auto text = args.option("deadline")) {
         auto parsed = parseDeadline(*text);
         if (!parsed)
-            return context.usageError("--deadline must be MONTH/DAY (1 to 12, 1 to 31), not '" + *text +
-                              "'");
+            return context.usageError("--deadline must be MONTH/DAY (1 to 12, 1 to 31), not '" +
+                                      *text + "'");
         deadline = *parsed;
     }
 
-    StreamMessages messages(context.err);
+    if (Status found = output->findQueue(); !found) return context.dataError(found.reason());
+    // The one question on the way is whether to print pages that do not fit: they are printed.
+    StreamMessages messages(context.err, MessageAnswer::Yes);
     BasicData data;
     if (!openBasicData(context.dir, data, messages)) return kExitDataError;
     const GradeData& gradeData = data.grades[chosen->grade - 1];
     // The window offers the tests of grade 1 only.
     if (chosen->test > data.grades[0].tests())
-        return context.usageError("--test must be from 1 to " + std::to_string(data.grades[0].tests()) +
-                          ", the tests of grade 1");
+        return context.usageError("--test must be from 1 to " +
+                                  std::to_string(data.grades[0].tests()) +
+                                  ", the tests of grade 1");
 
     CheckListRequest request;
     request.grade = chosen->grade - 1;
@@ -78,21 +75,18 @@ int checklistsCommand(CommandContext& context) {
         auto classes = parseClassList(*text, gradeData.classes());
         if (!classes)
             return context.usageError("--classes must list class numbers from 1 to " +
-                              std::to_string(gradeData.classes()) + ", not '" + *text + "'");
+                                      std::to_string(gradeData.classes()) + ", not '" + *text +
+                                      "'");
         request.checkedClasses = *classes;
     }
 
-    const auto pdf = pathOption(args, "pdf", context.dir);
-    const auto trace = pathOption(args, "trace", context.dir);
-    PrintOutput output(pdf, trace, context.out);
+    PrintOutput printed(*output, context.out);
     SystemClock clock;
-    Services services{context.dir, messages, output.printer(), clock};
+    Services services{context.dir, messages, printed.printer(), clock};
     Status status = printCheckLists(data, request, services);
-    if (status) status = output.finish();
+    if (status) status = printed.finish();
     if (!status) return context.dataError(status.reason());
-    if (pdf || trace)
-        context.out << "wrote " << (pdf ? *pdf : *trace).string() << ": "
-                    << output.printer().sheetCount() << " pages\n";
+    printed.tell(context.out);
     return kExitOk;
 }
 

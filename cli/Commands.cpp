@@ -28,10 +28,11 @@ const std::vector<Command>& commands() {
          std::string(
              "reports --year Y --test T --grade G [--classes LIST] [--combos LIST] [--scale P]\n"
              "        [--font-scale P] [--copies N] [--pages FROM-TO] [--pdf FILE] [--trace FILE]\n"
+             "        [--printer QUEUE]\n"
              "    Computes the statistics of grade G in test T of year Y from the roster and\n"
              "    score files (no results file is written) and prints the individual reports of\n"
-             "    the listed classes as one document: to a PDF file (A4, 600 dpi), to a trace of\n"
-             "    the drawing calls, or both.\n"
+             "    the listed classes as one document on A4: to a PDF file, to a trace of the\n"
+             "    drawing calls, to a CUPS queue (default: the default queue), or to several.\n"
              "    --classes LIST  comma-separated class numbers from 1 (default: every class)\n"
              "    --scale P       print magnification of positions, 80 to 200 percent (100)\n"
              "    --font-scale P  character magnification of font sizes, 50 to 200 percent (100)\n"
@@ -41,21 +42,24 @@ const std::vector<Command>& commands() {
          reportsCommand},
         {"checklists",
          "checklists --year Y --test T --grade G [--classes LIST] [--deadline M/D] [--place TEXT]\n"
-         "           [--scale P] [--pdf FILE | --trace FILE]\n"
+         "           [--scale P] [--pdf FILE | --trace FILE | --printer QUEUE]\n"
          "    Prints the check lists of grade G for test T of year Y as proofsheet does: two\n"
          "    identical B4 pages per class. LIST names classes by number (1,3); all by default.\n"
          "    The deadline defaults to proofsheet's (two days on, or the 1st of next month from\n"
          "    the 30th), the place of submission to none, the magnification P to 100 (80 to 200).\n"
-         "    The pages go to a PDF file, a trace file, or as a trace to standard output.",
+         "    The pages go to a PDF file, a trace file, a CUPS queue (default: the default\n"
+         "    queue), or as a trace to standard output. Pages that do not fit the sheet are\n"
+         "    printed with a warning naming the magnification that fits.",
          checklistsCommand},
         {"summary",
          "summary --year Y --test T --grade G [--lists class,top,freq] [--scale P]\n"
-         "        [--font-scale P] [--pdf FILE | --trace FILE]\n"
+         "        [--font-scale P] [--pdf FILE | --trace FILE | --printer QUEUE]\n"
          "    Prints the summary tables of grade G in test T of year Y from the roster and the\n"
          "    results file: class lists, top-scorer lists and frequency distributions (all three\n"
          "    unless --lists names some). --scale 50-200 and --font-scale 30-200 are the print\n"
          "    and character magnifications in percent (default 100). The pages go to a PDF file\n"
-         "    (A4, 600 dpi), a trace file, or as a trace to standard output.",
+         "    (A4), a trace file, a CUPS queue (default: the default queue), or as a trace to\n"
+         "    standard output.",
          summaryCommand},
 #endif
     };

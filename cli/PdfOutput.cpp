@@ -1,9 +1,9 @@
 #include "PdfOutput.h"
 
-#include <QGuiApplication>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QGuiApplication>
 #include <cstdlib>
 #include <string>
 
@@ -32,22 +32,57 @@ void ensureGuiApplication() {
     (void)application;
 }
 
-PrintOutput::PrintOutput(const std::optional<std::filesystem::path>& pdf,
-                         const std::optional<std::filesystem::path>& trace, std::ostream& out)
-    : traceFile_(trace) {
-    if (pdf) {
+std::unique_ptr<Printer> queuePrinter(const std::string& name, PageRange range) {
+    ensureGuiApplication();
+    return QtPrinter::toQueue(name, range);
+}
+
+std::optional<OutputChoice> OutputChoice::from(const Arguments& args,
+                                               const std::filesystem::path& dir,
+                                               std::string& error) {
+    OutputChoice choice;
+    choice.queue = args.option("printer");
+    // An absolute path stays as it is.
+    if (auto pdf = args.option("pdf")) choice.pdf = dir / *pdf;
+    if (auto trace = args.option("trace")) choice.trace = dir / *trace;
+    if (int(bool(choice.queue)) + int(bool(choice.pdf)) + int(bool(choice.trace)) > 1) {
+        error = "give one of --printer, --pdf and --trace";
+        return std::nullopt;
+    }
+    return choice;
+}
+
+Status OutputChoice::findQueue() const {
+    if (!queue) return Status::ok();
+    ensureGuiApplication();
+    return QtPrinter::findQueue(*queue);
+}
+
+PrintOutput::PrintOutput(const OutputChoice& choice, std::ostream& out) : choice_(choice) {
+    if (choice.queue) {
+        printer_ = queuePrinter(*choice.queue);
+    } else if (choice.pdf) {
         ensureGuiApplication();
-        printer_ = QtPrinter::toPdf(*pdf);
+        printer_ = QtPrinter::toPdf(*choice.pdf);
     } else {
-        printer_ = std::make_unique<TracePrinter>(trace ? traceText_ : out);
+        printer_ = std::make_unique<TracePrinter>(choice.trace ? traceText_ : out);
     }
 }
 
 PrintOutput::~PrintOutput() = default;
 
 Status PrintOutput::finish() {
-    if (!traceFile_) return Status::ok();
-    return writeFileAtomically(*traceFile_, traceText_.str());
+    if (!choice_.trace) return Status::ok();
+    return writeFileAtomically(*choice_.trace, traceText_.str());
+}
+
+void PrintOutput::tell(std::ostream& out) const {
+    const int sheets = printer_->sheetCount();
+    if (choice_.queue)
+        out << "printed " << sheets << " pages on " << *choice_.queue << '\n';
+    else if (choice_.pdf || choice_.trace)
+        out << "wrote " << (choice_.pdf ? *choice_.pdf : *choice_.trace).string() << ": " << sheets
+            << " pages\n";
 }
 
 }  // namespace jitsu::cli

@@ -5,7 +5,9 @@
 #include <optional>
 #include <ostream>
 #include <sstream>
+#include <string>
 
+#include "Arguments.h"
 #include "Printer.h"
 #include "Status.h"
 
@@ -16,20 +18,40 @@ namespace jitsu::cli {
 // lives until the process ends; calling again does nothing.
 void ensureGuiApplication();
 
-// Where a printing command's pages go: a PDF file (--pdf), a trace file (--trace), or, with
-// neither, the trace on `out`. A trace file is written, atomically, by finish().
+// The printer of a CUPS queue ("default": the default queue), through the windows' printer
+// service without its dialog, which answers with `range`.
+std::unique_ptr<Printer> queuePrinter(const std::string& name, PageRange range = {});
+
+// Where a printing command's pages go, from --printer QUEUE, --pdf FILE and --trace FILE (files
+// relative to the working directory).
+struct OutputChoice {
+    std::optional<std::string> queue;
+    std::optional<std::filesystem::path> pdf, trace;
+
+    // nullopt, with `error` set, when more than one is given.
+    static std::optional<OutputChoice> from(const Arguments& args, const std::filesystem::path& dir,
+                                            std::string& error);
+    // Whether the print scheduler has the queue asked for, so that a command can refuse before
+    // it prints anything; the error names the queue. Ok without --printer.
+    Status findQueue() const;
+};
+
+// The printer of the chosen output: a CUPS queue, a PDF file, a trace file, or, with none, the
+// trace on `out`. A trace file is written, atomically, by finish().
 class PrintOutput {
 public:
-    PrintOutput(const std::optional<std::filesystem::path>& pdf,
-                const std::optional<std::filesystem::path>& trace, std::ostream& out);
+    PrintOutput(const OutputChoice& choice, std::ostream& out);
     ~PrintOutput();
 
     Printer& printer() { return *printer_; }
     Status finish();
+    // "wrote FILE: N pages" or "printed N pages on QUEUE" on `out`; nothing for a trace on
+    // standard output.
+    void tell(std::ostream& out) const;
 
 private:
+    OutputChoice choice_;
     std::ostringstream traceText_;
-    std::optional<std::filesystem::path> traceFile_;
     std::unique_ptr<Printer> printer_;
 };
 

@@ -33,21 +33,19 @@ std::optional<PageRange> parsePageRange(const std::string& text) {
 }
 
 // Prints the job as a trace and writes it to `path`.
-Status writeTrace(const ReportJob& job, PageRange range, const std::filesystem::path& path) {
+Status writeTrace(const ReportJob& job, PageRange range, const std::filesystem::path& path,
+                  Messages& messages) {
     std::ostringstream trace;
     TracePrinter printer(trace);
     printer.dialogAnswer = range;
-    if (Status printed = printReports(job, printer); !printed) return printed;
+    if (Status printed = printReports(job, printer, messages); !printed) return printed;
     return writeFileAtomically(path, trace.str());
 }
 
-// Prints the job to a PDF file; `sheets` is how many sheets it holds (none: no file).
-Status writePdf(const ReportJob& job, PageRange range, const std::filesystem::path& path,
-                int& sheets) {
-    ensureGuiApplication();
-    auto printer = QtPrinter::toPdf(path, range);
-    Status printed = printReports(job, *printer);
-    sheets = printer->sheetCount();
+// Prints the job on `printer`; `sheets` is how many sheets it printed (none: no PDF file).
+Status printOn(Printer& printer, const ReportJob& job, Messages& messages, int& sheets) {
+    Status printed = printReports(job, printer, messages);
+    sheets = printer.sheetCount();
     return printed;
 }
 
@@ -56,7 +54,7 @@ Status writePdf(const ReportJob& job, PageRange range, const std::filesystem::pa
 int reportsCommand(CommandContext& context) {
     Arguments args(context.args,
                    {"year", "test", "grade", "classes", "combos", "scale", "font-scale", "copies",
-                    "pages", "pdf", "trace"},
+                    "pages", "pdf", "trace", "printer"},
                    {});
     if (!args.ok()) return context.usageError(args.error());
     auto chosen = args.gradeTest();
@@ -68,8 +66,8 @@ int reportsCommand(CommandContext& context) {
     if (auto pages = args.option("pages")) {
         auto parsed = parsePageRange(*pages);
         if (!parsed)
-            return context.usageError(
-                              "--pages must be FROM-TO, pages 1 to 999, not '" + *pages + "'");
+            return context.usageError("--pages must be FROM-TO, pages 1 to 999, not '" + *pages +
+                                      "'");
         range = *parsed;
     }
     CombinationSet combinations = defaultCombinations(chosen->test);
@@ -81,33 +79,39 @@ int reportsCommand(CommandContext& context) {
     }
     const auto pdf = args.option("pdf");
     const auto trace = args.option("trace");
-    if (!pdf && !trace) return context.usageError("give --pdf FILE, --trace FILE or both");
+    const OutputChoice printer{args.option("printer"), {}, {}};
+    if (!pdf && !trace && !printer.queue)
+        return context.usageError(
+            "give --pdf FILE, --trace FILE, --printer QUEUE or more than one");
+    if (Status found = printer.findQueue(); !found) return context.dataError(found.reason());
 
     auto basic = std::make_unique<BasicData>();
     const auto basicPath = basicDataPath(context.dir);
     if (!readBasicData(basicPath, *basic))
-        return context.dataError(basicPath.string() + ": cannot be opened", text::kBasicDataMissing);
+        return context.dataError(basicPath.string() + ": cannot be opened",
+                                 text::kBasicDataMissing);
     const GradeData& gradeData = basic->grades[chosen->grade - 1];
     if (chosen->test > gradeData.tests())
         return context.usageError("grade " + std::to_string(chosen->grade) + " has " +
-                                       std::to_string(gradeData.tests()) + " tests, not test " +
-                                       std::to_string(chosen->test));
+                                  std::to_string(gradeData.tests()) + " tests, not test " +
+                                  std::to_string(chosen->test));
     std::array<bool, kMaxClasses> classes{};
     for (int c = 0; c < gradeData.classes(); ++c) classes[c] = true;
     if (auto list = args.option("classes")) {
         auto parsed = parseClassList(*list, gradeData.classes());
         if (!parsed)
             return context.usageError("--classes must list class numbers from 1 to " +
-                                           std::to_string(gradeData.classes()) + ", not '" + *list +
-                                           "'");
+                                      std::to_string(gradeData.classes()) + ", not '" + *list +
+                                      "'");
         for (int c = 0; c < gradeData.classes(); ++c) classes[c] = (*parsed)[c];
     }
 
     // The grade run: roster, scores, statistics; no results file is written.
     auto files = std::make_unique<GradeFiles>();
-    StreamMessages messages(context.err);
-    if (Status read = readGradeFiles(context.dir, *basic, static_cast<unsigned>(chosen->year), chosen->test,
-                                     chosen->grade - 1, *files, messages);
+    // The one question on the way is whether to print pages that do not fit: they are printed.
+    StreamMessages messages(context.err, MessageAnswer::Yes);
+    if (Status read = readGradeFiles(context.dir, *basic, static_cast<unsigned>(chosen->year),
+                                     chosen->test, chosen->grade - 1, *files, messages);
         !read)
         return context.dataError(read.reason());
     auto results = std::make_unique<GradeResults>();
@@ -126,19 +130,28 @@ int reportsCommand(CommandContext& context) {
                         true};
     if (trace) {
         const std::filesystem::path path = context.dir / *trace;
-        if (Status written = writeTrace(job, range, path); !written)
+        if (Status written = writeTrace(job, range, path, messages); !written)
             return context.dataError(written.reason());
         context.out << "wrote " << path.string() << '\n';
     }
     if (pdf) {
         const std::filesystem::path path = context.dir / *pdf;
         int sheets = 0;
-        if (Status written = writePdf(job, range, path, sheets); !written)
-            return context.dataError(path.string() + ": " + written.reason());
+        ensureGuiApplication();
+        if (Status written = printOn(*QtPrinter::toPdf(path, range), job, messages, sheets);
+            !written)
+            return context.dataError(written.reason());
         if (sheets == 0)
             context.out << "no page to print: " << path.string() << " not written\n";
         else
             context.out << "wrote " << path.string() << ": " << sheets << " pages\n";
+    }
+    if (printer.queue) {
+        int sheets = 0;
+        if (Status printed = printOn(*queuePrinter(*printer.queue, range), job, messages, sheets);
+            !printed)
+            return context.dataError(*printer.queue + ": " + printed.reason());
+        context.out << "printed " << sheets << " pages on " << *printer.queue << '\n';
     }
     return kExitOk;
 }

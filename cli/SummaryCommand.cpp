@@ -48,10 +48,6 @@ std::optional<summaryprint::SummaryRequest> requestFrom(Arguments& args, std::st
         error = "--lists takes class, top and freq separated by commas, not '" + *lists + "'";
         return std::nullopt;
     }
-    if (args.option("pdf") && args.option("trace")) {
-        error = "give --pdf or --trace, not both";
-        return std::nullopt;
-    }
     request.year = static_cast<unsigned>(chosen->year);
     request.test = chosen->test;
     request.grades[chosen->grade - 1] = true;
@@ -62,34 +58,29 @@ std::optional<summaryprint::SummaryRequest> requestFrom(Arguments& args, std::st
 }  // namespace
 
 int summaryCommand(CommandContext& context) {
-    Arguments args(context.args,
-                   {"year", "test", "grade", "lists", "scale", "font-scale", "pdf", "trace"}, {});
+    Arguments args(
+        context.args,
+        {"year", "test", "grade", "lists", "scale", "font-scale", "pdf", "trace", "printer"}, {});
     std::string error = args.error();
     auto request = args.ok() ? requestFrom(args, error) : std::nullopt;
     if (!request) return context.usageError(error);
+    const auto output = OutputChoice::from(args, context.dir, error);
+    if (!output) return context.usageError(error);
+    if (Status found = output->findQueue(); !found) return context.dataError(found.reason());
 
-    StreamMessages messages(context.err);
+    // The one question on the way is whether to print pages that do not fit: they are printed.
+    StreamMessages messages(context.err, MessageAnswer::Yes);
     auto data = std::make_unique<BasicData>();
     if (!openBasicData(context.dir, *data, messages)) return kExitDataError;
 
-    // An absolute path stays as it is.
-    auto pathOption = [&](const std::string& name) -> std::optional<std::filesystem::path> {
-        auto text = args.option(name);
-        if (!text) return std::nullopt;
-        return context.dir / *text;
-    };
-    const auto pdf = pathOption("pdf");
-    const auto trace = pathOption("trace");
-    PrintOutput output(pdf, trace, context.out);
+    PrintOutput printed(*output, context.out);
     const SystemClock clock;
-    const Services services{context.dir, messages, output.printer(), clock};
+    const Services services{context.dir, messages, printed.printer(), clock};
     if (summaryprint::runSummary(services, *data, *request).end !=
         summaryprint::SummaryEnd::Completed)
         return kExitDataError;
-    if (Status written = output.finish(); !written) return context.dataError(written.reason());
-    if (pdf || trace)
-        context.out << "wrote " << (pdf ? *pdf : *trace).string() << ": "
-                    << output.printer().sheetCount() << " pages\n";
+    if (Status written = printed.finish(); !written) return context.dataError(written.reason());
+    printed.tell(context.out);
     return kExitOk;
 }
 

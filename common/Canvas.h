@@ -13,9 +13,10 @@ inline constexpr Color kWhite{255, 255, 255};
 inline constexpr Color kGrey{128, 128, 128};
 inline constexpr Color kRed{255, 0, 0};
 
-// The drawing surface of a printed page, in device units (dots) from the top left corner of
-// the printable area. A text's position is its top left corner; texts are drawn on an opaque
-// white background. Font sizes are points. Pages never choose a typeface.
+// The drawing surface of a printed page, in dots of a 600 dpi printer (whatever the device's
+// own resolution) from the top left corner of the printable area. A text's position is its top
+// left corner; texts are drawn on an opaque white background. Font sizes are points. Pages never
+// choose a typeface.
 class Canvas {
 public:
     virtual ~Canvas() = default;

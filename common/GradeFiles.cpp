@@ -13,7 +13,7 @@ Status readGradeFiles(const std::filesystem::path& dir, const BasicData& data, u
     if (Status read =
             readRoster(rosterPath(dir, data.rosterTag.view(), year, gradeNumber), files.roster);
         !read) {
-        messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop);
+        messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop, read.reason());
         return read;
     }
     classRanges(gradeData, files.roster);
@@ -21,8 +21,9 @@ Status readGradeFiles(const std::filesystem::path& dir, const BasicData& data, u
     // Unlike score entry, which starts an empty test, printing has nothing to work from.
     const auto scoreFile = scorePath(dir, year, test, gradeNumber);
     if (!readScores(scoreFile, gradeData, files.scores)) {
-        messages.alert(text::kScoresMissingPrint, text::kConfirm, MessageIcon::Stop);
-        return Status::error(scoreFile.string() + ": cannot be opened");
+        Status failed = Status::error(scoreFile.string() + ": cannot be opened");
+        messages.alert(text::kScoresMissingPrint, text::kConfirm, MessageIcon::Stop, failed.reason());
+        return failed;
     }
     return Status::ok();
 }

@@ -15,7 +15,13 @@ inline constexpr const char* kScoresMissingPrint =
     "点数データのファイルを開けませんでした。印刷は実行できません。担当者に連絡してください。";
 inline constexpr const char* kResultsNotSaved = "データの保存に失敗しました。担当者に連絡してください。";
 inline constexpr const char* kResultsNotRead = "データの読込に失敗しました。担当者に連絡してください。";
+// After the name of a results file that does not exist.
+inline constexpr const char* kResultsFileMissing =
+    " がありません。先に個人票印刷（reportcard）で実行し、保存してください。";
 // A print job that the printer could not print (no printer, an unwritable output file).
 inline constexpr const char* kPrintFailed = "印刷に失敗しました。担当者に連絡してください。";
+// Pages that leave the printable area: the first text, the magnification that fits, the question.
+inline constexpr const char* kPageTooLarge = "印刷できる範囲に収まらないページがあります。";
+inline constexpr const char* kPrintAnyway = "このまま印刷しますか？";
 
 }  // namespace jitsu::text

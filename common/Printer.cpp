@@ -24,11 +24,20 @@ Canvas& Printer::SheetCanvas::target() {
 void setPaper(Printer& printer, int paperCode, int orientationCode) {
     std::optional<PaperSize> paper;
     switch (paperCode) {
-        case 13: paper = PaperSize::A3; break;
-        case 14: paper = PaperSize::A4; break;
-        case 24: paper = PaperSize::B4; break;
-        case 25: paper = PaperSize::B5; break;
-        default: break;
+        case 13:
+            paper = PaperSize::A3;
+            break;
+        case 14:
+            paper = PaperSize::A4;
+            break;
+        case 24:
+            paper = PaperSize::B4;
+            break;
+        case 25:
+            paper = PaperSize::B5;
+            break;
+        default:
+            break;
     }
     std::optional<Orientation> orientation;
     if (orientationCode == 1) orientation = Orientation::Portrait;
@@ -38,12 +47,31 @@ void setPaper(Printer& printer, int paperCode, int orientationCode) {
 
 std::string_view paperName(PaperSize paper) {
     switch (paper) {
-        case PaperSize::A3: return "A3";
-        case PaperSize::A4: return "A4";
-        case PaperSize::B4: return "B4";
-        case PaperSize::B5: return "B5";
+        case PaperSize::A3:
+            return "A3";
+        case PaperSize::A4:
+            return "A4";
+        case PaperSize::B4:
+            return "B4";
+        case PaperSize::B5:
+            return "B5";
     }
     return "?";
+}
+
+PageArea sheetDots(PaperSize paper) {
+    auto dots = [](int mm) { return mm * 6000 / 254; };
+    switch (paper) {
+        case PaperSize::A3:
+            return {dots(297), dots(420)};
+        case PaperSize::A4:
+            return {dots(210), dots(297)};
+        case PaperSize::B4:
+            return {dots(257), dots(364)};
+        case PaperSize::B5:
+            return {dots(182), dots(257)};
+    }
+    return {};
 }
 
 std::string_view orientationName(Orientation orientation) {

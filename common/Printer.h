@@ -18,6 +18,13 @@ struct PageRange {
     bool contains(int page) const { return page >= from && page <= to; }
 };
 
+// The printable area of a sheet in dots of a 600 dpi printer, from the top left corner that
+// the canvas draws from.
+struct PageArea {
+    int width = 0;
+    int height = 0;
+};
+
 // The printer service: paper set-up, the print dialog and one document at a time. Sheets begin
 // lazily: the first canvas call after beginDoc or newPage starts a sheet, so newPage at the end
 // of a document, or twice in a row, never leaves an empty sheet.
@@ -30,6 +37,8 @@ public:
     // Runs the print dialog; nullopt when cancelled. With `pageRange` the user may choose pages
     // from 1 to 999 (the to-page field preset to 999).
     virtual std::optional<PageRange> printDialog(bool pageRange) = 0;
+    // The printable area of the sheet set up (after the dialog: of the sheet chosen there).
+    virtual PageArea printableArea() const = 0;
 
     Status beginDoc();
     void newPage() { sheetPending_ = true; }
@@ -75,6 +84,8 @@ private:
 void setPaper(Printer& printer, int paperCode, int orientationCode);
 
 std::string_view paperName(PaperSize paper);
+// The whole sheet, portrait, in dots of a 600 dpi printer.
+PageArea sheetDots(PaperSize paper);
 std::string_view orientationName(Orientation orientation);
 
 }  // namespace jitsu

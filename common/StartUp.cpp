@@ -6,8 +6,9 @@
 namespace jitsu {
 
 bool openBasicData(const std::filesystem::path& dir, BasicData& data, Messages& messages) {
-    if (readBasicData(basicDataPath(dir), data)) return true;
-    messages.alert(text::kBasicDataMissing, text::kConfirm, MessageIcon::Stop);
+    const Status read = readBasicData(basicDataPath(dir), data);
+    if (read) return true;
+    messages.alert(text::kBasicDataMissing, text::kConfirm, MessageIcon::Stop, read.reason());
     return false;
 }
 

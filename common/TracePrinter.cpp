@@ -1,8 +1,11 @@
 #include "TracePrinter.h"
 
+#include <utility>
+
 namespace jitsu {
 
-void TracePrinter::setPageSetup(std::optional<PaperSize> paper, std::optional<Orientation> orientation) {
+void TracePrinter::setPageSetup(std::optional<PaperSize> paper,
+                                std::optional<Orientation> orientation) {
     if (paper) paper_ = *paper;
     if (orientation) orientation_ = *orientation;
     out_ << "job " << paperName(paper_) << ' ' << orientationName(orientation_) << '\n';
@@ -11,6 +14,12 @@ void TracePrinter::setPageSetup(std::optional<PaperSize> paper, std::optional<Or
 std::optional<PageRange> TracePrinter::printDialog(bool) {
     ++dialogs_;
     return dialogAnswer;
+}
+
+PageArea TracePrinter::printableArea() const {
+    PageArea sheet = sheetDots(paper_);
+    if (orientation_ == Orientation::Landscape) std::swap(sheet.width, sheet.height);
+    return sheet;
 }
 
 Status TracePrinter::doBeginDoc() {

@@ -15,7 +15,7 @@ namespace jitsu {
 //   text <x> <y> <text>
 //   line <x1> <y1> <x2> <y2>                  (one move-to/line-to pair)
 //   rect <x1> <y1> <x2> <y2>
-// Its print dialog answers with `dialogAnswer` at once and counts how often it was shown; with
+// Its printable area is the whole sheet set up. Its print dialog answers with `dialogAnswer` at once and counts how often it was shown; with
 // `failDocuments` every document ends in failure, as on a printer that cannot print.
 class TracePrinter : public Printer {
 public:
@@ -27,6 +27,7 @@ public:
 
     void setPageSetup(std::optional<PaperSize> paper, std::optional<Orientation> orientation) override;
     std::optional<PageRange> printDialog(bool pageRange) override;
+    PageArea printableArea() const override;
 
 protected:
     Status doBeginDoc() override;

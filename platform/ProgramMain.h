@@ -10,6 +10,7 @@
 #include "ProgramOptions.h"
 #include "QtMessages.h"
 #include "QtPrinter.h"
+#include "QtTranslations.h"
 #include "Services.h"
 #include "Widgets.h"
 
@@ -35,6 +36,7 @@ int runProgram(int argc, char** argv) {
                   << " --help)\n";
         return 2;
     }
+    installJapaneseQtTexts();
     QtMessages messages;
     QtPrinter printer;
     SystemClock clock;

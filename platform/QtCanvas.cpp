@@ -9,6 +9,10 @@ QColor toQColor(Color c) { return QColor(c.r, c.g, c.b); }
 }  // namespace
 
 void QtCanvas::reset() {
+    const QPaintDevice* device = painter_.device();
+    deviceDpi_ = device->logicalDpiY();
+    painter_.resetTransform();
+    painter_.scale(device->logicalDpiX() / double(kDotsPerInch), deviceDpi_ / kDotsPerInch);
     painter_.setBackgroundMode(Qt::OpaqueMode);
     painter_.setBackground(Qt::white);
     setFontSize(points_);
@@ -21,7 +25,9 @@ void QtCanvas::setFontColor(Color c) { fontColor_ = toQColor(c); }
 void QtCanvas::setFontSize(int points) {
     points_ = points;
     QFont font(QStringLiteral("IPAGothic"));
-    font.setPointSize(points > 0 ? points : 1);
+    // The painter resolves points at the device's resolution and then scales by the transform:
+    // this size gives the pixels of the points at 600 dpi after both.
+    font.setPointSizeF((points > 0 ? points : 1) * kDotsPerInch / deviceDpi_);
     font.setBold(bold_);
     painter_.setFont(font);
 }

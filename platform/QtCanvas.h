@@ -8,13 +8,17 @@
 namespace jitsu {
 
 // A Canvas on a QPainter: texts at their top left corner on an opaque white background, lines
-// one device unit wide, fonts in points of the device. The face is IPAGothic (fixed-width
-// digits, so "%3d" columns line up), the canvas's default: pages never choose one.
+// one dot wide. The layouts work in dots of a 600 dpi printer; the canvas scales them, the pens
+// and the fonts to the device's real resolution, so a page looks the same on every device. The
+// face is IPAGothic (fixed-width digits, so "%3d" columns line up), the canvas's default:
+// pages never choose one.
 class QtCanvas : public Canvas {
 public:
     explicit QtCanvas(QPainter& painter) : painter_(painter) {}
 
-    // Brings the painter to the canvas's state; called after QPainter::begin.
+    static constexpr int kDotsPerInch = 600;
+
+    // Brings the painter to the canvas's state and scale; called after QPainter::begin.
     void reset();
 
     void setPenColor(Color c) override;
@@ -31,6 +35,7 @@ private:
     QPainter& painter_;
     QColor pen_ = Qt::black, brush_ = Qt::white, fontColor_ = Qt::black;
     int points_ = 10;
+    double deviceDpi_ = kDotsPerInch;
     bool bold_ = false;
     QPoint position_;
 };

@@ -1,7 +1,13 @@
 #include "QtPrinter.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QPageSize>
 #include <QPrintDialog>
+#include <QPrinterInfo>
+#include <cerrno>
+#include <cstring>
 
 namespace jitsu {
 
@@ -20,28 +26,62 @@ public:
     void rectangle(int, int, int, int) override {}
 };
 
+QString queueName(const std::string& name) {
+    return name == "default" ? QPrinterInfo::defaultPrinterName() : QString::fromStdString(name);
+}
+
 }  // namespace
 
 QtPrinter::QtPrinter(QWidget* dialogParent) : dialogParent_(dialogParent) {}
 
-std::unique_ptr<QtPrinter> QtPrinter::toPdf(const std::filesystem::path& file, PageRange range) {
+std::unique_ptr<QtPrinter> QtPrinter::toPdf(const std::filesystem::path& file, PageRange range,
+                                            int dotsPerInch) {
     auto printer = std::make_unique<QtPrinter>();
     printer->printer_.setOutputFormat(QPrinter::PdfFormat);
     printer->printer_.setOutputFileName(QString::fromStdString(file.string()));
-    printer->printer_.setResolution(600);
+    printer->printer_.setResolution(dotsPerInch);
     printer->printer_.setFullPage(false);
     printer->presetRange_ = range;
     return printer;
 }
 
-void QtPrinter::setPageSetup(std::optional<PaperSize> paper, std::optional<Orientation> orientation) {
+std::unique_ptr<QtPrinter> QtPrinter::toQueue(const std::string& name, PageRange range) {
+    auto printer = std::make_unique<QtPrinter>();
+    printer->queue_ = name;
+    printer->printer_.setPrinterName(queueName(name));
+    printer->presetRange_ = range;
+    return printer;
+}
+
+Status QtPrinter::findQueue(const std::string& name) {
+    if (name == "default") {
+        if (QPrinterInfo::defaultPrinterName().isEmpty())
+            return Status::error("printer 'default': there is no default printer queue");
+        return Status::ok();
+    }
+    if (!QPrinterInfo::availablePrinterNames().contains(QString::fromStdString(name)))
+        return Status::error("printer '" + name +
+                             "': no such queue (or the print scheduler is not running)");
+    return Status::ok();
+}
+
+void QtPrinter::setPageSetup(std::optional<PaperSize> paper,
+                             std::optional<Orientation> orientation) {
     if (paper) {
         QPageSize::PageSizeId id = QPageSize::A4;
         switch (*paper) {
-            case PaperSize::A3: id = QPageSize::A3; break;
-            case PaperSize::A4: id = QPageSize::A4; break;
-            case PaperSize::B4: id = QPageSize::JisB4; break;
-            case PaperSize::B5: id = QPageSize::JisB5; break;
+            case PaperSize::A3:
+                id = QPageSize::A3;
+                break;
+            case PaperSize::A4:
+                id = QPageSize::A4;
+                break;
+            case PaperSize::B4:
+                id = QPageSize::JisB4;
+                break;
+            case PaperSize::B5:
+                id = QPageSize::JisB5;
+                break;
         }
         printer_.setPageSize(QPageSize(id));
     }
@@ -52,6 +92,7 @@ void QtPrinter::setPageSetup(std::optional<PaperSize> paper, std::optional<Orien
 
 std::optional<PageRange> QtPrinter::printDialog(bool pageRange) {
     if (presetRange_) return presetRange_;
+    const QPageLayout programLayout = printer_.pageLayout();
     QPrintDialog dialog(&printer_, dialogParent_);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, pageRange);
     if (pageRange) {
@@ -67,43 +108,92 @@ std::optional<PageRange> QtPrinter::printDialog(bool pageRange) {
     // The layouts print only the chosen pages; the printer must not filter them again.
     printer_.setPrintRange(QPrinter::AllPages);
     printer_.setFromTo(0, 0);
+    keepProgramPaper(programLayout);
     if (!accepted) return std::nullopt;
-    // The layouts place their texts in device dots for a 600 dpi printer; Qt's PDF output would
-    // otherwise draw at 1200 dpi, at half the size on the sheet.
-    if (printer_.outputFormat() == QPrinter::PdfFormat) printer_.setResolution(600);
     return range;
 }
 
+QPageSize paperAfterDialog(const QPageSize& program, const QPageSize& afterDialog,
+                           const QPageSize& deviceDefault) {
+    if (afterDialog.isEquivalentTo(deviceDefault) || afterDialog.id() == QPageSize::Letter)
+        return program;
+    return afterDialog;
+}
+
+void QtPrinter::keepProgramPaper(const QPageLayout& program) {
+    const QPageSize chosen = printer_.pageLayout().pageSize();
+    if (chosen.isEquivalentTo(program.pageSize())) return;
+    const QPageSize deviceDefault = printer_.outputFormat() == QPrinter::NativeFormat
+                                        ? QPrinterInfo(printer_).defaultPageSize()
+                                        : QPageSize(QPageSize::A4);
+    if (!paperAfterDialog(program.pageSize(), chosen, deviceDefault)
+             .isEquivalentTo(program.pageSize()))
+        return;
+    printer_.setPageSize(program.pageSize());
+    printer_.setPageOrientation(program.orientation());
+}
+
+PageArea QtPrinter::printableArea() const {
+    const QRect area = printer_.pageLayout().paintRectPixels(QtCanvas::kDotsPerInch);
+    return PageArea{area.width(), area.height()};
+}
+
 Status QtPrinter::doBeginDoc() {
-    failed_ = false;
+    failure_ = Status::ok();
+    if (!queue_.empty()) return findQueue(queue_);
+    return Status::ok();
+}
+
+Status QtPrinter::begin() {
+    if (printer_.outputFormat() == QPrinter::PdfFormat) {
+        pdfTarget_ = printer_.outputFileName();
+        const std::filesystem::path target = pdfTarget_.toStdString();
+        std::filesystem::path dir = target.parent_path();
+        if (dir.empty()) dir = ".";
+        std::string temporary = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+        const int fd = ::mkstemp(temporary.data());
+        if (fd < 0)
+            return Status::error(target.string() +
+                                 ": cannot create a temporary file: " + std::strerror(errno));
+        ::fchmod(fd, 0644);
+        ::close(fd);
+        pdfTemporary_ = QString::fromStdString(temporary);
+        printer_.setOutputFileName(pdfTemporary_);
+    }
+    if (!painter_.begin(&printer_))
+        return Status::error(pdfTemporary_.isEmpty()
+                                 ? "the printer could not print the document"
+                                 : pdfTarget_.toStdString() + ": cannot be written");
+    canvas_.reset();
     return Status::ok();
 }
 
 void QtPrinter::doStartSheet(int number) {
-    if (failed_) return;
-    if (number == 1) {
-        if (!painter_.begin(&printer_)) {
-            failed_ = true;
-            return;
-        }
-        canvas_.reset();
-    } else {
+    if (!failure_) return;
+    if (number == 1)
+        failure_ = begin();
+    else
         printer_.newPage();
-    }
 }
 
 Canvas& QtPrinter::pageCanvas() {
     static DiscardCanvas discard;
-    return failed_ ? static_cast<Canvas&>(discard) : canvas_;
+    return failure_ ? static_cast<Canvas&>(canvas_) : discard;
 }
 
 Status QtPrinter::doEndDoc() {
-    bool printed = !painter_.isActive() || painter_.end();
-    if (failed_ || !printed) {
-        failed_ = false;
-        return Status::error("the printer could not print the document");
-    }
-    return Status::ok();
+    Status status = failure_;
+    if (painter_.isActive() && !painter_.end() && status)
+        status = Status::error("the printer could not print the document");
+    failure_ = Status::ok();
+    if (pdfTemporary_.isEmpty()) return status;
+    const std::string temporary = pdfTemporary_.toStdString(), target = pdfTarget_.toStdString();
+    printer_.setOutputFileName(pdfTarget_);
+    pdfTemporary_.clear();
+    if (status && ::rename(temporary.c_str(), target.c_str()) != 0)
+        status = Status::error(target + ": cannot replace the file: " + std::strerror(errno));
+    if (!status) ::unlink(temporary.c_str());
+    return status;
 }
 
 }  // namespace jitsu

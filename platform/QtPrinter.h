@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "Printer.h"
 #include "QtCanvas.h"
@@ -12,19 +15,38 @@ class QWidget;
 
 namespace jitsu {
 
-// The printer service on QPrinter: the system's printer (CUPS) chosen in the print dialog, or
-// a PDF file at 600 dots per inch. Pages are filtered by the layouts themselves, so the page
-// range chosen in the dialog is taken off the QPrinter again and never applied twice.
+// The paper to print on after the print dialog: the program's, unless the person chose another
+// one there. The dialog loads the chosen device's default paper (for a file: Letter under the C
+// locale) over the program's, so that paper, and Letter, count as not chosen.
+QPageSize paperAfterDialog(const QPageSize& program, const QPageSize& afterDialog,
+                           const QPageSize& deviceDefault);
+
+// The printer service on QPrinter: the system's printer (CUPS) chosen in the print dialog, a
+// CUPS queue named without the dialog, or a PDF file. Whatever the device's resolution, pages
+// are drawn in dots of a 600 dpi printer (QtCanvas scales them). The paper set through
+// setPageSetup is the paper printed unless the person changes it in the dialog. Pages are
+// filtered by the layouts themselves, so the page range chosen in the dialog is taken off the
+// QPrinter again and never applied twice. A PDF file is written under a temporary name in its
+// folder and renamed over the chosen name only when the whole document is written.
 class QtPrinter : public Printer {
 public:
     // The system's printer, asked for with QPrintDialog over `dialogParent`.
     explicit QtPrinter(QWidget* dialogParent = nullptr);
-    // A PDF file; the print dialog is not shown and answers with `range`.
-    static std::unique_ptr<QtPrinter> toPdf(const std::filesystem::path& file, PageRange range = {});
+    // A PDF file drawn at `dotsPerInch`; the print dialog is not shown and answers with `range`.
+    static std::unique_ptr<QtPrinter> toPdf(const std::filesystem::path& file, PageRange range = {},
+                                            int dotsPerInch = QtCanvas::kDotsPerInch);
+    // The CUPS queue `name` ("default": the default queue); the dialog is not shown and answers
+    // with `range`.
+    static std::unique_ptr<QtPrinter> toQueue(const std::string& name, PageRange range = {});
+    // Whether the scheduler knows queue `name` ("default": whether there is a default queue);
+    // the error names the queue.
+    static Status findQueue(const std::string& name);
 
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
-    void setPageSetup(std::optional<PaperSize> paper, std::optional<Orientation> orientation) override;
+    void setPageSetup(std::optional<PaperSize> paper,
+                      std::optional<Orientation> orientation) override;
     std::optional<PageRange> printDialog(bool pageRange) override;
+    PageArea printableArea() const override;
 
 protected:
     Status doBeginDoc() override;
@@ -34,12 +56,19 @@ protected:
     Canvas& pageCanvas() override;
 
 private:
+    // Starts the painter on the printer, a PDF file under its temporary name.
+    Status begin();
+    // After the dialog: the program's paper again, unless the person chose another one.
+    void keepProgramPaper(const QPageLayout& beforeDialog);
+
     QPrinter printer_{QPrinter::HighResolution};
     QPainter painter_;
     QtCanvas canvas_{painter_};
     QWidget* dialogParent_ = nullptr;
-    std::optional<PageRange> presetRange_;  // set for PDF output: no dialog
-    bool failed_ = false;
+    std::optional<PageRange> presetRange_;  // set when there is no dialog
+    std::string queue_;                     // a queue named without the dialog
+    QString pdfTarget_, pdfTemporary_;      // the PDF file being written
+    Status failure_ = Status::ok();
 };
 
 }  // namespace jitsu

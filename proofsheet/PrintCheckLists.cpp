@@ -4,6 +4,7 @@
 
 #include "GradeFiles.h"
 #include "MessageTexts.h"
+#include "PageFit.h"
 
 namespace jitsu {
 
@@ -18,20 +19,30 @@ Status printCheckLists(const BasicData& data, const CheckListRequest& request, S
     Printer& printer = services.printer;
     setPaper(printer, 24, 1);
     if (!printer.printDialog(false)) return Status::ok();
-
-    Status printed = printer.beginDoc();
-    if (printed) {
+    const DrawPages draw = [&](Printer& on, int percent) {
+        CheckListRequest scaled = request;
+        scaled.magnification = percent;
         for (int c = 0; c < grade.classes(); ++c) {
             if (c >= static_cast<int>(request.checkedClasses.size()) || !request.checkedClasses[c])
                 continue;
             for (int copy = 0; copy < 2; ++copy) {
-                drawCheckListPage(printer.canvas(), data, request, files->roster, files->scores, c);
-                printer.newPage();
+                drawCheckListPage(on.canvas(), data, scaled, files->roster, files->scores, c);
+                on.newPage();
             }
         }
+    };
+    if (!confirmPageFit(printer, services.messages, draw, request.magnification,
+                        kMinCheckListPercent))
+        return Status::ok();
+
+    Status printed = printer.beginDoc();
+    if (printed) {
+        draw(printer, request.magnification);
         printed = printer.endDoc();
     }
-    if (!printed) services.messages.alert(text::kPrintFailed, text::kConfirm, MessageIcon::Exclamation);
+    if (!printed)
+        services.messages.alert(text::kPrintFailed, text::kConfirm, MessageIcon::Exclamation,
+                                printed.reason());
     return printed;
 }
 

@@ -50,7 +50,8 @@ TForm1::TForm1(Services& services, QWidget* parent)
     TeishutusakiE->setFont(windowFont(17));
 
     Label8 = makeLabel(this, "Label8", "印刷倍率", {416, 208}, 15);
-    BairituUD = makeSpinner(this, "BairituE", "BairituUD", 80, 200, 100, QRect(448, 232, 48, 25));
+    BairituUD = makeSpinner(this, "BairituE", "BairituUD", kMinCheckListPercent, 200, 100,
+                            QRect(448, 232, 48, 25));
     BairituE = BairituUD->findChild<QLineEdit*>(QStringLiteral("BairituE"));
 
     PrintButton = makeButton(this, "PrintButton", "印刷", QRect(416, 280, 97, 33));

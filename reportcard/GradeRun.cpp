@@ -29,15 +29,17 @@ Status gradeRun(const BasicData& data, const GradeRunRequest& request, Services&
             *results);
         if (!saved)
             services.messages.alert(text::kResultsNotSaved, text::kConfirm,
-                                    MessageIcon::Exclamation);
+                                    MessageIcon::Exclamation, saved.reason());
     }
 
     const ReportJob job{
         grade,          data.schoolName.view(), data.testName.view(),  files->roster,
         *results,       request.testLabel,      request.tickedClasses, request.scale,
         request.copies, request.print};
-    Status printed = printReports(job, services.printer);
-    if (!printed) services.messages.alert(text::kPrintFailed, text::kConfirm, MessageIcon::Exclamation);
+    Status printed = printReports(job, services.printer, services.messages);
+    if (!printed)
+        services.messages.alert(text::kPrintFailed, text::kConfirm, MessageIcon::Exclamation,
+                                printed.reason());
     return saved ? printed : saved;
 }
 

@@ -7,6 +7,7 @@
 #include "Combinations.h"
 #include "Cp932.h"
 #include "Format.h"
+#include "PageFit.h"
 
 namespace jitsu {
 
@@ -181,25 +182,40 @@ private:
 
 }  // namespace
 
-Status printReports(const ReportJob& job, Printer& printer) {
-    setPaper(printer, 14, 1);
-    if (!job.print) return Status::ok();
-    const std::optional<PageRange> range = printer.printDialog(true);
-    if (!range) return Status::ok();
-    if (Status begun = printer.beginDoc(); !begun) return begun;
+namespace {
 
+// The sheets of the pages in `range`, each copy on a sheet of its own.
+void drawReports(const ReportJob& job, PageRange range, Printer& printer) {
     ReportSheet sheet(job, printer.canvas());
     int page = 0;  // counts pages across the ticked classes, not sheets
     for (int c = 0; c < job.grade.classes(); ++c) {
         if (!job.tickedClasses[c]) continue;
         for (int group = 0; group * kBlocks < ReportSheet::slotsOf(job.grade, c); ++group) {
-            if (!range->contains(++page)) continue;
+            if (!range.contains(++page)) continue;
             for (int copy = 0; copy < job.copies; ++copy) {
                 printer.newPage();
                 sheet.draw(c, group);
             }
         }
     }
+}
+
+}  // namespace
+
+Status printReports(const ReportJob& job, Printer& printer, Messages& messages) {
+    setPaper(printer, 14, 1);
+    if (!job.print) return Status::ok();
+    const std::optional<PageRange> range = printer.printDialog(true);
+    if (!range) return Status::ok();
+    const DrawPages draw = [&](Printer& on, int percent) {
+        ReportJob scaled = job;
+        scaled.scale.layoutPercent = percent;
+        drawReports(scaled, *range, on);
+    };
+    if (!confirmPageFit(printer, messages, draw, job.scale.layoutPercent, kMinLayoutPercent))
+        return Status::ok();
+    if (Status begun = printer.beginDoc(); !begun) return begun;
+    drawReports(job, *range, printer);
     return printer.endDoc();
 }
 

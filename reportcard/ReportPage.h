@@ -6,6 +6,7 @@
 #include "BasicData.h"
 #include "GradeResults.h"
 #include "Limits.h"
+#include "Messages.h"
 #include "PrintScale.h"
 #include "Printer.h"
 #include "Roster.h"
@@ -28,11 +29,15 @@ struct ReportJob {
     bool print = true;  // the print box
 };
 
-// Sets the paper to A4 portrait, then, when the print box is ticked and the print dialog is not
-// cancelled, prints one document: six reports a sheet for every student of the ticked classes,
+// The smallest print magnification the window allows.
+inline constexpr int kMinLayoutPercent = 80;
+
+// Sets the paper to A4 portrait, then, when the print box is ticked, the print dialog is not
+// cancelled and the pages fit the sheet or the person prints them anyway (confirmPageFit),
+// prints one document: six reports a sheet for every student of the ticked classes,
 // class after class. Pages are numbered across the ticked classes; only those in the dialog's
 // range are printed, each copy on a sheet of its own. Only a class's 45 slots are ever read,
 // whatever its head count. Fails only when the printer could not print the document.
-Status printReports(const ReportJob& job, Printer& printer);
+Status printReports(const ReportJob& job, Printer& printer, Messages& messages);
 
 }  // namespace jitsu

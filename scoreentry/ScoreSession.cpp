@@ -114,8 +114,9 @@ SaveResult saveScores(ScoreSession& session, Messages& messages) {
                                             MessageAnswer::Yes);
         if (answer == MessageAnswer::Yes) return {SaveOutcome::Correcting, clash.cls};
     }
-    if (!writeScores(session.scoreFile, session.gradeData(), session.scores)) {
-        messages.alert(text::kScoresNotSaved, text::kConfirm, MessageIcon::Stop);
+    if (Status written = writeScores(session.scoreFile, session.gradeData(), session.scores);
+        !written) {
+        messages.alert(text::kScoresNotSaved, text::kConfirm, MessageIcon::Stop, written.reason());
         return {SaveOutcome::WriteFailed};
     }
     session.scoresChanged = false;

@@ -170,9 +170,11 @@ bool TForm1::Button1Click() {
     const int grade = GakunenCB->currentIndex();
     const int test = KaisuCB->currentIndex();
     if (grade < 0 || test < 0) return true;  // a grade without tests: nothing to load
-    if (!openGradeTest(*session_, services_.dir, static_cast<unsigned>(NendoUD->value()), grade,
-                       test)) {
-        services_.messages.alert(text::kRosterMissingEnd, text::kConfirm, MessageIcon::Stop);
+    if (Status opened = openGradeTest(*session_, services_.dir,
+                                      static_cast<unsigned>(NendoUD->value()), grade, test);
+        !opened) {
+        services_.messages.alert(text::kRosterMissingEnd, text::kConfirm, MessageIcon::Stop,
+                                 opened.reason());
         emit programEnd(0);
         return false;
     }

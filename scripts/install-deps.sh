@@ -6,7 +6,8 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-ipafont-gothic poppler-utils
+    fonts-ipafont-gothic poppler-utils qt6-translations-l10n
+    cups cups-client cups-bsd
     desktop-file-utils appstream dpkg-dev file
 )
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the normal build, the installed suite
-# (scripts/check-install.sh), then the test programs again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# (scripts/check-install.sh), printing through a private CUPS scheduler, then the test programs
+# again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -11,5 +11,6 @@ chmod 700 "$XDG_RUNTIME_DIR"
 scripts/build.sh
 (cd build && ctest --output-on-failure -j "$(nproc)")
 scripts/check-install.sh
+scripts/cups-test.sh build
 scripts/build.sh --sanitize
 (cd build-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j "$(nproc)")

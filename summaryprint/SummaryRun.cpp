@@ -1,10 +1,13 @@
 #include "SummaryRun.h"
 
+#include <filesystem>
 #include <memory>
+#include <string>
 
 #include "ClassList.h"
 #include "Frequencies.h"
 #include "MessageTexts.h"
+#include "PageFit.h"
 #include "Paths.h"
 #include "ResultsFile.h"
 #include "Roster.h"
@@ -12,6 +15,18 @@
 #include "TopScorers.h"
 
 namespace jitsu::summaryprint {
+
+namespace {
+
+// Why a results file could not be read: most often reportcard has not saved it yet.
+std::string resultsFileDetail(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return file.filename().string() + text::kResultsFileMissing;
+    return file.string() + ": cannot be read";
+}
+
+}  // namespace
 
 SummaryOutcome runSummary(const Services& services, const BasicData& data,
                           const SummaryRequest& request) {
@@ -24,33 +39,44 @@ SummaryOutcome runSummary(const Services& services, const BasicData& data,
         const GradeData& grade = data.grades[g - 1];
 
         *roster = GradeRoster{};
-        if (!readRoster(rosterPath(services.dir, data.rosterTag.view(), request.year, g),
-                        *roster)) {
-            services.messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop);
+        if (Status read = readRoster(
+                rosterPath(services.dir, data.rosterTag.view(), request.year, g), *roster);
+            !read) {
+            services.messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop,
+                                    read.reason());
             outcome.end = SummaryEnd::RosterMissing;
             return outcome;
         }
         classRanges(grade, *roster);
-        if (!readResultsFile(resultsPath(services.dir, request.year, request.test, g), grade,
-                             *results)) {
-            services.messages.alert(text::kResultsNotRead, text::kConfirm,
-                                    MessageIcon::Exclamation);
+        const auto resultsFile = resultsPath(services.dir, request.year, request.test, g);
+        if (!readResultsFile(resultsFile, grade, *results)) {
+            services.messages.alert(text::kResultsNotRead, text::kConfirm, MessageIcon::Exclamation,
+                                    resultsFileDetail(resultsFile));
             outcome.end = SummaryEnd::ResultsMissing;
             return outcome;
         }
 
         setPaper(printer, 14, 1);
         if (!printer.printDialog(false)) continue;
-        const SummaryGrade job{data, g, request.test, *roster, *results, request.scale};
+        const DrawPages draw = [&](Printer& on, int percent) {
+            SummaryRequest scaled = request;
+            scaled.scale.layoutPercent = percent;
+            const SummaryGrade job{data, g, request.test, *roster, *results, scaled.scale};
+            if (request.classLists) printClassLists(on, job);
+            if (request.topScorers) printTopScorers(on, job);
+            if (request.frequencies) printFrequencies(on, job);
+        };
+        if (!confirmPageFit(printer, services.messages, draw, request.scale.layoutPercent,
+                            kMinLayoutPercent))
+            continue;
         Status status = printer.beginDoc();
         if (status) {
-            if (request.classLists) printClassLists(printer, job);
-            if (request.topScorers) printTopScorers(printer, job);
-            if (request.frequencies) printFrequencies(printer, job);
+            draw(printer, request.scale.layoutPercent);
             status = printer.endDoc();
         }
         if (!status) {
-            services.messages.alert(text::kPrintFailed, text::kConfirm, MessageIcon::Exclamation);
+            services.messages.alert(text::kPrintFailed, text::kConfirm, MessageIcon::Exclamation,
+                                    status.reason());
             outcome.end = SummaryEnd::PrintFailed;
             return outcome;
         }

@@ -9,6 +9,9 @@
 
 namespace jitsu::summaryprint {
 
+// The smallest print magnification the window allows.
+inline constexpr int kMinLayoutPercent = 50;
+
 // What the user chose for a run.
 struct SummaryRequest {
     unsigned year = 2000;
@@ -33,7 +36,8 @@ struct SummaryOutcome {
 };
 
 // Prints the chosen lists of every chosen grade, grade 1 to 3, each grade one print job after
-// its own print dialog (a cancelled dialog skips the grade). Per grade it reads the roster and
+// its own print dialog (a cancelled dialog skips the grade, as do pages that do not fit the sheet
+// and that the person chose not to print: confirmPageFit). Per grade it reads the roster and
 // the results file of the test from `services.dir`. A file that cannot be opened, or a job the
 // printer could not print, sounds the beep, shows the message and ends the run: later grades
 // are not printed.

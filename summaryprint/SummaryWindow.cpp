@@ -80,7 +80,7 @@ TForm1::TForm1(const Services& services, QWidget* parent) : QWidget(parent), ser
     JouishaCB = checkBox(this, "JouishaCB", QStringLiteral("成績上位者"), {294, 60, 120, 17});
     DosuuCB = checkBox(this, "DosuuCB", QStringLiteral("クラス別度数分布"), {294, 100, 147, 17});
 
-    BairituUD = makeUpDown(this, "BairituE", "BairituUD", 50, 200, 100);
+    BairituUD = makeUpDown(this, "BairituE", "BairituUD", kMinLayoutPercent, 200, 100);
     BairituUD->setGeometry(576, 20, 40 + 17, 23);
     BairituE = editOf(BairituUD);
 

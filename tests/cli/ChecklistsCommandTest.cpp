@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "Clock.h"
@@ -109,6 +110,21 @@ TEST_F(ChecklistsCommand, MissingFilesAreReportedWithExitStatus1) {
     EXPECT_NE(err.find(text::kBasicDataMissing), std::string::npos);
 }
 
+TEST_F(ChecklistsCommand, PagesThatDoNotFitArePrintedWithAWarningNamingTheScaleThatFits) {
+    ASSERT_EQ(run(withBase({"--scale", "200", "--classes", "1", "--trace", "t.txt"})), 0) << err;
+    EXPECT_EQ(err.find(text::kPageTooLarge), 0u) << err;
+    EXPECT_NE(err.find("% 以下にすると収まります"), std::string::npos) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_EQ(out, "wrote " + (dir / "t.txt").string() + ": 2 pages\n");
+}
+
+TEST_F(ChecklistsCommand, AnUnknownPrinterQueueIsRefusedInOneLineBeforeAnythingIsPrinted) {
+    EXPECT_EQ(run(withBase({"--printer", "no-such-queue"})), 1);
+    EXPECT_EQ(err.find("jitsuryoku checklists: printer 'no-such-queue': "), 0u) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_EQ(out, "");
+}
+
 TEST_F(ChecklistsCommand, AnUnwritableTraceFileIsAFailure) {
     std::filesystem::create_directory(dir / "t.txt");  // a directory where the file should go
     EXPECT_EQ(run(withBase({"--trace", "t.txt"})), 1);
@@ -137,8 +153,9 @@ INSTANTIATE_TEST_SUITE_P(
                       withBase({"--classes", "0"}),
                       withBase({"--classes", "6"}),  // grade 1 has 5 classes
                       withBase({"--classes", "1,x"}), withBase({"--classes", ""}),
-                      withBase({"--pdf", "a.pdf", "--trace", "a.txt"}), withBase({"--bogus", "1"}),
-                      withBase({"extra"}),
+                      withBase({"--pdf", "a.pdf", "--trace", "a.txt"}),
+                      withBase({"--pdf", "a.pdf", "--printer", "default"}),
+                      withBase({"--bogus", "1"}), withBase({"extra"}),
                       std::vector<std::string>{"--year", "2026", "--test", "6", "--grade",
                                                "1"}));  // 5 tests
 

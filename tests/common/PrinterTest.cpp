@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
+#include <string>
 
+#include "FakeMessages.h"
+#include "MessageTexts.h"
+#include "PageFit.h"
+#include "PrintScale.h"
 #include "TracePrinter.h"
 
 using namespace jitsu;
@@ -14,8 +20,9 @@ TEST(SetPaper, MapsTheCodesAndLeavesOthersAsTheyWere) {
     setPaper(printer, 99, 7);  // neither code known: both settings stay
     setPaper(printer, 25, 0);
     setPaper(printer, 14, 1);
-    EXPECT_EQ(trace.str(),
-              "job B4 portrait\njob A3 landscape\njob A3 landscape\njob B5 landscape\njob A4 portrait\n");
+    EXPECT_EQ(
+        trace.str(),
+        "job B4 portrait\njob A3 landscape\njob A3 landscape\njob B5 landscape\njob A4 portrait\n");
 }
 
 TEST(TracePrinter, SheetsBeginLazilySoNoSheetIsEmpty) {
@@ -53,4 +60,63 @@ TEST(TracePrinter, DialogAnswersAsToldAndCounts) {
     EXPECT_EQ(printer.dialogsShown(), 2);
     EXPECT_TRUE(PageRange({2, 3}).contains(3));
     EXPECT_FALSE(PageRange({2, 3}).contains(1));
+}
+
+struct FitCase {
+    const char* name;
+    int tableWidth;    // dots at 100 %, scaled with the magnification
+    const char* text;  // at the table's right edge, 10 points: 83 dots an em, not scaled
+    int percent, minPercent;
+    std::optional<int> fitting;
+};
+
+class FittingPercent : public ::testing::TestWithParam<FitCase> {};
+
+// The printable area is 4792 × 6851 dots (A4 less 10 points a side).
+TEST_P(FittingPercent, IsTheLargestMagnificationInRangeThatFits) {
+    const FitCase c = GetParam();
+    const DrawPages draw = [&](Printer& printer, int percent) {
+        const int right = PrintScale::scale(c.tableWidth, percent);
+        printer.canvas().rectangle(0, 0, right, 100);
+        printer.canvas().setFontSize(10);
+        printer.canvas().textOut(right, 0, c.text);
+        printer.newPage();
+    };
+    EXPECT_EQ(fittingPercent(draw, PageArea{4792, 6851}, c.percent, c.minPercent), c.fitting);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FittingPercent,
+    ::testing::Values(FitCase{"Fits", 4792, "", 100, 80, 100},
+                      // 5162 × 92 / 100 = 4749, × 93 / 100 = 4800.
+                      FitCase{"EighteenColumns", 5162, "", 100, 80, 92},
+                      FitCase{"NoneInRange", 6000, "", 100, 80, std::nullopt},
+                      // 4000 × p / 100 + 83 × 5 (ten half-width letters) ≤ 4792 up to p = 109.
+                      FitCase{"HalfWidthText", 4000, "ABCDEFGHIJ", 150, 50, 109},
+                      // Five full-width letters are as wide: 83 × 5.
+                      FitCase{"FullWidthText", 4000, "ＡＢＣＤＥ", 150, 50, 109}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ConfirmPageFit, AsksOnlyWhenAPageLeavesTheSheetAndNamesTheMagnificationThatFits) {
+    std::ostringstream trace;
+    TracePrinter printer(trace);  // A4: 4960 dots wide
+    FakeMessages messages;
+    const DrawPages draw = [](Printer& on, int percent) {
+        on.canvas().rectangle(0, 0, PrintScale::scale(5200, percent), 100);
+    };
+    messages.answers = {MessageAnswer::No};
+    EXPECT_FALSE(confirmPageFit(printer, messages, draw, 100, 80));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    // 5200 × 95 / 100 = 4940, × 96 / 100 = 4992.
+    EXPECT_EQ(messages.shown[0].text, std::string(text::kPageTooLarge) +
+                                          "印刷倍率を 95% 以下にすると収まります。" +
+                                          text::kPrintAnyway);
+    EXPECT_EQ(messages.shown[0].title, text::kWarning);
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::No);
+    messages.answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(confirmPageFit(printer, messages, draw, 100, 80));
+    EXPECT_TRUE(confirmPageFit(printer, messages, draw, 95, 80));
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(trace.str().find("page"), std::string::npos);  // measuring draws nothing
 }

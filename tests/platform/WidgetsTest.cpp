@@ -2,12 +2,15 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 
 #include "CheckListBox.h"
 #include "Clock.h"
 #include "QtTestApp.h"
+#include "QtTranslations.h"
 #include "Widgets.h"
 
 using namespace jitsu;
@@ -64,4 +67,14 @@ TEST(Caption, EndsInTheVersionNote) {
     QString caption = captionWithVersion(QStringLiteral("実力テスト点数入力"));
     EXPECT_TRUE(caption.startsWith(QStringLiteral("実力テスト点数入力　　（")));
     EXPECT_TRUE(caption.endsWith(QStringLiteral("）")));
+}
+
+TEST(JapaneseQtTexts, AYesNoBoxReadsHaiAndIie) {
+    testApplication();
+    ASSERT_TRUE(jitsu::installJapaneseQtTexts());
+    QMessageBox box(QMessageBox::Question, "確認", "保存しますか？",
+                    QMessageBox::Yes | QMessageBox::No);
+    // With their keys: はい(&Y), いいえ(&N).
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("はい(&Y)"));
+    EXPECT_EQ(box.button(QMessageBox::No)->text(), QStringLiteral("いいえ(&N)"));
 }

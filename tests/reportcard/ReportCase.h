@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Combinations.h"
+#include "FakeMessages.h"
 #include "Fixtures.h"
 #include "ReportPage.h"
 #include "TracePrinter.h"
@@ -50,7 +51,7 @@ struct ReportCase {
         std::ostringstream out;
         jitsu::TracePrinter printer(out);
         printer.dialogAnswer = dialogAnswer;
-        status = jitsu::printReports(job(), printer);
+        status = jitsu::printReports(job(), printer, messages);
         dialogsShown = printer.dialogsShown();
         std::vector<std::string> lines;
         std::istringstream in(out.str());
@@ -71,6 +72,7 @@ struct ReportCase {
 
     jitsu::Status status = jitsu::Status::ok();
     int dialogsShown = 0;
+    FakeMessages messages;
 };
 
 // The trace lines of each sheet, without its "page n" line.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "MessageTexts.h"
 #include "ReportCase.h"
 
 using namespace jitsu;
@@ -130,3 +131,24 @@ TEST(ReportPages, EverySheetDrawsAllItsTextsBeforeItsFirstRuleInBlackBold) {
 }
 
 }  // namespace
+
+// 18 columns: the frame's right rule at 482 + 18 × 260 = 5162 reaches past the 4960 dots of an
+// A4 sheet at 100 %; at 96 % it lies at 5162 × 96 / 100 = 4955, at 97 % at 5007.
+TEST(ReportPages, ATableWiderThanTheSheetIsAnnouncedAndPrintedOnlyWhenThePersonSaysSo) {
+    ReportCase report(1, 6, 18);
+    report.messages.answers = {MessageAnswer::No};
+    EXPECT_EQ(report.run(), std::vector<std::string>{"job A4 portrait"});
+    ASSERT_EQ(report.messages.shown.size(), 1u);
+    EXPECT_EQ(report.messages.shown[0].text, std::string(text::kPageTooLarge) +
+                                                 "印刷倍率を 96% 以下にすると収まります。" +
+                                                 text::kPrintAnyway);
+    EXPECT_EQ(report.messages.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(report.messages.shown[0].safeAnswer, MessageAnswer::No);
+
+    report.messages.answers = {MessageAnswer::Yes};
+    EXPECT_GT(report.run().size(), 1u);
+    report.scale.layoutPercent = 96;
+    report.messages.shown.clear();
+    report.run();
+    EXPECT_TRUE(report.messages.shown.empty());
+}

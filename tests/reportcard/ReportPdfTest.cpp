@@ -15,7 +15,7 @@ TEST(ReportPdf, PrintsOneA4PageAPageGroupWithTheTitle) {
     ReportCase report(2, 8, 5);  // two pages a class
     report.results->scores[0][0][0] = 70;
     auto printer = QtPrinter::toPdf(pdf);
-    ASSERT_TRUE(printReports(report.job(), *printer));
+    ASSERT_TRUE(printReports(report.job(), *printer, report.messages));
 
     EXPECT_EQ(pdfPageCount(pdf), 4);
     std::string info = commandOutput("pdfinfo '" + pdf.string() + "'");

@@ -137,6 +137,9 @@ TEST(SummaryRun, AMissingResultsFileEndsTheRunAfterTheGradesBefore) {
     EXPECT_EQ(y.count("end"), 2);
     ASSERT_EQ(y.messages.shown.size(), 1u);
     EXPECT_EQ(y.messages.shown[0].text, text::kResultsNotRead);
+    EXPECT_EQ(
+        y.messages.shown[0].detail,
+        "JK01_1_3.txt がありません。先に個人票印刷（reportcard）で実行し、保存してください。");
     EXPECT_EQ(y.messages.shown[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(y.messages.beeps, 1);
 }
@@ -174,4 +177,3 @@ TEST(SummaryRun, APrinterFailureIsReportedAndEndsTheRun) {
     EXPECT_EQ(y.messages.shown[0].text, text::kPrintFailed);
     EXPECT_EQ(y.messages.beeps, 1);
 }
-

@@ -1,0 +1,116 @@
+#include "PageFit.h"
+
+#include <algorithm>
+#include <string>
+
+#include "MessageTexts.h"
+
+namespace jitsu {
+
+namespace {
+
+// Counts ems of a UTF-8 text in a fixed-width face, in halves.
+int halfEms(std::string_view text) {
+    int halves = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        unsigned code = lead;
+        if (length == 3 && i + 2 < text.size())
+            code = (lead & 0x0Fu) << 12 | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6 |
+                   (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
+        const bool halfWidth = lead < 0x80 || (code >= 0xFF61 && code <= 0xFF9F);
+        halves += halfWidth ? 1 : 2;
+        i += length;
+    }
+    return halves;
+}
+
+class ExtentCanvas : public Canvas {
+public:
+    PageExtent extent;
+
+    void setPenColor(Color) override {}
+    void setBrushColor(Color) override {}
+    void setFontColor(Color) override {}
+    void setFontSize(int points) override { points_ = points; }
+    void setBold(bool) override {}
+    void textOut(int x, int y, std::string_view text) override {
+        const int em = points_ * 600 / 72;
+        reach(x + em * halfEms(text) / 2, y + em);
+    }
+    void moveTo(int x, int y) override { x_ = x, y_ = y; }
+    void lineTo(int x, int y) override {
+        reach(std::max(x, x_) + 1, std::max(y, y_) + 1);
+        moveTo(x, y);
+    }
+    void rectangle(int, int, int x2, int y2) override { reach(x2, y2); }
+
+private:
+    void reach(int right, int bottom) {
+        extent.right = std::max(extent.right, right);
+        extent.bottom = std::max(extent.bottom, bottom);
+    }
+    int points_ = 10;
+    int x_ = 0, y_ = 0;
+};
+
+// A printer without paper that only measures.
+class ExtentPrinter : public Printer {
+public:
+    ExtentCanvas measured;
+
+    void setPageSetup(std::optional<PaperSize>, std::optional<Orientation>) override {}
+    std::optional<PageRange> printDialog(bool) override { return PageRange{}; }
+    PageArea printableArea() const override { return {}; }
+
+protected:
+    Status doBeginDoc() override { return Status::ok(); }
+    void doStartSheet(int) override {}
+    Status doEndDoc() override { return Status::ok(); }
+    Canvas& pageCanvas() override { return measured; }
+};
+
+}  // namespace
+
+PageExtent measurePages(const DrawPages& draw, int percent) {
+    ExtentPrinter printer;
+    draw(printer, percent);
+    return printer.measured.extent;
+}
+
+std::optional<int> fittingPercent(const DrawPages& draw, PageArea area, int percent,
+                                  int minPercent) {
+    const PageExtent extent = measurePages(draw, percent);
+    if (extent.fits(area)) return percent;
+    // Positions scale with the magnification, so this is close to the answer; texts whose
+    // size does not scale with it may need a few steps more.
+    int guess = percent;
+    if (extent.right > 0 && extent.bottom > 0)
+        guess = std::min({percent - 1, percent * area.width / extent.right,
+                          percent * area.height / extent.bottom});
+    for (int p = std::max(guess, minPercent); p >= minPercent; --p)
+        if (measurePages(draw, p).fits(area)) return p;
+    return std::nullopt;
+}
+
+bool confirmPageFit(Printer& printer, Messages& messages, const DrawPages& draw, int percent,
+                    int minPercent) {
+    const PageArea area = printer.printableArea();
+    const PageExtent extent = measurePages(draw, percent);
+    if (extent.fits(area)) return true;
+    const std::optional<int> fitting = fittingPercent(draw, area, percent, minPercent);
+    const std::string text =
+        std::string(text::kPageTooLarge) +
+        (fitting ? "印刷倍率を " + std::to_string(*fitting) + "% 以下にすると収まります。"
+                 : "印刷倍率を " + std::to_string(minPercent) + "% にしても収まりません。") +
+        text::kPrintAnyway;
+    const std::string detail = "印刷できる範囲: 幅 " + std::to_string(area.width) + " × 高さ " +
+                               std::to_string(area.height) + " ドット、ページ: 幅 " +
+                               std::to_string(extent.right) + " × 高さ " +
+                               std::to_string(extent.bottom) + " ドット (600 dpi)";
+    return messages.ask(text, text::kWarning, MessageIcon::Exclamation, MessageButtons::YesNo,
+                        MessageAnswer::No, detail) == MessageAnswer::Yes;
+}
+
+}  // namespace jitsu
