@@ -91,6 +91,8 @@ std::string FileHealth::describe() const {
         append(out, "the text is UTF-8, not CP932");
     else if (!validCp932)
         append(out, "bytes that are not CP932 text");
+    for (const ClampedCount& c : clamped)
+        append(out, c.which + " " + c.from + " clamped to " + std::to_string(c.to));
     if (badTokens > 0) {
         std::string finding =
             std::to_string(badTokens) +
@@ -106,8 +108,6 @@ std::string FileHealth::describe() const {
         append(out, "written for another shape: " + std::to_string(valuesFound()) + " values, " +
                         std::to_string(valuesExpected) + " expected");
     }
-    for (const ClampedCount& c : clamped)
-        append(out, c.which + " " + c.from + " clamped to " + std::to_string(c.to));
     if (lineEndsMatter && crEnds > 0) append(out, "CR-only line ends");
     return out;
 }
