@@ -60,6 +60,7 @@ Status readRaw(const std::filesystem::path& path, std::size_t maxBytes, std::str
 
 Status readTextFile(const std::filesystem::path& path, std::size_t maxBytes, std::string& text,
                     FileHealth* health) {
+    if (health) *health = FileHealth{};
     std::string raw;
     if (Status s = readRaw(path, maxBytes, raw); !s) return s;
     if (health) surveyBytes(raw, *health);

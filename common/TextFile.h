@@ -14,7 +14,8 @@ namespace jitsu {
 // CR LF becomes LF. A file that does not exist gives Status::missing; one that cannot be opened
 // or read, a directory, a FIFO, a device or a socket (never opened for reading, so never waited
 // on), and a file above `maxBytes` (refused without reading it) give an error. Each reason
-// names the file and the cause. With `health`, its size, line ends and encoding are surveyed.
+// names the file and the cause. With `health`, it is cleared and the file's size, line ends and
+// encoding recorded there, for the reader to add what it sees.
 Status readTextFile(const std::filesystem::path& path, std::size_t maxBytes, std::string& text,
                     FileHealth* health = nullptr);
 
