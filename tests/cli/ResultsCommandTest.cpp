@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -7,13 +6,13 @@
 #include <sstream>
 
 #include "BasicData.h"
+#include "CliRun.h"
 #include "CombinationOption.h"
 #include "Commands.h"
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "ResultsFile.h"
 #include "Statistics.h"
-#include "CliRun.h"
 #include "TempDir.h"
 #include "TestScores.h"
 
@@ -60,10 +59,10 @@ CombinationSet setOf(std::initializer_list<Combination> members) {
 
 TEST_F(ResultsCommand, WritesWhatTheStatisticsAndTheWriterGive) {
     std::string out;
-    ASSERT_EQ(
-        runJitsuryoku({"-C", dir.path().string(), "results", "--year", "2026", "--test", "2", "--grade", "3"},
-            &out),
-        0);
+    ASSERT_EQ(runJitsuryoku({"-C", dir.path().string(), "results", "--year", "2026", "--test", "2",
+                             "--grade", "3"},
+                            &out),
+              0);
     const auto path = resultsPath(dir.path(), 2026, 2, 3);
     EXPECT_TRUE(contains(out, "JK26_2_3.txt"));
     EXPECT_EQ(readBytes(path), expectedFile(2, 3, defaultCombinations(2)));
@@ -116,11 +115,13 @@ namespace {
 // A file of the demo year spoilt as the teacher found it, and what the command says.
 struct DamageCase {
     const char* name;
-    const char* file;                   // in the demo year
+    const char* file;                    // in the demo year
     std::string (*damage)(std::string);  // the new content from the old
     const char* finding;
     int forcedExit;  // with --force
 };
+
+void PrintTo(const DamageCase& c, std::ostream* os) { *os << c.name; }
 
 class DamagedInput : public ResultsCommand, public ::testing::WithParamInterface<DamageCase> {};
 
@@ -166,15 +167,15 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"TruncatedScoreFile", "JT26_1_1.txt",
                    [](std::string t) { return t.substr(0, t.find("\r\n", 1000) + 2); },
                    "truncated: 295 of 1125 values", 0},
-        DamageCase{"ScoreFileOfAnotherShape", "JT26_1_1.txt",
-                   [](std::string t) { return t + t; },
+        DamageCase{"ScoreFileOfAnotherShape", "JT26_1_1.txt", [](std::string t) { return t + t; },
                    "written for another shape: 2250 values, 1125 expected", 0},
         DamageCase{"ClassCountAboveTheLimit", "wqnmkiso.txt",
                    [](std::string t) { return replaced(t, "N\r\n5 ", "N\r\n999 "); },
                    "grade 1 class count 999 clamped to 20; ", 0},
-        DamageCase{"NulInAClassLine", "wqnmkiso.txt",
-                   [](std::string t) { return replaced(t, "\x82P 35", std::string("\x82\0 35", 5)); },
-                   "bytes that are not CP932 text", 0},
+        DamageCase{
+            "NulInAClassLine", "wqnmkiso.txt",
+            [](std::string t) { return replaced(t, "\x82P 35", std::string("\x82\0 35", 5)); },
+            "bytes that are not CP932 text", 0},
         DamageCase{"EmptyBasicData", "wqnmkiso.txt", [](std::string) { return std::string(); },
                    "empty", 1}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -24,6 +24,8 @@ struct HealthCase {
     std::string finding;  // FileHealth::describe()
 };
 
+void PrintTo(const HealthCase& c, std::ostream* os) { *os << c.name; }
+
 // n score values of "7 ", three to a line.
 std::string values(int n, const char* lineEnd = "\r\n") {
     std::string out;
