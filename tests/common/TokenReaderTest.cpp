@@ -107,7 +107,8 @@ TEST_P(FloatLikeScanf, AcceptsAndConvertsAsTheCLibrary) {
     float expected = -7.0f;
     int used = 0;
     const bool accepted = std::sscanf(text.c_str(), "%f%n", &expected, &used) == 1;
-    TokenReader in(text + " 5");
+    const std::string input = text + " 5";
+    TokenReader in(input);
     float value = -7.0f;
     ASSERT_EQ(in.readFloat(value), accepted);
     if (std::isnan(expected))
