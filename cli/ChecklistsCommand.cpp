@@ -90,8 +90,7 @@ int checklistsCommand(CommandContext& context) {
     SystemClock clock;
     Services services{context.dir, messages, output.printer(), clock};
     Status status = printCheckLists(data, request, services);
-    if (status && output.printer().sheetCount() == 0)
-        return context.dataError("nothing to print");
+    if (status && output.printer().sheetCount() == 0) return context.dataError("nothing to print");
     if (status) status = output.finish();
     if (!status) return context.dataError(status.reason());
     if (pdf || trace)

@@ -134,7 +134,8 @@ int reportsCommand(CommandContext& context) {
         int sheets = 0;
         if (Status written = writePdf(job, range, path, sheets); !written)
             return context.dataError(written.reason());
-        if (sheets == 0) return context.dataError("nothing to print: " + path.string() + " not written");
+        if (sheets == 0)
+            return context.dataError("nothing to print: " + path.string() + " not written");
         context.out << "wrote " << path.string() << ": " << sheets << " pages\n";
     }
     return kExitOk;

@@ -75,7 +75,8 @@ int summaryCommand(CommandContext& context) {
     const int grade = args.gradeTest()->grade;
     if (Stop stop = context.checkTest(*data, grade, request->test)) return *stop;
     if (data->grades[grade - 1].classes() == 0)
-        return context.dataError("nothing to print: grade " + std::to_string(grade) + " has no class");
+        return context.dataError("nothing to print: grade " + std::to_string(grade) +
+                                 " has no class");
 
     // An absolute path stays as it is.
     auto pathOption = [&](const std::string& name) -> std::optional<std::filesystem::path> {
@@ -89,8 +90,7 @@ int summaryCommand(CommandContext& context) {
     const SystemClock clock;
     const Services services{context.dir, messages, output.printer(), clock};
     const auto outcome = summaryprint::runSummary(services, *data, *request);
-    if (outcome.end == summaryprint::SummaryEnd::Stopped)
-        return context.dataError(outcome.finding);
+    if (outcome.end == summaryprint::SummaryEnd::Stopped) return context.dataError(outcome.finding);
     if (outcome.end != summaryprint::SummaryEnd::Completed) return kExitDataError;
     if (output.printer().sheetCount() == 0) return context.dataError("nothing to print");
     if (Status written = output.finish(); !written) return context.dataError(written.reason());

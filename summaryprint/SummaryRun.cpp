@@ -40,8 +40,8 @@ SummaryOutcome runSummary(const Services& services, const BasicData& data,
             outcome.end = SummaryEnd::ResultsMissing;
             return outcome;
         }
-        for (const auto& [file, health] : {std::pair{&rosterFile, &rosterHealth},
-                                           std::pair{&resultsFile, &resultsHealth}})
+        for (const auto& [file, health] :
+             {std::pair{&rosterFile, &rosterHealth}, std::pair{&resultsFile, &resultsHealth}})
             if (!goOnDespiteDamage(*file, *health, services.messages)) {
                 outcome.end = SummaryEnd::Stopped;
                 outcome.finding = findingOf(*file, *health);
