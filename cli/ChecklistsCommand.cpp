@@ -7,7 +7,6 @@
 #include "FixedTexts.h"
 #include "PdfOutput.h"
 #include "PrintCheckLists.h"
-#include "StartUp.h"
 #include "StreamMessages.h"
 
 namespace jitsu::cli {
@@ -30,8 +29,9 @@ int checklistsCommand(CommandContext& context) {
     Arguments args(context.args,
                    {"year", "test", "grade", "classes", "deadline", "place", "scale", "pdf",
                     "trace", "printer"},
-                   {});
+                   {"force"});
     if (!args.ok()) return context.usageError(args.error());
+    context.force = args.flag("force");
     auto chosen = args.gradeTest();
     auto scale = args.intOption("scale", 80, 200, 100);
     if (!chosen || !scale) return context.usageError(args.error());
@@ -49,16 +49,15 @@ int checklistsCommand(CommandContext& context) {
     }
 
     if (Status found = output->findQueue(); !found) return context.dataError(found.reason());
-    // The one question on the way is whether to print pages that do not fit: they are printed.
-    StreamMessages messages(context.err, MessageAnswer::Yes);
+    StreamMessages messages(context);
     BasicData data;
-    if (!openBasicData(context.dir, data, messages)) return kExitDataError;
+    if (Stop stop = context.readBasicData(data)) return *stop;
     const GradeData& gradeData = data.grades[chosen->grade - 1];
     // The window offers the tests of grade 1 only.
-    if (chosen->test > data.grades[0].tests())
-        return context.usageError("--test must be from 1 to " +
-                                  std::to_string(data.grades[0].tests()) +
-                                  ", the tests of grade 1");
+    if (Stop stop = context.checkTest(data, 1, chosen->test)) return *stop;
+    if (gradeData.classes() == 0)
+        return context.dataError("nothing to print: grade " + std::to_string(chosen->grade) +
+                                 " has no class");
 
     CheckListRequest request;
     request.grade = chosen->grade - 1;
@@ -84,6 +83,7 @@ int checklistsCommand(CommandContext& context) {
     SystemClock clock;
     Services services{context.dir, messages, printed.printer(), clock};
     Status status = printCheckLists(data, request, services);
+    if (status && printed.printer().sheetCount() == 0) return context.dataError("nothing to print");
     if (status) status = printed.finish();
     if (!status) return context.dataError(status.reason());
     printed.tell(context.out);

@@ -6,7 +6,6 @@
 #include "Clock.h"
 #include "Commands.h"
 #include "PdfOutput.h"
-#include "StartUp.h"
 #include "StreamMessages.h"
 #include "SummaryRun.h"
 
@@ -60,25 +59,32 @@ std::optional<summaryprint::SummaryRequest> requestFrom(Arguments& args, std::st
 int summaryCommand(CommandContext& context) {
     Arguments args(
         context.args,
-        {"year", "test", "grade", "lists", "scale", "font-scale", "pdf", "trace", "printer"}, {});
+        {"year", "test", "grade", "lists", "scale", "font-scale", "pdf", "trace", "printer"},
+        {"force"});
     std::string error = args.error();
     auto request = args.ok() ? requestFrom(args, error) : std::nullopt;
     if (!request) return context.usageError(error);
+    context.force = args.flag("force");
     const auto output = OutputChoice::from(args, context.dir, error);
     if (!output) return context.usageError(error);
     if (Status found = output->findQueue(); !found) return context.dataError(found.reason());
 
-    // The one question on the way is whether to print pages that do not fit: they are printed.
-    StreamMessages messages(context.err, MessageAnswer::Yes);
+    StreamMessages messages(context);
     auto data = std::make_unique<BasicData>();
-    if (!openBasicData(context.dir, *data, messages)) return kExitDataError;
+    if (Stop stop = context.readBasicData(*data)) return *stop;
+    const int grade = args.gradeTest()->grade;
+    if (Stop stop = context.checkTest(*data, grade, request->test)) return *stop;
+    if (data->grades[grade - 1].classes() == 0)
+        return context.dataError("nothing to print: grade " + std::to_string(grade) +
+                                 " has no class");
 
     PrintOutput printed(*output, context.out);
     const SystemClock clock;
     const Services services{context.dir, messages, printed.printer(), clock};
-    if (summaryprint::runSummary(services, *data, *request).end !=
-        summaryprint::SummaryEnd::Completed)
-        return kExitDataError;
+    const auto outcome = summaryprint::runSummary(services, *data, *request);
+    if (outcome.end == summaryprint::SummaryEnd::Stopped) return context.dataError(outcome.finding);
+    if (outcome.end != summaryprint::SummaryEnd::Completed) return kExitDataError;
+    if (printed.printer().sheetCount() == 0) return context.dataError("nothing to print");
     if (Status written = printed.finish(); !written) return context.dataError(written.reason());
     printed.tell(context.out);
     return kExitOk;

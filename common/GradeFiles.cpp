@@ -1,5 +1,6 @@
 #include "GradeFiles.h"
 
+#include "DamagedFile.h"
 #include "MessageTexts.h"
 #include "Paths.h"
 
@@ -10,21 +11,23 @@ Status readGradeFiles(const std::filesystem::path& dir, const BasicData& data, u
     const GradeData& gradeData = data.grades[grade];
     const int gradeNumber = grade + 1;
 
-    if (Status read =
-            readRoster(rosterPath(dir, data.rosterTag.view(), year, gradeNumber), files.roster);
-        !read) {
+    const auto roster = rosterPath(dir, data.rosterTag.view(), year, gradeNumber);
+    if (Status read = readRoster(roster, files.roster, &files.rosterHealth); !read) {
         messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop, read.reason());
         return read;
     }
+    if (!goOnDespiteDamage(roster, files.rosterHealth, messages))
+        return Status::error(findingOf(roster, files.rosterHealth));
     classRanges(gradeData, files.roster);
 
     // Unlike score entry, which starts an empty test, printing has nothing to work from.
     const auto scoreFile = scorePath(dir, year, test, gradeNumber);
-    if (!readScores(scoreFile, gradeData, files.scores)) {
-        Status failed = Status::error(scoreFile.string() + ": cannot be opened");
-        messages.alert(text::kScoresMissingPrint, text::kConfirm, MessageIcon::Stop, failed.reason());
-        return failed;
+    if (Status read = readScores(scoreFile, gradeData, files.scores, &files.scoreHealth); !read) {
+        messages.alert(text::kScoresMissingPrint, text::kConfirm, MessageIcon::Stop, read.reason());
+        return read;
     }
+    if (!goOnDespiteDamage(scoreFile, files.scoreHealth, messages))
+        return Status::error(findingOf(scoreFile, files.scoreHealth));
     return Status::ok();
 }
 

@@ -18,6 +18,9 @@ inline constexpr const char* kResultsNotRead = "データの読込に失敗し�
 // After the name of a results file that does not exist.
 inline constexpr const char* kResultsFileMissing =
     " がありません。先に個人票印刷（reportcard）で実行し、保存してください。";
+// Before printing or saving from a file whose content is not what its writer wrote.
+inline constexpr const char* kDamagedFile =
+    "ファイルの内容に問題があります（詳細を下に示します）。このまま続けますか？";
 // A print job that the printer could not print (no printer, an unwritable output file).
 inline constexpr const char* kPrintFailed = "印刷に失敗しました。担当者に連絡してください。";
 // Pages that leave the printable area: the first text, the magnification that fits, the question.

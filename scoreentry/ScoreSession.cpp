@@ -29,7 +29,9 @@ Status openGradeTest(ScoreSession& session, const std::filesystem::path& dir, un
     session.rosterFile = roster;
     session.scoreFile = scorePath(dir, year, test + 1, grade + 1);
     classRanges(data, session.roster);
-    readScores(session.scoreFile, data, session.scores);  // none yet: every score -1
+    // Only a missing file is a new test (every score -1); one that cannot be read is not opened.
+    if (Status s = readScores(session.scoreFile, data, session.scores); !s && !s.isMissing())
+        return s;
     session.currentClass = 0;
     session.currentSubject = firstGivenSubject(data, test);
     return Status::ok();

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the normal build, the installed suite
-# (scripts/check-install.sh), printing through a private CUPS scheduler, then the test programs
-# again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds, and runs every test: the normal build (which replays the
+# fuzz corpora), the installed suite (scripts/check-install.sh), printing through a private CUPS
+# scheduler, the test programs again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then, when clang is there, every fuzz target for a few seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -14,3 +15,4 @@ scripts/check-install.sh
 scripts/cups-test.sh build
 scripts/build.sh --sanitize
 (cd build-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j "$(nproc)")
+if command -v clang++ >/dev/null; then scripts/fuzz.sh 10; fi

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ClassList.h"
+#include "DamagedFile.h"
 #include "Frequencies.h"
 #include "MessageTexts.h"
 #include "PageFit.h"
@@ -19,11 +20,9 @@ namespace jitsu::summaryprint {
 namespace {
 
 // Why a results file could not be read: most often reportcard has not saved it yet.
-std::string resultsFileDetail(const std::filesystem::path& file) {
-    std::error_code error;
-    if (!std::filesystem::exists(file, error))
-        return file.filename().string() + text::kResultsFileMissing;
-    return file.string() + ": cannot be read";
+std::string resultsFileDetail(const std::filesystem::path& file, const Status& read) {
+    if (read.isMissing()) return file.filename().string() + text::kResultsFileMissing;
+    return read.reason();
 }
 
 }  // namespace
@@ -39,9 +38,9 @@ SummaryOutcome runSummary(const Services& services, const BasicData& data,
         const GradeData& grade = data.grades[g - 1];
 
         *roster = GradeRoster{};
-        if (Status read = readRoster(
-                rosterPath(services.dir, data.rosterTag.view(), request.year, g), *roster);
-            !read) {
+        FileHealth rosterHealth, resultsHealth;
+        const auto rosterFile = rosterPath(services.dir, data.rosterTag.view(), request.year, g);
+        if (Status read = readRoster(rosterFile, *roster, &rosterHealth); !read) {
             services.messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop,
                                     read.reason());
             outcome.end = SummaryEnd::RosterMissing;
@@ -49,12 +48,19 @@ SummaryOutcome runSummary(const Services& services, const BasicData& data,
         }
         classRanges(grade, *roster);
         const auto resultsFile = resultsPath(services.dir, request.year, request.test, g);
-        if (!readResultsFile(resultsFile, grade, *results)) {
+        if (Status read = readResultsFile(resultsFile, grade, *results, &resultsHealth); !read) {
             services.messages.alert(text::kResultsNotRead, text::kConfirm, MessageIcon::Exclamation,
-                                    resultsFileDetail(resultsFile));
+                                    resultsFileDetail(resultsFile, read));
             outcome.end = SummaryEnd::ResultsMissing;
             return outcome;
         }
+        for (const auto& [file, health] :
+             {std::pair{&rosterFile, &rosterHealth}, std::pair{&resultsFile, &resultsHealth}})
+            if (!goOnDespiteDamage(*file, *health, services.messages)) {
+                outcome.end = SummaryEnd::Stopped;
+                outcome.finding = findingOf(*file, *health);
+                return outcome;
+            }
 
         setPaper(printer, 14, 1);
         if (!printer.printDialog(false)) continue;

@@ -122,6 +122,21 @@ TEST_F(ReportsCommand, MissingFilesGiveTheSuitesMessagesAndStatusOne) {
     EXPECT_FALSE(std::filesystem::exists(dir / "t.txt"));
 }
 
+// Pages past the last report, or a roster in UTF-8: status 1, one line, no PDF.
+TEST_F(ReportsCommand, NothingToPrintOrADamagedRosterWritesNoPdf) {
+    Outcome none = run({"--test", "1", "--pages", "900-999", "--pdf", "r.pdf"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.err.rfind("jitsuryoku reports: nothing to print", 0), 0u) << none.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "r.pdf"));
+
+    writeBytes(rosterPath(dir.path(), "N", 2026, 1), "10101,\xE6\x9D\xBE\xE6\x9C\xAC\r\n");
+    Outcome utf8 = run({"--test", "1", "--pdf", "r.pdf"});
+    EXPECT_EQ(utf8.status, 1);
+    EXPECT_EQ(utf8.err, "jitsuryoku reports: " + rosterPath(dir.path(), "N", 2026, 1).string() +
+                            ": the text is UTF-8, not CP932\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "r.pdf"));
+}
+
 TEST_F(ReportsCommand, AnUnwritableOutputIsADataError) {
     std::filesystem::create_directory(dir / "t.txt");  // a directory where the file should go
     EXPECT_EQ(run({"--test", "1", "--trace", "t.txt"}).status, 1);
