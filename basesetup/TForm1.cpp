@@ -11,6 +11,7 @@
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "SetupMessages.h"
+#include "TextFile.h"
 #include "Widgets.h"
 
 namespace jitsu {
@@ -150,6 +151,7 @@ void TForm1::buildPage(int g, QWidget* sheet) {
 
 void TForm1::FormCreate() {
     path_ = basicDataPath(services_.dir);
+    readText_ = readTextFile(path_);
     BasicData data;
     if (readBasicData(path_, data)) texts_ = editorTextsOf(data);
     showTexts();
@@ -243,12 +245,19 @@ bool TForm1::FormClose() {
     if (!problems.empty()) {
         // Writing such texts would make every reader take the following tokens for the wrong
         // fields.
-        MessageAnswer answer = messages.ask(refusalText(problems), text::kConfirm,
-                                            MessageIcon::Exclamation, MessageButtons::YesNo,
-                                            MessageAnswer::Yes);
+        MessageAnswer answer =
+            messages.ask(refusalText(problems), text::kConfirm, MessageIcon::Exclamation,
+                         MessageButtons::YesNo, MessageAnswer::Yes);
         if (answer == MessageAnswer::No) return true;
         showProblem(problems.front());
         return false;
+    }
+    // A file that cannot be read now is not another terminal's work: the write below tells.
+    if (const auto now = readTextFile(path_); now && now != readText_) {
+        const MessageAnswer answer =
+            messages.ask(text::kChangedElsewhere, text::kConfirm, MessageIcon::Exclamation,
+                         MessageButtons::YesNoCancel, MessageAnswer::Cancel);
+        if (answer != MessageAnswer::Yes) return answer == MessageAnswer::No;
     }
     if (writeBasicData(path_, basicDataTextsOf(texts_))) return true;
     messages.inform(text::kNotSaved, text::kConfirm, MessageIcon::None);

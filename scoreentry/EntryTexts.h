@@ -10,6 +10,12 @@ inline constexpr const char* kScoresNotSaved =
     "点数データを保存できませんでした。担当者に連絡してください。";
 inline constexpr const char* kCloseQuestion =
     "　　点数データに変更がありました。データを更新し、保存しますか？　　　";
+// "ほかの端末で同じ点数が変更されています（%d 件）。こちらの入力で上書きしますか？"
+inline constexpr const char* kConflictCount = "ほかの端末で同じ点数が変更されています（";
+inline constexpr const char* kConflictRest = " 件）。こちらの入力で上書きしますか？";
+// "保存しました（%d:%02d）"
+inline constexpr const char* kSavedAt = "保存しました（";
+inline constexpr const char* kSavedAtEnd = "）";
 // "%sホーム、%d番、%s のデータが１教科１科目の制限を越えています。修正しますか？"
 inline constexpr const char* kClashHome = "ホーム、";
 inline constexpr const char* kClashPosition = "番、";

@@ -1,10 +1,13 @@
 #include "ScoreSession.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <memory>
 
 #include "EntryTexts.h"
 #include "MessageTexts.h"
 #include "Paths.h"
+#include "ScoreMerge.h"
 #include "ScoreText.h"
 
 namespace jitsu {
@@ -30,6 +33,7 @@ Status openGradeTest(ScoreSession& session, const std::filesystem::path& dir, un
     session.scoreFile = scorePath(dir, year, test + 1, grade + 1);
     classRanges(data, session.roster);
     readScores(session.scoreFile, data, session.scores);  // none yet: every score -1
+    session.base = session.scores;
     session.currentClass = 0;
     session.currentSubject = firstGivenSubject(data, test);
     return Status::ok();
@@ -59,7 +63,10 @@ void storeGridScores(ScoreSession& session, const std::vector<std::string>& cell
     const int slots = std::min<int>(session.shownSlots(), static_cast<int>(cellTexts.size()));
     if (session.currentSubject < 0 || slots == 0) return;
     auto& scores = session.scores.scores[session.currentSubject][session.currentClass];
-    for (int k = 0; k < slots; ++k) scores[k] = scoreOfText(cellTexts[k]);
+    for (int k = 0; k < slots; ++k) {
+        const int score = scoreOfText(cellTexts[k]);
+        if (score <= session.fullMarks()) scores[k] = score;
+    }
 }
 
 std::vector<std::string> shownScoreTexts(const ScoreSession& session) {
@@ -107,17 +114,52 @@ std::string clashQuestion(const ScoreSession& session, const DisciplineClash& cl
            cp932ToUtf8(session.roster.nameAt(entry)) + text::kClashRest;
 }
 
+std::string conflictQuestion(int conflicts) {
+    return text::kConflictCount + std::to_string(conflicts) + text::kConflictRest;
+}
+
+std::string savedNotice(const LocalTime& time) {
+    char clock[16];
+    std::snprintf(clock, sizeof clock, "%d:%02d", time.hour, time.minute);
+    return text::kSavedAt + std::string(clock) + text::kSavedAtEnd;
+}
+
+namespace {
+
+// Merges what the file holds now into the working copy; false when the person cancelled.
+// A file that cannot be read now has nothing to merge: the write that follows tells.
+bool takeOtherChanges(ScoreSession& session, Messages& messages) {
+    const GradeData& grade = session.gradeData();
+    auto theirs = std::make_unique<TestScores>();
+    if (!readScores(session.scoreFile, grade, *theirs)) return true;
+    bool oursOnConflict = true;
+    if (int conflicts = countConflicts(grade, session.base, session.scores, *theirs)) {
+        const MessageAnswer answer =
+            messages.ask(conflictQuestion(conflicts), text::kConfirm, MessageIcon::Question,
+                         MessageButtons::YesNoCancel, MessageAnswer::Cancel);
+        if (answer == MessageAnswer::Cancel) return false;
+        oursOnConflict = answer == MessageAnswer::Yes;
+    }
+    mergeScores(grade, session.base, session.scores, *theirs, oursOnConflict);
+    session.base = *theirs;
+    return true;
+}
+
+}  // namespace
+
 SaveResult saveScores(ScoreSession& session, Messages& messages) {
+    if (!takeOtherChanges(session, messages)) return {SaveOutcome::Cancelled};
     for (const DisciplineClash& clash : disciplineClashes(session.gradeData(), session.scores)) {
-        MessageAnswer answer = messages.ask(clashQuestion(session, clash), text::kWarning,
-                                            MessageIcon::Exclamation, MessageButtons::YesNo,
-                                            MessageAnswer::Yes);
+        MessageAnswer answer =
+            messages.ask(clashQuestion(session, clash), text::kWarning, MessageIcon::Exclamation,
+                         MessageButtons::YesNo, MessageAnswer::Yes);
         if (answer == MessageAnswer::Yes) return {SaveOutcome::Correcting, clash.cls};
     }
     if (!writeScores(session.scoreFile, session.gradeData(), session.scores)) {
         messages.alert(text::kScoresNotSaved, text::kConfirm, MessageIcon::Stop);
         return {SaveOutcome::WriteFailed};
     }
+    session.base = session.scores;
     session.scoresChanged = false;
     return {SaveOutcome::Written};
 }

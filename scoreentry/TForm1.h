@@ -50,6 +50,7 @@ public:
     QLineEdit* HeikinE;
     QPushButton* HozonButton;
     QPushButton* ExitButton;
+    QLabel* SavedLabel;  // "保存しました（14:05）" after a save, until the next edit
     QLineEdit* NendoE;
     QLineEdit* KaisuE;
     QLineEdit* GakunenE;
@@ -74,11 +75,11 @@ public slots:
     void ExitButtonClick();
     void TenSG1KeyDown(int key);
     void TenSG2KeyDown(int key);
-    void TenSG1KeyUp(int key);
-    void TenSG2KeyUp(int key);
 
 public:
-    // Closing: asks whether to save changed scores; a save that writes nothing keeps the window.
+    // Closing: asks whether to save changed scores (はい saves and closes, いいえ closes without
+    // saving, キャンセル, Esc and the box's close button keep the window); a save that writes
+    // nothing keeps the window.
     void FormClose(QCloseEvent* event);
 
 signals:
@@ -97,7 +98,7 @@ private:
     void updateTotals();
     SaveOutcome save();
     void gridKeyDown(int grid, int key);
-    void validateScoreCell(ScoreGrid* grid);
+    void cellEdited();
     void focusFirstStudent();
     std::vector<std::string> shownCellTexts() const;
     ScoreGrid* gridOf(int grid) const;
