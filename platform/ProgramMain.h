@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <filesystem>
 #include <type_traits>
 
@@ -18,6 +20,11 @@ namespace jitsu {
 template <typename Form>
 int runProgram(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Qt's own texts in Japanese: the message boxes' はい, いいえ and キャンセル, the print dialog.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ja"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
     QtMessages messages;
     QtPrinter printer;
     SystemClock clock;
@@ -26,7 +33,8 @@ int runProgram(int argc, char** argv) {
     messages.setParent(&form);
     printer.setDialogParent(&form);
     if constexpr (requires { &Form::programEnd; })
-        QObject::connect(&form, &Form::programEnd, &app, [](int code) { QCoreApplication::exit(code); });
+        QObject::connect(&form, &Form::programEnd, &app,
+                         [](int code) { QCoreApplication::exit(code); });
     if constexpr (std::is_same_v<decltype(form.FormCreate()), bool>) {
         if (!form.FormCreate()) return 0;
     } else {

@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-ipafont-gothic poppler-utils
+    fonts-ipafont-gothic poppler-utils qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do
