@@ -78,6 +78,13 @@ const PageMembers kPageMembers[kGrades] = {
      &TForm1::ClassSu3Change, &TForm1::KamokuSu3Change, &TForm1::JissiSu3Change},
 };
 
+// The basic data file's text as it is now; nullopt when it cannot be read.
+std::optional<std::string> currentText(const std::filesystem::path& path) {
+    std::string text;
+    if (!readTextFile(path, kMaxBasicDataBytes, text)) return std::nullopt;
+    return text;
+}
+
 }  // namespace
 
 TForm1::TForm1(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
@@ -151,7 +158,7 @@ void TForm1::buildPage(int g, QWidget* sheet) {
 
 void TForm1::FormCreate() {
     path_ = basicDataPath(services_.dir);
-    readText_ = readTextFile(path_);
+    readText_ = currentText(path_);
     BasicData data;
     if (readBasicData(path_, data)) texts_ = editorTextsOf(data);
     showTexts();
@@ -253,7 +260,7 @@ bool TForm1::FormClose() {
         return false;
     }
     // A file that cannot be read now is not another terminal's work: the write below tells.
-    if (const auto now = readTextFile(path_); now && now != readText_) {
+    if (const auto now = currentText(path_); now && now != readText_) {
         const MessageAnswer answer =
             messages.ask(text::kChangedElsewhere, text::kConfirm, MessageIcon::Exclamation,
                          MessageButtons::YesNoCancel, MessageAnswer::Cancel);

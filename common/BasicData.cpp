@@ -9,19 +9,27 @@ namespace jitsu {
 
 namespace {
 
-void readCount(TokenReader& in, std::uint32_t& count, std::uint32_t limit) {
+void readCount(TokenReader& in, std::uint32_t& count, std::uint32_t limit, int grade,
+               const char* which, FileHealth* health) {
     in.readUnsigned(count);
+    if (count > limit && health) {
+        // "%u" wraps a negative count: show it as it was written.
+        long long written =
+            count > 0x7FFFFFFFu ? static_cast<long long>(count) - (1LL << 32) : count;
+        health->clamped.push_back(
+            {"grade " + std::to_string(grade + 1) + " " + which, std::to_string(written), limit});
+    }
     count = std::min(count, limit);
 }
 
-void readGrade(TokenReader& in, GradeData& grade) {
-    readCount(in, grade.classCount, kMaxClasses);
+void readGrade(TokenReader& in, GradeData& grade, int g, FileHealth* health) {
+    readCount(in, grade.classCount, kMaxClasses, g, "class count", health);
     for (int k = 0; k < grade.classes(); ++k) {
         in.readText(grade.classNames[k]);
         in.readUnsigned(grade.headCounts[k]);
     }
-    readCount(in, grade.subjectCount, kMaxSubjects);
-    readCount(in, grade.testCount, kMaxTests);
+    readCount(in, grade.subjectCount, kMaxSubjects, g, "subject count", health);
+    readCount(in, grade.testCount, kMaxTests, g, "test count", health);
     for (int j = 0; j < grade.subjects(); ++j) {
         in.readText(grade.subjectNames[j]);
         in.readUnsigned(grade.disciplineNumbers[j]);
@@ -36,20 +44,29 @@ const std::string& entry(const std::vector<std::string>& list, std::size_t i) {
 
 }  // namespace
 
-void parseBasicData(std::string_view text, BasicData& data) {
-    TokenReader in(text);
+void parseBasicData(std::string_view text, BasicData& data, FileHealth* health) {
+    TokenReader in(text, health);
     in.readText(data.schoolName);
     in.readText(data.testName);
     in.readUnsigned(data.year);
     in.readText(data.rosterTag);
-    for (GradeData& grade : data.grades) readGrade(in, grade);
+    for (int g = 0; g < kGrades; ++g) readGrade(in, data.grades[g], g, health);
+    in.finish();
+    if (health) health->valuesExpected = basicDataValues(data);
 }
 
-Status readBasicData(const std::filesystem::path& path, BasicData& data) {
-    auto text = readTextFile(path);
-    if (!text) return Status::error(path.string() + ": cannot be opened");
-    parseBasicData(*text, data);
+Status readBasicData(const std::filesystem::path& path, BasicData& data, FileHealth* health) {
+    std::string text;
+    if (Status s = readTextFile(path, kMaxBasicDataBytes, text, health); !s) return s;
+    parseBasicData(text, data, health);
     return Status::ok();
+}
+
+std::size_t basicDataValues(const BasicData& data) {
+    std::size_t values = 4;
+    for (const GradeData& grade : data.grades)
+        values += 3 + 2 * grade.classCount + grade.subjectCount * (2 + grade.testCount);
+    return values;
 }
 
 BasicDataTexts textsOf(const BasicData& data) {
@@ -80,7 +97,8 @@ BasicDataTexts textsOf(const BasicData& data) {
 }
 
 std::string formatBasicData(const BasicDataTexts& texts) {
-    std::string out = texts.schoolName + " " + texts.testName + " " + std::to_string(texts.year) + " N\n";
+    std::string out =
+        texts.schoolName + " " + texts.testName + " " + std::to_string(texts.year) + " N\n";
     for (const BasicDataTexts::Grade& grade : texts.grades) {
         out += std::to_string(grade.classCount) + " \n";
         for (unsigned k = 0; k < grade.classCount; ++k)

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "FileHealth.h"
 #include "Limits.h"
 #include "Status.h"
 #include "TextField.h"
@@ -43,16 +44,21 @@ struct BasicData {
 // Reads the basic data file with the formats "%s %s %u %s", then per grade "%u", class lines
 // "%s %u", "%u %u", subject lines "%s %u" and the full marks "%d". Counts above their limits
 // are clamped; a malformed token leaves its field unchanged. Fails only when the file cannot
-// be opened.
-Status readBasicData(const std::filesystem::path& path, BasicData& data);
-void parseBasicData(std::string_view text, BasicData& data);
+// be read (readTextFile: missing told apart). With `health`, also records what it saw there,
+// clamped counts included, against the values the counts read call for.
+Status readBasicData(const std::filesystem::path& path, BasicData& data,
+                     FileHealth* health = nullptr);
+void parseBasicData(std::string_view text, BasicData& data, FileHealth* health = nullptr);
+
+// The values a basic data file with the counts of `data` holds.
+std::size_t basicDataValues(const BasicData& data);
 
 // What the editor holds, as CP932 texts: numbers other than the counts are texts exactly as
 // typed, and an empty full-marks text stands for a subject not given.
 struct BasicDataTexts {
     struct Grade {
         unsigned classCount = 0;
-        std::vector<std::string> classNames, headCounts;      // classCount entries each
+        std::vector<std::string> classNames, headCounts;  // classCount entries each
         unsigned subjectCount = 0;
         unsigned testCount = 0;
         std::vector<std::string> subjectNames, disciplineNumbers;  // subjectCount entries each

@@ -10,8 +10,8 @@ Status readGradeFiles(const std::filesystem::path& dir, const BasicData& data, u
     const GradeData& gradeData = data.grades[grade];
     const int gradeNumber = grade + 1;
 
-    if (Status read =
-            readRoster(rosterPath(dir, data.rosterTag.view(), year, gradeNumber), files.roster);
+    if (Status read = readRoster(rosterPath(dir, data.rosterTag.view(), year, gradeNumber),
+                                 files.roster, &files.rosterHealth);
         !read) {
         messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop);
         return read;
@@ -20,9 +20,9 @@ Status readGradeFiles(const std::filesystem::path& dir, const BasicData& data, u
 
     // Unlike score entry, which starts an empty test, printing has nothing to work from.
     const auto scoreFile = scorePath(dir, year, test, gradeNumber);
-    if (!readScores(scoreFile, gradeData, files.scores)) {
+    if (Status read = readScores(scoreFile, gradeData, files.scores, &files.scoreHealth); !read) {
         messages.alert(text::kScoresMissingPrint, text::kConfirm, MessageIcon::Stop);
-        return Status::error(scoreFile.string() + ": cannot be opened");
+        return read;
     }
     return Status::ok();
 }

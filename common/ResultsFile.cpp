@@ -71,10 +71,11 @@ Status writeResultsFile(const std::filesystem::path& path, const GradeData& grad
     return writeFileAtomically(path, formatResultsFile(grade, results));
 }
 
-void parseResultsFile(std::string_view text, const GradeData& grade, GradeResults& r) {
+void parseResultsFile(std::string_view text, const GradeData& grade, GradeResults& r,
+                      FileHealth* health) {
     const int classes = classesOf(grade);
     const int subjects = subjectsOf(grade);
-    TokenReader in(text);
+    TokenReader in(text, health);
     for (int c = 0; c < classes; ++c)
         for (int s = 0; s < kSlots; ++s) {
             for (int j = 0; j < subjects; ++j) in.readInt(r.scores[j][c][s]);
@@ -93,15 +94,23 @@ void parseResultsFile(std::string_view text, const GradeData& grade, GradeResult
         in.readFloat(r.comboAverages[k]);
     }
     for (int k : kOrderC) in.readInt(r.comboFlags[k]);
+    in.finish();
+    if (health) health->valuesExpected = resultsFileValues(grade);
 }
 
-bool readResultsFile(const std::filesystem::path& path, const GradeData& grade,
-                     GradeResults& results) {
+std::size_t resultsFileValues(const GradeData& grade) {
+    const std::size_t perSlot = 3 * std::size_t(subjectsOf(grade) + kCombinations);
+    return std::size_t(classesOf(grade)) * kSlots * perSlot + 2 * subjectsOf(grade) +
+           2 * kOrderB.size() + kOrderC.size();
+}
+
+Status readResultsFile(const std::filesystem::path& path, const GradeData& grade,
+                       GradeResults& results, FileHealth* health) {
     resetGradeResults(results);
-    auto text = readTextFile(path);
-    if (!text) return false;
-    parseResultsFile(*text, grade, results);
-    return true;
+    std::string text;
+    if (Status s = readTextFile(path, kMaxResultsFileBytes, text, health); !s) return s;
+    parseResultsFile(text, grade, results, health);
+    return Status::ok();
 }
 
 }  // namespace jitsu

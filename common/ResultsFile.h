@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "BasicData.h"
+#include "FileHealth.h"
 #include "GradeResults.h"
 #include "Status.h"
 
@@ -22,12 +23,18 @@ Status writeResultsFile(const std::filesystem::path& path, const GradeData& grad
 
 // Reads the file's values over `results` as a token stream in the writer's order, each
 // combination group mapped back to index order. Values the text does not hold are left as
-// they were; counts come from `grade` and never reach beyond the record.
-void parseResultsFile(std::string_view text, const GradeData& grade, GradeResults& results);
+// they were; counts come from `grade` and never reach beyond the record. With `health`,
+// records what it saw against resultsFileValues(grade).
+void parseResultsFile(std::string_view text, const GradeData& grade, GradeResults& results,
+                      FileHealth* health = nullptr);
 
-// Resets `results` (resetGradeResults) and reads the file over it. Returns false when the file
-// cannot be opened, which leaves the reset values.
-bool readResultsFile(const std::filesystem::path& path, const GradeData& grade,
-                     GradeResults& results);
+// Resets `results` (resetGradeResults) and reads the file over it. Fails when the file cannot
+// be read (readTextFile: a missing file is told apart), which leaves the reset values.
+Status readResultsFile(const std::filesystem::path& path, const GradeData& grade,
+                       GradeResults& results, FileHealth* health = nullptr);
+
+// The values a results file of `grade` holds: 3 × 45 × (subjects + combinations) per class,
+// two per subject and per combination, and the flags.
+std::size_t resultsFileValues(const GradeData& grade);
 
 }  // namespace jitsu

@@ -7,19 +7,24 @@
 
 namespace jitsu {
 
-void parseRoster(std::string_view text, GradeRoster& roster) {
+void parseRoster(std::string_view text, GradeRoster& roster, FileHealth* health) {
+    if (health) health->lineEndsMatter = true;
     int numbers = 0;
     int names = 0;
     std::string field;
     bool lineOpen = false;  // bytes read since the last line feed
-    for (char c : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         if (c == ',' || c == '\t') {
             if (numbers < kRosterEntries) roster.studentNumbers[numbers].assign(field);
             ++numbers;
             field.clear();
             lineOpen = true;
         } else if (c == '\n') {
-            if (names < kRosterEntries) roster.studentNames[names].assign(field);
+            if (names < kRosterEntries) {
+                roster.studentNames[names].assign(field);
+                if (health) ++health->valuesRead;
+            }
             ++names;
             field.clear();
             lineOpen = false;
@@ -27,15 +32,21 @@ void parseRoster(std::string_view text, GradeRoster& roster) {
             field += c;
             lineOpen = true;
         }
-        if (numbers >= kRosterEntries && names >= kRosterEntries) return;
+        if (numbers >= kRosterEntries && names >= kRosterEntries) {
+            if (health) health->bytesLeftOver = text.size() - i - 1;
+            return;
+        }
     }
-    if (lineOpen && names < kRosterEntries) roster.studentNames[names].assign(field);
+    if (lineOpen && names < kRosterEntries) {
+        roster.studentNames[names].assign(field);
+        if (health) ++health->valuesRead;
+    }
 }
 
-Status readRoster(const std::filesystem::path& path, GradeRoster& roster) {
-    auto text = readTextFile(path);
-    if (!text) return Status::error(path.string() + ": cannot be opened");
-    parseRoster(*text, roster);
+Status readRoster(const std::filesystem::path& path, GradeRoster& roster, FileHealth* health) {
+    std::string text;
+    if (Status s = readTextFile(path, kMaxRosterBytes, text, health); !s) return s;
+    parseRoster(text, roster, health);
     return Status::ok();
 }
 

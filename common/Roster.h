@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "BasicData.h"
+#include "FileHealth.h"
 #include "Limits.h"
 #include "Status.h"
 #include "TextField.h"
@@ -25,19 +26,23 @@ struct GradeRoster {
         return entry <= classLast[cls] && entry < kRosterEntries ? entry : -1;
     }
     std::string_view numberAt(int entry) const {
-        return entry >= 0 && entry < kRosterEntries ? studentNumbers[entry].view() : std::string_view();
+        return entry >= 0 && entry < kRosterEntries ? studentNumbers[entry].view()
+                                                    : std::string_view();
     }
     std::string_view nameAt(int entry) const {
-        return entry >= 0 && entry < kRosterEntries ? studentNames[entry].view() : std::string_view();
+        return entry >= 0 && entry < kRosterEntries ? studentNames[entry].view()
+                                                    : std::string_view();
     }
 };
 
 // Reads a roster byte by byte: a comma or a tab ends a student number, a line feed ends a name
 // (numbers and names are two running lists). CR LF reads as LF. A last line without a line end
 // keeps its name. Entries past 450 are ignored; fields are cut to their sizes. Fails only when
-// the file cannot be opened.
-Status readRoster(const std::filesystem::path& path, GradeRoster& roster);
-void parseRoster(std::string_view text, GradeRoster& roster);
+// the file cannot be read (readTextFile: missing told apart). With `health`, records the
+// entries read (names), the line ends and the encoding; no count of entries is expected.
+Status readRoster(const std::filesystem::path& path, GradeRoster& roster,
+                  FileHealth* health = nullptr);
+void parseRoster(std::string_view text, GradeRoster& roster, FileHealth* health = nullptr);
 
 // classFirst/classLast from the head counts. A class holds its head count of entries, but no
 // range reaches entry 450 or beyond.

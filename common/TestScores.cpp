@@ -11,21 +11,29 @@ void TestScores::clear() {
             for (auto& score : cls) score = kNoScore;
 }
 
-void parseScores(std::string_view text, const GradeData& grade, TestScores& scores) {
-    TokenReader in(text);
+void parseScores(std::string_view text, const GradeData& grade, TestScores& scores,
+                 FileHealth* health) {
+    TokenReader in(text, health);
     for (int c = 0; c < grade.classes(); ++c)
         for (int s = 0; s < kSlots; ++s)
             for (int j = 0; j < grade.subjects(); ++j) in.readInt(scores.scores[j][c][s]);
+    in.finish();
+    if (health) health->valuesExpected = scoreFileValues(grade);
 }
 
-bool readScores(const std::filesystem::path& path, const GradeData& grade, TestScores& scores) {
+std::size_t scoreFileValues(const GradeData& grade) {
+    return std::size_t(grade.classCount) * kSlots * grade.subjectCount;
+}
+
+Status readScores(const std::filesystem::path& path, const GradeData& grade, TestScores& scores,
+                  FileHealth* health) {
     for (int j = 0; j < grade.subjects(); ++j)
         for (int c = 0; c < grade.classes(); ++c)
             for (int s = 0; s < kSlots; ++s) scores.scores[j][c][s] = kNoScore;
-    auto text = readTextFile(path);
-    if (!text) return false;
-    parseScores(*text, grade, scores);
-    return true;
+    std::string text;
+    if (Status s = readTextFile(path, kMaxScoreFileBytes, text, health); !s) return s;
+    parseScores(text, grade, scores, health);
+    return Status::ok();
 }
 
 std::string formatScores(const GradeData& grade, const TestScores& scores) {
@@ -42,7 +50,8 @@ std::string formatScores(const GradeData& grade, const TestScores& scores) {
     return out;
 }
 
-Status writeScores(const std::filesystem::path& path, const GradeData& grade, const TestScores& scores) {
+Status writeScores(const std::filesystem::path& path, const GradeData& grade,
+                   const TestScores& scores) {
     return writeFileAtomically(path, formatScores(grade, scores));
 }
 

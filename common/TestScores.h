@@ -5,6 +5,7 @@
 #include <string>
 
 #include "BasicData.h"
+#include "FileHealth.h"
 #include "Limits.h"
 #include "Status.h"
 
@@ -19,15 +20,22 @@ struct TestScores {
 };
 
 // Sets the grade's scores to -1 and reads the score file over them, value by value in the
-// writer's order (class, slot 0 to 44, subject). Returns false when the file cannot be opened,
-// which leaves all scores at -1.
-bool readScores(const std::filesystem::path& path, const GradeData& grade, TestScores& scores);
-void parseScores(std::string_view text, const GradeData& grade, TestScores& scores);
+// writer's order (class, slot 0 to 44, subject). Fails when the file cannot be read
+// (readTextFile: a missing file is told apart), which leaves all scores at -1. With `health`,
+// records what it saw against scoreFileValues(grade); checkShape tells whether it fits.
+Status readScores(const std::filesystem::path& path, const GradeData& grade, TestScores& scores,
+                  FileHealth* health = nullptr);
+void parseScores(std::string_view text, const GradeData& grade, TestScores& scores,
+                 FileHealth* health = nullptr);
+
+// The values a score file of `grade` holds: classCount × 45 × subjectCount.
+std::size_t scoreFileValues(const GradeData& grade);
 
 // The file's exact bytes: per class, 45 lines of "%d " per subject, CR LF line ends.
 std::string formatScores(const GradeData& grade, const TestScores& scores);
 
 // Replaces the score file atomically; fails when it cannot be written.
-Status writeScores(const std::filesystem::path& path, const GradeData& grade, const TestScores& scores);
+Status writeScores(const std::filesystem::path& path, const GradeData& grade,
+                   const TestScores& scores);
 
 }  // namespace jitsu

@@ -7,24 +7,70 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace jitsu {
 
-std::optional<std::string> readTextFile(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::string text;
+namespace {
+
+Status openFailure(const std::filesystem::path& path, int error) {
+    if (error == ENOENT) return Status::missing(path.string() + ": no such file");
+    return Status::error(path.string() + ": cannot be opened: " + std::strerror(error));
+}
+
+Status tooLarge(const std::filesystem::path& path, std::size_t limit) {
+    return Status::error(path.string() + ": larger than " + std::to_string(limit) +
+                         " bytes, more than any file of its kind");
+}
+
+// Reads at most `limit` bytes; fails on a read error or when the file holds more.
+Status readBounded(int fd, const std::filesystem::path& path, std::size_t limit, std::string& raw) {
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0)
+            return Status::error(path.string() + ": cannot be read: " + std::strerror(errno));
+        if (n == 0) return Status::ok();
+        if (raw.size() + static_cast<std::size_t>(n) > limit) break;
+        raw.append(buffer, static_cast<std::size_t>(n));
+    }
+    return tooLarge(path, limit);
+}
+
+Status readRaw(const std::filesystem::path& path, std::size_t maxBytes, std::string& raw) {
+    // O_NONBLOCK: opening a FIFO must not wait for a writer before fstat can refuse it.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return openFailure(path, errno);
+    struct stat st;
+    Status status = Status::ok();
+    if (::fstat(fd, &st) != 0)
+        status = Status::error(path.string() + ": cannot be read: " + std::strerror(errno));
+    else if (S_ISDIR(st.st_mode))
+        status = Status::error(path.string() + ": is a directory, not a file");
+    else if (!S_ISREG(st.st_mode))
+        status = Status::error(path.string() + ": is not a regular file");
+    else if (static_cast<std::uintmax_t>(st.st_size) > maxBytes)
+        status = tooLarge(path, maxBytes);
+    else
+        status = readBounded(fd, path, maxBytes, raw);
+    ::close(fd);
+    return status;
+}
+
+}  // namespace
+
+Status readTextFile(const std::filesystem::path& path, std::size_t maxBytes, std::string& text,
+                    FileHealth* health) {
+    std::string raw;
+    if (Status s = readRaw(path, maxBytes, raw); !s) return s;
+    if (health) surveyBytes(raw, *health);
+    text.clear();
     text.reserve(raw.size());
     for (std::size_t i = 0; i < raw.size(); ++i) {
         if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') continue;
         text += raw[i];
     }
-    return text;
+    return Status::ok();
 }
 
 std::string toCrLf(std::string_view text) {
@@ -84,7 +130,8 @@ Status writeFileAtomically(const std::filesystem::path& target, std::string_view
         ::unlink(pattern.c_str());
         return failure(target, "cannot write", error);
     }
-    if (fault.kind == WriteFault::Kind::FailRename || ::rename(pattern.c_str(), target.c_str()) != 0) {
+    if (fault.kind == WriteFault::Kind::FailRename ||
+        ::rename(pattern.c_str(), target.c_str()) != 0) {
         error = fault.kind == WriteFault::Kind::FailRename ? EIO : errno;
         ::unlink(pattern.c_str());
         return failure(target, "cannot replace the file", error);

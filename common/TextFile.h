@@ -5,13 +5,18 @@
 #include <string>
 #include <string_view>
 
+#include "FileHealth.h"
 #include "Status.h"
 
 namespace jitsu {
 
-// The whole content of a file as read in text mode on Windows: every CR LF becomes LF.
-// nullopt when the file cannot be opened for reading.
-std::optional<std::string> readTextFile(const std::filesystem::path& path);
+// Sets `text` to the whole content of a regular file as read in text mode on Windows: every
+// CR LF becomes LF. A file that does not exist gives Status::missing; one that cannot be opened
+// or read, a directory, a FIFO, a device or a socket (never opened for reading, so never waited
+// on), and a file above `maxBytes` (refused without reading it) give an error. Each reason
+// names the file and the cause. With `health`, its size, line ends and encoding are surveyed.
+Status readTextFile(const std::filesystem::path& path, std::size_t maxBytes, std::string& text,
+                    FileHealth* health = nullptr);
 
 // Text as written in text mode on Windows: every LF becomes CR LF.
 std::string toCrLf(std::string_view text);

@@ -1,7 +1,11 @@
 #include "TokenReader.h"
 
-#include <charconv>
+#include <locale.h>
+
+#include <clocale>
+#include <cstdio>
 #include <limits>
+#include <string>
 
 namespace jitsu {
 
@@ -13,7 +17,68 @@ bool isSpace(char c) {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+std::size_t skipDigits(std::string_view s, std::size_t p) {
+    while (p < s.size() && isDigit(s[p])) ++p;
+    return p;
+}
+
+// Whether a whole token is a number as the suite's writers write them ("%d", "%f", inf, nan).
+bool isNumberToken(std::string_view t) {
+    std::size_t p = t.size() > 0 && (t[0] == '+' || t[0] == '-') ? 1 : 0;
+    std::string rest;
+    for (char c : t.substr(p)) rest += static_cast<char>(c | 0x20);
+    if (rest == "inf" || rest == "infinity" || rest == "nan") return true;
+    std::size_t digits = skipDigits(t, p);
+    bool any = digits > p;
+    p = digits;
+    if (p < t.size() && t[p] == '.') {
+        digits = skipDigits(t, p + 1);
+        any = any || digits > p + 1;
+        p = digits;
+    }
+    if (!any) return false;
+    if (p < t.size() && (t[p] == 'e' || t[p] == 'E')) {
+        std::size_t q = p + 1;
+        if (q < t.size() && (t[q] == '+' || t[q] == '-')) ++q;
+        if (skipDigits(t, q) == q) return false;
+        p = skipDigits(t, q);
+    }
+    return p == t.size();
+}
+
+// The C locale, whatever the program set: Qt sets the user's, whose decimal point may differ.
+locale_t cLocale() {
+    static locale_t c = ::newlocale(LC_ALL_MASK, "C", locale_t(0));
+    return c;
+}
+
 }  // namespace
+
+void TokenReader::counted() {
+    if (health_) ++health_->valuesRead;
+}
+
+void TokenReader::notANumber() {
+    if (!health_ || pos_ >= text_.size() || pos_ == lastBad_) return;
+    lastBad_ = pos_;
+    ++health_->badTokens;
+    if (health_->badTokenPlaces.size() < kListedBadTokens)
+        health_->badTokenPlaces.push_back(positionIn(text_, pos_));
+}
+
+void TokenReader::finish() {
+    if (!health_ || atEnd()) return;
+    health_->bytesLeftOver = text_.size() - pos_;
+    while (!atEnd()) {
+        std::size_t start = pos_;
+        std::string_view token = nextToken();
+        ++health_->tokensLeftOver;
+        if (start == lastBad_ || isNumberToken(token)) continue;
+        ++health_->badTokens;
+        if (health_->badTokenPlaces.size() < kListedBadTokens)
+            health_->badTokenPlaces.push_back(positionIn(text_, start));
+    }
+}
 
 void TokenReader::skipSpace() {
     while (pos_ < text_.size() && isSpace(text_[pos_])) ++pos_;
@@ -35,6 +100,7 @@ bool TokenReader::readToken(std::string& out) {
     std::string_view token = nextToken();
     if (token.empty()) return false;
     out.assign(token);
+    counted();
     return true;
 }
 
@@ -46,7 +112,10 @@ bool TokenReader::readInteger(bool& negative, std::uint64_t& magnitude) {
         negative = text_[p] == '-';
         ++p;
     }
-    if (p >= text_.size() || !isDigit(text_[p])) return false;
+    if (p >= text_.size() || !isDigit(text_[p])) {
+        notANumber();
+        return false;
+    }
     constexpr std::uint64_t kCap = std::uint64_t(1) << 40;  // far beyond any 32-bit value
     magnitude = 0;
     while (p < text_.size() && isDigit(text_[p])) {
@@ -54,6 +123,7 @@ bool TokenReader::readInteger(bool& negative, std::uint64_t& magnitude) {
         ++p;
     }
     pos_ = p;
+    counted();
     return true;
 }
 
@@ -61,7 +131,8 @@ bool TokenReader::readUnsigned(std::uint32_t& out) {
     bool negative;
     std::uint64_t magnitude;
     if (!readInteger(negative, magnitude)) return false;
-    std::uint32_t value = magnitude > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<std::uint32_t>(magnitude);
+    std::uint32_t value =
+        magnitude > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<std::uint32_t>(magnitude);
     out = negative ? 0u - value : value;
     return true;
 }
@@ -70,28 +141,35 @@ bool TokenReader::readInt(std::int32_t& out) {
     bool negative;
     std::uint64_t magnitude;
     if (!readInteger(negative, magnitude)) return false;
-    std::int64_t value = negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
-    if (value > std::numeric_limits<std::int32_t>::max()) value = std::numeric_limits<std::int32_t>::max();
-    if (value < std::numeric_limits<std::int32_t>::min()) value = std::numeric_limits<std::int32_t>::min();
+    std::int64_t value =
+        negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
+    if (value > std::numeric_limits<std::int32_t>::max())
+        value = std::numeric_limits<std::int32_t>::max();
+    if (value < std::numeric_limits<std::int32_t>::min())
+        value = std::numeric_limits<std::int32_t>::min();
     out = static_cast<std::int32_t>(value);
     return true;
 }
 
 bool TokenReader::readFloat(float& out) {
     skipSpace();
-    std::size_t p = pos_;
-    if (p < text_.size() && text_[p] == '+') ++p;  // from_chars takes '-' but not '+'
-    const char* first = text_.data() + p;
-    const char* last = text_.data() + text_.size();
+    std::size_t end = pos_;
+    while (end < text_.size() && !isSpace(text_[end])) ++end;
+    if (end == pos_) return false;
+    // %f never reads across whitespace, so the token alone gives the C library's answer.
+    const std::string token(text_.substr(pos_, end - pos_));
     float value;
-    auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
-    if (end == first) return false;
-    if (ec == std::errc::result_out_of_range) {
-        // Too large or too small for a float: the C library gives ±HUGE_VAL or 0 here.
-        value = 0.0f;
+    int used = 0;
+    locale_t previous = ::uselocale(cLocale());
+    int converted = std::sscanf(token.c_str(), "%f%n", &value, &used);
+    ::uselocale(previous);
+    if (converted != 1) {
+        notANumber();
+        return false;
     }
     out = value;
-    pos_ = static_cast<std::size_t>(end - text_.data());
+    pos_ += static_cast<std::size_t>(used);
+    counted();
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "FileHealth.h"
 #include "TextField.h"
 
 namespace jitsu {
@@ -12,9 +13,12 @@ namespace jitsu {
 // whose readers must survive any content. A numeric read skips whitespace, takes an optional
 // sign and digits; when no digit follows, the target is left unchanged and nothing is consumed,
 // so that the next read meets the same token. Reads past the end leave their targets unchanged.
+// Given a FileHealth, it counts the fields read and the tokens that were no number where one was
+// asked for; finish() adds what is left after the last field.
 class TokenReader {
 public:
-    explicit TokenReader(std::string_view text) : text_(text) {}
+    explicit TokenReader(std::string_view text, FileHealth* health = nullptr)
+        : text_(text), health_(health) {}
 
     // "%s": the next token, cut to the field.
     template <std::size_t N>
@@ -22,6 +26,7 @@ public:
         std::string_view token = nextToken();
         if (token.empty()) return false;
         field.assign(token);
+        counted();
         return true;
     }
     // "%s" into a string of any length.
@@ -30,19 +35,28 @@ public:
     bool readUnsigned(std::uint32_t& out);
     // "%d": values beyond the 32-bit range are clamped.
     bool readInt(std::int32_t& out);
-    // "%f".
+    // "%f" in the C locale: accepts, rejects and converts exactly as the C library does
+    // (signs, exponents, hexadecimal, inf, nan; out of range gives ±inf or 0). A token it
+    // rejects is not consumed.
     bool readFloat(float& out);
 
     bool atEnd();
+    // Records the tokens after the last field read in the health, when there is one.
+    void finish();
 
 private:
     void skipSpace();
     std::string_view nextToken();
     // Parses an optional sign and decimal digits at the current position; on success advances.
     bool readInteger(bool& negative, std::uint64_t& magnitude);
+    void counted();
+    // A number was asked of the token at the current position and it holds none.
+    void notANumber();
 
     std::string_view text_;
     std::size_t pos_ = 0;
+    FileHealth* health_;
+    std::size_t lastBad_ = std::string_view::npos;
 };
 
 }  // namespace jitsu

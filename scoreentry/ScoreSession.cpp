@@ -22,21 +22,26 @@ int ScoreSession::shownSlots() const {
     return std::min<int>(static_cast<int>(gradeData().headCounts[currentClass]), kSlots);
 }
 
-Status openGradeTest(ScoreSession& session, const std::filesystem::path& dir, unsigned year,
-                     int grade, int test) {
+OpenResult openGradeTest(ScoreSession& session, const std::filesystem::path& dir, unsigned year,
+                         int grade, int test) {
     const GradeData& data = session.basic.grades[grade];
     auto roster = rosterPath(dir, session.basic.rosterTag.view(), year, grade + 1);
-    if (Status s = readRoster(roster, session.roster); !s) return s;
+    if (Status s = readRoster(roster, session.roster); !s) return {OpenFailure::Roster, s};
     session.grade = grade;
     session.test = test;
     session.rosterFile = roster;
     session.scoreFile = scorePath(dir, year, test + 1, grade + 1);
     classRanges(data, session.roster);
-    readScores(session.scoreFile, data, session.scores);  // none yet: every score -1
+    // Only a missing file is a new test (every score -1); one that cannot be read is not opened.
+    FileHealth health;
+    Status read = readScores(session.scoreFile, data, session.scores, &health);
+    if (!read && !read.isMissing()) return {OpenFailure::Scores, std::move(read)};
     session.base = session.scores;
+    session.shape = read ? checkShape(health) : ShapeFit{};
+    session.askBeforeReplacing = !session.shape.fits;
     session.currentClass = 0;
     session.currentSubject = firstGivenSubject(data, test);
-    return Status::ok();
+    return {};
 }
 
 int firstGivenSubject(const GradeData& grade, int test) {
@@ -124,6 +129,16 @@ std::string savedNotice(const LocalTime& time) {
     return text::kSavedAt + std::string(clock) + text::kSavedAtEnd;
 }
 
+std::string shapeQuestion(const ScoreSession& session) {
+    return text::kShapeFile + session.scoreFile.filename().string() + text::kShapeFound +
+           std::to_string(session.shape.found) + text::kShapeExpected +
+           std::to_string(session.shape.expected) + text::kShapeRest;
+}
+
+std::string replaceQuestion(const ScoreSession& session) {
+    return text::kShapeFile + session.scoreFile.filename().string() + text::kReplaceRest;
+}
+
 namespace {
 
 // Merges what the file holds now into the working copy; false when the person cancelled.
@@ -148,6 +163,10 @@ bool takeOtherChanges(ScoreSession& session, Messages& messages) {
 }  // namespace
 
 SaveResult saveScores(ScoreSession& session, Messages& messages) {
+    if (session.askBeforeReplacing &&
+        messages.ask(replaceQuestion(session), text::kConfirm, MessageIcon::Exclamation,
+                     MessageButtons::YesNo, MessageAnswer::No) != MessageAnswer::Yes)
+        return {SaveOutcome::Cancelled};
     if (!takeOtherChanges(session, messages)) return {SaveOutcome::Cancelled};
     for (const DisciplineClash& clash : disciplineClashes(session.gradeData(), session.scores)) {
         MessageAnswer answer =
@@ -161,6 +180,7 @@ SaveResult saveScores(ScoreSession& session, Messages& messages) {
     }
     session.base = session.scores;
     session.scoresChanged = false;
+    session.askBeforeReplacing = false;  // the file has the shape of the basic data now
     return {SaveOutcome::Written};
 }
 

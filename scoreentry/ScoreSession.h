@@ -6,6 +6,7 @@
 
 #include "BasicData.h"
 #include "Clock.h"
+#include "FileHealth.h"
 #include "Messages.h"
 #include "Roster.h"
 #include "Status.h"
@@ -29,6 +30,9 @@ struct ScoreSession {
     int currentClass = 0;
     int currentSubject = -1;  // -1 when no subject of the grade is given in the test
     bool scoresChanged = false;
+    ShapeFit shape;  // the score file's count of values against the basic data, as opened
+    // Opened although its shape does not fit: the next save asks before replacing the file.
+    bool askBeforeReplacing = false;
 
     const GradeData& gradeData() const { return basic.grades[grade]; }
     // Full marks of subject j in the chosen test; below 1 when it is not given.
@@ -41,11 +45,17 @@ struct ScoreSession {
 };
 
 // Fixes grade and test, reads the roster (the classes' ranges from the head counts) and the
-// score file of `year`; a missing score file is a test with no scores yet. Shows the first class
-// and the first subject given in the test. Fails, with nothing else changed, when the roster
-// cannot be opened.
-Status openGradeTest(ScoreSession& session, const std::filesystem::path& dir, unsigned year,
-                     int grade, int test);
+// score file of `year`; a missing score file is a test with no scores yet, and `shape` tells
+// whether the file's count of values fits the basic data. Shows the first class and the first
+// subject given in the test. Fails when the roster cannot be read (nothing else changed) or the
+// score file exists but cannot be read (the test must not be opened: a save would replace it).
+enum class OpenFailure { None, Roster, Scores };
+struct OpenResult {
+    OpenFailure failure = OpenFailure::None;
+    Status status = Status::ok();  // the reason, naming the file, for a failure
+};
+OpenResult openGradeTest(ScoreSession& session, const std::filesystem::path& dir, unsigned year,
+                         int grade, int test);
 
 // The first subject given in test index `test`, or -1.
 int firstGivenSubject(const GradeData& grade, int test);
@@ -81,13 +91,20 @@ std::vector<DisciplineClash> disciplineClashes(const GradeData& grade, const Tes
 // The "警告" question for a clash, naming the class, the position and the roster name.
 std::string clashQuestion(const ScoreSession& session, const DisciplineClash& clash);
 
+// The question on ＯＫ when the score file's shape does not fit (session.shape): the file name,
+// the counts found and expected, and that class or subject counts changed since it was written.
+std::string shapeQuestion(const ScoreSession& session);
+// The question before the first save replaces a file that was opened although it did not fit.
+std::string replaceQuestion(const ScoreSession& session);
+
 // The question when another session changed the same scores: はい keeps ours, いいえ theirs.
 std::string conflictQuestion(int conflicts);
 
 // What the window says after a save, e.g. "保存しました（14:05）".
 std::string savedNotice(const LocalTime& time);
 
-// Saving the working copy (the grids stored back first by the caller). The file is read again
+// Saving the working copy (the grids stored back first by the caller). A file opened although
+// its shape did not fit is replaced only after a Yes to replaceQuestion. The file is read again
 // first and what another session saved since this one read or wrote it is merged into the working
 // copy (ScoreMerge.h); scores both changed differently are counted and asked about once, and
 // キャンセル (Esc) ends the save with nothing written or merged. Every clash is then asked

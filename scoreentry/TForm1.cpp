@@ -177,12 +177,25 @@ bool TForm1::Button1Click() {
     const int grade = GakunenCB->currentIndex();
     const int test = KaisuCB->currentIndex();
     if (grade < 0 || test < 0) return true;  // a grade without tests: nothing to load
-    if (!openGradeTest(*session_, services_.dir, static_cast<unsigned>(NendoUD->value()), grade,
-                       test)) {
-        services_.messages.alert(text::kRosterMissingEnd, text::kConfirm, MessageIcon::Stop);
+    const OpenResult opened = openGradeTest(*session_, services_.dir,
+                                            static_cast<unsigned>(NendoUD->value()), grade, test);
+    if (opened.failure == OpenFailure::Roster) {
+        services_.messages.alert(text::kRosterMissingEnd, text::kConfirm, MessageIcon::Stop,
+                                 opened.status.reason());
         emit programEnd(0);
         return false;
     }
+    // A score file that cannot be read, or whose shape does not fit and is not to be opened
+    // anyway, leaves the choice open for another test.
+    if (opened.failure == OpenFailure::Scores) {
+        services_.messages.alert(text::kScoresUnreadable, text::kConfirm, MessageIcon::Stop,
+                                 opened.status.reason());
+        return true;
+    }
+    if (!session_->shape.fits &&
+        services_.messages.ask(shapeQuestion(*session_), text::kConfirm, MessageIcon::Exclamation,
+                               MessageButtons::YesNo, MessageAnswer::No) != MessageAnswer::Yes)
+        return true;
 
     // Year, grade and test are fixed for the rest of the run.
     for (QWidget* w : std::initializer_list<QWidget*>{Button1, NendoUD, GakunenCB, KaisuCB}) {

@@ -63,7 +63,9 @@ public slots:
     bool FormCreate();
     void GakunenCBChange();
     // Loads the chosen grade and test. False when the roster is missing: the message was shown
-    // and programEnd(0) emitted.
+    // and programEnd(0) emitted. A score file that cannot be read (announced with the reason),
+    // or one whose count of values does not fit the basic data and that the user does not open
+    // anyway, leaves the choice of year, grade and test as it was.
     bool Button1Click();
     void ClassCBChange();
     void KamokuCBChange();

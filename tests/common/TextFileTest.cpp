@@ -5,12 +5,17 @@
 
 using namespace jitsu;
 
-TEST(TextFile, ReadsCrLfAsLf) {
+TEST(TextFile, ReadsCrLfAsLfAndSurveysTheBytes) {
     TempDir dir;
     writeBytes(dir / "f.txt", "a\r\nb\rc\n\r\n");
-    EXPECT_EQ(*readTextFile(dir / "f.txt"), "a\nb\rc\n\n");
-    EXPECT_FALSE(readTextFile(dir / "missing.txt"));
-    EXPECT_FALSE(readTextFile(dir.path()));  // a directory is no file
+    std::string text;
+    FileHealth health;
+    ASSERT_TRUE(readTextFile(dir / "f.txt", 100, text, &health));
+    EXPECT_EQ(text, "a\nb\rc\n\n");
+    EXPECT_EQ(health.bytes, 9u);
+    EXPECT_EQ(health.crLfEnds, 2u);
+    EXPECT_EQ(health.crEnds, 1u);
+    EXPECT_EQ(health.lfEnds, 1u);
 }
 
 TEST(TextFile, WritesLfAsCrLf) { EXPECT_EQ(toCrLf("a \nb\n"), "a \r\nb\r\n"); }
@@ -30,7 +35,8 @@ TEST(AtomicWrite, AFailingWriteLeavesTheOldFileByteIdentical) {
                              WriteFault{WriteFault::Kind::FailAfterBytes, 5},
                              WriteFault{WriteFault::Kind::FailRename, 0}}) {
         writeBytes(dir / "JT26_1_1.txt", old);
-        Status status = writeFileAtomically(dir / "JT26_1_1.txt", "a much longer new content", fault);
+        Status status =
+            writeFileAtomically(dir / "JT26_1_1.txt", "a much longer new content", fault);
         EXPECT_FALSE(status);
         EXPECT_FALSE(status.reason().empty());
         EXPECT_EQ(readBytes(dir / "JT26_1_1.txt"), old);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+
 #include "TokenReader.h"
 
 using jitsu::TextField;
@@ -95,3 +98,32 @@ TEST(TokenReader, FloatsInTheResultsFileFormat) {
     EXPECT_EQ(c, 20.0f);
     EXPECT_EQ(d, 7.0f);
 }
+
+// readFloat stands for "%f": the same texts accepted, the same value, the same bytes consumed.
+class FloatLikeScanf : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(FloatLikeScanf, AcceptsAndConvertsAsTheCLibrary) {
+    const std::string text = GetParam();
+    float expected = -7.0f;
+    int used = 0;
+    const bool accepted = std::sscanf(text.c_str(), "%f%n", &expected, &used) == 1;
+    TokenReader in(text + " 5");
+    float value = -7.0f;
+    ASSERT_EQ(in.readFloat(value), accepted);
+    if (std::isnan(expected))
+        EXPECT_TRUE(std::isnan(value));
+    else
+        EXPECT_EQ(value, expected);
+    std::string rest;
+    in.readToken(rest);
+    EXPECT_EQ(rest, accepted && std::size_t(used) == text.size()
+                        ? "5"
+                        : text.substr(accepted ? used : 0));
+}
+
+INSTANTIATE_TEST_SUITE_P(OddInputs, FloatLikeScanf,
+                         ::testing::Values("1e39", "-1e39", "1e-50", "+-2", "-+2", "0x10", "0x1p3",
+                                           "0x.8", "0x", "inf", "-Infinity", "nan", "NAN(1)",
+                                           "infx", "1e", "1e+", "5.", ".5", ".", "+", "e5", ".e1",
+                                           "1.5e3x", "86.666664", "-1.000000", "1,5", "0009",
+                                           "3.4028236e38"));

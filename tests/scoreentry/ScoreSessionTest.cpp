@@ -32,9 +32,9 @@ protected:
                               std::to_string(k) + "\n";
             writeBytes(rosterPath(dir.path(), "N", 2026, 1), roster);
         }
-        status = openGradeTest(*session, dir.path(), 2026, 0, 0);
+        opened = openGradeTest(*session, dir.path(), 2026, 0, 0);
     }
-    Status status = Status::ok();
+    OpenResult opened;
 };
 
 }  // namespace
@@ -65,7 +65,7 @@ TEST_F(SessionTest, OpensTheFirstClassAndTheFirstGivenSubject) {
     GradeData grade = makeGrade(2, 3, 3);
     grade.fullMarks[0][0] = -1;
     open(grade);
-    ASSERT_TRUE(status);
+    ASSERT_EQ(opened.failure, OpenFailure::None);
     EXPECT_EQ(session->currentClass, 0);
     EXPECT_EQ(session->currentSubject, 1);
     EXPECT_EQ(session->fullMarks(), 100);
@@ -81,7 +81,7 @@ TEST_F(SessionTest, OpensTheFirstClassAndTheFirstGivenSubject) {
 
 TEST_F(SessionTest, AMissingRosterFailsAndChangesNothing) {
     open(makeGrade(1, 3, 1), /*withRoster=*/false);
-    EXPECT_FALSE(status);
+    EXPECT_EQ(opened.failure, OpenFailure::Roster);
     EXPECT_TRUE(session->scoreFile.empty());
 }
 
@@ -219,9 +219,9 @@ protected:
 
     void openBoth() {
         open(grade);
-        ASSERT_TRUE(status);
+        ASSERT_EQ(opened.failure, OpenFailure::None);
         other->basic = session->basic;
-        ASSERT_TRUE(openGradeTest(*other, dir.path(), 2026, 0, 0));
+        ASSERT_EQ(openGradeTest(*other, dir.path(), 2026, 0, 0).failure, OpenFailure::None);
     }
     TestScores saved() const {
         TestScores scores;
@@ -300,4 +300,46 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SavedNotice, HoursAndMinutes) {
     EXPECT_EQ(savedNotice({14, 5}), "保存しました（14:05）");
     EXPECT_EQ(savedNotice({9, 30}), "保存しました（9:30）");
+}
+
+TEST_F(SessionTest, AScoreFileThatCannotBeReadIsNotOpened) {
+    std::filesystem::create_directory(scorePath(dir.path(), 2026, 1, 1));
+    open(makeGrade(1, 3, 1));
+    EXPECT_EQ(opened.failure, OpenFailure::Scores);
+    EXPECT_NE(opened.status.reason().find("JT26_1_1.txt"), std::string::npos);
+}
+
+TEST_F(SessionTest, AFileOfAnotherShapeIsReplacedOnlyAfterAYes) {
+    const GradeData written = makeGrade(1, 30, 2);  // 1 × 45 × 2 = 90 values
+    auto scores = std::make_unique<TestScores>();
+    scores->scores[1][0][0] = 77;
+    ASSERT_TRUE(writeScores(scorePath(dir.path(), 2026, 1, 1), written, *scores));
+    const std::string before = readBytes(scorePath(dir.path(), 2026, 1, 1));
+    open(makeGrade(2, 30, 2));  // a class added since: 180 values expected
+    ASSERT_EQ(opened.failure, OpenFailure::None);
+    EXPECT_FALSE(session->shape.fits);
+    EXPECT_EQ(session->shape.found, 90u);
+    EXPECT_EQ(session->shape.expected, 180u);
+    EXPECT_EQ(
+        shapeQuestion(*session),
+        "点数データのファイル「JT26_1_1.txt」の点数の数（90）が、基礎データから決まる数（180）"
+        "と合いません。ファイルが書かれた後でクラス数か科目数が変更されています。"
+        "点数が別の生徒や科目にずれて表示されることがあります。このまま開きますか？");
+
+    messages.answers = {MessageAnswer::No};
+    EXPECT_EQ(saveScores(*session, messages).outcome, SaveOutcome::Cancelled);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "点数データのファイル「JT26_1_1.txt」は基礎データと数が合わないまま開かれています。"
+              "今の基礎データの形で保存し、ファイルを置き換えますか？");
+    EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::No);
+    EXPECT_EQ(readBytes(scorePath(dir.path(), 2026, 1, 1)), before);
+
+    messages.answers = {MessageAnswer::Yes};
+    EXPECT_EQ(saveScores(*session, messages).outcome, SaveOutcome::Written);
+    EXPECT_EQ(saveScores(*session, messages).outcome, SaveOutcome::Written);
+    EXPECT_EQ(messages.shown.size(), 2u);  // asked once more, then no more
+    auto saved = std::make_unique<TestScores>();
+    ASSERT_TRUE(readScores(session->scoreFile, session->gradeData(), *saved));
+    EXPECT_EQ(saved->scores[1][0][0], 77);
 }

@@ -1,6 +1,7 @@
 // Saving, closing and the files that cannot be read or written.
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 
 #include "EntryFixture.h"
@@ -254,6 +255,46 @@ TEST_F(SavingTest, AMissingRosterEndsTheProgramWithExitCodeZero) {
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
     EXPECT_EQ(messages.beeps, 1);
     EXPECT_FALSE(std::filesystem::exists(scoreFile()));
+}
+
+TEST_F(SavingTest, AScoreFileThatCannotBeReadIsAnnouncedAndTheTestNotOpened) {
+    writeYear(makeGrade(1, 30, 1));
+    blockScoreFile();  // a directory stands where the file is read
+    createWindow();
+    QSignalSpy ends(window.get(), &TForm1::programEnd);
+    EXPECT_TRUE(window->Button1Click());
+    EXPECT_EQ(ends.count(), 0);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "点数データのファイルを読み込めませんでした。この回の点数は入力できません。");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
+    EXPECT_NE(messages.shown[0].detail.find("JT26_1_1.txt"), std::string::npos);
+    EXPECT_EQ(messages.beeps, 1);
+    EXPECT_TRUE(window->Button1->isVisible());  // another test can be chosen
+    EXPECT_FALSE(window->HozonButton->isEnabled());
+}
+
+TEST_F(SavingTest, AFileOfAnotherShapeIsOpenedOnlyWhenTheUserSaysSo) {
+    writeYear(makeGrade(1, 30, 1));
+    writeScores(TestScores());
+    writeYear(makeGrade(2, 30, 1));  // a class added after the file was written
+    createWindow();
+    messages.answers = {MessageAnswer::No};
+    EXPECT_TRUE(window->Button1Click());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, shapeQuestion(window->session()));
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::No);
+    EXPECT_TRUE(window->Button1->isVisible());
+
+    messages.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    EXPECT_TRUE(window->Button1Click());
+    EXPECT_FALSE(window->Button1->isVisible());
+    type("5");
+    window->HozonButtonClick();  // the replace question: No
+    EXPECT_EQ(shownCount(replaceQuestion(window->session())), 1);
+    EXPECT_EQ(window->SavedLabel->text(), QString());
+    EXPECT_EQ(readBytes(scoreFile()).size(), 45u * 5);  // as written: 45 lines of "-1 \r\n"
 }
 
 TEST_F(SavingTest, AMissingBasicDataFileEndsTheProgramAtOnce) {

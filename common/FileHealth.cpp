@@ -1,0 +1,120 @@
+#include "FileHealth.h"
+
+#include "Cp932.h"
+
+namespace jitsu {
+
+namespace {
+
+bool isCp932Trail(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+
+// Valid CP932 text: one- and two-byte characters, no NUL.
+bool isCp932Text(std::string_view raw) {
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        auto b = static_cast<unsigned char>(raw[i]);
+        if (isCp932LeadByte(b)) {
+            if (i + 1 >= raw.size() || !isCp932Trail(static_cast<unsigned char>(raw[i + 1])))
+                return false;
+            ++i;
+        } else if (b == 0 || b == 0x80 || b == 0xA0 || b >= 0xFD) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Valid UTF-8 with at least one character beyond ASCII.
+bool looksLikeUtf8(std::string_view raw) {
+    bool beyondAscii = false;
+    for (std::size_t i = 0; i < raw.size();) {
+        auto b = static_cast<unsigned char>(raw[i]);
+        std::size_t length = b < 0x80                 ? 1
+                             : b >= 0xC2 && b <= 0xDF ? 2
+                             : b >= 0xE0 && b <= 0xEF ? 3
+                             : b >= 0xF0 && b <= 0xF4 ? 4
+                                                      : 0;
+        if (length == 0 || i + length > raw.size()) return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(raw[i + k]) & 0xC0) != 0x80) return false;
+        beyondAscii = beyondAscii || length > 1;
+        i += length;
+    }
+    return beyondAscii;
+}
+
+void append(std::string& out, const std::string& finding) {
+    if (!out.empty()) out += "; ";
+    out += finding;
+}
+
+}  // namespace
+
+void surveyBytes(std::string_view raw, FileHealth& health) {
+    health.bytes = raw.size();
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') {
+            ++health.crLfEnds;
+            ++i;
+        } else if (raw[i] == '\r') {
+            ++health.crEnds;
+        } else if (raw[i] == '\n') {
+            ++health.lfEnds;
+        }
+    }
+    health.looksUtf8 = looksLikeUtf8(raw);
+    health.validCp932 = isCp932Text(raw);
+}
+
+TextPosition positionIn(std::string_view text, std::size_t offset) {
+    TextPosition at;
+    for (std::size_t i = 0; i < offset && i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            ++at.line;
+            at.column = 1;
+        } else {
+            ++at.column;
+        }
+    }
+    return at;
+}
+
+bool FileHealth::damaged() const { return !describe().empty(); }
+
+std::string FileHealth::describe() const {
+    std::string out;
+    const bool shapeFixed = valuesExpected > 0;
+    if (bytes == 0 && valuesFound() == 0) {
+        if (shapeFixed || lineEndsMatter) append(out, "empty");
+        return out;
+    }
+    if (looksUtf8)
+        append(out, "the text is UTF-8, not CP932");
+    else if (!validCp932)
+        append(out, "bytes that are not CP932 text");
+    if (badTokens > 0) {
+        std::string finding =
+            std::to_string(badTokens) +
+            (badTokens == 1 ? " token that is not a number" : " tokens that are not numbers");
+        if (!badTokenPlaces.empty())
+            finding += " from line " + std::to_string(badTokenPlaces[0].line) + ", column " +
+                       std::to_string(badTokenPlaces[0].column);
+        append(out, finding);
+    } else if (shapeFixed && valuesFound() < valuesExpected) {
+        append(out, "truncated: " + std::to_string(valuesFound()) + " of " +
+                        std::to_string(valuesExpected) + " values");
+    } else if (shapeFixed && valuesFound() > valuesExpected) {
+        append(out, "written for another shape: " + std::to_string(valuesFound()) + " values, " +
+                        std::to_string(valuesExpected) + " expected");
+    }
+    for (const ClampedCount& c : clamped)
+        append(out, c.which + " " + c.from + " clamped to " + std::to_string(c.to));
+    if (lineEndsMatter && crEnds > 0) append(out, "CR-only line ends");
+    return out;
+}
+
+ShapeFit checkShape(const FileHealth& health) {
+    return {health.valuesFound() == health.valuesExpected, health.valuesFound(),
+            health.valuesExpected};
+}
+
+}  // namespace jitsu
