@@ -156,12 +156,20 @@ void TForm1::buildPage(int g, QWidget* sheet) {
     }
 }
 
-void TForm1::FormCreate() {
+bool TForm1::FormCreate() {
     path_ = basicDataPath(services_.dir);
     readText_ = currentText(path_);
     BasicData data;
-    if (readBasicData(path_, data)) texts_ = editorTextsOf(data);
+    if (Status read = readBasicData(path_, data); read) {
+        texts_ = editorTextsOf(data);
+    } else if (!read.isMissing()) {
+        // Opened with the start contents, the close would replace the file.
+        services_.messages.alert(text::kBasicDataMissing, text::kConfirm, MessageIcon::Stop,
+                                 read.reason());
+        return false;
+    }
     showTexts();
+    return true;
 }
 
 void TForm1::showTexts() {

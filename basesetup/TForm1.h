@@ -64,9 +64,10 @@ public:
     EditGrid* SGK3;
 
 public slots:
-    // Loads the basic data file into the window; a missing or unreadable file leaves the start
-    // contents, with the grids sized to the start counts.
-    void FormCreate();
+    // Loads the basic data file into the window; a missing file leaves the start contents, with
+    // the grids sized to the start counts. False when the file exists but cannot be read (the
+    // message was shown with the reason): the program then ends, leaving the file as it is.
+    bool FormCreate();
     void ClassSu1Change() { classCountChanged(0); }
     void ClassSu2Change() { classCountChanged(1); }
     void ClassSu3Change() { classCountChanged(2); }

@@ -15,6 +15,7 @@
 #include "BasicData.h"
 #include "FakeMessages.h"
 #include "Fixtures.h"
+#include "MessageTexts.h"
 #include "ModalBox.h"
 #include "QtMessages.h"
 #include "QtTestApp.h"
@@ -447,6 +448,17 @@ TEST_F(BaseSetupWindow, WithoutAFileOpensTheStartContentsSilently) {
     EXPECT_EQ(form->ClassSu2UD->value(), 10);
     EXPECT_EQ(form->KamokuSu2UD->value(), 10);
     EXPECT_EQ(form->JissiSu2UD->value(), 5);
+}
+
+TEST_F(BaseSetupWindow, AFileThatCannotBeReadEndsTheProgramAndStaysAsItIs) {
+    fs::create_directory(file());
+    TForm1 form(services);
+    EXPECT_FALSE(form.FormCreate());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, text::kBasicDataMissing);
+    EXPECT_NE(messages.shown[0].detail.find("wqnmkiso.txt"), std::string::npos);
+    EXPECT_EQ(messages.beeps, 1);
+    EXPECT_TRUE(fs::is_directory(file()));
 }
 
 TEST_F(BaseSetupWindow, AFreshlyStartedWindowWritesAFileThatTheReaderTakesBack) {
