@@ -7,7 +7,6 @@
 #include "FixedTexts.h"
 #include "PdfOutput.h"
 #include "PrintCheckLists.h"
-#include "StartUp.h"
 #include "StreamMessages.h"
 
 namespace jitsu::cli {
@@ -37,8 +36,10 @@ std::optional<std::filesystem::path> pathOption(const Arguments& args, const std
 int checklistsCommand(CommandContext& context) {
     Arguments args(
         context.args,
-        {"year", "test", "grade", "classes", "deadline", "place", "scale", "pdf", "trace"}, {});
+        {"year", "test", "grade", "classes", "deadline", "place", "scale", "pdf", "trace"},
+        {"force"});
     if (!args.ok()) return context.usageError(args.error());
+    context.force = args.flag("force");
     auto chosen = args.gradeTest();
     auto scale = args.intOption("scale", 80, 200, 100);
     if (!chosen || !scale) return context.usageError(args.error());
@@ -54,14 +55,15 @@ int checklistsCommand(CommandContext& context) {
         deadline = *parsed;
     }
 
-    StreamMessages messages(context.err);
+    StreamMessages messages(context);
     BasicData data;
-    if (!openBasicData(context.dir, data, messages)) return kExitDataError;
+    if (Stop stop = context.readBasicData(data)) return *stop;
     const GradeData& gradeData = data.grades[chosen->grade - 1];
     // The window offers the tests of grade 1 only.
-    if (chosen->test > data.grades[0].tests())
-        return context.usageError("--test must be from 1 to " + std::to_string(data.grades[0].tests()) +
-                          ", the tests of grade 1");
+    if (Stop stop = context.checkTest(data, 1, chosen->test)) return *stop;
+    if (gradeData.classes() == 0)
+        return context.dataError("nothing to print: grade " + std::to_string(chosen->grade) +
+                                 " has no class");
 
     CheckListRequest request;
     request.grade = chosen->grade - 1;
@@ -88,6 +90,8 @@ int checklistsCommand(CommandContext& context) {
     SystemClock clock;
     Services services{context.dir, messages, output.printer(), clock};
     Status status = printCheckLists(data, request, services);
+    if (status && output.printer().sheetCount() == 0)
+        return context.dataError("nothing to print");
     if (status) status = output.finish();
     if (!status) return context.dataError(status.reason());
     if (pdf || trace)

@@ -3,7 +3,11 @@
 #include <string>
 
 #include "Arguments.h"
+#include "BasicData.h"
 #include "CombinationOption.h"
+#include "DamagedFile.h"
+#include "MessageTexts.h"
+#include "Paths.h"
 
 namespace jitsu::cli {
 
@@ -16,10 +20,11 @@ const std::vector<Command>& commands() {
          "    existing basic data file unless --force is given.",
          demoCommand},
         {"results",
-         std::string("results --year Y --test T --grade G [--combos LIST]\n"
-                     "    Computes the statistics of grade G in test T of year Y (2000 to 2100) from\n"
-                     "    the basic data file and the score file, and writes the results file\n"
-                     "    JKyy_T_G.txt.\n") +
+         std::string(
+             "results --year Y --test T --grade G [--combos LIST]\n"
+             "    Computes the statistics of grade G in test T of year Y (2000 to 2100) from\n"
+             "    the basic data file and the score file, and writes the results file\n"
+             "    JKyy_T_G.txt.\n") +
              kCombosHelp,
          resultsCommand},
 #ifdef JITSU_CLI_PRINTING
@@ -70,6 +75,35 @@ int CommandContext::dataError(const std::string& reason, const char* suiteMessag
     if (suiteMessage) err << suiteMessage << '\n';
     err << "jitsuryoku " << name << ": " << reason << '\n';
     return kExitDataError;
+}
+
+void CommandContext::warn(const std::string& text) {
+    err << "jitsuryoku " << name << ": warning: " << text << '\n';
+}
+
+Stop CommandContext::judge(const std::filesystem::path& path, const FileHealth& health) {
+    if (!health.damaged()) return std::nullopt;
+    if (!force) return dataError(findingOf(path, health));
+    warn(findingOf(path, health));
+    return std::nullopt;
+}
+
+Stop CommandContext::readBasicData(BasicData& data) {
+    const auto path = basicDataPath(dir);
+    FileHealth health;
+    if (Status read = jitsu::readBasicData(path, data, &health); !read)
+        return dataError(read.reason(), text::kBasicDataMissing);
+    return judge(path, health);
+}
+
+Stop CommandContext::checkTest(const BasicData& data, int grade, int test) {
+    const int tests = data.grades[grade - 1].tests();
+    if (tests == 0)
+        return dataError(basicDataPath(dir).string() + ": grade " + std::to_string(grade) +
+                         " has no test");
+    if (test <= tests) return std::nullopt;
+    return usageError("--test must be from 1 to " + std::to_string(tests) +
+                      ", the tests of grade " + std::to_string(grade));
 }
 
 namespace {

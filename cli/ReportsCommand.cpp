@@ -57,8 +57,9 @@ int reportsCommand(CommandContext& context) {
     Arguments args(context.args,
                    {"year", "test", "grade", "classes", "combos", "scale", "font-scale", "copies",
                     "pages", "pdf", "trace"},
-                   {});
+                   {"force"});
     if (!args.ok()) return context.usageError(args.error());
+    context.force = args.flag("force");
     auto chosen = args.gradeTest();
     auto layoutPercent = args.intOption("scale", 80, 200, 100);
     auto fontPercent = args.intOption("font-scale", 50, 200, 100);
@@ -84,14 +85,9 @@ int reportsCommand(CommandContext& context) {
     if (!pdf && !trace) return context.usageError("give --pdf FILE, --trace FILE or both");
 
     auto basic = std::make_unique<BasicData>();
-    const auto basicPath = basicDataPath(context.dir);
-    if (!readBasicData(basicPath, *basic))
-        return context.dataError(basicPath.string() + ": cannot be opened", text::kBasicDataMissing);
+    if (Stop stop = context.readBasicData(*basic)) return *stop;
+    if (Stop stop = context.checkTest(*basic, chosen->grade, chosen->test)) return *stop;
     const GradeData& gradeData = basic->grades[chosen->grade - 1];
-    if (chosen->test > gradeData.tests())
-        return context.usageError("grade " + std::to_string(chosen->grade) + " has " +
-                                       std::to_string(gradeData.tests()) + " tests, not test " +
-                                       std::to_string(chosen->test));
     std::array<bool, kMaxClasses> classes{};
     for (int c = 0; c < gradeData.classes(); ++c) classes[c] = true;
     if (auto list = args.option("classes")) {
@@ -105,7 +101,10 @@ int reportsCommand(CommandContext& context) {
 
     // The grade run: roster, scores, statistics; no results file is written.
     auto files = std::make_unique<GradeFiles>();
-    StreamMessages messages(context.err);
+    if (std::none_of(classes.begin(), classes.end(), [](bool c) { return c; }))
+        return context.dataError("nothing to print: grade " + std::to_string(chosen->grade) +
+                                 " has no class");
+    StreamMessages messages(context);
     if (Status read = readGradeFiles(context.dir, *basic, static_cast<unsigned>(chosen->year), chosen->test,
                                      chosen->grade - 1, *files, messages);
         !read)
@@ -134,11 +133,9 @@ int reportsCommand(CommandContext& context) {
         const std::filesystem::path path = context.dir / *pdf;
         int sheets = 0;
         if (Status written = writePdf(job, range, path, sheets); !written)
-            return context.dataError(path.string() + ": " + written.reason());
-        if (sheets == 0)
-            context.out << "no page to print: " << path.string() << " not written\n";
-        else
-            context.out << "wrote " << path.string() << ": " << sheets << " pages\n";
+            return context.dataError(written.reason());
+        if (sheets == 0) return context.dataError("nothing to print: " + path.string() + " not written");
+        context.out << "wrote " << path.string() << ": " << sheets << " pages\n";
     }
     return kExitOk;
 }

@@ -13,8 +13,9 @@
 namespace jitsu::cli {
 
 int resultsCommand(CommandContext& context) {
-    Arguments args(context.args, {"year", "test", "grade", "combos"}, {});
+    Arguments args(context.args, {"year", "test", "grade", "combos"}, {"force"});
     if (!args.ok()) return context.usageError(args.error());
+    context.force = args.flag("force");
     auto chosen = args.gradeTest();
     if (!args.ok()) return context.usageError(args.error());
     CombinationSet ticked = defaultCombinations(chosen->test);
@@ -26,25 +27,22 @@ int resultsCommand(CommandContext& context) {
     }
 
     auto basic = std::make_unique<BasicData>();
-    const auto basicPath = basicDataPath(context.dir);
-    if (Status s = readBasicData(basicPath, *basic); !s)
-        return context.dataError(basicPath.string() + ": cannot be opened", text::kBasicDataMissing);
+    if (Stop stop = context.readBasicData(*basic)) return *stop;
+    if (Stop stop = context.checkTest(*basic, chosen->grade, chosen->test)) return *stop;
     const GradeData& gradeData = basic->grades[chosen->grade - 1];
-    if (chosen->test > gradeData.tests())
-        return context.usageError("grade " + std::to_string(chosen->grade) + " has " +
-                                       std::to_string(gradeData.tests()) + " tests, not test " +
-                                       std::to_string(chosen->test));
 
     auto scores = std::make_unique<TestScores>();
+    FileHealth health;
     const auto scoresPath = scorePath(context.dir, static_cast<unsigned>(chosen->year), chosen->test, chosen->grade);
-    if (!readScores(scoresPath, gradeData, *scores))
-        return context.dataError(scoresPath.string() + ": cannot be opened", text::kScoresMissingPrint);
+    if (Status read = readScores(scoresPath, gradeData, *scores, &health); !read)
+        return context.dataError(read.reason(), text::kScoresMissingPrint);
+    if (Stop stop = context.judge(scoresPath, health)) return *stop;
 
     auto results = std::make_unique<GradeResults>();
     computeGradeResults(gradeData, *scores, ticked, *results);
     const auto path = resultsPath(context.dir, static_cast<unsigned>(chosen->year), chosen->test, chosen->grade);
     if (Status s = writeResultsFile(path, gradeData, *results); !s)
-        return context.dataError(path.string() + ": " + s.reason(), text::kResultsNotSaved);
+        return context.dataError(s.reason(), text::kResultsNotSaved);
     context.out << "wrote " << path.string() << '\n';
     return kExitOk;
 }

@@ -6,7 +6,6 @@
 #include "Clock.h"
 #include "Commands.h"
 #include "PdfOutput.h"
-#include "StartUp.h"
 #include "StreamMessages.h"
 #include "SummaryRun.h"
 
@@ -63,14 +62,20 @@ std::optional<summaryprint::SummaryRequest> requestFrom(Arguments& args, std::st
 
 int summaryCommand(CommandContext& context) {
     Arguments args(context.args,
-                   {"year", "test", "grade", "lists", "scale", "font-scale", "pdf", "trace"}, {});
+                   {"year", "test", "grade", "lists", "scale", "font-scale", "pdf", "trace"},
+                   {"force"});
     std::string error = args.error();
     auto request = args.ok() ? requestFrom(args, error) : std::nullopt;
     if (!request) return context.usageError(error);
+    context.force = args.flag("force");
 
-    StreamMessages messages(context.err);
+    StreamMessages messages(context);
     auto data = std::make_unique<BasicData>();
-    if (!openBasicData(context.dir, *data, messages)) return kExitDataError;
+    if (Stop stop = context.readBasicData(*data)) return *stop;
+    const int grade = args.gradeTest()->grade;
+    if (Stop stop = context.checkTest(*data, grade, request->test)) return *stop;
+    if (data->grades[grade - 1].classes() == 0)
+        return context.dataError("nothing to print: grade " + std::to_string(grade) + " has no class");
 
     // An absolute path stays as it is.
     auto pathOption = [&](const std::string& name) -> std::optional<std::filesystem::path> {
@@ -83,9 +88,11 @@ int summaryCommand(CommandContext& context) {
     PrintOutput output(pdf, trace, context.out);
     const SystemClock clock;
     const Services services{context.dir, messages, output.printer(), clock};
-    if (summaryprint::runSummary(services, *data, *request).end !=
-        summaryprint::SummaryEnd::Completed)
-        return kExitDataError;
+    const auto outcome = summaryprint::runSummary(services, *data, *request);
+    if (outcome.end == summaryprint::SummaryEnd::Stopped)
+        return context.dataError(outcome.finding);
+    if (outcome.end != summaryprint::SummaryEnd::Completed) return kExitDataError;
+    if (output.printer().sheetCount() == 0) return context.dataError("nothing to print");
     if (Status written = output.finish(); !written) return context.dataError(written.reason());
     if (pdf || trace)
         context.out << "wrote " << (pdf ? *pdf : *trace).string() << ": "

@@ -91,6 +91,20 @@ std::string FileHealth::describe() const {
         append(out, "the text is UTF-8, not CP932");
     else if (!validCp932)
         append(out, "bytes that are not CP932 text");
+    for (const ClampedCount& c : clamped)
+        append(out, c.which + " " + c.from + " clamped to " + std::to_string(c.to));
+    // A token split in two by a stuck read counts twice: only a larger difference is the shape.
+    const std::size_t found = valuesFound();
+    const std::size_t off =
+        found > valuesExpected ? found - valuesExpected : valuesExpected - found;
+    if (shapeFixed && off > badTokens) {
+        if (found < valuesExpected)
+            append(out, "truncated: " + std::to_string(found) + " of " +
+                            std::to_string(valuesExpected) + " values");
+        else
+            append(out, "written for another shape: " + std::to_string(found) + " values, " +
+                            std::to_string(valuesExpected) + " expected");
+    }
     if (badTokens > 0) {
         std::string finding =
             std::to_string(badTokens) +
@@ -99,15 +113,7 @@ std::string FileHealth::describe() const {
             finding += " from line " + std::to_string(badTokenPlaces[0].line) + ", column " +
                        std::to_string(badTokenPlaces[0].column);
         append(out, finding);
-    } else if (shapeFixed && valuesFound() < valuesExpected) {
-        append(out, "truncated: " + std::to_string(valuesFound()) + " of " +
-                        std::to_string(valuesExpected) + " values");
-    } else if (shapeFixed && valuesFound() > valuesExpected) {
-        append(out, "written for another shape: " + std::to_string(valuesFound()) + " values, " +
-                        std::to_string(valuesExpected) + " expected");
     }
-    for (const ClampedCount& c : clamped)
-        append(out, c.which + " " + c.from + " clamped to " + std::to_string(c.to));
     if (lineEndsMatter && crEnds > 0) append(out, "CR-only line ends");
     return out;
 }

@@ -43,7 +43,7 @@ struct FileHealth {
     std::size_t valuesFound() const { return valuesRead + tokensLeftOver; }
     // Whether anything above makes the record differ from what the file's writer meant.
     bool damaged() const;
-    // The findings as one line for a person, most telling first ("" when not damaged), e.g.
+    // The findings as one line for a person, causes before their effects ("" when not damaged), e.g.
     // "empty", "truncated: 100 of 2025 values", "3 tokens that are not numbers from line 2".
     std::string describe() const;
 };

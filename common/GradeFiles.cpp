@@ -1,5 +1,6 @@
 #include "GradeFiles.h"
 
+#include "DamagedFile.h"
 #include "MessageTexts.h"
 #include "Paths.h"
 
@@ -10,12 +11,13 @@ Status readGradeFiles(const std::filesystem::path& dir, const BasicData& data, u
     const GradeData& gradeData = data.grades[grade];
     const int gradeNumber = grade + 1;
 
-    if (Status read = readRoster(rosterPath(dir, data.rosterTag.view(), year, gradeNumber),
-                                 files.roster, &files.rosterHealth);
-        !read) {
+    const auto roster = rosterPath(dir, data.rosterTag.view(), year, gradeNumber);
+    if (Status read = readRoster(roster, files.roster, &files.rosterHealth); !read) {
         messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop);
         return read;
     }
+    if (!goOnDespiteDamage(roster, files.rosterHealth, messages))
+        return Status::error(findingOf(roster, files.rosterHealth));
     classRanges(gradeData, files.roster);
 
     // Unlike score entry, which starts an empty test, printing has nothing to work from.
@@ -24,6 +26,8 @@ Status readGradeFiles(const std::filesystem::path& dir, const BasicData& data, u
         messages.alert(text::kScoresMissingPrint, text::kConfirm, MessageIcon::Stop);
         return read;
     }
+    if (!goOnDespiteDamage(scoreFile, files.scoreHealth, messages))
+        return Status::error(findingOf(scoreFile, files.scoreHealth));
     return Status::ok();
 }
 

@@ -21,7 +21,8 @@ struct GradeFiles {
 // grade's score file of test `test`. Both files are required: the first that cannot be opened is
 // announced with the beep and the suite's stop box ("生徒氏名のファイルを…" or
 // "点数データのファイルを…", printing cannot be done), nothing after it is read, and the result is
-// an error naming the file.
+// an error naming the file. A file read but found damaged is shown (goOnDespiteDamage); when the
+// person stops, the result is an error naming the file and the finding.
 Status readGradeFiles(const std::filesystem::path& dir, const BasicData& data, unsigned year,
                       int test, int grade, GradeFiles& files, Messages& messages);
 

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 namespace jitsu {
@@ -61,6 +60,7 @@ Status readRaw(const std::filesystem::path& path, std::size_t maxBytes, std::str
 
 Status readTextFile(const std::filesystem::path& path, std::size_t maxBytes, std::string& text,
                     FileHealth* health) {
+    if (health) *health = FileHealth{};
     std::string raw;
     if (Status s = readRaw(path, maxBytes, raw); !s) return s;
     if (health) surveyBytes(raw, *health);
@@ -81,62 +81,6 @@ std::string toCrLf(std::string_view text) {
         out += c;
     }
     return out;
-}
-
-namespace {
-
-Status failure(const std::filesystem::path& target, const char* what, int error) {
-    return Status::error(target.string() + ": " + what + ": " + std::strerror(error));
-}
-
-bool writeAll(int fd, std::string_view content, WriteFault fault) {
-    std::size_t limit = fault.kind == WriteFault::Kind::FailAfterBytes
-                            ? std::min(fault.bytes, content.size())
-                            : content.size();
-    std::size_t done = 0;
-    while (done < limit) {
-        ssize_t n = ::write(fd, content.data() + done, limit - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    if (limit < content.size()) {
-        errno = ENOSPC;
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
-
-Status writeFileAtomically(const std::filesystem::path& target, std::string_view content,
-                           WriteFault fault) {
-    std::filesystem::path dir = target.parent_path();
-    if (dir.empty()) dir = ".";
-    std::string pattern = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
-    int fd = ::mkstemp(pattern.data());
-    if (fd < 0) return failure(target, "cannot create a temporary file", errno);
-    ::fchmod(fd, 0644);
-
-    bool written = writeAll(fd, content, fault) && ::fsync(fd) == 0;
-    int error = errno;
-    if (::close(fd) != 0 && written) {
-        written = false;
-        error = errno;
-    }
-    if (!written) {
-        ::unlink(pattern.c_str());
-        return failure(target, "cannot write", error);
-    }
-    if (fault.kind == WriteFault::Kind::FailRename ||
-        ::rename(pattern.c_str(), target.c_str()) != 0) {
-        error = fault.kind == WriteFault::Kind::FailRename ? EIO : errno;
-        ::unlink(pattern.c_str());
-        return failure(target, "cannot replace the file", error);
-    }
-    return Status::ok();
 }
 
 }  // namespace jitsu

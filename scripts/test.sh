@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the normal build, then the test
-# programs again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds, and runs every test: the normal build (which replays the
+# fuzz corpora), then the test programs again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then, when clang is there, every fuzz target for a few seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -11,3 +12,4 @@ scripts/build.sh
 (cd build && ctest --output-on-failure -j "$(nproc)")
 scripts/build.sh --sanitize
 (cd build-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j "$(nproc)")
+if command -v clang++ >/dev/null; then scripts/fuzz.sh 10; fi

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "ClassList.h"
+#include "DamagedFile.h"
 #include "Frequencies.h"
 #include "MessageTexts.h"
 #include "Paths.h"
@@ -24,20 +25,28 @@ SummaryOutcome runSummary(const Services& services, const BasicData& data,
         const GradeData& grade = data.grades[g - 1];
 
         *roster = GradeRoster{};
-        if (!readRoster(rosterPath(services.dir, data.rosterTag.view(), request.year, g),
-                        *roster)) {
+        FileHealth rosterHealth, resultsHealth;
+        const auto rosterFile = rosterPath(services.dir, data.rosterTag.view(), request.year, g);
+        if (!readRoster(rosterFile, *roster, &rosterHealth)) {
             services.messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop);
             outcome.end = SummaryEnd::RosterMissing;
             return outcome;
         }
         classRanges(grade, *roster);
-        if (!readResultsFile(resultsPath(services.dir, request.year, request.test, g), grade,
-                             *results)) {
+        const auto resultsFile = resultsPath(services.dir, request.year, request.test, g);
+        if (!readResultsFile(resultsFile, grade, *results, &resultsHealth)) {
             services.messages.alert(text::kResultsNotRead, text::kConfirm,
                                     MessageIcon::Exclamation);
             outcome.end = SummaryEnd::ResultsMissing;
             return outcome;
         }
+        for (const auto& [file, health] : {std::pair{&rosterFile, &rosterHealth},
+                                           std::pair{&resultsFile, &resultsHealth}})
+            if (!goOnDespiteDamage(*file, *health, services.messages)) {
+                outcome.end = SummaryEnd::Stopped;
+                outcome.finding = findingOf(*file, *health);
+                return outcome;
+            }
 
         setPaper(printer, 14, 1);
         if (!printer.printDialog(false)) continue;

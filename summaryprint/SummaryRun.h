@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "BasicData.h"
 #include "Limits.h"
@@ -25,18 +26,21 @@ enum class SummaryEnd {
     RosterMissing,   // a grade's roster file could not be opened
     ResultsMissing,  // a grade's results file could not be opened
     PrintFailed,     // the printer could not print a grade's job
+    Stopped,         // the person stopped before using a damaged file
 };
 
 struct SummaryOutcome {
     SummaryEnd end = SummaryEnd::Completed;
     int gradesPrinted = 0;
+    std::string finding;  // when Stopped: the file and what was found in it
 };
 
 // Prints the chosen lists of every chosen grade, grade 1 to 3, each grade one print job after
 // its own print dialog (a cancelled dialog skips the grade). Per grade it reads the roster and
 // the results file of the test from `services.dir`. A file that cannot be opened, or a job the
 // printer could not print, sounds the beep, shows the message and ends the run: later grades
-// are not printed.
+// are not printed. A damaged roster or results file (another shape included) is shown before
+// use; the person goes on or stops the run.
 SummaryOutcome runSummary(const Services& services, const BasicData& data,
                           const SummaryRequest& request);
 

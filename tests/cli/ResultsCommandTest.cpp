@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <memory>
 #include <sstream>
 
@@ -98,11 +101,96 @@ TEST_F(ResultsCommand, MissingFilesGiveTheSuitesMessagesAndStatusOne) {
     EXPECT_FALSE(std::filesystem::exists(resultsPath(dir.path(), 2026, 1, 1)));
 }
 
-TEST_F(ResultsCommand, UnwritableResultsFileGivesStatusOne) {
-    std::filesystem::create_directory(resultsPath(dir.path(), 2026, 1, 1));
+TEST_F(ResultsCommand, UnwritableResultsFileGivesStatusOneNamingItOnce) {
+    const auto path = resultsPath(dir.path(), 2026, 1, 1);
+    std::filesystem::create_directory(path);
     std::string err;
     EXPECT_EQ(results({"--year", "2026", "--test", "1", "--grade", "1"}, &err), 1);
     EXPECT_TRUE(contains(err, text::kResultsNotSaved));
+    EXPECT_TRUE(contains(err, path.string() + ": "));
+    EXPECT_EQ(err.find(path.string()), err.rfind(path.string())) << err;
+}
+
+namespace {
+
+// A file of the demo year spoilt as the teacher found it, and what the command says.
+struct DamageCase {
+    const char* name;
+    const char* file;                   // in the demo year
+    std::string (*damage)(std::string);  // the new content from the old
+    const char* finding;
+    int forcedExit;  // with --force
+};
+
+class DamagedInput : public ResultsCommand, public ::testing::WithParamInterface<DamageCase> {};
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    return text.replace(text.find(from), from.size(), to);
+}
+
+}  // namespace
+
+// Refused with one line naming the file and the finding; the old results file stays as it was.
+// --force goes on and prints the finding as a warning.
+TEST_P(DamagedInput, IsRefusedUnlessForced) {
+    const std::vector<std::string> args = {"--year", "2026", "--test", "1", "--grade", "1"};
+    ASSERT_EQ(results(args), 0);
+    const auto resultsFile = resultsPath(dir.path(), 2026, 1, 1);
+    const std::string before = readBytes(resultsFile);
+    const auto damaged = dir / GetParam().file;
+    writeBytes(damaged, GetParam().damage(readBytes(damaged)));
+
+    std::string err;
+    EXPECT_EQ(results(args, &err), 1);
+    const std::string line = "jitsuryoku results: " + damaged.string() + ": " + GetParam().finding;
+    EXPECT_EQ(err.substr(0, line.size()), line) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_TRUE(readBytes(resultsFile) == before);
+
+    std::filesystem::remove(resultsFile);
+    std::string forced;
+    EXPECT_EQ(results({"--year", "2026", "--test", "1", "--grade", "1", "--force"}, &forced),
+              GetParam().forcedExit);
+    EXPECT_TRUE(contains(forced, "jitsuryoku results: warning: " + line.substr(20))) << forced;
+    EXPECT_EQ(std::filesystem::exists(resultsFile), GetParam().forcedExit == 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedInput,
+    ::testing::Values(
+        DamageCase{"EmptyScoreFile", "JT26_1_1.txt", [](std::string) { return std::string(); },
+                   "empty", 0},
+        DamageCase{"StrayLetters", "JT26_1_1.txt",
+                   [](std::string t) { return replaced(replaced(t, "83", "x3"), "50", "5o"); },
+                   "2 tokens that are not numbers from line 1, column 1", 0},
+        DamageCase{"TruncatedScoreFile", "JT26_1_1.txt",
+                   [](std::string t) { return t.substr(0, t.find("\r\n", 1000) + 2); },
+                   "truncated: 295 of 1125 values", 0},
+        DamageCase{"ScoreFileOfAnotherShape", "JT26_1_1.txt",
+                   [](std::string t) { return t + t; },
+                   "written for another shape: 2250 values, 1125 expected", 0},
+        DamageCase{"ClassCountAboveTheLimit", "wqnmkiso.txt",
+                   [](std::string t) { return replaced(t, "N\r\n5 ", "N\r\n999 "); },
+                   "grade 1 class count 999 clamped to 20; ", 0},
+        DamageCase{"NulInAClassLine", "wqnmkiso.txt",
+                   [](std::string t) { return replaced(t, "\x82P 35", std::string("\x82\0 35", 5)); },
+                   "bytes that are not CP932 text", 0},
+        DamageCase{"EmptyBasicData", "wqnmkiso.txt", [](std::string) { return std::string(); },
+                   "empty", 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ResultsCommand, RefusesWhatIsNoRegularFileOfItsSizeWithoutWaiting) {
+    const auto scores = scorePath(dir.path(), 2026, 1, 1);
+    std::filesystem::remove(scores);
+    ASSERT_EQ(::mkfifo(scores.c_str(), 0600), 0);
+    std::string err;
+    EXPECT_EQ(results({"--year", "2026", "--test", "1", "--grade", "1"}, &err), 1);
+    EXPECT_TRUE(contains(err, scores.string() + ": is not a regular file")) << err;
+    std::filesystem::remove(scores);
+    writeBytes(scores, std::string(kMaxScoreFileBytes + 1, '\0'));
+    EXPECT_EQ(results({"--year", "2026", "--test", "1", "--grade", "1", "--force"}, &err), 1);
+    EXPECT_TRUE(contains(err, scores.string() + ": larger than")) << err;
+    EXPECT_FALSE(std::filesystem::exists(resultsPath(dir.path(), 2026, 1, 1)));
 }
 
 TEST_F(ResultsCommand, WrongUsageGivesStatusTwoAndWritesNothing) {

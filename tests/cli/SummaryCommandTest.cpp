@@ -1,15 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "BasicData.h"
+#include "CliRun.h"
 #include "Commands.h"
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "PdfText.h"
 #include "ResultsFile.h"
 #include "Statistics.h"
-#include "CliRun.h"
 #include "TempDir.h"
 #include "TestScores.h"
 
@@ -136,4 +137,34 @@ TEST_F(SummaryCommand, RefusesWrongUsageWithStatusTwo) {
     EXPECT_EQ(with({"--scale", "50", "--font-scale", "30", "--trace", "t"}),
               0);  // the limits are allowed
     EXPECT_EQ(with({"--scale", "200", "--font-scale", "200", "--trace", "t"}), 0);
+}
+
+// The results file of grade 3 in place of grade 1's, a word for grade 1's class count: refused
+// with the file and the finding, nothing written; --force prints with the warning.
+TEST_F(SummaryCommand, RefusesADamagedFileUnlessForced) {
+    const std::vector<std::string> args = {"--year",  "2026", "--test",  "1",
+                                           "--grade", "1",    "--trace", "g1.trace"};
+    const auto results1 = resultsPath(dir.path(), 2026, 1, 1);
+    std::filesystem::copy_file(resultsPath(dir.path(), 2026, 1, 3), results1,
+                               std::filesystem::copy_options::overwrite_existing);
+    std::string err;
+    EXPECT_EQ(summary(args, &err), 1);
+    EXPECT_EQ(err.rfind("jitsuryoku summary: " + results1.string() +
+                            ": written for another shape: 11385 values, 9487 expected",
+                        0),
+              0u)
+        << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "g1.trace"));
+    auto forced = args;
+    forced.push_back("--force");
+    EXPECT_EQ(summary(forced, &err), 0);
+    EXPECT_NE(err.find("warning: " + results1.string()), std::string::npos) << err;
+    EXPECT_TRUE(std::filesystem::exists(dir / "g1.trace"));
+
+    const auto basic = basicDataPath(dir.path());
+    std::string text = readBytes(basic);
+    writeBytes(basic, text.replace(text.find("N\r\n5 "), 5, "N\r\nx "));
+    EXPECT_EQ(summary(args, &err), 1);
+    EXPECT_EQ(err.rfind("jitsuryoku summary: " + basic.string() + ": ", 0), 0u) << err;
 }

@@ -81,11 +81,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "1 token that is not a number from line 2, column 3"},
         HealthCase{
             "NulBytes", Kind::Scores, std::string(10, '\0'),
-            "bytes that are not CP932 text; 1 token that is not a number from line 1, column 1"},
+            "bytes that are not CP932 text; truncated: 1 of 135 values; 1 token that is not a "
+            "number from line 1, column 1"},
         HealthCase{"ClampedCount", Kind::Basic, basicWith("999"),
-                   "truncated: 5 of 53 values; grade 1 class count 999 clamped to 20"},
+                   "grade 1 class count 999 clamped to 20; truncated: 5 of 53 values"},
         HealthCase{"NegativeCount", Kind::Basic, basicWith("0 0 0 -1"),
-                   "truncated: 8 of 53 values; grade 2 class count -1 clamped to 20"},
+                   "grade 2 class count -1 clamped to 20; truncated: 8 of 53 values"},
         HealthCase{"BasicDataWithAWord", Kind::Basic, basicWith("three 0 0 0 0 0 0 0"),
                    "1 token that is not a number from line 1, column 12"},
         HealthCase{"EmptyBasicData", Kind::Basic, "", "empty"},

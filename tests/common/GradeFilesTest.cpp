@@ -68,3 +68,32 @@ TEST_F(GradeFilesTest, AMissingScoreFileIsAnnounced) {
 }
 
 }  // namespace
+
+// A score file written under other counts, a roster with CR-only line ends: each is shown with
+// the file and the finding before it is used, Esc (the safe answer) stopping.
+TEST_F(GradeFilesTest, ADamagedFileIsShownAndThePersonGoesOnOrStops) {
+    const auto scoreFile = scorePath(dir.path(), 2001, 4, 2);
+    writeBytes(scoreFile, readBytes(scoreFile) + "1 2 \r\n");
+    for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        messages.shown.clear();
+        messages.answers = {answer};
+        const Status status = read();
+        EXPECT_EQ(bool(status), answer == MessageAnswer::Yes);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        const auto& box = messages.shown[0];
+        EXPECT_EQ(box.text, text::kDamagedFile);
+        EXPECT_EQ(box.icon, MessageIcon::Exclamation);
+        EXPECT_EQ(box.safeAnswer, MessageAnswer::No);
+        EXPECT_EQ(box.detail,
+                  scoreFile.string() + ": written for another shape: 182 values, 180 expected");
+        if (answer == MessageAnswer::No) {
+            EXPECT_EQ(status.reason(), box.detail);
+        }
+    }
+    writeBytes(rosterPath(dir.path(), "N", 2001, 2), "1,a\r2,b\r");
+    messages.shown.clear();
+    messages.answers = {MessageAnswer::No};
+    EXPECT_FALSE(read());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].detail.find("N012.csv: CR-only line ends"), std::string::npos);
+}

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
 
 #include "TempDir.h"
 #include "TextFile.h"
@@ -50,4 +53,47 @@ TEST(AtomicWrite, UnwritablePlacesFail) {
     std::filesystem::create_directory(dir / "taken.txt");  // a directory where the file should go
     EXPECT_FALSE(writeFileAtomically(dir / "taken.txt", "x"));
     EXPECT_TRUE(std::filesystem::is_directory(dir / "taken.txt"));
+}
+
+TEST(AtomicWrite, KeepsTheModeTheSchoolSetAndFollowsALink) {
+    TempDir dir;
+    const auto file = dir / "JT26_1_1.txt";
+    for (mode_t mode : {0600, 0640, 0604}) {
+        writeBytes(file, "old");
+        std::filesystem::permissions(file, std::filesystem::perms(mode));
+        ASSERT_TRUE(writeFileAtomically(file, "new"));
+        struct stat st;
+        ASSERT_EQ(::stat(file.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, mode);
+    }
+    const mode_t mask = ::umask(027);
+    Status fresh = writeFileAtomically(dir / "JT26_2_1.txt", "new");
+    ::umask(mask);
+    ASSERT_TRUE(fresh);
+    EXPECT_EQ(std::filesystem::status(dir / "JT26_2_1.txt").permissions(),
+              std::filesystem::perms(0640));
+
+    std::filesystem::create_symlink("JT26_1_1.txt", dir / "link.txt");
+    ASSERT_TRUE(writeFileAtomically(dir / "link.txt", "through the link"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.txt"));
+    EXPECT_EQ(readBytes(file), "through the link");
+}
+
+// A killed save leaves its temporary file; the next save of the same file removes it once it is
+// older than any save takes, and touches nothing else.
+TEST(AtomicWrite, RemovesOldTemporariesOfTheSameTargetOnly) {
+    TempDir dir;
+    const auto old = std::filesystem::file_time_type::clock::now() - kStaleTemporaryAge -
+                     std::chrono::minutes(1);
+    const std::vector<std::pair<std::string, bool>> files = {
+        {".JT26_1_1.txt.a1B2c3", true},    {".JT26_1_1.txt.d4E5f6", false},  // fresh: in progress
+        {".JT26_1_2.txt.a1B2c3", false},   {".JT26_1_1.txt.a1B2c", false},
+        {".JT26_1_1.txt.a1B2c3.x", false}, {"JT26_1_1.txt.a1B2c3", false}};
+    for (const auto& [name, isStale] : files) {
+        writeBytes(dir / name, "x");
+        if (name != ".JT26_1_1.txt.d4E5f6") std::filesystem::last_write_time(dir / name, old);
+    }
+    ASSERT_TRUE(writeFileAtomically(dir / "JT26_1_1.txt", "new"));
+    for (const auto& [name, isStale] : files)
+        EXPECT_EQ(std::filesystem::exists(dir / name), !isStale) << name;
 }

@@ -175,3 +175,27 @@ TEST(SummaryRun, APrinterFailureIsReportedAndEndsTheRun) {
     EXPECT_EQ(y.messages.beeps, 1);
 }
 
+// A truncated results file is shown with the file and the finding before printing; stopping
+// prints nothing, going on prints the grade.
+TEST(SummaryRun, ADamagedResultsFileIsShownAndThePersonGoesOnOrStops) {
+    for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        YearFixture y;
+        y.writeGrade(1, 1);
+        const auto file = resultsPath(y.dir.path(), 2001, 1, 1);
+        writeBytes(file, readBytes(file).substr(0, 400));
+        y.messages.answers = {answer};
+        SummaryRequest request = allGrades();
+        request.grades = {true, false, false};
+        SummaryOutcome outcome = runSummary(y.services, y.data, request);
+        ASSERT_EQ(y.messages.shown.size(), 1u);
+        EXPECT_EQ(y.messages.shown[0].text, text::kDamagedFile);
+        EXPECT_EQ(y.messages.shown[0].detail.rfind(file.string() + ": truncated: ", 0), 0u)
+            << y.messages.shown[0].detail;
+        EXPECT_EQ(outcome.end,
+                  answer == MessageAnswer::No ? SummaryEnd::Stopped : SummaryEnd::Completed);
+        EXPECT_EQ(outcome.gradesPrinted, answer == MessageAnswer::No ? 0 : 1);
+        if (answer == MessageAnswer::No) {
+            EXPECT_EQ(outcome.finding, y.messages.shown[0].detail);
+        }
+    }
+}

@@ -1,0 +1,19 @@
+#include "DamagedFile.h"
+
+#include "MessageTexts.h"
+
+namespace jitsu {
+
+std::string findingOf(const std::filesystem::path& path, const FileHealth& health) {
+    return path.string() + ": " + health.describe();
+}
+
+bool goOnDespiteDamage(const std::filesystem::path& path, const FileHealth& health,
+                       Messages& messages) {
+    if (!health.damaged()) return true;
+    return messages.ask(text::kDamagedFile, text::kWarning, MessageIcon::Exclamation,
+                        MessageButtons::YesNo, MessageAnswer::No,
+                        findingOf(path, health)) == MessageAnswer::Yes;
+}
+
+}  // namespace jitsu
