@@ -13,7 +13,7 @@ EditGrid::EditGrid(QWidget* parent, const char* name, int columns, int rows)
     : QTableWidget(rows, columns, parent) {
     setObjectName(QString::fromLatin1(name));
     horizontalHeader()->hide();
-    verticalHeader()->hide();
+    verticalHeader()->setSectionsClickable(false);  // a label selects nothing
     horizontalHeader()->setDefaultSectionSize(kColumnWidth);
     verticalHeader()->setMinimumSectionSize(kRowHeight);
     verticalHeader()->setDefaultSectionSize(kRowHeight);
@@ -40,8 +40,10 @@ void EditGrid::setCell(int column, int row, const QString& text) {
             it->setBackground(palette().button());
         }
         setItem(row, column, it);
+        if (column == 0) setVerticalHeaderItem(row, new QTableWidgetItem);
     }
     it->setText(text);
+    if (column == 0) verticalHeaderItem(row)->setText(text);
 }
 
 }  // namespace jitsu

@@ -4,8 +4,10 @@
 
 namespace jitsu {
 
-// A string grid edited in place: column 0 holds fixed labels, every other cell opens its editor
-// as soon as it is entered or typed into, and ranges of cells can be selected.
+// A string grid edited in place: column 0 holds fixed labels, shown as the vertical header so that
+// they stay in place while the grid scrolls and never take the cursor (the column itself is
+// hidden); every other cell opens its editor as soon as it is entered or typed into, and ranges
+// of cells can be selected.
 class EditGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -21,6 +23,7 @@ public:
     void fill(int columns, int rows, CellText text) {
         setColumnCount(columns);
         setRowCount(rows);
+        setColumnHidden(0, true);
         for (int row = 0; row < rows; ++row)
             for (int column = 0; column < columns; ++column)
                 setCell(column, row, QString::fromStdString(text(column, row)));

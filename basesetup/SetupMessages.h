@@ -7,5 +7,8 @@ inline constexpr const char* kNotSaved = "設定データを保存できませ�
 inline constexpr const char* kEndWithoutSaving = "保存せずに終了しますか？";
 inline constexpr const char* kCannotSave = "入力内容に保存できない項目があります。";
 inline constexpr const char* kCorrectThem = "修正しますか？（「いいえ」で保存せずに終了します）";
+inline constexpr const char* kChangedElsewhere =
+    "基礎データのファイルが、読み込んだ後にほかの端末で変更されています。"
+    "こちらの内容で上書きしますか？（「いいえ」で保存せずに終了します）";
 
 }  // namespace jitsu::text

@@ -11,6 +11,7 @@
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "SetupMessages.h"
+#include "TextFile.h"
 #include "Widgets.h"
 
 namespace jitsu {
@@ -76,6 +77,13 @@ const PageMembers kPageMembers[kGrades] = {
      &TForm1::KamokuSu3UD, &TForm1::JissiSu3, &TForm1::JissiSu3UD, &TForm1::SGK3,
      &TForm1::ClassSu3Change, &TForm1::KamokuSu3Change, &TForm1::JissiSu3Change},
 };
+
+// The basic data file's text as it is now; nullopt when it cannot be read.
+std::optional<std::string> currentText(const std::filesystem::path& path) {
+    std::string text;
+    if (!readTextFile(path, kMaxBasicDataBytes, text)) return std::nullopt;
+    return text;
+}
 
 }  // namespace
 
@@ -148,11 +156,20 @@ void TForm1::buildPage(int g, QWidget* sheet) {
     }
 }
 
-void TForm1::FormCreate() {
+bool TForm1::FormCreate() {
     path_ = basicDataPath(services_.dir);
+    readText_ = currentText(path_);
     BasicData data;
-    if (readBasicData(path_, data)) texts_ = editorTextsOf(data);
+    if (Status read = readBasicData(path_, data); read) {
+        texts_ = editorTextsOf(data);
+    } else if (!read.isMissing()) {
+        // Opened with the start contents, the close would replace the file.
+        services_.messages.alert(text::kBasicDataMissing, text::kConfirm, MessageIcon::Stop,
+                                 read.reason());
+        return false;
+    }
     showTexts();
+    return true;
 }
 
 void TForm1::showTexts() {
@@ -243,12 +260,19 @@ bool TForm1::FormClose() {
     if (!problems.empty()) {
         // Writing such texts would make every reader take the following tokens for the wrong
         // fields.
-        MessageAnswer answer = messages.ask(refusalText(problems), text::kConfirm,
-                                            MessageIcon::Exclamation, MessageButtons::YesNo,
-                                            MessageAnswer::Yes);
+        MessageAnswer answer =
+            messages.ask(refusalText(problems), text::kConfirm, MessageIcon::Exclamation,
+                         MessageButtons::YesNo, MessageAnswer::Yes);
         if (answer == MessageAnswer::No) return true;
         showProblem(problems.front());
         return false;
+    }
+    // A file that cannot be read now is not another terminal's work: the write below tells.
+    if (const auto now = currentText(path_); now && now != readText_) {
+        const MessageAnswer answer =
+            messages.ask(text::kChangedElsewhere, text::kConfirm, MessageIcon::Exclamation,
+                         MessageButtons::YesNoCancel, MessageAnswer::Cancel);
+        if (answer != MessageAnswer::Yes) return answer == MessageAnswer::No;
     }
     const Status written = writeBasicData(path_, basicDataTextsOf(texts_));
     if (written) return true;

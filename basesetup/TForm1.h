@@ -2,6 +2,8 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "EditGrid.h"
 #include "EditorChecks.h"
@@ -20,7 +22,8 @@ namespace jitsu {
 // head counts, the subjects with their discipline numbers and the full marks of every test.
 // The widgets show an EditorTexts, which also keeps the cells cut off by a smaller count. The
 // file is loaded by FormCreate and saved whenever the window closes, unless the user chooses to
-// end without saving because a text cannot be saved or the file cannot be written.
+// end without saving because a text cannot be saved, the file cannot be written, or another
+// terminal changed the file since it was read.
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -61,9 +64,10 @@ public:
     EditGrid* SGK3;
 
 public slots:
-    // Loads the basic data file into the window; a missing or unreadable file leaves the start
-    // contents, with the grids sized to the start counts.
-    void FormCreate();
+    // Loads the basic data file into the window; a missing file leaves the start contents, with
+    // the grids sized to the start counts. False when the file exists but cannot be read (the
+    // message was shown with the reason): the program then ends, leaving the file as it is.
+    bool FormCreate();
     void ClassSu1Change() { classCountChanged(0); }
     void ClassSu2Change() { classCountChanged(1); }
     void ClassSu3Change() { classCountChanged(2); }
@@ -78,7 +82,9 @@ public slots:
 public:
     // Saves the file. Returns whether the window may close: true once saved, or when the user
     // chooses to end without saving; false when the user goes back to correct a text that
-    // cannot be saved or to retry a save that failed.
+    // cannot be saved, to retry a save that failed, or from replacing a file that another
+    // terminal changed since it was read (asked first: はい replaces it, いいえ ends without
+    // saving, キャンセル and Esc go back).
     bool FormClose();
 
 protected:
@@ -98,6 +104,7 @@ private:
 
     Services& services_;
     std::filesystem::path path_;
+    std::optional<std::string> readText_;  // the file as read; nullopt when there was none
     EditorTexts texts_;
 };
 

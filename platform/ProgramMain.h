@@ -47,7 +47,8 @@ int runProgram(int argc, char** argv) {
     if constexpr (requires { form.dataDirNamed(); })
         if (!options.dataDir.empty()) form.dataDirNamed();
     if constexpr (requires { &Form::programEnd; })
-        QObject::connect(&form, &Form::programEnd, &app, [](int code) { QCoreApplication::exit(code); });
+        QObject::connect(&form, &Form::programEnd, &app,
+                         [](int code) { QCoreApplication::exit(code); });
     if constexpr (std::is_same_v<decltype(form.FormCreate()), bool>) {
         if (!form.FormCreate()) return 0;
     } else {

@@ -2,13 +2,17 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QStyledItemDelegate>
+#include <QValidator>
 #include <algorithm>
 
 #include "GridLayout.h"
+#include "ScoreText.h"
 
 namespace jitsu {
 
@@ -42,6 +46,30 @@ int pressedKey(const QEvent* event) {
 
 }  // namespace
 
+// Holds the cell editor to acceptedScoreText. The line edit runs every change through it, typed,
+// pasted, dropped or committed by an input method, and undoes one that is Invalid.
+class ScoreGrid::Validator : public QValidator {
+public:
+    explicit Validator(ScoreGrid* grid) : QValidator(grid), grid_(grid) {}
+
+    State validate(QString& input, int& pos) const override {
+        const std::optional<std::string> kept =
+            acceptedScoreText(input.toStdString(), grid_->fullMarks_);
+        if (!kept) return Invalid;
+        const QString digits = QString::fromStdString(*kept);
+        if (digits != input) {
+            int digitsBefore = 0;  // the cursor stays after the same digit
+            for (QChar c : input.left(pos)) digitsBefore += c >= u'0' && c <= u'9';
+            pos = digitsBefore;
+            input = digits;
+        }
+        return Acceptable;
+    }
+
+private:
+    ScoreGrid* grid_;
+};
+
 // The cell editor's side: the delegate filters every event of the editor it made, so it sees the
 // editor's keys (Tab and Escape included) before the editor does.
 class ScoreGrid::Delegate : public QStyledItemDelegate {
@@ -52,6 +80,9 @@ public:
                           const QModelIndex& index) const override {
         auto* editor = new QLineEdit(parent);
         editor->setFrame(false);
+        editor->setValidator(new Validator(grid_));
+        connect(editor, &QLineEdit::textEdited, grid_, &ScoreGrid::cellEdited);
+        connect(editor, &QLineEdit::inputRejected, grid_, &ScoreGrid::editRefused);
         grid_->editor_ = editor;
         grid_->editorIndex_ = index;
         return editor;
@@ -98,7 +129,7 @@ ScoreGrid::ScoreGrid(const char* name, int rows, QWidget* parent) : QTableWidget
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(20);
-    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::AllEditTriggers);
     setTabKeyNavigation(false);  // Tab leaves the grid for the next control
@@ -154,14 +185,28 @@ void ScoreGrid::focusCell(int row) {
         setFocus(Qt::OtherFocusReason);
         openEditor();
     }
+    emit cursorTaken();
 }
 
-int ScoreGrid::selectionTopRow() const {
-    int top = -1;
-    for (const QTableWidgetSelectionRange& range : selectedRanges())
-        if (top < 0 || range.topRow() < top) top = range.topRow();
-    return top >= 0 ? top : currentRow();
+void ScoreGrid::clearCursor() {
+    // Clearing the current index commits the open editor and closes it.
+    selectionModel()->clear();
 }
+
+void ScoreGrid::mousePressEvent(QMouseEvent* event) {
+    // A click in a student's row, on the number, the name or the score, goes to the score cell
+    // of that row; a click elsewhere only gives the grid the focus.
+    const int row = rowAt(event->position().toPoint().y());
+    if (event->button() == Qt::LeftButton && row >= 1)
+        focusCell(row);
+    else
+        setFocus(Qt::MouseFocusReason);
+    event->accept();
+}
+
+void ScoreGrid::mouseMoveEvent(QMouseEvent* event) { event->accept(); }  // no drag-selecting
+
+void ScoreGrid::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
 void ScoreGrid::report(const QEvent* event) {
     const int key = virtualKeyOf(static_cast<const QKeyEvent*>(event)->key());
@@ -184,7 +229,9 @@ bool ScoreGrid::event(QEvent* event) {
 
 void ScoreGrid::focusInEvent(QFocusEvent* event) {
     QTableWidget::focusInEvent(event);
-    if (!leaving_) openEditor();
+    if (leaving_) return;
+    openEditor();
+    if (currentIndex().isValid()) emit cursorTaken();
 }
 
 void ScoreGrid::leaveByTab(bool forward) {

@@ -14,9 +14,12 @@ int virtualKeyOf(int qtKey);
 
 // A score grid: three columns, row 0 and columns 0 and 1 fixed (shown as headers, never current),
 // column 2 of the other rows edited in a cell editor that is open on the current cell whenever
-// the grid has the focus. Every key pressed or released in the grid or in its cell editor is
-// reported once, through keyDown/keyUp, before the grid or the editor handles it; no key is
-// swallowed, so the grid's own cursor movement follows the handlers.
+// the grid has the focus. A click anywhere in a student's row puts the cursor on that row's
+// score cell; only the current cell is highlighted. Every key pressed or released in the grid or
+// in its cell editor is reported once, through keyDown/keyUp, before the grid or the editor
+// handles it; no key is swallowed, so the grid's own cursor movement follows the handlers.
+// Whatever way text enters the cell editor, the editor keeps only what acceptedScoreText
+// accepts under the full marks set here, and reports each change through cellEdited.
 class ScoreGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -31,19 +34,31 @@ public:
     // Makes the score cell of `row` (kept within the score rows) current, with the focus and the
     // cell editor on it.
     void focusCell(int row);
-    // The top row of the selection, or the current row when nothing is selected.
-    int selectionTopRow() const;
+    // Takes the cursor away: no current cell, nothing highlighted, the cell editor closed.
+    void clearCursor();
+    // The full marks that the cell editor holds its text to.
+    void setFullMarks(int fullMarks) { fullMarks_ = fullMarks; }
 
 signals:
     void keyDown(int key);
     void keyUp(int key);
+    // The cursor came into this grid (the other grid then gives it up).
+    void cursorTaken();
+    // An edit changed the text of the cell editor.
+    void cellEdited();
+    // An edit was refused: the cell editor kept its text.
+    void editRefused();
 
 protected:
     bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     class Delegate;
+    class Validator;
     void report(const QEvent* event);
     void openEditor();
     void leaveByTab(bool forward);
@@ -55,6 +70,7 @@ private:
     // pass the key on to it, and the key must not be reported again there.
     bool forwarding_ = false;
     bool leaving_ = false;  // the focus passes through the grid on its way to the next control
+    int fullMarks_ = 0;
 };
 
 }  // namespace jitsu

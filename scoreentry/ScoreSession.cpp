@@ -1,10 +1,13 @@
 #include "ScoreSession.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <memory>
 
 #include "EntryTexts.h"
 #include "MessageTexts.h"
 #include "Paths.h"
+#include "ScoreMerge.h"
 #include "ScoreText.h"
 
 namespace jitsu {
@@ -19,22 +22,26 @@ int ScoreSession::shownSlots() const {
     return std::min<int>(static_cast<int>(gradeData().headCounts[currentClass]), kSlots);
 }
 
-Status openGradeTest(ScoreSession& session, const std::filesystem::path& dir, unsigned year,
-                     int grade, int test) {
+OpenResult openGradeTest(ScoreSession& session, const std::filesystem::path& dir, unsigned year,
+                         int grade, int test) {
     const GradeData& data = session.basic.grades[grade];
     auto roster = rosterPath(dir, session.basic.rosterTag.view(), year, grade + 1);
-    if (Status s = readRoster(roster, session.roster); !s) return s;
+    if (Status s = readRoster(roster, session.roster); !s) return {OpenFailure::Roster, s};
     session.grade = grade;
     session.test = test;
     session.rosterFile = roster;
     session.scoreFile = scorePath(dir, year, test + 1, grade + 1);
     classRanges(data, session.roster);
     // Only a missing file is a new test (every score -1); one that cannot be read is not opened.
-    if (Status s = readScores(session.scoreFile, data, session.scores); !s && !s.isMissing())
-        return s;
+    FileHealth health;
+    Status read = readScores(session.scoreFile, data, session.scores, &health);
+    if (!read && !read.isMissing()) return {OpenFailure::Scores, std::move(read)};
+    session.base = session.scores;
+    session.shape = read ? checkShape(health) : ShapeFit{};
+    session.askBeforeReplacing = !session.shape.fits;
     session.currentClass = 0;
     session.currentSubject = firstGivenSubject(data, test);
-    return Status::ok();
+    return {};
 }
 
 int firstGivenSubject(const GradeData& grade, int test) {
@@ -61,7 +68,10 @@ void storeGridScores(ScoreSession& session, const std::vector<std::string>& cell
     const int slots = std::min<int>(session.shownSlots(), static_cast<int>(cellTexts.size()));
     if (session.currentSubject < 0 || slots == 0) return;
     auto& scores = session.scores.scores[session.currentSubject][session.currentClass];
-    for (int k = 0; k < slots; ++k) scores[k] = scoreOfText(cellTexts[k]);
+    for (int k = 0; k < slots; ++k) {
+        const int score = scoreOfText(cellTexts[k]);
+        if (score <= session.fullMarks()) scores[k] = score;
+    }
 }
 
 std::vector<std::string> shownScoreTexts(const ScoreSession& session) {
@@ -109,11 +119,59 @@ std::string clashQuestion(const ScoreSession& session, const DisciplineClash& cl
            cp932ToUtf8(session.roster.nameAt(entry)) + text::kClashRest;
 }
 
+std::string conflictQuestion(int conflicts) {
+    return text::kConflictCount + std::to_string(conflicts) + text::kConflictRest;
+}
+
+std::string savedNotice(const LocalTime& time) {
+    char clock[16];
+    std::snprintf(clock, sizeof clock, "%d:%02d", time.hour, time.minute);
+    return text::kSavedAt + std::string(clock) + text::kSavedAtEnd;
+}
+
+std::string shapeQuestion(const ScoreSession& session) {
+    return text::kShapeFile + session.scoreFile.filename().string() + text::kShapeFound +
+           std::to_string(session.shape.found) + text::kShapeExpected +
+           std::to_string(session.shape.expected) + text::kShapeRest;
+}
+
+std::string replaceQuestion(const ScoreSession& session) {
+    return text::kShapeFile + session.scoreFile.filename().string() + text::kReplaceRest;
+}
+
+namespace {
+
+// Merges what the file holds now into the working copy; false when the person cancelled.
+// A file that cannot be read now has nothing to merge: the write that follows tells.
+bool takeOtherChanges(ScoreSession& session, Messages& messages) {
+    const GradeData& grade = session.gradeData();
+    auto theirs = std::make_unique<TestScores>();
+    if (!readScores(session.scoreFile, grade, *theirs)) return true;
+    bool oursOnConflict = true;
+    if (int conflicts = countConflicts(grade, session.base, session.scores, *theirs)) {
+        const MessageAnswer answer =
+            messages.ask(conflictQuestion(conflicts), text::kConfirm, MessageIcon::Question,
+                         MessageButtons::YesNoCancel, MessageAnswer::Cancel);
+        if (answer == MessageAnswer::Cancel) return false;
+        oursOnConflict = answer == MessageAnswer::Yes;
+    }
+    mergeScores(grade, session.base, session.scores, *theirs, oursOnConflict);
+    session.base = *theirs;
+    return true;
+}
+
+}  // namespace
+
 SaveResult saveScores(ScoreSession& session, Messages& messages) {
+    if (session.askBeforeReplacing &&
+        messages.ask(replaceQuestion(session), text::kConfirm, MessageIcon::Exclamation,
+                     MessageButtons::YesNo, MessageAnswer::No) != MessageAnswer::Yes)
+        return {SaveOutcome::Cancelled};
+    if (!takeOtherChanges(session, messages)) return {SaveOutcome::Cancelled};
     for (const DisciplineClash& clash : disciplineClashes(session.gradeData(), session.scores)) {
-        MessageAnswer answer = messages.ask(clashQuestion(session, clash), text::kWarning,
-                                            MessageIcon::Exclamation, MessageButtons::YesNo,
-                                            MessageAnswer::Yes);
+        MessageAnswer answer =
+            messages.ask(clashQuestion(session, clash), text::kWarning, MessageIcon::Exclamation,
+                         MessageButtons::YesNo, MessageAnswer::Yes);
         if (answer == MessageAnswer::Yes) return {SaveOutcome::Correcting, clash.cls};
     }
     if (Status written = writeScores(session.scoreFile, session.gradeData(), session.scores);
@@ -121,7 +179,9 @@ SaveResult saveScores(ScoreSession& session, Messages& messages) {
         messages.alert(text::kScoresNotSaved, text::kConfirm, MessageIcon::Stop, written.reason());
         return {SaveOutcome::WriteFailed};
     }
+    session.base = session.scores;
     session.scoresChanged = false;
+    session.askBeforeReplacing = false;  // the file has the shape of the basic data now
     return {SaveOutcome::Written};
 }
 

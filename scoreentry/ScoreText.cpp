@@ -30,18 +30,12 @@ int scoreOfText(std::string_view text) { return readWholeNumber(text).value_or(-
 
 std::string textOfScore(int score) { return score < 0 ? std::string() : std::to_string(score); }
 
-std::string validateScoreCell(std::string_view text, int fullMarks) {
-    if (text.empty()) return {};  // an empty cell (no score) always stands
-    const int value = readWholeNumber(text).value_or(kNotANumber);
-    if (value == kNotANumber) {
-        std::string digits;
-        for (char c : text)
-            if (c >= '0' && c <= '9') digits += c;
-        return digits;
-    }
-    // A number is ASCII, so its last character is its last byte.
-    if (value > fullMarks) return std::string(text.substr(0, text.size() - 1));
-    return std::string(text);
+std::optional<std::string> acceptedScoreText(std::string_view text, int fullMarks) {
+    std::string digits;
+    for (char c : text)  // no byte of a multi-byte UTF-8 character is an ASCII digit
+        if (c >= '0' && c <= '9') digits += c;
+    if (scoreOfText(digits) > fullMarks) return std::nullopt;
+    return digits;
 }
 
 ScoreTotals totalsOf(const std::vector<std::string>& cellTexts) {

@@ -7,10 +7,6 @@
 
 namespace jitsu {
 
-// The value that stands for "not a number" when a cell text is converted; a text that reads as
-// exactly this value counts as not a number either.
-inline constexpr int kNotANumber = -1000;
-
 // The value of a text made of an optional sign and decimal digits and nothing else; values past
 // the 32-bit range are clamped. nullopt for any other text, the empty one included.
 std::optional<int> readWholeNumber(std::string_view text);
@@ -21,10 +17,10 @@ int scoreOfText(std::string_view text);
 // The text a score cell shows: empty for no score (any negative value), else the decimal value.
 std::string textOfScore(int score);
 
-// A score cell's text (UTF-8) after a key was released in it: a text that is not a number keeps
-// only its ASCII digits; a number above `fullMarks` loses its last character (one per release).
-// Any other text is returned unchanged.
-std::string validateScoreCell(std::string_view text, int fullMarks);
+// What a score cell keeps of a text (UTF-8) that an edit put into it, however the text came
+// (typed, pasted, dropped, committed by an input method): its ASCII digits only. nullopt when
+// those make a value above `fullMarks`: the edit is refused and the cell keeps its previous text.
+std::optional<std::string> acceptedScoreText(std::string_view text, int fullMarks);
 
 // Count, sum and average of the scores (0 or more) among the shown cells, as the three read-only
 // boxes show them: decimal count and sum, the average as "%3.1f", or a single blank when there

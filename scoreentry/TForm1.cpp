@@ -69,6 +69,7 @@ void TForm1::buildControls() {
         auto* e = new QLineEdit(this);
         e->setObjectName(QString::fromLatin1(name));
         e->setReadOnly(true);
+        e->setFocusPolicy(Qt::NoFocus);  // a display: Tab passes it by
         e->setFont(editFont);
         e->setGeometry(place);
         return e;
@@ -103,6 +104,8 @@ void TForm1::buildControls() {
 
     HozonButton = button("HozonButton", "保存", {24, 464, 161, 25});
     ExitButton = button("ExitButton", "保存 ， 終了", {24, 503, 161, 25});
+    SavedLabel = label("SavedLabel", "", 24, 536);
+    SavedLabel->setGeometry(24, 536, 180, 20);
 
     NendoE = readOnlyEdit("NendoE", {24, 20, 105, 25});
     KaisuE = readOnlyEdit("KaisuE", {24, 48, 105, 25});
@@ -138,8 +141,12 @@ void TForm1::buildControls() {
     connect(ExitButton, &QPushButton::clicked, this, &TForm1::ExitButtonClick);
     connect(TenSG1, &ScoreGrid::keyDown, this, &TForm1::TenSG1KeyDown);
     connect(TenSG2, &ScoreGrid::keyDown, this, &TForm1::TenSG2KeyDown);
-    connect(TenSG1, &ScoreGrid::keyUp, this, &TForm1::TenSG1KeyUp);
-    connect(TenSG2, &ScoreGrid::keyUp, this, &TForm1::TenSG2KeyUp);
+    for (ScoreGrid* grid : {TenSG1, TenSG2}) {
+        ScoreGrid* other = grid == TenSG1 ? TenSG2 : TenSG1;
+        connect(grid, &ScoreGrid::cursorTaken, other, &ScoreGrid::clearCursor);
+        connect(grid, &ScoreGrid::cellEdited, this, &TForm1::cellEdited);
+        connect(grid, &ScoreGrid::editRefused, this, [this] { services_.messages.beep(); });
+    }
 }
 
 bool TForm1::FormCreate() {
@@ -170,14 +177,25 @@ bool TForm1::Button1Click() {
     const int grade = GakunenCB->currentIndex();
     const int test = KaisuCB->currentIndex();
     if (grade < 0 || test < 0) return true;  // a grade without tests: nothing to load
-    if (Status opened = openGradeTest(*session_, services_.dir,
-                                      static_cast<unsigned>(NendoUD->value()), grade, test);
-        !opened) {
+    const OpenResult opened = openGradeTest(*session_, services_.dir,
+                                            static_cast<unsigned>(NendoUD->value()), grade, test);
+    if (opened.failure == OpenFailure::Roster) {
         services_.messages.alert(text::kRosterMissingEnd, text::kConfirm, MessageIcon::Stop,
-                                 opened.reason());
+                                 opened.status.reason());
         emit programEnd(0);
         return false;
     }
+    // A score file that cannot be read, or whose shape does not fit and is not to be opened
+    // anyway, leaves the choice open for another test.
+    if (opened.failure == OpenFailure::Scores) {
+        services_.messages.alert(text::kScoresUnreadable, text::kConfirm, MessageIcon::Stop,
+                                 opened.status.reason());
+        return true;
+    }
+    if (!session_->shape.fits &&
+        services_.messages.ask(shapeQuestion(*session_), text::kConfirm, MessageIcon::Exclamation,
+                               MessageButtons::YesNo, MessageAnswer::No) != MessageAnswer::Yes)
+        return true;
 
     // Year, grade and test are fixed for the rest of the run.
     for (QWidget* w : std::initializer_list<QWidget*>{Button1, NendoUD, GakunenCB, KaisuCB}) {
@@ -188,10 +206,13 @@ bool TForm1::Button1Click() {
     GakunenE->setText(kDisplayPrefix + QString::fromUtf8(kGradeTexts[grade]));
     KaisuE->setText(kDisplayPrefix + KaisuCB->currentText());
     for (QLineEdit* e : {NendoE, GakunenE, KaisuE}) e->show();
-    for (QWidget* w : std::initializer_list<QWidget*>{ClassCB, NextClassButton, MaeClassButton,
-                                                      KamokuCB, NextKamokuButton, MaeKamokuButton,
-                                                      HozonButton, ExitButton})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ClassCB, NextClassButton, MaeClassButton, KamokuCB})
         w->setEnabled(true);
+    // Without a subject given there is nothing to type, to save or to move to.
+    for (QWidget* w : std::initializer_list<QWidget*>{NextKamokuButton, MaeKamokuButton,
+                                                      HozonButton, ExitButton})
+        w->setEnabled(session_->currentSubject >= 0);
 
     const GradeData& data = session_->gradeData();
     for (int c = 0; c < data.classes(); ++c) ClassCB->addItem(qs(data.classNames[c].utf8()));
@@ -248,11 +269,12 @@ void TForm1::closeEvent(QCloseEvent* event) { FormClose(event); }
 
 void TForm1::FormClose(QCloseEvent* event) {
     if (session_->scoresChanged) {
-        const MessageAnswer answer = services_.messages.ask(text::kCloseQuestion, text::kConfirm,
-                                                            MessageIcon::Question, MessageButtons::YesNo,
-                                                            MessageAnswer::Yes);
+        const MessageAnswer answer =
+            services_.messages.ask(text::kCloseQuestion, text::kConfirm, MessageIcon::Question,
+                                   MessageButtons::YesNoCancel, MessageAnswer::Cancel);
         // A save that wrote nothing keeps the window: closing now would lose the typed scores.
-        if (answer == MessageAnswer::Yes && save() != SaveOutcome::Written) {
+        if (answer == MessageAnswer::Cancel ||
+            (answer == MessageAnswer::Yes && save() != SaveOutcome::Written)) {
             event->ignore();
             return;
         }
@@ -290,6 +312,7 @@ void TForm1::fillScoreGrids() {
     TenSG1->setEnabled(scoring);
     if (rows.rightEnabled) TenSG2->setRows(rows.rightRows);
     TenSG2->setEnabled(scoring && rows.rightEnabled);
+    if (!TenSG2->isEnabled()) TenSG2->clearCursor();
 
     const std::vector<SlotRow> students = shownRows(*session_);
     for (std::size_t k = 0; k < students.size(); ++k) {
@@ -302,17 +325,24 @@ void TForm1::fillScoreGrids() {
     const QString subject =
         scoring ? qs(session_->gradeData().subjectNames[session_->currentSubject].utf8())
                 : QString();
-    for (ScoreGrid* grid : {TenSG1, TenSG2}) grid->setFixedText(0, kScoreColumn, subject);
+    for (ScoreGrid* grid : {TenSG1, TenSG2}) {
+        grid->setFixedText(0, kScoreColumn, subject);
+        grid->setFullMarks(session_->fullMarks());
+    }
 }
 
 void TForm1::fillScoreColumn() {
+    if (session_->currentSubject < 0) return;
     const std::vector<std::string> scores = shownScoreTexts(*session_);
     for (std::size_t k = 0; k < scores.size(); ++k) {
         const GridCell cell = cellOfSlot(static_cast<int>(k));
         gridOf(cell.grid)->setCellText(cell.row, qs(scores[k]));
     }
     const QString subject = qs(session_->gradeData().subjectNames[session_->currentSubject].utf8());
-    for (ScoreGrid* grid : {TenSG1, TenSG2}) grid->setFixedText(0, kScoreColumn, subject);
+    for (ScoreGrid* grid : {TenSG1, TenSG2}) {
+        grid->setFixedText(0, kScoreColumn, subject);
+        grid->setFullMarks(session_->fullMarks());
+    }
 }
 
 void TForm1::updateTotals() {
@@ -325,6 +355,13 @@ void TForm1::updateTotals() {
 SaveOutcome TForm1::save() {
     storeGridScores(*session_, shownCellTexts());
     const SaveResult result = saveScores(*session_, services_.messages);
+    // The working copy may now hold scores another session saved: show them before anything
+    // stores the grids again.
+    fillScoreColumn();
+    updateTotals();
+    SavedLabel->setText(result.outcome == SaveOutcome::Written
+                            ? qs(savedNotice(services_.clock.timeOfDay()))
+                            : QString());
     if (result.outcome == SaveOutcome::Correcting) {
         ClassCB->setCurrentIndex(result.correctClass);
         switchClass();
@@ -336,10 +373,6 @@ void TForm1::TenSG1KeyDown(int key) { gridKeyDown(kLeftGrid, key); }
 
 void TForm1::TenSG2KeyDown(int key) { gridKeyDown(kRightGrid, key); }
 
-void TForm1::TenSG1KeyUp(int) { validateScoreCell(TenSG1); }
-
-void TForm1::TenSG2KeyUp(int) { validateScoreCell(TenSG2); }
-
 void TForm1::gridKeyDown(int grid, int key) {
     auto state = [](const ScoreGrid* g) {
         return GridState{g->currentRow(), g->rowCount(), g->isEnabled()};
@@ -349,13 +382,9 @@ void TForm1::gridKeyDown(int grid, int key) {
     session_->scoresChanged = true;  // any key in a grid, moving keys included
 }
 
-void TForm1::validateScoreCell(ScoreGrid* grid) {
-    const int row = grid->selectionTopRow();
-    if (row >= 1 && row < grid->rowCount()) {
-        const std::string text = grid->cellText(row).toStdString();
-        const std::string valid = jitsu::validateScoreCell(text, session_->fullMarks());
-        if (valid != text) grid->setCellText(row, qs(valid));
-    }
+void TForm1::cellEdited() {
+    session_->scoresChanged = true;
+    SavedLabel->clear();
     updateTotals();
 }
 

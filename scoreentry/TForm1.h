@@ -50,6 +50,7 @@ public:
     QLineEdit* HeikinE;
     QPushButton* HozonButton;
     QPushButton* ExitButton;
+    QLabel* SavedLabel;  // "保存しました（14:05）" after a save, until the next edit
     QLineEdit* NendoE;
     QLineEdit* KaisuE;
     QLineEdit* GakunenE;
@@ -62,7 +63,9 @@ public slots:
     bool FormCreate();
     void GakunenCBChange();
     // Loads the chosen grade and test. False when the roster is missing: the message was shown
-    // and programEnd(0) emitted.
+    // and programEnd(0) emitted. A score file that cannot be read (announced with the reason),
+    // or one whose count of values does not fit the basic data and that the user does not open
+    // anyway, leaves the choice of year, grade and test as it was.
     bool Button1Click();
     void ClassCBChange();
     void KamokuCBChange();
@@ -74,11 +77,11 @@ public slots:
     void ExitButtonClick();
     void TenSG1KeyDown(int key);
     void TenSG2KeyDown(int key);
-    void TenSG1KeyUp(int key);
-    void TenSG2KeyUp(int key);
 
 public:
-    // Closing: asks whether to save changed scores; a save that writes nothing keeps the window.
+    // Closing: asks whether to save changed scores (はい saves and closes, いいえ closes without
+    // saving, キャンセル, Esc and the box's close button keep the window); a save that writes
+    // nothing keeps the window.
     void FormClose(QCloseEvent* event);
 
 signals:
@@ -97,7 +100,7 @@ private:
     void updateTotals();
     SaveOutcome save();
     void gridKeyDown(int grid, int key);
-    void validateScoreCell(ScoreGrid* grid);
+    void cellEdited();
     void focusFirstStudent();
     std::vector<std::string> shownCellTexts() const;
     ScoreGrid* gridOf(int grid) const;

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QWindow>
@@ -13,6 +15,9 @@
 #include "BasicData.h"
 #include "FakeMessages.h"
 #include "Fixtures.h"
+#include "MessageTexts.h"
+#include "ModalBox.h"
+#include "QtMessages.h"
 #include "QtTestApp.h"
 #include "TForm1.h"
 #include "TempDir.h"
@@ -301,6 +306,77 @@ INSTANTIATE_TEST_SUITE_P(
                     "テスト名：保存できない文字が入っています", 2, nullptr, 0, 0}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
 
+TEST_F(BaseSetupWindow, EscAtTheRealRefusalQuestionGoesBackToTheProblem) {
+    writeBytes(file(), yearFile(3, 5));
+    QtMessages boxes;
+    Services real{dir.path(), boxes, printer, clock};
+    auto form = open(real);
+    type(form->SGC2, 2, 1, "46");
+    pressOnNextModalBox(Qt::Key_Escape);
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->PageControl1->currentIndex(), 1);
+    EXPECT_EQ(form->SGC2->currentColumn(), 2);
+    EXPECT_EQ(readBytes(file()), yearFile(3, 5));
+}
+
+struct ElsewhereCase {
+    MessageAnswer answer;
+    bool closes;
+    const char* school;  // in the file afterwards
+    const char* test;
+};
+
+class BaseSetupChangedElsewhere : public BaseSetupWindow,
+                                  public testing::WithParamInterface<ElsewhereCase> {};
+
+TEST_P(BaseSetupChangedElsewhere, IsAskedBeforeReplacing) {
+    const ElsewhereCase& c = GetParam();
+    writeBytes(file(), yearFile(3, 5));
+    auto mine = open();
+    FakeMessages otherMessages;
+    Services otherServices{dir.path(), otherMessages, printer, clock};
+    auto theirs = open(otherServices);
+    theirs->GakkouMei->setText(q("第二中学校"));
+    ASSERT_TRUE(theirs->close());
+    mine->TestMei->setText(q("学力テスト"));
+
+    messages.answers = {c.answer};
+    EXPECT_EQ(mine->close(), c.closes);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "基礎データのファイルが、読み込んだ後にほかの端末で変更されています。"
+              "こちらの内容で上書きしますか？（「いいえ」で保存せずに終了します）");
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::Cancel);
+    EXPECT_EQ(saved().schoolName.utf8(), c.school);
+    EXPECT_EQ(saved().testName.utf8(), c.test);
+    EXPECT_EQ(mine->TestMei->text(), q("学力テスト"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, BaseSetupChangedElsewhere,
+    testing::Values(ElsewhereCase{MessageAnswer::Yes, true, "第一中学校", "学力テスト"},
+                    ElsewhereCase{MessageAnswer::No, true, "第二中学校", "実力テスト"},
+                    ElsewhereCase{MessageAnswer::Cancel, false, "第二中学校", "実力テスト"}));
+
+TEST_F(BaseSetupWindow, LabelsStayInPlaceWhileTheGridScrollsAndNeverTakeTheCursor) {
+    auto form = open();
+    for (EditGrid* grid :
+         {form->SGC1, form->SGC2, form->SGC3, form->SGK1, form->SGK2, form->SGK3}) {
+        SCOPED_TRACE(grid->objectName().toStdString());
+        EXPECT_TRUE(grid->isColumnHidden(0));
+        grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
+        EXPECT_TRUE(grid->verticalHeader()->isVisibleTo(grid));
+        for (int row = 0; row < grid->rowCount(); ++row)
+            EXPECT_EQ(grid->model()->headerData(row, Qt::Vertical).toString(), grid->cell(0, row));
+    }
+    EXPECT_EQ(form->SGK1->model()->headerData(6, Qt::Vertical).toString(), q("第 5 回"));
+    form->JissiSu1UD->setValue(7);
+    EXPECT_EQ(form->SGK1->model()->headerData(8, Qt::Vertical).toString(), q("第 7 回"));
+    EXPECT_TRUE(form->SGK1->isColumnHidden(0));
+}
+
 TEST_F(BaseSetupWindow, AFileThatCannotBeWrittenKeepsEveryEditWhenTheUserStays) {
     writeBytes(file(), yearFile(3, 5));
     auto form = open();
@@ -372,6 +448,17 @@ TEST_F(BaseSetupWindow, WithoutAFileOpensTheStartContentsSilently) {
     EXPECT_EQ(form->ClassSu2UD->value(), 10);
     EXPECT_EQ(form->KamokuSu2UD->value(), 10);
     EXPECT_EQ(form->JissiSu2UD->value(), 5);
+}
+
+TEST_F(BaseSetupWindow, AFileThatCannotBeReadEndsTheProgramAndStaysAsItIs) {
+    fs::create_directory(file());
+    TForm1 form(services);
+    EXPECT_FALSE(form.FormCreate());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, text::kBasicDataMissing);
+    EXPECT_NE(messages.shown[0].detail.find("wqnmkiso.txt"), std::string::npos);
+    EXPECT_EQ(messages.beeps, 1);
+    EXPECT_TRUE(fs::is_directory(file()));
 }
 
 TEST_F(BaseSetupWindow, AFreshlyStartedWindowWritesAFileThatTheReaderTakesBack) {

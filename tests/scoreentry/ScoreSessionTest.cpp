@@ -5,6 +5,7 @@
 #include "Fixtures.h"
 #include "MessageTexts.h"
 #include "Paths.h"
+#include "ScoreMerge.h"
 #include "ScoreSession.h"
 #include "TempDir.h"
 
@@ -31,9 +32,9 @@ protected:
                               std::to_string(k) + "\n";
             writeBytes(rosterPath(dir.path(), "N", 2026, 1), roster);
         }
-        status = openGradeTest(*session, dir.path(), 2026, 0, 0);
+        opened = openGradeTest(*session, dir.path(), 2026, 0, 0);
     }
-    Status status = Status::ok();
+    OpenResult opened;
 };
 
 }  // namespace
@@ -64,7 +65,7 @@ TEST_F(SessionTest, OpensTheFirstClassAndTheFirstGivenSubject) {
     GradeData grade = makeGrade(2, 3, 3);
     grade.fullMarks[0][0] = -1;
     open(grade);
-    ASSERT_TRUE(status);
+    ASSERT_EQ(opened.failure, OpenFailure::None);
     EXPECT_EQ(session->currentClass, 0);
     EXPECT_EQ(session->currentSubject, 1);
     EXPECT_EQ(session->fullMarks(), 100);
@@ -80,7 +81,7 @@ TEST_F(SessionTest, OpensTheFirstClassAndTheFirstGivenSubject) {
 
 TEST_F(SessionTest, AMissingRosterFailsAndChangesNothing) {
     open(makeGrade(1, 3, 1), /*withRoster=*/false);
-    EXPECT_FALSE(status);
+    EXPECT_EQ(opened.failure, OpenFailure::Roster);
     EXPECT_TRUE(session->scoreFile.empty());
 }
 
@@ -95,6 +96,10 @@ TEST_F(SessionTest, StoresTheShownCellsOnly) {
     EXPECT_EQ(session->scores.scores[1][1][2], -1);
     EXPECT_EQ(session->scores.scores[1][1][3], -1);
     EXPECT_EQ(shownScoreTexts(*session), (std::vector<std::string>{"7", "", ""}));
+    storeGridScores(*session, {"101", "100", "9999999999"});  // above full marks 100: refused
+    EXPECT_EQ(session->scores.scores[1][1][0], 7);
+    EXPECT_EQ(session->scores.scores[1][1][1], 100);
+    EXPECT_EQ(session->scores.scores[1][1][2], -1);
     session->currentSubject = -1;
     storeGridScores(*session, {"5"});  // no subject shown: nothing to store into
     EXPECT_EQ(session->scores.scores[1][1][0], 7);
@@ -162,4 +167,179 @@ TEST_F(SessionTest, SaveOutcomes) {
     EXPECT_EQ(messages.beeps, 1);
     EXPECT_TRUE(session->scoresChanged);
     EXPECT_EQ(session->scores.scores[1][1][4], 50);
+}
+
+// One cell as this session read it (base), as it holds it now (ours) and as the file holds it at
+// the save (theirs).
+struct MergeCase {
+    int base, ours, theirs;
+    bool conflict;
+    int oursWins, theirsWin;  // the merged value when conflicts keep ours / take theirs
+};
+
+class MergeCell : public ::testing::TestWithParam<MergeCase> {};
+
+TEST_P(MergeCell, AgainstWhatThisSessionRead) {
+    const MergeCase& c = GetParam();
+    const GradeData grade = makeGrade(2, 30, 3);
+    auto base = std::make_unique<TestScores>();
+    auto ours = std::make_unique<TestScores>();
+    auto theirs = std::make_unique<TestScores>();
+    base->scores[2][1][44] = c.base;
+    ours->scores[2][1][44] = c.ours;
+    theirs->scores[2][1][44] = c.theirs;
+    ours->scores[0][0][0] = 5;    // only ours elsewhere: always kept
+    theirs->scores[1][1][3] = 6;  // only theirs elsewhere: always taken
+    EXPECT_EQ(countConflicts(grade, *base, *ours, *theirs), c.conflict ? 1 : 0);
+    for (bool oursOnConflict : {true, false}) {
+        auto merged = std::make_unique<TestScores>(*ours);
+        mergeScores(grade, *base, *merged, *theirs, oursOnConflict);
+        EXPECT_EQ(merged->scores[2][1][44], oursOnConflict ? c.oursWins : c.theirsWin);
+        EXPECT_EQ(merged->scores[0][0][0], 5);
+        EXPECT_EQ(merged->scores[1][1][3], 6);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cells, MergeCell,
+                         ::testing::Values(MergeCase{-1, -1, -1, false, -1, -1},  // untouched
+                                           MergeCase{10, 20, 10, false, 20, 20},  // only ours
+                                           MergeCase{10, 10, 30, false, 30, 30},  // only theirs
+                                           MergeCase{10, -1, 10, false, -1, -1},  // ours cleared
+                                           MergeCase{10, 10, -1, false, -1, -1},  // theirs cleared
+                                           MergeCase{10, 40, 40, false, 40, 40},  // the same
+                                           MergeCase{10, 20, 30, true, 20, 30},
+                                           MergeCase{-1, 20, 0, true, 20, 0},
+                                           MergeCase{10, -1, 30, true, -1, 30}));
+
+// Two sessions on one directory, as two teachers at two terminals, saving in turn.
+class TwoSessions : public SessionTest {
+protected:
+    std::unique_ptr<ScoreSession> other = std::make_unique<ScoreSession>();
+    GradeData grade = makeGrade(2, 30, 2);
+
+    void openBoth() {
+        open(grade);
+        ASSERT_EQ(opened.failure, OpenFailure::None);
+        other->basic = session->basic;
+        ASSERT_EQ(openGradeTest(*other, dir.path(), 2026, 0, 0).failure, OpenFailure::None);
+    }
+    TestScores saved() const {
+        TestScores scores;
+        EXPECT_TRUE(readScores(session->scoreFile, grade, scores));
+        return scores;
+    }
+};
+
+TEST_F(TwoSessions, DifferentSubjectsBothReachTheFileAndBothSessions) {
+    openBoth();
+    session->scores.scores[0][0][0] = 80;  // English at this terminal
+    other->scores.scores[1][0][0] = 60;    // maths at the other
+    other->scores.scores[1][1][5] = 70;
+    ASSERT_EQ(saveScores(*other, messages).outcome, SaveOutcome::Written);
+    ASSERT_EQ(saveScores(*session, messages).outcome, SaveOutcome::Written);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(session->scores.scores[1][1][5], 70);  // the window shows the maths scores now
+    other->scores.scores[1][0][1] = 50;
+    ASSERT_EQ(saveScores(*other, messages).outcome, SaveOutcome::Written);
+    const TestScores file = saved();
+    EXPECT_EQ(file.scores[0][0][0], 80);
+    EXPECT_EQ(file.scores[1][0][0], 60);
+    EXPECT_EQ(file.scores[1][1][5], 70);
+    EXPECT_EQ(file.scores[1][0][1], 50);
+    EXPECT_EQ(other->scores.scores[0][0][0], 80);
+}
+
+struct ConflictCase {
+    MessageAnswer answer;
+    SaveOutcome outcome;
+    int fileScore;  // of the cell both changed, -2 when nothing was written by this session
+};
+
+class SameScoresChanged : public TwoSessions, public ::testing::WithParamInterface<ConflictCase> {};
+
+TEST_P(SameScoresChanged, AreCountedAndAskedAboutOnce) {
+    const ConflictCase& c = GetParam();
+    openBoth();
+    for (int k = 0; k < 3; ++k) {
+        session->scores.scores[0][1][k] = 10 + k;
+        other->scores.scores[0][1][k] = 20 + k;
+    }
+    session->scores.scores[1][0][0] = 99;
+    session->scoresChanged = true;
+    ASSERT_EQ(saveScores(*other, messages).outcome, SaveOutcome::Written);
+    const std::string before = readBytes(session->scoreFile);
+
+    messages.answers = {c.answer};
+    EXPECT_EQ(saveScores(*session, messages).outcome, c.outcome);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "ほかの端末で同じ点数が変更されています（3 件）。こちらの入力で上書きしますか？");
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::Cancel);
+    if (c.outcome == SaveOutcome::Cancelled) {
+        EXPECT_EQ(readBytes(session->scoreFile), before);
+        EXPECT_EQ(session->scores.scores[0][1][0], 10);  // nothing merged either
+        EXPECT_TRUE(session->scoresChanged);
+        return;
+    }
+    const TestScores file = saved();
+    EXPECT_EQ(file.scores[0][1][2], c.fileScore);
+    EXPECT_EQ(file.scores[1][0][0], 99);
+    EXPECT_EQ(session->scores.scores[0][1][2], c.fileScore);
+    // Saved once more, nothing is asked again: the file is what this session wrote.
+    EXPECT_EQ(saveScores(*session, messages).outcome, SaveOutcome::Written);
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, SameScoresChanged,
+    ::testing::Values(ConflictCase{MessageAnswer::Yes, SaveOutcome::Written, 12},
+                      ConflictCase{MessageAnswer::No, SaveOutcome::Written, 22},
+                      ConflictCase{MessageAnswer::Cancel, SaveOutcome::Cancelled, -2}));
+
+TEST(SavedNotice, HoursAndMinutes) {
+    EXPECT_EQ(savedNotice({14, 5}), "保存しました（14:05）");
+    EXPECT_EQ(savedNotice({9, 30}), "保存しました（9:30）");
+}
+
+TEST_F(SessionTest, AScoreFileThatCannotBeReadIsNotOpened) {
+    std::filesystem::create_directory(scorePath(dir.path(), 2026, 1, 1));
+    open(makeGrade(1, 3, 1));
+    EXPECT_EQ(opened.failure, OpenFailure::Scores);
+    EXPECT_NE(opened.status.reason().find("JT26_1_1.txt"), std::string::npos);
+}
+
+TEST_F(SessionTest, AFileOfAnotherShapeIsReplacedOnlyAfterAYes) {
+    const GradeData written = makeGrade(1, 30, 2);  // 1 × 45 × 2 = 90 values
+    auto scores = std::make_unique<TestScores>();
+    scores->scores[1][0][0] = 77;
+    ASSERT_TRUE(writeScores(scorePath(dir.path(), 2026, 1, 1), written, *scores));
+    const std::string before = readBytes(scorePath(dir.path(), 2026, 1, 1));
+    open(makeGrade(2, 30, 2));  // a class added since: 180 values expected
+    ASSERT_EQ(opened.failure, OpenFailure::None);
+    EXPECT_FALSE(session->shape.fits);
+    EXPECT_EQ(session->shape.found, 90u);
+    EXPECT_EQ(session->shape.expected, 180u);
+    EXPECT_EQ(
+        shapeQuestion(*session),
+        "点数データのファイル「JT26_1_1.txt」の点数の数（90）が、基礎データから決まる数（180）"
+        "と合いません。ファイルが書かれた後でクラス数か科目数が変更されています。"
+        "点数が別の生徒や科目にずれて表示されることがあります。このまま開きますか？");
+
+    messages.answers = {MessageAnswer::No};
+    EXPECT_EQ(saveScores(*session, messages).outcome, SaveOutcome::Cancelled);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "点数データのファイル「JT26_1_1.txt」は基礎データと数が合わないまま開かれています。"
+              "今の基礎データの形で保存し、ファイルを置き換えますか？");
+    EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::No);
+    EXPECT_EQ(readBytes(scorePath(dir.path(), 2026, 1, 1)), before);
+
+    messages.answers = {MessageAnswer::Yes};
+    EXPECT_EQ(saveScores(*session, messages).outcome, SaveOutcome::Written);
+    EXPECT_EQ(saveScores(*session, messages).outcome, SaveOutcome::Written);
+    EXPECT_EQ(messages.shown.size(), 2u);  // asked once more, then no more
+    auto saved = std::make_unique<TestScores>();
+    ASSERT_TRUE(readScores(session->scoreFile, session->gradeData(), *saved));
+    EXPECT_EQ(saved->scores[1][0][0], 77);
 }

@@ -27,27 +27,29 @@ TEST(ScoreOfText, NotANumberIsNoScore) {
 struct CellCase {
     const char* text;
     int fullMarks;
-    const char* after;
+    const char* kept;  // nullptr: refused
 };
 
-class ValidateScoreCell : public ::testing::TestWithParam<CellCase> {};
+class AcceptedScoreText : public ::testing::TestWithParam<CellCase> {};
 
-TEST_P(ValidateScoreCell, OneKeyRelease) {
-    EXPECT_EQ(validateScoreCell(GetParam().text, GetParam().fullMarks), GetParam().after);
+TEST_P(AcceptedScoreText, DigitsOnlyAndNeverAboveFullMarks) {
+    const CellCase& c = GetParam();
+    const std::optional<std::string> kept = acceptedScoreText(c.text, c.fullMarks);
+    EXPECT_EQ(kept, c.kept ? std::optional<std::string>(c.kept) : std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, ValidateScoreCell,
-    ::testing::Values(CellCase{"100", 100, "100"}, CellCase{"1005", 100, "100"},
-                      CellCase{"101", 100, "10"}, CellCase{"60", 50, "6"}, CellCase{"", 100, ""},
-                      CellCase{"0", 1, "0"}, CellCase{"a", 100, ""}, CellCase{"8a", 100, "8"},
-                      CellCase{"-", 100, ""}, CellCase{"\xEF\xBC\x91", 100, ""},  // full-width 1
+    Texts, AcceptedScoreText,
+    ::testing::Values(CellCase{"100", 100, "100"}, CellCase{"1005", 100, nullptr},
+                      CellCase{"101", 100, nullptr}, CellCase{"60", 50, nullptr},
+                      CellCase{"150", 100, nullptr}, CellCase{"", 100, ""}, CellCase{"0", 1, "0"},
+                      CellCase{"007", 100, "007"}, CellCase{"a", 100, ""}, CellCase{"8a", 100, "8"},
+                      CellCase{"85abc", 100, "85"}, CellCase{"-", 100, ""},
+                      CellCase{"\xEF\xBC\x91", 100, ""},    // full-width 1
                       CellCase{"7\xEF\xBC\x92", 100, "7"},  // 7 and a full-width 2
-                      CellCase{"1 2", 100, "12"},
-                      CellCase{"-1000", 100, "1000"},  // the failure value itself
-                      CellCase{"1000", 100, "100"},    // … then one digit a release
-                      CellCase{"-5", 100, "-5"}, CellCase{"+7", 100, "+7"},
-                      CellCase{"99999999999", 100, "9999999999"}));
+                      CellCase{"1 2", 100, "12"}, CellCase{"-5", 100, "5"},
+                      CellCase{"+7", 100, "7"}, CellCase{"1a5x0", 100, nullptr},
+                      CellCase{"99999999999", 100, nullptr}));
 
 TEST(TotalsOf, CountSumAndAverage) {
     ScoreTotals none = totalsOf({"", "", "x"});

@@ -1,5 +1,8 @@
 // The keys typed into the score grids: what stays in a cell, where the cursor goes, and that
 // every key counts as a change.
+#include <QClipboard>
+#include <QComboBox>
+#include <QInputMethodEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -55,15 +58,16 @@ TEST_F(GridKeysTest, AKeyThatOpensTheEditorIsReportedOnce) {
     EXPECT_TRUE(window->TenSG1->isAncestorOf(QApplication::focusWidget()));
 }
 
-TEST_F(GridKeysTest, ScoreAboveFullMarksLosesItsLastDigitOnRelease) {
+TEST_F(GridKeysTest, ScoreAboveFullMarksIsRefusedWithABeep) {
     writeYear(gradeOf(30, 100));
     openWindow();
     type("100");
     EXPECT_EQ(scoreCell(1), QStringLiteral("100"));
     press(Qt::Key_5, QStringLiteral("5"));
-    EXPECT_EQ(scoreCell(1), QStringLiteral("1005"));  // for a moment
+    EXPECT_EQ(scoreCell(1), QStringLiteral("100"));
     release(Qt::Key_5, QStringLiteral("5"));
     EXPECT_EQ(scoreCell(1), QStringLiteral("100"));
+    EXPECT_EQ(messages.beeps, 1);
 }
 
 TEST_F(GridKeysTest, SixtyIsTooMuchForFullMarksFifty) {
@@ -194,4 +198,112 @@ TEST_F(GridKeysTest, TabLeavesTheGridForTheNextControlAndKeepsTheText) {
     EXPECT_EQ(cursor(), std::make_pair(QStringLiteral("TenSG1"), 1));
     EXPECT_NE(qobject_cast<QLineEdit*>(QApplication::focusWidget()),
               nullptr);  // the editor is open
+}
+
+// A click on student `position`'s row of the grid that shows it, in `column`.
+void clickRow(const TForm1& window, int position, int column) {
+    ScoreGrid* grid = position <= 23 ? window.TenSG1 : window.TenSG2;
+    const int row = position <= 23 ? position : position - 23;
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(row, column)).center());
+    QCoreApplication::processEvents();
+}
+
+TEST_F(GridKeysTest, AClickAnywhereInARowPutsTheCursorOnThatStudentsScore) {
+    writeYear(gradeOf(30));
+    openWindow();
+    goToStudent(2);
+    for (int column : {0, 1, kScoreColumn}) {  // the number, the name, the score
+        clickRow(*window, 3 + column, column);
+        type(std::to_string(40 + column).c_str());
+        EXPECT_EQ(cursor(), std::make_pair(QStringLiteral("TenSG1"), 3 + column)) << column;
+    }
+    clickRow(*window, 26, 1);  // a name in the right grid
+    type("45");
+    EXPECT_EQ(cursor(), std::make_pair(QStringLiteral("TenSG2"), 3));
+    EXPECT_EQ(scoreCell(2), QString());
+    EXPECT_EQ(scoreCell(3), QStringLiteral("40"));
+    EXPECT_EQ(scoreCell(4), QStringLiteral("41"));
+    EXPECT_EQ(scoreCell(5), QStringLiteral("42"));
+    EXPECT_EQ(scoreCell(26), QStringLiteral("45"));
+    window->HozonButtonClick();
+    EXPECT_EQ(savedScores().scores[0][0][2], 40);
+    EXPECT_EQ(savedScores().scores[0][0][25], 45);
+    EXPECT_EQ(savedScores().scores[0][0][1], -1);
+}
+
+TEST_F(GridKeysTest, OnlyTheCursorsCellIsHighlightedInBothGrids) {
+    writeYear(makeGrade(2, 30, 2));
+    openWindow();
+    // Where the cursor is, and every highlighted cell of both grids, as "grid:row".
+    auto marked = [this] {
+        QStringList cells;
+        for (ScoreGrid* grid : {window->TenSG1, window->TenSG2}) {
+            if (grid->currentIndex().isValid())
+                cells << grid->objectName() + ":current:" + QString::number(grid->currentRow());
+            for (const QModelIndex& index : grid->selectionModel()->selectedIndexes())
+                cells << grid->objectName() + ":" + QString::number(index.row());
+        }
+        return cells.join(' ');
+    };
+    const QString first = QStringLiteral("TenSG1:current:1 TenSG1:1");
+    EXPECT_EQ(marked(), first);
+    goToStudent(29);
+    key(Qt::Key_Left);  // over to student 6
+    EXPECT_EQ(marked(), QStringLiteral("TenSG1:current:6 TenSG1:6"));
+    goToStudent(29);
+    EXPECT_EQ(marked(), QStringLiteral("TenSG2:current:6 TenSG2:6"));
+    window->NextClassButtonClick();
+    EXPECT_EQ(marked(), first);
+    goToStudent(29);
+    window->NextKamokuButtonClick();
+    EXPECT_EQ(marked(), first);
+    clickRow(*window, 24, 0);
+    EXPECT_EQ(marked(), QStringLiteral("TenSG2:current:1 TenSG2:1"));
+}
+
+TEST_F(GridKeysTest, TextThatArrivesWithoutAKeyIsCheckedAsTypedText) {
+    writeYear(gradeOf(30, 100));
+    openWindow();
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    type("7");
+    QGuiApplication::clipboard()->setText(QStringLiteral("150"));
+    editor->selectAll();
+    editor->paste();  // as the context menu's paste and the middle button do
+    EXPECT_EQ(scoreCell(1), QStringLiteral("7"));
+    EXPECT_EQ(messages.beeps, 1);
+
+    key(Qt::Key_Return);
+    window->HozonButtonClick();
+    ASSERT_FALSE(window->session().scoresChanged);
+    editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    QGuiApplication::clipboard()->setText(QStringLiteral("85abc"));
+    editor->paste();
+    EXPECT_EQ(scoreCell(2), QStringLiteral("85"));
+    EXPECT_EQ(window->SotenE->text(), QStringLiteral("92"));
+    EXPECT_TRUE(window->session().scoresChanged);
+
+    key(Qt::Key_Return);
+    QInputMethodEvent commit;  // an input method's commit: full-width digits and a kana
+    commit.setCommitString(QStringLiteral("６あ3"));
+    QCoreApplication::sendEvent(QApplication::focusWidget(), &commit);
+    EXPECT_EQ(scoreCell(3), QStringLiteral("3"));
+    EXPECT_EQ(window->JukenshaE->text(), QStringLiteral("3"));
+    EXPECT_EQ(window->SotenE->text(), QStringLiteral("95"));
+    window->HozonButtonClick();
+    EXPECT_EQ(savedScores().scores[0][0][1], 85);
+    EXPECT_EQ(messages.beeps, 1);
+}
+
+TEST_F(GridKeysTest, TabPassesTheDisplaysBy) {
+    writeYear(gradeOf(30));
+    openWindow();
+    goToStudent(24);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(window->ClassCB));
+    for (QLineEdit* display : {window->JukenshaE, window->SotenE, window->HeikinE, window->NendoE,
+                               window->KaisuE, window->GakunenE})
+        EXPECT_EQ(display->focusPolicy(), Qt::NoFocus) << display->objectName().toStdString();
 }

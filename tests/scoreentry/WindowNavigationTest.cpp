@@ -200,6 +200,12 @@ TEST_F(NavigationTest, NoSubjectGivenKeepsTheGridsDisabled) {
     EXPECT_EQ(window->KamokuCB->currentIndex(), -1);
     EXPECT_FALSE(window->TenSG1->isEnabled());
     EXPECT_FALSE(window->TenSG2->isEnabled());
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{window->HozonButton, window->ExitButton,
+                                         window->NextKamokuButton, window->MaeKamokuButton})
+        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+    EXPECT_TRUE(window->ClassCB->isEnabled());
+    EXPECT_TRUE(window->KamokuCB->isEnabled());
     window->NextClassButtonClick();
     EXPECT_FALSE(window->TenSG1->isEnabled());
     EXPECT_EQ(window->JukenshaE->text(), QStringLiteral("0"));

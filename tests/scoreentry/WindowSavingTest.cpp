@@ -1,10 +1,14 @@
 // Saving, closing and the files that cannot be read or written.
 #include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 
 #include "EntryFixture.h"
 #include "EntryTexts.h"
 #include "MessageTexts.h"
+#include "ModalBox.h"
+#include "QtMessages.h"
 
 using namespace jitsu;
 
@@ -150,18 +154,92 @@ TEST_F(SavingTest, ClosingWithoutChangesAsksNothing) {
     EXPECT_FALSE(std::filesystem::exists(scoreFile()));
 }
 
-TEST_F(SavingTest, ClosingWithChangesAndYesSaves) {
+struct CloseCase {
+    MessageAnswer answer;
+    bool closes;
+    int saved;  // student 1's score in the file, -2 for no file
+};
+
+class CloseQuestionTest : public SavingTest, public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(CloseQuestionTest, YesSavesNoDropsCancelStays) {
     writeYear(makeGrade(1, 30, 1));
     openWindow();
     type("12");
-    messages.answers.push_back(MessageAnswer::Yes);
-    EXPECT_TRUE(window->close());
+    messages.answers.push_back(GetParam().answer);
+    EXPECT_EQ(window->close(), GetParam().closes);
     const FakeMessages::Shown& question = messages.shown.at(0);
     EXPECT_EQ(question.text, text::kCloseQuestion);
     EXPECT_EQ(question.title, text::kConfirm);
     EXPECT_EQ(question.icon, MessageIcon::Question);
-    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(question.buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(question.safeAnswer, MessageAnswer::Cancel);
+    if (GetParam().saved == -2) {
+        EXPECT_FALSE(std::filesystem::exists(scoreFile()));
+    } else {
+        EXPECT_EQ(savedScores().scores[0][0][0], GetParam().saved);
+    }
+    if (!GetParam().closes) {
+        EXPECT_EQ(scoreCell(1), QStringLiteral("12"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, CloseQuestionTest,
+                         ::testing::Values(CloseCase{MessageAnswer::Yes, true, 12},
+                                           CloseCase{MessageAnswer::No, true, -2},
+                                           CloseCase{MessageAnswer::Cancel, false, -2}));
+
+TEST_F(SavingTest, EscAtTheRealCloseQuestionKeepsTheWindowAndItsScores) {
+    writeYear(makeGrade(1, 30, 1));
+    QtMessages boxes;
+    Services real{dir.path(), boxes, printer, clock};
+    TForm1 form(real);
+    ASSERT_TRUE(form.FormCreate());
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ASSERT_TRUE(form.Button1Click());
+    for (char c : {'1', '2'}) QTest::keyClick(form.windowHandle(), c);
+    pressOnNextModalBox(Qt::Key_Escape);
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.TenSG1->cellText(1), QStringLiteral("12"));
+    EXPECT_FALSE(std::filesystem::exists(scoreFile()));
+    form.ExitButtonClick();
     EXPECT_EQ(savedScores().scores[0][0][0], 12);
+}
+
+TEST_F(SavingTest, SaveSaysItSavedUntilTheNextEdit) {
+    writeYear(makeGrade(1, 30, 1));
+    clock = FixedClock({2026, 3, 10}, {14, 5});
+    openWindow();
+    EXPECT_EQ(window->SavedLabel->text(), QString());
+    type("12");
+    window->HozonButtonClick();
+    EXPECT_EQ(window->SavedLabel->text(), QStringLiteral("保存しました（14:05）"));
+    EXPECT_TRUE(window->SavedLabel->isVisible());
+    EXPECT_TRUE(messages.shown.empty());
+    key(Qt::Key_Down);
+    EXPECT_EQ(window->SavedLabel->text(), QStringLiteral("保存しました（14:05）"));
+    type("3");
+    EXPECT_EQ(window->SavedLabel->text(), QString());
+}
+
+TEST_F(SavingTest, ScoresAnotherTerminalSavedMeanwhileAreKeptAndShown) {
+    writeYear(makeGrade(1, 30, 2));
+    openWindow();
+    type("12");
+    TestScores theirs;  // another terminal saves student 2 of this subject and the other subject
+    theirs.scores[0][0][1] = 34;
+    theirs.scores[1][0][0] = 56;
+    writeScores(theirs);
+    window->HozonButtonClick();
+    EXPECT_EQ(scoreCell(2), QStringLiteral("34"));
+    EXPECT_EQ(window->SotenE->text(), QStringLiteral("46"));
+    const TestScores saved = savedScores();
+    EXPECT_EQ(saved.scores[0][0][0], 12);
+    EXPECT_EQ(saved.scores[0][0][1], 34);
+    EXPECT_EQ(saved.scores[1][0][0], 56);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(SavingTest, AMissingRosterEndsTheProgramWithExitCodeZero) {
@@ -177,6 +255,46 @@ TEST_F(SavingTest, AMissingRosterEndsTheProgramWithExitCodeZero) {
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
     EXPECT_EQ(messages.beeps, 1);
     EXPECT_FALSE(std::filesystem::exists(scoreFile()));
+}
+
+TEST_F(SavingTest, AScoreFileThatCannotBeReadIsAnnouncedAndTheTestNotOpened) {
+    writeYear(makeGrade(1, 30, 1));
+    blockScoreFile();  // a directory stands where the file is read
+    createWindow();
+    QSignalSpy ends(window.get(), &TForm1::programEnd);
+    EXPECT_TRUE(window->Button1Click());
+    EXPECT_EQ(ends.count(), 0);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "点数データのファイルを読み込めませんでした。この回の点数は入力できません。");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
+    EXPECT_NE(messages.shown[0].detail.find("JT26_1_1.txt"), std::string::npos);
+    EXPECT_EQ(messages.beeps, 1);
+    EXPECT_TRUE(window->Button1->isVisible());  // another test can be chosen
+    EXPECT_FALSE(window->HozonButton->isEnabled());
+}
+
+TEST_F(SavingTest, AFileOfAnotherShapeIsOpenedOnlyWhenTheUserSaysSo) {
+    writeYear(makeGrade(1, 30, 1));
+    writeScores(TestScores());
+    writeYear(makeGrade(2, 30, 1));  // a class added after the file was written
+    createWindow();
+    messages.answers = {MessageAnswer::No};
+    EXPECT_TRUE(window->Button1Click());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, shapeQuestion(window->session()));
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::No);
+    EXPECT_TRUE(window->Button1->isVisible());
+
+    messages.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    EXPECT_TRUE(window->Button1Click());
+    EXPECT_FALSE(window->Button1->isVisible());
+    type("5");
+    window->HozonButtonClick();  // the replace question: No
+    EXPECT_EQ(shownCount(replaceQuestion(window->session())), 1);
+    EXPECT_EQ(window->SavedLabel->text(), QString());
+    EXPECT_EQ(readBytes(scoreFile()).size(), 45u * 5);  // as written: 45 lines of "-1 \r\n"
 }
 
 TEST_F(SavingTest, AMissingBasicDataFileEndsTheProgramAtOnce) {
