@@ -8,7 +8,11 @@ cd "$(dirname "$0")/.."
 seconds="${1:-10}"
 [ -f build-fuzz/build.ninja ] ||
     CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DJITSU_FUZZ=ON >/dev/null
-cmake --build build-fuzz -j "$(nproc)" >/dev/null
+if ! built="$(cmake --build build-fuzz -j "$(nproc)" 2>&1)"; then
+    echo "$built" | tail -40
+    echo "fuzz: the fuzz targets do not build"
+    exit 1
+fi
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 mkdir -p build-fuzz/crashes
