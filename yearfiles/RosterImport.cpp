@@ -139,11 +139,9 @@ private:
         }
         FileHealth health;
         surveyBytes(raw, health);
-        if (encoding == Encoding::Detect) {
-            if (!health.looksUtf8 && !health.validCp932)
-                return fail(0, "neither UTF-8 nor CP932 (give --encoding)");
+        // Text that is not UTF-8 is read as CP932, whose bad bytes are then told by their line.
+        if (encoding == Encoding::Detect)
             encoding = health.looksUtf8 ? Encoding::Utf8 : Encoding::Cp932;
-        }
         if (encoding == Encoding::Cp932) {
             text = cp932ToUtf8(raw);
             if (const std::size_t bad = text.find("\xEF\xBF\xBD"); bad != std::string::npos)

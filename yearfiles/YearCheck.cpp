@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "BasicData.h"
+#include "Cp932.h"
 #include "EditorChecks.h"
 #include "Paths.h"
 #include "ResultsFile.h"
@@ -18,6 +19,11 @@ using Severity = Finding::Severity;
 namespace fs = std::filesystem;
 
 std::string gradeText(int grade) { return "grade " + std::to_string(grade); }
+
+std::string subjectText(const GradeData& grade, int j) {
+    return "subject " + std::to_string(j + 1) + " (" + cp932ToUtf8(grade.subjectNames[j].view()) +
+           ")";
+}
 
 class YearChecker {
 public:
@@ -135,29 +141,34 @@ private:
                    "the basic data changed after the scores were typed: restore the counts in "
                    "basesetup or type the scores again"))
             return;
+        // Scores for a subject not given: one finding per subject, at its first line.
+        std::size_t notGiven[kMaxSubjects] = {}, firstNotGiven[kMaxSubjects] = {};
         for (int k = 0; k < grade.classes(); ++k)
             for (int s = 0; s < kSlots; ++s)
                 for (int j = 0; j < grade.subjects(); ++j) {
                     const int score = scores->scores[j][k][s];
                     const std::size_t line = static_cast<std::size_t>(k * kSlots + s + 1);
                     const std::string where = "class " + std::to_string(k + 1) + " No. " +
-                                              std::to_string(s + 1) + ", subject " +
-                                              std::to_string(j + 1) + ": ";
+                                              std::to_string(s + 1) + ", " + subjectText(grade, j) +
+                                              ": ";
                     if (score < kNoScore)
                         add(Severity::Error, path, line,
                             where + "negative value " + std::to_string(score),
                             "correct it in scoreentry (-1 means no score)");
-                    else if (score >= 0 && !grade.isGiven(t - 1, j))
-                        add(Severity::Warning, path, line,
-                            where + "a score for a subject not given in test " + std::to_string(t),
-                            "give the subject full marks in basesetup or remove the score in "
-                            "scoreentry");
-                    else if (score > grade.fullMarks[t - 1][j])
+                    else if (score >= 0 && !grade.isGiven(t - 1, j) && notGiven[j]++ == 0)
+                        firstNotGiven[j] = line;
+                    else if (grade.isGiven(t - 1, j) && score > grade.fullMarks[t - 1][j])
                         add(Severity::Error, path, line,
                             where + "score " + std::to_string(score) + " above full marks " +
                                 std::to_string(grade.fullMarks[t - 1][j]),
                             "correct it in scoreentry");
                 }
+        for (int j = 0; j < grade.subjects(); ++j)
+            if (notGiven[j])
+                add(Severity::Warning, path, firstNotGiven[j],
+                    std::to_string(notGiven[j]) + " score(s) for " + subjectText(grade, j) +
+                        ", which test " + std::to_string(t) + " does not give",
+                    "give the subject full marks in basesetup or remove the scores in scoreentry");
     }
 
     void resultsFile(const GradeData& grade, int g, int t, const fs::path& path,
