@@ -20,6 +20,13 @@ namespace fs = std::filesystem;
 
 std::string gradeText(int grade) { return "grade " + std::to_string(grade); }
 
+// A reader's reason without the file name it starts with: the finding names the file already.
+std::string reasonOf(const Status& status, const fs::path& path) {
+    const std::string prefix = path.string() + ": ";
+    const std::string& reason = status.reason();
+    return reason.starts_with(prefix) ? reason.substr(prefix.size()) : reason;
+}
+
 std::string subjectText(const GradeData& grade, int j) {
     return "subject " + std::to_string(j + 1) + " (" + cp932ToUtf8(grade.subjectNames[j].view()) +
            ")";
@@ -34,7 +41,8 @@ public:
         const fs::path path = basicDataPath(dir_);
         FileHealth health;
         if (Status read = readBasicData(path, data_, &health); !read) {
-            add(Severity::Error, path, 0, read.reason(), "create the school year with basesetup");
+            add(Severity::Error, path, 0, reasonOf(read, path),
+                "create the school year with basesetup");
             return false;
         }
         if (health.damaged())
@@ -76,8 +84,9 @@ private:
         std::string text;
         FileHealth whole;
         if (Status read = readTextFile(path, kMaxRosterBytes, text, &whole); !read) {
-            add(read.isMissing() ? Severity::Warning : Severity::Error, path, 0, read.reason(),
-                reimport);
+            add(read.isMissing() ? Severity::Warning : Severity::Error, path, 0,
+                reasonOf(read, path),
+                read.isMissing() ? "import one with jitsuryoku import-roster" : reimport);
             return;
         }
         if (whole.looksUtf8) {
@@ -134,7 +143,7 @@ private:
         auto scores = std::make_unique<TestScores>();
         FileHealth health;
         if (Status read = readScores(path, grade, *scores, &health); !read) {
-            add(Severity::Error, path, 0, read.reason(), "check the file's permissions");
+            add(Severity::Error, path, 0, reasonOf(read, path), "check the file's permissions");
             return;
         }
         if (!shape(path, health,
@@ -180,7 +189,7 @@ private:
             std::to_string(year_) + " --test " + std::to_string(t) + " --grade " +
             std::to_string(g) + ")";
         if (Status read = readResultsFile(path, grade, *results, &health); !read) {
-            add(Severity::Error, path, 0, read.reason(), "check the file's permissions");
+            add(Severity::Error, path, 0, reasonOf(read, path), "check the file's permissions");
             return;
         }
         if (!shape(path, health, recompute)) return;
