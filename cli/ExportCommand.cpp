@@ -2,21 +2,18 @@
 #include <memory>
 
 #include "Arguments.h"
-#include "AtomicWrite.h"
 #include "BasicData.h"
 #include "Commands.h"
 #include "Paths.h"
 #include "ResultsExport.h"
-#include "ResultsFile.h"
 
 namespace jitsu::cli {
 
 int exportCommand(CommandContext& context) {
     std::vector<std::string> words = context.args;
     std::replace(words.begin(), words.end(), std::string("-o"), std::string("--output"));
-    Arguments args(words, {"year", "test", "grade", "format", "encoding", "output"}, {"force"});
+    Arguments args(words, {"year", "test", "grade", "format", "encoding", "output"}, {});
     if (!args.ok()) return context.usageError(args.error());
-    context.force = args.flag("force");
     auto chosen = args.gradeTest();
     if (!chosen) return context.usageError(args.error());
     const std::string format = args.option("format").value_or("xlsx");
@@ -29,33 +26,19 @@ int exportCommand(CommandContext& context) {
     auto basic = std::make_unique<BasicData>();
     if (Stop stop = context.readBasicData(*basic)) return *stop;
     if (Stop stop = context.checkTest(*basic, chosen->grade, chosen->test)) return *stop;
-    const GradeData& grade = basic->grades[chosen->grade - 1];
-    const auto year = static_cast<unsigned>(chosen->year);
-
-    auto roster = std::make_unique<GradeRoster>();
-    FileHealth health;
-    const auto rosterFile = rosterPath(context.dir, basic->rosterTag.view(), year, chosen->grade);
-    if (Status read = readRoster(rosterFile, *roster, &health); !read)
-        return context.dataError(read.reason());
-    if (Stop stop = context.judge(rosterFile, health)) return *stop;
-    classRanges(grade, *roster);
-
-    auto results = std::make_unique<GradeResults>();
-    const auto resultsFile = resultsPath(context.dir, year, chosen->test, chosen->grade);
-    if (Status read = readResultsFile(resultsFile, grade, *results, &health); !read)
-        return context.dataError(read.reason());
-    if (Stop stop = context.judge(resultsFile, health)) return *stop;
-
-    const auto table = yearfiles::exportTable(grade, chosen->test, *roster, *results);
-    std::filesystem::path out = args.option("output").value_or(
-        "JK" + twoDigitYear(year) + "_" + std::to_string(chosen->test) + "_" +
-        std::to_string(chosen->grade) + "." + format);
-    if (out.is_relative()) out = context.dir / out;
-    Status written = format == "xlsx" ? yearfiles::writeXlsx(out, table)
-                                      : writeFileAtomically(
-                                            out, yearfiles::formatCsv(table, encoding == "cp932"));
-    if (!written) return context.dataError(written.reason());
-    context.out << "wrote " << out.string() << ": " << table.rows.size() << " students\n";
+    yearfiles::ExportRequest request{static_cast<unsigned>(chosen->year),
+                                     chosen->test,
+                                     chosen->grade,
+                                     "",
+                                     format == "csv",
+                                     encoding == "cp932"};
+    request.output = args.option("output").value_or(
+        resultsPath("", request.year, request.test, request.grade).replace_extension(format));
+    if (request.output.is_relative()) request.output = context.dir / request.output;
+    std::size_t students = 0;
+    if (Status s = yearfiles::exportResults(context.dir, *basic, request, students); !s)
+        return context.dataError(s.reason());
+    context.out << "wrote " << request.output.string() << ": " << students << " students\n";
     return kExitOk;
 }
 

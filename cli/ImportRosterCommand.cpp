@@ -5,7 +5,6 @@
 #include "Commands.h"
 #include "Paths.h"
 #include "RosterImport.h"
-#include "TextFile.h"
 
 namespace jitsu::cli {
 
@@ -34,12 +33,10 @@ int importRosterCommand(CommandContext& context) {
     if (Stop stop = context.readBasicData(*basic)) return *stop;
     std::filesystem::path source = args.positional()[0];
     if (source.is_relative()) source = context.dir / source;
-    options.source = source.string();
-    std::string raw;
-    if (Status read = readTextFile(source, kMaxRosterBytes, raw); !read)
-        return context.dataError(read.reason());
     yearfiles::ImportedRoster imported;
-    if (Status s = yearfiles::importRoster(raw, options, basic->grades[*grade - 1], imported); !s)
+    if (Status s =
+            yearfiles::importRosterFile(source, options, basic->grades[*grade - 1], imported);
+        !s)
         return context.dataError(s.reason());
     const auto target = rosterPath(context.dir, basic->rosterTag.view(),
                                    *year ? static_cast<unsigned>(*year) : basic->year, *grade);

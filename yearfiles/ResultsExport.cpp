@@ -1,8 +1,14 @@
 #include "ResultsExport.h"
 
+#include <memory>
+
+#include "AtomicWrite.h"
 #include "Combinations.h"
 #include "Cp932.h"
+#include "DamagedFile.h"
 #include "Format.h"
+#include "Paths.h"
+#include "ResultsFile.h"
 
 namespace jitsu::yearfiles {
 
@@ -96,6 +102,27 @@ std::string formatCsv(const ExportTable& table, bool cp932) {
     }
     // Every text came from CP932 files or the suite's own literals, so it converts back.
     return cp932 ? toCp932(out) : "\xEF\xBB\xBF" + out;
+}
+
+Status exportResults(const std::filesystem::path& dir, const BasicData& data,
+                     const ExportRequest& request, std::size_t& students) {
+    const GradeData& grade = data.grades[request.grade - 1];
+    auto roster = std::make_unique<GradeRoster>();
+    FileHealth health;
+    const auto rosterFile = rosterPath(dir, data.rosterTag.view(), request.year, request.grade);
+    if (Status read = readRoster(rosterFile, *roster, &health); !read) return read;
+    if (health.damaged()) return Status::error(findingOf(rosterFile, health));
+    classRanges(grade, *roster);
+
+    auto results = std::make_unique<GradeResults>();
+    const auto resultsFile = resultsPath(dir, request.year, request.test, request.grade);
+    if (Status read = readResultsFile(resultsFile, grade, *results, &health); !read) return read;
+    if (health.damaged()) return Status::error(findingOf(resultsFile, health));
+
+    const ExportTable table = exportTable(grade, request.test, *roster, *results);
+    students = table.rows.size();
+    return request.csv ? writeFileAtomically(request.output, formatCsv(table, request.cp932))
+                       : writeXlsx(request.output, table);
 }
 
 }  // namespace jitsu::yearfiles

@@ -40,4 +40,18 @@ std::string formatCsv(const ExportTable& table, bool cp932);
 // over the target; on failure the target is left as it was.
 Status writeXlsx(const std::filesystem::path& path, const ExportTable& table);
 
+// What to export and where.
+struct ExportRequest {
+    unsigned year = 0;
+    int test = 1, grade = 1;  // 1-based; the test must be one of the grade's
+    std::filesystem::path output;
+    bool csv = false, cp932 = false;
+};
+
+// Reads the grade's roster and results file in `dir` and writes the sheet: xlsx, or CSV in
+// UTF-8 with BOM or CP932, atomically. A missing or damaged file is an error naming it (and
+// the finding); nothing is written then. Sets `students` to the rows written.
+Status exportResults(const std::filesystem::path& dir, const BasicData& data,
+                     const ExportRequest& request, std::size_t& students);
+
 }  // namespace jitsu::yearfiles

@@ -6,6 +6,7 @@
 #include "AtomicWrite.h"
 #include "Cp932.h"
 #include "FileHealth.h"
+#include "TextFile.h"
 
 namespace jitsu::yearfiles {
 
@@ -282,6 +283,25 @@ std::optional<std::vector<std::string>> parseColumnList(const std::string& list)
 Status importRoster(std::string_view raw, const ImportOptions& options, const GradeData& grade,
                     ImportedRoster& imported) {
     return Importer(options, grade).read(raw, imported);
+}
+
+Status importRosterFile(const std::filesystem::path& source, ImportOptions options,
+                        const GradeData& grade, ImportedRoster& imported) {
+    std::string raw;
+    if (Status read = readTextFile(source, kMaxRosterBytes, raw); !read) return read;
+    options.source = source.string();
+    return importRoster(raw, options, grade, imported);
+}
+
+std::string previewText(const ImportedRoster& imported, std::size_t lines) {
+    std::string out = std::to_string(imported.students) + " 人\n";
+    for (const std::string& note : imported.notes) out += note + "\n";
+    const std::string text = cp932ToUtf8(imported.bytes);
+    std::size_t end = 0;
+    for (std::size_t i = 0; i < lines && end < text.size(); ++i) end = text.find('\n', end) + 1;
+    std::string head = text.substr(0, end);
+    std::erase(head, '\r');
+    return out + "\n" + head + (end < text.size() ? "…\n" : "");
 }
 
 Status writeRoster(const std::filesystem::path& path, const ImportedRoster& imported,

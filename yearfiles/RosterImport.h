@@ -38,6 +38,14 @@ struct ImportedRoster {
 Status importRoster(std::string_view raw, const ImportOptions& options, const GradeData& grade,
                     ImportedRoster& imported);
 
+// importRoster on the content of file `source` (named in the messages).
+Status importRosterFile(const std::filesystem::path& source, ImportOptions options,
+                        const GradeData& grade, ImportedRoster& imported);
+
+// What to show before writing, UTF-8: the student count, the notes and the first `lines`
+// lines of the roster.
+std::string previewText(const ImportedRoster& imported, std::size_t lines = 10);
+
 // Writes the roster atomically; refuses to replace an existing file unless `replace`.
 Status writeRoster(const std::filesystem::path& path, const ImportedRoster& imported, bool replace);
 
