@@ -93,6 +93,7 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     FindingsL = new QListWidget(this);
     FindingsL->setObjectName("FindingsL");
     FindingsL->setMinimumHeight(120);
+    FindingsL->setWordWrap(true);
     layout->addWidget(FindingsL);
 
     resize(760, 860);
@@ -143,7 +144,7 @@ void LauncherWindow::refresh() {
     if (!canStart(true, overview)) return;
     const auto findings = yearfiles::checkYear(folder_.toStdString());
     for (const yearfiles::Finding& finding : findings)
-        FindingsL->addItem(QString::fromStdString(yearfiles::findingLine(finding)));
+        FindingsL->addItem(QString::fromStdString(yearfiles::findingLine(finding, true)));
     if (findings.empty()) FindingsL->addItem(QStringLiteral("問題は見つかりませんでした。"));
 }
 

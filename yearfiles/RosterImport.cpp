@@ -244,15 +244,15 @@ private:
         imported = {};
         for (const Student& s : students_) {
             imported.bytes += s.number + "," + s.name + "\r\n";
+            imported.classes.push_back(cp932ToUtf8(grade_.classNames[s.cls].view()));
             ++counts[static_cast<std::size_t>(s.cls)];
         }
         imported.students = static_cast<int>(students_.size());
         for (int k = 0; k < grade_.classes(); ++k)
             if (counts[k] != grade_.headCounts[k])
-                imported.notes.push_back("class " + cp932ToUtf8(grade_.classNames[k].view()) +
-                                         ": " + std::to_string(counts[k]) +
-                                         " students, the head count is " +
-                                         std::to_string(grade_.headCounts[k]));
+                imported.notes.push_back(cp932ToUtf8(grade_.classNames[k].view()) + "組：" +
+                                         std::to_string(counts[k]) + " 人（基礎データの人数は " +
+                                         std::to_string(grade_.headCounts[k]) + " 人）");
         return Status::ok();
     }
 
@@ -296,12 +296,17 @@ Status importRosterFile(const std::filesystem::path& source, ImportOptions optio
 std::string previewText(const ImportedRoster& imported, std::size_t lines) {
     std::string out = std::to_string(imported.students) + " 人\n";
     for (const std::string& note : imported.notes) out += note + "\n";
+    out += "\n組\t番号\t氏名\n";
     const std::string text = cp932ToUtf8(imported.bytes);
-    std::size_t end = 0;
-    for (std::size_t i = 0; i < lines && end < text.size(); ++i) end = text.find('\n', end) + 1;
-    std::string head = text.substr(0, end);
-    std::erase(head, '\r');
-    return out + "\n" + head + (end < text.size() ? "…\n" : "");
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < lines && i < imported.classes.size(); ++i) {
+        const std::size_t end = text.find("\r\n", start);
+        std::string line = text.substr(start, end - start);
+        line[line.find(',')] = '\t';
+        out += imported.classes[i] + "\t" + line + "\n";
+        start = end + 2;
+    }
+    return out + (lines < imported.classes.size() ? "…\n" : "");
 }
 
 Status writeRoster(const std::filesystem::path& path, const ImportedRoster& imported,

@@ -27,7 +27,8 @@ std::optional<std::vector<std::string>> parseColumnList(const std::string& list)
 struct ImportedRoster {
     std::string bytes;  // the suite's form: "number,name" in CP932, CR LF, classes in order
     int students = 0;
-    std::vector<std::string> notes;  // UTF-8: a class whose count differs from its head count
+    std::vector<std::string> classes;  // UTF-8: each line's class name, for the preview
+    std::vector<std::string> notes;    // UTF-8: a class whose count differs from its head count
 };
 
 // Reads CSV or TSV text (UTF-8 with or without BOM, or CP932; comma or tab; quoted fields),
@@ -43,7 +44,7 @@ Status importRosterFile(const std::filesystem::path& source, ImportOptions optio
                         const GradeData& grade, ImportedRoster& imported);
 
 // What to show before writing, UTF-8: the student count, the notes and the first `lines`
-// lines of the roster.
+// students with their classes.
 std::string previewText(const ImportedRoster& imported, std::size_t lines = 10);
 
 // Writes the roster atomically; refuses to replace an existing file unless `replace`.

@@ -1,4 +1,5 @@
 // The xlsx form of the exported sheet, through libxlsxwriter.
+#include <sys/stat.h>
 #include <unistd.h>
 #include <xlsxwriter.h>
 
@@ -61,6 +62,10 @@ Status writeXlsx(const std::filesystem::path& path, const ExportTable& table) {
     const int fd = mkstemp(temp.data());
     if (fd < 0)
         return Status::error(path.string() + ": cannot create a file in " + folder.string());
+    // libxlsxwriter replaces the file by name: give it the mode a new file gets.
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd, 0666 & ~mask);
     close(fd);
     lxw_workbook* book = workbook_new(temp.c_str());
     lxw_error error = book ? fillWorkbook(book, table) : LXW_ERROR_MEMORY_MALLOC_FAILED;

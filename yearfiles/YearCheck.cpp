@@ -237,9 +237,9 @@ bool hasError(const std::vector<Finding>& findings) {
     return false;
 }
 
-std::string findingLine(const Finding& f) {
+std::string findingLine(const Finding& f, bool nameOnly) {
     std::string out = f.severity == Severity::Error ? "error: " : "warning: ";
-    out += f.file.string();
+    out += (nameOnly ? f.file.filename() : f.file).string();
     if (f.line) out += ":" + std::to_string(f.line);
     return out + ": " + f.what + "; " + f.todo;
 }

@@ -25,8 +25,9 @@ std::vector<Finding> checkYear(const std::filesystem::path& dir, unsigned year =
 
 bool hasError(const std::vector<Finding>& findings);
 
-// "error: FILE:LINE: what; todo" (no ":LINE" for a whole file).
-std::string findingLine(const Finding& finding);
+// "error: FILE:LINE: what; todo" (no ":LINE" for a whole file); FILE as its name only when
+// the folder is shown elsewhere.
+std::string findingLine(const Finding& finding, bool nameOnly = false);
 
 // The findings as a JSON array of {"severity", "file", "line" (null for a whole file),
 // "what", "todo"}.

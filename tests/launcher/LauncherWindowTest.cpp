@@ -99,7 +99,7 @@ TEST_F(LauncherWindowTest, ShowsFindingsAndImportsARosterOnlyWhenConfirmed) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "1年の名簿 N261.csv を、この内容で上書きしますか？");
     EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::No);
-    EXPECT_NE(messages.shown[0].detail.find("1,佐藤　一郎"), std::string::npos);
+    EXPECT_NE(messages.shown[0].detail.find("１\t1\t佐藤　一郎"), std::string::npos);
     EXPECT_EQ(readBytes(dir / "N261.csv"), roster);
 
     w.importRoster(QString::fromStdString((dir / "in.csv").string()), 1);

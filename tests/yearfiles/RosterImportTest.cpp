@@ -50,8 +50,7 @@ TEST(RosterImport, ColumnsGivenWithoutHeaderAndCountsThatDifferAreReported) {
     ASSERT_TRUE(
         import("x,２,1,鈴木\n", imported, {"", "class", "number", "name"}, twoClasses(1, 1)));
     EXPECT_EQ(imported.bytes, toCp932("1,鈴木\r\n"));
-    EXPECT_EQ(imported.notes,
-              std::vector<std::string>{"class １: 0 students, the head count is 1"});
+    EXPECT_EQ(imported.notes, std::vector<std::string>{"１組：0 人（基礎データの人数は 1 人）"});
 }
 
 struct BadRoster {
