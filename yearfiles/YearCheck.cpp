@@ -185,7 +185,7 @@ private:
         auto results = std::make_unique<GradeResults>();
         FileHealth health;
         const std::string recompute =
-            "compute the results again (summaryprint or jitsuryoku results --year " +
+            "compute the results again (reportcard or jitsuryoku results --year " +
             std::to_string(year_) + " --test " + std::to_string(t) + " --grade " +
             std::to_string(g) + ")";
         if (Status read = readResultsFile(path, grade, *results, &health); !read) {
