@@ -22,13 +22,20 @@ const std::array<std::vector<std::string_view>, kColumns> kHeaderNames = {{
 }};
 const std::array<const char*, kColumns> kColumnNames = {"class", "number", "name"};
 
+// Without the blanks a spreadsheet leaves around a cell, the ideographic space included.
 std::string trimmed(std::string_view text) {
     const std::string_view blanks[] = {" ", "\t", "\r", "　"};
     for (bool cut = true; cut;) {
         cut = false;
         for (std::string_view b : blanks) {
-            if (text.starts_with(b)) text.remove_prefix(b.size()), cut = true;
-            if (text.ends_with(b)) text.remove_suffix(b.size()), cut = true;
+            if (text.starts_with(b)) {
+                text.remove_prefix(b.size());
+                cut = true;
+            }
+            if (text.ends_with(b)) {
+                text.remove_suffix(b.size());
+                cut = true;
+            }
         }
     }
     return std::string(text);
