@@ -177,13 +177,17 @@ private:
             for (int c = 0; c < kColumns; ++c)
                 if (options_.columns[i] == kColumnNames[c]) where_[c] = static_cast<int>(i);
         for (int c = 0; c < kColumns; ++c)
-            if (where_[c] < 0)
-                return fail(line,
-                            options_.columns.empty()
-                                ? "no header row naming 組, 番号 and 氏名 (give --columns "
-                                  "class,number,name)"
-                                : std::string("--columns names no ") + kColumnNames[c] + " column");
+            if (where_[c] < 0) return fail(line, missingColumn(c));
         return Status::ok();
+    }
+
+    std::string missingColumn(int c) const {
+        if (!options_.columns.empty())
+            return std::string("--columns names no ") + kColumnNames[c] + " column";
+        if (headerSeen_)
+            return std::string("the header row names no ") + kColumnNames[c] + " column (" +
+                   std::string(kHeaderNames[c][0]) + ")";
+        return "no header row naming 組, 番号 and 氏名 (give --columns class,number,name)";
     }
 
     Status student(const std::vector<std::string>& fields, std::size_t line) {
