@@ -129,6 +129,7 @@ public:
             }
             if (Status s = student(fields, number + 1); !s) return s;
         }
+        if (students_.empty()) return fail(0, "no student in the file");
         return write(imported);
     }
 

@@ -84,6 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "roster holds 29"},
         BadRoster{"CommaInName", "組,番号,氏名\n1,1,\"佐藤,太郎\"\n",
                   "in.csv:2: the name \"佐藤,太郎\" holds a comma or a tab"},
+        BadRoster{"HeaderOnly", "組,番号,氏名\n\n", "in.csv: no student in the file"},
         BadRoster{"BrokenCp932", "\x91\x67,1,2\n1,1,\x82\n", "in.csv:2: bytes that are not CP932"}),
     [](const auto& info) { return std::string(info.param.name); });
 
