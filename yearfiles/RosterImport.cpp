@@ -252,6 +252,15 @@ private:
                              return std::make_pair(a.cls, numberKey(a.number)) <
                                     std::make_pair(b.cls, numberKey(b.number));
                          });
+        // The same number twice in a class is a typing slip that would shift the class.
+        for (std::size_t i = 1; i < students_.size(); ++i) {
+            const Student &a = students_[i - 1], &b = students_[i];
+            if (a.cls == b.cls && a.number == b.number)
+                return fail(std::max(a.line, b.line),
+                            "student number " + cp932ToUtf8(b.number) + " of class " +
+                                cp932ToUtf8(grade_.classNames[b.cls].view()) + " again (line " +
+                                std::to_string(std::min(a.line, b.line)) + ")");
+        }
         std::vector<unsigned> counts(static_cast<std::size_t>(grade_.classes()));
         imported = {};
         for (const Student& s : students_) {

@@ -84,6 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "roster holds 29"},
         BadRoster{"CommaInName", "組,番号,氏名\n1,1,\"佐藤,太郎\"\n",
                   "in.csv:2: the name \"佐藤,太郎\" holds a comma or a tab"},
+        BadRoster{"NumberTwice", "組,番号,氏名\n2,1,佐藤\n1,1,鈴木\n２,1,高橋\n",
+                  "in.csv:4: student number 1 of class ２ again (line 2)"},
         BadRoster{"HeaderOnly", "組,番号,氏名\n\n", "in.csv: no student in the file"},
         BadRoster{"BrokenCp932", "\x91\x67,1,2\n1,1,\x82\n", "in.csv:2: bytes that are not CP932"}),
     [](const auto& info) { return std::string(info.param.name); });
