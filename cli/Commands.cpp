@@ -28,6 +28,29 @@ const std::vector<Command>& commands() {
              "    JKyy_T_G.txt.\n") +
              kCombosHelp,
          resultsCommand},
+        {"check",
+         "check [--year Y] [--json]\n"
+         "    Checks every file of year Y (default: the basic data's year) against the others and\n"
+         "    prints one line per finding: error or warning, the file and line, what is wrong and\n"
+         "    what to do. Exit status 1 when there is an error. --json: a JSON array.",
+         checkCommand},
+        {"import-roster",
+         "import-roster FILE --grade G [--year Y] [--columns class,number,name]\n"
+         "              [--encoding utf-8|cp932] [--force]\n"
+         "    Writes the roster of grade G from a spreadsheet's CSV or TSV (UTF-8 or CP932, found\n"
+         "    out unless --encoding is given): classes in order, CP932, CR LF. The columns\n"
+         "    come from a header row (組/クラス, 番号/出席番号/学籍番号, 氏名/名前) or\n"
+         "    --columns, in file order (- skips one). An existing roster is replaced only with\n"
+         "    --force.",
+         importRosterCommand},
+        {"export",
+         "export --year Y --test T --grade G [--format xlsx|csv] [--encoding utf-8|cp932]\n"
+         "       [-o FILE]\n"
+         "    Writes the results of grade G in test T with the roster's names, a row a student:\n"
+         "    per subject score, 偏差値 and rank, per combination total, 偏差値 and rank; absent\n"
+         "    students' cells empty. xlsx (default) or CSV (UTF-8 with BOM, or CP932); the file\n"
+         "    defaults to JKyy_T_G.xlsx (or .csv) in the data folder.",
+         exportCommand},
 #ifdef JITSU_CLI_PRINTING
         {"reports",
          std::string(

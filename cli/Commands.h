@@ -59,5 +59,8 @@ int resultsCommand(CommandContext& context);
 int reportsCommand(CommandContext& context);
 int checklistsCommand(CommandContext& context);
 int summaryCommand(CommandContext& context);
+int checkCommand(CommandContext& context);
+int importRosterCommand(CommandContext& context);
+int exportCommand(CommandContext& context);
 
 }  // namespace jitsu::cli

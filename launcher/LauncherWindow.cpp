@@ -5,8 +5,10 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -15,6 +17,8 @@
 
 #include "SuitePrograms.h"
 #include "Widgets.h"
+#include "YearCheck.h"
+#include "YearFileActions.h"
 
 namespace jitsu::launcher {
 
@@ -77,7 +81,24 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     }
     layout->addLayout(buttons);
 
-    resize(760, 700);
+    auto* yearRow = new QHBoxLayout;
+    yearRow->addWidget(new QLabel(QStringLiteral("ファイルの点検"), this), 1);
+    RosterButton = new QPushButton(QStringLiteral("名簿の取り込み…"), this);
+    RosterButton->setObjectName("RosterButton");
+    ExportButton = new QPushButton(QStringLiteral("Excel に書き出し…"), this);
+    ExportButton->setObjectName("ExportButton");
+    yearRow->addWidget(RosterButton);
+    yearRow->addWidget(ExportButton);
+    layout->addLayout(yearRow);
+    FindingsL = new QListWidget(this);
+    FindingsL->setObjectName("FindingsL");
+    FindingsL->setMinimumHeight(120);
+    FindingsL->setWordWrap(true);
+    layout->addWidget(FindingsL);
+
+    resize(760, 860);
+    connect(RosterButton, &QPushButton::clicked, this, &LauncherWindow::RosterButtonClick);
+    connect(ExportButton, &QPushButton::clicked, this, &LauncherWindow::ExportButtonClick);
 
     connect(FolderButton, &QPushButton::clicked, this, &LauncherWindow::FolderButtonClick);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &LauncherWindow::refresh);
@@ -117,6 +138,71 @@ void LauncherWindow::refresh() {
     }
     for (std::size_t i = 0; i < ProgramButtons.size(); ++i)
         ProgramButtons[i]->setEnabled(canStart(suitePrograms()[i].needsBasicData, overview));
+    RosterButton->setEnabled(canStart(true, overview));
+    ExportButton->setEnabled(!exportableTests(overview).empty());
+    FindingsL->clear();
+    if (!canStart(true, overview)) return;
+    const auto findings = yearfiles::checkYear(folder_.toStdString());
+    for (const yearfiles::Finding& finding : findings)
+        FindingsL->addItem(QString::fromStdString(yearfiles::findingLine(finding, true)));
+    if (findings.empty()) FindingsL->addItem(QStringLiteral("問題は見つかりませんでした。"));
+}
+
+void LauncherWindow::RosterButtonClick() {
+    const QString source = QFileDialog::getOpenFileName(
+        this, QStringLiteral("名簿の表（CSV・TSV）を選ぶ"), folder_,
+        QStringLiteral("CSV / TSV (*.csv *.tsv *.txt);;すべてのファイル (*)"));
+    if (source.isEmpty()) return;
+    bool chosen = false;
+    const QStringList grades = {QStringLiteral("1年"), QStringLiteral("2年"),
+                                QStringLiteral("3年")};
+    const QString grade = QInputDialog::getItem(this, QStringLiteral("名簿の取り込み"),
+                                                QStringLiteral("学年"), grades, 0, false, &chosen);
+    if (chosen) importRoster(source, static_cast<int>(grades.indexOf(grade)) + 1);
+}
+
+void LauncherWindow::importRoster(const QString& source, int grade) {
+    const RosterPlan plan = planRosterImport(folder_.toStdString(), source.toStdString(), grade);
+    if (!plan.status) {
+        services_.messages.alert("名簿を取り込めませんでした。", "確認", MessageIcon::Stop,
+                                 plan.status.reason());
+        return;
+    }
+    if (services_.messages.ask(plan.question, "確認", MessageIcon::Question, MessageButtons::YesNo,
+                               MessageAnswer::No,
+                               yearfiles::previewText(plan.roster)) != MessageAnswer::Yes)
+        return;
+    if (Status s = yearfiles::writeRoster(plan.target, plan.roster, true); !s)
+        services_.messages.alert("名簿を保存できませんでした。", "確認", MessageIcon::Stop,
+                                 s.reason());
+    refresh();
+}
+
+void LauncherWindow::ExportButtonClick() {
+    const FolderOverview overview = readFolderOverview(folder_.toStdString());
+    const auto tests = exportableTests(overview);
+    QStringList labels;
+    for (const TestFiles& files : tests)
+        labels << QStringLiteral("%1年 第%2回").arg(files.grade).arg(files.test);
+    bool chosen = false;
+    const QString label =
+        QInputDialog::getItem(this, QStringLiteral("Excel に書き出し"),
+                              QStringLiteral("学年とテスト"), labels, 0, false, &chosen);
+    if (!chosen || labels.indexOf(label) < 0) return;
+    const TestFiles& files = tests[static_cast<std::size_t>(labels.indexOf(label))];
+    const QString output = QFileDialog::getSaveFileName(
+        this, QStringLiteral("書き出すファイル"),
+        fromPath(exportFileName(folder_.toStdString(), overview.year, files)),
+        QStringLiteral("Excel (*.xlsx);;CSV UTF-8 (*.csv)"));
+    if (!output.isEmpty()) exportResults(files, output);
+}
+
+void LauncherWindow::exportResults(const TestFiles& files, const QString& output) {
+    std::string done;
+    if (Status s = exportTest(folder_.toStdString(), files, output.toStdString(), done); !s)
+        services_.messages.alert("書き出せませんでした。", "確認", MessageIcon::Stop, s.reason());
+    else
+        services_.messages.inform(done, "確認", MessageIcon::None);
 }
 
 void LauncherWindow::ProgramButtonClick(int index) {

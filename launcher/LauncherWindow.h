@@ -10,6 +10,7 @@
 
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QTableWidget;
 
@@ -32,10 +33,18 @@ public:
     QLabel* StatusL;
     QTableWidget* FilesSG;
     std::array<QPushButton*, 5> ProgramButtons;
+    QListWidget* FindingsL;  // what jitsuryoku check finds in the folder
+    QPushButton* RosterButton;
+    QPushButton* ExportButton;
 
 public slots:
     void FolderButtonClick();
     void ProgramButtonClick(int index);
+    void RosterButtonClick();
+    void ExportButtonClick();
+    // The two after their file dialogs: the preview and confirmation, the export itself.
+    void importRoster(const QString& source, int grade);
+    void exportResults(const TestFiles& files, const QString& output);
     // Reads the folder again: after a program has saved, and when the window comes back.
     void refresh();
 

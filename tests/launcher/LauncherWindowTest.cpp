@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
 #include <QtTest/QTest>
 #include <sstream>
 
+#include "DemoYear.h"
 #include "FakeMessages.h"
 #include "Fixtures.h"
 #include "LauncherWindow.h"
@@ -77,4 +79,30 @@ TEST_F(LauncherWindowTest, AProgramThatIsNotThereIsReported) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "プログラム jitsuryoku-basesetup が見つかりません。");
     EXPECT_EQ(messages.beeps, 1);
+}
+
+// The check's findings under the table; a roster import is previewed and written only on Yes.
+TEST_F(LauncherWindowTest, ShowsFindingsAndImportsARosterOnlyWhenConfirmed) {
+    std::vector<std::string> written;
+    ASSERT_TRUE(cli::writeDemoYear(dir.path(), false, written));
+    LauncherWindow w(services);
+    w.dataDirNamed();
+    w.FormCreate();
+    ASSERT_EQ(w.FindingsL->count(), 1);
+    EXPECT_EQ(w.FindingsL->item(0)->text(), QStringLiteral("問題は見つかりませんでした。"));
+    EXPECT_FALSE(w.ExportButton->isEnabled());  // no results file yet
+
+    const std::string roster = readBytes(dir / "N261.csv");
+    writeBytes(dir / "in.csv", "組,番号,氏名\n1,1,佐藤　一郎\n");
+    messages.answers = {MessageAnswer::No};
+    w.importRoster(QString::fromStdString((dir / "in.csv").string()), 1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "1年の名簿 N261.csv を、この内容で上書きしますか？");
+    EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::No);
+    EXPECT_NE(messages.shown[0].detail.find("１\t1\t佐藤　一郎"), std::string::npos);
+    EXPECT_EQ(readBytes(dir / "N261.csv"), roster);
+
+    w.importRoster(QString::fromStdString((dir / "in.csv").string()), 1);
+    EXPECT_EQ(readBytes(dir / "N261.csv"), sj("1,佐藤　一郎\r\n"));
+    EXPECT_TRUE(w.FindingsL->item(0)->text().startsWith("error: "));
 }

@@ -1,0 +1,45 @@
+#include <algorithm>
+#include <memory>
+
+#include "Arguments.h"
+#include "BasicData.h"
+#include "Commands.h"
+#include "Paths.h"
+#include "ResultsExport.h"
+
+namespace jitsu::cli {
+
+int exportCommand(CommandContext& context) {
+    std::vector<std::string> words = context.args;
+    std::replace(words.begin(), words.end(), std::string("-o"), std::string("--output"));
+    Arguments args(words, {"year", "test", "grade", "format", "encoding", "output"}, {});
+    if (!args.ok()) return context.usageError(args.error());
+    auto chosen = args.gradeTest();
+    if (!chosen) return context.usageError(args.error());
+    const std::string format = args.option("format").value_or("xlsx");
+    const std::string encoding = args.option("encoding").value_or("utf-8");
+    if (format != "xlsx" && format != "csv")
+        return context.usageError("--format must be xlsx or csv");
+    if (encoding != "utf-8" && encoding != "cp932")
+        return context.usageError("--encoding must be utf-8 or cp932");
+
+    auto basic = std::make_unique<BasicData>();
+    if (Stop stop = context.readBasicData(*basic)) return *stop;
+    if (Stop stop = context.checkTest(*basic, chosen->grade, chosen->test)) return *stop;
+    yearfiles::ExportRequest request{static_cast<unsigned>(chosen->year),
+                                     chosen->test,
+                                     chosen->grade,
+                                     "",
+                                     format == "csv",
+                                     encoding == "cp932"};
+    request.output = args.option("output").value_or(
+        resultsPath("", request.year, request.test, request.grade).replace_extension(format));
+    if (request.output.is_relative()) request.output = context.dir / request.output;
+    std::size_t students = 0;
+    if (Status s = yearfiles::exportResults(context.dir, *basic, request, students); !s)
+        return context.dataError(s.reason());
+    context.out << "wrote " << request.output.string() << ": " << students << " students\n";
+    return kExitOk;
+}
+
+}  // namespace jitsu::cli

@@ -1,0 +1,50 @@
+#include <memory>
+
+#include "Arguments.h"
+#include "BasicData.h"
+#include "Commands.h"
+#include "Paths.h"
+#include "RosterImport.h"
+
+namespace jitsu::cli {
+
+int importRosterCommand(CommandContext& context) {
+    Arguments args(context.args, {"grade", "year", "columns", "encoding"}, {"force"});
+    if (!args.ok() || args.positional().size() != 1)
+        return context.usageError(args.ok() ? "give exactly one spreadsheet file" : args.error());
+    auto grade = args.requiredInt("grade", 1, 3);
+    auto year = grade ? args.intOption("year", 2000, 2100, 0) : std::nullopt;
+    if (!year) return context.usageError(args.error());
+    yearfiles::ImportOptions options;
+    if (auto list = args.option("columns")) {
+        auto columns = yearfiles::parseColumnList(*list);
+        if (!columns)
+            return context.usageError("--columns lists class, number, name or - (skipped)");
+        options.columns = *columns;
+    }
+    if (auto encoding = args.option("encoding")) {
+        if (*encoding != "utf-8" && *encoding != "cp932")
+            return context.usageError("--encoding must be utf-8 or cp932");
+        options.encoding = *encoding == "utf-8" ? yearfiles::ImportOptions::Encoding::Utf8
+                                                : yearfiles::ImportOptions::Encoding::Cp932;
+    }
+
+    auto basic = std::make_unique<BasicData>();
+    if (Stop stop = context.readBasicData(*basic)) return *stop;
+    std::filesystem::path source = args.positional()[0];
+    if (source.is_relative()) source = context.dir / source;
+    yearfiles::ImportedRoster imported;
+    if (Status s =
+            yearfiles::importRosterFile(source, options, basic->grades[*grade - 1], imported);
+        !s)
+        return context.dataError(s.reason());
+    const auto target = rosterPath(context.dir, basic->rosterTag.view(),
+                                   *year ? static_cast<unsigned>(*year) : basic->year, *grade);
+    if (Status s = yearfiles::writeRoster(target, imported, args.flag("force")); !s)
+        return context.dataError(s.reason());
+    for (const std::string& note : imported.notes) context.warn(note + " (written anyway)");
+    context.out << "wrote " << target.string() << ": " << imported.students << " students\n";
+    return kExitOk;
+}
+
+}  // namespace jitsu::cli

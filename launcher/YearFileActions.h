@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "FolderOverview.h"
+#include "RosterImport.h"
+#include "Status.h"
+
+namespace jitsu::launcher {
+
+// A roster read from a spreadsheet for grade `grade` of the folder's year, ready to be shown
+// and, once confirmed, written to `target`.
+struct RosterPlan {
+    Status status = Status::ok();  // why it cannot be imported
+    yearfiles::ImportedRoster roster;
+    std::filesystem::path target;
+    std::string question;  // UTF-8: the confirmation, saying when it replaces a roster
+};
+RosterPlan planRosterImport(const std::filesystem::path& dir, const std::filesystem::path& source,
+                            int grade);
+
+// The grade's tests whose results file exists: what can be exported.
+std::vector<TestFiles> exportableTests(const FolderOverview& overview);
+
+// The file an export is offered under: JKyy_T_G.xlsx in the folder.
+std::filesystem::path exportFileName(const std::filesystem::path& dir, unsigned year,
+                                     const TestFiles& files);
+
+// Exports the results of `files` to `output`: CSV (UTF-8 with BOM) when its name ends in
+// ".csv", else xlsx. The message to show on success, UTF-8.
+Status exportTest(const std::filesystem::path& dir, const TestFiles& files,
+                  const std::filesystem::path& output, std::string& done);
+
+}  // namespace jitsu::launcher

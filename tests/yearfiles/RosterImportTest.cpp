@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "Cp932.h"
+#include "RosterImport.h"
+#include "TempDir.h"
+
+using namespace jitsu;
+using namespace jitsu::yearfiles;
+
+namespace {
+
+const std::filesystem::path kData = std::filesystem::path(JITSU_TESTDATA_DIR) / "roster-import";
+
+// Two classes "１" and "２" with the given head counts.
+GradeData twoClasses(unsigned first, unsigned second) {
+    GradeData grade;
+    grade.classCount = 2;
+    grade.classNames[0].assign(toCp932("１"));
+    grade.classNames[1].assign(toCp932("２"));
+    grade.headCounts[0] = first;
+    grade.headCounts[1] = second;
+    return grade;
+}
+
+Status import(const std::string& raw, ImportedRoster& imported,
+              std::vector<std::string> columns = {}, const GradeData& grade = twoClasses(1, 2)) {
+    ImportOptions options;
+    options.columns = std::move(columns);
+    options.source = "in.csv";
+    return importRoster(raw, options, grade, imported);
+}
+
+}  // namespace
+
+// A UTF-8 export with BOM, header, shuffled columns, quotes, a class by name and a blank line,
+// and a CP932 TSV in another order give the suite's own roster, byte for byte.
+TEST(RosterImport, Utf8WithBomAndCp932GiveTheSameRoster) {
+    const std::string expected = readBytes(kData / "expected.csv");
+    for (const char* name : {"utf8-bom.csv", "cp932.tsv"}) {
+        ImportedRoster imported;
+        ASSERT_TRUE(import(readBytes(kData / name), imported)) << name;
+        EXPECT_EQ(imported.bytes, expected) << name;
+        EXPECT_EQ(imported.students, 3);
+        EXPECT_TRUE(imported.notes.empty());
+    }
+}
+
+TEST(RosterImport, ColumnsGivenWithoutHeaderAndCountsThatDifferAreReported) {
+    ImportedRoster imported;
+    ASSERT_TRUE(
+        import("x,２,1,鈴木\n", imported, {"", "class", "number", "name"}, twoClasses(1, 1)));
+    EXPECT_EQ(imported.bytes, toCp932("1,鈴木\r\n"));
+    EXPECT_EQ(imported.notes, std::vector<std::string>{"１組：0 人（基礎データの人数は 1 人）"});
+}
+
+struct BadRoster {
+    const char* name;
+    std::string raw;
+    std::string message;
+};
+
+class RosterImportRefuses : public testing::TestWithParam<BadRoster> {};
+
+TEST_P(RosterImportRefuses, NamingTheFileAndLine) {
+    ImportedRoster imported;
+    Status status = import(GetParam().raw, imported);
+    ASSERT_FALSE(status);
+    EXPECT_EQ(status.reason(), GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RosterImportRefuses,
+    testing::Values(
+        BadRoster{"NotCp932Name", "組,番号,氏名\n1,1,佐藤\n1,2,𠮷田　花子\n",
+                  "in.csv:3: the name \"𠮷田　花子\" holds 𠮷, which CP932 cannot carry: write it "
+                  "another way"},
+        BadRoster{"UnknownClass", "組,番号,氏名\n3,1,佐藤\n",
+                  "in.csv:2: class \"3\" is not a class of the grade (1 to 2 or its name)"},
+        BadRoster{"NoHeader", "1,1,佐藤\n",
+                  "in.csv:1: no header row naming 組, 番号 and 氏名 (give --columns "
+                  "class,number,name)"},
+        BadRoster{"NameTooLong", "組,番号,氏名\n1,1,あいうえおかきくけこさしすせそ\n",
+                  "in.csv:2: the name \"あいうえおかきくけこさしすせそ\" is 30 bytes in CP932, the "
+                  "roster holds 29"},
+        BadRoster{"CommaInName", "組,番号,氏名\n1,1,\"佐藤,太郎\"\n",
+                  "in.csv:2: the name \"佐藤,太郎\" holds a comma or a tab"},
+        BadRoster{"NumberTwice", "組,番号,氏名\n2,1,佐藤\n1,1,鈴木\n２,1,高橋\n",
+                  "in.csv:4: student number 1 of class ２ again (line 2)"},
+        BadRoster{"HeaderOnly", "組,番号,氏名\n\n", "in.csv: no student in the file"},
+        BadRoster{"BrokenCp932", "\x91\x67,1,2\n1,1,\x82\n", "in.csv:2: bytes that are not CP932"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RosterImport, NeverReplacesARosterWithoutBeingTold) {
+    TempDir dir;
+    const auto path = dir / "N261.csv";
+    writeBytes(path, "old");
+    ImportedRoster imported;
+    imported.bytes = "new";
+    EXPECT_FALSE(writeRoster(path, imported, false));
+    EXPECT_EQ(readBytes(path), "old");
+    ASSERT_TRUE(writeRoster(path, imported, true));
+    EXPECT_EQ(readBytes(path), "new");
+}

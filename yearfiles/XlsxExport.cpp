@@ -1,0 +1,84 @@
+// The xlsx form of the exported sheet, through libxlsxwriter.
+#include <sys/stat.h>
+#include <unistd.h>
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "ResultsExport.h"
+
+namespace jitsu::yearfiles {
+
+namespace {
+
+// Column widths in characters: 組, 番号, 氏名, then the numbers (wide enough for "英国数偏差値").
+double widthOf(std::size_t column) {
+    return column == 0 ? 6 : column == 1 ? 10 : column == 2 ? 20 : 12;
+}
+
+lxw_error fillWorkbook(lxw_workbook* book, const ExportTable& table) {
+    lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
+    lxw_format* bold = workbook_add_format(book);
+    format_set_bold(bold);
+    lxw_format* deviation = workbook_add_format(book);
+    format_set_num_format(deviation, "0.0");
+    if (!sheet || !bold || !deviation) return LXW_ERROR_MEMORY_MALLOC_FAILED;
+    for (std::size_t c = 0; c < table.header.size(); ++c) {
+        worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                             widthOf(c), nullptr);
+        worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), table.header[c].c_str(), bold);
+    }
+    worksheet_freeze_panes(sheet, 1, 0);
+    for (std::size_t r = 0; r < table.rows.size(); ++r)
+        for (std::size_t c = 0; c < table.rows[r].size(); ++c) {
+            const ExportCell& cell = table.rows[r][c];
+            const auto row = static_cast<lxw_row_t>(r + 1);
+            const auto col = static_cast<lxw_col_t>(c);
+            lxw_error e = LXW_NO_ERROR;
+            switch (cell.kind) {
+                case ExportCell::Kind::Empty:
+                    break;
+                case ExportCell::Kind::Text:
+                    e = worksheet_write_string(sheet, row, col, cell.text.c_str(), nullptr);
+                    break;
+                case ExportCell::Kind::Integer:
+                    e = worksheet_write_number(sheet, row, col, cell.value, nullptr);
+                    break;
+                case ExportCell::Kind::Deviation:
+                    e = worksheet_write_number(sheet, row, col, cell.value, deviation);
+                    break;
+            }
+            if (e != LXW_NO_ERROR) return e;
+        }
+    return LXW_NO_ERROR;
+}
+
+}  // namespace
+
+Status writeXlsx(const std::filesystem::path& path, const ExportTable& table) {
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    const int fd = mkstemp(temp.data());
+    if (fd < 0)
+        return Status::error(path.string() + ": cannot create a file in " + folder.string());
+    // libxlsxwriter replaces the file by name: give it the mode a new file gets.
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd, 0666 & ~mask);
+    close(fd);
+    lxw_workbook* book = workbook_new(temp.c_str());
+    lxw_error error = book ? fillWorkbook(book, table) : LXW_ERROR_MEMORY_MALLOC_FAILED;
+    const lxw_error closed = book ? workbook_close(book) : LXW_NO_ERROR;
+    if (error == LXW_NO_ERROR) error = closed;
+    std::error_code ec;
+    if (error == LXW_NO_ERROR) std::filesystem::rename(temp, path, ec);
+    if (error != LXW_NO_ERROR || ec) {
+        std::filesystem::remove(temp);
+        return Status::error(path.string() + ": cannot write: " +
+                             (ec ? ec.message() : std::string(lxw_strerror(error))));
+    }
+    return Status::ok();
+}
+
+}  // namespace jitsu::yearfiles

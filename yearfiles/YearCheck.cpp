@@ -1,0 +1,283 @@
+#include "YearCheck.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "BasicData.h"
+#include "Cp932.h"
+#include "EditorChecks.h"
+#include "Paths.h"
+#include "ResultsFile.h"
+#include "TestScores.h"
+#include "TextFile.h"
+
+namespace jitsu::yearfiles {
+
+namespace {
+
+using Severity = Finding::Severity;
+namespace fs = std::filesystem;
+
+std::string gradeText(int grade) { return "grade " + std::to_string(grade); }
+
+// A reader's reason without the file name it starts with: the finding names the file already.
+std::string reasonOf(const Status& status, const fs::path& path) {
+    const std::string prefix = path.string() + ": ";
+    const std::string& reason = status.reason();
+    return reason.starts_with(prefix) ? reason.substr(prefix.size()) : reason;
+}
+
+std::string subjectText(const GradeData& grade, int j) {
+    return "subject " + std::to_string(j + 1) + " (" + cp932ToUtf8(grade.subjectNames[j].view()) +
+           ")";
+}
+
+class YearChecker {
+public:
+    explicit YearChecker(const fs::path& dir) : dir_(dir) {}
+
+    // False when there is no basic data to check the other files against.
+    bool basicData() {
+        const fs::path path = basicDataPath(dir_);
+        FileHealth health;
+        if (Status read = readBasicData(path, data_, &health); !read) {
+            add(Severity::Error, path, 0, reasonOf(read, path),
+                "create the school year with basesetup");
+            return false;
+        }
+        if (health.damaged())
+            add(Severity::Error, path, 0, health.describe(),
+                "open it in basesetup and save it again");
+        for (const Problem& problem : checkEditorTexts(editorTextsOf(data_)))
+            add(Severity::Error, path, 0, problem.text, "correct it in basesetup");
+        return true;
+    }
+
+    void year(unsigned year) {
+        year_ = year;
+        for (int g = 1; g <= kGrades; ++g) {
+            const GradeData& grade = data_.grades[g - 1];
+            if (grade.classes() == 0) continue;
+            roster(g, rosterPath(dir_, data_.rosterTag.view(), year, g));
+            for (int t = 1; t <= grade.tests(); ++t) {
+                const fs::path scores = scorePath(dir_, year, t, g);
+                const bool haveScores = fs::exists(scores);
+                if (haveScores) scoreFile(grade, t, scores);
+                const fs::path results = resultsPath(dir_, year, t, g);
+                if (fs::exists(results))
+                    resultsFile(grade, g, t, results, haveScores ? &scores : nullptr);
+            }
+        }
+    }
+
+    unsigned basicYear() const { return data_.year; }
+    std::vector<Finding> findings;
+
+private:
+    void add(Severity severity, const fs::path& file, std::size_t line, std::string what,
+             std::string todo) {
+        findings.push_back({severity, file, line, std::move(what), std::move(todo)});
+    }
+
+    void roster(int g, const fs::path& path) {
+        const std::string reimport = "import it again with jitsuryoku import-roster";
+        std::string text;
+        FileHealth whole;
+        if (Status read = readTextFile(path, kMaxRosterBytes, text, &whole); !read) {
+            add(read.isMissing() ? Severity::Warning : Severity::Error, path, 0,
+                reasonOf(read, path),
+                read.isMissing() ? "import one with jitsuryoku import-roster" : reimport);
+            return;
+        }
+        if (whole.looksUtf8) {
+            add(Severity::Error, path, 0,
+                "the file is UTF-8; the suite reads CP932 and would print garbled names", reimport);
+            return;
+        }
+        if (whole.lfEnds > 0)
+            add(Severity::Warning, path, 0,
+                std::to_string(whole.lfEnds) + " line(s) end in LF only, not CR LF", reimport);
+        std::size_t lines = 0;
+        for (std::size_t start = 0; start < text.size(); start = text.find('\n', start) + 1) {
+            ++lines;
+            const std::size_t end = std::min(text.find('\n', start), text.size());
+            rosterLine(path, lines, std::string_view(text).substr(start, end - start));
+            if (end == text.size()) break;
+        }
+        const GradeData& grade = data_.grades[g - 1];
+        std::size_t heads = 0;
+        for (int k = 0; k < grade.classes(); ++k) heads += grade.headCounts[k];
+        if (lines != heads)
+            add(Severity::Error, path, 0,
+                std::to_string(lines) + " students, the head counts of " + gradeText(g) +
+                    " add up to " + std::to_string(heads) +
+                    ": names from the first class that differs on land on the wrong students",
+                "correct the head counts in basesetup or the roster");
+    }
+
+    void rosterLine(const fs::path& path, std::size_t number, std::string_view line) {
+        FileHealth health;
+        surveyBytes(line, health);
+        if (!health.validCp932) {
+            add(Severity::Error, path, number, "bytes that are not CP932",
+                "correct the name or import the roster again");
+            return;
+        }
+        const std::size_t cut = line.find_first_of(",\t");
+        const std::size_t numberBytes = cut == std::string_view::npos ? 0 : cut;
+        const std::size_t nameBytes =
+            cut == std::string_view::npos ? line.size() : line.size() - cut - 1;
+        if (numberBytes > kStudentNumberField - 1)
+            add(Severity::Warning, path, number,
+                "student number of " + std::to_string(numberBytes) + " bytes, the record holds " +
+                    std::to_string(kStudentNumberField - 1) + ": it is cut",
+                "shorten the student number");
+        if (nameBytes > kNameField - 1)
+            add(Severity::Warning, path, number,
+                "name of " + std::to_string(nameBytes) + " bytes, the record holds " +
+                    std::to_string(kNameField - 1) + ": it is cut",
+                "shorten the name");
+    }
+
+    void scoreFile(const GradeData& grade, int t, const fs::path& path) {
+        auto scores = std::make_unique<TestScores>();
+        FileHealth health;
+        if (Status read = readScores(path, grade, *scores, &health); !read) {
+            add(Severity::Error, path, 0, reasonOf(read, path), "check the file's permissions");
+            return;
+        }
+        if (!shape(path, health,
+                   "the basic data changed after the scores were typed: restore the counts in "
+                   "basesetup or type the scores again"))
+            return;
+        // Scores for a subject not given: one finding per subject, at its first line.
+        std::size_t notGiven[kMaxSubjects] = {}, firstNotGiven[kMaxSubjects] = {};
+        for (int k = 0; k < grade.classes(); ++k)
+            for (int s = 0; s < kSlots; ++s)
+                for (int j = 0; j < grade.subjects(); ++j) {
+                    const int score = scores->scores[j][k][s];
+                    const std::size_t line = static_cast<std::size_t>(k * kSlots + s + 1);
+                    const std::string where = "class " + std::to_string(k + 1) + " No. " +
+                                              std::to_string(s + 1) + ", " + subjectText(grade, j) +
+                                              ": ";
+                    if (score < kNoScore)
+                        add(Severity::Error, path, line,
+                            where + "negative value " + std::to_string(score),
+                            "correct it in scoreentry (-1 means no score)");
+                    else if (score >= 0 && !grade.isGiven(t - 1, j) && notGiven[j]++ == 0)
+                        firstNotGiven[j] = line;
+                    else if (grade.isGiven(t - 1, j) && score > grade.fullMarks[t - 1][j])
+                        add(Severity::Error, path, line,
+                            where + "score " + std::to_string(score) + " above full marks " +
+                                std::to_string(grade.fullMarks[t - 1][j]),
+                            "correct it in scoreentry");
+                }
+        for (int j = 0; j < grade.subjects(); ++j)
+            if (notGiven[j])
+                add(Severity::Warning, path, firstNotGiven[j],
+                    std::to_string(notGiven[j]) + " score(s) for " + subjectText(grade, j) +
+                        ", which test " + std::to_string(t) + " does not give",
+                    "give the subject full marks in basesetup or remove the scores in scoreentry");
+    }
+
+    void resultsFile(const GradeData& grade, int g, int t, const fs::path& path,
+                     const fs::path* scores) {
+        auto results = std::make_unique<GradeResults>();
+        FileHealth health;
+        const std::string recompute =
+            "compute the results again (reportcard or jitsuryoku results --year " +
+            std::to_string(year_) + " --test " + std::to_string(t) + " --grade " +
+            std::to_string(g) + ")";
+        if (Status read = readResultsFile(path, grade, *results, &health); !read) {
+            add(Severity::Error, path, 0, reasonOf(read, path), "check the file's permissions");
+            return;
+        }
+        if (!shape(path, health, recompute)) return;
+        std::error_code a, b;
+        if (scores && fs::last_write_time(*scores, a) > fs::last_write_time(path, b) && !a && !b)
+            add(Severity::Warning, path, 0,
+                "out of date: " + scores->filename().string() + " was saved after it", recompute);
+    }
+
+    // The shared shape check, then any other damage; false when the values cannot be trusted.
+    bool shape(const fs::path& path, const FileHealth& health, const std::string& todo) {
+        const ShapeFit fit = checkShape(health);
+        if (!fit.fits) {
+            add(Severity::Error, path, 0,
+                std::to_string(fit.found) + " values, the basic data asks for " +
+                    std::to_string(fit.expected),
+                todo);
+            return false;
+        }
+        if (health.damaged()) {
+            add(Severity::Error, path, 0, health.describe(), todo);
+            return false;
+        }
+        return true;
+    }
+
+    fs::path dir_;
+    unsigned year_ = 0;
+    BasicData data_;
+};
+
+}  // namespace
+
+std::vector<Finding> checkYear(const fs::path& dir, unsigned year) {
+    auto checker = std::make_unique<YearChecker>(dir);
+    if (checker->basicData()) {
+        checker->year(year ? year : checker->basicYear());
+    }
+    return std::move(checker->findings);
+}
+
+bool hasError(const std::vector<Finding>& findings) {
+    for (const Finding& f : findings)
+        if (f.severity == Severity::Error) return true;
+    return false;
+}
+
+std::string findingLine(const Finding& f, bool nameOnly) {
+    std::string out = f.severity == Severity::Error ? "error: " : "warning: ";
+    out += (nameOnly ? f.file.filename() : f.file).string();
+    if (f.line) out += ":" + std::to_string(f.line);
+    return out + ": " + f.what + "; " + f.todo;
+}
+
+namespace {
+
+std::string jsonString(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            static const char* hex = "0123456789abcdef";
+            out += "\\u00";
+            out += hex[(c >> 4) & 0xF];
+            out += hex[c & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+}  // namespace
+
+std::string findingsJson(const std::vector<Finding>& findings) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        const Finding& f = findings[i];
+        out += i ? ",\n " : "\n ";
+        out += "{\"severity\": ";
+        out += f.severity == Severity::Error ? "\"error\"" : "\"warning\"";
+        out += ", \"file\": " + jsonString(f.file.string());
+        out += ", \"line\": " + (f.line ? std::to_string(f.line) : std::string("null"));
+        out += ", \"what\": " + jsonString(f.what) + ", \"todo\": " + jsonString(f.todo) + "}";
+    }
+    return out + (findings.empty() ? "]\n" : "\n]\n");
+}
+
+}  // namespace jitsu::yearfiles

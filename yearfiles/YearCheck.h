@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace jitsu::yearfiles {
+
+// One thing wrong in a data file: how bad, where, what and what the teacher can do about it.
+struct Finding {
+    enum class Severity { Error, Warning } severity = Severity::Error;
+    std::filesystem::path file;
+    std::size_t line = 0;    // 1-based; 0 when the finding concerns the whole file
+    std::string what, todo;  // UTF-8
+};
+
+// Reads every file of school year `year` in `dir` (0: the basic data file's year) and reports
+// what has drifted apart: the basic data against basesetup's own checks; each roster against
+// the head counts (line count, field sizes, CP932 bytes, line ends, UTF-8); each score file's
+// shape, scores above full marks, scores for a subject not given, negative values other than
+// -1; each results file's shape and whether its score file was saved after it. Missing score
+// and results files are no finding; a missing roster is a warning.
+std::vector<Finding> checkYear(const std::filesystem::path& dir, unsigned year = 0);
+
+bool hasError(const std::vector<Finding>& findings);
+
+// "error: FILE:LINE: what; todo" (no ":LINE" for a whole file); FILE as its name only when
+// the folder is shown elsewhere.
+std::string findingLine(const Finding& finding, bool nameOnly = false);
+
+// The findings as a JSON array of {"severity", "file", "line" (null for a whole file),
+// "what", "todo"}.
+std::string findingsJson(const std::vector<Finding>& findings);
+
+}  // namespace jitsu::yearfiles
