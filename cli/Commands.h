@@ -59,5 +59,7 @@ int resultsCommand(CommandContext& context);
 int reportsCommand(CommandContext& context);
 int checklistsCommand(CommandContext& context);
 int summaryCommand(CommandContext& context);
+int historyCommand(CommandContext& context);
+int trendCommand(CommandContext& context);
 
 }  // namespace jitsu::cli

@@ -1,0 +1,179 @@
+#include "HistoryPage.h"
+
+#include <algorithm>
+#include <string>
+
+#include "Cp932.h"
+#include "Format.h"
+#include "LineChart.h"
+#include "PageFit.h"
+#include "StudentHistory.h"
+#include "TestList.h"
+
+namespace jitsu::history {
+
+namespace {
+
+constexpr int kLeft = 150;
+constexpr int kFirstColumnX = 700;
+constexpr int kTableRight = 4600;
+constexpr int kBodyHeight = 1500;  // the rows of the tests together, at most
+constexpr int kLegendColumn = 420;
+constexpr int kLegendRows = 13;
+
+// One student's table and chart; the texts every block repeats are made once.
+class HistoryBlock {
+public:
+    HistoryBlock(const HistoryJob& job, Canvas& canvas)
+        : job_(job), canvas_(canvas), columns_(historyColumns(job.grade, job.year)) {
+        const int n = std::max<int>(1, static_cast<int>(columns_.size()));
+        const int tests = std::max<int>(1, static_cast<int>(job.year.tests.size()));
+        columnWidth_ = std::min(420, (kTableRight - kFirstColumnX) / n);
+        lineHeight_ = std::min(75, kBodyHeight / (3 * tests));
+        // An em is 25/3 dots a point: a line holds an em and a little; a cell "999/450".
+        points_ = std::clamp(
+            std::min({9, (lineHeight_ - 8) * 3 / 25, (columnWidth_ - 40) * 6 / 175}), 4, 9);
+        title_ = cp932ToUtf8(job.testName) + "　成績の推移";
+        for (const TestResults& test : job.year.tests) testLabels_.push_back(testLabel(test.test));
+    }
+
+    void draw(int off, StudentSlot student) {
+        canvas_.setPenColor(kBlack);
+        canvas_.setFontColor(kBlack);
+        canvas_.setBrushColor(kWhite);
+        canvas_.setBold(true);
+        canvas_.setFontSize(12);
+        canvas_.textOut(kLeft, off + 60, title_);
+        canvas_.setFontSize(10);
+        canvas_.textOut(2300, off + 70, nameLine(student));
+        table(off + kTableTop, student);
+        chart(off, student);
+    }
+
+private:
+    std::string nameLine(StudentSlot s) const {
+        const GradeRoster& roster = job_.roster;
+        return job_.grade.classNames[s.cls].utf8() + "ＨＲ  " + formatInt(s.slot + 1, 2) +
+               " 番      " + cp932ToUtf8(roster.nameAt(roster.entryOf(s.cls, s.slot)));
+    }
+
+    int columnX(int t) const { return kFirstColumnX + columnWidth_ * t; }
+
+    void line(int x1, int y1, int x2, int y2) {
+        canvas_.moveTo(x1, y1);
+        canvas_.lineTo(x2, y2);
+    }
+
+    // Column heads, then per test three lines: score, deviation score, rank / examinees.
+    void table(int top, StudentSlot s) {
+        const int n = static_cast<int>(columns_.size());
+        const int bodyTop = top + 90;
+        canvas_.setFontSize(std::min(points_, 8));
+        for (int t = 0; t < n; ++t) canvas_.textOut(columnX(t) + 20, top + 15, columns_[t].label);
+        canvas_.setFontSize(points_);
+        const int rows = static_cast<int>(job_.year.tests.size());
+        for (int i = 0; i < rows; ++i) {
+            const int y = bodyTop + 3 * lineHeight_ * i + 4;
+            canvas_.textOut(kLeft + 20, y + lineHeight_, testLabels_[i]);
+            canvas_.textOut(kLeft + 250, y, "得点");
+            canvas_.textOut(kLeft + 250, y + lineHeight_, "偏差値");
+            canvas_.textOut(kLeft + 250, y + 2 * lineHeight_, "順位");
+            const GradeResults& results = *job_.year.tests[i].results;
+            for (int t = 0; t < n; ++t) {
+                const HistoryCell cell = cellOf(results, columns_[t], s.cls, s.slot);
+                const int x = columnX(t) + 20;
+                if (cell.score >= 0) canvas_.textOut(x, y, formatInt(cell.score, 3));
+                if (cell.deviation != kNoValue)
+                    canvas_.textOut(x, y + lineHeight_, formatFixed(cell.deviation, 1, 5));
+                if (cell.rank >= 0)
+                    canvas_.textOut(x, y + 2 * lineHeight_,
+                                    formatInt(cell.rank, 3) + "/" + formatInt(cell.examinees));
+            }
+        }
+        const int bottom = bodyTop + 3 * lineHeight_ * rows;
+        const int right = columnX(n);
+        line(kLeft, top, right, top);
+        line(kLeft, bodyTop - 1, right, bodyTop - 1);
+        for (int i = 0; i <= rows; ++i)
+            line(kLeft, bodyTop + 3 * lineHeight_ * i, right, bodyTop + 3 * lineHeight_ * i);
+        line(kLeft, top, kLeft, bottom);
+        line(kLeft + 230, bodyTop, kLeft + 230, bottom);
+        for (int t = 0; t <= n; ++t) line(columnX(t), top, columnX(t), bottom);
+    }
+
+    // The deviation score of every column across the tests.
+    void chart(int off, StudentSlot s) {
+        std::vector<Series> series;
+        for (const HistoryColumn& column : columns_) {
+            Series line{column.label, {}};
+            for (const TestResults& test : job_.year.tests) {
+                const float d = cellOf(*test.results, column, s.cls, s.slot).deviation;
+                line.values.push_back(d != kNoValue ? std::optional<double>(d) : std::nullopt);
+            }
+            series.push_back(std::move(line));
+        }
+        const int legendColumns = (static_cast<int>(series.size()) + kLegendRows - 1) / kLegendRows;
+        ChartFrame frame{kFirstColumnX,
+                         off + kChartTop,
+                         kTableRight - kLegendColumn * legendColumns - 100,
+                         off + kChartBottom,
+                         0,
+                         0,
+                         10};
+        frame = fitRange(frame, series, std::pair{30, 70});
+        canvas_.setFontSize(8);
+        canvas_.textOut(kLeft, off + kChartTop - 100, "偏差値");
+        drawBand(canvas_, frame, 40, 60, 50);
+        drawAxes(canvas_, frame, testLabels_);
+        drawSeries(canvas_, frame, series);
+        drawLegend(canvas_, frame.right + 100, frame.top, series, kLegendRows, kLegendColumn);
+    }
+
+    const HistoryJob& job_;
+    Canvas& canvas_;
+    std::vector<HistoryColumn> columns_;
+    int columnWidth_ = 0, lineHeight_ = 0, points_ = 9;
+    std::string title_;
+    std::vector<std::string> testLabels_;
+};
+
+}  // namespace
+
+std::vector<StudentSlot> chooseStudents(const GradeData& grade,
+                                        const std::array<bool, kMaxClasses>& classes,
+                                        const std::vector<int>& numbers) {
+    std::vector<StudentSlot> students;
+    for (int c = 0; c < grade.classes(); ++c) {
+        if (!classes[c]) continue;
+        const int slots = static_cast<int>(std::min<std::uint32_t>(grade.headCounts[c], kSlots));
+        for (int s = 0; s < slots; ++s)
+            if (numbers.empty() ||
+                std::find(numbers.begin(), numbers.end(), s + 1) != numbers.end())
+                students.push_back({c, s});
+    }
+    return students;
+}
+
+void drawHistory(const HistoryJob& job, PageRange range, Printer& printer) {
+    HistoryBlock block(job, printer.canvas());
+    const int count = static_cast<int>(job.students.size());
+    for (int first = 0; first < count; first += 2) {
+        if (!range.contains(first / 2 + 1)) continue;
+        printer.newPage();
+        for (int b = 0; b < 2 && first + b < count; ++b)
+            block.draw(kBlockHeight * b, job.students[first + b]);
+    }
+}
+
+Status printHistory(const HistoryJob& job, Printer& printer, Messages& messages) {
+    setPaper(printer, 14, 1);
+    const std::optional<PageRange> range = printer.printDialog(true);
+    if (!range) return Status::ok();
+    const DrawPages draw = [&](Printer& on, int) { drawHistory(job, *range, on); };
+    if (!confirmPageFit(printer, messages, draw, 100, 100)) return Status::ok();
+    if (Status begun = printer.beginDoc(); !begun) return begun;
+    drawHistory(job, *range, printer);
+    return printer.endDoc();
+}
+
+}  // namespace jitsu::history
