@@ -19,12 +19,15 @@ std::vector<HistoryColumn> historyColumns(const GradeData& grade, const YearResu
 
 HistoryCell cellOf(const GradeResults& results, const HistoryColumn& column, int cls, int slot) {
     const int i = column.index;
+    HistoryCell cell;
     if (!column.combination)
-        return {results.scores[i][cls][slot], results.subjectDeviations[i][cls][slot],
+        cell = {results.scores[i][cls][slot], results.subjectDeviations[i][cls][slot],
                 results.subjectRanks[i][cls][slot], results.subjectExaminees[i]};
-    if (results.comboFlags[i] != 1) return {};
-    return {results.comboTotals[i][cls][slot], results.comboDeviations[i][cls][slot],
-            results.comboRanks[i][cls][slot], results.comboExaminees[i]};
+    else if (results.comboFlags[i] == 1)
+        cell = {results.comboTotals[i][cls][slot], results.comboDeviations[i][cls][slot],
+                results.comboRanks[i][cls][slot], results.comboExaminees[i]};
+    // Without a score the student was absent, whatever else the file holds for the slot.
+    return cell.score >= 0 ? cell : HistoryCell{};
 }
 
 }  // namespace jitsu::history

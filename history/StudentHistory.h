@@ -28,7 +28,8 @@ struct HistoryCell {
     std::int32_t examinees = 0;
 };
 
-// The cell of slot `slot` of class `cls`; empty for a combination the test did not compute.
+// The cell of slot `slot` of class `cls`; empty when the slot has no score there (absent) and
+// for a combination the test did not compute.
 HistoryCell cellOf(const GradeResults& results, const HistoryColumn& column, int cls, int slot);
 
 }  // namespace jitsu::history

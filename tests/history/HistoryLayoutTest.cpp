@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "FakeMessages.h"
+#include "HistoryPage.h"
+#include "HistoryYear.h"
+#include "TracePrinter.h"
+
+using namespace jitsu;
+using namespace jitsu::history;
+
+namespace {
+
+// The hand-made year printed for both students: 青木 sat both tests but S1 of the 3rd, 井上
+// none. Columns S1, S2, 英国 (n = 3) are 420 wide from x 700: texts at 720, 1140, 1560, the
+// table's right edge at 1960. Two tests: lines 75 high (8 pt), rows 3 × 75 from y 340. The
+// chart spans x 700 … 4080 (one legend column of 420 and 100 to spare before 4600), y 2050 …
+// 3150 for 30 … 70: y(v) = 3150 − (v − 30) × 27.5; tests at x 700 + 3380 × (2i + 1) / 4.
+std::vector<std::string> printBoth() {
+    HistoryYear y;
+    GradeResults& first = y.first();
+    GradeResults& third = y.third();
+    first.subjectExaminees[0] = first.subjectExaminees[1] = third.subjectExaminees[1] = 120;
+    first.scores[0][0][0] = 70, first.subjectDeviations[0][0][0] = 52,
+    first.subjectRanks[0][0][0] = 3;
+    first.scores[1][0][0] = 0, first.subjectDeviations[1][0][0] = 38,
+    first.subjectRanks[1][0][0] = 119;
+    third.scores[1][0][0] = 95, third.subjectDeviations[1][0][0] = 62,
+    third.subjectRanks[1][0][0] = 1;
+    first.comboTotals[Eikoku][0][0] = 150;  // not computed in the 1st test: never shown
+    third.subjectDeviations[0][0][0] = 45;  // no score: absent, whatever else the slot holds
+    std::array<bool, kMaxClasses> classes{};
+    classes[0] = true;
+    const HistoryJob job{y.grade, sj("実力テスト"), *y.roster, y.year,
+                         chooseStudents(y.grade, classes, {})};
+    std::ostringstream trace;
+    TracePrinter printer(trace);
+    FakeMessages messages;
+    EXPECT_TRUE(printHistory(job, printer, messages));
+    EXPECT_EQ(printer.sheetCount(), 1);
+    EXPECT_TRUE(messages.shown.empty());
+    return traceLines(trace.str());
+}
+
+const std::vector<std::string>& sheet() {
+    static const std::vector<std::string> lines = printBoth();
+    return lines;
+}
+
+bool startsAnyLine(const std::string& prefix) {
+    return std::any_of(sheet().begin(), sheet().end(),
+                       [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
+}
+
+class HistoryLayout : public testing::TestWithParam<std::string> {};
+
+TEST_P(HistoryLayout, DrawsTheLine) {
+    EXPECT_NE(std::find(sheet().begin(), sheet().end(), GetParam()), sheet().end()) << GetParam();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, HistoryLayout,
+    testing::Values("job A4 portrait", "text 150 60 実力テスト　成績の推移",
+                    "text 2300 70 1ＨＲ   1 番      青木",
+                    "text 2300 3420 1ＨＲ   2 番      井上",                      // block 2 at 3350
+                    "text 720 265 S1", "text 1140 265 S2", "text 1560 265 英国",  // 250 + 15
+                    "text 170 419 第１回", "text 170 644 第３回",  // the middle line of a row
+                    "text 400 344 得点", "text 400 419 偏差値", "text 400 494 順位",
+                    "text 720 344  70", "text 720 419  52.0", "text 720 494   3/120",
+                    "text 1140 344   0", "text 1140 419  38.0", "text 1140 494 119/120",
+                    "text 1140 569  95", "text 1140 644  62.0",
+                    "text 1140 719   1/120",  // 340 + 225 + 4
+                    "line 150 250 1960 250", "line 150 339 1960 339", "line 150 340 1960 340",
+                    "line 150 565 1960 565", "line 150 790 1960 790", "line 150 250 150 790",
+                    "line 380 340 380 790", "line 700 250 700 790", "line 1960 250 1960 790"));
+
+INSTANTIATE_TEST_SUITE_P(
+    Chart, HistoryLayout,
+    testing::Values("text 150 1950 偏差値", "rect 700 2325 4080 2876",     // 40 … 60, y(40) + 1
+                    "line 700 2600 4080 2600", "line 700 2601 4080 2601",  // the 50 line
+                    "text 561 3117  30", "text 561 2017  70",  // 700 − 40 − 3 × 33, y − 33
+                    "text 1445 3170 第１回", "text 3135 3170 第３回",  // centred: x − 201 / 2
+                    "line 1545 2930 3235 2270",                        // S2: 38 → 62
+                    "rect 1531 2531 1560 2560",                        // S1's lone 52
+                    "rect 3221 2256 3250 2285",                        // S2's 62
+                    "text 4330 2050 S1", "text 4330 2130 S2", "text 4330 2210 英国"));
+
+TEST(HistorySheet, LeavesAGapWhereTheStudentWasAbsent) {
+    EXPECT_FALSE(startsAnyLine("text 720 569 "));  // S1 of the 3rd test: blank
+    EXPECT_FALSE(startsAnyLine("text 720 644 "));
+    EXPECT_FALSE(startsAnyLine("text 1560 344 "));  // 英国 not computed in the 1st test
+    for (const char* fromS1 : {"line 1545 2544 ", "line 1545 2545 ", "line 1545 2546 "})
+        EXPECT_FALSE(startsAnyLine(fromS1)) << fromS1;  // no line on from the lone point
+    EXPECT_FALSE(startsAnyLine("rect 3221 3136 "));     // nor a point at the bottom (0)
+}
+
+TEST(HistorySheet, AStudentAbsentFromEveryTestHasBlankTableAndChart) {
+    int figures = 0, marks = 0;
+    for (const std::string& l : sheet()) {
+        int x = 0, y = 0;
+        if (std::sscanf(l.c_str(), "text %d %d", &x, &y) == 2 && x >= 720 && y >= 3350 + 340 &&
+            y < 3350 + 790)
+            ++figures;
+        if (std::sscanf(l.c_str(), "rect %d %d", &x, &y) == 2 && x < 4080 && y >= 3350) ++marks;
+    }
+    EXPECT_EQ(figures, 0);
+    EXPECT_EQ(marks, 1);  // the band alone
+}
+
+TEST(HistorySheet, ChoosesTheNumbersAskedForInTheTickedClasses) {
+    GradeData grade = makeGrade(3, 4, 1);
+    grade.headCounts[2] = 2;
+    std::array<bool, kMaxClasses> classes{};
+    classes[0] = classes[2] = true;
+    std::vector<std::pair<int, int>> chosen;
+    for (StudentSlot s : chooseStudents(grade, classes, {2, 4})) chosen.emplace_back(s.cls, s.slot);
+    EXPECT_EQ(chosen, (std::vector<std::pair<int, int>>{{0, 1}, {0, 3}, {2, 1}}));
+}
+
+}  // namespace
