@@ -56,10 +56,14 @@ std::vector<TrendChart> trendCharts(const GradeData& grade, const YearResults& y
     std::vector<TrendChart> charts;
     for (int j = 0; j < grade.subjects(); ++j)
         charts.push_back({grade.subjectNames[j].utf8(), classSeries(grade, year, false, j)});
-    if (std::any_of(year.tests.begin(), year.tests.end(),
-                    [](const TestResults& t) { return t.results->comboFlags[Kyouka5] == 1; }))
-        charts.push_back({std::string(kSubjectCombinations[Kyouka5].shortLabel),
-                          classSeries(grade, year, true, 0)});
+    // ５教科 only where some class has totals: a grade of fewer subjects never has any.
+    std::vector<Series> totals = classSeries(grade, year, true, 0);
+    if (std::any_of(totals.begin(), totals.end(), [](const Series& s) {
+            return std::any_of(s.values.begin(), s.values.end(),
+                               [](auto v) { return v.has_value(); });
+        }))
+        charts.push_back(
+            {std::string(kSubjectCombinations[Kyouka5].shortLabel), std::move(totals)});
     return charts;
 }
 

@@ -20,7 +20,7 @@ struct TrendChart {
     std::vector<Series> classes;
 };
 
-// The charts of a grade: every subject, then ５教科 when any test computed it.
+// The charts of a grade: every subject, then ５教科 when any class has a total in any test.
 std::vector<TrendChart> trendCharts(const GradeData& grade, const YearResults& year);
 
 // The students with at least one score, per test.
