@@ -1,6 +1,8 @@
 #include "HistoryPage.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <string>
 
 #include "Cp932.h"
@@ -28,11 +30,14 @@ public:
         : job_(job), canvas_(canvas), columns_(historyColumns(job.grade, job.year)) {
         const int n = std::max<int>(1, static_cast<int>(columns_.size()));
         const int tests = std::max<int>(1, static_cast<int>(job.year.tests.size()));
-        columnWidth_ = std::min(420, (kTableRight - kFirstColumnX) / n);
         lineHeight_ = std::min(75, kBodyHeight / (3 * tests));
-        // An em is 25/3 dots a point: a line holds an em and a little; a cell "999/450".
-        points_ = std::clamp(
-            std::min({9, (lineHeight_ - 8) * 3 / 25, (columnWidth_ - 40) * 6 / 175}), 4, 9);
+        // An em is 25/3 dots a point; a line holds an em and a little. The figures of a line
+        // are one text in the fixed-width face (far cheaper to print than a text a cell), so a
+        // cell is a whole number of half-ems: at least 8 for " 999/450", at most 12.
+        points_ = std::clamp((lineHeight_ - 8) * 3 / 25, 3, 9);
+        const double available = kTableRight - kFirstColumnX;
+        while (points_ > 3 && available / (n * halfEm()) < 8) --points_;
+        cellChars_ = std::min(12, static_cast<int>(available / (n * halfEm())));
         title_ = cp932ToUtf8(job.testName) + "　成績の推移";
         for (const TestResults& test : job.year.tests) testLabels_.push_back(testLabel(test.test));
     }
@@ -57,7 +62,10 @@ private:
                " 番      " + cp932ToUtf8(roster.nameAt(roster.entryOf(s.cls, s.slot)));
     }
 
-    int columnX(int t) const { return kFirstColumnX + columnWidth_ * t; }
+    double halfEm() const { return points_ * 25 / 6.0; }
+    int columnX(int t) const {
+        return kFirstColumnX + static_cast<int>(std::lround(t * cellChars_ * halfEm()));
+    }
 
     void line(int x1, int y1, int x2, int y2) {
         canvas_.moveTo(x1, y1);
@@ -69,7 +77,8 @@ private:
         const int n = static_cast<int>(columns_.size());
         const int bodyTop = top + 90;
         canvas_.setFontSize(std::min(points_, 8));
-        for (int t = 0; t < n; ++t) canvas_.textOut(columnX(t) + 20, top + 15, columns_[t].label);
+        for (int t = 0; t < n; ++t)
+            canvas_.textOut(columnX(t) + static_cast<int>(halfEm()), top + 15, columns_[t].label);
         canvas_.setFontSize(points_);
         const int rows = static_cast<int>(job_.year.tests.size());
         for (int i = 0; i < rows; ++i) {
@@ -78,16 +87,22 @@ private:
             canvas_.textOut(kLeft + 250, y, "得点");
             canvas_.textOut(kLeft + 250, y + lineHeight_, "偏差値");
             canvas_.textOut(kLeft + 250, y + 2 * lineHeight_, "順位");
+            std::array<std::string, 3> lines;  // scores, deviation scores, ranks
             const GradeResults& results = *job_.year.tests[i].results;
             for (int t = 0; t < n; ++t) {
                 const HistoryCell cell = cellOf(results, columns_[t], s.cls, s.slot);
-                const int x = columnX(t) + 20;
-                if (cell.score >= 0) canvas_.textOut(x, y, formatInt(cell.score, 3));
-                if (cell.deviation != kNoValue)
-                    canvas_.textOut(x, y + lineHeight_, formatFixed(cell.deviation, 1, 5));
+                if (cell.score >= 0) lines[0] += " " + formatInt(cell.score, 3);
+                if (cell.deviation != kNoValue) lines[1] += " " + formatFixed(cell.deviation, 1, 5);
                 if (cell.rank >= 0)
-                    canvas_.textOut(x, y + 2 * lineHeight_,
-                                    formatInt(cell.rank, 3) + "/" + formatInt(cell.examinees));
+                    lines[2] += " " + formatInt(cell.rank, 3) + "/" + formatInt(cell.examinees);
+                for (std::string& line : lines)
+                    line.resize(static_cast<std::size_t>(cellChars_ * (t + 1)), ' ');
+            }
+            for (int k = 0; k < 3; ++k) {
+                const std::size_t end = lines[k].find_last_not_of(' ');
+                if (end != std::string::npos)
+                    canvas_.textOut(kFirstColumnX, y + k * lineHeight_,
+                                    lines[k].substr(0, end + 1));
             }
         }
         const int bottom = bodyTop + 3 * lineHeight_ * rows;
@@ -132,7 +147,7 @@ private:
     const HistoryJob& job_;
     Canvas& canvas_;
     std::vector<HistoryColumn> columns_;
-    int columnWidth_ = 0, lineHeight_ = 0, points_ = 9;
+    int lineHeight_ = 0, points_ = 9, cellChars_ = 12;
     std::string title_;
     std::vector<std::string> testLabels_;
 };

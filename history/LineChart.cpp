@@ -107,14 +107,17 @@ void drawSeries(Canvas& canvas, const ChartFrame& frame, const std::vector<Serie
         const int count = static_cast<int>(values.size());
         canvas.setPenColor(seriesColor(k));
         for (int i = 0; i + 1 < count; ++i)
-            if (values[i] && values[i + 1]) {
-                for (int d = 0; d < 3; ++d)  // three dots wide
-                    line(canvas, frame.xOf(i, count), frame.yOf(*values[i]) + d - 1,
-                         frame.xOf(i + 1, count), frame.yOf(*values[i + 1]) + d - 1);
-            }
-        for (int i = 0; i < count; ++i)
-            if (values[i])
+            if (values[i] && values[i + 1])
+                for (int d = 0; d < 2; ++d)  // two dots wide
+                    line(canvas, frame.xOf(i, count), frame.yOf(*values[i]) + d,
+                         frame.xOf(i + 1, count), frame.yOf(*values[i + 1]) + d);
+        // A marker where no line shows the value, and on every value of a series whose colour
+        // an earlier one has: there the shape tells them apart.
+        for (int i = 0; i < count; ++i) {
+            const bool joined = (i > 0 && values[i - 1]) || (i + 1 < count && values[i + 1]);
+            if (values[i] && (k >= 10 || !joined))
                 marker(canvas, frame.xOf(i, count), frame.yOf(*values[i]), k, seriesColor(k));
+        }
     }
     canvas.setPenColor(kBlack);
 }
@@ -126,7 +129,7 @@ void drawLegend(Canvas& canvas, int x, int y, const std::vector<Series>& series,
         const int left = x + columnWidth * (k / perColumn);
         const int mid = y + 80 * (k % perColumn) + 33;
         canvas.setPenColor(seriesColor(k));
-        for (int d = 0; d < 3; ++d) line(canvas, left, mid + d - 1, left + 120, mid + d - 1);
+        for (int d = 0; d < 2; ++d) line(canvas, left, mid + d, left + 120, mid + d);
         marker(canvas, left + 60, mid, k, seriesColor(k));
         canvas.textOut(left + 150, mid - 33, series[k].label);
     }

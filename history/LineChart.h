@@ -37,8 +37,9 @@ ChartFrame fitRange(ChartFrame frame, const std::vector<Series>& series,
 void drawBand(Canvas& canvas, const ChartFrame& frame, int from, int to, int mark);
 // Grid lines and their values at the left, the frame, and the test labels under it (8 pt).
 void drawAxes(Canvas& canvas, const ChartFrame& frame, const std::vector<std::string>& xLabels);
-// Every series: a line between values of neighbouring tests, none across a gap, and a marker
-// (square, open square, cross by k ÷ 10) at each value.
+// Every series: a line two dots wide between values of neighbouring tests, none across a gap;
+// a marker (square, open square, cross by k ÷ 10) on a value without a line, and on every
+// value of series 10 on, whose colours repeat.
 void drawSeries(Canvas& canvas, const ChartFrame& frame, const std::vector<Series>& series);
 // The legend from (x, y) down, `perColumn` entries a column, columns `columnWidth` apart.
 void drawLegend(Canvas& canvas, int x, int y, const std::vector<Series>& series, int perColumn,
