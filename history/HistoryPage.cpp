@@ -16,10 +16,17 @@ namespace jitsu::history {
 
 namespace {
 
+// One student's block, in dots from its top: the table from kTableTop, the chart from
+// kChartGap under the table down to kChartBottom.
+constexpr int kBlockHeight = 3350;
+constexpr int kTableTop = 250;
+constexpr int kChartGap = 260;
+constexpr int kChartBottom = 3150;
 constexpr int kLeft = 150;
 constexpr int kFirstColumnX = 700;
 constexpr int kTableRight = 4600;
 constexpr int kBodyHeight = 1500;  // the rows of the tests together, at most
+constexpr int kMinCellChars = 9;   // " 999/450 "
 constexpr int kLegendColumn = 420;
 constexpr int kLegendRows = 13;
 
@@ -33,10 +40,10 @@ public:
         lineHeight_ = std::min(75, kBodyHeight / (3 * tests));
         // An em is 25/3 dots a point; a line holds an em and a little. The figures of a line
         // are one text in the fixed-width face (far cheaper to print than a text a cell), so a
-        // cell is a whole number of half-ems: at least 8 for " 999/450", at most 12.
+        // cell is a whole number of half-ems, at most 12.
         points_ = std::clamp((lineHeight_ - 8) * 3 / 25, 3, 9);
         const double available = kTableRight - kFirstColumnX;
-        while (points_ > 3 && available / (n * halfEm()) < 8) --points_;
+        while (points_ > 3 && available / (n * halfEm()) < kMinCellChars) --points_;
         cellChars_ = std::min(12, static_cast<int>(available / (n * halfEm())));
         title_ = cp932ToUtf8(job.testName) + "　成績の推移";
         for (const TestResults& test : job.year.tests) testLabels_.push_back(testLabel(test.test));
@@ -52,7 +59,9 @@ public:
         canvas_.setFontSize(10);
         canvas_.textOut(2300, off + 70, nameLine(student));
         table(off + kTableTop, student);
-        chart(off, student);
+        chart(off + kTableTop + 90 + 3 * lineHeight_ * static_cast<int>(job_.year.tests.size()) +
+                  kChartGap,
+              off + kChartBottom, student);
     }
 
 private:
@@ -117,7 +126,7 @@ private:
     }
 
     // The deviation score of every column across the tests.
-    void chart(int off, StudentSlot s) {
+    void chart(int top, int bottom, StudentSlot s) {
         std::vector<Series> series;
         for (const HistoryColumn& column : columns_) {
             Series line{column.label, {}};
@@ -129,15 +138,15 @@ private:
         }
         const int legendColumns = (static_cast<int>(series.size()) + kLegendRows - 1) / kLegendRows;
         ChartFrame frame{kFirstColumnX,
-                         off + kChartTop,
+                         top,
                          kTableRight - kLegendColumn * legendColumns - 100,
-                         off + kChartBottom,
+                         bottom,
                          0,
                          0,
                          10};
         frame = fitRange(frame, series, std::pair{30, 70});
         canvas_.setFontSize(8);
-        canvas_.textOut(kLeft, off + kChartTop - 100, "偏差値");
+        canvas_.textOut(kLeft, top - 100, "偏差値");
         drawBand(canvas_, frame, 40, 60, 50);
         drawAxes(canvas_, frame, testLabels_);
         drawSeries(canvas_, frame, series);

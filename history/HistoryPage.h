@@ -35,12 +35,6 @@ std::vector<StudentSlot> chooseStudents(const GradeData& grade,
                                         const std::array<bool, kMaxClasses>& classes,
                                         const std::vector<int>& numbers);
 
-// Layout of one student's block, in dots from the top of the block.
-inline constexpr int kBlockHeight = 3350;
-inline constexpr int kTableTop = 250;
-inline constexpr int kChartTop = 2050;
-inline constexpr int kChartBottom = 3150;
-
 // Draws the sheets, two students a sheet, without beginning or ending the document; only the
 // sheets in `range` are drawn.
 void drawHistory(const HistoryJob& job, PageRange range, Printer& printer);

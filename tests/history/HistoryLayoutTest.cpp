@@ -14,9 +14,10 @@ namespace {
 
 // The hand-made year printed for both students: 青木 sat both tests but S1 of the 3rd (blank),
 // 井上 none; 英国 is blank in the 1st test, which did not compute it. Columns S1, S2, 英国
-// (n = 3) are 12 half-ems of 8 pt (400 dots) from x 700, a line's figures one text. Two tests: lines 75 high (8 pt), rows 3 × 75 from y 340. The
-// chart spans x 700 … 4080 (one legend column of 420 and 100 to spare before 4600), y 2050 …
-// 3150 for 30 … 70: y(v) = 3150 − (v − 30) × 27.5; tests at x 700 + 3380 × (2i + 1) / 4.
+// (n = 3) are 12 half-ems of 8 pt (400 dots) from x 700, a line's figures one text. Two tests:
+// lines 75 high (8 pt), rows 3 × 75 from y 340. The chart spans x 700 … 4080 (one legend column of
+// 420 and 100 to spare before 4600), y 790 + 260 … 3150 for 30 … 70: y(v) = 3150 − (v − 30) × 52.5;
+// tests at x 700 + 3380 × (2i + 1) / 4.
 std::vector<std::string> printBoth() {
     HistoryYear y;
     GradeResults& first = y.first();
@@ -81,19 +82,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Chart, HistoryLayout,
-    testing::Values("text 150 1950 偏差値", "rect 700 2325 4080 2876",  // 40 … 60, y(40) + 1
-                    "line 700 2600 4080 2600", "line 700 2601 4080 2601",  // the 50 line
-                    "text 561 3117  30", "text 561 2017  70",  // 700 − 40 − 3 × 33, y − 33
+    testing::Values("text 150 950 偏差値", "rect 700 1575 4080 2626",  // 40 … 60, y(40) + 1
+                    "line 700 2100 4080 2100", "line 700 2101 4080 2101",  // the 50 line
+                    "text 561 3117  30", "text 561 1017  70",  // 700 − 40 − 3 × 33, y − 33
                     "text 1445 3170 第１回", "text 3135 3170 第３回",  // centred: x − 201 / 2
-                    "line 1545 2930 3235 2270", "line 1545 2931 3235 2271",  // S2: 38 → 62
-                    "rect 1531 2531 1560 2560",  // S1's lone 52 has a marker
-                    "text 4330 2050 S1", "text 4330 2130 S2", "text 4330 2210 英国"));
+                    "line 1545 2730 3235 1470", "line 1545 2731 3235 1471",  // S2: 38 → 62
+                    "rect 1531 1981 1560 2010",  // S1's lone 52 has a marker
+                    "text 4330 1050 S1", "text 4330 1130 S2", "text 4330 1210 英国"));
 // clang-format on
 
 TEST(HistorySheet, LeavesAGapWhereTheStudentWasAbsent) {
-    for (const char* fromS1 : {"line 1545 2545 ", "line 1545 2546 "})
+    for (const char* fromS1 : {"line 1545 1995 ", "line 1545 1996 "})
         EXPECT_FALSE(startsAnyLine(fromS1)) << fromS1;  // no line on from the lone point
-    EXPECT_FALSE(startsAnyLine("rect 3221 3136 "));    // nor a point at the bottom (0)
+    EXPECT_FALSE(startsAnyLine("rect 3221 3136 "));     // nor a point at the bottom (0)
 }
 
 TEST(HistorySheet, AStudentAbsentFromEveryTestHasBlankTableAndChart) {
