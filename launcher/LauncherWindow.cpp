@@ -76,6 +76,8 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
         ProgramButtons[i] = button;
     }
     layout->addLayout(buttons);
+    History = new HistoryRow(services_, this);
+    layout->addWidget(History);
 
     resize(760, 700);
 
@@ -97,6 +99,7 @@ void LauncherWindow::FolderButtonClick() {
 
 void LauncherWindow::setFolder(const QString& folder) {
     folder_ = folder;
+    History->setFolder(folder.toStdString());
     FolderE->setText(folder);
     if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
     refresh();
@@ -117,6 +120,7 @@ void LauncherWindow::refresh() {
     }
     for (std::size_t i = 0; i < ProgramButtons.size(); ++i)
         ProgramButtons[i]->setEnabled(canStart(suitePrograms()[i].needsBasicData, overview));
+    History->setEnabled(canStart(true, overview));
 }
 
 void LauncherWindow::ProgramButtonClick(int index) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "FolderOverview.h"
+#include "HistoryRow.h"
 #include "Services.h"
 
 class QLabel;
@@ -32,6 +33,7 @@ public:
     QLabel* StatusL;
     QTableWidget* FilesSG;
     std::array<QPushButton*, 5> ProgramButtons;
+    HistoryRow* History;  // the history sheets and the grade's trend
 
 public slots:
     void FolderButtonClick();
