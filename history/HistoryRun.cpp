@@ -43,11 +43,6 @@ void printFromFolder(const Services& services, int grade, std::string_view class
                               read.reason());
     if (!goOnDespiteDamage(basicPath, basicHealth, messages)) return;
     const GradeData& gradeData = data->grades[grade - 1];
-    const auto classes = classesNamed(classText, gradeData.classes());
-    if (!classes)
-        return messages.inform("組の番号は 1 から " + std::to_string(gradeData.classes()) +
-                                   " までを「,」で区切って入れてください。",
-                               text::kConfirm, MessageIcon::Exclamation);
     const YearResults year = readYearResults(services.dir, *data, data->year, grade - 1, messages);
     if (year.tests.empty())
         return messages.inform("この学年の成績処理データがありません。", text::kConfirm,
@@ -57,6 +52,11 @@ void printFromFolder(const Services& services, int grade, std::string_view class
         printed =
             printTrend({gradeData, grade, data->testName.view(), year}, services.printer, messages);
     } else {
+        const auto classes = classesNamed(classText, gradeData.classes());
+        if (!classes)
+            return messages.inform("組の番号は 1 から " + std::to_string(gradeData.classes()) +
+                                       " までを「,」で区切って入れてください。",
+                                   text::kConfirm, MessageIcon::Exclamation);
         auto roster = std::make_unique<GradeRoster>();
         const auto rosterFile = rosterPath(services.dir, data->rosterTag.view(), data->year, grade);
         FileHealth health;
