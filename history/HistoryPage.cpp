@@ -30,6 +30,22 @@ constexpr int kMinCellChars = 9;   // " 999/450 "
 constexpr int kLegendColumn = 420;
 constexpr int kLegendRows = 13;
 
+// The width of a UTF-8 text in the fixed-width face, in half-ems: one for ASCII and half-width
+// kana (U+FF61 … U+FF9F), two for any other character.
+int halfEms(std::string_view utf8) {
+    int width = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if ((byte & 0xC0) == 0x80) continue;
+        const bool halfKana =
+            byte == 0xEF && i + 2 < utf8.size() &&
+            ((utf8[i + 1] == '\xBD' && static_cast<unsigned char>(utf8[i + 2]) >= 0xA1) ||
+             utf8[i + 1] == '\xBE');
+        width += byte < 0x80 || halfKana ? 1 : 2;
+    }
+    return width;
+}
+
 // One student's table and chart; the texts every block repeats are made once.
 class HistoryBlock {
 public:
@@ -45,6 +61,17 @@ public:
         const double available = kTableRight - kFirstColumnX;
         while (points_ > 3 && available / (n * halfEm()) < kMinCellChars) --points_;
         cellChars_ = std::min(12, static_cast<int>(available / (n * halfEm())));
+        // The heads as one text too, when every one fits its cell.
+        for (const HistoryColumn& column : columns_) {
+            const int width = halfEms(column.label);
+            if (width >= cellChars_) {
+                heads_.clear();
+                break;
+            }
+            heads_ += " " + column.label +
+                      std::string(static_cast<std::size_t>(cellChars_ - 1 - width), ' ');
+        }
+        heads_.erase(heads_.find_last_not_of(' ') + 1);
         title_ = cp932ToUtf8(job.testName) + "　成績の推移";
         for (const TestResults& test : job.year.tests) testLabels_.push_back(testLabel(test.test));
     }
@@ -85,10 +112,13 @@ private:
     void table(int top, StudentSlot s) {
         const int n = static_cast<int>(columns_.size());
         const int bodyTop = top + 90;
-        canvas_.setFontSize(std::min(points_, 8));
-        for (int t = 0; t < n; ++t)
-            canvas_.textOut(columnX(t) + static_cast<int>(halfEm()), top + 15, columns_[t].label);
         canvas_.setFontSize(points_);
+        if (!heads_.empty())
+            canvas_.textOut(kFirstColumnX, top + 15, heads_);
+        else
+            for (int t = 0; t < n; ++t)
+                canvas_.textOut(columnX(t) + static_cast<int>(halfEm()), top + 15,
+                                columns_[t].label);
         const int rows = static_cast<int>(job_.year.tests.size());
         for (int i = 0; i < rows; ++i) {
             const int y = bodyTop + 3 * lineHeight_ * i + 4;
@@ -157,7 +187,7 @@ private:
     Canvas& canvas_;
     std::vector<HistoryColumn> columns_;
     int lineHeight_ = 0, points_ = 9, cellChars_ = 12;
-    std::string title_;
+    std::string title_, heads_;
     std::vector<std::string> testLabels_;
 };
 

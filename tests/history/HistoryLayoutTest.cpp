@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values("job A4 portrait", "text 150 60 実力テスト　成績の推移",
                     "text 2300 70 1ＨＲ   1 番      青木",
                     "text 2300 3420 1ＨＲ   2 番      井上",                  // block 2 at 3350
-                    "text 733 265 S1", "text 1133 265 S2", "text 1533 265 英国",  // a half-em in
+                    "text 700 265  S1          S2          英国",  // one text: cells of 12
                     "text 170 419 第１回", "text 170 644 第３回",  // the middle line of a row
                     "text 400 344 得点", "text 400 419 偏差値", "text 400 494 順位",
                     "text 700 344   70           0",        // cells of 12: " " + " 70", "   0"
