@@ -24,27 +24,9 @@ constexpr int kChartGap = 260;
 constexpr int kChartBottom = 3150;
 constexpr int kLeft = 150;
 constexpr int kFirstColumnX = 700;
-constexpr int kTableRight = 4600;
+constexpr int kTableRight = 4500;
 constexpr int kBodyHeight = 1500;  // the rows of the tests together, at most
 constexpr int kMinCellChars = 9;   // " 999/450 "
-constexpr int kLegendColumn = 420;
-constexpr int kLegendRows = 13;
-
-// The width of a UTF-8 text in the fixed-width face, in half-ems: one for ASCII and half-width
-// kana (U+FF61 … U+FF9F), two for any other character.
-int halfEms(std::string_view utf8) {
-    int width = 0;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(utf8[i]);
-        if ((byte & 0xC0) == 0x80) continue;
-        const bool halfKana =
-            byte == 0xEF && i + 2 < utf8.size() &&
-            ((utf8[i + 1] == '\xBD' && static_cast<unsigned char>(utf8[i + 2]) >= 0xA1) ||
-             utf8[i + 1] == '\xBE');
-        width += byte < 0x80 || halfKana ? 1 : 2;
-    }
-    return width;
-}
 
 // One student's table and chart; the texts every block repeats are made once.
 class HistoryBlock {
@@ -166,21 +148,21 @@ private:
             }
             series.push_back(std::move(line));
         }
-        const int legendColumns = (static_cast<int>(series.size()) + kLegendRows - 1) / kLegendRows;
-        ChartFrame frame{kFirstColumnX,
-                         top,
-                         kTableRight - kLegendColumn * legendColumns - 100,
-                         bottom,
-                         0,
-                         0,
-                         10};
+        // The legend in rows under the test labels, as many entries a row as the width holds.
+        int widest = 0;
+        for (const Series& line : series) widest = std::max(widest, halfEms(line.label));
+        const int cell = widest + 6;
+        const int perRow = std::max(1, (kTableRight - kFirstColumnX) * 3 / (100 * cell));
+        const int legendRows = (static_cast<int>(series.size()) + perRow - 1) / perRow;
+        const int legendTop = bottom - kLegendRow * legendRows;
+        ChartFrame frame{kFirstColumnX, top, kTableRight, legendTop - 130, 0, 0, 10};
         frame = fitRange(frame, series, std::pair{30, 70});
         canvas_.setFontSize(8);
         canvas_.textOut(kLeft, top - 100, "偏差値");
         drawBand(canvas_, frame, 40, 60, 50);
         drawAxes(canvas_, frame, testLabels_);
         drawSeries(canvas_, frame, series);
-        drawLegend(canvas_, frame.right + 100, frame.top, series, kLegendRows, kLegendColumn);
+        drawLegend(canvas_, kFirstColumnX, legendTop, series, perRow, cell);
     }
 
     const HistoryJob& job_;

@@ -36,6 +36,20 @@ void marker(Canvas& canvas, int x, int y, int k, Color color) {
 
 }  // namespace
 
+int halfEms(std::string_view utf8) {
+    int width = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if ((byte & 0xC0) == 0x80) continue;
+        const bool halfKana =
+            byte == 0xEF && i + 2 < utf8.size() &&
+            ((utf8[i + 1] == '\xBD' && static_cast<unsigned char>(utf8[i + 2]) >= 0xA1) ||
+             utf8[i + 1] == '\xBE');
+        width += byte < 0x80 || halfKana ? 1 : 2;
+    }
+    return width;
+}
+
 int ChartFrame::yOf(double v) const {
     const double clamped = std::clamp(v, double(low), double(high));
     return bottom - static_cast<int>(std::lround((clamped - low) * (bottom - top) / (high - low)));
@@ -122,16 +136,28 @@ void drawSeries(Canvas& canvas, const ChartFrame& frame, const std::vector<Serie
     canvas.setPenColor(kBlack);
 }
 
-void drawLegend(Canvas& canvas, int x, int y, const std::vector<Series>& series, int perColumn,
-                int columnWidth) {
+void drawLegend(Canvas& canvas, int x, int y, const std::vector<Series>& series, int perRow,
+                int cellHalfEms) {
     canvas.setFontSize(8);
-    for (int k = 0; k < static_cast<int>(series.size()); ++k) {
-        const int left = x + columnWidth * (k / perColumn);
-        const int mid = y + 80 * (k % perColumn) + 33;
-        canvas.setPenColor(seriesColor(k));
-        for (int d = 0; d < 2; ++d) line(canvas, left, mid + d, left + 120, mid + d);
-        marker(canvas, left + 60, mid, k, seriesColor(k));
-        canvas.textOut(left + 150, mid - 33, series[k].label);
+    const int count = static_cast<int>(series.size());
+    // Each row's labels are one text, each after four half-ems for its sample, which is drawn
+    // afterwards: the text's white ground would cover it.
+    for (int first = 0; first < count; first += perRow) {
+        const int top = y + kLegendRow * (first / perRow);
+        std::string labels;
+        for (int k = first; k < std::min(count, first + perRow); ++k)
+            labels += "    " + series[k].label +
+                      std::string(static_cast<std::size_t>(
+                                      std::max(0, cellHalfEms - 4 - halfEms(series[k].label))),
+                                  ' ');
+        labels.erase(labels.find_last_not_of(' ') + 1);
+        canvas.textOut(x, top, labels);
+        for (int k = first; k < std::min(count, first + perRow); ++k) {
+            const int left = x + (k - first) * cellHalfEms * 100 / 3 + 10;
+            canvas.setPenColor(seriesColor(k));
+            for (int d = 0; d < 2; ++d) line(canvas, left, top + 33 + d, left + 103, top + 33 + d);
+            marker(canvas, left + 51, top + 33, k, seriesColor(k));
+        }
     }
     canvas.setPenColor(kBlack);
 }

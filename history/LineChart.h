@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Canvas.h"
@@ -41,8 +42,14 @@ void drawAxes(Canvas& canvas, const ChartFrame& frame, const std::vector<std::st
 // a marker (square, open square, cross by k ÷ 10) on a value without a line, and on every
 // value of series 10 on, whose colours repeat.
 void drawSeries(Canvas& canvas, const ChartFrame& frame, const std::vector<Series>& series);
-// The legend from (x, y) down, `perColumn` entries a column, columns `columnWidth` apart.
-void drawLegend(Canvas& canvas, int x, int y, const std::vector<Series>& series, int perColumn,
-                int columnWidth);
+// The legend from (x, y) down at 8 pt: `perRow` entries a row, rows kLegendRow apart, each
+// entry `cellHalfEms` half-ems wide, its sample line and marker in the first four.
+inline constexpr int kLegendRow = 80;
+void drawLegend(Canvas& canvas, int x, int y, const std::vector<Series>& series, int perRow,
+                int cellHalfEms);
+
+// The width of a UTF-8 text in the canvas's fixed-width face, in half-ems: one for ASCII and
+// half-width kana (U+FF61 … U+FF9F), two for any other character.
+int halfEms(std::string_view utf8);
 
 }  // namespace jitsu::history

@@ -125,7 +125,7 @@ void drawTrend(const TrendJob& job, Printer& printer) {
         drawSeries(canvas, frame, charts[k].classes);
     }
     if (!charts.empty())
-        drawLegend(canvas, kChartsRight + 80, kChartsTop + 110, charts[0].classes, 20, 400);
+        drawLegend(canvas, kChartsRight + 80, kChartsTop + 110, charts[0].classes, 1, 10);
 }
 
 Status printTrend(const TrendJob& job, Printer& printer, Messages& messages) {

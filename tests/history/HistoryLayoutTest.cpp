@@ -15,9 +15,9 @@ namespace {
 // The hand-made year printed for both students: 青木 sat both tests but S1 of the 3rd (blank),
 // 井上 none; 英国 is blank in the 1st test, which did not compute it. Columns S1, S2, 英国
 // (n = 3) are 12 half-ems of 8 pt (400 dots) from x 700, a line's figures one text. Two tests:
-// lines 75 high (8 pt), rows 3 × 75 from y 340. The chart spans x 700 … 4080 (one legend column of
-// 420 and 100 to spare before 4600), y 790 + 260 … 3150 for 30 … 70: y(v) = 3150 − (v − 30) × 52.5;
-// tests at x 700 + 3380 × (2i + 1) / 4.
+// lines 75 high (8 pt), rows 3 × 75 from y 340. The chart spans x 700 … 4500, y 790 + 260 …
+// 3150 − 80 (one row of legend) − 130 for 30 … 70: y(v) = 2940 − (v − 30) × 47.25; tests at
+// x 700 + 3800 × (2i + 1) / 4.
 std::vector<std::string> printBoth() {
     HistoryYear y;
     GradeResults& first = y.first();
@@ -82,19 +82,20 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Chart, HistoryLayout,
-    testing::Values("text 150 950 偏差値", "rect 700 1575 4080 2626",  // 40 … 60, y(40) + 1
-                    "line 700 2100 4080 2100", "line 700 2101 4080 2101",  // the 50 line
-                    "text 561 3117  30", "text 561 1017  70",  // 700 − 40 − 3 × 33, y − 33
-                    "text 1445 3170 第１回", "text 3135 3170 第３回",  // centred: x − 201 / 2
-                    "line 1545 2730 3235 1470", "line 1545 2731 3235 1471",  // S2: 38 → 62
-                    "rect 1531 1981 1560 2010",  // S1's lone 52 has a marker
-                    "text 4330 1050 S1", "text 4330 1130 S2", "text 4330 1210 英国"));
+    testing::Values("text 150 950 偏差値", "rect 700 1522 4500 2468",  // 40 … 60, y(40) + 1
+                    "line 700 1995 4500 1995", "line 700 1996 4500 1996",  // the 50 line
+                    "text 561 2907  30", "text 561 1017  70",  // 700 − 40 − 3 × 33, y − 33
+                    "text 1550 2960 第１回", "text 3450 2960 第３回",  // centred: x − 201 / 2
+                    "line 1650 2562 3550 1428", "line 1650 2563 3550 1429",  // S2: 38 → 62
+                    "rect 1636 1886 1665 1915",  // S1's lone 52 has a marker
+                    "text 700 3070     S1        S2        英国",  // cells of 4 + 2 + 4
+                    "line 710 3103 813 3103", "line 1043 3103 1146 3103", "line 1376 3103 1479 3103"));
 // clang-format on
 
 TEST(HistorySheet, LeavesAGapWhereTheStudentWasAbsent) {
-    for (const char* fromS1 : {"line 1545 1995 ", "line 1545 1996 "})
+    for (const char* fromS1 : {"line 1650 1900 ", "line 1650 1901 "})
         EXPECT_FALSE(startsAnyLine(fromS1)) << fromS1;  // no line on from the lone point
-    EXPECT_FALSE(startsAnyLine("rect 3221 3136 "));     // nor a point at the bottom (0)
+    EXPECT_FALSE(startsAnyLine("rect 3536 2926 "));     // nor a point at the bottom (0)
 }
 
 TEST(HistorySheet, AStudentAbsentFromEveryTestHasBlankTableAndChart) {
@@ -104,7 +105,8 @@ TEST(HistorySheet, AStudentAbsentFromEveryTestHasBlankTableAndChart) {
         if (std::sscanf(l.c_str(), "text %d %d", &x, &y) == 2 && x >= 700 && y >= 3350 + 340 &&
             y < 3350 + 790)
             ++figures;
-        if (std::sscanf(l.c_str(), "rect %d %d", &x, &y) == 2 && x < 4080 && y >= 3350) ++marks;
+        if (std::sscanf(l.c_str(), "rect %d %d", &x, &y) == 2 && y >= 3350 && y < 3350 + 2940)
+            ++marks;
     }
     EXPECT_EQ(figures, 0);
     EXPECT_EQ(marks, 1);  // the band alone
