@@ -67,8 +67,8 @@ const std::vector<Command>& commands() {
          "    standard output.",
          summaryCommand},
         {"history",
-         "history --year Y --grade G [--classes LIST] [--students NUMBERS] [--pdf FILE | --trace FILE\n"
-         "        | --printer QUEUE] [--force]\n"
+         "history --year Y --grade G [--classes LIST] [--students NUMBERS]\n"
+         "        [--pdf FILE | --trace FILE | --printer QUEUE] [--force]\n"
          "    Prints the history sheets of grade G in year Y, two students an A4 page: per test\n"
          "    with a results file the score, deviation score and rank in every subject and\n"
          "    combination, and a chart of the deviation scores. LIST names classes by number,\n"
