@@ -43,15 +43,13 @@ public:
         const double available = kTableRight - kFirstColumnX;
         while (points_ > 3 && available / (n * halfEm()) < kMinCellChars) --points_;
         cellChars_ = std::min(12, static_cast<int>(available / (n * halfEm())));
-        // The heads as one text too, when every one fits its cell.
+        // The heads as one text too. A cell is at least 9 half-ems and a subject name at most 9
+        // bytes: only such a name fills its cell without the blank before it.
         for (const HistoryColumn& column : columns_) {
             const int width = halfEms(column.label);
-            if (width >= cellChars_) {
-                heads_.clear();
-                break;
-            }
-            heads_ += " " + column.label +
-                      std::string(static_cast<std::size_t>(cellChars_ - 1 - width), ' ');
+            heads_ +=
+                (width < cellChars_ ? " " : "") + column.label +
+                std::string(static_cast<std::size_t>(std::max(0, cellChars_ - 1 - width)), ' ');
         }
         heads_.erase(heads_.find_last_not_of(' ') + 1);
         title_ = cp932ToUtf8(job.testName) + "　成績の推移";
@@ -95,12 +93,7 @@ private:
         const int n = static_cast<int>(columns_.size());
         const int bodyTop = top + 90;
         canvas_.setFontSize(points_);
-        if (!heads_.empty())
-            canvas_.textOut(kFirstColumnX, top + 15, heads_);
-        else
-            for (int t = 0; t < n; ++t)
-                canvas_.textOut(columnX(t) + static_cast<int>(halfEm()), top + 15,
-                                columns_[t].label);
+        canvas_.textOut(kFirstColumnX, top + 15, heads_);
         const int rows = static_cast<int>(job_.year.tests.size());
         for (int i = 0; i < rows; ++i) {
             const int y = bodyTop + 3 * lineHeight_ * i + 4;
@@ -169,7 +162,7 @@ private:
     Canvas& canvas_;
     std::vector<HistoryColumn> columns_;
     int lineHeight_ = 0, points_ = 9, cellChars_ = 12;
-    std::string title_, heads_;
+    std::string title_, heads_;  // heads_: the column heads as one text
     std::vector<std::string> testLabels_;
 };
 

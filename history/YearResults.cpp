@@ -11,7 +11,7 @@ namespace jitsu::history {
 YearResults readYearResults(const std::filesystem::path& dir, const BasicData& data, unsigned year,
                             int grade, Messages& messages) {
     const GradeData& gradeData = data.grades[grade];
-    YearResults year_;
+    YearResults found;
     for (int test = 1; test <= gradeData.tests(); ++test) {
         const auto path = resultsPath(dir, year, test, grade + 1);
         auto results = std::make_unique<GradeResults>();
@@ -30,9 +30,9 @@ YearResults readYearResults(const std::filesystem::path& dir, const BasicData& d
             messages.inform(kLeftOutText, text::kWarning, MessageIcon::Exclamation, finding);
             continue;
         }
-        year_.tests.push_back({test, std::move(results)});
+        found.tests.push_back({test, std::move(results)});
     }
-    return year_;
+    return found;
 }
 
 }  // namespace jitsu::history
