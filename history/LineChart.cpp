@@ -102,11 +102,17 @@ void drawAxes(Canvas& canvas, const ChartFrame& frame, const std::vector<std::st
             line(canvas, frame.left, frame.yOf(v), frame.right, frame.yOf(v));
     }
     const int count = static_cast<int>(xLabels.size());
+    // One text: each label centred under its test to the nearest half-em (100/3 dots at 8 pt).
+    std::string labels;
+    int used = 0;  // half-ems
     for (int i = 0; i < count; ++i) {
-        // Test labels are full-width: an em (67 dots at 8 pt) per three bytes.
-        const int width = 67 * static_cast<int>(xLabels[i].size()) / 3;
-        canvas.textOut(frame.xOf(i, count) - width / 2, frame.bottom + 20, xLabels[i]);
+        const int width = halfEms(xLabels[i]);
+        const double start = (frame.xOf(i, count) - frame.left) * 3 / 100.0 - width / 2.0;
+        const int at = std::max(used + (i > 0 ? 1 : 0), static_cast<int>(std::lround(start)));
+        labels += std::string(static_cast<std::size_t>(at - used), ' ') + xLabels[i];
+        used = at + width;
     }
+    if (!labels.empty()) canvas.textOut(frame.left, frame.bottom + 20, labels);
     canvas.setPenColor(kBlack);
     canvas.setBrushColor(kWhite);
     line(canvas, frame.left, frame.top, frame.right, frame.top);

@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values("text 150 950 偏差値", "rect 700 1522 4500 2468",  // 40 … 60, y(40) + 1
                     "line 700 1995 4500 1995", "line 700 1996 4500 1996",  // the 50 line
                     "text 561 2907  30", "text 561 1017  70",  // 700 − 40 − 3 × 33, y − 33
-                    "text 1550 2960 第１回", "text 3450 2960 第３回",  // centred: x − 201 / 2
+                    "text 700 2960                           第１回                                                   第３回",  // at 28.5 − 3, 85.5 − 3 half-ems
                     "line 1650 2562 3550 1428", "line 1650 2563 3550 1429",  // S2: 38 → 62
                     "rect 1636 1886 1665 1915",  // S1's lone 52 has a marker
                     "text 700 3070     S1        S2        英国",  // cells of 4 + 2 + 4
