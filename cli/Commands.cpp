@@ -89,6 +89,20 @@ const std::vector<Command>& commands() {
          "    (A4), a trace file, a CUPS queue (default: the default queue), or as a trace to\n"
          "    standard output.",
          summaryCommand},
+        {"history",
+         "history --year Y --grade G [--classes LIST] [--students NUMBERS]\n"
+         "        [--pdf FILE | --trace FILE | --printer QUEUE] [--force]\n"
+         "    Prints the history sheets of grade G in year Y, two students an A4 page: per test\n"
+         "    with a results file the score, deviation score and rank in every subject and\n"
+         "    combination, and a chart of the deviation scores. LIST names classes by number,\n"
+         "    NUMBERS attendance numbers (1,5); all by default. A results file that no longer\n"
+         "    fits the basic data is left out with a warning.",
+         historyCommand},
+        {"trend",
+         "trend --year Y --grade G [--pdf FILE | --trace FILE | --printer QUEUE] [--force]\n"
+         "    Prints one A4 landscape page for grade G in year Y: each class's average per test\n"
+         "    in every subject and the 5-subject total, and the grade's examinees per test.",
+         trendCommand},
 #endif
     };
     return list;

@@ -62,5 +62,7 @@ int summaryCommand(CommandContext& context);
 int checkCommand(CommandContext& context);
 int importRosterCommand(CommandContext& context);
 int exportCommand(CommandContext& context);
+int historyCommand(CommandContext& context);
+int trendCommand(CommandContext& context);
 
 }  // namespace jitsu::cli

@@ -80,6 +80,8 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
         ProgramButtons[i] = button;
     }
     layout->addLayout(buttons);
+    History = new HistoryRow(services_, this);
+    layout->addWidget(History);
 
     auto* yearRow = new QHBoxLayout;
     yearRow->addWidget(new QLabel(QStringLiteral("ファイルの点検"), this), 1);
@@ -118,6 +120,7 @@ void LauncherWindow::FolderButtonClick() {
 
 void LauncherWindow::setFolder(const QString& folder) {
     folder_ = folder;
+    History->setFolder(folder.toStdString());
     FolderE->setText(folder);
     if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
     refresh();
@@ -138,6 +141,7 @@ void LauncherWindow::refresh() {
     }
     for (std::size_t i = 0; i < ProgramButtons.size(); ++i)
         ProgramButtons[i]->setEnabled(canStart(suitePrograms()[i].needsBasicData, overview));
+    History->setEnabled(canStart(true, overview));
     RosterButton->setEnabled(canStart(true, overview));
     ExportButton->setEnabled(!exportableTests(overview).empty());
     FindingsL->clear();

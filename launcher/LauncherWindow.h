@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "FolderOverview.h"
+#include "HistoryRow.h"
 #include "Services.h"
 
 class QLabel;
@@ -36,6 +37,7 @@ public:
     QListWidget* FindingsL;  // what jitsuryoku check finds in the folder
     QPushButton* RosterButton;
     QPushButton* ExportButton;
+    HistoryRow* History;  // the history sheets and the grade's trend
 
 public slots:
     void FolderButtonClick();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -14,6 +15,8 @@
 #include "LauncherWindow.h"
 #include "Paths.h"
 #include "QtTestApp.h"
+#include "ResultsFile.h"
+#include "Statistics.h"
 #include "TempDir.h"
 #include "TracePrinter.h"
 
@@ -105,4 +108,30 @@ TEST_F(LauncherWindowTest, ShowsFindingsAndImportsARosterOnlyWhenConfirmed) {
     w.importRoster(QString::fromStdString((dir / "in.csv").string()), 1);
     EXPECT_EQ(readBytes(dir / "N261.csv"), sj("1,佐藤　一郎\r\n"));
     EXPECT_TRUE(w.FindingsL->item(0)->text().startsWith("error: "));
+}
+
+TEST_F(LauncherWindowTest, TheTrendButtonPrintsTheChosenGradeOfTheFolderShown) {
+    BasicData data;
+    data.schoolName.assign(sj("桜中学校"));
+    data.testName.assign(sj("実力テスト"));
+    data.rosterTag.assign("N");
+    data.year = 2026;
+    data.grades[1] = makeGrade(2, 3, 2, 2);
+    ASSERT_TRUE(writeBasicData(basicDataPath(dir.path()), textsOf(data)));
+    auto results = std::make_unique<GradeResults>();
+    resetGradeResults(*results);
+    ASSERT_TRUE(writeResultsFile(resultsPath(dir.path(), 2026, 2, 2), data.grades[1], *results));
+    LauncherWindow w(services);
+    w.dataDirNamed();
+    w.FormCreate();
+    w.History->GradeCB->setCurrentIndex(1);
+    w.History->ClassesE->setText("3");  // grade 2 has classes 1 and 2
+    button(w, "HistoryButton")->click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "組の番号は 1 から 2 までを「,」で区切って入れてください。");
+    button(w, "TrendButton")->click();  // the whole grade, whatever the classes say
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(printer.dialogsShown(), 1);
+    EXPECT_EQ(trace.str().rfind("job A4 landscape\nbegin\npage 1\n", 0), 0u)
+        << trace.str().substr(0, 80);
 }

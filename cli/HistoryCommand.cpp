@@ -1,0 +1,128 @@
+#include <memory>
+
+#include "Arguments.h"
+#include "BasicData.h"
+#include "Commands.h"
+#include "HistoryPage.h"
+#include "MessageTexts.h"
+#include "Paths.h"
+#include "PdfOutput.h"
+#include "Roster.h"
+#include "StreamMessages.h"
+#include "TrendPage.h"
+
+namespace jitsu::cli {
+
+namespace {
+
+// What both commands read: the basic data and the year's results files of one grade.
+struct GradeYear {
+    std::unique_ptr<BasicData> data = std::make_unique<BasicData>();
+    int grade = 0;  // 1 … 3
+    unsigned year = 0;
+    history::YearResults results;
+    const GradeData& gradeData() const { return data->grades[grade - 1]; }
+};
+
+// Reads the grade's year; a results file that does not fit is warned about on standard error
+// and left out. A stop when there is nothing to print.
+Stop readGradeYear(CommandContext& context, Arguments& args, Messages& messages, GradeYear& year) {
+    const auto y = args.requiredInt("year", 2000, 2100);
+    const auto grade = args.requiredInt("grade", 1, 3);
+    if (!args.ok()) return context.usageError(args.error());
+    if (!args.positional().empty())
+        return context.usageError("unexpected '" + args.positional()[0] + "'");
+    year.grade = *grade;
+    year.year = static_cast<unsigned>(*y);
+    if (Stop stop = context.readBasicData(*year.data)) return stop;
+    year.results =
+        history::readYearResults(context.dir, *year.data, year.year, year.grade - 1, messages);
+    if (year.results.tests.empty())
+        return context.dataError("nothing to print: grade " + std::to_string(year.grade) + " of " +
+                                 std::to_string(year.year) + " has no results file");
+    return std::nullopt;
+}
+
+// Prints through the chosen output; `print` runs the page's print function on a printer.
+template <typename Print>
+int printTo(CommandContext& context, const OutputChoice& output, Print print) {
+    PrintOutput printed(output, context.out);
+    if (Status done = print(printed.printer()); !done) return context.dataError(done.reason());
+    if (printed.printer().sheetCount() == 0) return context.dataError("nothing to print");
+    if (Status written = printed.finish(); !written) return context.dataError(written.reason());
+    printed.tell(context.out);
+    return kExitOk;
+}
+
+std::optional<OutputChoice> outputOf(CommandContext& context, const Arguments& args,
+                                     std::string& error) {
+    context.force = args.flag("force");
+    return OutputChoice::from(args, context.dir, error);
+}
+
+}  // namespace
+
+int historyCommand(CommandContext& context) {
+    Arguments args(context.args,
+                   {"year", "grade", "classes", "students", "pdf", "trace", "printer"}, {"force"});
+    if (!args.ok()) return context.usageError(args.error());
+    std::string error;
+    const auto output = outputOf(context, args, error);
+    if (!output) return context.usageError(error);
+    std::vector<int> numbers;
+    if (auto list = args.option("students")) {
+        const auto parsed = parseClassList(*list, kSlots);
+        if (!parsed)
+            return context.usageError(
+                "--students must list attendance numbers from 1 to 45, not '" + *list + "'");
+        for (int s = 0; s < kSlots; ++s)
+            if ((*parsed)[s]) numbers.push_back(s + 1);
+    }
+    if (Status found = output->findQueue(); !found) return context.dataError(found.reason());
+
+    StreamMessages messages(context);
+    GradeYear year;
+    if (Stop stop = readGradeYear(context, args, messages, year)) return *stop;
+    const GradeData& grade = year.gradeData();
+    std::array<bool, kMaxClasses> classes{};
+    for (int c = 0; c < grade.classes(); ++c) classes[c] = true;
+    if (auto list = args.option("classes")) {
+        const auto parsed = parseClassList(*list, grade.classes());
+        if (!parsed)
+            return context.usageError("--classes must list class numbers from 1 to " +
+                                      std::to_string(grade.classes()) + ", not '" + *list + "'");
+        for (int c = 0; c < grade.classes(); ++c) classes[c] = (*parsed)[c];
+    }
+    auto roster = std::make_unique<GradeRoster>();
+    const auto rosterFile =
+        rosterPath(context.dir, year.data->rosterTag.view(), year.year, year.grade);
+    FileHealth health;
+    if (Status read = readRoster(rosterFile, *roster, &health); !read)
+        return context.dataError(read.reason(), text::kRosterMissingPrint);
+    if (Stop stop = context.judge(rosterFile, health)) return *stop;
+    classRanges(grade, *roster);
+
+    const history::HistoryJob job{grade, year.data->testName.view(), *roster, year.results,
+                                  history::chooseStudents(grade, classes, numbers)};
+    if (job.students.empty()) return context.dataError("nothing to print: no student chosen");
+    return printTo(context, *output,
+                   [&](Printer& p) { return history::printHistory(job, p, messages); });
+}
+
+int trendCommand(CommandContext& context) {
+    Arguments args(context.args, {"year", "grade", "pdf", "trace", "printer"}, {"force"});
+    if (!args.ok()) return context.usageError(args.error());
+    std::string error;
+    const auto output = outputOf(context, args, error);
+    if (!output) return context.usageError(error);
+    if (Status found = output->findQueue(); !found) return context.dataError(found.reason());
+    StreamMessages messages(context);
+    GradeYear year;
+    if (Stop stop = readGradeYear(context, args, messages, year)) return *stop;
+    const history::TrendJob job{year.gradeData(), year.grade, year.data->testName.view(),
+                                year.results};
+    return printTo(context, *output,
+                   [&](Printer& p) { return history::printTrend(job, p, messages); });
+}
+
+}  // namespace jitsu::cli

@@ -1,0 +1,171 @@
+#include "LineChart.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "Format.h"
+
+namespace jitsu::history {
+
+namespace {
+
+constexpr int kMarker = 14;  // half the width of a marker
+constexpr Color kBandFill{225, 225, 225};
+constexpr Color kGridColor{170, 170, 170};
+
+void line(Canvas& canvas, int x1, int y1, int x2, int y2) {
+    canvas.moveTo(x1, y1);
+    canvas.lineTo(x2, y2);
+}
+
+void marker(Canvas& canvas, int x, int y, int k, Color color) {
+    canvas.setPenColor(color);
+    switch (k / 10 % 3) {
+        case 0:
+        case 1:
+            canvas.setBrushColor(k / 10 % 3 == 0 ? color : kWhite);
+            canvas.rectangle(x - kMarker, y - kMarker, x + kMarker + 1, y + kMarker + 1);
+            canvas.setBrushColor(kWhite);
+            break;
+        default:
+            line(canvas, x - kMarker, y - kMarker, x + kMarker, y + kMarker);
+            line(canvas, x - kMarker, y + kMarker, x + kMarker, y - kMarker);
+    }
+}
+
+}  // namespace
+
+int halfEms(std::string_view utf8) {
+    int width = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if ((byte & 0xC0) == 0x80) continue;
+        const bool halfKana =
+            byte == 0xEF && i + 2 < utf8.size() &&
+            ((utf8[i + 1] == '\xBD' && static_cast<unsigned char>(utf8[i + 2]) >= 0xA1) ||
+             utf8[i + 1] == '\xBE');
+        width += byte < 0x80 || halfKana ? 1 : 2;
+    }
+    return width;
+}
+
+int ChartFrame::yOf(double v) const {
+    const double clamped = std::clamp(v, double(low), double(high));
+    return bottom - static_cast<int>(std::lround((clamped - low) * (bottom - top) / (high - low)));
+}
+
+Color seriesColor(int k) {
+    static constexpr std::array<Color, 10> kColors = {{{0, 0, 0},
+                                                       {220, 0, 0},
+                                                       {0, 70, 220},
+                                                       {0, 150, 0},
+                                                       {230, 120, 0},
+                                                       {150, 0, 170},
+                                                       {0, 160, 170},
+                                                       {140, 90, 40},
+                                                       {230, 0, 140},
+                                                       {110, 110, 110}}};
+    return kColors[static_cast<std::size_t>(k % 10)];
+}
+
+ChartFrame fitRange(ChartFrame frame, const std::vector<Series>& series,
+                    std::optional<std::pair<int, int>> keep) {
+    double lo = keep ? keep->first : frame.low, hi = keep ? keep->second : frame.low + frame.step;
+    for (const Series& s : series)
+        for (const auto& v : s.values)
+            if (v) lo = std::min(lo, *v), hi = std::max(hi, *v);
+    frame.low = static_cast<int>(std::floor(lo / frame.step)) * frame.step;
+    frame.high = static_cast<int>(std::ceil(hi / frame.step)) * frame.step;
+    if (frame.high == frame.low) frame.high += frame.step;
+    return frame;
+}
+
+void drawBand(Canvas& canvas, const ChartFrame& frame, int from, int to, int mark) {
+    canvas.setPenColor(kBandFill);
+    canvas.setBrushColor(kBandFill);
+    canvas.rectangle(frame.left, frame.yOf(to), frame.right, frame.yOf(from) + 1);
+    canvas.setBrushColor(kWhite);
+    canvas.setPenColor(kBlack);
+    line(canvas, frame.left, frame.yOf(mark), frame.right, frame.yOf(mark));
+    line(canvas, frame.left, frame.yOf(mark) + 1, frame.right, frame.yOf(mark) + 1);
+}
+
+void drawAxes(Canvas& canvas, const ChartFrame& frame, const std::vector<std::string>& xLabels) {
+    canvas.setFontSize(8);
+    canvas.setPenColor(kGridColor);
+    for (int v = frame.low; v <= frame.high; v += frame.step) {
+        const std::string label = formatInt(v, 3);
+        canvas.textOut(frame.left - 40 - 33 * static_cast<int>(label.size()), frame.yOf(v) - 33,
+                       label);
+        if (v != frame.low && v != frame.high)
+            line(canvas, frame.left, frame.yOf(v), frame.right, frame.yOf(v));
+    }
+    const int count = static_cast<int>(xLabels.size());
+    // One text: each label centred under its test to the nearest half-em (100/3 dots at 8 pt).
+    std::string labels;
+    int used = 0;  // half-ems
+    for (int i = 0; i < count; ++i) {
+        const int width = halfEms(xLabels[i]);
+        const double start = (frame.xOf(i, count) - frame.left) * 3 / 100.0 - width / 2.0;
+        const int at = std::max(used + (i > 0 ? 1 : 0), static_cast<int>(std::lround(start)));
+        labels += std::string(static_cast<std::size_t>(at - used), ' ') + xLabels[i];
+        used = at + width;
+    }
+    if (!labels.empty()) canvas.textOut(frame.left, frame.bottom + 20, labels);
+    canvas.setPenColor(kBlack);
+    canvas.setBrushColor(kWhite);
+    line(canvas, frame.left, frame.top, frame.right, frame.top);
+    line(canvas, frame.right, frame.top, frame.right, frame.bottom);
+    line(canvas, frame.right, frame.bottom, frame.left, frame.bottom);
+    line(canvas, frame.left, frame.bottom, frame.left, frame.top);
+}
+
+void drawSeries(Canvas& canvas, const ChartFrame& frame, const std::vector<Series>& series) {
+    for (int k = 0; k < static_cast<int>(series.size()); ++k) {
+        const auto& values = series[k].values;
+        const int count = static_cast<int>(values.size());
+        canvas.setPenColor(seriesColor(k));
+        for (int i = 0; i + 1 < count; ++i)
+            if (values[i] && values[i + 1])
+                for (int d = 0; d < 2; ++d)  // two dots wide
+                    line(canvas, frame.xOf(i, count), frame.yOf(*values[i]) + d,
+                         frame.xOf(i + 1, count), frame.yOf(*values[i + 1]) + d);
+        // A marker where no line shows the value, and on every value of a series whose colour
+        // an earlier one has: there the shape tells them apart.
+        for (int i = 0; i < count; ++i) {
+            const bool joined = (i > 0 && values[i - 1]) || (i + 1 < count && values[i + 1]);
+            if (values[i] && (k >= 10 || !joined))
+                marker(canvas, frame.xOf(i, count), frame.yOf(*values[i]), k, seriesColor(k));
+        }
+    }
+    canvas.setPenColor(kBlack);
+}
+
+void drawLegend(Canvas& canvas, int x, int y, const std::vector<Series>& series, int perRow,
+                int cellHalfEms) {
+    canvas.setFontSize(8);
+    const int count = static_cast<int>(series.size());
+    // Each row's labels are one text, each after four half-ems for its sample, which is drawn
+    // afterwards: the text's white ground would cover it.
+    for (int first = 0; first < count; first += perRow) {
+        const int top = y + kLegendRow * (first / perRow);
+        std::string labels;
+        for (int k = first; k < std::min(count, first + perRow); ++k)
+            labels += "    " + series[k].label +
+                      std::string(static_cast<std::size_t>(
+                                      std::max(0, cellHalfEms - 4 - halfEms(series[k].label))),
+                                  ' ');
+        labels.erase(labels.find_last_not_of(' ') + 1);
+        canvas.textOut(x, top, labels);
+        for (int k = first; k < std::min(count, first + perRow); ++k) {
+            const int left = x + (k - first) * cellHalfEms * 100 / 3 + 10;
+            canvas.setPenColor(seriesColor(k));
+            for (int d = 0; d < 2; ++d) line(canvas, left, top + 33 + d, left + 103, top + 33 + d);
+            marker(canvas, left + 51, top + 33, k, seriesColor(k));
+        }
+    }
+    canvas.setPenColor(kBlack);
+}
+
+}  // namespace jitsu::history

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "BasicData.h"
+#include "GradeResults.h"
+#include "Messages.h"
+
+namespace jitsu::history {
+
+// One test's results file as read.
+struct TestResults {
+    int test = 0;  // 1 … 10
+    std::unique_ptr<GradeResults> results;
+};
+
+// The results files of one grade over the year, in test order.
+struct YearResults {
+    std::vector<TestResults> tests;
+};
+
+// The box text of a results file left out of the history.
+inline constexpr const char* kLeftOutText =
+    "この回の成績処理データは基本データと合わないため、推移に含めません";
+
+// Reads the results file of every test of grade `grade` (0 … 2). A test without a results file
+// is not part of the year. A file that cannot be read, is damaged, or whose count of values no
+// longer fits the grade's classes and subjects (checkShape) is left out with a warning box
+// naming the file and the finding; its values are never mixed in.
+YearResults readYearResults(const std::filesystem::path& dir, const BasicData& data, unsigned year,
+                            int grade, Messages& messages);
+
+}  // namespace jitsu::history
