@@ -77,28 +77,6 @@ TEST(TokenReader, ReadsPastTheEndLeaveTargetsUnchanged) {
     EXPECT_EQ(text.view(), "x");
 }
 
-TEST(TokenReader, LongTokenIsCutToItsFieldAndConsumedWhole) {
-    TokenReader in("abcdefghijkl next");
-    TextField<5> text;
-    in.readText(text);
-    EXPECT_EQ(text.view(), "abcd");
-    in.readText(text);
-    EXPECT_EQ(text.view(), "next");
-}
-
-TEST(TokenReader, FloatsInTheResultsFileFormat) {
-    TokenReader in("86.666664 -1.000000 +2e1 x");
-    float a = 0, b = 0, c = 0, d = 7;
-    in.readFloat(a);
-    in.readFloat(b);
-    in.readFloat(c);
-    EXPECT_FALSE(in.readFloat(d));
-    EXPECT_FLOAT_EQ(a, 86.666664f);
-    EXPECT_EQ(b, -1.0f);
-    EXPECT_EQ(c, 20.0f);
-    EXPECT_EQ(d, 7.0f);
-}
-
 // readFloat stands for "%f": the same texts accepted, the same value, the same bytes consumed.
 class FloatLikeScanf : public ::testing::TestWithParam<const char*> {};
 
