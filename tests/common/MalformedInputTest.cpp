@@ -1,49 +1,11 @@
-// The readers' error paths: whatever a file holds, no reader writes outside its record.
+// The readers' error paths: a file cut short, a word for a number, names too long for their fields.
 #include <gtest/gtest.h>
-
-#include <random>
 
 #include "BasicData.h"
 #include "Fixtures.h"
-#include "ResultsFile.h"
 #include "Roster.h"
-#include "Statistics.h"
-#include "TestScores.h"
 
 using namespace jitsu;
-
-namespace {
-
-// A record with guard bytes on both sides, so that a write past its end is seen even without
-// the sanitizers.
-template <typename Record>
-struct Guarded {
-    unsigned char before[64];
-    Record record;
-    unsigned char after[64];
-    Guarded() {
-        std::memset(before, 0xA5, sizeof before);
-        std::memset(after, 0xA5, sizeof after);
-    }
-    bool intact() const {
-        for (unsigned char b : before)
-            if (b != 0xA5) return false;
-        for (unsigned char b : after)
-            if (b != 0xA5) return false;
-        return true;
-    }
-};
-
-}  // namespace
-
-TEST(MalformedBasicData, CountsAboveTheirLimitsAreClamped) {
-    auto data = std::make_unique<Guarded<BasicData>>();
-    parseBasicData("S T 2001 N 99 " + std::string(400, 'x') + " 99 99", data->record);
-    EXPECT_EQ(data->record.grades[0].classCount, 20u);
-    EXPECT_LE(data->record.grades[0].subjectCount, 20u);
-    EXPECT_LE(data->record.grades[0].testCount, 10u);
-    EXPECT_TRUE(data->intact());
-}
 
 TEST(MalformedBasicData, TruncatedFileKeepsWhatWasRead) {
     BasicData data;

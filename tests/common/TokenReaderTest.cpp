@@ -8,23 +8,6 @@
 using jitsu::TextField;
 using jitsu::TokenReader;
 
-TEST(TokenReader, ReadsTokensAcrossAnyWhitespace) {
-    TokenReader in("  abc\r\n\t12 -7  3.5\n");
-    TextField<10> text;
-    std::uint32_t u = 0;
-    std::int32_t i = 0;
-    float f = 0;
-    EXPECT_TRUE(in.readText(text));
-    EXPECT_TRUE(in.readUnsigned(u));
-    EXPECT_TRUE(in.readInt(i));
-    EXPECT_TRUE(in.readFloat(f));
-    EXPECT_EQ(text.view(), "abc");
-    EXPECT_EQ(u, 12u);
-    EXPECT_EQ(i, -7);
-    EXPECT_FLOAT_EQ(f, 3.5f);
-    EXPECT_TRUE(in.atEnd());
-}
-
 TEST(TokenReader, FailedNumberLeavesFieldAndTokenForTheNextRead) {
     TokenReader in("abc 5");
     std::int32_t value = 42;
