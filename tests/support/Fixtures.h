@@ -22,7 +22,8 @@ inline jitsu::GradeData makeGrade(int classes, unsigned heads, int subjects, int
     grade.testCount = tests;
     for (int j = 0; j < subjects; ++j) {
         std::string name = "S";  // appended: GCC 12 warns falsely on "S" + string at -O3
-        grade.subjectNames[j].assign(name + std::to_string(j + 1));
+        name += std::to_string(j + 1);
+        grade.subjectNames[j].assign(name);
         grade.disciplineNumbers[j] = j % 5 + 1;
         for (int t = 0; t < tests; ++t) grade.fullMarks[t][j] = 100;
     }
