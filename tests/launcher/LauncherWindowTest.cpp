@@ -87,7 +87,7 @@ TEST_F(LauncherWindowTest, AProgramThatIsNotThereIsReported) {
 // The check's findings under the table; a roster import is previewed and written only on Yes.
 TEST_F(LauncherWindowTest, ShowsFindingsAndImportsARosterOnlyWhenConfirmed) {
     std::vector<std::string> written;
-    ASSERT_TRUE(cli::writeDemoYear(dir.path(), false, written));
+    ASSERT_TRUE(writeDemoYear(dir.path(), false, written));
     LauncherWindow w(services);
     w.dataDirNamed();
     w.FormCreate();

@@ -21,7 +21,9 @@ inline jitsu::GradeData makeGrade(int classes, unsigned heads, int subjects, int
     grade.subjectCount = subjects;
     grade.testCount = tests;
     for (int j = 0; j < subjects; ++j) {
-        grade.subjectNames[j].assign("S" + std::to_string(j + 1));
+        std::string name = "S";  // appended: GCC 12 warns falsely on "S" + string at -O3
+        name += std::to_string(j + 1);
+        grade.subjectNames[j].assign(name);
         grade.disciplineNumbers[j] = j % 5 + 1;
         for (int t = 0; t < tests; ++t) grade.fullMarks[t][j] = 100;
     }
@@ -34,7 +36,8 @@ inline std::string sj(const char* utf8) { return jitsu::toCp932(utf8); }
 // Scores 0 to 100 of a grade whose students each sit one subject of every discipline (picked at
 // random among the subjects of that discipline), one score in twenty missing: every combination
 // then has totals, ties included.
-inline std::unique_ptr<jitsu::TestScores> electiveScores(const jitsu::GradeData& grade, unsigned seed) {
+inline std::unique_ptr<jitsu::TestScores> electiveScores(const jitsu::GradeData& grade,
+                                                         unsigned seed) {
     std::mt19937 rng(seed);
     std::vector<int> byDiscipline[6];
     for (int j = 0; j < grade.subjects(); ++j)
@@ -44,7 +47,8 @@ inline std::unique_ptr<jitsu::TestScores> electiveScores(const jitsu::GradeData&
         for (unsigned s = 0; s < grade.headCounts[c] && s < jitsu::kSlots; ++s)
             for (const std::vector<int>& subjects : byDiscipline) {
                 if (subjects.empty() || rng() % 20 == 0) continue;
-                scores->scores[subjects[rng() % subjects.size()]][c][s] = static_cast<int>(rng() % 101);
+                scores->scores[subjects[rng() % subjects.size()]][c][s] =
+                    static_cast<int>(rng() % 101);
             }
     return scores;
 }
