@@ -28,7 +28,7 @@ class ChecklistsCommand : public ::testing::Test {
 protected:
     ChecklistsCommand() {
         std::vector<std::string> written;
-        EXPECT_TRUE(cli::writeDemoYear(dir.path(), false, written));
+        EXPECT_TRUE(writeDemoYear(dir.path(), false, written));
     }
 
     int run(std::vector<std::string> args) {

@@ -24,7 +24,7 @@ class ReportsCommand : public testing::Test {
 protected:
     void SetUp() override {
         std::vector<std::string> written;
-        ASSERT_TRUE(cli::writeDemoYear(dir.path(), false, written));
+        ASSERT_TRUE(writeDemoYear(dir.path(), false, written));
     }
 
     Outcome run(std::vector<std::string> words) {

@@ -10,20 +10,20 @@
 #include "TestScores.h"
 #include "TextFile.h"
 
-namespace jitsu::cli {
+namespace jitsu {
 
 namespace {
 
-const char* const kFamilyNames[] = {"佐藤", "鈴木", "高橋", "田中", "伊藤", "渡辺", "山本", "中村",
-                                    "小林", "加藤", "吉田", "山田", "佐々木", "山口", "松本", "井上",
-                                    "木村", "林", "清水", "森", "池田", "橋本", "石川", "前田"};
+const char* const kFamilyNames[] = {"佐藤",   "鈴木", "高橋", "田中", "伊藤", "渡辺",
+                                    "山本",   "中村", "小林", "加藤", "吉田", "山田",
+                                    "佐々木", "山口", "松本", "井上", "木村", "林",
+                                    "清水",   "森",   "池田", "橋本", "石川", "前田"};
 const char* const kGivenNames[] = {"太郎", "花子", "翔太", "美咲", "大輔", "陽菜", "健太", "さくら",
-                                   "拓海", "結衣", "蓮", "葵", "悠真", "凛", "颯太", "千尋",
-                                   "優斗", "七海", "湊", "彩花", "大翔", "美月", "陸", "真央"};
+                                   "拓海", "結衣", "蓮",   "葵",   "悠真", "凛",   "颯太", "千尋",
+                                   "優斗", "七海", "湊",   "彩花", "大翔", "美月", "陸",   "真央"};
 const char* const kClassNames[] = {"１", "２", "３", "４", "５", "６"};
 const char* const kSubjects[] = {"英語", "国語", "数学", "理科", "社会"};
 
-constexpr int kClassCounts[kGrades] = {5, 4, 6};
 constexpr int kDemoTests = 5;
 constexpr int kScoredTests = 2;
 
@@ -44,7 +44,8 @@ int fullMarksOf(int test, int subject) {
 
 }  // namespace
 
-Status writeDemoYear(const std::filesystem::path& dir, bool force, std::vector<std::string>& written) {
+Status writeDemoYear(const std::filesystem::path& dir, bool force,
+                     std::vector<std::string>& written, const DemoYearSize& size) {
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     if (ec) return Status::error(dir.string() + ": cannot create the directory: " + ec.message());
@@ -59,10 +60,10 @@ Status writeDemoYear(const std::filesystem::path& dir, bool force, std::vector<s
     texts.year = kDemoYear;
     for (int g = 0; g < kGrades; ++g) {
         BasicDataTexts::Grade& grade = texts.grades[g];
-        grade.classCount = kClassCounts[g];
-        for (int k = 0; k < kClassCounts[g]; ++k) {
+        grade.classCount = size.classes[g];
+        for (int k = 0; k < size.classes[g]; ++k) {
             grade.classNames.push_back(toCp932(kClassNames[k]));
-            grade.headCounts.push_back(std::to_string(dice.roll(28, 36)));
+            grade.headCounts.push_back(std::to_string(dice.roll(size.fewestHeads, size.mostHeads)));
         }
         grade.subjectCount = 5;
         grade.testCount = kDemoTests;
@@ -76,7 +77,9 @@ Status writeDemoYear(const std::filesystem::path& dir, bool force, std::vector<s
     }
     if (Status s = writeBasicData(basicPath, texts); !s) return s;
     written.push_back(basicPath.string() + ": school year " + std::to_string(kDemoYear) +
-                      ", classes 5/4/6, 5 subjects, 5 tests");
+                      ", classes " + std::to_string(size.classes[0]) + "/" +
+                      std::to_string(size.classes[1]) + "/" + std::to_string(size.classes[2]) +
+                      ", 5 subjects, 5 tests");
 
     BasicData data;
     if (Status s = readBasicData(basicPath, data); !s) return s;
@@ -86,10 +89,13 @@ Status writeDemoYear(const std::filesystem::path& dir, bool force, std::vector<s
         int students = 0;
         for (int k = 0; k < grade.classes(); ++k)
             for (unsigned s = 0; s < grade.headCounts[k]; ++s, ++students) {
-                // The student number: grade, class and position, as 10105 for grade 1, class 1, No. 5.
-                std::string number = std::to_string((g + 1) * 10000 + (k + 1) * 100 + static_cast<int>(s) + 1);
+                // The student number: grade, class and position, as 10105 for grade 1, class 1,
+                // No. 5.
+                std::string number =
+                    std::to_string((g + 1) * 10000 + (k + 1) * 100 + static_cast<int>(s) + 1);
                 roster += number + "," +
-                          toCp932(std::string(kFamilyNames[dice.roll(0, 23)]) + "　" + kGivenNames[dice.roll(0, 23)]) +
+                          toCp932(std::string(kFamilyNames[dice.roll(0, 23)]) + "　" +
+                                  kGivenNames[dice.roll(0, 23)]) +
                           "\r\n";
             }
         const auto path = rosterPath(dir, data.rosterTag.view(), data.year, g + 1);
@@ -119,4 +125,4 @@ Status writeDemoYear(const std::filesystem::path& dir, bool force, std::vector<s
     return Status::ok();
 }
 
-}  // namespace jitsu::cli
+}  // namespace jitsu
