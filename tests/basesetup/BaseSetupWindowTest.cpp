@@ -115,30 +115,6 @@ TEST_F(BaseSetupWindow, CellsCutOffByASmallerCountComeBack) {
     EXPECT_EQ(readBytes(file()), yearFile(3, 5));
 }
 
-TEST_F(BaseSetupWindow, TheCloseButtonSavesExactlyAsOK) {
-    auto edit = [](TForm1& form) {
-        form.GakkouMei->setText(q("第二中学校"));
-        form.NendoUD->setValue(2031);
-        form.ClassSu2UD->setValue(3);
-        type(form.SGC2, 3, 0, "Ｃ組");
-        type(form.SGC2, 3, 1, "28");
-        type(form.SGK3, 2, 0, "英語");
-    };
-    writeBytes(file(), yearFile(3, 5));
-    auto byOK = open();
-    edit(*byOK);
-    byOK->OKButton->click();
-
-    TempDir other;
-    writeBytes(other / "wqnmkiso.txt", yearFile(3, 5));
-    Services otherServices{other.path(), messages, printer, clock};
-    auto byCloseButton = open(otherServices);
-    edit(*byCloseButton);
-    EXPECT_TRUE(byCloseButton->windowHandle()->close());
-    EXPECT_EQ(readBytes(other / "wqnmkiso.txt"), readBytes(file()));
-    EXPECT_EQ(saved().year, 2031u);
-}
-
 TEST_F(BaseSetupWindow, TextLeftInAnOpenCellEditorIsSaved) {
     writeBytes(file(), yearFile(3, 5));
     auto form = open();
@@ -191,9 +167,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RefusalCase{"NameWithBlank", [](TForm1& f) { f.GakkouMei->setText(q("第一 中学校")); },
                     "学校名：半角の空白やタブが入っています", 2, nullptr, 0, 0},
-        RefusalCase{"HeadCount46", [](TForm1& f) { type(f.SGC2, 2, 1, "46"); },
-                    "二年　人数（2列目）：0から45までの数を半角数字で入力してください", 1, "SGC2",
-                    2, 1},
         RefusalCase{
             "FullMarksAbc", [](TForm1& f) { type(f.SGK1, 2, 6, "abc"); },
             "一年　第 5 回の満点（2列目）：空欄か0から999までの数を半角数字で入力してください", 0,
@@ -276,16 +249,6 @@ TEST_F(BaseSetupWindow, AFileThatCannotBeWrittenKeepsEveryEditWhenTheUserStays) 
     EXPECT_EQ(data.grades[0].classNames[0].utf8(), "Ａ組");
     EXPECT_EQ(data.grades[1].testCount, 2u);
     EXPECT_EQ(messages.shown.size(), 2u);
-}
-
-TEST_F(BaseSetupWindow, AFileThatCannotBeWrittenEndsWithoutSavingWhenTheUserSaysSo) {
-    writeBytes(file(), yearFile(3, 5));
-    auto form = open();
-    fs::remove_all(dir.path());
-    messages.answers = {MessageAnswer::Yes};
-    EXPECT_TRUE(form->close());
-    EXPECT_EQ(messages.shown.size(), 2u);
-    EXPECT_FALSE(fs::exists(dir.path()));
 }
 
 TEST_F(BaseSetupWindow, AFileThatCannotBeReadEndsTheProgramAndStaysAsItIs) {
