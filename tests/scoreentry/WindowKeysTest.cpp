@@ -1,5 +1,5 @@
-// The keys typed into the score grids: what stays in a cell, where the cursor goes, and that
-// every key counts as a change.
+// The keys and clicks on the score grids: what stays in a cell, where the cursor goes, and
+// which subject is shown.
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -9,6 +9,7 @@
 #include "EntryFixture.h"
 #include "EntryTexts.h"
 #include "GridLayout.h"
+#include "MessageTexts.h"
 
 using namespace jitsu;
 
@@ -168,4 +169,17 @@ TEST_F(GridKeysTest, TextThatArrivesWithoutAKeyIsCheckedAsTypedText) {
     window->HozonButtonClick();
     EXPECT_EQ(savedScores().scores[0][0][1], 85);
     EXPECT_EQ(messages.beeps, 1);
+}
+
+TEST_F(GridKeysTest, ChoosingASubjectNotGivenIsRefusedAndKeepsTheTypedScore) {
+    GradeData grade = makeGrade(1, 30, 3);
+    grade.fullMarks[0][1] = -1;
+    writeYear(grade);
+    openWindow();
+    type("77");
+    window->KamokuCB->setCurrentIndex(1);
+    window->KamokuCBChange();
+    EXPECT_EQ(messages.count(text::kSubjectNotGiven), 1);
+    EXPECT_EQ(window->KamokuCB->currentIndex(), 0);
+    EXPECT_EQ(scoreCell(1), QStringLiteral("77"));
 }
