@@ -41,15 +41,7 @@ protected:
     }
 };
 
-TEST_F(SavingTest, FirstSaveOfANewTestCreatesTheFile) {
-    writeYear(makeGrade(2, 30, 2));
-    openWindow();
-    type("88");
-    window->HozonButtonClick();
-    EXPECT_EQ(savedScores().scores[0][0][0], 88);
-    EXPECT_FALSE(window->session().scoresChanged);
-}
-
+// The first save of a new test creates the file with every class and subject typed.
 TEST_F(SavingTest, SaveWritesEveryClassAndSubject) {
     writeYear(makeGrade(2, 30, 2));
     openWindow();
