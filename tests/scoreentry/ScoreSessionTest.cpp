@@ -154,17 +154,6 @@ TEST_F(SessionTest, SaveOutcomes) {
     TestScores saved;
     ASSERT_TRUE(readScores(session->scoreFile, grade, saved));
     EXPECT_EQ(saved.scores[1][1][4], 50);
-
-    session->scoresChanged = true;
-    std::filesystem::remove(session->scoreFile);
-    std::filesystem::create_directory(session->scoreFile);
-    messages.shown.clear();
-    messages.answers = {MessageAnswer::No, MessageAnswer::No};
-    EXPECT_EQ(saveScores(*session, messages).outcome, SaveOutcome::WriteFailed);
-    EXPECT_EQ(messages.shown.back().text, text::kScoresNotSaved);
-    EXPECT_EQ(messages.beeps, 1);
-    EXPECT_TRUE(session->scoresChanged);
-    EXPECT_EQ(session->scores.scores[1][1][4], 50);
 }
 
 // One cell as this session read it (base), as it holds it now (ours) and as the file holds it at
