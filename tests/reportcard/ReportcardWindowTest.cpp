@@ -59,6 +59,7 @@ TEST_F(ReportcardWindow, RunReadsTheCombinationsMagnificationsAndCopiesWhenPress
     EXPECT_EQ(r.printer.dialogsShown(), 1);
     EXPECT_FALSE(saved(2));  // a grade without a ticked class is not run
     const std::string firstRun = readBytes(r.results(2, 1));
+    EXPECT_EQ(firstRun.substr(firstRun.rfind('\n')), "\n1 1 1 1 0 0 0 0 0");  // OK ticked test 2's
 
     for (QCheckBox* box : form->combinationBoxes) box->setChecked(false);
     form->KokusuChB->setChecked(true);
