@@ -101,7 +101,8 @@ void ReportsToPdf(benchmark::State& state) {
     const auto pdf = std::filesystem::temp_directory_path() / "report_bench.pdf";
     for (auto _ : state) {
         auto printer = QtPrinter::toPdf(pdf);
-        if (!printReports(full.job(), *printer, printAnyway)) state.SkipWithError("the PDF was not written");
+        if (!printReports(full.job(), *printer, printAnyway))
+            state.SkipWithError("the PDF was not written");
     }
     state.counters["pdf_MB"] = static_cast<double>(std::filesystem::file_size(pdf)) / 1e6;
     std::filesystem::remove(pdf);

@@ -107,8 +107,8 @@ int reportsCommand(CommandContext& context) {
         return context.dataError("nothing to print: grade " + std::to_string(chosen->grade) +
                                  " has no class");
     StreamMessages messages(context);
-    if (Status read = readGradeFiles(context.dir, *basic, static_cast<unsigned>(chosen->year), chosen->test,
-                                     chosen->grade - 1, *files, messages);
+    if (Status read = readGradeFiles(context.dir, *basic, static_cast<unsigned>(chosen->year),
+                                     chosen->test, chosen->grade - 1, *files, messages);
         !read)
         return context.dataError(read.reason());
     auto results = std::make_unique<GradeResults>();

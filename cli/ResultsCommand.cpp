@@ -33,14 +33,16 @@ int resultsCommand(CommandContext& context) {
 
     auto scores = std::make_unique<TestScores>();
     FileHealth health;
-    const auto scoresPath = scorePath(context.dir, static_cast<unsigned>(chosen->year), chosen->test, chosen->grade);
+    const auto scoresPath =
+        scorePath(context.dir, static_cast<unsigned>(chosen->year), chosen->test, chosen->grade);
     if (Status read = readScores(scoresPath, gradeData, *scores, &health); !read)
         return context.dataError(read.reason(), text::kScoresMissingPrint);
     if (Stop stop = context.judge(scoresPath, health)) return *stop;
 
     auto results = std::make_unique<GradeResults>();
     computeGradeResults(gradeData, *scores, ticked, *results);
-    const auto path = resultsPath(context.dir, static_cast<unsigned>(chosen->year), chosen->test, chosen->grade);
+    const auto path =
+        resultsPath(context.dir, static_cast<unsigned>(chosen->year), chosen->test, chosen->grade);
     if (Status s = writeResultsFile(path, gradeData, *results); !s)
         return context.dataError(s.reason(), text::kResultsNotSaved);
     context.out << "wrote " << path.string() << '\n';

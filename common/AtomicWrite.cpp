@@ -35,7 +35,11 @@ fs::path followLinks(fs::path path) {
 }
 
 std::string temporaryPrefix(const fs::path& target) {
-    return "." + target.filename().string() + ".";
+    // Appended rather than "." + string: GCC 12 warns falsely (-Wrestrict) on the latter at -O3.
+    std::string prefix = ".";
+    prefix += target.filename().string();
+    prefix += '.';
+    return prefix;
 }
 
 // Whether `name` is one of this writer's temporary names for `target`.

@@ -9,13 +9,21 @@ namespace jitsu {
 
 // The nine subject combinations, in index order (the order of the report's columns).
 enum Combination : int {
-    Eikokusu, Kyouka5, Eisuri, Eikokusha, Eikoku, Eisu, Kokusu, Eikokusuri, Eikokususha
+    Eikokusu,
+    Kyouka5,
+    Eisuri,
+    Eikokusha,
+    Eikoku,
+    Eisu,
+    Kokusu,
+    Eikokusuri,
+    Eikokususha
 };
 
 struct SubjectCombination {
-    std::string_view name;        // "Eikokusu" …
+    std::string_view name;  // "Eikokusu" …
     std::string_view shortLabel;  // on the report and the class list: "英国数" … "３＋理", "３＋社"
-    std::string_view longLabel;   // on the top-scorer and frequency lists: … "英国数理", "英国数社"
+    std::string_view longLabel;  // on the top-scorer and frequency lists: … "英国数理", "英国数社"
     // members[d] for discipline numbers d = 1 … 5; Kyouka5 takes every subject of the grade.
     std::array<bool, kDisciplines + 1> members;
     bool everySubject;

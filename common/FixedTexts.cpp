@@ -5,9 +5,14 @@
 namespace jitsu {
 
 std::string fixedYearText(unsigned year) {
-    std::string digits = std::to_string(year);
-    for (int pos = static_cast<int>(digits.size()) - 3; pos > 0; pos -= 3) digits.insert(pos, ",");
-    return "  " + digits + "年度";
+    // Built by appending: GCC 12 warns falsely (-Wrestrict) on std::string::insert at -O3.
+    const std::string digits = std::to_string(year);
+    std::string text = "  ";
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
+        text += digits[i];
+    }
+    return text + "年度";
 }
 
 std::string fixedTestText(int testNumber) { return "  " + testLabel(testNumber); }

@@ -8,7 +8,8 @@ namespace jitsu {
 namespace {
 
 std::string padLeft(std::string text, int width) {
-    if (width > 0 && static_cast<int>(text.size()) < width) text.insert(0, width - text.size(), ' ');
+    if (width > 0 && static_cast<int>(text.size()) < width)
+        text.insert(0, width - text.size(), ' ');
     return text;
 }
 
@@ -20,7 +21,8 @@ std::string formatFixed(double value, int decimals, int width) {
     if (std::isnan(value)) return padLeft(std::signbit(value) ? "-nan" : "nan", width);
     if (std::isinf(value)) return padLeft(value < 0 ? "-inf" : "inf", width);
     char buffer[400];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     if (ec != std::errc()) return padLeft("?", width);
     return padLeft(std::string(buffer, end), width);
 }

@@ -6,15 +6,18 @@ namespace jitsu::text {
 inline constexpr const char* kConfirm = "確認";
 inline constexpr const char* kWarning = "警告";
 inline constexpr const char* kBasicDataMissing =
-    "基礎となるデータのファイルを開けませんでした。プログラムは続行できません。担当者に連絡してください。";
+    "基礎となるデータのファイルを開けませんでした。プログラムは続行できません。担当者に連絡してくだ"
+    "さい。";
 inline constexpr const char* kRosterMissingEnd =
     "生徒氏名のファイルを開けませんでした。プログラムは続行できません。担当者に連絡してください。";
 inline constexpr const char* kRosterMissingPrint =
     "生徒氏名のファイルを開けませんでした。印刷は実行できません。担当者に連絡してください。";
 inline constexpr const char* kScoresMissingPrint =
     "点数データのファイルを開けませんでした。印刷は実行できません。担当者に連絡してください。";
-inline constexpr const char* kResultsNotSaved = "データの保存に失敗しました。担当者に連絡してください。";
-inline constexpr const char* kResultsNotRead = "データの読込に失敗しました。担当者に連絡してください。";
+inline constexpr const char* kResultsNotSaved =
+    "データの保存に失敗しました。担当者に連絡してください。";
+inline constexpr const char* kResultsNotRead =
+    "データの読込に失敗しました。担当者に連絡してください。";
 // After the name of a results file that does not exist.
 inline constexpr const char* kResultsFileMissing =
     " がありません。先に個人票印刷（reportcard）で実行し、保存してください。";

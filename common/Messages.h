@@ -37,7 +37,8 @@ public:
     }
     // A question; Esc and the close button give `safeAnswer`.
     MessageAnswer ask(std::string_view text, std::string_view title, MessageIcon icon,
-                      MessageButtons buttons, MessageAnswer safeAnswer, std::string_view detail = {}) {
+                      MessageButtons buttons, MessageAnswer safeAnswer,
+                      std::string_view detail = {}) {
         return show(Message{text, title, icon, buttons, safeAnswer, detail});
     }
     // The beep, then an OK box: how the suite announces a file it could not open or write.

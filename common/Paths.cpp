@@ -7,7 +7,9 @@ std::string twoDigitYear(unsigned year) {
     return std::string(1, static_cast<char>('0' + yy / 10)) + static_cast<char>('0' + yy % 10);
 }
 
-std::filesystem::path basicDataPath(const std::filesystem::path& dir) { return dir / "wqnmkiso.txt"; }
+std::filesystem::path basicDataPath(const std::filesystem::path& dir) {
+    return dir / "wqnmkiso.txt";
+}
 
 std::filesystem::path rosterPath(const std::filesystem::path& dir, std::string_view rosterTag,
                                  unsigned year, int grade) {
@@ -24,11 +26,13 @@ std::filesystem::path testFilePath(const std::filesystem::path& dir, const char*
 
 }  // namespace
 
-std::filesystem::path scorePath(const std::filesystem::path& dir, unsigned year, int test, int grade) {
+std::filesystem::path scorePath(const std::filesystem::path& dir, unsigned year, int test,
+                                int grade) {
     return testFilePath(dir, "JT", year, test, grade);
 }
 
-std::filesystem::path resultsPath(const std::filesystem::path& dir, unsigned year, int test, int grade) {
+std::filesystem::path resultsPath(const std::filesystem::path& dir, unsigned year, int test,
+                                  int grade) {
     return testFilePath(dir, "JK", year, test, grade);
 }
 

@@ -10,10 +10,12 @@ namespace jitsu {
 std::string twoDigitYear(unsigned year);
 
 // The suite's data files, joined to the working directory `dir`.
-std::filesystem::path basicDataPath(const std::filesystem::path& dir);                 // wqnmkiso.txt
+std::filesystem::path basicDataPath(const std::filesystem::path& dir);  // wqnmkiso.txt
 std::filesystem::path rosterPath(const std::filesystem::path& dir, std::string_view rosterTag,
-                                 unsigned year, int grade);                                // N011.csv
-std::filesystem::path scorePath(const std::filesystem::path& dir, unsigned year, int test, int grade);   // JT01_2_3.txt
-std::filesystem::path resultsPath(const std::filesystem::path& dir, unsigned year, int test, int grade); // JK01_3_2.txt
+                                 unsigned year, int grade);  // N011.csv
+std::filesystem::path scorePath(const std::filesystem::path& dir, unsigned year, int test,
+                                int grade);  // JT01_2_3.txt
+std::filesystem::path resultsPath(const std::filesystem::path& dir, unsigned year, int test,
+                                  int grade);  // JK01_3_2.txt
 
 }  // namespace jitsu

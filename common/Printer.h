@@ -33,7 +33,8 @@ public:
     virtual ~Printer() = default;
 
     // Paper and orientation for the next document; an empty optional leaves that setting.
-    virtual void setPageSetup(std::optional<PaperSize> paper, std::optional<Orientation> orientation) = 0;
+    virtual void setPageSetup(std::optional<PaperSize> paper,
+                              std::optional<Orientation> orientation) = 0;
     // Runs the print dialog; nullopt when cancelled. With `pageRange` the user may choose pages
     // from 1 to 999 (the to-page field preset to 999).
     virtual std::optional<PageRange> printDialog(bool pageRange) = 0;
@@ -67,7 +68,9 @@ private:
         void textOut(int x, int y, std::string_view text) override { target().textOut(x, y, text); }
         void moveTo(int x, int y) override { target().moveTo(x, y); }
         void lineTo(int x, int y) override { target().lineTo(x, y); }
-        void rectangle(int x1, int y1, int x2, int y2) override { target().rectangle(x1, y1, x2, y2); }
+        void rectangle(int x1, int y1, int x2, int y2) override {
+            target().rectangle(x1, y1, x2, y2);
+        }
 
     private:
         Canvas& target();

@@ -15,8 +15,9 @@ namespace jitsu {
 //   text <x> <y> <text>
 //   line <x1> <y1> <x2> <y2>                  (one move-to/line-to pair)
 //   rect <x1> <y1> <x2> <y2>
-// Its printable area is the whole sheet set up. Its print dialog answers with `dialogAnswer` at once and counts how often it was shown; with
-// `failDocuments` every document ends in failure, as on a printer that cannot print.
+// Its printable area is the whole sheet set up. Its print dialog answers with `dialogAnswer` at
+// once and counts how often it was shown; with `failDocuments` every document ends in failure, as
+// on a printer that cannot print.
 class TracePrinter : public Printer {
 public:
     explicit TracePrinter(std::ostream& out) : out_(out), canvas_(out) {}
@@ -25,7 +26,8 @@ public:
     bool failDocuments = false;
     int dialogsShown() const { return dialogs_; }
 
-    void setPageSetup(std::optional<PaperSize> paper, std::optional<Orientation> orientation) override;
+    void setPageSetup(std::optional<PaperSize> paper,
+                      std::optional<Orientation> orientation) override;
     std::optional<PageRange> printDialog(bool pageRange) override;
     PageArea printableArea() const override;
 

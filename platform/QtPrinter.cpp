@@ -150,7 +150,11 @@ Status QtPrinter::begin() {
         const std::filesystem::path target = pdfTarget_.toStdString();
         std::filesystem::path dir = target.parent_path();
         if (dir.empty()) dir = ".";
-        std::string temporary = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+        // Appended: GCC 12 warns falsely (-Wrestrict) on "x" + string at -O3.
+        std::string name = ".";
+        name += target.filename().string();
+        name += ".XXXXXX";
+        std::string temporary = (dir / name).string();
         const int fd = ::mkstemp(temporary.data());
         if (fd < 0)
             return Status::error(target.string() +

@@ -98,9 +98,8 @@ TForm1::TForm1(Services& services, QWidget* parent)
 
     Label8 = makeLabel(this, "Label8", "印刷倍率", {420, 178}, 13);
     Label5 = makeLabel(this, "Label5", "枠 ：", {492, 178}, 13);
-    BairituUD =
-        makeSpinner(this, "BairituE", "BairituUD", kMinLayoutPercent, 200, 100,
-                    QRect(520, 176, 40, 25), 18);
+    BairituUD = makeSpinner(this, "BairituE", "BairituUD", kMinLayoutPercent, 200, 100,
+                            QRect(520, 176, 40, 25), 18);
     BairituE = editOf(BairituUD, "BairituE");
     Label6 = makeLabel(this, "Label6", "文字 ：", {592, 178}, 13);
     MojiBairituUD = makeSpinner(this, "MojiBairituE", "MojiBairituUD", 50, 200, 100,

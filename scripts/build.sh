@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (or build-asan/ with --sanitize).
+# Configures and builds into build/ (Release) or, with --sanitize, into build-asan/ (Debug with
+# AddressSanitizer and UndefinedBehaviorSanitizer, no benchmarks). Warnings are errors here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=build
-flags=()
+flags=(-DJITSU_WERROR=ON)
 if [ "${1:-}" = "--sanitize" ]; then
     dir=build-asan
-    flags=(-DJITSU_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
+    flags+=(-DJITSU_SANITIZE=ON -DJITSU_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug)
+elif [ ! -f "$dir/CMakeCache.txt" ]; then
+    flags+=(-DCMAKE_BUILD_TYPE=Release)
 fi
-[ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja "${flags[@]}" >/dev/null
+cmake -S . -B "$dir" -G Ninja "${flags[@]}" >/dev/null
 cmake --build "$dir" -j "$(nproc)"

@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the normal build (which replays the
-# fuzz corpora), the installed suite (scripts/check-install.sh), printing through a private CUPS
-# scheduler, the test programs again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then, when clang is there, every fuzz target for a few seconds.
+# Installs what is missing, checks the formatting, builds everything in Release with warnings as
+# errors (programs, tests, benchmarks), checks the installed suite (scripts/check-install.sh) and
+# printing through a private CUPS scheduler, then runs every test once under AddressSanitizer,
+# UndefinedBehaviorSanitizer and LeakSanitizer (which also replays the fuzz corpora), and, when
+# clang is there, every fuzz target for a few seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 scripts/build.sh
-(cd build && ctest --output-on-failure -j "$(nproc)")
+(cd build && ctest --output-on-failure -j "$(nproc)")  # a few seconds
 scripts/check-install.sh
 scripts/cups-test.sh build
 scripts/build.sh --sanitize
-(cd build-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j "$(nproc)")
+(cd build-asan && ctest --output-on-failure -j "$(nproc)")
 if command -v clang++ >/dev/null; then scripts/fuzz.sh 10; fi

@@ -78,8 +78,10 @@ void printTopScorerBlock(Printer& printer, const SummaryGrade& job, TopScorerBlo
                     page.text(x + kNumberX, y, cp932ToUtf8(job.roster.numberAt(entry)));
                     page.text(x + kNameX, y, cp932ToUtf8(job.roster.nameAt(entry)));
                     page.text(x + kValueX, y, formatInt(values[cls][slot]));
-                    page.text(x + kDeviationX, y,
-                              "(" + formatFixed(deviations[cls][slot], 1, 3) + ")");
+                    std::string deviation =
+                        "(";  // appended: GCC 12 warns falsely on "(" + string at -O3
+                    deviation += formatFixed(deviations[cls][slot], 1, 3);
+                    page.text(x + kDeviationX, y, deviation + ")");
                 }
         advance(blocks, printer);
     }

@@ -1,4 +1,6 @@
 #include "ProgramMain.h"
 #include "SummaryWindow.h"
 
-int main(int argc, char** argv) { return jitsu::runProgram<jitsu::summaryprint::TForm1>(argc, argv); }
+int main(int argc, char** argv) {
+    return jitsu::runProgram<jitsu::summaryprint::TForm1>(argc, argv);
+}

@@ -17,7 +17,10 @@ TEST(Cp932, RoundTripsJapaneseAndTheVendorExtensions) {
 }
 
 TEST(Cp932, InvalidBytesBecomeReplacementCharacters) {
-    EXPECT_EQ(cp932ToUtf8("a\x80" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(cp932ToUtf8("a\x80"
+                          "b"),
+              "a\xEF\xBF\xBD"
+              "b");
     EXPECT_EQ(cp932ToUtf8("\x82"), "\xEF\xBF\xBD");  // a lead byte cut off at the end
     EXPECT_EQ(cp932ToUtf8(sj("日本") + "\xFF" + sj("語")), "日本\xEF\xBF\xBD語");
 }

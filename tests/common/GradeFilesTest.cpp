@@ -44,27 +44,25 @@ TEST_F(GradeFilesTest, ReadsTheRosterWithItsClassRangesAndTheScores) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(GradeFilesTest, AMissingRosterIsAnnouncedAndTheScoresAreNotRead) {
-    std::filesystem::remove(rosterPath(dir.path(), "N", 2001, 2));
-    const Status status = read();
-    EXPECT_FALSE(status);
-    EXPECT_NE(status.reason().find("N012.csv"), std::string::npos) << status.reason();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, text::kRosterMissingPrint);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
-    EXPECT_EQ(messages.beeps, 1);
-    EXPECT_EQ(files->scores.scores[1][1][2], -1);
-}
-
-TEST_F(GradeFilesTest, AMissingScoreFileIsAnnounced) {
-    std::filesystem::remove(scorePath(dir.path(), 2001, 4, 2));
-    const Status status = read();
-    EXPECT_FALSE(status);
-    EXPECT_NE(status.reason().find("JT01_4_2.txt"), std::string::npos) << status.reason();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, text::kScoresMissingPrint);
-    EXPECT_EQ(messages.shown[0].title, text::kConfirm);
-    EXPECT_EQ(messages.beeps, 1);
+// A missing roster or score file: one stop box naming what is missing, a beep, no scores.
+TEST_F(GradeFilesTest, AMissingFileIsAnnouncedAndNothingIsRead) {
+    const std::pair<std::filesystem::path, const char*> cases[] = {
+        {rosterPath(dir.path(), "N", 2001, 2), text::kRosterMissingPrint},
+        {scorePath(dir.path(), 2001, 4, 2), text::kScoresMissingPrint}};
+    for (const auto& [path, message] : cases) {
+        const std::string bytes = readBytes(path);
+        std::filesystem::remove(path);
+        messages.shown.clear();
+        const Status status = read();
+        EXPECT_FALSE(status);
+        EXPECT_NE(status.reason().find(path.filename().string()), std::string::npos)
+            << status.reason();
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text, message);
+        EXPECT_EQ(files->scores.scores[1][1][2], -1);
+        writeBytes(path, bytes);
+    }
+    EXPECT_EQ(messages.beeps, 2);
 }
 
 }  // namespace

@@ -51,17 +51,6 @@ TEST(TracePrinter, SheetsBeginLazilySoNoSheetIsEmpty) {
     EXPECT_EQ(printer.sheetCount(), 2);
 }
 
-TEST(TracePrinter, DialogAnswersAsToldAndCounts) {
-    std::ostringstream trace;
-    TracePrinter printer(trace);
-    EXPECT_EQ(printer.printDialog(true)->to, 999);
-    printer.dialogAnswer = std::nullopt;
-    EXPECT_FALSE(printer.printDialog(false));
-    EXPECT_EQ(printer.dialogsShown(), 2);
-    EXPECT_TRUE(PageRange({2, 3}).contains(3));
-    EXPECT_FALSE(PageRange({2, 3}).contains(1));
-}
-
 struct FitCase {
     const char* name;
     int tableWidth;    // dots at 100 %, scaled with the magnification

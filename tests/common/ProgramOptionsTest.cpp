@@ -33,7 +33,6 @@ INSTANTIATE_TEST_SUITE_P(
         OptionsCase{{}, Action::Run, "", {}, ""},
         OptionsCase{{"-C", "/data/2026"}, Action::Run, "/data/2026", {}, ""},
         OptionsCase{{"--data-dir", "年度"}, Action::Run, "年度", {}, ""},
-        OptionsCase{{"--data-dir=a b"}, Action::Run, "a b", {}, ""},
         OptionsCase{{"-C", "a", "-C", "b"}, Action::Run, "b", {}, ""},
         // Qt's own options go on to QApplication with their values.
         OptionsCase{{"-platform", "offscreen", "-C", "d", "-reverse"},
@@ -43,10 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ""},
         OptionsCase{{"--version"}, Action::Version, "", {}, ""},
         OptionsCase{{"--version", "--help"}, Action::Help, "", {}, ""},
-        OptionsCase{{"--help", "--version"}, Action::Help, "", {}, ""},
         OptionsCase{{"-C"}, Action::UsageError, "", {}, "-C needs a directory"},
         OptionsCase{{"--data-dir", ""}, Action::UsageError, "", {}, "--data-dir needs a directory"},
-        OptionsCase{{"--data-dir="}, Action::UsageError, "", {}, "--data-dir needs a directory"},
         OptionsCase{{"year2026"}, Action::UsageError, "", {}, "unexpected argument 'year2026'"}));
 
 TEST(ProgramOptions, HelpVersionAndUsageErrorEndTheProgram) {

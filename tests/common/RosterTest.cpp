@@ -8,21 +8,51 @@ using namespace jitsu;
 
 namespace {
 
-std::unique_ptr<GradeRoster> parse(const std::string& text) {
-    auto roster = std::make_unique<GradeRoster>();
-    parseRoster(text, *roster);
-    return roster;
+// Numbers and names are two lists: a separator (comma or tab) ends a number, a line feed a name.
+struct RosterCase {
+    const char* name;
+    std::string text;
+    int entry;
+    std::string number, studentName;
+};
+
+void PrintTo(const RosterCase& c, std::ostream* os) { *os << c.name; }
+
+std::string lines(int from, int to, const std::string& first = "") {
+    std::string text = first;
+    for (int i = from; i < to; ++i) text += std::to_string(i) + ",N" + std::to_string(i) + "\n";
+    return text;
 }
+
+class RosterLines : public ::testing::TestWithParam<RosterCase> {};
 
 }  // namespace
 
-TEST(Roster, CommaAndTabSeparateNumberAndName) {
-    auto roster = parse("12," + sj("山田太郎") + "\n13\t" + sj("佐藤花子") + "\n");
-    EXPECT_EQ(roster->studentNumbers[0].view(), "12");
-    EXPECT_EQ(roster->studentNames[0].view(), sj("山田太郎"));
-    EXPECT_EQ(roster->studentNumbers[1].view(), "13");
-    EXPECT_EQ(roster->studentNames[1].view(), sj("佐藤花子"));
+TEST_P(RosterLines, GiveTheEntry) {
+    auto roster = std::make_unique<GradeRoster>();
+    parseRoster(GetParam().text, *roster);
+    EXPECT_EQ(roster->studentNumbers[GetParam().entry].view(), GetParam().number);
+    EXPECT_EQ(roster->studentNames[GetParam().entry].view(), GetParam().studentName);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RosterLines,
+    ::testing::Values(
+        RosterCase{"Comma", "12," + sj("山田太郎") + "\n", 0, "12", sj("山田太郎")},
+        RosterCase{"Tab", "12,A\n13\t" + sj("佐藤花子") + "\n", 1, "13", sj("佐藤花子")},
+        RosterCase{"LastLineWithoutLineEnd", "1,A\n2,B", 1, "2", "B"},
+        RosterCase{"EmptyNumber", ",A\n", 0, "", "A"},
+        RosterCase{"EmptyName", "1,A\n7,\n", 1, "7", ""},
+        // A second separator puts the lists out of step; a line without one gives a name only.
+        RosterCase{"SecondSeparator", "1,A,x\n2,B\n3,C\n", 2, "2", "C"},
+        RosterCase{"NoSeparator", "only\n5,E\n", 0, "5", "only"},
+        RosterCase{"LongFieldsCut", "1234567890," + std::string(60, 'n') + "\n", 0, "123456789",
+                   std::string(29, 'n')},
+        RosterCase{"Line450", lines(0, 500), 449, "449", "N449"},
+        // Numbers one ahead of names: each list still fills to its 450th entry.
+        RosterCase{"OutOfStepNumbers", lines(1, 460, "0,N0,x\n"), 449, "448", "N449"},
+        RosterCase{"OutOfStepNames", lines(1, 460, "0,N0,x\n"), 1, "N0", "N1"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Roster, CrLfReadsAsLfButALoneCrBelongsToTheField) {
     TempDir dir;
@@ -33,65 +63,20 @@ TEST(Roster, CrLfReadsAsLfButALoneCrBelongsToTheField) {
     EXPECT_EQ(roster.studentNames[1].view(), "B\rC");
 }
 
-TEST(Roster, LastLineWithoutLineEndKeepsItsName) {
-    auto roster = parse("1,A\n2,B");
-    EXPECT_EQ(roster->studentNumbers[1].view(), "2");
-    EXPECT_EQ(roster->studentNames[1].view(), "B");
-}
-
-TEST(Roster, ASecondSeparatorPutsTheListsOutOfStep) {
-    auto roster = parse("1,A,x\n2,B\n3,C\n");
-    EXPECT_EQ(roster->studentNumbers[1].view(), "A");
-    EXPECT_EQ(roster->studentNames[1].view(), "B");
-    EXPECT_EQ(roster->studentNumbers[2].view(), "2");
-    EXPECT_EQ(roster->studentNames[2].view(), "C");
-    // A line without a separator gives a name only.
-    auto other = parse("only\n5,E\n");
-    EXPECT_EQ(other->studentNumbers[0].view(), "5");
-    EXPECT_EQ(other->studentNames[0].view(), "only");
-}
-
-TEST(Roster, EmptyFieldsGiveEmptyTexts) {
-    auto roster = parse(",A\n7,\n");
-    EXPECT_EQ(roster->studentNumbers[0].view(), "");
-    EXPECT_EQ(roster->studentNames[0].view(), "A");
-    EXPECT_EQ(roster->studentNumbers[1].view(), "7");
-    EXPECT_EQ(roster->studentNames[1].view(), "");
-}
-
-TEST(Roster, LongFieldsAreCutAndLinesPast450Ignored) {
-    std::string text;
-    for (int i = 0; i < 500; ++i) text += std::to_string(100000000 + i) + "0," + std::string(60, 'n') + "\n";
-    auto roster = parse(text);
-    EXPECT_EQ(roster->studentNumbers[0].view(), "100000000");  // 9 of 10 bytes
-    EXPECT_EQ(roster->studentNames[449].view(), std::string(29, 'n'));
-    EXPECT_EQ(roster->studentNumbers[449].view(), "100000449");
-}
-
-TEST(ClassRanges, FollowTheHeadCounts) {
-    GradeData grade = makeGrade(2, 0, 1);
+TEST(ClassRanges, FollowTheHeadCountsButNeverReach450) {
+    GradeData grade = makeGrade(4, 0, 1);
     grade.headCounts[0] = 3;
-    grade.headCounts[1] = 2;
+    grade.headCounts[1] = 48;  // more than 45 slots: the next class keeps its students' names
+    grade.headCounts[2] = 0;
+    grade.headCounts[3] = 4000000000u;  // "-1" typed as a head count reads like this
     GradeRoster roster;
     classRanges(grade, roster);
-    EXPECT_EQ(roster.classFirst[0], 0);
     EXPECT_EQ(roster.classLast[0], 2);
     EXPECT_EQ(roster.classFirst[1], 3);
-    EXPECT_EQ(roster.classLast[1], 4);
-    EXPECT_EQ(roster.entryOf(1, 1), 4);
-    EXPECT_EQ(roster.entryOf(1, 2), -1);
-}
-
-TEST(ClassRanges, LargeHeadCountsAdvanceButNeverReach450) {
-    GradeData grade = makeGrade(3, 0, 1);
-    grade.headCounts[0] = 48;           // more than 45 slots
-    grade.headCounts[1] = 0;
-    grade.headCounts[2] = 4000000000u;  // "-1" typed as a head count reads like this
-    GradeRoster roster;
-    classRanges(grade, roster);
-    EXPECT_EQ(roster.classFirst[1], 48);  // the next class keeps its students' names
-    EXPECT_LT(roster.classLast[1], roster.classFirst[1]);
-    EXPECT_EQ(roster.classLast[2], 449);
-    EXPECT_EQ(roster.classFirst[3], 450);
-    EXPECT_EQ(roster.entryOf(2, 44), 48 + 44);
+    EXPECT_EQ(roster.entryOf(1, 44), 47);
+    EXPECT_EQ(roster.entryOf(0, 3), -1);
+    EXPECT_EQ(roster.classFirst[2], 51);
+    EXPECT_LT(roster.classLast[2], roster.classFirst[2]);
+    EXPECT_EQ(roster.classLast[3], 449);
+    EXPECT_EQ(roster.classFirst[4], 450);
 }

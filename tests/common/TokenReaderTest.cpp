@@ -8,23 +8,6 @@
 using jitsu::TextField;
 using jitsu::TokenReader;
 
-TEST(TokenReader, ReadsTokensAcrossAnyWhitespace) {
-    TokenReader in("  abc\r\n\t12 -7  3.5\n");
-    TextField<10> text;
-    std::uint32_t u = 0;
-    std::int32_t i = 0;
-    float f = 0;
-    EXPECT_TRUE(in.readText(text));
-    EXPECT_TRUE(in.readUnsigned(u));
-    EXPECT_TRUE(in.readInt(i));
-    EXPECT_TRUE(in.readFloat(f));
-    EXPECT_EQ(text.view(), "abc");
-    EXPECT_EQ(u, 12u);
-    EXPECT_EQ(i, -7);
-    EXPECT_FLOAT_EQ(f, 3.5f);
-    EXPECT_TRUE(in.atEnd());
-}
-
 TEST(TokenReader, FailedNumberLeavesFieldAndTokenForTheNextRead) {
     TokenReader in("abc 5");
     std::int32_t value = 42;
@@ -75,28 +58,6 @@ TEST(TokenReader, ReadsPastTheEndLeaveTargetsUnchanged) {
     EXPECT_EQ(i, 9);
     EXPECT_EQ(f, 1.5f);
     EXPECT_EQ(text.view(), "x");
-}
-
-TEST(TokenReader, LongTokenIsCutToItsFieldAndConsumedWhole) {
-    TokenReader in("abcdefghijkl next");
-    TextField<5> text;
-    in.readText(text);
-    EXPECT_EQ(text.view(), "abcd");
-    in.readText(text);
-    EXPECT_EQ(text.view(), "next");
-}
-
-TEST(TokenReader, FloatsInTheResultsFileFormat) {
-    TokenReader in("86.666664 -1.000000 +2e1 x");
-    float a = 0, b = 0, c = 0, d = 7;
-    in.readFloat(a);
-    in.readFloat(b);
-    in.readFloat(c);
-    EXPECT_FALSE(in.readFloat(d));
-    EXPECT_FLOAT_EQ(a, 86.666664f);
-    EXPECT_EQ(b, -1.0f);
-    EXPECT_EQ(c, 20.0f);
-    EXPECT_EQ(d, 7.0f);
 }
 
 // readFloat stands for "%f": the same texts accepted, the same value, the same bytes consumed.

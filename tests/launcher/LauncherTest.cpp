@@ -127,8 +127,6 @@ TEST_P(ProgramLocation, PrefersTheInstalledNameThenTheBuildTree) {
 INSTANTIATE_TEST_SUITE_P(
     Trees, ProgramLocation,
     testing::Values(
-        LocationCase{{{"bin/jitsuryoku-reportcard", true}}, "bin/jitsuryoku-reportcard"},
-        LocationCase{{{"reportcard/reportcard", true}}, "reportcard/reportcard"},
         LocationCase{{{"bin/jitsuryoku-reportcard", true}, {"reportcard/reportcard", true}},
                      "bin/jitsuryoku-reportcard"},
         LocationCase{{{"bin/jitsuryoku-reportcard", false}, {"reportcard/reportcard", true}},

@@ -34,7 +34,8 @@ inline std::string sj(const char* utf8) { return jitsu::toCp932(utf8); }
 // Scores 0 to 100 of a grade whose students each sit one subject of every discipline (picked at
 // random among the subjects of that discipline), one score in twenty missing: every combination
 // then has totals, ties included.
-inline std::unique_ptr<jitsu::TestScores> electiveScores(const jitsu::GradeData& grade, unsigned seed) {
+inline std::unique_ptr<jitsu::TestScores> electiveScores(const jitsu::GradeData& grade,
+                                                         unsigned seed) {
     std::mt19937 rng(seed);
     std::vector<int> byDiscipline[6];
     for (int j = 0; j < grade.subjects(); ++j)
@@ -44,7 +45,8 @@ inline std::unique_ptr<jitsu::TestScores> electiveScores(const jitsu::GradeData&
         for (unsigned s = 0; s < grade.headCounts[c] && s < jitsu::kSlots; ++s)
             for (const std::vector<int>& subjects : byDiscipline) {
                 if (subjects.empty() || rng() % 20 == 0) continue;
-                scores->scores[subjects[rng() % subjects.size()]][c][s] = static_cast<int>(rng() % 101);
+                scores->scores[subjects[rng() % subjects.size()]][c][s] =
+                    static_cast<int>(rng() % 101);
             }
     return scores;
 }

@@ -20,7 +20,8 @@ inline std::string commandOutput(const std::string& command) {
 // sides of a comparison.
 inline std::string pdfNormalised(std::string text) {
     auto replaceAll = [&text](const std::string& from, const std::string& to) {
-        for (std::size_t pos = 0; (pos = text.find(from, pos)) != std::string::npos; pos += to.size())
+        for (std::size_t pos = 0; (pos = text.find(from, pos)) != std::string::npos;
+             pos += to.size())
             text.replace(pos, from.size(), to);
     };
     replaceAll("\u3000", " ");

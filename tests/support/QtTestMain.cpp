@@ -1,8 +1,9 @@
 // The main function of the test programs that drive widgets: the QApplication lives on main's
 // stack, so that it is destroyed before the statics that Qt Test makes for simulated keys.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     // Windows are tested offscreen, also when ctest lists the tests at build time.

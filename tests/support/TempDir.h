@@ -10,7 +10,8 @@
 class TempDir {
 public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "jitsu-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "jitsu-test-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data());
     }
     ~TempDir() {
