@@ -152,21 +152,6 @@ TEST_F(SavingTest, EscAtTheRealCloseQuestionKeepsTheWindowAndItsScores) {
     EXPECT_EQ(savedScores().scores[0][0][0], 12);
 }
 
-TEST_F(SavingTest, ScoresAnotherTerminalSavedMeanwhileAreKeptAndShown) {
-    writeYear(makeGrade(1, 30, 2));
-    openWindow();
-    type("12");
-    TestScores theirs;  // another terminal saves student 2 of this subject and the other subject
-    theirs.scores[0][0][1] = 34;
-    theirs.scores[1][0][0] = 56;
-    writeScores(theirs);
-    window->HozonButtonClick();
-    EXPECT_EQ(scoreCell(2), QStringLiteral("34"));
-    const TestScores saved = savedScores();
-    EXPECT_EQ(saved.scores[0][0][0], 12);
-    EXPECT_EQ(saved.scores[1][0][0], 56);
-}
-
 TEST_F(SavingTest, AMissingRosterEndsTheProgramWithExitCodeZero) {
     writeYear(makeGrade(1, 30, 1), /*withRoster=*/false);
     createWindow();
