@@ -21,7 +21,8 @@ inline jitsu::GradeData makeGrade(int classes, unsigned heads, int subjects, int
     grade.subjectCount = subjects;
     grade.testCount = tests;
     for (int j = 0; j < subjects; ++j) {
-        grade.subjectNames[j].assign("S" + std::to_string(j + 1));
+        std::string name = "S";  // appended: GCC 12 warns falsely on "S" + string at -O3
+        grade.subjectNames[j].assign(name + std::to_string(j + 1));
         grade.disciplineNumbers[j] = j % 5 + 1;
         for (int t = 0; t < tests; ++t) grade.fullMarks[t][j] = 100;
     }
