@@ -81,16 +81,6 @@ TEST(PdfPrinter, AnUnwritableFileIsReportedAsAFailureWithoutDrawingOnAnInactiveP
     EXPECT_EQ(inactivePainterWarnings, 0);
 }
 
-TEST(PdfPrinter, TheDialogAnswersWithThePresetRange) {
-    testApplication();
-    TempDir dir;
-    auto printer = QtPrinter::toPdf(dir / "out.pdf", PageRange{2, 3});
-    auto range = printer->printDialog(true);
-    ASSERT_TRUE(range);
-    EXPECT_EQ(range->from, 2);
-    EXPECT_EQ(range->to, 3);
-}
-
 namespace {
 
 struct WordBox {

@@ -49,26 +49,6 @@ TEST(TestCombo, FillsTheListAndPreselectsTheDefaultSilently) {
     EXPECT_EQ(changes.count(), 0);
 }
 
-TEST(CheckListBox, TicksAndClears) {
-    testApplication();
-    CheckListBox box;
-    box.setItems({"１", "２", "３"});
-    EXPECT_FALSE(box.anyChecked());
-    box.setAllChecked(true);
-    box.setChecked(1, false);
-    EXPECT_EQ(box.checkedStates(), (std::vector<bool>{true, false, true}));
-    EXPECT_FALSE(box.isChecked(7));
-    box.setAllChecked(false);
-    EXPECT_FALSE(box.anyChecked());
-}
-
-TEST(Caption, EndsInTheVersionNote) {
-    testApplication();
-    QString caption = captionWithVersion(QStringLiteral("実力テスト点数入力"));
-    EXPECT_TRUE(caption.startsWith(QStringLiteral("実力テスト点数入力　　（")));
-    EXPECT_TRUE(caption.endsWith(QStringLiteral("）")));
-}
-
 TEST(JapaneseQtTexts, AYesNoBoxReadsHaiAndIie) {
     testApplication();
     ASSERT_TRUE(jitsu::installJapaneseQtTexts());

@@ -1,176 +1,192 @@
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <functional>
 
-#include "GradeRun.h"
+#include "Golden.h"
 #include "MessageTexts.h"
-#include "ReportCase.h"
-#include "ReportYear.h"
-#include "ResultsFile.h"
-#include "Statistics.h"
+#include "ReportRun.h"
 
 using namespace jitsu;
 
 namespace {
 
-class GradeRun : public ReportYearTest {
-protected:
-    void SetUp() override {
-        writeYear();
-        request.grade = 1;
-        request.year = 2001;
-        request.test = 2;
-        request.testLabel = "第２回";
-        request.combinations = defaultCombinations(2);
-        request.tickedClasses = {true, true, true};
-    }
-
-    Status run() { return gradeRun(data, request, services); }
-
-    // The results file that the statistics of grade 2's test 2 with `ticked` make.
-    std::string expectedResults(const CombinationSet& ticked) const {
-        auto computed = std::make_unique<GradeResults>();
-        computeGradeResults(data.grades[1], *scores[1][1], ticked, *computed);
-        return formatResultsFile(data.grades[1], *computed);
-    }
-
-    std::vector<std::string> nameLines() const { return linesStarting(traceLines(), "text 2300 "); }
-
-    GradeRunRequest request;
+struct GoldenCase {
+    const char* name;  // folder under tests/data
+    int grade, test;
+    std::vector<Combination> combinations;
+    PrintScale scale;
+    int copies;
 };
+void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.name; }
 
-TEST_F(GradeRun, SavesTheWholeGradeAndPrintsTheTickedClasses) {
-    request.tickedClasses = {false, true, false};
-    EXPECT_TRUE(run());
-    EXPECT_EQ(readBytes(results(2, 2)), expectedResults(defaultCombinations(2)));
-    EXPECT_FALSE(std::filesystem::exists(results(2, 1)));
-    EXPECT_FALSE(std::filesystem::exists(results(1, 2)));
+class ReportGolden : public testing::TestWithParam<GoldenCase> {};
 
-    auto lines = traceLines();
-    EXPECT_EQ(lines.front(), "job A4 portrait");
-    EXPECT_EQ(printer.dialogsShown(), 1);
-    EXPECT_EQ(linesStarting(lines, "page ").size(), 2u);
-    auto names = nameLines();
-    ASSERT_EQ(names.size(), 7u);
-    EXPECT_EQ(names.front(), "text 2300 290 ２組ＨＲ   1 番      2年生徒8");
-    EXPECT_EQ(names.back(), "text 2300 290 ２組ＨＲ   7 番      2年生徒14");
-    EXPECT_EQ(linesStarting(lines, "text 280 278 第２回実力テスト　個人成績票").size(), 2u);
-    EXPECT_EQ(linesStarting(lines, "text 280 ").size(), 7u);  // a title per block
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(messages.beeps, 0);
+// The results file and every report sheet, drawn call by call as the printer receives them.
+TEST_P(ReportGolden, ResultsAndSheetsMatchTheGoldenFiles) {
+    const GoldenCase& c = GetParam();
+    ReportRun r;
+    r.request.grade = c.grade - 1;
+    r.request.test = c.test;
+    r.request.combinations = {};
+    for (Combination k : c.combinations) r.request.combinations[k] = true;
+    r.request.scale = c.scale;
+    r.request.copies = c.copies;
+    ASSERT_TRUE(r.run());
+    EXPECT_TRUE(r.messages.shown.empty());
+    EXPECT_TRUE(
+        matchesGolden(readBytes(r.results(c.test, c.grade)), std::string(c.name) + "/results.txt"));
+    EXPECT_TRUE(matchesGolden(r.trace.str(), std::string(c.name) + "/trace.txt"));
 }
 
-TEST_F(GradeRun, ComputesOnlyTheTickedCombinations) {
-    request.combinations = {};
-    request.combinations[Eikoku] = request.combinations[Kokusu] = true;
-    ASSERT_TRUE(run());
-    const std::string file = readBytes(results(2, 2));
-    EXPECT_EQ(file, expectedResults(request.combinations));
-    EXPECT_EQ(file.substr(file.rfind('\n')), "\n0 0 0 0 1 0 1 0 0");  // flags in order C
-    auto lines = traceLines();
-    EXPECT_TRUE(contains(lines, "text 1800 402 英国"));  // after the five subjects
-    EXPECT_TRUE(contains(lines, "text 2060 402 国数"));
-    EXPECT_TRUE(linesStarting(lines, "text 2320 402 ").empty());
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReportGolden,
+    testing::Values(
+        // Five subjects and test 2's four combinations: nine columns.
+        GoldenCase{"report-small", 1, 2, {Eikokusu, Kyouka5, Eisuri, Eikokusha}, {100, 100}, 1},
+        // Every combination (fourteen columns: the name line moves right), in index order
+        // whatever order they were ticked; magnified, two copies.
+        GoldenCase{
+            "report-wide",
+            3,
+            1,
+            {Eikokususha, Eikoku, Eikokusu, Kyouka5, Eisuri, Eikokusha, Eisu, Kokusu, Eikokusuri},
+            {80, 50},
+            2}),
+    [](const testing::TestParamInfo<GoldenCase>& info) {
+        std::string name = info.param.name;
+        std::replace(name.begin(), name.end(), '-', '_');
+        return name;
+    });
+
+struct PageCountCase {
+    int heads;
+    int pages;
+};
+void PrintTo(const PageCountCase& c, std::ostream* os) { *os << c.heads << " students"; }
+
+class ReportPageCount : public testing::TestWithParam<PageCountCase> {};
+
+TEST_P(ReportPageCount, SixReportsASheetAndNoneBeyondSlot45) {
+    const PageCountCase& c = GetParam();
+    ReportRun r({{1, 1, 1}, c.heads, c.heads});
+    ASSERT_TRUE(r.run());
+    EXPECT_EQ(static_cast<int>(r.lines("page ").size()), c.pages);
+    const auto names = r.names();
+    ASSERT_EQ(static_cast<int>(names.size()), std::min(c.heads, 45));
+    const std::string last = std::to_string(std::min(c.heads, 45)) + " 番";
+    EXPECT_NE(names.back().find(last), std::string::npos) << names.back();
 }
 
-TEST_F(GradeRun, HandsTheMagnificationsAndCopiesToThePage) {
-    request.tickedClasses = {true, false, false};
-    request.scale = PrintScale{80, 50};
-    request.copies = 2;
-    ASSERT_TRUE(run());
-    auto lines = traceLines();
-    EXPECT_EQ(linesStarting(lines, "page ").size(), 4u);  // two pages, twice each
-    EXPECT_EQ(linesStarting(lines, "text 224 222 第２回実力テスト　個人成績票").size(), 4u);
-    EXPECT_EQ(linesStarting(lines, "text 224 ").size(), 2u * (6 + 1));  // every block's title
-    EXPECT_EQ(linesStarting(lines, "font 6 bold").size(), 4u);
+INSTANTIATE_TEST_SUITE_P(HeadCounts, ReportPageCount,
+                         testing::Values(PageCountCase{6, 1}, PageCountCase{7, 2},
+                                         PageCountCase{40, 7}, PageCountCase{45, 8},
+                                         PageCountCase{48, 8}));
+
+TEST(ReportPages, ThePageRangeCountsPagesAcrossTheTickedClassesEachCopyOnItsOwnSheet) {
+    ReportRun r({{3, 3, 3}, 12, 12});               // two pages a class
+    r.request.tickedClasses = {true, false, true};  // class 2 is not printed and not counted
+    r.printer.dialogAnswer = PageRange{2, 3};
+    r.request.copies = 2;
+    ASSERT_TRUE(r.run());
+    const auto names = r.lines("text 2300 290 ");  // the first report of each sheet
+    ASSERT_EQ(names.size(), 4u);
+    EXPECT_EQ(names[0], names[1]);
+    EXPECT_NE(names[0].find("ＨＲ   7 番"), std::string::npos);
+    EXPECT_EQ(names[2], names[3]);
+    EXPECT_NE(names[2].find("ＨＲ   1 番"), std::string::npos);
+    EXPECT_NE(names[0], names[2]);
 }
 
-// Tests of the error paths.
-
-TEST_F(GradeRun, AMissingRosterEndsTheRunBeforeTheScoresAreRead) {
-    std::filesystem::remove(rosterPath(dir.path(), "N", 2001, 2));
-    std::filesystem::remove(scorePath(dir.path(), 2001, 2, 2));
-    EXPECT_FALSE(run());
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, text::kRosterMissingPrint);
-    EXPECT_EQ(messages.shown[0].title, text::kConfirm);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
-    EXPECT_EQ(messages.beeps, 1);
-    EXPECT_FALSE(std::filesystem::exists(results(2, 2)));
-    EXPECT_EQ(printer.dialogsShown(), 0);
-    EXPECT_EQ(trace.str(), "");
+TEST(ReportPages, ACancelledDialogOrAClearedPrintBoxPrintsNothingButSaves) {
+    ReportRun r;
+    r.printer.dialogAnswer = std::nullopt;
+    EXPECT_TRUE(r.run());
+    EXPECT_EQ(r.printer.dialogsShown(), 1);
+    r.request.print = false;
+    EXPECT_TRUE(r.run());
+    EXPECT_EQ(r.printer.dialogsShown(), 1);
+    EXPECT_EQ(r.trace.str(), "job A4 portrait\njob A4 portrait\n");
+    EXPECT_TRUE(std::filesystem::exists(r.results(2, 1)));
 }
 
-TEST_F(GradeRun, AMissingScoreFileIsAnErrorNotAnEmptyTest) {
-    request.test = 3;  // the year holds the score files of tests 1 and 2 only
-    request.testLabel = "第３回";
-    const Status status = run();
+TEST(ReportPages, WithTheSaveBoxClearedTheResultsFileIsUntouched) {
+    ReportRun r;
+    writeBytes(r.results(2, 1), "earlier run");
+    r.request.save = false;
+    EXPECT_TRUE(r.run());
+    EXPECT_EQ(readBytes(r.results(2, 1)), "earlier run");
+    EXPECT_FALSE(r.names().empty());
+}
+
+// Fourteen columns at 200 %: the frame's right rule at (482 + 14 × 260) × 2 = 8244 lies past the
+// 4960 dots of an A4 sheet; at 120 % (4946) it fits.
+TEST(ReportPages, ATableWiderThanTheSheetIsPrintedOnlyWhenThePersonSaysSo) {
+    ReportRun r;
+    r.request.combinations.fill(true);
+    r.request.scale.layoutPercent = 200;
+    r.messages.answers = {MessageAnswer::No};
+    EXPECT_TRUE(r.run());
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.messages.shown[0].text, std::string(text::kPageTooLarge) +
+                                            "印刷倍率を 120% 以下にすると収まります。" +
+                                            text::kPrintAnyway);
+    EXPECT_EQ(r.messages.shown[0].safeAnswer, MessageAnswer::No);
+    EXPECT_TRUE(r.names().empty());
+    r.messages.answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(r.run());
+    EXPECT_FALSE(r.names().empty());
+}
+
+struct MissingCase {
+    const char* name;
+    std::function<std::filesystem::path(const ReportRun&)> file;
+    const char* text;
+};
+void PrintTo(const MissingCase& c, std::ostream* os) { *os << c.name; }
+
+class MissingInput : public testing::TestWithParam<MissingCase> {};
+
+TEST_P(MissingInput, EndsTheRunWithNothingSavedOrPrinted) {
+    ReportRun r;
+    const auto file = GetParam().file(r);
+    std::filesystem::remove(file);
+    const Status status = r.run();
     EXPECT_FALSE(status);
-    EXPECT_NE(status.reason().find("JT01_3_2.txt"), std::string::npos) << status.reason();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, text::kScoresMissingPrint);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
-    EXPECT_EQ(messages.beeps, 1);
-    EXPECT_FALSE(std::filesystem::exists(results(3, 2)));
-    EXPECT_EQ(trace.str(), "");
+    EXPECT_NE(status.reason().find(file.filename().string()), std::string::npos);
+    EXPECT_EQ(r.messages.beeps, 1);
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.messages.shown[0].text, GetParam().text);
+    EXPECT_FALSE(std::filesystem::exists(r.results(2, 1)));
+    EXPECT_EQ(r.trace.str(), "");
 }
 
-TEST_F(GradeRun, AResultsFileThatCannotBeWrittenIsAnnouncedAndTheReportsStillPrint) {
-    std::filesystem::create_directory(results(2, 2));  // where the file should go
-    EXPECT_FALSE(run());
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "データの保存に失敗しました。担当者に連絡してください。");
-    EXPECT_EQ(messages.shown[0].title, "確認");
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(messages.beeps, 1);
-    EXPECT_TRUE(std::filesystem::is_directory(results(2, 2)));
-    EXPECT_EQ(printer.dialogsShown(), 1);
-    EXPECT_EQ(nameLines().size(), 21u);
+INSTANTIATE_TEST_SUITE_P(
+    Files, MissingInput,
+    testing::Values(MissingCase{"Roster", [](const ReportRun& r) { return r.roster(1); },
+                                text::kRosterMissingPrint},
+                    MissingCase{"Scores",
+                                [](const ReportRun& r) {
+                                    return scorePath(r.year.path(), r.year.data.year, 2, 1);
+                                },
+                                text::kScoresMissingPrint}),
+    [](const testing::TestParamInfo<MissingCase>& info) { return std::string(info.param.name); });
+
+TEST(GradeRun, AResultsFileThatCannotBeWrittenIsAnnouncedAndTheReportsStillPrint) {
+    ReportRun r;
+    std::filesystem::create_directory(r.results(2, 1));  // where the file should go
+    EXPECT_FALSE(r.run());
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.messages.shown[0].text, "データの保存に失敗しました。担当者に連絡してください。");
+    EXPECT_EQ(r.messages.beeps, 1);
+    EXPECT_FALSE(r.names().empty());
 }
 
-TEST_F(GradeRun, WithTheSaveBoxClearedTheResultsFileIsUntouched) {
-    writeBytes(results(2, 2), "earlier run");
-    request.save = false;
-    EXPECT_TRUE(run());
-    EXPECT_EQ(readBytes(results(2, 2)), "earlier run");
-    EXPECT_EQ(nameLines().size(), 21u);
-}
-
-TEST_F(GradeRun, WithThePrintBoxClearedItSavesAndPrintsNothing) {
-    request.print = false;
-    EXPECT_TRUE(run());
-    EXPECT_EQ(readBytes(results(2, 2)), expectedResults(defaultCombinations(2)));
-    EXPECT_EQ(printer.dialogsShown(), 0);
-    EXPECT_EQ(trace.str(), "job A4 portrait\n");
-}
-
-TEST_F(GradeRun, ACancelledDialogPrintsNothingAfterTheResultsAreSaved) {
-    printer.dialogAnswer = std::nullopt;
-    EXPECT_TRUE(run());
-    EXPECT_TRUE(std::filesystem::exists(results(2, 2)));
-    EXPECT_EQ(printer.dialogsShown(), 1);
-    EXPECT_EQ(trace.str(), "job A4 portrait\n");
-    EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(GradeRun, APrinterThatCannotPrintIsAnnouncedAfterTheResultsAreSaved) {
-    printer.failDocuments = true;
-    EXPECT_FALSE(run());
-    EXPECT_TRUE(std::filesystem::exists(results(2, 2)));
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, text::kPrintFailed);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(messages.beeps, 1);
-}
-
-TEST_F(GradeRun, WithBothBoxesClearedTheFilesAreStillReadAndMissingOnesReported) {
-    request.save = request.print = false;
-    EXPECT_TRUE(run());
-    EXPECT_FALSE(std::filesystem::exists(results(2, 2)));
-    std::filesystem::remove(scorePath(dir.path(), 2001, 2, 2));
-    EXPECT_FALSE(run());
-    EXPECT_EQ(messages.count(text::kScoresMissingPrint), 1);
+TEST(GradeRun, APrinterThatCannotPrintIsAnnouncedAfterTheResultsAreSaved) {
+    ReportRun r;
+    r.printer.failDocuments = true;
+    EXPECT_FALSE(r.run());
+    EXPECT_TRUE(std::filesystem::exists(r.results(2, 1)));
+    EXPECT_EQ(r.messages.count(text::kPrintFailed), 1);
 }
 
 }  // namespace

@@ -106,13 +106,6 @@ protected:
         for (const char* c = keys; *c; ++c) QTest::keyClick(handle(), *c);
         QCoreApplication::processEvents();
     }
-    // A character without a key of its own (a full-width digit from an input method).
-    void typeText(const QString& text) {
-        press(Qt::Key_unknown, text);
-        release(Qt::Key_unknown, text);
-        QCoreApplication::processEvents();
-    }
-
     // Puts the cursor on student `position` (1 … 45) of the shown class.
     void goToStudent(int position) {
         jitsu::ScoreGrid* grid = position <= 23 ? window->TenSG1 : window->TenSG2;

@@ -1,5 +1,5 @@
-// The keys typed into the score grids: what stays in a cell, where the cursor goes, and that
-// every key counts as a change.
+// The keys and clicks on the score grids: what stays in a cell, where the cursor goes, and
+// which subject is shown.
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -9,6 +9,7 @@
 #include "EntryFixture.h"
 #include "EntryTexts.h"
 #include "GridLayout.h"
+#include "MessageTexts.h"
 
 using namespace jitsu;
 
@@ -24,40 +25,6 @@ GradeData gradeOf(unsigned heads, int fullMarks = 100) {
 
 class GridKeysTest : public EntryWindowTest {};
 
-TEST_F(GridKeysTest, KeysGoToTheOpenCellEditorAndAreReportedOnce) {
-    writeYear(gradeOf(30));
-    openWindow();
-    QSignalSpy downs(window->TenSG1, &ScoreGrid::keyDown);
-    QSignalSpy ups(window->TenSG1, &ScoreGrid::keyUp);
-    type("42");
-    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    ASSERT_NE(editor, nullptr);
-    EXPECT_TRUE(window->TenSG1->isAncestorOf(editor));
-    EXPECT_EQ(editor->text(), QStringLiteral("42"));
-    EXPECT_EQ(downs.count(), 2);
-    EXPECT_EQ(ups.count(), 2);
-    key(Qt::Key_Down);  // passed on by the editor to the grid: still reported once
-    ASSERT_EQ(downs.count(), 3);
-    EXPECT_EQ(downs.last().at(0).toInt(), kKeyDown);
-    EXPECT_EQ(cursor(), std::make_pair(QStringLiteral("TenSG1"), 2));
-    EXPECT_EQ(window->TenSG1->item(1, kScoreColumn)->text(), QStringLiteral("42"));
-}
-
-TEST_F(GridKeysTest, AKeyThatOpensTheEditorIsReportedOnce) {
-    writeYear(gradeOf(30));
-    openWindow();
-    type("3");
-    key(Qt::Key_Escape);  // closes the editor; the grid keeps the focus
-    ASSERT_EQ(QApplication::focusWidget(), window->TenSG1);
-    QSignalSpy downs(window->TenSG1, &ScoreGrid::keyDown);
-    QSignalSpy ups(window->TenSG1, &ScoreGrid::keyUp);
-    type("9");
-    EXPECT_EQ(downs.count(), 1);
-    EXPECT_EQ(ups.count(), 1);
-    EXPECT_EQ(scoreCell(1), QStringLiteral("9"));
-    EXPECT_TRUE(window->TenSG1->isAncestorOf(QApplication::focusWidget()));
-}
-
 TEST_F(GridKeysTest, ScoreAboveFullMarksIsRefusedWithABeep) {
     writeYear(gradeOf(30, 100));
     openWindow();
@@ -68,13 +35,6 @@ TEST_F(GridKeysTest, ScoreAboveFullMarksIsRefusedWithABeep) {
     release(Qt::Key_5, QStringLiteral("5"));
     EXPECT_EQ(scoreCell(1), QStringLiteral("100"));
     EXPECT_EQ(messages.beeps, 1);
-}
-
-TEST_F(GridKeysTest, SixtyIsTooMuchForFullMarksFifty) {
-    writeYear(gradeOf(30, 50));
-    openWindow();
-    type("60");
-    EXPECT_EQ(scoreCell(1), QStringLiteral("6"));
 }
 
 TEST_F(GridKeysTest, FastTypingIsCheckedOnTheLiveText) {
@@ -92,23 +52,6 @@ TEST_F(GridKeysTest, FastTypingIsCheckedOnTheLiveText) {
     EXPECT_EQ(scoreCell(1), QStringLiteral("100"));
     EXPECT_EQ(window->JukenshaE->text(), QStringLiteral("1"));
     EXPECT_EQ(window->SotenE->text(), QStringLiteral("100"));
-}
-
-TEST_F(GridKeysTest, OnlyAsciiDigitsStayInACellThatIsNotANumber) {
-    writeYear(gradeOf(30));
-    openWindow();
-    type("a");
-    EXPECT_EQ(scoreCell(1), QString());
-    type("8x");
-    EXPECT_EQ(scoreCell(1), QStringLiteral("8"));
-    key(Qt::Key_Down);
-    type("-");
-    EXPECT_EQ(scoreCell(2), QString());
-    typeText(QStringLiteral("１"));
-    EXPECT_EQ(scoreCell(2), QString());
-    type("7");
-    typeText(QStringLiteral("２"));
-    EXPECT_EQ(scoreCell(2), QStringLiteral("7"));
 }
 
 TEST_F(GridKeysTest, EnterWalksDownAndPassesFromStudent23To24) {
@@ -129,75 +72,6 @@ TEST_F(GridKeysTest, EnterWalksDownAndPassesFromStudent23To24) {
     key(Qt::Key_Down);
     EXPECT_EQ(cursor(), std::make_pair(QStringLiteral("TenSG2"), 1));
     EXPECT_EQ(scoreCell(24), QStringLiteral("24"));
-}
-
-struct JumpCase {
-    int from;  // student
-    Qt::Key key;
-    int to;  // student
-};
-
-class GridJumpTest : public EntryWindowTest, public ::testing::WithParamInterface<JumpCase> {};
-
-TEST_P(GridJumpTest, ThirtyStudents) {
-    writeYear(gradeOf(30));
-    openWindow();
-    goToStudent(GetParam().from);
-    key(GetParam().key);
-    const int to = GetParam().to;
-    EXPECT_EQ(cursor(), std::make_pair(QString::fromLatin1(to <= 23 ? "TenSG1" : "TenSG2"),
-                                       to <= 23 ? to : to - 23));
-}
-
-INSTANTIATE_TEST_SUITE_P(Keys, GridJumpTest,
-                         ::testing::Values(JumpCase{5, Qt::Key_Right, 28},   // 5 + 23
-                                           JumpCase{10, Qt::Key_Right, 30},  // no 33: the last
-                                           JumpCase{30, Qt::Key_Left, 7},    // row 7 of both
-                                           JumpCase{24, Qt::Key_Up, 23},
-                                           JumpCase{23, Qt::Key_Down, 24},
-                                           JumpCase{30, Qt::Key_Return, 30},  // the last stays
-                                           JumpCase{30, Qt::Key_Down, 30},
-                                           JumpCase{1, Qt::Key_Up, 1},  // never the header
-                                           JumpCase{24, Qt::Key_Right, 24},
-                                           JumpCase{8, Qt::Key_Left, 8}));
-
-TEST_F(GridKeysTest, TwentyStudentsStayInTheLeftGrid) {
-    writeYear(gradeOf(20));
-    openWindow();
-    EXPECT_FALSE(window->TenSG2->isEnabled());
-    goToStudent(20);
-    for (Qt::Key k : {Qt::Key_Return, Qt::Key_Down, Qt::Key_Right}) {
-        key(k);
-        EXPECT_EQ(cursor(), std::make_pair(QStringLiteral("TenSG1"), 20)) << k;
-    }
-}
-
-TEST_F(GridKeysTest, AnyKeySetsScoresChangedAndClosingThenAsks) {
-    writeYear(gradeOf(30));
-    openWindow();
-    EXPECT_FALSE(window->session().scoresChanged);
-    key(Qt::Key_Down);
-    key(Qt::Key_Up);
-    EXPECT_TRUE(window->session().scoresChanged);
-    messages.answers.push_back(MessageAnswer::No);
-    EXPECT_TRUE(window->close());
-    EXPECT_EQ(shownCount(text::kCloseQuestion), 1);
-    EXPECT_FALSE(std::filesystem::exists(scoreFile()));  // No: nothing written
-}
-
-TEST_F(GridKeysTest, TabLeavesTheGridForTheNextControlAndKeepsTheText) {
-    writeYear(gradeOf(30));
-    openWindow();
-    QSignalSpy downs(window->TenSG1, &ScoreGrid::keyDown);
-    type("5");
-    key(Qt::Key_Tab);
-    EXPECT_EQ(downs.count(), 2);
-    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(window->NextClassButton));
-    EXPECT_EQ(window->TenSG1->item(1, kScoreColumn)->text(), QStringLiteral("5"));
-    QTest::keyClick(handle(), Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(cursor(), std::make_pair(QStringLiteral("TenSG1"), 1));
-    EXPECT_NE(qobject_cast<QLineEdit*>(QApplication::focusWidget()),
-              nullptr);  // the editor is open
 }
 
 // A click on student `position`'s row of the grid that shows it, in `column`.
@@ -226,10 +100,6 @@ TEST_F(GridKeysTest, AClickAnywhereInARowPutsTheCursorOnThatStudentsScore) {
     EXPECT_EQ(scoreCell(4), QStringLiteral("41"));
     EXPECT_EQ(scoreCell(5), QStringLiteral("42"));
     EXPECT_EQ(scoreCell(26), QStringLiteral("45"));
-    window->HozonButtonClick();
-    EXPECT_EQ(savedScores().scores[0][0][2], 40);
-    EXPECT_EQ(savedScores().scores[0][0][25], 45);
-    EXPECT_EQ(savedScores().scores[0][0][1], -1);
 }
 
 TEST_F(GridKeysTest, OnlyTheCursorsCellIsHighlightedInBothGrids) {
@@ -255,9 +125,6 @@ TEST_F(GridKeysTest, OnlyTheCursorsCellIsHighlightedInBothGrids) {
     EXPECT_EQ(marked(), QStringLiteral("TenSG2:current:6 TenSG2:6"));
     window->NextClassButtonClick();
     EXPECT_EQ(marked(), first);
-    goToStudent(29);
-    window->NextKamokuButtonClick();
-    EXPECT_EQ(marked(), first);
     clickRow(*window, 24, 0);
     EXPECT_EQ(marked(), QStringLiteral("TenSG2:current:1 TenSG2:1"));
 }
@@ -275,15 +142,11 @@ TEST_F(GridKeysTest, TextThatArrivesWithoutAKeyIsCheckedAsTypedText) {
     EXPECT_EQ(messages.beeps, 1);
 
     key(Qt::Key_Return);
-    window->HozonButtonClick();
-    ASSERT_FALSE(window->session().scoresChanged);
     editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_NE(editor, nullptr);
     QGuiApplication::clipboard()->setText(QStringLiteral("85abc"));
     editor->paste();
     EXPECT_EQ(scoreCell(2), QStringLiteral("85"));
-    EXPECT_EQ(window->SotenE->text(), QStringLiteral("92"));
-    EXPECT_TRUE(window->session().scoresChanged);
 
     key(Qt::Key_Return);
     QInputMethodEvent commit;  // an input method's commit: full-width digits and a kana
@@ -297,13 +160,15 @@ TEST_F(GridKeysTest, TextThatArrivesWithoutAKeyIsCheckedAsTypedText) {
     EXPECT_EQ(messages.beeps, 1);
 }
 
-TEST_F(GridKeysTest, TabPassesTheDisplaysBy) {
-    writeYear(gradeOf(30));
+TEST_F(GridKeysTest, ChoosingASubjectNotGivenIsRefusedAndKeepsTheTypedScore) {
+    GradeData grade = makeGrade(1, 30, 3);
+    grade.fullMarks[0][1] = -1;
+    writeYear(grade);
     openWindow();
-    goToStudent(24);
-    key(Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(window->ClassCB));
-    for (QLineEdit* display : {window->JukenshaE, window->SotenE, window->HeikinE, window->NendoE,
-                               window->KaisuE, window->GakunenE})
-        EXPECT_EQ(display->focusPolicy(), Qt::NoFocus) << display->objectName().toStdString();
+    type("77");
+    window->KamokuCB->setCurrentIndex(1);
+    window->KamokuCBChange();
+    EXPECT_EQ(messages.count(text::kSubjectNotGiven), 1);
+    EXPECT_EQ(window->KamokuCB->currentIndex(), 0);
+    EXPECT_EQ(scoreCell(1), QStringLiteral("77"));
 }

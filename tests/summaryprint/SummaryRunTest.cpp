@@ -1,204 +1,132 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "Golden.h"
 #include "MessageTexts.h"
-#include "SummaryRun.h"
-#include "YearFixture.h"
+#include "SummaryYear.h"
 
 using namespace jitsu;
 using namespace jitsu::summaryprint;
 
 namespace {
 
-SummaryRequest allGrades(int test = 1) {
-    SummaryRequest request;
-    request.year = 2001;
-    request.test = test;
-    request.grades = {true, true, true};
-    return request;
-}
+struct GoldenCase {
+    const char* name;  // folder under tests/data
+    DemoYearSize size;
+    int grade;
+    bool classLists, topScorers, frequencies;
+    PrintScale scale;
+};
+void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.name; }
 
-}  // namespace
+class SummaryPages : public testing::TestWithParam<GoldenCase> {};
 
-TEST(SummaryRun, PrintsEveryTickedGradeAsOneJobAfterItsOwnDialog) {
-    YearFixture y;
-    for (int g = 1; g <= 3; ++g) y.writeGrade(g, 1);
-    SummaryOutcome outcome = runSummary(y.services, y.data, allGrades());
-    EXPECT_EQ(outcome.end, SummaryEnd::Completed);
-    EXPECT_EQ(outcome.gradesPrinted, 3);
-    EXPECT_EQ(y.printer.dialogsShown(), 3);
-    EXPECT_EQ(y.count("job A4 portrait"), 3);
-    EXPECT_EQ(y.count("begin"), 3);
-    EXPECT_EQ(y.count("end"), 3);
+// Every list of a grade, drawn call by call as the printer receives it.
+TEST_P(SummaryPages, MatchTheGoldenTrace) {
+    const GoldenCase& c = GetParam();
+    SummaryYear y(c.size);
+    y.request.classLists = c.classLists;
+    y.request.topScorers = c.topScorers;
+    y.request.frequencies = c.frequencies;
+    y.request.scale = c.scale;
+    std::array<bool, kGrades> grades{};
+    grades[c.grade - 1] = true;
+    EXPECT_EQ(y.run(grades).gradesPrinted, 1);
     EXPECT_TRUE(y.messages.shown.empty());
-    // The paper is set before each dialog, each job holds its grade only.
-    const auto& events = y.trace().events;
-    ASSERT_GE(events.size(), 2u);
-    EXPECT_EQ(events[0], "job A4 portrait");
-    EXPECT_EQ(events[1], "begin");
-    Trace t = y.trace();
-    // 1103 and 1203 share rank 1 (score 72), the top quarter of 6 students in every list.
-    EXPECT_EQ(t.count("1101"), 1);
-    EXPECT_EQ(t.count("1103"), 4);
-    EXPECT_FALSE(t.find("第３学年  英語  (第１回)").empty());
+    EXPECT_TRUE(matchesGolden(y.out.str(), std::string(c.name) + "/trace.txt"));
 }
 
-TEST(SummaryRun, PrintsTheTickedListsInOrderClassTopFrequency) {
-    YearFixture y;
-    y.writeGrade(1, 1);
-    SummaryRequest request = allGrades();
-    request.grades = {true, false, false};
-    runSummary(y.services, y.data, request);
-    Trace t = y.trace();
-    // Class lists: 2 classes × 2 pages; top scorers: 英国, 英語, 国語 → 2 pages; frequencies: 3.
-    EXPECT_EQ(t.pages, 9);
-    EXPECT_EQ(t.find("第１回 実力テスト　2ＨＲ  成績一覧")[0].page, 3);
-    EXPECT_EQ(t.find("受験者：6人")[0].page, 5);
-    EXPECT_EQ(t.find("第１学年  英語  (第１回)")[0].page, 7);
-    EXPECT_EQ(t.find("第１学年  英国  (第１回)")[0].page, 9);
-
-    YearFixture only;
-    only.writeGrade(1, 1);
-    request.classLists = request.frequencies = false;
-    runSummary(only.services, only.data, request);
-    t = only.trace();
-    EXPECT_EQ(t.pages, 2);
-    EXPECT_EQ(t.find("英国")[0].page, 1);
-}
-
-TEST(SummaryRun, AGradeWithoutTickedListsStillShowsTheDialogAndAnEmptyJob) {
-    YearFixture y;
-    y.writeGrade(2, 1);
-    SummaryRequest request = allGrades();
-    request.grades = {false, true, false};
-    request.classLists = request.topScorers = request.frequencies = false;
-    runSummary(y.services, y.data, request);
-    EXPECT_EQ(y.printer.dialogsShown(), 1);
-    EXPECT_EQ(y.trace().events, (std::vector<std::string>{"job A4 portrait", "begin", "end"}));
-}
-
-TEST(SummaryRun, NoGradeTickedDoesNothing) {
-    YearFixture y;
-    SummaryRequest request = allGrades();
-    request.grades = {};
-    EXPECT_EQ(runSummary(y.services, y.data, request).end, SummaryEnd::Completed);
-    EXPECT_EQ(y.out.str(), "");
-    EXPECT_TRUE(y.messages.shown.empty());
-}
-
-TEST(SummaryRun, ReadsTheFilesOfTheChosenYearTestAndGrade) {
-    YearFixture y;
-    y.writeGrade(2, 3);
-    ASSERT_TRUE(std::filesystem::exists(y.dir / "N012.csv"));
-    ASSERT_TRUE(std::filesystem::exists(y.dir / "JK01_3_2.txt"));
-    SummaryRequest request = allGrades(3);
-    request.grades = {false, true, false};
-    EXPECT_EQ(runSummary(y.services, y.data, request).gradesPrinted, 1);
-    EXPECT_FALSE(y.trace().find("第３回 実力テスト　1ＨＲ  成績一覧").empty());
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SummaryPages,
+    testing::Values(
+        // Small classes: every list on its first page, ties among the top scorers.
+        GoldenCase{"summary-small", {{2, 2, 2}, 3, 5}, 1, true, true, true, {100, 100}},
+        // Positions and fonts scaled separately, truncated.
+        GoldenCase{"summary-scaled", {{2, 2, 2}, 3, 5}, 2, true, true, true, {50, 30}},
+        // 22 students: the class list breaks after 21 and the summary follows the last one.
+        GoldenCase{"summary-22", {{1, 2, 1}, 22, 22}, 2, true, false, true, {100, 100}},
+        // Over 200 examinees: a top-scorer list runs into a second block of 50 ranks.
+        GoldenCase{"summary-blocks", {{6, 6, 6}, 35, 36}, 3, false, true, false, {100, 100}}),
+    [](const testing::TestParamInfo<GoldenCase>& info) {
+        std::string name = info.param.name;
+        std::replace(name.begin(), name.end(), '-', '_');
+        return name;
+    });
 
 TEST(SummaryRun, ACancelledDialogSkipsOnlyItsGrade) {
-    YearFixture y;
-    for (int g = 1; g <= 3; ++g) y.writeGrade(g, 1);
+    SummaryYear y;
     y.printer.answers = {false, true, false};
-    SummaryOutcome outcome = runSummary(y.services, y.data, allGrades());
+    SummaryOutcome outcome = y.run({true, true, true});
     EXPECT_EQ(outcome.end, SummaryEnd::Completed);
     EXPECT_EQ(outcome.gradesPrinted, 1);
     EXPECT_EQ(y.printer.dialogsShown(), 3);
     EXPECT_EQ(y.count("begin"), 1);
-    EXPECT_TRUE(y.trace().find("1101").empty());
-    EXPECT_FALSE(y.trace().find("2101").empty());
-    EXPECT_TRUE(y.messages.shown.empty());
 }
 
-TEST(SummaryRun, AMissingRosterEndsTheRunBeforeAnyDialog) {
-    YearFixture y;
-    y.writeResults(1, 1);
-    for (int g = 2; g <= 3; ++g) y.writeGrade(g, 1);
-    SummaryOutcome outcome = runSummary(y.services, y.data, allGrades());
-    EXPECT_EQ(outcome.end, SummaryEnd::RosterMissing);
-    ASSERT_EQ(y.messages.shown.size(), 1u);
-    EXPECT_EQ(y.messages.shown[0].text, text::kRosterMissingPrint);
-    EXPECT_EQ(y.messages.shown[0].title, "確認");
-    EXPECT_EQ(y.messages.shown[0].icon, MessageIcon::Stop);
-    EXPECT_EQ(y.messages.shown[0].buttons, MessageButtons::Ok);
+struct FailureCase {
+    const char* name;
+    std::function<void(const SummaryYear&)> damage;  // done to grade 2's files
+    SummaryEnd end;
+    const char* text;
+};
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+
+class SummaryFailure : public testing::TestWithParam<FailureCase> {};
+
+// The grade before is printed, the message shown with a beep, no later grade printed.
+TEST_P(SummaryFailure, EndsTheRunAfterTheGradesBefore) {
+    const FailureCase& c = GetParam();
+    SummaryYear y;
+    c.damage(y);
+    SummaryOutcome outcome = y.run({true, true, true});
+    EXPECT_EQ(outcome.end, c.end);
+    EXPECT_EQ(outcome.gradesPrinted, 1);
+    EXPECT_EQ(y.count("begin"), 1);
     EXPECT_EQ(y.messages.beeps, 1);
-    EXPECT_EQ(y.printer.dialogsShown(), 0);
-    EXPECT_EQ(y.out.str(), "");
-}
-
-TEST(SummaryRun, AMissingResultsFileEndsTheRunAfterTheGradesBefore) {
-    YearFixture y;
-    for (int g = 1; g <= 2; ++g) y.writeGrade(g, 1);
-    y.writeRoster(3);
-    SummaryOutcome outcome = runSummary(y.services, y.data, allGrades());
-    EXPECT_EQ(outcome.end, SummaryEnd::ResultsMissing);
-    EXPECT_EQ(outcome.gradesPrinted, 2);
-    EXPECT_EQ(y.printer.dialogsShown(), 2);
-    EXPECT_EQ(y.count("end"), 2);
     ASSERT_EQ(y.messages.shown.size(), 1u);
-    EXPECT_EQ(y.messages.shown[0].text, text::kResultsNotRead);
-    EXPECT_EQ(
-        y.messages.shown[0].detail,
-        "JK01_1_3.txt がありません。先に個人票印刷（reportcard）で実行し、保存してください。");
-    EXPECT_EQ(y.messages.shown[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(y.messages.beeps, 1);
+    EXPECT_EQ(y.messages.shown[0].text, c.text);
 }
 
-TEST(SummaryRun, AShortResultsFileLeavesNothingOfTheGradeBefore) {
-    YearFixture y;
-    y.writeGrade(1, 1);
-    y.writeRoster(2);
-    writeBytes(resultsPath(y.dir.path(), 2001, 1, 2), "");
-    SummaryRequest request = allGrades();
-    request.grades = {true, true, false};
-    EXPECT_EQ(runSummary(y.services, y.data, request).gradesPrinted, 2);
-    Trace t = y.trace();
-    // Grade 1 printed its scores; grade 2's lists show no score, no combination and no page of
-    // the second and third kind.
-    EXPECT_FALSE(t.find("70").empty());
-    int gradeTwoStart = 0;
-    for (const TraceOp& op : t.find("2101")) gradeTwoStart = std::max(gradeTwoStart, op.page);
-    ASSERT_GT(gradeTwoStart, 0);
-    for (const TraceOp& op : t.texts(gradeTwoStart)) {
-        EXPECT_NE(op.text, "70");
-        EXPECT_NE(op.text, "英国");
-    }
-}
+INSTANTIATE_TEST_SUITE_P(
+    Files, SummaryFailure,
+    testing::Values(FailureCase{"RosterMissing",
+                                [](const SummaryYear& y) {
+                                    std::filesystem::remove(
+                                        rosterPath(y.path(), y.data.rosterTag.view(), 2026, 2));
+                                },
+                                SummaryEnd::RosterMissing, text::kRosterMissingPrint},
+                    FailureCase{"ResultsMissing",
+                                [](const SummaryYear& y) {
+                                    std::filesystem::remove(resultsPath(y.path(), 2026, 1, 2));
+                                },
+                                SummaryEnd::ResultsMissing, text::kResultsNotRead}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 TEST(SummaryRun, APrinterFailureIsReportedAndEndsTheRun) {
-    YearFixture y;
-    for (int g = 1; g <= 3; ++g) y.writeGrade(g, 1);
+    SummaryYear y;
     y.printer.failDocuments = true;
-    SummaryOutcome outcome = runSummary(y.services, y.data, allGrades());
+    SummaryOutcome outcome = y.run({true, true, true});
     EXPECT_EQ(outcome.end, SummaryEnd::PrintFailed);
-    EXPECT_EQ(outcome.gradesPrinted, 0);
     EXPECT_EQ(y.printer.dialogsShown(), 1);
-    ASSERT_EQ(y.messages.shown.size(), 1u);
-    EXPECT_EQ(y.messages.shown[0].text, text::kPrintFailed);
-    EXPECT_EQ(y.messages.beeps, 1);
+    EXPECT_EQ(y.messages.count(text::kPrintFailed), 1);
 }
 
 // A truncated results file is shown with the file and the finding before printing; stopping
 // prints nothing, going on prints the grade.
 TEST(SummaryRun, ADamagedResultsFileIsShownAndThePersonGoesOnOrStops) {
     for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
-        YearFixture y;
-        y.writeGrade(1, 1);
-        const auto file = resultsPath(y.dir.path(), 2001, 1, 1);
+        SummaryYear y;
+        const auto file = resultsPath(y.path(), 2026, 1, 1);
         writeBytes(file, readBytes(file).substr(0, 400));
         y.messages.answers = {answer};
-        SummaryRequest request = allGrades();
-        request.grades = {true, false, false};
-        SummaryOutcome outcome = runSummary(y.services, y.data, request);
+        SummaryOutcome outcome = y.run({true, false, false});
         ASSERT_EQ(y.messages.shown.size(), 1u);
         EXPECT_EQ(y.messages.shown[0].text, text::kDamagedFile);
         EXPECT_EQ(y.messages.shown[0].detail.rfind(file.string() + ": truncated: ", 0), 0u)
             << y.messages.shown[0].detail;
-        EXPECT_EQ(outcome.end,
-                  answer == MessageAnswer::No ? SummaryEnd::Stopped : SummaryEnd::Completed);
         EXPECT_EQ(outcome.gradesPrinted, answer == MessageAnswer::No ? 0 : 1);
-        if (answer == MessageAnswer::No) {
-            EXPECT_EQ(outcome.finding, y.messages.shown[0].detail);
-        }
     }
 }
+
+}  // namespace
