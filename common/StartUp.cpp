@@ -1,15 +1,22 @@
 #include "StartUp.h"
 
+#include "DamagedFile.h"
+#include "FileHealth.h"
 #include "MessageTexts.h"
 #include "Paths.h"
 
 namespace jitsu {
 
 bool openBasicData(const std::filesystem::path& dir, BasicData& data, Messages& messages) {
-    const Status read = readBasicData(basicDataPath(dir), data);
-    if (read) return true;
-    messages.alert(text::kBasicDataMissing, text::kConfirm, MessageIcon::Stop, read.reason());
-    return false;
+    const auto path = basicDataPath(dir);
+    FileHealth health;
+    const Status read = readBasicData(path, data, &health);
+    if (!read) {
+        messages.alert(text::kBasicDataMissing, text::kConfirm, MessageIcon::Stop, read.reason());
+        return false;
+    }
+    // Every later field of a damaged file may sit in the wrong place: the person decides.
+    return goOnDespiteDamage(path, health, messages);
 }
 
 }  // namespace jitsu

@@ -7,6 +7,7 @@
 #include "GradeFiles.h"
 #include "MessageTexts.h"
 #include "Paths.h"
+#include "StartUp.h"
 #include "TempDir.h"
 
 using namespace jitsu;
@@ -94,4 +95,26 @@ TEST_F(GradeFilesTest, ADamagedFileIsShownAndThePersonGoesOnOrStops) {
     EXPECT_FALSE(read());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_NE(messages.shown[0].detail.find("N012.csv: CR-only line ends"), std::string::npos);
+}
+
+// The basic data file read when a program starts: a damaged one is shown with its finding, and
+// the person's answer decides whether the program goes on.
+TEST_F(GradeFilesTest, ADamagedBasicDataFileIsShownAtStartUp) {
+    data.schoolName.assign(sj("第一中学校"));
+    data.testName.assign(sj("実力テスト"));
+    ASSERT_TRUE(writeBasicData(basicDataPath(dir.path()), textsOf(data)));
+    BasicData read;
+    EXPECT_TRUE(openBasicData(dir.path(), read, messages));
+    EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].detail;
+    const auto path = basicDataPath(dir.path());
+    writeBytes(path, readBytes(path).substr(0, 60));
+    for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        messages.shown.clear();
+        messages.answers = {answer};
+        EXPECT_EQ(openBasicData(dir.path(), read, messages), answer == MessageAnswer::Yes);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text, text::kDamagedFile);
+        EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::No);
+        EXPECT_EQ(messages.shown[0].detail.rfind(path.string() + ": ", 0), 0u);
+    }
 }
