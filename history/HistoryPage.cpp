@@ -105,10 +105,16 @@ private:
             const GradeResults& results = *job_.year.tests[i].results;
             for (int t = 0; t < n; ++t) {
                 const HistoryCell cell = cellOf(results, columns_[t], s.cls, s.slot);
-                if (cell.score >= 0) lines[0] += " " + formatInt(cell.score, 3);
-                if (cell.deviation != kNoValue) lines[1] += " " + formatFixed(cell.deviation, 1, 5);
+                // Appended piece by piece: GCC 12 warns falsely on " " + string at -O3.
+                if (cell.score >= 0) lines[0].append(" ").append(formatInt(cell.score, 3));
+                if (cell.deviation != kNoValue)
+                    lines[1].append(" ").append(formatFixed(cell.deviation, 1, 5));
                 if (cell.rank >= 0)
-                    lines[2] += " " + formatInt(cell.rank, 3) + "/" + formatInt(cell.examinees);
+                    lines[2]
+                        .append(" ")
+                        .append(formatInt(cell.rank, 3))
+                        .append("/")
+                        .append(formatInt(cell.examinees));
                 for (std::string& line : lines)
                     line.resize(static_cast<std::size_t>(cellChars_ * (t + 1)), ' ');
             }

@@ -94,10 +94,11 @@ ExportTable exportTable(const GradeData& grade, int test, const GradeRoster& ros
 std::string formatCsv(const ExportTable& table, bool cp932) {
     std::string out;
     for (std::size_t i = 0; i < table.header.size(); ++i)
-        out += (i ? "," : "") + csvField({ExportCell::Kind::Text, table.header[i], 0});
+        out.append(i ? "," : "").append(csvField({ExportCell::Kind::Text, table.header[i], 0}));
     out += "\r\n";
     for (const auto& row : table.rows) {
-        for (std::size_t i = 0; i < row.size(); ++i) out += (i ? "," : "") + csvField(row[i]);
+        for (std::size_t i = 0; i < row.size(); ++i)
+            out.append(i ? "," : "").append(csvField(row[i]));
         out += "\r\n";
     }
     // Every text came from CP932 files or the suite's own literals, so it converts back.

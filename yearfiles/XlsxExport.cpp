@@ -58,7 +58,8 @@ lxw_error fillWorkbook(lxw_workbook* book, const ExportTable& table) {
 
 Status writeXlsx(const std::filesystem::path& path, const ExportTable& table) {
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string temp =
+        (folder / std::string(".").append(path.filename().string()).append(".XXXXXX")).string();
     const int fd = mkstemp(temp.data());
     if (fd < 0)
         return Status::error(path.string() + ": cannot create a file in " + folder.string());

@@ -240,8 +240,8 @@ bool hasError(const std::vector<Finding>& findings) {
 std::string findingLine(const Finding& f, bool nameOnly) {
     std::string out = f.severity == Severity::Error ? "error: " : "warning: ";
     out += (nameOnly ? f.file.filename() : f.file).string();
-    if (f.line) out += ":" + std::to_string(f.line);
-    return out + ": " + f.what + "; " + f.todo;
+    if (f.line) out.append(":").append(std::to_string(f.line));
+    return out.append(": ").append(f.what).append("; ").append(f.todo);
 }
 
 namespace {
