@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "EditorChecks.h"
+#include "Golden.h"
 
 using namespace jitsu;
 
@@ -30,106 +29,58 @@ EditorTexts validYear() {
 
 using Place = Problem::Place;
 
-struct RefusalCase {
-    const char* name;
-    std::function<void(EditorTexts&)> edit;
-    Place place;
-    int grade;
-    Grid grid;
-    int column, row;
-    std::string line;
-};
-
-class Refusal : public testing::TestWithParam<RefusalCase> {};
-
-TEST_P(Refusal, NamesTheCellAndWhatIsWrong) {
-    const RefusalCase& c = GetParam();
-    EditorTexts texts = validYear();
-    c.edit(texts);
-    std::vector<Problem> problems = checkEditorTexts(texts);
-    ASSERT_EQ(problems.size(), 1u);
-    const Problem& p = problems[0];
-    EXPECT_EQ(p.text, c.line);
-    EXPECT_EQ(p.place, c.place);
-    if (c.place == Place::Cell) {
-        EXPECT_EQ(p.grade, c.grade);
-        EXPECT_EQ(p.grid, c.grid);
-        EXPECT_EQ(p.column, c.column);
-        EXPECT_EQ(p.row, c.row);
-    }
+// Where a problem points: "school", "test" or "grade grid column,row" of a cell.
+std::string placeOf(const Problem& p) {
+    if (p.place != Place::Cell) return p.place == Place::SchoolName ? "school" : "test";
+    return std::to_string(p.grade) + (p.grid == Grid::Classes ? " classes " : " subjects ") +
+           std::to_string(p.column) + "," + std::to_string(p.row);
 }
-
-const std::string kLong29 = "長すぎます（全角14文字、半角29文字まで）";
-const std::string kLong9 = "長すぎます（全角4文字、半角9文字まで）";
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, Refusal,
-    testing::Values(
-        RefusalCase{"EmptySchoolName", [](EditorTexts& t) { t.schoolName = ""; }, Place::SchoolName,
-                    0, Grid::Classes, 0, 0, "学校名：入力されていません"},
-        RefusalCase{"SchoolNameWithBlank", [](EditorTexts& t) { t.schoolName = "第一 中学校"; },
-                    Place::SchoolName, 0, Grid::Classes, 0, 0,
-                    "学校名：半角の空白やタブが入っています"},
-        RefusalCase{"TestNameOf30Bytes", [](EditorTexts& t) { t.testName = std::string(30, 'x'); },
-                    Place::TestName, 0, Grid::Classes, 0, 0, "テスト名：" + kLong29},
-        RefusalCase{"SchoolNameOf15FullWidth",
-                    [](EditorTexts& t) { t.schoolName = "一二三四五六七八九十一二三四五"; },
-                    Place::SchoolName, 0, Grid::Classes, 0, 0, "学校名：" + kLong29},
-        RefusalCase{"SchoolNameOutsideCp932", [](EditorTexts& t) { t.schoolName = "한국중학교"; },
-                    Place::SchoolName, 0, Grid::Classes, 0, 0,
-                    "学校名：保存できない文字が入っています"},
-        RefusalCase{"EmptyClassName", [](EditorTexts& t) { t.grades[0].classNames[1] = ""; },
-                    Place::Cell, 1, Grid::Classes, 2, 0,
-                    "一年　クラス名（2列目）：入力されていません"},
-        RefusalCase{"ClassNameOf10Bytes",
-                    [](EditorTexts& t) { t.grades[1].classNames[0] = "１年１組AB"; }, Place::Cell,
-                    2, Grid::Classes, 1, 0, "二年　クラス名（1列目）：" + kLong9},
-        RefusalCase{"SubjectNameOf5FullWidth",
-                    [](EditorTexts& t) { t.grades[2].subjectNames[1] = "数学基礎Ａ"; }, Place::Cell,
-                    3, Grid::Subjects, 2, 0, "三年　科目名（2列目）：" + kLong9},
-        RefusalCase{"HeadCount46", [](EditorTexts& t) { t.grades[1].headCounts[1] = "46"; },
-                    Place::Cell, 2, Grid::Classes, 2, 1,
-                    "二年　人数（2列目）：0から45までの数を半角数字で入力してください"},
-        RefusalCase{"HeadCountEmpty", [](EditorTexts& t) { t.grades[0].headCounts[0] = ""; },
-                    Place::Cell, 1, Grid::Classes, 1, 1,
-                    "一年　人数（1列目）：0から45までの数を半角数字で入力してください"},
-        RefusalCase{"HeadCountSigned", [](EditorTexts& t) { t.grades[0].headCounts[0] = "+3"; },
-                    Place::Cell, 1, Grid::Classes, 1, 1,
-                    "一年　人数（1列目）：0から45までの数を半角数字で入力してください"},
-        RefusalCase{"Discipline6", [](EditorTexts& t) { t.grades[2].disciplineNumbers[0] = "6"; },
-                    Place::Cell, 3, Grid::Subjects, 1, 1,
-                    "三年　教科番号（1列目）：1から5までの数を半角数字で入力してください"},
-        RefusalCase{"Discipline0", [](EditorTexts& t) { t.grades[2].disciplineNumbers[1] = "0"; },
-                    Place::Cell, 3, Grid::Subjects, 2, 1,
-                    "三年　教科番号（2列目）：1から5までの数を半角数字で入力してください"},
-        RefusalCase{
-            "FullMarks1000", [](EditorTexts& t) { t.grades[0].fullMarks[0][0] = "1000"; },
-            Place::Cell, 1, Grid::Subjects, 1, 2,
-            "一年　第 1 回の満点（1列目）：空欄か0から999までの数を半角数字で入力してください"},
-        RefusalCase{
-            "FullMarksMinusOne", [](EditorTexts& t) { t.grades[0].fullMarks[1][1] = "-1"; },
-            Place::Cell, 1, Grid::Subjects, 2, 3,
-            "一年　第 2 回の満点（2列目）：空欄か0から999までの数を半角数字で入力してください"}),
-    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 
-TEST(Checks, AcceptWhatTheReadersTakeBack) {
+// Each edit of a savable year, and the problems then found: where each points and what it says
+// (in the golden file), in the order of the file, one per cell.
+TEST(Checks, NameTheCellAndWhatIsWrong) {
+    const std::pair<const char*, void (*)(EditorTexts&)> edits[] = {
+        {"empty school name", [](EditorTexts& t) { t.schoolName = ""; }},
+        {"school name with a blank", [](EditorTexts& t) { t.schoolName = "第一 中学校"; }},
+        {"test name of 30 bytes", [](EditorTexts& t) { t.testName = std::string(30, 'x'); }},
+        {"school name of 15 full-width",
+         [](EditorTexts& t) { t.schoolName = "一二三四五六七八九十一二三四五"; }},
+        {"school name outside CP932", [](EditorTexts& t) { t.schoolName = "한국중학교"; }},
+        {"empty class name", [](EditorTexts& t) { t.grades[0].classNames[1] = ""; }},
+        {"class name of 10 bytes",
+         [](EditorTexts& t) { t.grades[1].classNames[0] = "１年１組AB"; }},
+        {"subject name of 5 full-width",
+         [](EditorTexts& t) { t.grades[2].subjectNames[1] = "数学基礎Ａ"; }},
+        {"head count 46", [](EditorTexts& t) { t.grades[1].headCounts[1] = "46"; }},
+        {"discipline 6", [](EditorTexts& t) { t.grades[2].disciplineNumbers[0] = "6"; }},
+        {"full marks 1000", [](EditorTexts& t) { t.grades[0].fullMarks[1][1] = "1000"; }},
+        {"five problems", [](EditorTexts& t) {
+             t.grades[2].fullMarks[1][0] = "x";
+             t.grades[0].classNames[0] = "";
+             t.grades[0].headCounts[0] = "";
+             t.testName = "a b";
+             t.grades[1].subjectNames[0] = "a b c d e f";  // blanks and too long: one problem
+         }}};
+    std::string found;
+    for (const auto& [what, edit] : edits) {
+        EditorTexts texts = validYear();
+        edit(texts);
+        found += std::string(what) + ":\n";
+        for (const Problem& p : checkEditorTexts(texts)) found += placeOf(p) + " " + p.text + "\n";
+    }
+    EXPECT_TRUE(matchesGolden(found, "editor-checks/problems.txt"));
+}
+
+TEST(Checks, AcceptWhatTheReadersTakeBackAndIgnoreCellsBeyondTheCounts) {
     EditorTexts texts = validYear();
     texts.schoolName = std::string(29, 'x');
     texts.testName =
         "一二三四五六七八九十一二三四ｱ";          // 14 full-width and one half-width kana: 29 bytes
     texts.grades[0].classNames[0] = "１年１組A";  // 9 bytes
     texts.grades[0].subjectNames[0] = "Ｅｎｇ　";  // the full-width blank is an ordinary character
-    texts.grades[0].headCounts = {"035", "45"};
-    texts.grades[0].disciplineNumbers = {"1", "5"};
-    texts.grades[0].fullMarks[0] = {"000", "1", "0999"};
-    texts.grades[1].headCounts[0] = "000000000000000000000045";  // "%u" takes any number of zeros
-    EXPECT_TRUE(checkEditorTexts(texts).empty());
-}
-
-TEST(Checks, IgnoreCellsBeyondTheCounts) {
-    EditorTexts texts = validYear();
+    // Cells beyond the counts are not checked.
     texts.grades[0].classNames[2] = "has blank";
     texts.grades[0].headCounts[2] = "99";
     texts.grades[1].subjectNames[2] = "";
@@ -137,20 +88,26 @@ TEST(Checks, IgnoreCellsBeyondTheCounts) {
     EXPECT_TRUE(checkEditorTexts(texts).empty());
 }
 
-TEST(Checks, ListProblemsInTheOrderOfTheFileOnePerCell) {
-    EditorTexts texts = validYear();
-    texts.grades[2].fullMarks[1][0] = "x";
-    texts.grades[0].classNames[0] = "";
-    texts.grades[0].headCounts[0] = "";
-    texts.testName = "a b";
-    texts.grades[1].subjectNames[0] = "a b c d e f";  // blanks and too long: one problem
-    std::vector<Problem> problems = checkEditorTexts(texts);
-    ASSERT_EQ(problems.size(), 5u);
-    EXPECT_EQ(problems[0].place, Place::TestName);
-    EXPECT_EQ(problems[1].text, "一年　クラス名（1列目）：入力されていません");
-    EXPECT_EQ(problems[2].text, "一年　人数（1列目）：0から45までの数を半角数字で入力してください");
-    EXPECT_EQ(problems[3].text, "二年　科目名（1列目）：半角の空白やタブが入っています");
-    EXPECT_EQ(problems[4].grade, 3);
+// Head counts 0 to 45, disciplines 1 to 5, full marks empty or 0 to 999: ASCII digits only,
+// any number of leading zeros (as "%u" reads them back).
+TEST(Checks, NumberCellsWithinTheirRanges) {
+    using Cell = std::string& (*)(GradeTexts&);
+    const Cell head = [](GradeTexts& g) -> std::string& { return g.headCounts[0]; };
+    const Cell discipline = [](GradeTexts& g) -> std::string& { return g.disciplineNumbers[1]; };
+    const Cell marks = [](GradeTexts& g) -> std::string& { return g.fullMarks[1][2]; };
+    auto problems = [](Cell cell, const char* text) {
+        EditorTexts texts = validYear();
+        cell(texts.grades[1]) = text;
+        return checkEditorTexts(texts).size();
+    };
+    for (const char* text : {"0", "45", "000000000000000000000045"})
+        EXPECT_EQ(problems(head, text), 0u) << text;
+    for (const char* text : {"46", "", "+3", "4 5", "-0"})
+        EXPECT_EQ(problems(head, text), 1u) << text;
+    for (const char* text : {"1", "05"}) EXPECT_EQ(problems(discipline, text), 0u) << text;
+    for (const char* text : {"0", "6", "５"}) EXPECT_EQ(problems(discipline, text), 1u) << text;
+    for (const char* text : {"", "000", "0999"}) EXPECT_EQ(problems(marks, text), 0u) << text;
+    for (const char* text : {"1000", "-1", " 5"}) EXPECT_EQ(problems(marks, text), 1u) << text;
 }
 
 TEST(Checks, TheStartContentsCannotBeSaved) {

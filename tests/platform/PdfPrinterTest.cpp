@@ -13,74 +13,6 @@
 
 using namespace jitsu;
 
-TEST(PdfPrinter, WritesJapaneseTextOnTheChosenPaperOneSheetPerPage) {
-    testApplication();
-    TempDir dir;
-    const auto pdf = dir / "out.pdf";
-    auto printer = QtPrinter::toPdf(pdf);
-    setPaper(*printer, 24, 1);
-    ASSERT_TRUE(printer->beginDoc());
-    Canvas& canvas = printer->canvas();
-    canvas.setFontSize(14);
-    canvas.setBold(true);
-    canvas.textOut(200, 200, "第２回実力テスト　個人成績票");
-    canvas.moveTo(160, 394);
-    canvas.lineTo(2000, 394);
-    printer->newPage();
-    canvas.setBrushColor(kRed);
-    canvas.rectangle(830, 500, 1010, 579);
-    canvas.setBrushColor(kWhite);
-    canvas.textOut(300, 500, "１００～１０１");
-    printer->newPage();  // a trailing page break leaves no empty sheet
-    ASSERT_TRUE(printer->endDoc());
-
-    EXPECT_EQ(pdfPageCount(pdf), 2);
-    std::string info = commandOutput("pdfinfo '" + pdf.string() + "'");
-    EXPECT_NE(info.find("729 x 1032 pts"), std::string::npos) << info;  // JIS B4, 257 × 364 mm
-    std::string text = pdfText(pdf);
-    EXPECT_NE(text.find(pdfNormalised("第２回実力テスト　個人成績票")), std::string::npos) << text;
-    EXPECT_NE(text.find(pdfNormalised("１００～１０１")), std::string::npos) << text;
-}
-
-TEST(PdfPrinter, ADocumentWithoutDrawingWritesNoFile) {
-    testApplication();
-    TempDir dir;
-    auto printer = QtPrinter::toPdf(dir / "empty.pdf");
-    ASSERT_TRUE(printer->beginDoc());
-    printer->newPage();
-    EXPECT_TRUE(printer->endDoc());
-    EXPECT_FALSE(std::filesystem::exists(dir / "empty.pdf"));
-}
-
-namespace {
-
-int inactivePainterWarnings = 0;
-
-void countInactivePainterWarnings(QtMsgType, const QMessageLogContext&, const QString& message) {
-    if (message.contains(QStringLiteral("Painter not active"))) ++inactivePainterWarnings;
-}
-
-}  // namespace
-
-TEST(PdfPrinter, AnUnwritableFileIsReportedAsAFailureWithoutDrawingOnAnInactivePainter) {
-    testApplication();
-    TempDir dir;
-    auto printer = QtPrinter::toPdf(dir / "no-such-dir" / "out.pdf");
-    ASSERT_TRUE(printer->beginDoc());
-    inactivePainterWarnings = 0;
-    QtMessageHandler previous = qInstallMessageHandler(countInactivePainterWarnings);
-    Canvas& canvas = printer->canvas();
-    canvas.setFontSize(10);
-    canvas.textOut(0, 0, "x");
-    printer->newPage();
-    canvas.moveTo(0, 0);
-    canvas.lineTo(10, 10);
-    canvas.rectangle(0, 0, 10, 10);
-    qInstallMessageHandler(previous);
-    EXPECT_FALSE(printer->endDoc());
-    EXPECT_EQ(inactivePainterWarnings, 0);
-}
-
 namespace {
 
 struct WordBox {
@@ -106,11 +38,11 @@ std::vector<WordBox> wordBoxes(const std::filesystem::path& pdf) {
     return words;
 }
 
-// A page of titles in three sizes, a rule and a boxed figure, drawn on a PDF of `dotsPerInch`.
-std::filesystem::path drawSample(const TempDir& dir, int dotsPerInch) {
-    const auto pdf = dir / ("sample-" + std::to_string(dotsPerInch) + ".pdf");
+// Draws two pages into `pdf` at `dotsPerInch` on paper `paper`: titles in three sizes, a rule and a
+// boxed figure; then a red box and a range; then a page break. Whether the file was written.
+bool drawSample(const std::filesystem::path& pdf, int dotsPerInch = 600, int paper = 14) {
     auto printer = QtPrinter::toPdf(pdf, {}, dotsPerInch);
-    setPaper(*printer, 14, 1);
+    setPaper(*printer, paper, 1);
     EXPECT_TRUE(printer->beginDoc());
     Canvas& canvas = printer->canvas();
     canvas.setFontSize(14);
@@ -124,11 +56,63 @@ std::filesystem::path drawSample(const TempDir& dir, int dotsPerInch) {
     canvas.rectangle(830, 500, 1010, 579);
     canvas.setFontSize(8);
     canvas.textOut(840, 510, "100");
-    EXPECT_TRUE(printer->endDoc());
-    return pdf;
+    printer->newPage();
+    canvas.setBrushColor(kRed);
+    canvas.rectangle(830, 500, 1010, 579);
+    canvas.setBrushColor(kWhite);
+    canvas.textOut(300, 500, "１００～１０１");
+    printer->newPage();  // leaves no empty sheet
+    return static_cast<bool>(printer->endDoc());
+}
+
+int inactivePainterWarnings = 0;
+
+void countInactivePainterWarnings(QtMsgType, const QMessageLogContext&, const QString& message) {
+    if (message.contains(QStringLiteral("Painter not active"))) ++inactivePainterWarnings;
 }
 
 }  // namespace
+
+TEST(PdfPrinter, ReplacesThePdfWithJapaneseTextOnTheChosenPaperOneSheetPerPage) {
+    testApplication();
+    for (const auto& [paper, size] : {std::pair{14, "(A4)"}, std::pair{24, "729 x 1032 pts"}}) {
+        TempDir dir;
+        const auto pdf = dir / "out.pdf";
+        writeBytes(pdf, "an older PDF");
+        ASSERT_TRUE(drawSample(pdf, 600, paper));
+        EXPECT_EQ(pdfPageCount(pdf), 2);  // the trailing page break leaves no empty sheet
+        // Written under a temporary name, then renamed over the older file: nothing else is left.
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+            names.push_back(entry.path().filename().string());
+        EXPECT_EQ(names, std::vector<std::string>{"out.pdf"});
+        const std::string info = commandOutput("pdfinfo '" + pdf.string() + "'");
+        EXPECT_NE(info.find(size), std::string::npos) << info;  // JIS B4: 257 × 364 mm
+        const std::string text = pdfText(pdf);
+        for (const char* drawn : {"第２回実力テスト　個人成績票", "１００～１０１"})
+            EXPECT_NE(text.find(pdfNormalised(drawn)), std::string::npos) << text;
+    }
+}
+
+TEST(PdfPrinter, ADocumentWithoutDrawingWritesNoFile) {
+    testApplication();
+    TempDir dir;
+    auto printer = QtPrinter::toPdf(dir / "empty.pdf");
+    ASSERT_TRUE(printer->beginDoc());
+    printer->newPage();
+    EXPECT_TRUE(printer->endDoc());
+    EXPECT_FALSE(std::filesystem::exists(dir / "empty.pdf"));
+}
+
+TEST(PdfPrinter, AnUnwritableFileIsReportedAsAFailureWithoutDrawingOnAnInactivePainter) {
+    testApplication();
+    TempDir dir;
+    inactivePainterWarnings = 0;
+    QtMessageHandler previous = qInstallMessageHandler(countInactivePainterWarnings);
+    EXPECT_FALSE(drawSample(dir / "no-such-dir" / "out.pdf"));
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(inactivePainterWarnings, 0);
+}
 
 class DeviceResolution : public ::testing::TestWithParam<int> {};
 
@@ -137,9 +121,11 @@ class DeviceResolution : public ::testing::TestWithParam<int> {};
 TEST_P(DeviceResolution, PutsEveryTextWhereA600DpiPrinterDoes) {
     testApplication();
     TempDir dir;
-    const std::vector<WordBox> expected = wordBoxes(drawSample(dir, 600));
-    const std::vector<WordBox> drawn = wordBoxes(drawSample(dir, GetParam()));
-    ASSERT_EQ(expected.size(), 6u);
+    ASSERT_TRUE(drawSample(dir / "600.pdf"));
+    ASSERT_TRUE(drawSample(dir / "other.pdf", GetParam()));
+    const std::vector<WordBox> expected = wordBoxes(dir / "600.pdf");
+    const std::vector<WordBox> drawn = wordBoxes(dir / "other.pdf");
+    ASSERT_EQ(expected.size(), 7u);  // the words of every text drawn, on both pages
     ASSERT_EQ(drawn.size(), expected.size());
     // The printable area begins on a whole device dot: rounding may move a text by one.
     const double dot = 72.0 / std::min(600, GetParam());
@@ -155,40 +141,17 @@ TEST_P(DeviceResolution, PutsEveryTextWhereA600DpiPrinterDoes) {
 INSTANTIATE_TEST_SUITE_P(Dpi, DeviceResolution, ::testing::Values(96, 300, 1200),
                          [](const auto& info) { return std::to_string(info.param); });
 
-TEST(PdfPrinter, WritesThePdfUnderATemporaryNameAndLeavesNothingElse) {
-    testApplication();
-    TempDir dir;
-    writeBytes(dir / "sample-600.pdf", "an older PDF");
-    drawSample(dir, 600);
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-        names.push_back(entry.path().filename().string());
-    EXPECT_EQ(names, std::vector<std::string>{"sample-600.pdf"});
-    EXPECT_EQ(pdfPageCount(dir / "sample-600.pdf"), 1);
+// The Unix print dialog loads the device's default paper over the program's.
+TEST(PaperAfterDialog, IsTheProgramsUnlessThePersonChoseAnother) {
+    using P = QPageSize;
+    auto printed = [](P::PageSizeId program, P::PageSizeId afterDialog, P::PageSizeId deflt) {
+        return paperAfterDialog(P(program), P(afterDialog), P(deflt)).id();
+    };
+    EXPECT_EQ(printed(P::JisB4, P::A4, P::A4), P::JisB4);
+    EXPECT_EQ(printed(P::A4, P::Letter, P::Letter), P::A4);
+    // Letter, never used here, comes only from a default.
+    EXPECT_EQ(printed(P::JisB4, P::Letter, P::A4), P::JisB4);
+    // The person's own choice in the dialog's properties.
+    EXPECT_EQ(printed(P::JisB4, P::A3, P::A4), P::A3);
+    EXPECT_EQ(printed(P::A4, P::JisB5, P::Letter), P::JisB5);
 }
-
-struct PaperCase {
-    QPageSize::PageSizeId program, afterDialog, deviceDefault, printed;
-};
-
-class PaperAfterDialog : public ::testing::TestWithParam<PaperCase> {};
-
-TEST_P(PaperAfterDialog, IsTheProgramsUnlessThePersonChoseAnother) {
-    const PaperCase c = GetParam();
-    EXPECT_EQ(
-        paperAfterDialog(QPageSize(c.program), QPageSize(c.afterDialog), QPageSize(c.deviceDefault))
-            .id(),
-        c.printed);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Papers, PaperAfterDialog,
-    ::testing::Values(
-        // The dialog loaded the device's default over the program's paper.
-        PaperCase{QPageSize::JisB4, QPageSize::A4, QPageSize::A4, QPageSize::JisB4},
-        PaperCase{QPageSize::A4, QPageSize::Letter, QPageSize::Letter, QPageSize::A4},
-        // Letter, never used here, comes only from a default.
-        PaperCase{QPageSize::JisB4, QPageSize::Letter, QPageSize::A4, QPageSize::JisB4},
-        // The person's own choice in the dialog's properties.
-        PaperCase{QPageSize::JisB4, QPageSize::A3, QPageSize::A4, QPageSize::A3},
-        PaperCase{QPageSize::A4, QPageSize::JisB5, QPageSize::Letter, QPageSize::JisB5}));

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "Golden.h"
 #include "MessageTexts.h"
 #include "ReportRun.h"
@@ -51,36 +49,21 @@ INSTANTIATE_TEST_SUITE_P(
             1,
             {Eikokususha, Eikoku, Eikokusu, Kyouka5, Eisuri, Eikokusha, Eisu, Kokusu, Eikokusuri},
             {80, 50},
-            2}),
-    [](const testing::TestParamInfo<GoldenCase>& info) {
-        std::string name = info.param.name;
-        std::replace(name.begin(), name.end(), '-', '_');
-        return name;
-    });
+            2}));
 
-struct PageCountCase {
-    int heads;
-    int pages;
-};
-void PrintTo(const PageCountCase& c, std::ostream* os) { *os << c.heads << " students"; }
-
-class ReportPageCount : public testing::TestWithParam<PageCountCase> {};
-
-TEST_P(ReportPageCount, SixReportsASheetAndNoneBeyondSlot45) {
-    const PageCountCase& c = GetParam();
-    ReportRun r({{1, 1, 1}, c.heads, c.heads});
-    ASSERT_TRUE(r.run());
-    EXPECT_EQ(static_cast<int>(r.lines("page ").size()), c.pages);
-    const auto names = r.names();
-    ASSERT_EQ(static_cast<int>(names.size()), std::min(c.heads, 45));
-    const std::string last = std::to_string(std::min(c.heads, 45)) + " 番";
-    EXPECT_NE(names.back().find(last), std::string::npos) << names.back();
+// Six reports a sheet, and none for a student beyond slot 45.
+TEST(ReportPages, SixReportsASheetAndNoneBeyondSlot45) {
+    const std::pair<int, int> headsAndPages[] = {{6, 1}, {7, 2}, {40, 7}, {45, 8}, {48, 8}};
+    for (const auto& [heads, pages] : headsAndPages) {
+        ReportRun r({{1, 1, 1}, heads, heads});
+        ASSERT_TRUE(r.run());
+        EXPECT_EQ(static_cast<int>(r.lines("page ").size()), pages) << heads << " students";
+        const auto names = r.names();
+        ASSERT_EQ(static_cast<int>(names.size()), std::min(heads, 45));
+        const std::string last = std::to_string(std::min(heads, 45)) + " 番";
+        EXPECT_NE(names.back().find(last), std::string::npos) << names.back();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(HeadCounts, ReportPageCount,
-                         testing::Values(PageCountCase{6, 1}, PageCountCase{7, 2},
-                                         PageCountCase{40, 7}, PageCountCase{45, 8},
-                                         PageCountCase{48, 8}));
 
 TEST(ReportPages, ThePageRangeCountsPagesAcrossTheTickedClassesEachCopyOnItsOwnSheet) {
     ReportRun r({{3, 3, 3}, 12, 12});               // two pages a class
@@ -137,39 +120,22 @@ TEST(ReportPages, ATableWiderThanTheSheetIsPrintedOnlyWhenThePersonSaysSo) {
     EXPECT_FALSE(r.names().empty());
 }
 
-struct MissingCase {
-    const char* name;
-    std::function<std::filesystem::path(const ReportRun&)> file;
-    const char* text;
-};
-void PrintTo(const MissingCase& c, std::ostream* os) { *os << c.name; }
-
-class MissingInput : public testing::TestWithParam<MissingCase> {};
-
-TEST_P(MissingInput, EndsTheRunWithNothingSavedOrPrinted) {
-    ReportRun r;
-    const auto file = GetParam().file(r);
-    std::filesystem::remove(file);
-    const Status status = r.run();
-    EXPECT_FALSE(status);
-    EXPECT_NE(status.reason().find(file.filename().string()), std::string::npos);
-    EXPECT_EQ(r.messages.beeps, 1);
-    ASSERT_EQ(r.messages.shown.size(), 1u);
-    EXPECT_EQ(r.messages.shown[0].text, GetParam().text);
-    EXPECT_FALSE(std::filesystem::exists(r.results(2, 1)));
-    EXPECT_EQ(r.trace.str(), "");
+TEST(GradeRun, AMissingRosterOrScoreFileEndsTheRunWithNothingSavedOrPrinted) {
+    for (bool roster : {true, false}) {
+        ReportRun r;
+        const auto file = roster ? r.roster(1) : scorePath(r.year.path(), r.year.data.year, 2, 1);
+        std::filesystem::remove(file);
+        const Status status = r.run();
+        EXPECT_FALSE(status);
+        EXPECT_NE(status.reason().find(file.filename().string()), std::string::npos);
+        EXPECT_EQ(r.messages.beeps, 1);
+        ASSERT_EQ(r.messages.shown.size(), 1u);
+        EXPECT_EQ(r.messages.shown[0].text,
+                  roster ? text::kRosterMissingPrint : text::kScoresMissingPrint);
+        EXPECT_FALSE(std::filesystem::exists(r.results(2, 1)));
+        EXPECT_EQ(r.trace.str(), "");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, MissingInput,
-    testing::Values(MissingCase{"Roster", [](const ReportRun& r) { return r.roster(1); },
-                                text::kRosterMissingPrint},
-                    MissingCase{"Scores",
-                                [](const ReportRun& r) {
-                                    return scorePath(r.year.path(), r.year.data.year, 2, 1);
-                                },
-                                text::kScoresMissingPrint}),
-    [](const testing::TestParamInfo<MissingCase>& info) { return std::string(info.param.name); });
 
 TEST(GradeRun, AResultsFileThatCannotBeWrittenIsAnnouncedAndTheReportsStillPrint) {
     ReportRun r;

@@ -5,14 +5,12 @@
 
 using namespace jitsu;
 
-TEST(CellOfSlot, TwentyThreeLeftTheRestRight) {
+TEST(GridLayout, TwentyThreeStudentsLeftTheRestRight) {
     EXPECT_EQ(cellOfSlot(0), (GridCell{kLeftGrid, 1}));
     EXPECT_EQ(cellOfSlot(22), (GridCell{kLeftGrid, 23}));
     EXPECT_EQ(cellOfSlot(23), (GridCell{kRightGrid, 1}));
     EXPECT_EQ(cellOfSlot(44), (GridCell{kRightGrid, 22}));
-}
-
-TEST(GridRowsFor, HeadCounts) {
+    // A header row on each grid; the right one only from 24 students.
     GridRows small = gridRowsFor(23);
     EXPECT_EQ(small.leftRows, 24);
     EXPECT_FALSE(small.rightEnabled);

@@ -39,7 +39,7 @@ protected:
 
 }  // namespace
 
-TEST(NeighbourSubject, SkipsSubjectsNotGivenAndGoesRound) {
+TEST(Neighbours, SubjectsNotGivenAreSkippedAndBothGoRound) {
     GradeData grade = makeGrade(1, 1, 4);
     grade.fullMarks[0][1] = -1;
     grade.fullMarks[0][2] = 0;
@@ -52,9 +52,6 @@ TEST(NeighbourSubject, SkipsSubjectsNotGivenAndGoesRound) {
     EXPECT_EQ(firstGivenSubject(grade, 0), 0);
     grade.fullMarks[0][0] = 0;
     EXPECT_EQ(firstGivenSubject(grade, 0), -1);
-}
-
-TEST(NeighbourClass, GoesRound) {
     EXPECT_EQ(neighbourClass(2, 1, 3), 0);
     EXPECT_EQ(neighbourClass(0, -1, 3), 2);
     EXPECT_EQ(neighbourClass(0, 1, 1), 0);
@@ -77,27 +74,16 @@ TEST_F(SessionTest, OpensTheFirstClassAndTheFirstGivenSubject) {
     EXPECT_EQ(rows[2].score, "");
 }
 
-TEST_F(SessionTest, AMissingRosterFailsAndChangesNothing) {
-    open(makeGrade(1, 3, 1), /*withRoster=*/false);
-    EXPECT_EQ(opened.failure, OpenFailure::Roster);
-    EXPECT_TRUE(session->scoreFile.empty());
-}
-
 TEST_F(SessionTest, StoresTheShownCellsOnly) {
     GradeData grade = makeGrade(2, 3, 2);
     open(grade);
     session->currentClass = 1;
     session->currentSubject = 1;
     storeGridScores(*session, {"7", "", "x", "99"});  // a fourth cell is not a student
-    EXPECT_EQ(session->scores.scores[1][1][0], 7);
-    EXPECT_EQ(session->scores.scores[1][1][1], -1);
-    EXPECT_EQ(session->scores.scores[1][1][2], -1);
-    EXPECT_EQ(session->scores.scores[1][1][3], -1);
     EXPECT_EQ(shownScoreTexts(*session), (std::vector<std::string>{"7", "", ""}));
+    EXPECT_EQ(session->scores.scores[1][1][3], -1);
     storeGridScores(*session, {"101", "100", "9999999999"});  // above full marks 100: refused
-    EXPECT_EQ(session->scores.scores[1][1][0], 7);
-    EXPECT_EQ(session->scores.scores[1][1][1], 100);
-    EXPECT_EQ(session->scores.scores[1][1][2], -1);
+    EXPECT_EQ(shownScoreTexts(*session), (std::vector<std::string>{"7", "100", ""}));
     session->currentSubject = -1;
     storeGridScores(*session, {"5"});  // no subject shown: nothing to store into
     EXPECT_EQ(session->scores.scores[1][1][0], 7);
@@ -135,10 +121,8 @@ TEST_F(SessionTest, SaveOutcomes) {
     grade.disciplineNumbers[1] = 1;
     open(grade);
     session->scoresChanged = true;
-    session->scores.scores[0][1][3] = 50;
-    session->scores.scores[1][1][3] = 50;
-    session->scores.scores[0][1][4] = 50;
-    session->scores.scores[1][1][4] = 50;
+    for (int subject : {0, 1})
+        for (int slot : {3, 4}) session->scores.scores[subject][1][slot] = 50;
 
     messages.answers = {MessageAnswer::No, MessageAnswer::Yes};
     SaveResult correcting = saveScores(*session, messages);
@@ -164,39 +148,37 @@ struct MergeCase {
     int oursWins, theirsWin;  // the merged value when conflicts keep ours / take theirs
 };
 
-class MergeCell : public ::testing::TestWithParam<MergeCase> {};
-
-TEST_P(MergeCell, AgainstWhatThisSessionRead) {
-    const MergeCase& c = GetParam();
+TEST(MergeCell, AgainstWhatThisSessionRead) {
+    const MergeCase cases[] = {{-1, -1, -1, false, -1, -1},  // untouched
+                               {10, 20, 10, false, 20, 20},  // only ours
+                               {10, 10, 30, false, 30, 30},  // only theirs
+                               {10, -1, 10, false, -1, -1},  // ours cleared
+                               {10, 10, -1, false, -1, -1},  // theirs cleared
+                               {10, 40, 40, false, 40, 40},  // the same
+                               {10, 20, 30, true, 20, 30},  {-1, 20, 0, true, 20, 0},
+                               {10, -1, 30, true, -1, 30}};
     const GradeData grade = makeGrade(2, 30, 3);
-    auto base = std::make_unique<TestScores>();
-    auto ours = std::make_unique<TestScores>();
-    auto theirs = std::make_unique<TestScores>();
-    base->scores[2][1][44] = c.base;
-    ours->scores[2][1][44] = c.ours;
-    theirs->scores[2][1][44] = c.theirs;
-    ours->scores[0][0][0] = 5;    // only ours elsewhere: always kept
-    theirs->scores[1][1][3] = 6;  // only theirs elsewhere: always taken
-    EXPECT_EQ(countConflicts(grade, *base, *ours, *theirs), c.conflict ? 1 : 0);
-    for (bool oursOnConflict : {true, false}) {
-        auto merged = std::make_unique<TestScores>(*ours);
-        mergeScores(grade, *base, *merged, *theirs, oursOnConflict);
-        EXPECT_EQ(merged->scores[2][1][44], oursOnConflict ? c.oursWins : c.theirsWin);
-        EXPECT_EQ(merged->scores[0][0][0], 5);
-        EXPECT_EQ(merged->scores[1][1][3], 6);
+    for (const MergeCase& c : cases) {
+        auto base = std::make_unique<TestScores>();
+        auto ours = std::make_unique<TestScores>();
+        auto theirs = std::make_unique<TestScores>();
+        base->scores[2][1][44] = c.base;
+        ours->scores[2][1][44] = c.ours;
+        theirs->scores[2][1][44] = c.theirs;
+        ours->scores[0][0][0] = 5;    // only ours elsewhere: always kept
+        theirs->scores[1][1][3] = 6;  // only theirs elsewhere: always taken
+        const std::string cell =
+            std::to_string(c.base) + " " + std::to_string(c.ours) + " " + std::to_string(c.theirs);
+        EXPECT_EQ(countConflicts(grade, *base, *ours, *theirs), c.conflict ? 1 : 0) << cell;
+        for (bool oursOnConflict : {true, false}) {
+            auto merged = std::make_unique<TestScores>(*ours);
+            mergeScores(grade, *base, *merged, *theirs, oursOnConflict);
+            EXPECT_EQ(merged->scores[2][1][44], oursOnConflict ? c.oursWins : c.theirsWin) << cell;
+            EXPECT_EQ(merged->scores[0][0][0], 5);
+            EXPECT_EQ(merged->scores[1][1][3], 6);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cells, MergeCell,
-                         ::testing::Values(MergeCase{-1, -1, -1, false, -1, -1},  // untouched
-                                           MergeCase{10, 20, 10, false, 20, 20},  // only ours
-                                           MergeCase{10, 10, 30, false, 30, 30},  // only theirs
-                                           MergeCase{10, -1, 10, false, -1, -1},  // ours cleared
-                                           MergeCase{10, 10, -1, false, -1, -1},  // theirs cleared
-                                           MergeCase{10, 40, 40, false, 40, 40},  // the same
-                                           MergeCase{10, 20, 30, true, 20, 30},
-                                           MergeCase{-1, 20, 0, true, 20, 0},
-                                           MergeCase{10, -1, 30, true, -1, 30}));
 
 // Two sessions on one directory, as two teachers at two terminals, saving in turn.
 class TwoSessions : public SessionTest {
@@ -217,20 +199,6 @@ protected:
     }
 };
 
-TEST_F(TwoSessions, DifferentSubjectsBothReachTheFileAndBothSessions) {
-    openBoth();
-    session->scores.scores[0][0][0] = 80;  // English at this terminal
-    other->scores.scores[1][0][0] = 60;    // maths at the other
-    other->scores.scores[1][1][5] = 70;
-    ASSERT_EQ(saveScores(*other, messages).outcome, SaveOutcome::Written);
-    ASSERT_EQ(saveScores(*session, messages).outcome, SaveOutcome::Written);
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(session->scores.scores[1][1][5], 70);  // the window shows the maths scores now
-    const TestScores file = saved();
-    EXPECT_EQ(file.scores[0][0][0], 80);
-    EXPECT_EQ(file.scores[1][0][0], 60);
-}
-
 struct ConflictCase {
     MessageAnswer answer;
     SaveOutcome outcome;
@@ -246,7 +214,8 @@ TEST_P(SameScoresChanged, AreCountedAndAskedAboutOnce) {
         session->scores.scores[0][1][k] = 10 + k;
         other->scores.scores[0][1][k] = 20 + k;
     }
-    session->scores.scores[1][0][0] = 99;
+    session->scores.scores[1][0][0] = 99;  // only ours: kept
+    other->scores.scores[1][1][5] = 70;    // only theirs: taken into the file and this session
     session->scoresChanged = true;
     ASSERT_EQ(saveScores(*other, messages).outcome, SaveOutcome::Written);
     const std::string before = readBytes(session->scoreFile);
@@ -259,13 +228,16 @@ TEST_P(SameScoresChanged, AreCountedAndAskedAboutOnce) {
     if (c.outcome == SaveOutcome::Cancelled) {
         EXPECT_EQ(readBytes(session->scoreFile), before);
         EXPECT_EQ(session->scores.scores[0][1][0], 10);  // nothing merged either
+        EXPECT_EQ(session->scores.scores[1][1][5], -1);
         EXPECT_TRUE(session->scoresChanged);
         return;
     }
     const TestScores file = saved();
     EXPECT_EQ(file.scores[0][1][2], c.fileScore);
     EXPECT_EQ(file.scores[1][0][0], 99);
+    EXPECT_EQ(file.scores[1][1][5], 70);
     EXPECT_EQ(session->scores.scores[0][1][2], c.fileScore);
+    EXPECT_EQ(session->scores.scores[1][1][5], 70);
     // Saved once more, nothing is asked again: the file is what this session wrote.
     EXPECT_EQ(saveScores(*session, messages).outcome, SaveOutcome::Written);
     EXPECT_EQ(messages.shown.size(), 1u);
@@ -282,7 +254,10 @@ TEST(SavedNotice, HoursAndMinutes) {
     EXPECT_EQ(savedNotice({9, 30}), "保存しました（9:30）");
 }
 
-TEST_F(SessionTest, AScoreFileThatCannotBeReadIsNotOpened) {
+TEST_F(SessionTest, AnUnreadableRosterOrScoreFileIsNotOpened) {
+    open(makeGrade(1, 3, 1), /*withRoster=*/false);
+    EXPECT_EQ(opened.failure, OpenFailure::Roster);
+    EXPECT_TRUE(session->scoreFile.empty());
     std::filesystem::create_directory(scorePath(dir.path(), 2026, 1, 1));
     open(makeGrade(1, 3, 1));
     EXPECT_EQ(opened.failure, OpenFailure::Scores);

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "Golden.h"
 #include "MessageTexts.h"
 #include "SummaryYear.h"
@@ -47,12 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         // 22 students: the class list breaks after 21 and the summary follows the last one.
         GoldenCase{"summary-22", {{1, 2, 1}, 22, 22}, 2, true, false, true, {100, 100}},
         // Over 200 examinees: a top-scorer list runs into a second block of 50 ranks.
-        GoldenCase{"summary-blocks", {{6, 6, 6}, 35, 36}, 3, false, true, false, {100, 100}}),
-    [](const testing::TestParamInfo<GoldenCase>& info) {
-        std::string name = info.param.name;
-        std::replace(name.begin(), name.end(), '-', '_');
-        return name;
-    });
+        GoldenCase{"summary-blocks", {{6, 6, 6}, 35, 36}, 3, false, true, false, {100, 100}}));
 
 TEST(SummaryRun, ACancelledDialogSkipsOnlyItsGrade) {
     SummaryYear y;
@@ -64,44 +57,22 @@ TEST(SummaryRun, ACancelledDialogSkipsOnlyItsGrade) {
     EXPECT_EQ(y.count("begin"), 1);
 }
 
-struct FailureCase {
-    const char* name;
-    std::function<void(const SummaryYear&)> damage;  // done to grade 2's files
-    SummaryEnd end;
-    const char* text;
-};
-void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
-
-class SummaryFailure : public testing::TestWithParam<FailureCase> {};
-
 // The grade before is printed, the message shown with a beep, no later grade printed.
-TEST_P(SummaryFailure, EndsTheRunAfterTheGradesBefore) {
-    const FailureCase& c = GetParam();
-    SummaryYear y;
-    c.damage(y);
-    SummaryOutcome outcome = y.run({true, true, true});
-    EXPECT_EQ(outcome.end, c.end);
-    EXPECT_EQ(outcome.gradesPrinted, 1);
-    EXPECT_EQ(y.count("begin"), 1);
-    EXPECT_EQ(y.messages.beeps, 1);
-    ASSERT_EQ(y.messages.shown.size(), 1u);
-    EXPECT_EQ(y.messages.shown[0].text, c.text);
+TEST(SummaryRun, AMissingRosterOrResultsFileEndsTheRunAfterTheGradesBefore) {
+    for (bool roster : {true, false}) {
+        SummaryYear y;
+        std::filesystem::remove(roster ? rosterPath(y.path(), y.data.rosterTag.view(), 2026, 2)
+                                       : resultsPath(y.path(), 2026, 1, 2));
+        SummaryOutcome outcome = y.run({true, true, true});
+        EXPECT_EQ(outcome.end, roster ? SummaryEnd::RosterMissing : SummaryEnd::ResultsMissing);
+        EXPECT_EQ(outcome.gradesPrinted, 1);
+        EXPECT_EQ(y.count("begin"), 1);
+        EXPECT_EQ(y.messages.beeps, 1);
+        ASSERT_EQ(y.messages.shown.size(), 1u);
+        EXPECT_EQ(y.messages.shown[0].text,
+                  roster ? text::kRosterMissingPrint : text::kResultsNotRead);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, SummaryFailure,
-    testing::Values(FailureCase{"RosterMissing",
-                                [](const SummaryYear& y) {
-                                    std::filesystem::remove(
-                                        rosterPath(y.path(), y.data.rosterTag.view(), 2026, 2));
-                                },
-                                SummaryEnd::RosterMissing, text::kRosterMissingPrint},
-                    FailureCase{"ResultsMissing",
-                                [](const SummaryYear& y) {
-                                    std::filesystem::remove(resultsPath(y.path(), 2026, 1, 2));
-                                },
-                                SummaryEnd::ResultsMissing, text::kResultsNotRead}),
-    [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 TEST(SummaryRun, APrinterFailureIsReportedAndEndsTheRun) {
     SummaryYear y;
