@@ -71,29 +71,19 @@ TEST(EditorTexts, CountsAndYearOfAMalformedFileComeWithinTheSpinnersRanges) {
 }
 
 TEST(EditorTexts, GridCellsMapToTheirTexts) {
-    GradeTexts grade;
-    for (int k = 0; k < kMaxClasses; ++k) {
-        grade.classNames[k] = "C" + std::to_string(k + 1);
-        grade.headCounts[k] = "H" + std::to_string(k + 1);
-    }
-    for (int j = 0; j < kMaxSubjects; ++j) {
-        grade.subjectNames[j] = "S" + std::to_string(j + 1);
-        grade.disciplineNumbers[j] = "D" + std::to_string(j + 1);
-        for (int t = 0; t < kMaxTests; ++t)
-            grade.fullMarks[j][t] = "M" + std::to_string(j + 1) + "." + std::to_string(t + 1);
-    }
-    // "-": the cell maps to no text (the label column, past the last column or row).
-    auto at = [&](Grid grid, int column, int row) {
-        const std::string* text = cellText(grade, grid, column, row);
-        return text ? *text : std::string("-");
-    };
-    EXPECT_EQ(at(Grid::Classes, 0, 0), "-");
-    EXPECT_EQ(at(Grid::Classes, 1, 0) + at(Grid::Classes, 1, 1) + at(Grid::Classes, 20, 1),
-              "C1H1H20");
-    EXPECT_EQ(at(Grid::Classes, 21, 0) + at(Grid::Classes, 3, 2), "--");
-    EXPECT_EQ(at(Grid::Subjects, 0, 3), "-");
-    EXPECT_EQ(at(Grid::Subjects, 1, 0) + at(Grid::Subjects, 4, 1) + at(Grid::Subjects, 4, 2),
-              "S1D4M4.1");
-    EXPECT_EQ(at(Grid::Subjects, 20, 11), "M20.10");
-    EXPECT_EQ(at(Grid::Subjects, 20, 12) + at(Grid::Subjects, 21, 0), "--");
+    GradeTexts g;
+    EXPECT_EQ(cellText(g, Grid::Classes, 1, 0), &g.classNames[0]);
+    EXPECT_EQ(cellText(g, Grid::Classes, 1, 1), &g.headCounts[0]);
+    EXPECT_EQ(cellText(g, Grid::Classes, 20, 1), &g.headCounts[19]);
+    EXPECT_EQ(cellText(g, Grid::Subjects, 1, 0), &g.subjectNames[0]);
+    EXPECT_EQ(cellText(g, Grid::Subjects, 4, 1), &g.disciplineNumbers[3]);
+    EXPECT_EQ(cellText(g, Grid::Subjects, 4, 2), &g.fullMarks[3][0]);
+    EXPECT_EQ(cellText(g, Grid::Subjects, 20, 11), &g.fullMarks[19][9]);
+    // The label column, and past the last column or row: no text.
+    EXPECT_EQ(cellText(g, Grid::Classes, 0, 0), nullptr);
+    EXPECT_EQ(cellText(g, Grid::Classes, 21, 0), nullptr);
+    EXPECT_EQ(cellText(g, Grid::Classes, 3, 2), nullptr);
+    EXPECT_EQ(cellText(g, Grid::Subjects, 0, 3), nullptr);
+    EXPECT_EQ(cellText(g, Grid::Subjects, 20, 12), nullptr);
+    EXPECT_EQ(cellText(g, Grid::Subjects, 21, 0), nullptr);
 }

@@ -70,21 +70,6 @@ TEST(CheckListPrint, RowsPastTheRostersEndHaveEmptyNumberAndName) {
     EXPECT_EQ(r.count("text 300 940 1"), 0);
 }
 
-TEST(CheckListPrint, HeadCountsBeyondTheRostersEntriesStopAtEntry450) {
-    CheckListRun r({{1, 1, 1}, 45, 45});
-    GradeData& grade = r.year.data.grades[0];
-    grade.classCount = 11;  // 495 students in all
-    for (int c = 0; c < 11; ++c) grade.headCounts[c] = 45;
-    std::string roster;
-    for (int i = 1; i <= 500; ++i) roster += std::to_string(10000 + i) + ",name\r\n";
-    writeBytes(r.roster(), roster);
-    ASSERT_TRUE(writeScores(scorePath(r.year.path(), 2026, 1, 1), grade, TestScores()));
-    ASSERT_TRUE(r.print());
-    EXPECT_EQ(r.count("page "), 22);
-    EXPECT_EQ(r.count("text 300 "), 2 * 450);      // class 11 lies past entry 450
-    EXPECT_EQ(r.count("text 300 6960 10450"), 2);  // row 45 of class 10: 800 + 140 × 44
-}
-
 TEST(CheckListPrint, AMissingRosterOrScoreFileAbandonsTheGradeWithItsMessage) {
     for (bool roster : {true, false}) {
         CheckListRun r;

@@ -11,11 +11,14 @@ struct DeadlineCase {
     Deadline expected;
 };
 
+void PrintTo(const DeadlineCase& c, std::ostream* os) {
+    *os << c.today.month + 1 << "/" << c.today.day;
+}
+
 class DeadlineRule : public ::testing::TestWithParam<DeadlineCase> {};
 
 TEST_P(DeadlineRule, TwoDaysOnOrTheFirstOfNextMonth) {
-    const LocalDate& today = GetParam().today;
-    EXPECT_EQ(deadlineFor(today), GetParam().expected) << today.month + 1 << "/" << today.day;
+    EXPECT_EQ(deadlineFor(GetParam().today), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -180,36 +180,22 @@ TEST(MergeCell, AgainstWhatThisSessionRead) {
     }
 }
 
-// Two sessions on one directory, as two teachers at two terminals, saving in turn.
-class TwoSessions : public SessionTest {
-protected:
-    std::unique_ptr<ScoreSession> other = std::make_unique<ScoreSession>();
-    GradeData grade = makeGrade(2, 30, 2);
-
-    void openBoth() {
-        open(grade);
-        ASSERT_EQ(opened.failure, OpenFailure::None);
-        other->basic = session->basic;
-        ASSERT_EQ(openGradeTest(*other, dir.path(), 2026, 0, 0).failure, OpenFailure::None);
-    }
-    TestScores saved() const {
-        TestScores scores;
-        EXPECT_TRUE(readScores(session->scoreFile, grade, scores));
-        return scores;
-    }
-};
-
 struct ConflictCase {
     MessageAnswer answer;
     SaveOutcome outcome;
     int fileScore;  // of the cell both changed, -2 when nothing was written by this session
 };
 
-class SameScoresChanged : public TwoSessions, public ::testing::WithParamInterface<ConflictCase> {};
+class SameScoresChanged : public SessionTest, public ::testing::WithParamInterface<ConflictCase> {};
 
+// Two sessions on one directory, as two teachers at two terminals, saving in turn.
 TEST_P(SameScoresChanged, AreCountedAndAskedAboutOnce) {
     const ConflictCase& c = GetParam();
-    openBoth();
+    const GradeData grade = makeGrade(2, 30, 2);
+    open(grade);
+    auto other = std::make_unique<ScoreSession>();
+    other->basic = session->basic;
+    ASSERT_EQ(openGradeTest(*other, dir.path(), 2026, 0, 0).failure, OpenFailure::None);
     for (int k = 0; k < 3; ++k) {
         session->scores.scores[0][1][k] = 10 + k;
         other->scores.scores[0][1][k] = 20 + k;
@@ -232,7 +218,8 @@ TEST_P(SameScoresChanged, AreCountedAndAskedAboutOnce) {
         EXPECT_TRUE(session->scoresChanged);
         return;
     }
-    const TestScores file = saved();
+    TestScores file;
+    ASSERT_TRUE(readScores(session->scoreFile, grade, file));
     EXPECT_EQ(file.scores[0][1][2], c.fileScore);
     EXPECT_EQ(file.scores[1][0][0], 99);
     EXPECT_EQ(file.scores[1][1][5], 70);
