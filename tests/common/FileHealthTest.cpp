@@ -1,6 +1,5 @@
 // What the readers report besides their records: one table of files and the line a person reads.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "BasicData.h"
 #include "Fixtures.h"
@@ -27,9 +26,9 @@ struct HealthCase {
 void PrintTo(const HealthCase& c, std::ostream* os) { *os << c.name; }
 
 // n score values of "7 ", three to a line.
-std::string values(int n, const char* lineEnd = "\r\n") {
+std::string values(std::size_t n, const char* lineEnd = "\r\n") {
     std::string out;
-    for (int i = 0; i < n; ++i) out += (i % 3 == 2) ? std::string("7 ") + lineEnd : "7 ";
+    for (std::size_t i = 0; i < n; ++i) out += (i % 3 == 2) ? std::string("7 ") + lineEnd : "7 ";
     return out;
 }
 
@@ -37,25 +36,17 @@ std::string basicWith(const std::string& counts) { return "S T 2026 N " + counts
 
 FileHealth readWithHealth(const HealthCase& c) {
     TempDir dir;
-    writeBytes(dir / "f.txt", c.bytes);
-    GradeData grade = makeGrade(1, 45, 3);  // 135 score values
-    FileHealth health;
-    Status status = Status::ok();
-    if (c.kind == Kind::Scores) {
-        auto scores = std::make_unique<TestScores>();
-        status = readScores(dir / "f.txt", grade, *scores, &health);
-    } else if (c.kind == Kind::Basic) {
-        auto data = std::make_unique<BasicData>();
-        status = readBasicData(dir / "f.txt", *data, &health);
-    } else if (c.kind == Kind::Roster) {
-        auto roster = std::make_unique<GradeRoster>();
-        status = readRoster(dir / "f.txt", *roster, &health);
-    } else {
-        auto results = std::make_unique<GradeResults>();
-        status = readResultsFile(dir / "f.txt", grade, *results, &health);
-    }
+    const auto f = dir / "f.txt";
+    writeBytes(f, c.bytes);
+    const GradeData grade = makeGrade(1, 45, 3);  // 135 score values
+    FileHealth h;
+    const Status status =
+        c.kind == Kind::Scores   ? readScores(f, grade, *std::make_unique<TestScores>(), &h)
+        : c.kind == Kind::Basic  ? readBasicData(f, *std::make_unique<BasicData>(), &h)
+        : c.kind == Kind::Roster ? readRoster(f, *std::make_unique<GradeRoster>(), &h)
+                                 : readResultsFile(f, grade, *std::make_unique<GradeResults>(), &h);
     EXPECT_TRUE(status) << status.reason();
-    return health;
+    return h;
 }
 
 class ReaderHealth : public ::testing::TestWithParam<HealthCase> {};
@@ -101,33 +92,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ShapeCheck, CountsFoundAgainstExpected) {
-    GradeData grade = makeGrade(1, 45, 3);
-    for (int n : {135, 90, 180}) {
+    for (std::size_t n : {135, 90, 180}) {
         FileHealth health;
-        auto scores = std::make_unique<TestScores>();
-        parseScores(values(n), grade, *scores, &health);
-        ShapeFit fit = checkShape(health);
-        EXPECT_EQ(fit.fits, n == 135);
-        EXPECT_EQ(fit.found, std::size_t(n));
-        EXPECT_EQ(fit.expected, 135u);
-    }
-}
-
-// Only a missing file may be taken for new; anything else that is no readable regular file of a
-// sensible size is an error naming the file.
-TEST(TextFile, MissingIsToldApartFromUnreadable) {
-    TempDir dir;
-    std::filesystem::create_directory(dir / "dir.txt");
-    ASSERT_EQ(::mkfifo((dir / "fifo.txt").c_str(), 0600), 0);
-    writeBytes(dir / "big.txt", std::string(101, '7'));
-    std::string text;
-    Status missing = readTextFile(dir / "none.txt", 100, text);
-    EXPECT_TRUE(missing.isMissing());
-    for (const char* name : {"dir.txt", "fifo.txt", "big.txt"}) {
-        Status status = readTextFile(dir / name, 100, text);  // the FIFO must not block
-        EXPECT_FALSE(status) << name;
-        EXPECT_FALSE(status.isMissing()) << name;
-        EXPECT_NE(status.reason().find((dir / name).string()), std::string::npos)
-            << status.reason();
+        parseScores(values(n), makeGrade(1, 45, 3), *std::make_unique<TestScores>(), &health);
+        const ShapeFit fit = checkShape(health);
+        EXPECT_EQ(std::tuple(fit.fits, fit.found, fit.expected), std::tuple(n == 135, n, 135u));
     }
 }

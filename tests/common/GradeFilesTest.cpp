@@ -66,55 +66,60 @@ TEST_F(GradeFilesTest, AMissingFileIsAnnouncedAndNothingIsRead) {
     EXPECT_EQ(messages.beeps, 2);
 }
 
-}  // namespace
-
-// A score file written under other counts, a roster with CR-only line ends: each is shown with
-// the file and the finding before it is used, Esc (the safe answer) stopping.
-TEST_F(GradeFilesTest, ADamagedFileIsShownAndThePersonGoesOnOrStops) {
-    const auto scoreFile = scorePath(dir.path(), 2001, 4, 2);
-    writeBytes(scoreFile, readBytes(scoreFile) + "1 2 \r\n");
+// Runs `open` answering No (Esc) and then Yes: one box about a damaged file each time, Esc the
+// safe answer, and `open` goes on only on Yes. Returns the box's detail.
+template <typename Open>
+std::string judgedBothWays(FakeMessages& messages, Open open) {
+    std::string detail;
     for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
         messages.shown.clear();
         messages.answers = {answer};
-        const Status status = read();
-        EXPECT_EQ(bool(status), answer == MessageAnswer::Yes);
-        ASSERT_EQ(messages.shown.size(), 1u);
-        const auto& box = messages.shown[0];
-        EXPECT_EQ(box.text, text::kDamagedFile);
-        EXPECT_EQ(box.icon, MessageIcon::Exclamation);
-        EXPECT_EQ(box.safeAnswer, MessageAnswer::No);
-        EXPECT_EQ(box.detail,
-                  scoreFile.string() + ": written for another shape: 182 values, 180 expected");
-        if (answer == MessageAnswer::No) {
-            EXPECT_EQ(status.reason(), box.detail);
+        EXPECT_EQ(open(), answer == MessageAnswer::Yes);
+        if (messages.shown.size() != 1u) {
+            ADD_FAILURE() << messages.shown.size() << " boxes";
+            return "";
         }
+        EXPECT_EQ(messages.shown[0].text, text::kDamagedFile);
+        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+        EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::No);
+        detail = messages.shown[0].detail;
     }
-    writeBytes(rosterPath(dir.path(), "N", 2001, 2), "1,a\r2,b\r");
-    messages.shown.clear();
-    messages.answers = {MessageAnswer::No};
-    EXPECT_FALSE(read());
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_NE(messages.shown[0].detail.find("N012.csv: CR-only line ends"), std::string::npos);
+    return detail;
 }
 
-// The basic data file read when a program starts: a damaged one is shown with its finding, and
-// the person's answer decides whether the program goes on.
-TEST_F(GradeFilesTest, ADamagedBasicDataFileIsShownAtStartUp) {
+}  // namespace
+
+// A roster with CR-only line ends, a score file written under other counts, and the basic data
+// file read when a program starts: each is shown with the file and the finding before it is used.
+TEST_F(GradeFilesTest, ADamagedFileIsShownAndThePersonGoesOnOrStops) {
+    const auto readOnce = [&] {
+        const Status status = read();
+        if (!status) {
+            EXPECT_EQ(status.reason(), messages.shown.at(0).detail);
+        }
+        return bool(status);
+    };
+    const auto rosterFile = rosterPath(dir.path(), "N", 2001, 2);
+    const std::string roster = readBytes(rosterFile);
+    writeBytes(rosterFile, "1,a\r2,b\r");
+    EXPECT_EQ(judgedBothWays(messages, readOnce), rosterFile.string() + ": CR-only line ends");
+    writeBytes(rosterFile, roster);
+
+    const auto scoreFile = scorePath(dir.path(), 2001, 4, 2);
+    writeBytes(scoreFile, readBytes(scoreFile) + "1 2 \r\n");
+    EXPECT_EQ(judgedBothWays(messages, readOnce),
+              scoreFile.string() + ": written for another shape: 182 values, 180 expected");
+
     data.schoolName.assign(sj("第一中学校"));
     data.testName.assign(sj("実力テスト"));
     ASSERT_TRUE(writeBasicData(basicDataPath(dir.path()), textsOf(data)));
-    BasicData read;
-    EXPECT_TRUE(openBasicData(dir.path(), read, messages));
+    BasicData basic;
+    messages.shown.clear();
+    EXPECT_TRUE(openBasicData(dir.path(), basic, messages));
     EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].detail;
     const auto path = basicDataPath(dir.path());
     writeBytes(path, readBytes(path).substr(0, 60));
-    for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
-        messages.shown.clear();
-        messages.answers = {answer};
-        EXPECT_EQ(openBasicData(dir.path(), read, messages), answer == MessageAnswer::Yes);
-        ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].text, text::kDamagedFile);
-        EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::No);
-        EXPECT_EQ(messages.shown[0].detail.rfind(path.string() + ": ", 0), 0u);
-    }
+    const std::string detail =
+        judgedBothWays(messages, [&] { return openBasicData(dir.path(), basic, messages); });
+    EXPECT_EQ(detail.rfind(path.string() + ": ", 0), 0u) << detail;
 }

@@ -6,7 +6,6 @@
 #include <random>
 
 #include "Fixtures.h"
-#include "Format.h"
 #include "Statistics.h"
 
 using namespace jitsu;
@@ -26,10 +25,9 @@ CombinationSet all() {
 }
 
 // A grade of one class whose subjects have the given discipline numbers.
-GradeData gradeOf(std::initializer_list<unsigned> disciplines, unsigned heads = 10) {
+GradeData gradeOf(const std::vector<unsigned>& disciplines, unsigned heads = 10) {
     GradeData grade = makeGrade(1, heads, static_cast<int>(disciplines.size()));
-    int j = 0;
-    for (unsigned d : disciplines) grade.disciplineNumbers[j++] = d;
+    std::copy(disciplines.begin(), disciplines.end(), grade.disciplineNumbers);
     return grade;
 }
 
@@ -37,10 +35,9 @@ struct Computed {
     std::unique_ptr<TestScores> scores = std::make_unique<TestScores>();
     std::unique_ptr<GradeResults> results = std::make_unique<GradeResults>();
 
-    // Gives slot `slot` of class 0 the scores `values` for subjects 0, 1, …
-    void student(int slot, std::initializer_list<int> values) {
-        int j = 0;
-        for (int v : values) scores->scores[j++][0][slot] = v;
+    // Gives slot `slot` of class `cls` the scores `values` for subjects 0, 1, …
+    void student(int slot, const std::vector<int>& values, int cls = 0) {
+        for (std::size_t j = 0; j < values.size(); ++j) scores->scores[j][cls][slot] = values[j];
     }
     const GradeResults& run(const GradeData& grade, const CombinationSet& ticked) {
         computeGradeResults(grade, *scores, ticked, *results);
@@ -50,29 +47,34 @@ struct Computed {
 
 }  // namespace
 
+// Class 1 of two students, class 2 of one, class 3 of 200 (only its 45 slots count), class 4
+// outside the grade: every slot of the grade counts for the subjects, only students for totals.
 TEST(Statistics, EverySlotOfTheGradeCountsForSubjectsButOnlyStudentsHaveTotals) {
     Computed c;
     GradeData grade = gradeOf({1, 2}, 2);
-    grade.classCount = 2;
+    grade.classCount = 3;
     grade.headCounts[1] = 1;
+    grade.headCounts[2] = 200;
     c.student(0, {40, 60});
-    c.scores->scores[0][1][0] = 70;
-    c.scores->scores[1][1][0] = 30;
-    c.student(30, {50, 50});          // beyond the head count of 2
-    c.scores->scores[0][2][0] = 100;  // class 2 is not in the grade
+    c.student(0, {70, 30}, 1);
+    c.student(30, {50, 50});  // beyond the head count of 2
+    for (int s = 0; s < kSlots; ++s) c.student(s, {s, s}, 2);
+    c.student(0, {100}, 3);
     const GradeResults& r = c.run(grade, only(Eikoku));
-    EXPECT_EQ(r.subjectExaminees[0], 3);
-    EXPECT_FLOAT_EQ(r.subjectAverages[0], 160.0f / 3);
+    EXPECT_EQ(r.subjectExaminees[0], 3 + kSlots);
+    EXPECT_FLOAT_EQ(r.subjectAverages[0], (160.0f + 990) / 48);
     EXPECT_EQ(r.subjectRanks[0][0][30], 2);
     EXPECT_EQ(r.comboTotals[Eikoku][0][0], 100);
     EXPECT_EQ(r.comboTotals[Eikoku][1][0], 100);
+    EXPECT_EQ(r.comboTotals[Eikoku][2][44], 88);
     EXPECT_EQ(r.comboTotals[Eikoku][0][30], -1);
     EXPECT_EQ(r.comboRanks[Eikoku][0][30], -1);
-    EXPECT_EQ(r.comboExaminees[Eikoku], 2);
+    EXPECT_EQ(r.comboExaminees[Eikoku], 2 + kSlots);
     EXPECT_EQ(r.comboRanks[Eikoku][1][0], 1);  // a tie across classes
-    EXPECT_EQ(r.scores[0][2][0], 100);         // copied, but nothing computed for it
-    EXPECT_EQ(r.subjectRanks[0][2][0], -1);
-    EXPECT_EQ(r.subjectDeviations[0][2][0], -1.0f);
+    EXPECT_EQ(r.comboTotals[Eikoku][3][0], -1);
+    EXPECT_EQ(r.scores[0][3][0], 100);  // copied, but nothing computed for it
+    EXPECT_EQ(r.subjectRanks[0][3][0], -1);
+    EXPECT_EQ(r.subjectDeviations[0][3][0], -1.0f);
 }
 
 // One student's scores against one combination's rule of exactly the required member scores.
@@ -90,22 +92,16 @@ class CombinationRule : public ::testing::TestWithParam<ComboCase> {};
 
 TEST_P(CombinationRule, TotalExistsOnlyWithExactlyTheRequiredScores) {
     const ComboCase& t = GetParam();
-    GradeData grade = makeGrade(1, 2, static_cast<int>(t.disciplines.size()));
-    for (std::size_t j = 0; j < t.disciplines.size(); ++j)
-        grade.disciplineNumbers[j] = t.disciplines[j];
     Computed c;
-    for (std::size_t j = 0; j < t.scores.size(); ++j) c.scores->scores[j][0][0] = t.scores[j];
-    const GradeResults& r = c.run(grade, all());
-    EXPECT_EQ(r.comboTotals[t.combination][0][0], t.total);
-    EXPECT_EQ(r.comboExaminees[t.combination], t.total < 0 ? 0 : 1);
-    if (t.total < 0) {
-        EXPECT_EQ(r.comboRanks[t.combination][0][0], -1);
-        EXPECT_EQ(r.comboDeviations[t.combination][0][0], -1.0f);
-        EXPECT_EQ(r.comboAverages[t.combination], -1.0f);
-    } else {
-        EXPECT_EQ(r.comboRanks[t.combination][0][0], 1);
-        EXPECT_EQ(r.comboDeviations[t.combination][0][0], 50.0f);  // one examinee: no spread
-    }
+    c.student(0, t.scores);
+    const GradeResults& r = c.run(gradeOf(t.disciplines, 2), all());
+    const Combination k = t.combination;
+    EXPECT_EQ(r.comboTotals[k][0][0], t.total);
+    EXPECT_EQ(r.comboExaminees[k], t.total < 0 ? 0 : 1);
+    EXPECT_EQ(r.comboRanks[k][0][0], t.total < 0 ? -1 : 1);
+    // One examinee has no spread: exactly the average.
+    EXPECT_EQ(r.comboDeviations[k][0][0], t.total < 0 ? -1.0f : 50.0f);
+    EXPECT_EQ(r.comboAverages[k], t.total < 0 ? -1.0f : static_cast<float>(t.total));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -144,17 +140,6 @@ TEST(Statistics, NoExamineesOrNoSpreadGiveNoFiguresOrFifty) {
         EXPECT_EQ(r.subjectRanks[0][0][s], 1);
         EXPECT_TRUE(std::isfinite(r.comboDeviations[Eisu][0][s]));
     }
-}
-
-TEST(Statistics, HeadCountAboveTheSlotsCountsOnlyTheSlots) {
-    Computed c;
-    GradeData grade = gradeOf({1, 2}, 200);
-    for (int s = 0; s < kSlots; ++s) c.student(s, {s, s});
-    const GradeResults& r = c.run(grade, only(Eikoku));
-    EXPECT_EQ(r.comboExaminees[Eikoku], kSlots);
-    EXPECT_EQ(r.comboTotals[Eikoku][0][44], 88);
-    EXPECT_EQ(r.comboRanks[Eikoku][0][44], 1);
-    EXPECT_EQ(r.comboTotals[Eikoku][1][0], -1);  // the next class is untouched
 }
 
 // Ranks by the definition: 1 + the number of values of the grade strictly greater.

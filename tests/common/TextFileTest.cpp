@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 
@@ -21,28 +22,41 @@ TEST(TextFile, ReadsCrLfAsLfAndSurveysTheBytes) {
     EXPECT_EQ(health.lfEnds, 1u);
 }
 
-TEST(TextFile, WritesLfAsCrLf) { EXPECT_EQ(toCrLf("a \nb\n"), "a \r\nb\r\n"); }
-
-TEST(AtomicWrite, ReplacesTheFileAndLeavesNoTemporary) {
+// Only a missing file may be taken for new; anything else that is no readable regular file of a
+// sensible size is an error naming the file.
+TEST(TextFile, MissingIsToldApartFromUnreadable) {
     TempDir dir;
-    writeBytes(dir / "JT26_1_1.txt", "old");
-    ASSERT_TRUE(writeFileAtomically(dir / "JT26_1_1.txt", "new content"));
-    EXPECT_EQ(readBytes(dir / "JT26_1_1.txt"), "new content");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    std::filesystem::create_directory(dir / "dir.txt");
+    ASSERT_EQ(::mkfifo((dir / "fifo.txt").c_str(), 0600), 0);
+    writeBytes(dir / "big.txt", std::string(101, '7'));
+    std::string text;
+    EXPECT_TRUE(readTextFile(dir / "none.txt", 100, text).isMissing());
+    for (const char* name : {"dir.txt", "fifo.txt", "big.txt"}) {
+        Status status = readTextFile(dir / name, 100, text);  // the FIFO must not block
+        EXPECT_FALSE(status) << name;
+        EXPECT_FALSE(status.isMissing()) << name;
+        EXPECT_NE(status.reason().find((dir / name).string()), std::string::npos)
+            << status.reason();
+    }
 }
 
-TEST(AtomicWrite, AFailingWriteLeavesTheOldFileByteIdentical) {
+TEST(TextFile, WritesLfAsCrLf) { EXPECT_EQ(toCrLf("a \nb\n"), "a \r\nb\r\n"); }
+
+// A save replaces the file whole, or fails and leaves the old one byte for byte; either way no
+// temporary file is left.
+TEST(AtomicWrite, ReplacesTheFileOrLeavesTheOldOneByteIdentical) {
     TempDir dir;
-    const std::string old = "78 -1 \r\n90 88 \r\n";
-    for (WriteFault fault : {WriteFault{WriteFault::Kind::FailAfterBytes, 0},
-                             WriteFault{WriteFault::Kind::FailAfterBytes, 5},
-                             WriteFault{WriteFault::Kind::FailRename, 0}}) {
+    const std::string old = "78 -1 \r\n90 88 \r\n", now = "a much longer new content";
+    using Kind = WriteFault::Kind;
+    for (WriteFault fault :
+         {WriteFault{}, WriteFault{Kind::FailAfterBytes, 0}, WriteFault{Kind::FailAfterBytes, 5},
+          WriteFault{Kind::FailRename, 0}}) {
+        const bool fails = fault.kind != Kind::None;
         writeBytes(dir / "JT26_1_1.txt", old);
-        Status status =
-            writeFileAtomically(dir / "JT26_1_1.txt", "a much longer new content", fault);
-        EXPECT_FALSE(status);
-        EXPECT_FALSE(status.reason().empty());
-        EXPECT_EQ(readBytes(dir / "JT26_1_1.txt"), old);
+        Status status = writeFileAtomically(dir / "JT26_1_1.txt", now, fault);
+        EXPECT_EQ(bool(status), !fails);
+        EXPECT_EQ(status.reason().empty(), !fails);
+        EXPECT_EQ(readBytes(dir / "JT26_1_1.txt"), fails ? old : now);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
     }
 }

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <sstream>
-#include <string>
-#include <vector>
 
 #include "Combinations.h"
 #include "Fixtures.h"
@@ -46,11 +43,3 @@ struct HistoryYear {
     std::unique_ptr<jitsu::GradeRoster> roster;
     jitsu::history::YearResults year;
 };
-
-// The lines of a trace.
-inline std::vector<std::string> traceLines(const std::string& trace) {
-    std::vector<std::string> lines;
-    std::istringstream in(trace);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Cp932.h"
+#include "Fixtures.h"
 #include "RosterImport.h"
 #include "TempDir.h"
 
@@ -13,12 +14,10 @@ const std::filesystem::path kData = std::filesystem::path(JITSU_TESTDATA_DIR) / 
 
 // Two classes "１" and "２" with the given head counts.
 GradeData twoClasses(unsigned first, unsigned second) {
-    GradeData grade;
-    grade.classCount = 2;
-    grade.classNames[0].assign(toCp932("１"));
-    grade.classNames[1].assign(toCp932("２"));
-    grade.headCounts[0] = first;
+    GradeData grade = makeGrade(2, first, 0);
     grade.headCounts[1] = second;
+    grade.classNames[0].assign(sj("１"));
+    grade.classNames[1].assign(sj("２"));
     return grade;
 }
 
@@ -92,12 +91,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RosterImport, NeverReplacesARosterWithoutBeingTold) {
     TempDir dir;
-    const auto path = dir / "N261.csv";
-    writeBytes(path, "old");
+    writeBytes(dir / "N261.csv", "old");
     ImportedRoster imported;
     imported.bytes = "new";
-    EXPECT_FALSE(writeRoster(path, imported, false));
-    EXPECT_EQ(readBytes(path), "old");
-    ASSERT_TRUE(writeRoster(path, imported, true));
-    EXPECT_EQ(readBytes(path), "new");
+    EXPECT_FALSE(writeRoster(dir / "N261.csv", imported, false));
+    EXPECT_EQ(readBytes(dir / "N261.csv"), "old");
+    ASSERT_TRUE(writeRoster(dir / "N261.csv", imported, true));
+    EXPECT_EQ(readBytes(dir / "N261.csv"), "new");
 }
