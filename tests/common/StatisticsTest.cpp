@@ -49,18 +49,20 @@ struct Computed {
 
 // Class 1 of two students, class 2 of one, class 3 of 200 (only its 45 slots count), class 4
 // outside the grade: every slot of the grade counts for the subjects, only students for totals.
-TEST(Statistics, EverySlotOfTheGradeCountsForSubjectsButOnlyStudentsHaveTotals) {
+// Nobody sat subject 3 (数学) and everybody got 64 in subject 4: no figures, and 50 without
+// dividing by zero.
+TEST(Statistics, EverySlotCountsForSubjectsOnlyStudentsForTotalsAndNoSpreadGivesFifty) {
     Computed c;
-    GradeData grade = gradeOf({1, 2}, 2);
+    GradeData grade = gradeOf({1, 2, 3, 4}, 2);
     grade.classCount = 3;
     grade.headCounts[1] = 1;
     grade.headCounts[2] = 200;
-    c.student(0, {40, 60});
-    c.student(0, {70, 30}, 1);
-    c.student(30, {50, 50});  // beyond the head count of 2
-    for (int s = 0; s < kSlots; ++s) c.student(s, {s, s}, 2);
+    c.student(0, {40, 60, -1, 64});
+    c.student(0, {70, 30, -1, 64}, 1);
+    c.student(30, {50, 50, -1, 64});  // beyond the head count of 2
+    for (int s = 0; s < kSlots; ++s) c.student(s, {s, s, -1, 64}, 2);
     c.student(0, {100}, 3);
-    const GradeResults& r = c.run(grade, only(Eikoku));
+    const GradeResults& r = c.run(grade, all());
     EXPECT_EQ(r.subjectExaminees[0], 3 + kSlots);
     EXPECT_FLOAT_EQ(r.subjectAverages[0], (160.0f + 990) / 48);
     EXPECT_EQ(r.subjectRanks[0][0][30], 2);
@@ -75,6 +77,18 @@ TEST(Statistics, EverySlotOfTheGradeCountsForSubjectsButOnlyStudentsHaveTotals) 
     EXPECT_EQ(r.scores[0][3][0], 100);  // copied, but nothing computed for it
     EXPECT_EQ(r.subjectRanks[0][3][0], -1);
     EXPECT_EQ(r.subjectDeviations[0][3][0], -1.0f);
+
+    EXPECT_EQ(r.subjectExaminees[2], 0);
+    EXPECT_EQ(r.subjectAverages[2], -1.0f);
+    EXPECT_EQ(r.comboExaminees[Eikokusu], 0);
+    EXPECT_EQ(r.comboFlags[Eikokusu], 1);  // ticked, even without totals
+    EXPECT_EQ(r.subjectStdDevs[3], 0.0);
+    for (int s : {0, 30}) {
+        EXPECT_EQ(r.subjectRanks[2][0][s], -1);
+        EXPECT_EQ(r.subjectDeviations[2][0][s], -1.0f);
+        EXPECT_EQ(r.subjectDeviations[3][0][s], 50.0f);
+        EXPECT_EQ(r.subjectRanks[3][0][s], 1);
+    }
 }
 
 // One student's scores against one combination's rule of exactly the required member scores.
@@ -122,25 +136,6 @@ INSTANTIATE_TEST_SUITE_P(
         ComboCase{"DisciplineOutsideOneToFive", {1, 2, 3, 9, 0}, {1, 2, 3, 4, 5}, Eikokusu, 6},
         ComboCase{"EveryDisciplineCountsForFive", {1, 2, 3, 9, 0}, {1, 2, 3, 4, 5}, Kyouka5, 15}),
     [](const ::testing::TestParamInfo<ComboCase>& info) { return std::string(info.param.what); });
-
-// Subject 2 nobody sat, subject 1 all alike: no figures, and 50 without dividing by zero.
-TEST(Statistics, NoExamineesOrNoSpreadGiveNoFiguresOrFifty) {
-    Computed c;
-    for (int s = 0; s < 5; ++s) c.student(s, {64, -1, 30 + s});
-    const GradeResults& r = c.run(gradeOf({1, 2, 3}), all());
-    EXPECT_EQ(r.subjectExaminees[1], 0);
-    EXPECT_EQ(r.subjectAverages[1], -1.0f);
-    EXPECT_EQ(r.comboExaminees[Eikoku], 0);
-    EXPECT_EQ(r.comboFlags[Eikoku], 1);  // ticked, even without totals
-    EXPECT_EQ(r.subjectStdDevs[0], 0.0);
-    for (int s = 0; s < 5; ++s) {
-        EXPECT_EQ(r.subjectRanks[1][0][s], -1);
-        EXPECT_EQ(r.subjectDeviations[1][0][s], -1.0f);
-        EXPECT_EQ(r.subjectDeviations[0][0][s], 50.0f);
-        EXPECT_EQ(r.subjectRanks[0][0][s], 1);
-        EXPECT_TRUE(std::isfinite(r.comboDeviations[Eisu][0][s]));
-    }
-}
 
 // Ranks by the definition: 1 + the number of values of the grade strictly greater.
 TEST(Statistics, RanksEqualTheAllPairsDefinitionOnRandomDataWithTies) {

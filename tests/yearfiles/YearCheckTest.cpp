@@ -29,14 +29,6 @@ void results(const TestYear& year, const char* test, const char* grade) {
 
 }  // namespace
 
-TEST(YearCheck, FindsNothingInTheDemoYear) {
-    TestYear year{DemoYearSize{}};
-    results(year, "2", "1");
-    std::string out;
-    EXPECT_EQ(runJitsuryoku({"-C", year.path().string(), "check"}, &out), 0);
-    EXPECT_EQ(out, "");
-}
-
 // A year where every kind of drift happened once, each in its own file: a head count against its
 // roster, a roster in UTF-8, one with a broken character, a long name and LF line ends, the head
 // counts of a grade beyond the roster, a score above full marks, a negative one, one for a subject
