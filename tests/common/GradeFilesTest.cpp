@@ -21,17 +21,18 @@ protected:
         data.year = 2001;
         data.rosterTag.assign("N");
         data.grades[1] = makeGrade(2, 3, 2, 4);
-        writeBytes(rosterPath(dir.path(), "N", 2001, 2),
-                   "1,a\r\n2,b\r\n3,c\r\n4,d\r\n5,e\r\n6,f\r\n");
-        scores->scores[1][1][2] = 77;
-        EXPECT_TRUE(writeScores(scorePath(dir.path(), 2001, 4, 2), data.grades[1], *scores));
+        writeBytes(roster, "1,a\r\n2,b\r\n3,c\r\n4,d\r\n5,e\r\n6,f\r\n");
+        auto written = std::make_unique<TestScores>();
+        written->scores[1][1][2] = 77;
+        EXPECT_TRUE(writeScores(scores, data.grades[1], *written));
     }
 
     Status read() { return readGradeFiles(dir.path(), data, 2001, 4, 1, *files, messages); }
 
     TempDir dir;
+    const std::filesystem::path roster = rosterPath(dir.path(), "N", 2001, 2);
+    const std::filesystem::path scores = scorePath(dir.path(), 2001, 4, 2);
     BasicData data;
-    std::unique_ptr<TestScores> scores = std::make_unique<TestScores>();
     std::unique_ptr<GradeFiles> files = std::make_unique<GradeFiles>();
     FakeMessages messages;
 };
@@ -47,10 +48,8 @@ TEST_F(GradeFilesTest, ReadsTheRosterWithItsClassRangesAndTheScores) {
 
 // A missing roster or score file: one stop box naming what is missing, a beep, no scores.
 TEST_F(GradeFilesTest, AMissingFileIsAnnouncedAndNothingIsRead) {
-    const std::pair<std::filesystem::path, const char*> cases[] = {
-        {rosterPath(dir.path(), "N", 2001, 2), text::kRosterMissingPrint},
-        {scorePath(dir.path(), 2001, 4, 2), text::kScoresMissingPrint}};
-    for (const auto& [path, message] : cases) {
+    for (const auto& [path, message] : {std::pair{roster, text::kRosterMissingPrint},
+                                        std::pair{scores, text::kScoresMissingPrint}}) {
         const std::string bytes = readBytes(path);
         std::filesystem::remove(path);
         messages.shown.clear();
@@ -97,25 +96,22 @@ TEST_F(GradeFilesTest, ADamagedFileIsShownAndThePersonGoesOnOrStops) {
         }
         return bool(status);
     };
-    const auto rosterFile = rosterPath(dir.path(), "N", 2001, 2);
-    const std::string roster = readBytes(rosterFile);
-    writeBytes(rosterFile, "1,a\r2,b\r");
-    EXPECT_EQ(judgedBothWays(messages, readOnce), rosterFile.string() + ": CR-only line ends");
-    writeBytes(rosterFile, roster);
-
-    const auto scoreFile = scorePath(dir.path(), 2001, 4, 2);
-    writeBytes(scoreFile, readBytes(scoreFile) + "1 2 \r\n");
+    const std::string sound = readBytes(roster);
+    writeBytes(roster, "1,a\r2,b\r");
+    EXPECT_EQ(judgedBothWays(messages, readOnce), roster.string() + ": CR-only line ends");
+    writeBytes(roster, sound);
+    writeBytes(scores, readBytes(scores) + "1 2 \r\n");
     EXPECT_EQ(judgedBothWays(messages, readOnce),
-              scoreFile.string() + ": written for another shape: 182 values, 180 expected");
+              scores.string() + ": written for another shape: 182 values, 180 expected");
 
     data.schoolName.assign(sj("第一中学校"));
     data.testName.assign(sj("実力テスト"));
-    ASSERT_TRUE(writeBasicData(basicDataPath(dir.path()), textsOf(data)));
+    const auto path = basicDataPath(dir.path());
+    ASSERT_TRUE(writeBasicData(path, textsOf(data)));
     BasicData basic;
     messages.shown.clear();
     EXPECT_TRUE(openBasicData(dir.path(), basic, messages));
     EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].detail;
-    const auto path = basicDataPath(dir.path());
     writeBytes(path, readBytes(path).substr(0, 60));
     const std::string detail =
         judgedBothWays(messages, [&] { return openBasicData(dir.path(), basic, messages); });

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <memory>
@@ -155,17 +156,12 @@ TEST(Statistics, RanksEqualTheAllPairsDefinitionOnRandomDataWithTies) {
         const GradeResults& r = c.run(grade, all());
         auto check = [&](const std::int32_t(&values)[kMaxClasses][kSlots],
                          const std::int32_t(&ranks)[kMaxClasses][kSlots]) {
-            for (int k = 0; k < classes; ++k)
-                for (int s = 0; s < kSlots; ++s) {
-                    int expected = -1;
-                    if (values[k][s] >= 0) {
-                        expected = 1;
-                        for (int k2 = 0; k2 < classes; ++k2)
-                            for (int s2 = 0; s2 < kSlots; ++s2)
-                                expected += values[k2][s2] > values[k][s];
-                    }
-                    ASSERT_EQ(ranks[k][s], expected) << "class " << k << " slot " << s;
-                }
+            const std::int32_t* flat = &values[0][0];
+            for (int i = 0; i < classes * kSlots; ++i) {
+                const auto above = std::count_if(flat, flat + classes * kSlots,
+                                                 [&](std::int32_t v) { return v > flat[i]; });
+                ASSERT_EQ((&ranks[0][0])[i], flat[i] < 0 ? -1 : 1 + above) << "slot " << i;
+            }
         };
         for (int j = 0; j < grade.subjects(); ++j) check(r.scores[j], r.subjectRanks[j]);
         for (int k = 0; k < kCombinations; ++k) check(r.comboTotals[k], r.comboRanks[k]);
