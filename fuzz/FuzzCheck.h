@@ -34,9 +34,8 @@ inline GradeData gradeFrom(std::string_view& input) {
 // The health of `input` as a reader reports it: every part of the record used once.
 inline void useHealth(std::string_view input, FileHealth& health) {
     surveyBytes(input, health);
-    const std::string line = health.describe();
     const ShapeFit fit = checkShape(health);
-    require(health.damaged() == !line.empty(), "damaged() agrees with describe()");
+    require(health.damaged() == !health.describe().empty(), "damaged() agrees with describe()");
     require(!fit.fits || fit.found == fit.expected, "a fitting shape has found == expected");
     require(health.badTokenPlaces.size() <= health.badTokens, "no more places than bad tokens");
 }

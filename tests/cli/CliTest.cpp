@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <sstream>
 
@@ -33,15 +32,12 @@ std::set<std::filesystem::path> filesUnder(const std::filesystem::path& dir) {
 // scored). The line's words are split at blanks; "TEST1" stands for test 1 of grade 1.
 class Cli : public ::testing::Test {
 protected:
-    int run(const std::string& line) {
+    int run(std::string line) {
+        if (const auto at = line.find("TEST1"); at != std::string::npos)
+            line.replace(at, 5, "--year 2026 --test 1 --grade 1");
         std::vector<std::string> words = {"-C", year.path().string()};
         std::istringstream in(line);
-        for (std::string word; in >> word;) {
-            if (word == "TEST1")
-                words.insert(words.end(), {"--year", "2026", "--test", "1", "--grade", "1"});
-            else
-                words.push_back(word);
-        }
+        for (std::string word; in >> word;) words.push_back(word);
         std::ostringstream o, e;
         const int status = cli::runCli(words, o, e);
         out = o.str();
@@ -132,7 +128,6 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"results TEST1 extra", 2, "jitsuryoku results: "},
         FailureCase{"results --year 1999 --test 1 --grade 1", 2, "jitsuryoku results: "},
         FailureCase{"results --year 2026 --test 6 --grade 1", 2, "jitsuryoku results: "},
-        FailureCase{"results --year 2026 --test 1 --grade 4", 2, "jitsuryoku results: "},
         FailureCase{"checklists TEST1 --classes 3 --trace t", 2, "jitsuryoku checklists: "},
         FailureCase{"checklists TEST1 --deadline 13/1 --trace t", 2, "jitsuryoku checklists: "},
         FailureCase{"checklists TEST1 --scale 79 --trace t", 2, "jitsuryoku checklists: "},

@@ -7,10 +7,8 @@
 #include "Golden.h"
 #include "ResultsFile.h"
 #include "Roster.h"
-#include "Statistics.h"
 #include "TempDir.h"
 #include "TestScores.h"
-#include "TextFile.h"
 
 using namespace jitsu;
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <memory>
 #include <random>
 
@@ -92,51 +91,44 @@ TEST(Statistics, EverySlotCountsForSubjectsOnlyStudentsForTotalsAndNoSpreadGives
     }
 }
 
-// One student's scores against one combination's rule of exactly the required member scores.
-struct ComboCase {
-    const char* what;
-    std::vector<unsigned> disciplines;
-    std::vector<int> scores;
-    Combination combination;
-    int total;  // -1 for none
-};
-
-void PrintTo(const ComboCase& c, std::ostream* os) { *os << c.what; }
-
-class CombinationRule : public ::testing::TestWithParam<ComboCase> {};
-
-TEST_P(CombinationRule, TotalExistsOnlyWithExactlyTheRequiredScores) {
-    const ComboCase& t = GetParam();
-    Computed c;
-    c.student(0, t.scores);
-    const GradeResults& r = c.run(gradeOf(t.disciplines, 2), all());
-    const Combination k = t.combination;
-    EXPECT_EQ(r.comboTotals[k][0][0], t.total);
-    EXPECT_EQ(r.comboExaminees[k], t.total < 0 ? 0 : 1);
-    EXPECT_EQ(r.comboRanks[k][0][0], t.total < 0 ? -1 : 1);
-    // One examinee has no spread: exactly the average.
-    EXPECT_EQ(r.comboDeviations[k][0][0], t.total < 0 ? -1.0f : 50.0f);
-    EXPECT_EQ(r.comboAverages[k], t.total < 0 ? -1.0f : static_cast<float>(t.total));
+// One student's scores against one combination's rule of exactly the required member scores;
+// a lone examinee has no spread and sits exactly at the average.
+TEST(Statistics, ACombinationTotalNeedsExactlyTheRequiredScores) {
+    struct {
+        const char* what;
+        std::vector<unsigned> disciplines;
+        std::vector<int> scores;
+        Combination combination;
+        int total;  // -1 for none
+    } const cases[] = {
+        {"five of five", {1, 2, 3, 4, 5}, {10, 20, 30, 40, 50}, Kyouka5, 150},
+        {"four of five", {1, 2, 3, 4, 5}, {10, 20, 30, 40, -1}, Kyouka5, -1},
+        {"six of six", {1, 2, 3, 4, 5, 1}, {10, 20, 30, 40, 50, 60}, Kyouka5, -1},
+        {"five of six", {1, 2, 3, 4, 5, 1}, {10, -1, 30, 40, 50, 60}, Kyouka5, 190},
+        {"both English and Japanese", {1, 1, 2}, {70, 60, 80}, Eikoku, -1},
+        {"one English and Japanese", {1, 1, 2}, {70, -1, 80}, Eikoku, 150},
+        {"three plus science", {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}, Eikokusuri, 10},
+        {"three plus social", {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}, Eikokususha, 11},
+        {"English maths science", {4, 3, 1}, {5, 7, 9}, Eisuri, 21},
+        {"Japanese maths", {1, 2, 3}, {0, 0, 0}, Kokusu, 0},
+        {"a member score missing", {1, 2, 3}, {50, 60, -1}, Eikokusu, -1},
+        {"any negative is no score", {1, 2, 3}, {50, 60, -7}, Eikokusu, -1},
+        {"discipline outside 1 to 5", {1, 2, 3, 9, 0}, {1, 2, 3, 4, 5}, Eikokusu, 6},
+        {"every discipline counts for five", {1, 2, 3, 9, 0}, {1, 2, 3, 4, 5}, Kyouka5, 15}};
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.what);
+        Computed c;
+        c.student(0, t.scores);
+        const GradeResults& r = c.run(gradeOf(t.disciplines, 2), all());
+        const Combination k = t.combination;
+        const bool none = t.total < 0;
+        EXPECT_EQ(r.comboTotals[k][0][0], t.total);
+        EXPECT_EQ(r.comboExaminees[k], none ? 0 : 1);
+        EXPECT_EQ(r.comboRanks[k][0][0], none ? -1 : 1);
+        EXPECT_EQ(r.comboDeviations[k][0][0], none ? -1.0f : 50.0f);
+        EXPECT_EQ(r.comboAverages[k], none ? -1.0f : static_cast<float>(t.total));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Statistics, CombinationRule,
-    ::testing::Values(
-        ComboCase{"FiveOfFive", {1, 2, 3, 4, 5}, {10, 20, 30, 40, 50}, Kyouka5, 150},
-        ComboCase{"FourOfFive", {1, 2, 3, 4, 5}, {10, 20, 30, 40, -1}, Kyouka5, -1},
-        ComboCase{"SixOfSix", {1, 2, 3, 4, 5, 1}, {10, 20, 30, 40, 50, 60}, Kyouka5, -1},
-        ComboCase{"FiveOfSix", {1, 2, 3, 4, 5, 1}, {10, -1, 30, 40, 50, 60}, Kyouka5, 190},
-        ComboCase{"BothEnglishAndJapanese", {1, 1, 2}, {70, 60, 80}, Eikoku, -1},
-        ComboCase{"OneEnglishAndJapanese", {1, 1, 2}, {70, -1, 80}, Eikoku, 150},
-        ComboCase{"ThreePlusScience", {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}, Eikokusuri, 10},
-        ComboCase{"ThreePlusSocial", {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}, Eikokususha, 11},
-        ComboCase{"EnglishMathsScience", {4, 3, 1}, {5, 7, 9}, Eisuri, 21},
-        ComboCase{"JapaneseMaths", {1, 2, 3}, {0, 0, 0}, Kokusu, 0},
-        ComboCase{"MissingMemberScore", {1, 2, 3}, {50, 60, -1}, Eikokusu, -1},
-        ComboCase{"AnyNegativeIsNoScore", {1, 2, 3}, {50, 60, -7}, Eikokusu, -1},
-        ComboCase{"DisciplineOutsideOneToFive", {1, 2, 3, 9, 0}, {1, 2, 3, 4, 5}, Eikokusu, 6},
-        ComboCase{"EveryDisciplineCountsForFive", {1, 2, 3, 9, 0}, {1, 2, 3, 4, 5}, Kyouka5, 15}),
-    [](const ::testing::TestParamInfo<ComboCase>& info) { return std::string(info.param.what); });
 
 // Ranks by the definition: 1 + the number of values of the grade strictly greater.
 TEST(Statistics, RanksEqualTheAllPairsDefinitionOnRandomDataWithTies) {

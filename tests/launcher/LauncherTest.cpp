@@ -63,12 +63,11 @@ TEST(FolderOverview, AFolderWithoutAYearSaysWhyAndWhatMayStart) {
     EXPECT_TRUE(matchesGolden(lines, "launcher/folders.txt"));
 }
 
-TEST(FolderOverview, SavedTimesReadAsDateAndMinute) {
+TEST(FolderOverview, ASavedTimeReadsAsDateAndMinute) {
     std::tm time{};
     time.tm_year = 2026 - 1900, time.tm_mon = 11, time.tm_mday = 7, time.tm_hour = 8;
     time.tm_min = 5;
     EXPECT_EQ(savedText(time), "2026/12/07 08:05");
-    EXPECT_EQ(savedText(SavedFile{}), "なし");
 }
 
 // Where the launcher finds reportcard: files made executable or not under a launcher folder.

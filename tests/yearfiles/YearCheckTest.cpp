@@ -18,17 +18,6 @@ using namespace jitsu;
 using namespace jitsu::yearfiles;
 namespace fs = std::filesystem;
 
-namespace {
-
-// The demo year with results of test `test` of grade `grade`.
-void results(const TestYear& year, const char* test, const char* grade) {
-    ASSERT_EQ(runJitsuryoku({"-C", year.path().string(), "results", "--year", "2026", "--test",
-                             test, "--grade", grade}),
-              0);
-}
-
-}  // namespace
-
 // A year where every kind of drift happened once, each in its own file: a head count against its
 // roster, a roster in UTF-8, one with a broken character, a long name and LF line ends, the head
 // counts of a grade beyond the roster, a score above full marks, a negative one, one for a subject
@@ -36,8 +25,11 @@ void results(const TestYear& year, const char* test, const char* grade) {
 TEST(YearCheck, FindsEachKindOfDrift) {
     TestYear year{DemoYearSize{}};
     const TempDir& dir = year.dir;
-    results(year, "1", "3");
-    results(year, "2", "2");
+    for (const auto& [test, grade] : {std::pair{"1", "3"}, std::pair{"2", "2"}}) {
+        ASSERT_EQ(runJitsuryoku({"-C", dir.path().string(), "results", "--year", "2026", "--test",
+                                 test, "--grade", grade}),
+                  0);
+    }
 
     BasicDataTexts texts = textsOf(year.data);
     texts.grades[2].headCounts[0] = "47";
