@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <string>
 #include <string_view>
 
 #include "BasicData.h"
@@ -32,11 +34,39 @@ inline GradeData gradeFrom(std::string_view& input) {
 // The health of `input` as a reader reports it: every part of the record used once.
 inline void useHealth(std::string_view input, FileHealth& health) {
     surveyBytes(input, health);
-    const std::string line = health.describe();
     const ShapeFit fit = checkShape(health);
-    require(health.damaged() == !line.empty(), "damaged() agrees with describe()");
+    require(health.damaged() == !health.describe().empty(), "damaged() agrees with describe()");
     require(!fit.fits || fit.found == fit.expected, "a fitting shape has found == expected");
     require(health.badTokenPlaces.size() <= health.badTokens, "no more places than bad tokens");
+}
+
+// The fuzzer's bytes as the text a reader gets.
+inline std::string_view textOf(const std::uint8_t* data, std::size_t size) {
+    return {reinterpret_cast<const char*>(data), size};
+}
+
+// What every target does: `parse(text, record, health)` on any bytes, the health checked. With
+// JITSU_ROUND_TRIP (unless `damagedToo` is false and the input is damaged), what was read is
+// written with `write`, parsed again and written again: the same bytes, or `what` is broken.
+struct Healths {
+    FileHealth read, written;
+};
+
+template <typename Record, typename Parse, typename Write>
+Healths checkReader(std::string_view input, Parse parse, [[maybe_unused]] Write write,
+                    [[maybe_unused]] const char* what, [[maybe_unused]] bool damagedToo = true) {
+    Healths health;
+    auto read = std::make_unique<Record>();
+    parse(input, *read, &health.read);
+    useHealth(input, health.read);
+#ifdef JITSU_ROUND_TRIP
+    if (!damagedToo && health.read.damaged()) return health;
+    const std::string written = write(*read);
+    auto again = std::make_unique<Record>();
+    parse(written, *again, &health.written);
+    require(write(*again) == written, what);
+#endif
+    return health;
 }
 
 }  // namespace jitsu::fuzz

@@ -13,18 +13,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 int main(int argc, char** argv) {
     int inputs = 0;
     for (int i = 1; i < argc; ++i) {
-        std::filesystem::path arg = argv[i];
-        if (!arg.empty() && arg.string()[0] == '-') continue;  // libFuzzer options
-        std::vector<std::filesystem::path> files;
-        if (std::filesystem::is_directory(arg))
-            for (const auto& entry : std::filesystem::directory_iterator(arg))
-                files.push_back(entry.path());
-        else
-            files.push_back(arg);
+        if (argv[i][0] == '-') continue;  // libFuzzer options
+        std::vector<std::filesystem::path> files{argv[i]};
+        if (std::filesystem::is_directory(files[0]))
+            files.assign(std::filesystem::directory_iterator(files[0]), {});
         for (const auto& file : files) {
             std::ifstream in(file, std::ios::binary);
-            const std::string bytes((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
+            const std::string bytes((std::istreambuf_iterator<char>(in)), {});
             LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
                                    bytes.size());
             ++inputs;

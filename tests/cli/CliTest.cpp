@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
-#include <algorithm>
-#include <memory>
 #include <set>
 #include <sstream>
 
@@ -12,9 +9,6 @@
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "PdfText.h"
-#include "ResultsFile.h"
-#include "Statistics.h"
-#include "TestScores.h"
 #include "TestYear.h"
 
 using namespace jitsu;
@@ -34,12 +28,16 @@ std::set<std::filesystem::path> filesUnder(const std::filesystem::path& dir) {
     return files;
 }
 
-// `jitsuryoku -C YEAR WORDS…` on the small test year (2026; two classes per grade, tests 1 and 2
-// scored).
+// `jitsuryoku -C YEAR LINE` on the small test year (2026; two classes per grade, tests 1 and 2
+// scored). The line's words are split at blanks; "TEST1" stands for test 1 of grade 1.
 class Cli : public ::testing::Test {
 protected:
-    int run(std::vector<std::string> words) {
-        words.insert(words.begin(), {"-C", year.path().string()});
+    int run(std::string line) {
+        if (const auto at = line.find("TEST1"); at != std::string::npos)
+            line.replace(at, 5, "--year 2026 --test 1 --grade 1");
+        std::vector<std::string> words = {"-C", year.path().string()};
+        std::istringstream in(line);
+        for (std::string word; in >> word;) words.push_back(word);
         std::ostringstream o, e;
         const int status = cli::runCli(words, o, e);
         out = o.str();
@@ -47,219 +45,160 @@ protected:
         return status;
     }
 
-    // What the statistics and the writer give for a test of grade 1.
-    std::string expectedResults(int test, const CombinationSet& ticked) {
-        const GradeData& grade = year.data.grades[0];
-        auto scores = std::make_unique<TestScores>();
-        EXPECT_TRUE(readScores(scorePath(year.path(), 2026, test, 1), grade, *scores));
-        auto computed = std::make_unique<GradeResults>();
-        computeGradeResults(grade, *scores, ticked, *computed);
-        return formatResultsFile(grade, *computed);
-    }
-
     TestYear year;
+    const std::filesystem::path results = resultsPath(year.path(), 2026, 1, 1);
     std::string out, err;
 };
-
-const std::vector<std::string> kTest1 = {"--year", "2026", "--test", "1", "--grade", "1"};
-
-std::vector<std::string> test1(const char* command, std::vector<std::string> extra) {
-    std::vector<std::string> words = {command};
-    words.insert(words.end(), kTest1.begin(), kTest1.end());
-    words.insert(words.end(), extra.begin(), extra.end());
-    return words;
-}
 
 }  // namespace
 
 // Test 1 computes 英国数 only unless told; --combos names the combinations.
-TEST_F(Cli, ResultsWritesWhatTheStatisticsGive) {
-    ASSERT_EQ(run(test1("results", {})), 0) << err;
-    const auto path = resultsPath(year.path(), 2026, 1, 1);
-    EXPECT_EQ(readBytes(path), expectedResults(1, setOf({Eikokusu})));
-    ASSERT_EQ(run(test1("results", {"--combos", "英国,３＋理,eisu"})), 0) << err;
-    EXPECT_EQ(readBytes(path), expectedResults(1, setOf({Eikoku, Eikokusuri, Eisu})));
+TEST_F(Cli, ResultsHoldTheCombinationsAskedFor) {
+    ASSERT_EQ(run("results TEST1"), 0) << err;
+    EXPECT_TRUE(matchesGolden(readBytes(results), "cli-results/default.txt"));
+    ASSERT_EQ(run("results TEST1 --combos 英国,３＋理,eisu"), 0) << err;
+    EXPECT_TRUE(matchesGolden(readBytes(results), "cli-results/combos.txt"));
 }
 
-// The printing commands reach their jobs with every option: the trace pins the pages.
-struct TraceCase {
-    const char* name;
-    std::vector<std::string> words;
-};
+// Every command that writes a page or a file reaches its job with every option: the file, named
+// by the line's last word, matches tests/data/cli-COMMAND/FILE. The command names the file it
+// wrote and saves nothing else.
+class Outputs : public Cli, public ::testing::WithParamInterface<std::string> {};
 
-void PrintTo(const TraceCase& c, std::ostream* os) { *os << c.name; }
-
-class Traces : public Cli, public ::testing::WithParamInterface<TraceCase> {};
-
-TEST_P(Traces, MatchTheGoldenFile) {
-    ASSERT_EQ(run(test1("results", {"--combos", "all"})), 0) << err;
-    const auto before = readBytes(resultsPath(year.path(), 2026, 1, 1));
-    std::vector<std::string> words = GetParam().words;
-    words.insert(words.end(), {"--trace", "t.txt"});
-    ASSERT_EQ(run(words), 0) << err;
-    EXPECT_NE(out.find((year.dir / "t.txt").string()), std::string::npos) << out;
-    EXPECT_TRUE(
-        matchesGolden(readBytes(year.dir / "t.txt"), std::string(GetParam().name) + "/trace.txt"));
-    EXPECT_EQ(readBytes(resultsPath(year.path(), 2026, 1, 1)), before);  // printing saves nothing
+TEST_P(Outputs, MatchTheGoldenFile) {
+    ASSERT_EQ(run("results TEST1 --combos all"), 0) << err;
+    ASSERT_EQ(run("results --year 2026 --test 2 --grade 1"), 0) << err;
+    const auto before = readBytes(results);
+    const std::string& line = GetParam();
+    const std::string command = line.substr(0, line.find(' ')),
+                      file = line.substr(line.rfind(' ') + 1);
+    ASSERT_EQ(run(line), 0) << err;
+    EXPECT_NE(out.find((year.dir / file).string()), std::string::npos) << out;
+    EXPECT_TRUE(matchesGolden(readBytes(year.dir / file), "cli-" + command + "/" + file));
+    EXPECT_EQ(readBytes(results), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Commands, Traces,
+    Commands, Outputs,
     ::testing::Values(
-        TraceCase{"cli-checklists", test1("checklists", {"--classes", "2", "--deadline", "3/17",
-                                                         "--place", "職員室", "--scale", "80"})},
-        TraceCase{"cli-reports",
-                  test1("reports", {"--combos", "英国,eisu", "--scale", "80", "--font-scale", "50",
-                                    "--copies", "2", "--pages", "2-3"})},
-        TraceCase{"cli-summary", test1("summary", {"--lists", "top,freq", "--scale", "50",
-                                                   "--font-scale", "30"})}),
-    [](const auto& info) { return std::string(info.param.name).substr(4); });
+        "checklists TEST1 --classes 2 --deadline 3/17 --place 職員室 --scale 80 --trace trace.txt",
+        "reports TEST1 --combos 英国,eisu --scale 80 --font-scale 50 --copies 2 --pages 2-3 "
+        "--trace trace.txt",
+        "summary TEST1 --lists top,freq --scale 50 --font-scale 30 --trace trace.txt",
+        "history --year 2026 --grade 1 --classes 2 --students 1,3 --trace trace.txt",
+        "trend --year 2026 --grade 1 --trace trace.txt",
+        "export --year 2026 --test 2 --grade 1 --format csv -o utf8.csv",
+        "export --year 2026 --test 2 --grade 1 --format csv --encoding cp932 -o cp932.csv"));
 
-TEST_F(Cli, PdfsHaveThePaperOfTheirJob) {
-    ASSERT_EQ(run(test1("checklists", {"--pdf", "c.pdf"})), 0) << err;
-    EXPECT_EQ(pdfPageCount(year.dir / "c.pdf"), 4);  // two pages per class
-    EXPECT_NE(
-        commandOutput("pdfinfo '" + (year.dir / "c.pdf").string() + "'").find("729 x 1032 pts"),
-        std::string::npos);
-    ASSERT_EQ(run(test1("reports", {"--classes", "1", "--pdf", "r.pdf"})), 0) << err;
+TEST_F(Cli, WritesAPdf) {
+    ASSERT_EQ(run("reports TEST1 --classes 1 --pdf r.pdf"), 0) << err;
     EXPECT_EQ(pdfPageCount(year.dir / "r.pdf"), 1);  // up to six students a sheet
-    EXPECT_NE(pdfText(year.dir / "r.pdf").find(pdfNormalised("第１回実力テスト　個人成績票")),
-              std::string::npos);
 }
 
-// Every failure: its exit status, a message naming what is wrong, and nothing written.
+// Every failure, test 1 of grade 1 having results: its exit status, a message naming what is
+// wrong, and nothing written.
 struct FailureCase {
-    std::vector<std::string> words;
+    const char* line;
     int status;
     std::string message;  // found in standard error
 };
 
-void PrintTo(const FailureCase& c, std::ostream* os) {
-    for (const std::string& w : c.words) *os << w << ' ';
-}
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.line; }
 
 class Failures : public Cli, public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(Failures, GiveTheirStatusAndWriteNothing) {
+    ASSERT_EQ(run("results TEST1"), 0) << err;
+    writeBytes(year.dir / "ok.csv", "組,番号,氏名\n1,1,佐藤\n");
+    writeBytes(year.dir / "in.csv", "組,番号,氏名\n1,1,佐藤\n9,1,鈴木\n");
     const auto before = filesUnder(year.path());
-    EXPECT_EQ(run(GetParam().words), GetParam().status) << err;
+    const std::string roster = readBytes(year.dir / "N261.csv");
+    EXPECT_EQ(run(GetParam().line), GetParam().status) << err;
     EXPECT_NE(err.find(GetParam().message), std::string::npos) << err;
     EXPECT_EQ(filesUnder(year.path()), before);
+    EXPECT_EQ(readBytes(year.dir / "N261.csv"), roster);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Usage, Failures,
     ::testing::Values(
-        FailureCase{{"frobnicate"}, 2, "frobnicate"}, FailureCase{{"demo"}, 2, "jitsuryoku demo: "},
-        FailureCase{{"results", "--year", "2026", "--test", "1"}, 2, "jitsuryoku results: "},
-        FailureCase{test1("results", {"--combos", "英国,理科"}), 2, "jitsuryoku results: "},
-        FailureCase{test1("results", {"extra"}), 2, "jitsuryoku results: "},
-        FailureCase{{"results", "--year", "1999", "--test", "1", "--grade", "1"},
-                    2,
-                    "jitsuryoku results: "},
-        FailureCase{{"results", "--year", "2026", "--test", "6", "--grade", "1"},
-                    2,
-                    "jitsuryoku results: "},
-        FailureCase{{"results", "--year", "2026", "--test", "1", "--grade", "4"},
-                    2,
-                    "jitsuryoku results: "},
-        FailureCase{test1("checklists", {"--classes", "3", "--trace", "t"}), 2,
-                    "jitsuryoku checklists: "},
-        FailureCase{test1("checklists", {"--deadline", "13/1", "--trace", "t"}), 2,
-                    "jitsuryoku checklists: "},
-        FailureCase{test1("checklists", {"--scale", "79", "--trace", "t"}), 2,
-                    "jitsuryoku checklists: "},
-        FailureCase{test1("checklists", {"--pdf", "a.pdf", "--trace", "t"}), 2,
-                    "jitsuryoku checklists: "},
-        FailureCase{test1("reports", {"--pages", "3-2", "--trace", "t"}), 2,
-                    "jitsuryoku reports: "},
-        FailureCase{test1("reports", {"--copies", "11", "--trace", "t"}), 2,
-                    "jitsuryoku reports: "},
-        FailureCase{test1("reports", {"--font-scale", "49", "--trace", "t"}), 2,
-                    "jitsuryoku reports: "},
-        FailureCase{test1("reports", {}), 2, "jitsuryoku reports: "},
-        FailureCase{test1("summary", {"--lists", "tops", "--trace", "t"}), 2,
-                    "jitsuryoku summary: "}));
+        FailureCase{"frobnicate", 2, "frobnicate"}, FailureCase{"demo", 2, "jitsuryoku demo: "},
+        FailureCase{"results --year 2026 --test 1", 2, "jitsuryoku results: "},
+        FailureCase{"results TEST1 --combos 英国,理科", 2, "jitsuryoku results: "},
+        FailureCase{"results TEST1 extra", 2, "jitsuryoku results: "},
+        FailureCase{"results --year 1999 --test 1 --grade 1", 2, "jitsuryoku results: "},
+        FailureCase{"results --year 2026 --test 6 --grade 1", 2, "jitsuryoku results: "},
+        FailureCase{"checklists TEST1 --classes 3 --trace t", 2, "jitsuryoku checklists: "},
+        FailureCase{"checklists TEST1 --deadline 13/1 --trace t", 2, "jitsuryoku checklists: "},
+        FailureCase{"checklists TEST1 --scale 79 --trace t", 2, "jitsuryoku checklists: "},
+        FailureCase{"checklists TEST1 --pdf a.pdf --trace t", 2, "jitsuryoku checklists: "},
+        FailureCase{"reports TEST1 --pages 3-2 --trace t", 2, "jitsuryoku reports: "},
+        FailureCase{"reports TEST1 --copies 11 --trace t", 2, "jitsuryoku reports: "},
+        FailureCase{"reports TEST1 --font-scale 49 --trace t", 2, "jitsuryoku reports: "},
+        FailureCase{"reports TEST1", 2, "jitsuryoku reports: "},
+        FailureCase{"summary TEST1 --lists tops --trace t", 2, "jitsuryoku summary: "},
+        FailureCase{"history --grade 1 --trace t", 2, "--year"},
+        FailureCase{"history --year 2026 --grade 1 --classes 3 --trace t", 2, "--classes"},
+        FailureCase{"history --year 2026 --grade 1 --students 46 --trace t", 2, "--students"},
+        FailureCase{"trend --year 2026 --grade 1 --pdf a --trace t", 2, "jitsuryoku trend: "}));
 
 INSTANTIATE_TEST_SUITE_P(
     Data, Failures,
-    ::testing::Values(FailureCase{{"results", "--year", "2026", "--test", "3", "--grade", "1"},
-                                  1,
-                                  text::kScoresMissingPrint},
-                      FailureCase{{"reports", "--year", "2025", "--test", "1", "--grade", "1",
-                                   "--trace", "t"},
-                                  1,
-                                  text::kRosterMissingPrint},
-                      FailureCase{test1("summary", {"--trace", "t"}), 1, text::kResultsNotRead},
-                      FailureCase{test1("reports", {"--pages", "900-999", "--pdf", "r.pdf"}), 1,
-                                  "nothing to print"},
-                      FailureCase{test1("checklists", {"--printer", "no-such-queue"}), 1,
-                                  "printer 'no-such-queue': "},
-                      FailureCase{{"demo", "."}, 1, "--force"}));
+    ::testing::Values(
+        FailureCase{"results --year 2026 --test 3 --grade 1", 1, text::kScoresMissingPrint},
+        FailureCase{"reports --year 2025 --test 1 --grade 1 --trace t", 1,
+                    text::kRosterMissingPrint},
+        FailureCase{"summary --year 2026 --test 2 --grade 1 --trace t", 1, text::kResultsNotRead},
+        FailureCase{"reports TEST1 --pages 900-999 --pdf r.pdf", 1, "nothing to print"},
+        FailureCase{"checklists TEST1 --printer no-such-queue", 1, "printer 'no-such-queue': "},
+        FailureCase{"history --year 2026 --grade 2 --trace t", 1, "nothing to print"},
+        FailureCase{"trend --year 2025 --grade 1 --trace t", 1, "nothing to print"},
+        FailureCase{"import-roster ok.csv --grade 1", 1,
+                    "N261.csv exists already (use --force to replace it)"},
+        FailureCase{"import-roster in.csv --grade 1 --force", 1, "in.csv:3: class \"9\""},
+        FailureCase{"demo .", 1, "--force"}));
 
 TEST_F(Cli, WithoutBasicDataEveryCommandStopsWithStatusOne) {
     std::filesystem::remove(basicDataPath(year.path()));
     const auto before = filesUnder(year.path());
-    for (const char* command : {"checklists", "reports", "summary"}) {
-        EXPECT_EQ(run(test1(command, {"--trace", "t"})), 1) << command;
+    for (const char* line : {"results TEST1", "checklists TEST1 --trace t",
+                             "reports TEST1 --trace t", "summary TEST1 --trace t"}) {
+        EXPECT_EQ(run(line), 1) << line;
         EXPECT_NE(err.find(text::kBasicDataMissing), std::string::npos) << err;
     }
-    EXPECT_EQ(run(test1("results", {})), 1);
-    EXPECT_NE(err.find(text::kBasicDataMissing), std::string::npos) << err;
     EXPECT_EQ(filesUnder(year.path()), before);
 }
 
 TEST_F(Cli, UnwritableOutputsGiveStatusOneNamingTheFileOnce) {
-    const auto results = resultsPath(year.path(), 2026, 1, 1);
     std::filesystem::create_directory(results);
-    EXPECT_EQ(run(test1("results", {})), 1);
+    EXPECT_EQ(run("results TEST1"), 1);
     EXPECT_NE(err.find(text::kResultsNotSaved), std::string::npos) << err;
     EXPECT_EQ(err.find(results.string()), err.rfind(results.string())) << err;
     std::filesystem::create_directory(year.dir / "t.txt");
-    EXPECT_EQ(run(test1("checklists", {"--trace", "t.txt"})), 1);
-    EXPECT_EQ(run(test1("reports", {"--pdf", "no/such/r.pdf"})), 1);
+    EXPECT_EQ(run("checklists TEST1 --trace t.txt"), 1);
+    EXPECT_EQ(run("reports TEST1 --pdf no/such/r.pdf"), 1);
 }
 
 // A file of the year spoilt as a teacher might find it: refused in one line naming the file and
-// the finding, the old results file kept; --force goes on with the finding as a warning.
-struct DamageCase {
-    const char* name;
-    const char* file;
-    std::string (*damage)(std::string);
-    std::string finding;
-    int forcedStatus;
-};
-
-void PrintTo(const DamageCase& c, std::ostream* os) { *os << c.name; }
-
-class Damaged : public Cli, public ::testing::WithParamInterface<DamageCase> {};
-
-TEST_P(Damaged, IsRefusedUnlessForced) {
-    ASSERT_EQ(run(test1("results", {})), 0);
-    const auto results = resultsPath(year.path(), 2026, 1, 1);
+// the finding, the old results file kept; --force goes on with the finding as a warning (and
+// stops all the same without basic data).
+TEST_F(Cli, ADamagedFileIsRefusedUnlessForced) {
+    ASSERT_EQ(run("results TEST1"), 0);
     const std::string before = readBytes(results);
-    const auto damaged = year.dir / GetParam().file;
-    writeBytes(damaged, GetParam().damage(readBytes(damaged)));
-
-    EXPECT_EQ(run(test1("results", {})), 1);
-    const std::string line = damaged.string() + ": " + GetParam().finding;
-    EXPECT_EQ(err.rfind("jitsuryoku results: " + line, 0), 0u) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-    EXPECT_EQ(readBytes(results), before);
-
-    std::filesystem::remove(results);
-    EXPECT_EQ(run(test1("results", {"--force"})), GetParam().forcedStatus);
-    EXPECT_NE(err.find("warning: " + line), std::string::npos) << err;
-    EXPECT_EQ(std::filesystem::exists(results), GetParam().forcedStatus == 0);
+    for (const auto& [file, forcedStatus] : {std::pair{"JT26_1_1.txt", 0}, {"wqnmkiso.txt", 1}}) {
+        const std::string sound = readBytes(year.dir / file);
+        writeBytes(year.dir / file, "");
+        EXPECT_EQ(run("results TEST1"), 1);
+        const std::string line = (year.dir / file).string() + ": empty";
+        EXPECT_EQ(err, "jitsuryoku results: " + line + "\n");
+        EXPECT_EQ(readBytes(results), before);
+        EXPECT_EQ(run("results TEST1 --force"), forcedStatus);
+        EXPECT_NE(err.find("warning: " + line), std::string::npos) << err;
+        EXPECT_EQ(readBytes(results) == before, forcedStatus != 0) << file;
+        writeBytes(year.dir / file, sound);
+        writeBytes(results, before);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, Damaged,
-    ::testing::Values(DamageCase{"EmptyScoreFile", "JT26_1_1.txt",
-                                 [](std::string) { return std::string(); }, "empty", 0},
-                      DamageCase{"EmptyBasicData", "wqnmkiso.txt",
-                                 [](std::string) { return std::string(); }, "empty", 1}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CombinationList, NamesTheCombinationsOrRefuses) {
     std::string error;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Golden.h"
 #include "Paths.h"
 #include "PrintScale.h"
 #include "TestList.h"
@@ -18,38 +19,23 @@ TEST(Paths, FileNames) {
 }
 
 TEST(TestList, LabelsAndLength) {
-    EXPECT_EQ(testList(0).size(), 0u);
-    auto list = testList(10);
-    ASSERT_EQ(list.size(), 10u);
-    EXPECT_EQ(list[0], "第１回");
-    EXPECT_EQ(list[9], "第１０回");
-    EXPECT_EQ(testList(3).back(), "第３回");
+    EXPECT_EQ(testList(3), (std::vector<std::string>{"第１回", "第２回", "第３回"}));
     EXPECT_EQ(testList(15).size(), 10u);
-    EXPECT_EQ(testLabel(0), "");
-    EXPECT_EQ(testLabel(11), "");
+    EXPECT_EQ(testList(15).back(), "第１０回");
+    EXPECT_TRUE(testList(0).empty());
+    EXPECT_EQ(testLabel(0) + testLabel(11), "");
 }
 
-struct DefaultCase {
-    int month, n, expected;
-};
-
-class DefaultTest : public ::testing::TestWithParam<DefaultCase> {};
-
-TEST_P(DefaultTest, ByMonthAndTestCount) {
-    EXPECT_EQ(defaultTestIndex(GetParam().month, GetParam().n), GetParam().expected);
+// The test preselected by month (a row each, January first) and number of tests (a column each,
+// 0 to 10): the golden file reads as a calendar of the school year.
+TEST(TestList, DefaultTestByMonthAndTestCount) {
+    std::string grid;
+    for (int month = 0; month < 12; ++month) {
+        for (int n = 0; n <= 10; ++n) grid += " " + std::to_string(defaultTestIndex(month, n));
+        grid += "\n";
+    }
+    EXPECT_TRUE(matchesGolden(grid, "test-list/default-test.txt"));
 }
-
-INSTANTIATE_TEST_SUITE_P(Months, DefaultTest,
-                         ::testing::Values(DefaultCase{6, 3, 1},  // July, 3 tests → 第２回
-                                           DefaultCase{6, 1, 0},  // July, 1 test → 第１回
-                                           DefaultCase{5, 2, 1}, DefaultCase{7, 3, 2},
-                                           DefaultCase{8, 2, 0},  // September needs 3
-                                           DefaultCase{8, 3, 2},
-                                           DefaultCase{11, 3, 0},  // December needs 4
-                                           DefaultCase{9, 4, 3}, DefaultCase{0, 5, 4},
-                                           DefaultCase{1, 4, 0}, DefaultCase{2, 10, 0},
-                                           DefaultCase{4, 10, 0}, DefaultCase{3, 0, -1},
-                                           DefaultCase{11, 0, -1}));
 
 TEST(PrintScale, TruncatesTowardZero) {
     PrintScale scale{50, 80};

@@ -21,34 +21,43 @@ TEST(TextFile, ReadsCrLfAsLfAndSurveysTheBytes) {
     EXPECT_EQ(health.lfEnds, 1u);
 }
 
-TEST(TextFile, WritesLfAsCrLf) { EXPECT_EQ(toCrLf("a \nb\n"), "a \r\nb\r\n"); }
-
-TEST(AtomicWrite, ReplacesTheFileAndLeavesNoTemporary) {
+// Only a missing file may be taken for new; anything else that is no readable regular file of a
+// sensible size is an error naming the file.
+TEST(TextFile, MissingIsToldApartFromUnreadable) {
     TempDir dir;
-    writeBytes(dir / "JT26_1_1.txt", "old");
-    ASSERT_TRUE(writeFileAtomically(dir / "JT26_1_1.txt", "new content"));
-    EXPECT_EQ(readBytes(dir / "JT26_1_1.txt"), "new content");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-}
-
-TEST(AtomicWrite, AFailingWriteLeavesTheOldFileByteIdentical) {
-    TempDir dir;
-    const std::string old = "78 -1 \r\n90 88 \r\n";
-    for (WriteFault fault : {WriteFault{WriteFault::Kind::FailAfterBytes, 0},
-                             WriteFault{WriteFault::Kind::FailAfterBytes, 5},
-                             WriteFault{WriteFault::Kind::FailRename, 0}}) {
-        writeBytes(dir / "JT26_1_1.txt", old);
-        Status status =
-            writeFileAtomically(dir / "JT26_1_1.txt", "a much longer new content", fault);
-        EXPECT_FALSE(status);
-        EXPECT_FALSE(status.reason().empty());
-        EXPECT_EQ(readBytes(dir / "JT26_1_1.txt"), old);
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    std::filesystem::create_directory(dir / "dir.txt");
+    ASSERT_EQ(::mkfifo((dir / "fifo.txt").c_str(), 0600), 0);
+    writeBytes(dir / "big.txt", std::string(101, '7'));
+    std::string text;
+    EXPECT_TRUE(readTextFile(dir / "none.txt", 100, text).isMissing());
+    for (const char* name : {"dir.txt", "fifo.txt", "big.txt"}) {
+        Status status = readTextFile(dir / name, 100, text);  // the FIFO must not block
+        EXPECT_FALSE(status) << name;
+        EXPECT_FALSE(status.isMissing()) << name;
+        EXPECT_NE(status.reason().find((dir / name).string()), std::string::npos)
+            << status.reason();
     }
 }
 
-TEST(AtomicWrite, UnwritablePlacesFail) {
+TEST(TextFile, WritesLfAsCrLf) { EXPECT_EQ(toCrLf("a \nb\n"), "a \r\nb\r\n"); }
+
+// A save replaces the file whole, or fails and leaves the old one byte for byte; either way no
+// temporary file is left. A place that cannot take the file fails.
+TEST(AtomicWrite, ReplacesTheFileOrLeavesTheOldOneByteIdentical) {
     TempDir dir;
+    const std::string old = "78 -1 \r\n90 88 \r\n", now = "a much longer new content";
+    using Kind = WriteFault::Kind;
+    for (WriteFault fault :
+         {WriteFault{}, WriteFault{Kind::FailAfterBytes, 0}, WriteFault{Kind::FailAfterBytes, 5},
+          WriteFault{Kind::FailRename, 0}}) {
+        const bool fails = fault.kind != Kind::None;
+        writeBytes(dir / "JT26_1_1.txt", old);
+        Status status = writeFileAtomically(dir / "JT26_1_1.txt", now, fault);
+        EXPECT_EQ(bool(status), !fails);
+        EXPECT_EQ(status.reason().empty(), !fails);
+        EXPECT_EQ(readBytes(dir / "JT26_1_1.txt"), fails ? old : now);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    }
     EXPECT_FALSE(writeFileAtomically(dir / "no-such-dir" / "f.txt", "x"));
     std::filesystem::create_directory(dir / "taken.txt");  // a directory where the file should go
     EXPECT_FALSE(writeFileAtomically(dir / "taken.txt", "x"));
@@ -62,9 +71,7 @@ TEST(AtomicWrite, KeepsTheModeTheSchoolSetAndFollowsALink) {
         writeBytes(file, "old");
         std::filesystem::permissions(file, std::filesystem::perms(mode));
         ASSERT_TRUE(writeFileAtomically(file, "new"));
-        struct stat st;
-        ASSERT_EQ(::stat(file.c_str(), &st), 0);
-        EXPECT_EQ(st.st_mode & 07777, mode);
+        EXPECT_EQ(std::filesystem::status(file).permissions(), std::filesystem::perms(mode));
     }
     const mode_t mask = ::umask(027);
     Status fresh = writeFileAtomically(dir / "JT26_2_1.txt", "new");

@@ -2,62 +2,54 @@
 
 #include <cmath>
 #include <cstdio>
+#include <sstream>
+#include <string_view>
 
 #include "TokenReader.h"
 
 using jitsu::TextField;
 using jitsu::TokenReader;
 
-TEST(TokenReader, FailedNumberLeavesFieldAndTokenForTheNextRead) {
-    TokenReader in("abc 5");
-    std::int32_t value = 42;
-    EXPECT_FALSE(in.readInt(value));
-    EXPECT_EQ(value, 42);
-    TextField<10> text;
-    EXPECT_TRUE(in.readText(text));  // the same token again
-    EXPECT_EQ(text.view(), "abc");
-    EXPECT_TRUE(in.readInt(value));
-    EXPECT_EQ(value, 5);
+namespace {
+
+// Reads one field after another from `text`, each of the kind named by a letter of `kinds`
+// ('i' readInt, 'u' readUnsigned, 'f' readFloat, 't' readText) into a target holding 42 (a text
+// field "x"): what each target holds afterwards, after "!" when the read failed.
+std::vector<std::string> reads(const char* text, std::string_view kinds) {
+    TokenReader in(text);
+    std::vector<std::string> held;
+    for (char kind : kinds) {
+        std::int32_t i = 42;
+        std::uint32_t u = 42;
+        float f = 42;
+        TextField<10> t;
+        t.assign("x");
+        const bool ok = kind == 'i'   ? in.readInt(i)
+                        : kind == 'u' ? in.readUnsigned(u)
+                        : kind == 'f' ? in.readFloat(f)
+                                      : in.readText(t);
+        std::ostringstream out;
+        out << (ok ? "" : "!");
+        kind == 'i' ? out << i : kind == 'u' ? out << u : kind == 'f' ? out << f : out << t.view();
+        held.push_back(out.str());
+    }
+    return held;
 }
 
-TEST(TokenReader, NumberStopsAtTheFirstNonDigit) {
-    TokenReader in("12abc +3 - 4");
-    std::int32_t value = 0;
-    EXPECT_TRUE(in.readInt(value));
-    EXPECT_EQ(value, 12);
-    TextField<10> rest;
-    in.readText(rest);
-    EXPECT_EQ(rest.view(), "abc");
-    EXPECT_TRUE(in.readInt(value));
-    EXPECT_EQ(value, 3);
-    EXPECT_FALSE(in.readInt(value));  // a lone sign is no number
-    EXPECT_EQ(value, 3);
-}
+using Held = std::vector<std::string>;
 
-TEST(TokenReader, UnsignedWrapsNegativesAndIntClampsOverflow) {
-    TokenReader in("-1 99999999999 -99999999999");
-    std::uint32_t u = 0;
-    std::int32_t i = 0;
-    EXPECT_TRUE(in.readUnsigned(u));
-    EXPECT_EQ(u, 0xFFFFFFFFu);
-    EXPECT_TRUE(in.readInt(i));
-    EXPECT_EQ(i, 2147483647);
-    EXPECT_TRUE(in.readInt(i));
-    EXPECT_EQ(i, -2147483647 - 1);
-}
+}  // namespace
 
-TEST(TokenReader, ReadsPastTheEndLeaveTargetsUnchanged) {
-    TokenReader in("   ");
-    std::int32_t i = 9;
-    float f = 1.5f;
-    TextField<4> text;
-    text.assign("x");
-    EXPECT_FALSE(in.readInt(i));
-    EXPECT_FALSE(in.readFloat(f));
-    EXPECT_FALSE(in.readText(text));
-    EXPECT_EQ(i, 9);
-    EXPECT_EQ(f, 1.5f);
-    EXPECT_EQ(text.view(), "x");
+TEST(TokenReader, ReadsFieldAfterField) {
+    // A failed number leaves its field, and its token for the next read.
+    EXPECT_EQ(reads("abc 5", "iti"), (Held{"!42", "abc", "5"}));
+    // A number stops at the first non-digit; a lone sign is no number.
+    EXPECT_EQ(reads("12abc +3 - 4", "itii"), (Held{"12", "abc", "3", "!42"}));
+    // "%u" wraps a negative number, "%d" clamps to the 32-bit range.
+    EXPECT_EQ(reads("-1 99999999999 -99999999999", "uii"),
+              (Held{"4294967295", "2147483647", "-2147483648"}));
+    // Past the end every target is left as it was.
+    EXPECT_EQ(reads("   ", "ift"), (Held{"!42", "!42", "!x"}));
 }
 
 // readFloat stands for "%f": the same texts accepted, the same value, the same bytes consumed.
