@@ -33,7 +33,7 @@ QString fromPath(const std::filesystem::path& path) {
 }  // namespace
 
 LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
-    : QWidget(parent), services_(services) {
+    : ProgramWindow(parent), services_(services) {
     setWindowTitle(captionWithVersion(QStringLiteral("実力テスト")));
     setFont(windowFont(14));
     auto* layout = new QVBoxLayout(this);
@@ -108,7 +108,10 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
 
 void LauncherWindow::dataDirNamed() { QSettings().setValue(kFolderKey, fromPath(services_.dir)); }
 
-void LauncherWindow::FormCreate() { setFolder(QSettings().value(kFolderKey).toString()); }
+bool LauncherWindow::FormCreate() {
+    setFolder(QSettings().value(kFolderKey).toString());
+    return true;
+}
 
 void LauncherWindow::FolderButtonClick() {
     const QString folder = QFileDialog::getExistingDirectory(

@@ -54,8 +54,9 @@ QLineEdit* editOf(QSpinBox* upDown) { return upDown->findChild<QLineEdit*>(); }
 
 }  // namespace
 
-TForm1::TForm1(const Services& services, QWidget* parent) : QWidget(parent), services_(services) {
-    setObjectName(QStringLiteral("Form1"));
+SummaryWindow::SummaryWindow(const Services& services, QWidget* parent)
+    : ProgramWindow(parent), services_(services) {
+    setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(captionWithVersion(QStringLiteral("  実力テスト　各種集計表印刷")));
     setFont(windowFont(12));
     setFixedSize(780, 172);
@@ -101,12 +102,12 @@ TForm1::TForm1(const Services& services, QWidget* parent) : QWidget(parent), ser
                            JouishaCB,  DosuuCB, BairituUD, JikkouBtn, ExitBtn, MojiBairituUD};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    connect(JikkouBtn, &QPushButton::clicked, this, &TForm1::JikkouBtnClick);
-    connect(ExitBtn, &QPushButton::clicked, this, &TForm1::ExitBtnClick);
+    connect(JikkouBtn, &QPushButton::clicked, this, &SummaryWindow::JikkouBtnClick);
+    connect(ExitBtn, &QPushButton::clicked, this, &SummaryWindow::ExitBtnClick);
     centreOnScreen(this);
 }
 
-bool TForm1::FormCreate() {
+bool SummaryWindow::FormCreate() {
     if (!openBasicData(services_.dir, data_, services_.messages)) return false;
     GakkoumeiE->setText(QString::fromStdString(data_.schoolName.utf8()));
     NendoUD->setValue(static_cast<int>(data_.year));
@@ -119,7 +120,7 @@ bool TForm1::FormCreate() {
     return true;
 }
 
-SummaryRequest TForm1::request() const {
+SummaryRequest SummaryWindow::request() const {
     SummaryRequest r;
     r.year = static_cast<unsigned>(NendoUD->value());
     r.test = KaisuCB->currentIndex() + 1;
@@ -132,11 +133,11 @@ SummaryRequest TForm1::request() const {
     return r;
 }
 
-void TForm1::JikkouBtnClick() {
+void SummaryWindow::JikkouBtnClick() {
     if (KaisuCB->currentIndex() < 0) return;
     runSummary(services_, data_, request());
 }
 
-void TForm1::ExitBtnClick() { close(); }
+void SummaryWindow::ExitBtnClick() { close(); }
 
 }  // namespace jitsu::summaryprint

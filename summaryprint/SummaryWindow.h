@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QWidget>
-
 #include "BasicData.h"
+#include "ProgramWindow.h"
 #include "Services.h"
 #include "SummaryRun.h"
 
@@ -17,19 +16,28 @@ class QSpinBox;
 namespace jitsu::summaryprint {
 
 // The summary tables window: grades, lists, test and magnifications, and 実行.
-class TForm1 : public QWidget {
+class SummaryWindow : public ProgramWindow {
     Q_OBJECT
 public:
-    explicit TForm1(const Services& services, QWidget* parent = nullptr);
+    explicit SummaryWindow(const Services& services, QWidget* parent = nullptr);
 
     // Reads the basic data file and fills the controls; false when the program must end
     // (the file is missing: beep and message shown).
-    bool FormCreate();
+    bool FormCreate() override;
 
+public slots:
+    void JikkouBtnClick();
+    void ExitBtnClick();
+
+private:
     // The run the controls describe.
     SummaryRequest request() const;
-    int maxTestCount() const { return maxTestCount_; }
 
+    const Services& services_;
+    BasicData data_;
+    int maxTestCount_ = 0;
+
+    // The controls, each with its own name as objectName.
     QLineEdit* GakkoumeiE;
     QSpinBox* NendoUD;
     QLineEdit* NendoE;
@@ -51,15 +59,6 @@ public:
     QLabel* Label3;
     QFrame* Bevel1;
     QFrame* Bevel2;
-
-public slots:
-    void JikkouBtnClick();
-    void ExitBtnClick();
-
-private:
-    const Services& services_;
-    BasicData data_;
-    int maxTestCount_ = 0;
 };
 
 }  // namespace jitsu::summaryprint

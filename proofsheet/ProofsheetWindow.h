@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QWidget>
-
 #include "BasicData.h"
 #include "CheckListPage.h"
 #include "GradeClassLists.h"
+#include "ProgramWindow.h"
 #include "Services.h"
 #include "YearTestChooser.h"
 
@@ -18,15 +17,27 @@ namespace jitsu::proofsheet {
 // The check list window: the year and test are chosen and fixed with OK, then the classes of
 // each grade, the deadline, the place of submission and the magnification, and 印刷 prints the
 // check lists grade by grade. The print dialog is the printer service's.
-class TForm1 : public QWidget {
+class ProofsheetWindow : public ProgramWindow {
     Q_OBJECT
 public:
-    explicit TForm1(Services& services, QWidget* parent = nullptr);
+    explicit ProofsheetWindow(Services& services, QWidget* parent = nullptr);
 
     // Reads the basic data file and presets year, test and deadline from the clock. False when
     // the file is missing (after its message): the program then ends.
-    bool FormCreate();
+    bool FormCreate() override;
 
+public slots:
+    void OKButtonClick();
+    void PrintButtonClick();
+    void ExitButtonClick() { close(); }
+
+private:
+    CheckListRequest requestFor(int grade) const;
+
+    Services& services_;
+    BasicData data_;
+
+    // The controls, each with its own name as objectName.
     // Nendo/NendoUD, KaisuCB, OKButton, NendoE, KaisuE.
     YearTestChooser chooser;
     // Label1 … Label3, CheckListBox1 … CheckListBox3, G1Button …, G1DButton ….
@@ -45,23 +56,6 @@ public:
     QSpinBox* BairituUD;
     QLineEdit* BairituE;
     QPushButton* PrintButton;
-
-public slots:
-    void OKButtonClick();
-    void G1ButtonClick() { classLists.selectAll(0); }
-    void G2ButtonClick() { classLists.selectAll(1); }
-    void G3ButtonClick() { classLists.selectAll(2); }
-    void G1DButtonClick() { classLists.clearAll(0); }
-    void G2DButtonClick() { classLists.clearAll(1); }
-    void G3DButtonClick() { classLists.clearAll(2); }
-    void PrintButtonClick();
-    void ExitButtonClick() { close(); }
-
-private:
-    CheckListRequest requestFor(int grade) const;
-
-    Services& services_;
-    BasicData data_;
 };
 
 }  // namespace jitsu::proofsheet

@@ -1,4 +1,4 @@
-#include "TForm1.h"
+#include "ReportcardWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -72,9 +72,9 @@ QLineEdit* editOf(QSpinBox* spin, const char* editName) {
 
 }  // namespace
 
-TForm1::TForm1(Services& services, QWidget* parent)
-    : QWidget(parent), chooser(this), classLists(this), services_(services) {
-    setObjectName(QStringLiteral("Form1"));
+ReportcardWindow::ReportcardWindow(Services& services, QWidget* parent)
+    : ProgramWindow(parent), services_(services), chooser(this), classLists(this) {
+    setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(captionWithVersion(QString::fromUtf8(kCaption)));
     setFont(windowFont(12));
     resize(709, 332);  // the client area of a window whose outer size is 717 × 366 on Windows
@@ -116,25 +116,19 @@ TForm1::TForm1(Services& services, QWidget* parent)
     HozonCheck =
         makePanelCheck(this, Panel1, "Panel1", "HozonCheck", "保存", QRect(572, 288, 80, 25));
 
-    connect(chooser.OKButton, &QPushButton::clicked, this, &TForm1::OKButtonClick);
-    connect(classLists.selectButtons[0], &QPushButton::clicked, this, &TForm1::G1ButtonClick);
-    connect(classLists.selectButtons[1], &QPushButton::clicked, this, &TForm1::G2ButtonClick);
-    connect(classLists.selectButtons[2], &QPushButton::clicked, this, &TForm1::G3ButtonClick);
-    connect(classLists.clearButtons[0], &QPushButton::clicked, this, &TForm1::G1DButtonClick);
-    connect(classLists.clearButtons[1], &QPushButton::clicked, this, &TForm1::G2DButtonClick);
-    connect(classLists.clearButtons[2], &QPushButton::clicked, this, &TForm1::G3DButtonClick);
-    connect(PrintButton, &QPushButton::clicked, this, &TForm1::PrintButtonClick);
-    connect(ExitButton, &QPushButton::clicked, this, &TForm1::ExitButtonClick);
+    connect(chooser.OKButton, &QPushButton::clicked, this, &ReportcardWindow::OKButtonClick);
+    connect(PrintButton, &QPushButton::clicked, this, &ReportcardWindow::PrintButtonClick);
+    connect(ExitButton, &QPushButton::clicked, this, &ReportcardWindow::ExitButtonClick);
 }
 
-bool TForm1::FormCreate() {
+bool ReportcardWindow::FormCreate() {
     if (!openBasicData(services_.dir, data_, services_.messages)) return false;
     // Grade 1's tests make the list, whatever the other grades hold.
     chooser.fill(data_.year, data_.grades[0].tests(), services_.clock);
     return true;
 }
 
-void TForm1::OKButtonClick() {
+void ReportcardWindow::OKButtonClick() {
     const int test = chooser.testNumber();
     if (test == 0) return;
     chooser.fix();
@@ -148,7 +142,7 @@ void TForm1::OKButtonClick() {
         if (chosen[k] && !first[k]) combinationBoxes[k]->setChecked(true);
 }
 
-void TForm1::PrintButtonClick() {
+void ReportcardWindow::PrintButtonClick() {
     if (!chooser.isFixed()) return;
     for (int g = 0; g < kGrades; ++g) {
         if (!classLists.anyChecked(g)) continue;
@@ -157,7 +151,7 @@ void TForm1::PrintButtonClick() {
     }
 }
 
-GradeRunRequest TForm1::requestFor(int grade) const {
+GradeRunRequest ReportcardWindow::requestFor(int grade) const {
     GradeRunRequest request;
     request.grade = grade;
     request.year = chooser.year();

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QWidget>
 #include <array>
 
 #include "BasicData.h"
 #include "Combinations.h"
 #include "GradeClassLists.h"
 #include "GradeRun.h"
+#include "ProgramWindow.h"
 #include "Services.h"
 #include "YearTestChooser.h"
 
@@ -23,15 +23,27 @@ namespace jitsu::reportcard {
 // of each grade, the combinations, saving and printing, the magnifications and the copies; 実行
 // runs every grade with a ticked class (statistics, results file, reports). The print dialog is
 // the printer service's.
-class TForm1 : public QWidget {
+class ReportcardWindow : public ProgramWindow {
     Q_OBJECT
 public:
-    explicit TForm1(Services& services, QWidget* parent = nullptr);
+    explicit ReportcardWindow(Services& services, QWidget* parent = nullptr);
 
     // Reads the basic data file and presets year and test from the clock. False when the file
     // is missing (after its message): the program then ends.
-    bool FormCreate();
+    bool FormCreate() override;
 
+public slots:
+    void OKButtonClick();
+    void PrintButtonClick();
+    void ExitButtonClick() { close(); }
+
+private:
+    GradeRunRequest requestFor(int grade) const;
+
+    Services& services_;
+    BasicData data_;
+
+    // The controls, each with its own name as objectName.
     // Nendo/NendoUD, KaisuCB, OKButton, NendoE, KaisuE.
     YearTestChooser chooser;
     // Label1 … Label3, CheckListBox1 … CheckListBox3, G1Button …, G1DButton ….
@@ -63,23 +75,6 @@ public:
     QCheckBox* PrintCheck;
     QFrame* Panel1;
     QCheckBox* HozonCheck;
-
-public slots:
-    void OKButtonClick();
-    void G1ButtonClick() { classLists.selectAll(0); }
-    void G2ButtonClick() { classLists.selectAll(1); }
-    void G3ButtonClick() { classLists.selectAll(2); }
-    void G1DButtonClick() { classLists.clearAll(0); }
-    void G2DButtonClick() { classLists.clearAll(1); }
-    void G3DButtonClick() { classLists.clearAll(2); }
-    void PrintButtonClick();
-    void ExitButtonClick() { close(); }
-
-private:
-    GradeRunRequest requestFor(int grade) const;
-
-    Services& services_;
-    BasicData data_;
 };
 
 }  // namespace jitsu::reportcard

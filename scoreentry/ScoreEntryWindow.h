@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QWidget>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "ProgramWindow.h"
 #include "ScoreSession.h"
 #include "Services.h"
 
@@ -22,14 +22,63 @@ class ScoreGrid;
 // The score entry window: the user fixes year, grade and test with OK, then types the scores
 // class by class and subject by subject into the two grids, and saves. The working state lives
 // in a ScoreSession; the handlers move texts between it and the controls.
-class TForm1 : public QWidget {
+class ScoreEntryWindow : public ProgramWindow {
     Q_OBJECT
 public:
-    explicit TForm1(Services& services, QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit ScoreEntryWindow(Services& services, QWidget* parent = nullptr);
+    ~ScoreEntryWindow() override;
 
     const ScoreSession& session() const { return *session_; }
 
+public slots:
+    // Reads the basic data file and fills the choice of year, grade and test. False when the
+    // file is missing (the message was shown): the program then ends with exit code 0.
+    bool FormCreate() override;
+    void GakunenCBChange();
+    // Loads the chosen grade and test. False when the roster is missing: the message was shown
+    // and programEnd(0) emitted. A score file that cannot be read (announced with the reason),
+    // or one whose count of values does not fit the basic data and that the user does not open
+    // anyway, leaves the choice of year, grade and test as it was.
+    bool Button1Click();
+    void ClassCBChange();
+    void KamokuCBChange();
+    void NextClassButtonClick();
+    void MaeClassButtonClick();
+    void NextKamokuButtonClick();
+    void MaeKamokuButtonClick();
+    void HozonButtonClick();
+    void ExitButtonClick();
+    void TenSG1KeyDown(int key);
+    void TenSG2KeyDown(int key);
+
+public:
+    // Closing: asks whether to save changed scores (はい saves and closes, いいえ closes without
+    // saving, キャンセル, Esc and the box's close button keep the window); a save that writes
+    // nothing keeps the window.
+    void FormClose(QCloseEvent* event);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void switchClass();
+    void switchSubject();
+    void fillScoreGrids();
+    void fillScoreColumn();
+    void updateTotals();
+    SaveOutcome save();
+    void gridKeyDown(int grid, int key);
+    void cellEdited();
+    void focusFirstStudent();
+    std::vector<std::string> shownCellTexts() const;
+    ScoreGrid* gridOf(int grid) const;
+
+    Services& services_;
+    std::unique_ptr<ScoreSession> session_;
+    int testItemCount_ = 0;
+
+    // The controls, each with its own name as objectName.
     QLabel* Label1;
     QSpinBox* NendoUD;
     QLineEdit* Nendo;  // NendoUD's edit field
@@ -56,58 +105,6 @@ public:
     QLineEdit* GakunenE;
     ScoreGrid* TenSG1;
     ScoreGrid* TenSG2;
-
-public slots:
-    // Reads the basic data file and fills the choice of year, grade and test. False when the
-    // file is missing (the message was shown): the program then ends with exit code 0.
-    bool FormCreate();
-    void GakunenCBChange();
-    // Loads the chosen grade and test. False when the roster is missing: the message was shown
-    // and programEnd(0) emitted. A score file that cannot be read (announced with the reason),
-    // or one whose count of values does not fit the basic data and that the user does not open
-    // anyway, leaves the choice of year, grade and test as it was.
-    bool Button1Click();
-    void ClassCBChange();
-    void KamokuCBChange();
-    void NextClassButtonClick();
-    void MaeClassButtonClick();
-    void NextKamokuButtonClick();
-    void MaeKamokuButtonClick();
-    void HozonButtonClick();
-    void ExitButtonClick();
-    void TenSG1KeyDown(int key);
-    void TenSG2KeyDown(int key);
-
-public:
-    // Closing: asks whether to save changed scores (はい saves and closes, いいえ closes without
-    // saving, キャンセル, Esc and the box's close button keep the window); a save that writes
-    // nothing keeps the window.
-    void FormClose(QCloseEvent* event);
-
-signals:
-    // The program must end at once with this exit code.
-    void programEnd(int exitCode);
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void buildControls();
-    void switchClass();
-    void switchSubject();
-    void fillScoreGrids();
-    void fillScoreColumn();
-    void updateTotals();
-    SaveOutcome save();
-    void gridKeyDown(int grid, int key);
-    void cellEdited();
-    void focusFirstStudent();
-    std::vector<std::string> shownCellTexts() const;
-    ScoreGrid* gridOf(int grid) const;
-
-    Services& services_;
-    std::unique_ptr<ScoreSession> session_;
-    int testItemCount_ = 0;
 };
 
 }  // namespace jitsu
