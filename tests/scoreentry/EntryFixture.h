@@ -73,14 +73,10 @@ protected:
     jitsu::ScoreGrid* grid(int position) const {
         return child<jitsu::ScoreGrid>(*window, position <= 23 ? "TenSG1" : "TenSG2");
     }
-    QString shown(const char* edit) const { return child<QLineEdit>(*window, edit)->text(); }
 
     void key(Qt::Key key) {
         QTest::keyClick(window->windowHandle(), key);
         QCoreApplication::processEvents();
-    }
-    void digit(char digit, QTest::KeyAction action) {
-        QTest::keyEvent(action, window->windowHandle(), digit);
     }
     // Types ASCII text key by key, each key pressed and released.
     void type(const char* keys) {
