@@ -44,9 +44,9 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     FolderE->setReadOnly(true);
     FolderE->setMinimumWidth(420);
     folderRow->addWidget(FolderE, 1);
-    FolderButton = new QPushButton(QStringLiteral("選ぶ…"), this);
-    FolderButton->setObjectName("FolderButton");
-    folderRow->addWidget(FolderButton);
+    auto* folderButton = new QPushButton(QStringLiteral("選ぶ…"), this);
+    folderButton->setObjectName("FolderButton");
+    folderRow->addWidget(folderButton);
     layout->addLayout(folderRow);
 
     StatusL = new QLabel(this);
@@ -102,7 +102,7 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     connect(RosterButton, &QPushButton::clicked, this, &LauncherWindow::RosterButtonClick);
     connect(ExportButton, &QPushButton::clicked, this, &LauncherWindow::ExportButtonClick);
 
-    connect(FolderButton, &QPushButton::clicked, this, &LauncherWindow::FolderButtonClick);
+    connect(folderButton, &QPushButton::clicked, this, &LauncherWindow::FolderButtonClick);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &LauncherWindow::refresh);
 }
 

@@ -51,9 +51,8 @@ private:
     QString folder_;
     QFileSystemWatcher watcher_;
 
-    // The controls, each with its own name as objectName.
+    // The controls read or changed after start-up, by their objectNames.
     QLineEdit* FolderE;
-    QPushButton* FolderButton;
     QLabel* StatusL;
     QTableWidget* FilesSG;
     std::array<QPushButton*, 5> ProgramButtons;

@@ -1,6 +1,5 @@
 #include "ProofsheetWindow.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -34,33 +33,30 @@ ProofsheetWindow::ProofsheetWindow(Services& services, QWidget* parent)
     setFont(windowFont(12));
     resize(536, 328);  // the client area of a window whose outer size is 544 × 362 on Windows
 
-    ExitButton = makeButton(this, "ExitButton", "終了", QRect(24, 288, 97, 25));
+    QPushButton* exit = makeButton(this, "ExitButton", "終了", QRect(24, 288, 97, 25));
 
-    Label4 = makeLabel(this, "Label4", "提出期限", {416, 40}, 15);
+    makeLabel(this, "Label4", "提出期限", {416, 40}, 15);
     MonUD = makeSpinner(this, "MonE", "MonUD", 1, 12, 1, QRect(448, 64, 33, 25));
-    MonE = MonUD->findChild<QLineEdit*>(QStringLiteral("MonE"));
-    Label5 = makeLabel(this, "Label5", "月", {504, 72});
+    makeLabel(this, "Label5", "月", {504, 72});
     DayUD = makeSpinner(this, "DayE", "DayUD", 1, 31, 1, QRect(448, 96, 33, 25));
-    DayE = DayUD->findChild<QLineEdit*>(QStringLiteral("DayE"));
-    Label6 = makeLabel(this, "Label6", "日", {504, 104});
+    makeLabel(this, "Label6", "日", {504, 104});
 
-    Label7 = makeLabel(this, "Label7", "提出先", {416, 136}, 15);
+    makeLabel(this, "Label7", "提出先", {416, 136}, 15);
     TeishutusakiE = new QLineEdit(this);
     TeishutusakiE->setObjectName(QStringLiteral("TeishutusakiE"));
     TeishutusakiE->setGeometry(448, 160, 64, 25);
     TeishutusakiE->setFont(windowFont(17));
 
-    Label8 = makeLabel(this, "Label8", "印刷倍率", {416, 208}, 15);
+    makeLabel(this, "Label8", "印刷倍率", {416, 208}, 15);
     BairituUD = makeSpinner(this, "BairituE", "BairituUD", kMinCheckListPercent, 200, 100,
                             QRect(448, 232, 48, 25));
-    BairituE = BairituUD->findChild<QLineEdit*>(QStringLiteral("BairituE"));
 
     PrintButton = makeButton(this, "PrintButton", "印刷", QRect(416, 280, 97, 33));
     PrintButton->setEnabled(false);
 
     connect(chooser.OKButton, &QPushButton::clicked, this, &ProofsheetWindow::OKButtonClick);
     connect(PrintButton, &QPushButton::clicked, this, &ProofsheetWindow::PrintButtonClick);
-    connect(ExitButton, &QPushButton::clicked, this, &ProofsheetWindow::ExitButtonClick);
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
 }
 
 bool ProofsheetWindow::FormCreate() {

@@ -7,7 +7,6 @@
 #include "Services.h"
 #include "YearTestChooser.h"
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -29,7 +28,6 @@ public:
 public slots:
     void OKButtonClick();
     void PrintButtonClick();
-    void ExitButtonClick() { close(); }
 
 private:
     CheckListRequest requestFor(int grade) const;
@@ -37,24 +35,15 @@ private:
     Services& services_;
     BasicData data_;
 
-    // The controls, each with its own name as objectName.
+    // The controls read or changed after start-up, by their objectNames.
     // Nendo/NendoUD, KaisuCB, OKButton, NendoE, KaisuE.
     YearTestChooser chooser;
     // Label1 … Label3, CheckListBox1 … CheckListBox3, G1Button …, G1DButton ….
     GradeClassLists classLists;
-    QPushButton* ExitButton;
-    QLabel* Label4;  // "提出期限"
     QSpinBox* MonUD;
-    QLineEdit* MonE;
-    QLabel* Label5;  // "月"
     QSpinBox* DayUD;
-    QLineEdit* DayE;
-    QLabel* Label6;  // "日"
-    QLabel* Label7;  // "提出先"
     QLineEdit* TeishutusakiE;
-    QLabel* Label8;  // "印刷倍率"
     QSpinBox* BairituUD;
-    QLineEdit* BairituE;
     QPushButton* PrintButton;
 };
 

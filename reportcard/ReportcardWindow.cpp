@@ -3,8 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -48,9 +46,9 @@ QCheckBox* makeCheckBox(QWidget* parent, const char* name, const char* caption, 
 }
 
 // A panel holding one ticked check box at (16, 4), 60 × 17.
-QCheckBox* makePanelCheck(QWidget* window, QFrame*& panel, const char* panelName, const char* name,
+QCheckBox* makePanelCheck(QWidget* window, const char* panelName, const char* name,
                           const char* caption, QRect geometry) {
-    panel = new QFrame(window);
+    auto* panel = new QFrame(window);
     panel->setObjectName(QString::fromLatin1(panelName));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(geometry);
@@ -66,10 +64,6 @@ QSpinBox* makeSpinner(QWidget* window, const char* editName, const char* upDownN
     return spin;
 }
 
-QLineEdit* editOf(QSpinBox* spin, const char* editName) {
-    return spin->findChild<QLineEdit*>(QString::fromLatin1(editName));
-}
-
 }  // namespace
 
 ReportcardWindow::ReportcardWindow(Services& services, QWidget* parent)
@@ -79,46 +73,32 @@ ReportcardWindow::ReportcardWindow(Services& services, QWidget* parent)
     setFont(windowFont(12));
     resize(709, 332);  // the client area of a window whose outer size is 717 × 366 on Windows
 
-    ExitButton = makeButton(this, "ExitButton", "終了", QRect(24, 288, 97, 25));
+    QPushButton* exit = makeButton(this, "ExitButton", "終了", QRect(24, 288, 97, 25));
 
     for (int k = 0; k < kCombinations; ++k) {
         const CombinationBox& box = kCombinationBoxes[k];
         combinationBoxes[k] = makeCheckBox(this, box.name, box.caption, box.geometry, 16);
     }
-    EikokusuChB = combinationBoxes[Eikokusu];
-    Kyouka5ChB = combinationBoxes[Kyouka5];
-    EisuriChB = combinationBoxes[Eisuri];
-    EikokushaChB = combinationBoxes[Eikokusha];
-    EikokuChB = combinationBoxes[Eikoku];
-    EisuChB = combinationBoxes[Eisu];
-    KokusuChB = combinationBoxes[Kokusu];
-    EikokusuriChB = combinationBoxes[Eikokusuri];
-    EikokusushaChB = combinationBoxes[Eikokususha];
-    EikokusuChB->setChecked(true);
+    combinationBoxes[Eikokusu]->setChecked(true);
 
-    Label8 = makeLabel(this, "Label8", "印刷倍率", {420, 178}, 13);
-    Label5 = makeLabel(this, "Label5", "枠 ：", {492, 178}, 13);
+    makeLabel(this, "Label8", "印刷倍率", {420, 178}, 13);
+    makeLabel(this, "Label5", "枠 ：", {492, 178}, 13);
     BairituUD = makeSpinner(this, "BairituE", "BairituUD", kMinLayoutPercent, 200, 100,
                             QRect(520, 176, 40, 25), 18);
-    BairituE = editOf(BairituUD, "BairituE");
-    Label6 = makeLabel(this, "Label6", "文字 ：", {592, 178}, 13);
+    makeLabel(this, "Label6", "文字 ：", {592, 178}, 13);
     MojiBairituUD = makeSpinner(this, "MojiBairituE", "MojiBairituUD", 50, 200, 100,
                                 QRect(632, 176, 40, 25), 15);
-    MojiBairituE = editOf(MojiBairituUD, "MojiBairituE");
-    Label4 = makeLabel(this, "Label4", "印刷部数", {420, 216}, 13);
+    makeLabel(this, "Label4", "印刷部数", {420, 216}, 13);
     BusuUD = makeSpinner(this, "BusuE", "BusuUD", 1, 10, 1, QRect(492, 216, 40, 25), 18);
-    BusuE = editOf(BusuUD, "BusuE");
 
     PrintButton = makeButton(this, "PrintButton", "実行", QRect(492, 264, 160, 25), 13);
     PrintButton->setEnabled(false);
-    PrintCheck =
-        makePanelCheck(this, Panel2, "Panel2", "PrintCheck", "印刷", QRect(492, 288, 80, 25));
-    HozonCheck =
-        makePanelCheck(this, Panel1, "Panel1", "HozonCheck", "保存", QRect(572, 288, 80, 25));
+    PrintCheck = makePanelCheck(this, "Panel2", "PrintCheck", "印刷", QRect(492, 288, 80, 25));
+    HozonCheck = makePanelCheck(this, "Panel1", "HozonCheck", "保存", QRect(572, 288, 80, 25));
 
     connect(chooser.OKButton, &QPushButton::clicked, this, &ReportcardWindow::OKButtonClick);
     connect(PrintButton, &QPushButton::clicked, this, &ReportcardWindow::PrintButtonClick);
-    connect(ExitButton, &QPushButton::clicked, this, &ReportcardWindow::ExitButtonClick);
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
 }
 
 bool ReportcardWindow::FormCreate() {

@@ -11,9 +11,6 @@
 #include "YearTestChooser.h"
 
 class QCheckBox;
-class QFrame;
-class QLabel;
-class QLineEdit;
 class QPushButton;
 class QSpinBox;
 
@@ -35,7 +32,6 @@ public:
 public slots:
     void OKButtonClick();
     void PrintButtonClick();
-    void ExitButtonClick() { close(); }
 
 private:
     GradeRunRequest requestFor(int grade) const;
@@ -43,37 +39,17 @@ private:
     Services& services_;
     BasicData data_;
 
-    // The controls, each with its own name as objectName.
+    // The controls read or changed after start-up, by their objectNames.
     // Nendo/NendoUD, KaisuCB, OKButton, NendoE, KaisuE.
     YearTestChooser chooser;
     // Label1 … Label3, CheckListBox1 … CheckListBox3, G1Button …, G1DButton ….
     GradeClassLists classLists;
-    QPushButton* ExitButton;
-    QCheckBox* EikokusuChB;
-    QCheckBox* EikokushaChB;
-    QCheckBox* EisuriChB;
-    QCheckBox* Kyouka5ChB;
-    QCheckBox* EikokuChB;
-    QCheckBox* EisuChB;
-    QCheckBox* KokusuChB;
-    QCheckBox* EikokusushaChB;
-    QCheckBox* EikokusuriChB;
-    // The nine boxes above by combination index (英国数, ５教科, 英数理, …).
-    std::array<QCheckBox*, kCombinations> combinationBoxes;
-    QLabel* Label8;  // "印刷倍率"
-    QLabel* Label5;  // "枠 ："
-    QLabel* Label6;  // "文字 ："
+    std::array<QCheckBox*, kCombinations> combinationBoxes;  // by combination index
     QSpinBox* BairituUD;
-    QLineEdit* BairituE;
     QSpinBox* MojiBairituUD;
-    QLineEdit* MojiBairituE;
-    QLabel* Label4;  // "印刷部数"
     QSpinBox* BusuUD;
-    QLineEdit* BusuE;
     QPushButton* PrintButton;
-    QFrame* Panel2;
     QCheckBox* PrintCheck;
-    QFrame* Panel1;
     QCheckBox* HozonCheck;
 };
 

@@ -75,13 +75,13 @@ void ScoreEntryWindow::buildControls() {
         return e;
     };
 
-    Label1 = label("Label1", "西暦年度 ：", 24, 20);
+    label("Label1", "西暦年度 ：", 24, 20);
     NendoUD = makeYearSpinner(this, "Nendo", "NendoUD");
     NendoUD->setGeometry(88, 20, 57 + 15, 25);
     NendoUD->setFont(editFont);
     NendoUD->setFocusPolicy(Qt::ClickFocus);  // no tab stop
-    Nendo = NendoUD->findChild<QLineEdit*>(QStringLiteral("Nendo"));
-    Nendo->setReadOnly(true);  // the year changes through the arrows only
+    // The year changes through the arrows only.
+    NendoUD->findChild<QLineEdit*>(QStringLiteral("Nendo"))->setReadOnly(true);
 
     GakunenCB = combo("GakunenCB", {24, 60, 75, 25});
     for (const char* item : kGradeItems) GakunenCB->addItem(QString::fromUtf8(item));
@@ -95,11 +95,11 @@ void ScoreEntryWindow::buildControls() {
     NextKamokuButton = button("NextKamokuButton", "次の科目", {112, 232, 73, 25});
     MaeKamokuButton = button("MaeKamokuButton", "前の科目", {112, 260, 73, 25});
 
-    Label2 = label("Label2", "入力数 ：", 60, 320);
+    label("Label2", "入力数 ：", 60, 320);
     JukenshaE = readOnlyEdit("JukenshaE", {112, 320, 73, 25});
-    Label3 = label("Label3", "得点計 ：", 60, 352);
+    label("Label3", "得点計 ：", 60, 352);
     SotenE = readOnlyEdit("SotenE", {112, 352, 73, 25});
-    Label4 = label("Label4", "平均点 ：", 60, 384);
+    label("Label4", "平均点 ：", 60, 384);
     HeikinE = readOnlyEdit("HeikinE", {112, 384, 73, 25});
 
     HozonButton = button("HozonButton", "保存", {24, 464, 161, 25});

@@ -78,10 +78,8 @@ private:
     std::unique_ptr<ScoreSession> session_;
     int testItemCount_ = 0;
 
-    // The controls, each with its own name as objectName.
-    QLabel* Label1;
+    // The controls read or changed after start-up, by their objectNames.
     QSpinBox* NendoUD;
-    QLineEdit* Nendo;  // NendoUD's edit field
     QComboBox* GakunenCB;
     QComboBox* KaisuCB;
     QPushButton* Button1;
@@ -91,11 +89,8 @@ private:
     QComboBox* KamokuCB;
     QPushButton* NextKamokuButton;
     QPushButton* MaeKamokuButton;
-    QLabel* Label2;
     QLineEdit* JukenshaE;
-    QLabel* Label3;
     QLineEdit* SotenE;
-    QLabel* Label4;
     QLineEdit* HeikinE;
     QPushButton* HozonButton;
     QPushButton* ExitButton;

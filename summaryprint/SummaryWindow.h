@@ -7,8 +7,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QFrame;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -27,7 +25,6 @@ public:
 
 public slots:
     void JikkouBtnClick();
-    void ExitBtnClick();
 
 private:
     // The run the controls describe.
@@ -35,12 +32,10 @@ private:
 
     const Services& services_;
     BasicData data_;
-    int maxTestCount_ = 0;
 
-    // The controls, each with its own name as objectName.
+    // The controls read or changed after start-up, by their objectNames.
     QLineEdit* GakkoumeiE;
     QSpinBox* NendoUD;
-    QLineEdit* NendoE;
     QComboBox* KaisuCB;
     QCheckBox* ClassCB;
     QCheckBox* G1CB;
@@ -49,16 +44,8 @@ private:
     QCheckBox* JouishaCB;
     QCheckBox* DosuuCB;
     QSpinBox* BairituUD;
-    QLineEdit* BairituE;
     QPushButton* JikkouBtn;
-    QPushButton* ExitBtn;
     QSpinBox* MojiBairituUD;
-    QLineEdit* MojiBairituE;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QFrame* Bevel1;
-    QFrame* Bevel2;
 };
 
 }  // namespace jitsu::summaryprint
