@@ -17,13 +17,9 @@ TEST(YearSpinner, ShowsTheThousandsSeparatorWhateverTheLocale) {
     year->setValue(2001);
     EXPECT_EQ(year->text(), QStringLiteral("2,001"));
     EXPECT_EQ(fixedYearText(year), QStringLiteral("  2,001年度"));
-    year->setValue(1999);
-    EXPECT_EQ(year->value(), 2000);
     year->setValue(2100);
     year->stepBy(1);
     EXPECT_EQ(year->value(), 2100);  // no wrap-around
-    EXPECT_EQ(window.findChild<QSpinBox*>("NendoUD"), year);
-    EXPECT_NE(window.findChild<QLineEdit*>("Nendo"), nullptr);
 }
 
 TEST(JapaneseQtTexts, AYesNoBoxReadsHaiAndIie) {
