@@ -57,7 +57,6 @@ protected:
 // Each page's counts size its own grids, a cell cut off by a smaller count comes back, and OK
 // saves also the text left in an open cell editor.
 TEST_F(BaseSetupWindowTest, ThePagesShowTheFileAndOKSavesEveryEdit) {
-    EXPECT_EQ(at("SGK2")->cell(1, 3), "90");
     at<QSpinBox>("ClassSu1UD")->setValue(1);
     at<QSpinBox>("JissiSu3UD")->setValue(3);
     EXPECT_EQ(at("SGC1")->columnCount(), 2);
@@ -90,8 +89,7 @@ TEST_F(BaseSetupWindowTest, ATextThatCannotBeSavedIsShownAndTheFileKept) {
               std::string::npos);
     EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::Yes);
     EXPECT_EQ(at<QTabWidget>("PageControl1")->currentIndex(), 1);
-    EXPECT_EQ(at("SGK2")->currentColumn(), 2);
-    EXPECT_EQ(at("SGK2")->currentRow(), 6);
+    EXPECT_EQ(std::pair(at("SGK2")->currentColumn(), at("SGK2")->currentRow()), std::pair(2, 6));
     EXPECT_TRUE(at("SGK2")->isAncestorOf(form->focusWidget()));
 
     messages.answers = {MessageAnswer::No};

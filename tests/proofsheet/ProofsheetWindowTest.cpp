@@ -14,7 +14,7 @@ namespace {
 class ProofsheetWindowTest : public ::testing::Test {
 protected:
     // The window on 15 March after OK: test 1, every class checked.
-    void open() {
+    ProofsheetWindowTest() {
         EXPECT_TRUE(form.FormCreate());
         click("OKButton");
     }
@@ -26,7 +26,6 @@ protected:
 
 // The deadline, place and magnification typed reach the pages of the checked classes only.
 TEST_F(ProofsheetWindowTest, ThePagesCarryTheDeadlinePlaceAndMagnification) {
-    open();
     EXPECT_EQ(child<QLineEdit>(form, "DayE")->text(), QStringLiteral("17"));  // 15 March + 2
     click("G2DButton");
     click("G3DButton");
@@ -46,7 +45,6 @@ TEST_F(ProofsheetWindowTest, ThePagesCarryTheDeadlinePlaceAndMagnification) {
 
 TEST_F(ProofsheetWindowTest, AMissingRosterSkipsOnlyItsGrade) {
     std::filesystem::remove(r.roster());
-    open();
     click("PrintButton");
     EXPECT_EQ(r.messages.count(text::kRosterMissingPrint), 1);
     EXPECT_EQ(r.printer.dialogsShown(), 2);
