@@ -1,4 +1,4 @@
+#include "BaseSetupWindow.h"
 #include "ProgramMain.h"
-#include "TForm1.h"
 
-int main(int argc, char** argv) { return jitsu::runProgram<jitsu::TForm1>(argc, argv); }
+int main(int argc, char** argv) { return jitsu::runProgram<jitsu::BaseSetupWindow>(argc, argv); }

@@ -12,11 +12,11 @@
 #include "Fixtures.h"
 #include "GridLayout.h"
 #include "Paths.h"
+#include "ScoreEntryWindow.h"
 #include "ScoreGrid.h"
 #include "ScoreSession.h"
 #include "ScoreText.h"
 #include "Services.h"
-#include "TForm1.h"
 #include "TempDir.h"
 #include "TracePrinter.h"
 
@@ -119,7 +119,7 @@ public:
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         if (!QApplication::instance()) new QApplication(argc, argv);
         writeYear(dir_.path());
-        window_ = std::make_unique<TForm1>(services_);
+        window_ = std::make_unique<ScoreEntryWindow>(services_);
         ready_ = window_->FormCreate();
         window_->show();
         ready_ = ready_ && QTest::qWaitForWindowActive(window_.get()) && window_->Button1Click() &&
@@ -128,7 +128,7 @@ public:
                  window_->session().shownSlots() == kSlots;
     }
     bool ready() const { return ready_; }
-    TForm1& window() { return *window_; }
+    ScoreEntryWindow& window() { return *window_; }
     const FakeMessages& messages() const { return messages_; }
 
 private:
@@ -138,7 +138,7 @@ private:
     TracePrinter printer_{trace_};
     FixedClock clock_{{2026, 3, 1}};
     Services services_{dir_.path(), messages_, printer_, clock_};
-    std::unique_ptr<TForm1> window_;
+    std::unique_ptr<ScoreEntryWindow> window_;
     bool ready_ = false;
 };
 
@@ -180,7 +180,7 @@ void BM_WindowKeystrokes(benchmark::State& state) {
         QTest::keyClick(handle, '7');
         QTest::keyClick(handle, Qt::Key_Return);
         if (++row == kLeftGridRows) {  // back to the top of the left grid
-            bench.window().TenSG1->focusCell(1);
+            bench.window().findChild<ScoreGrid*>("TenSG1")->focusCell(1);
             row = 1;
         }
     }

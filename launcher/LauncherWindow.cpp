@@ -33,7 +33,7 @@ QString fromPath(const std::filesystem::path& path) {
 }  // namespace
 
 LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
-    : QWidget(parent), services_(services) {
+    : ProgramWindow(parent), services_(services) {
     setWindowTitle(captionWithVersion(QStringLiteral("実力テスト")));
     setFont(windowFont(14));
     auto* layout = new QVBoxLayout(this);
@@ -44,9 +44,9 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     FolderE->setReadOnly(true);
     FolderE->setMinimumWidth(420);
     folderRow->addWidget(FolderE, 1);
-    FolderButton = new QPushButton(QStringLiteral("選ぶ…"), this);
-    FolderButton->setObjectName("FolderButton");
-    folderRow->addWidget(FolderButton);
+    auto* folderButton = new QPushButton(QStringLiteral("選ぶ…"), this);
+    folderButton->setObjectName("FolderButton");
+    folderRow->addWidget(folderButton);
     layout->addLayout(folderRow);
 
     StatusL = new QLabel(this);
@@ -102,13 +102,16 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     connect(RosterButton, &QPushButton::clicked, this, &LauncherWindow::RosterButtonClick);
     connect(ExportButton, &QPushButton::clicked, this, &LauncherWindow::ExportButtonClick);
 
-    connect(FolderButton, &QPushButton::clicked, this, &LauncherWindow::FolderButtonClick);
+    connect(folderButton, &QPushButton::clicked, this, &LauncherWindow::FolderButtonClick);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &LauncherWindow::refresh);
 }
 
 void LauncherWindow::dataDirNamed() { QSettings().setValue(kFolderKey, fromPath(services_.dir)); }
 
-void LauncherWindow::FormCreate() { setFolder(QSettings().value(kFolderKey).toString()); }
+bool LauncherWindow::FormCreate() {
+    setFolder(QSettings().value(kFolderKey).toString());
+    return true;
+}
 
 void LauncherWindow::FolderButtonClick() {
     const QString folder = QFileDialog::getExistingDirectory(

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QFileSystemWatcher>
-#include <QWidget>
 #include <array>
 #include <filesystem>
 
 #include "FolderOverview.h"
 #include "HistoryRow.h"
+#include "ProgramWindow.h"
 #include "Services.h"
 
 class QLabel;
@@ -19,25 +19,16 @@ namespace jitsu::launcher {
 
 // 実力テスト: the data folder, what is in it, and one button per program that starts it there.
 // The folder is the one named on the command line, else the one chosen last time.
-class LauncherWindow : public QWidget {
+class LauncherWindow : public ProgramWindow {
     Q_OBJECT
 public:
     explicit LauncherWindow(Services& services, QWidget* parent = nullptr);
 
     // The program was started with -C DIR / --data-dir DIR: that folder (the services' one)
     // replaces the remembered one.
-    void dataDirNamed();
-    void FormCreate();
-
-    QLineEdit* FolderE;
-    QPushButton* FolderButton;
-    QLabel* StatusL;
-    QTableWidget* FilesSG;
-    std::array<QPushButton*, 5> ProgramButtons;
-    QListWidget* FindingsL;  // what jitsuryoku check finds in the folder
-    QPushButton* RosterButton;
-    QPushButton* ExportButton;
-    HistoryRow* History;  // the history sheets and the grade's trend
+    void dataDirNamed() override;
+    // Shows the folder chosen last time; the window always opens.
+    bool FormCreate() override;
 
 public slots:
     void FolderButtonClick();
@@ -59,6 +50,16 @@ private:
     Services& services_;
     QString folder_;
     QFileSystemWatcher watcher_;
+
+    // The controls read or changed after start-up, by their objectNames.
+    QLineEdit* FolderE;
+    QLabel* StatusL;
+    QTableWidget* FilesSG;
+    std::array<QPushButton*, 5> ProgramButtons;
+    QListWidget* FindingsL;  // what jitsuryoku check finds in the folder
+    QPushButton* RosterButton;
+    QPushButton* ExportButton;
+    HistoryRow* History;  // the history sheets and the grade's trend
 };
 
 }  // namespace jitsu::launcher

@@ -5,7 +5,6 @@
 
 #include "Limits.h"
 
-class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -26,25 +25,23 @@ struct GradeClassListsGeometry {
 // `Label1` … `Label3` ("１年" …), the check-list boxes `CheckListBox1` … `CheckListBox3` at
 // (144, 40), (232, 40), (320, 40), each with its "全選択" button `G1Button` … (y 264) and its
 // "全クリアー" button `G1DButton` … (y 288). Boxes and buttons are empty and disabled until
-// fill(). Index 0 is grade 1; item k of a box is class k+1 of its grade. The window connects the
-// buttons to its own handlers, which call selectAll and clearAll.
+// fill(). Index 0 is grade 1; item k of a box is class k+1 of its grade. A grade's 全選択 ticks
+// every class of its box, its 全クリアー clears them.
 class GradeClassLists {
 public:
     explicit GradeClassLists(QWidget* window, const GradeClassListsGeometry& geometry = {});
-
-    std::array<QLabel*, kGrades> labels;
-    std::array<CheckListBox*, kGrades> checkListBoxes;
-    std::array<QPushButton*, kGrades> selectButtons;  // G1Button …
-    std::array<QPushButton*, kGrades> clearButtons;   // G1DButton …
 
     // For grades 1, 2, 3 in turn: enables the box, lists the grade's class names in class order
     // and ticks them all; then enables the six buttons.
     void fill(const BasicData& data);
 
-    void selectAll(int grade);
-    void clearAll(int grade);
     bool anyChecked(int grade) const;
     std::vector<bool> checkedClasses(int grade) const;
+
+private:
+    std::array<CheckListBox*, kGrades> checkListBoxes_;
+    std::array<QPushButton*, kGrades> selectButtons_;  // G1Button …
+    std::array<QPushButton*, kGrades> clearButtons_;   // G1DButton …
 };
 
 }  // namespace jitsu

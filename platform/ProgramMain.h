@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QApplication>
+#include <concepts>
 #include <filesystem>
 #include <iostream>
-#include <type_traits>
 #include <vector>
 
 #include "Clock.h"
 #include "ProgramOptions.h"
+#include "ProgramWindow.h"
 #include "QtMessages.h"
 #include "QtPrinter.h"
 #include "QtTranslations.h"
@@ -18,9 +19,8 @@ namespace jitsu {
 
 // Runs one of the suite's programs: its window `Form` works in the current directory (or the one
 // named by -C DIR / --data-dir DIR) with the real services. FormCreate() returning false ends
-// the program with exit code 0 (its message has been shown); a window with a programEnd(int)
-// signal may end it later the same way.
-template <typename Form>
+// the program with exit code 0 (its message has been shown); programEnd ends it later.
+template <std::derived_from<ProgramWindow> Form>
 int runProgram(int argc, char** argv) {
     const std::string program = std::filesystem::path(argv[0]).filename().string();
     ProgramOptions options = parseProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
@@ -44,16 +44,10 @@ int runProgram(int argc, char** argv) {
     Form form(services);
     messages.setParent(&form);
     printer.setDialogParent(&form);
-    if constexpr (requires { form.dataDirNamed(); })
-        if (!options.dataDir.empty()) form.dataDirNamed();
-    if constexpr (requires { &Form::programEnd; })
-        QObject::connect(&form, &Form::programEnd, &app,
-                         [](int code) { QCoreApplication::exit(code); });
-    if constexpr (std::is_same_v<decltype(form.FormCreate()), bool>) {
-        if (!form.FormCreate()) return 0;
-    } else {
-        form.FormCreate();
-    }
+    if (!options.dataDir.empty()) form.dataDirNamed();
+    QObject::connect(&form, &ProgramWindow::programEnd, &app,
+                     [](int code) { QCoreApplication::exit(code); });
+    if (!form.FormCreate()) return 0;
     centreOnScreen(&form);
     form.show();
     return app.exec();

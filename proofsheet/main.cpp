@@ -1,4 +1,6 @@
 #include "ProgramMain.h"
-#include "TForm1.h"
+#include "ProofsheetWindow.h"
 
-int main(int argc, char** argv) { return jitsu::runProgram<jitsu::proofsheet::TForm1>(argc, argv); }
+int main(int argc, char** argv) {
+    return jitsu::runProgram<jitsu::proofsheet::ProofsheetWindow>(argc, argv);
+}

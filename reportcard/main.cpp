@@ -1,4 +1,6 @@
 #include "ProgramMain.h"
-#include "TForm1.h"
+#include "ReportcardWindow.h"
 
-int main(int argc, char** argv) { return jitsu::runProgram<jitsu::reportcard::TForm1>(argc, argv); }
+int main(int argc, char** argv) {
+    return jitsu::runProgram<jitsu::reportcard::ReportcardWindow>(argc, argv);
+}

@@ -1,4 +1,4 @@
 #include "ProgramMain.h"
-#include "TForm1.h"
+#include "ScoreEntryWindow.h"
 
-int main(int argc, char** argv) { return jitsu::runProgram<jitsu::TForm1>(argc, argv); }
+int main(int argc, char** argv) { return jitsu::runProgram<jitsu::ScoreEntryWindow>(argc, argv); }

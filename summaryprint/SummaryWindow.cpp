@@ -33,29 +33,26 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
     return b;
 }
 
-QLabel* label(QWidget* parent, const char* name, const QString& caption, QPoint position) {
+void label(QWidget* parent, const char* name, const QString& caption, QPoint position) {
     auto* l = new QLabel(caption, parent);
     l->setObjectName(QString::fromLatin1(name));
     l->move(position);
     l->adjustSize();
-    return l;
 }
 
-QFrame* bevel(QWidget* parent, const char* name, QPoint position) {
+void bevel(QWidget* parent, const char* name, QPoint position) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setFrameShape(QFrame::VLine);
     frame->setFrameShadow(QFrame::Sunken);
     frame->setGeometry(QRect(position, QSize(2, 113)));
-    return frame;
 }
-
-QLineEdit* editOf(QSpinBox* upDown) { return upDown->findChild<QLineEdit*>(); }
 
 }  // namespace
 
-TForm1::TForm1(const Services& services, QWidget* parent) : QWidget(parent), services_(services) {
-    setObjectName(QStringLiteral("Form1"));
+SummaryWindow::SummaryWindow(const Services& services, QWidget* parent)
+    : ProgramWindow(parent), services_(services) {
+    setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(captionWithVersion(QStringLiteral("  実力テスト　各種集計表印刷")));
     setFont(windowFont(12));
     setFixedSize(780, 172);
@@ -67,7 +64,6 @@ TForm1::TForm1(const Services& services, QWidget* parent) : QWidget(parent), ser
     // An edit box with its up/down button is one spin box spanning both.
     NendoUD = makeYearSpinner(this, "NendoE", "NendoUD");
     NendoUD->setGeometry(20, 60, 90 + 17, 23);
-    NendoE = editOf(NendoUD);
 
     KaisuCB = new QComboBox(this);
     KaisuCB->setObjectName(QStringLiteral("KaisuCB"));
@@ -82,44 +78,42 @@ TForm1::TForm1(const Services& services, QWidget* parent) : QWidget(parent), ser
 
     BairituUD = makeUpDown(this, "BairituE", "BairituUD", kMinLayoutPercent, 200, 100);
     BairituUD->setGeometry(576, 20, 40 + 17, 23);
-    BairituE = editOf(BairituUD);
 
     JikkouBtn = button(this, "JikkouBtn", QStringLiteral("実行"), {484, 92, 113, 30});
-    ExitBtn = button(this, "ExitBtn", QStringLiteral("終了"), {621, 92, 113, 30});
+    QPushButton* exit = button(this, "ExitBtn", QStringLiteral("終了"), {621, 92, 113, 30});
 
     MojiBairituUD = makeUpDown(this, "MojiBairituE", "MojiBairituUD", 30, 200, 100);
     MojiBairituUD->setGeometry(696, 20, 40 + 17, 23);
-    MojiBairituE = editOf(MojiBairituUD);
 
-    Label1 = label(this, "Label1", QStringLiteral("印刷倍率"), {468, 22});
-    Label2 = label(this, "Label2", QStringLiteral("枠 ："), {544, 22});
-    Label3 = label(this, "Label3", QStringLiteral("文字 ："), {649, 22});
-    Bevel1 = bevel(this, "Bevel1", {184, 16});
-    Bevel2 = bevel(this, "Bevel2", {448, 16});
+    label(this, "Label1", QStringLiteral("印刷倍率"), {468, 22});
+    label(this, "Label2", QStringLiteral("枠 ："), {544, 22});
+    label(this, "Label3", QStringLiteral("文字 ："), {649, 22});
+    bevel(this, "Bevel1", {184, 16});
+    bevel(this, "Bevel2", {448, 16});
 
-    QWidget* tabOrder[] = {GakkoumeiE, NendoUD, KaisuCB,   ClassCB,   G1CB,    G2CB,         G3CB,
-                           JouishaCB,  DosuuCB, BairituUD, JikkouBtn, ExitBtn, MojiBairituUD};
+    QWidget* tabOrder[] = {GakkoumeiE, NendoUD, KaisuCB,   ClassCB,   G1CB, G2CB,         G3CB,
+                           JouishaCB,  DosuuCB, BairituUD, JikkouBtn, exit, MojiBairituUD};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    connect(JikkouBtn, &QPushButton::clicked, this, &TForm1::JikkouBtnClick);
-    connect(ExitBtn, &QPushButton::clicked, this, &TForm1::ExitBtnClick);
+    connect(JikkouBtn, &QPushButton::clicked, this, &SummaryWindow::JikkouBtnClick);
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
     centreOnScreen(this);
 }
 
-bool TForm1::FormCreate() {
+bool SummaryWindow::FormCreate() {
     if (!openBasicData(services_.dir, data_, services_.messages)) return false;
     GakkoumeiE->setText(QString::fromStdString(data_.schoolName.utf8()));
     NendoUD->setValue(static_cast<int>(data_.year));
-    maxTestCount_ = 0;
+    int maxTestCount = 0;
     for (const GradeData& grade : data_.grades)
-        maxTestCount_ = std::max(maxTestCount_, grade.tests());
-    fillTestCombo(KaisuCB, maxTestCount_, services_.clock);
+        maxTestCount = std::max(maxTestCount, grade.tests());
+    fillTestCombo(KaisuCB, maxTestCount, services_.clock);
     // Without a chosen test a run would have no test number.
     JikkouBtn->setEnabled(KaisuCB->currentIndex() >= 0);
     return true;
 }
 
-SummaryRequest TForm1::request() const {
+SummaryRequest SummaryWindow::request() const {
     SummaryRequest r;
     r.year = static_cast<unsigned>(NendoUD->value());
     r.test = KaisuCB->currentIndex() + 1;
@@ -132,11 +126,9 @@ SummaryRequest TForm1::request() const {
     return r;
 }
 
-void TForm1::JikkouBtnClick() {
+void SummaryWindow::JikkouBtnClick() {
     if (KaisuCB->currentIndex() < 0) return;
     runSummary(services_, data_, request());
 }
-
-void TForm1::ExitBtnClick() { close(); }
 
 }  // namespace jitsu::summaryprint

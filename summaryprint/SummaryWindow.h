@@ -1,15 +1,12 @@
 #pragma once
 
-#include <QWidget>
-
 #include "BasicData.h"
+#include "ProgramWindow.h"
 #include "Services.h"
 #include "SummaryRun.h"
 
 class QCheckBox;
 class QComboBox;
-class QFrame;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -17,22 +14,28 @@ class QSpinBox;
 namespace jitsu::summaryprint {
 
 // The summary tables window: grades, lists, test and magnifications, and 実行.
-class TForm1 : public QWidget {
+class SummaryWindow : public ProgramWindow {
     Q_OBJECT
 public:
-    explicit TForm1(const Services& services, QWidget* parent = nullptr);
+    explicit SummaryWindow(const Services& services, QWidget* parent = nullptr);
 
     // Reads the basic data file and fills the controls; false when the program must end
     // (the file is missing: beep and message shown).
-    bool FormCreate();
+    bool FormCreate() override;
 
+public slots:
+    void JikkouBtnClick();
+
+private:
     // The run the controls describe.
     SummaryRequest request() const;
-    int maxTestCount() const { return maxTestCount_; }
 
+    const Services& services_;
+    BasicData data_;
+
+    // The controls read or changed after start-up, by their objectNames.
     QLineEdit* GakkoumeiE;
     QSpinBox* NendoUD;
-    QLineEdit* NendoE;
     QComboBox* KaisuCB;
     QCheckBox* ClassCB;
     QCheckBox* G1CB;
@@ -41,25 +44,8 @@ public:
     QCheckBox* JouishaCB;
     QCheckBox* DosuuCB;
     QSpinBox* BairituUD;
-    QLineEdit* BairituE;
     QPushButton* JikkouBtn;
-    QPushButton* ExitBtn;
     QSpinBox* MojiBairituUD;
-    QLineEdit* MojiBairituE;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QFrame* Bevel1;
-    QFrame* Bevel2;
-
-public slots:
-    void JikkouBtnClick();
-    void ExitBtnClick();
-
-private:
-    const Services& services_;
-    BasicData data_;
-    int maxTestCount_ = 0;
 };
 
 }  // namespace jitsu::summaryprint

@@ -2,5 +2,5 @@
 #include "SummaryWindow.h"
 
 int main(int argc, char** argv) {
-    return jitsu::runProgram<jitsu::summaryprint::TForm1>(argc, argv);
+    return jitsu::runProgram<jitsu::summaryprint::SummaryWindow>(argc, argv);
 }

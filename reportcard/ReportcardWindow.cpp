@@ -1,10 +1,8 @@
-#include "TForm1.h"
+#include "ReportcardWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -48,9 +46,9 @@ QCheckBox* makeCheckBox(QWidget* parent, const char* name, const char* caption, 
 }
 
 // A panel holding one ticked check box at (16, 4), 60 × 17.
-QCheckBox* makePanelCheck(QWidget* window, QFrame*& panel, const char* panelName, const char* name,
+QCheckBox* makePanelCheck(QWidget* window, const char* panelName, const char* name,
                           const char* caption, QRect geometry) {
-    panel = new QFrame(window);
+    auto* panel = new QFrame(window);
     panel->setObjectName(QString::fromLatin1(panelName));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(geometry);
@@ -66,75 +64,51 @@ QSpinBox* makeSpinner(QWidget* window, const char* editName, const char* upDownN
     return spin;
 }
 
-QLineEdit* editOf(QSpinBox* spin, const char* editName) {
-    return spin->findChild<QLineEdit*>(QString::fromLatin1(editName));
-}
-
 }  // namespace
 
-TForm1::TForm1(Services& services, QWidget* parent)
-    : QWidget(parent), chooser(this), classLists(this), services_(services) {
-    setObjectName(QStringLiteral("Form1"));
+ReportcardWindow::ReportcardWindow(Services& services, QWidget* parent)
+    : ProgramWindow(parent), services_(services), chooser(this), classLists(this) {
+    setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(captionWithVersion(QString::fromUtf8(kCaption)));
     setFont(windowFont(12));
     resize(709, 332);  // the client area of a window whose outer size is 717 × 366 on Windows
 
-    ExitButton = makeButton(this, "ExitButton", "終了", QRect(24, 288, 97, 25));
+    QPushButton* exit = makeButton(this, "ExitButton", "終了", QRect(24, 288, 97, 25));
 
     for (int k = 0; k < kCombinations; ++k) {
         const CombinationBox& box = kCombinationBoxes[k];
         combinationBoxes[k] = makeCheckBox(this, box.name, box.caption, box.geometry, 16);
     }
-    EikokusuChB = combinationBoxes[Eikokusu];
-    Kyouka5ChB = combinationBoxes[Kyouka5];
-    EisuriChB = combinationBoxes[Eisuri];
-    EikokushaChB = combinationBoxes[Eikokusha];
-    EikokuChB = combinationBoxes[Eikoku];
-    EisuChB = combinationBoxes[Eisu];
-    KokusuChB = combinationBoxes[Kokusu];
-    EikokusuriChB = combinationBoxes[Eikokusuri];
-    EikokusushaChB = combinationBoxes[Eikokususha];
-    EikokusuChB->setChecked(true);
+    combinationBoxes[Eikokusu]->setChecked(true);
 
-    Label8 = makeLabel(this, "Label8", "印刷倍率", {420, 178}, 13);
-    Label5 = makeLabel(this, "Label5", "枠 ：", {492, 178}, 13);
+    makeLabel(this, "Label8", "印刷倍率", {420, 178}, 13);
+    makeLabel(this, "Label5", "枠 ：", {492, 178}, 13);
     BairituUD = makeSpinner(this, "BairituE", "BairituUD", kMinLayoutPercent, 200, 100,
                             QRect(520, 176, 40, 25), 18);
-    BairituE = editOf(BairituUD, "BairituE");
-    Label6 = makeLabel(this, "Label6", "文字 ：", {592, 178}, 13);
+    makeLabel(this, "Label6", "文字 ：", {592, 178}, 13);
     MojiBairituUD = makeSpinner(this, "MojiBairituE", "MojiBairituUD", 50, 200, 100,
                                 QRect(632, 176, 40, 25), 15);
-    MojiBairituE = editOf(MojiBairituUD, "MojiBairituE");
-    Label4 = makeLabel(this, "Label4", "印刷部数", {420, 216}, 13);
+    makeLabel(this, "Label4", "印刷部数", {420, 216}, 13);
     BusuUD = makeSpinner(this, "BusuE", "BusuUD", 1, 10, 1, QRect(492, 216, 40, 25), 18);
-    BusuE = editOf(BusuUD, "BusuE");
 
     PrintButton = makeButton(this, "PrintButton", "実行", QRect(492, 264, 160, 25), 13);
     PrintButton->setEnabled(false);
-    PrintCheck =
-        makePanelCheck(this, Panel2, "Panel2", "PrintCheck", "印刷", QRect(492, 288, 80, 25));
-    HozonCheck =
-        makePanelCheck(this, Panel1, "Panel1", "HozonCheck", "保存", QRect(572, 288, 80, 25));
+    PrintCheck = makePanelCheck(this, "Panel2", "PrintCheck", "印刷", QRect(492, 288, 80, 25));
+    HozonCheck = makePanelCheck(this, "Panel1", "HozonCheck", "保存", QRect(572, 288, 80, 25));
 
-    connect(chooser.OKButton, &QPushButton::clicked, this, &TForm1::OKButtonClick);
-    connect(classLists.selectButtons[0], &QPushButton::clicked, this, &TForm1::G1ButtonClick);
-    connect(classLists.selectButtons[1], &QPushButton::clicked, this, &TForm1::G2ButtonClick);
-    connect(classLists.selectButtons[2], &QPushButton::clicked, this, &TForm1::G3ButtonClick);
-    connect(classLists.clearButtons[0], &QPushButton::clicked, this, &TForm1::G1DButtonClick);
-    connect(classLists.clearButtons[1], &QPushButton::clicked, this, &TForm1::G2DButtonClick);
-    connect(classLists.clearButtons[2], &QPushButton::clicked, this, &TForm1::G3DButtonClick);
-    connect(PrintButton, &QPushButton::clicked, this, &TForm1::PrintButtonClick);
-    connect(ExitButton, &QPushButton::clicked, this, &TForm1::ExitButtonClick);
+    connect(chooser.OKButton, &QPushButton::clicked, this, &ReportcardWindow::OKButtonClick);
+    connect(PrintButton, &QPushButton::clicked, this, &ReportcardWindow::PrintButtonClick);
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
 }
 
-bool TForm1::FormCreate() {
+bool ReportcardWindow::FormCreate() {
     if (!openBasicData(services_.dir, data_, services_.messages)) return false;
     // Grade 1's tests make the list, whatever the other grades hold.
     chooser.fill(data_.year, data_.grades[0].tests(), services_.clock);
     return true;
 }
 
-void TForm1::OKButtonClick() {
+void ReportcardWindow::OKButtonClick() {
     const int test = chooser.testNumber();
     if (test == 0) return;
     chooser.fix();
@@ -148,7 +122,7 @@ void TForm1::OKButtonClick() {
         if (chosen[k] && !first[k]) combinationBoxes[k]->setChecked(true);
 }
 
-void TForm1::PrintButtonClick() {
+void ReportcardWindow::PrintButtonClick() {
     if (!chooser.isFixed()) return;
     for (int g = 0; g < kGrades; ++g) {
         if (!classLists.anyChecked(g)) continue;
@@ -157,7 +131,7 @@ void TForm1::PrintButtonClick() {
     }
 }
 
-GradeRunRequest TForm1::requestFor(int grade) const {
+GradeRunRequest ReportcardWindow::requestFor(int grade) const {
     GradeRunRequest request;
     request.grade = grade;
     request.year = chooser.year();

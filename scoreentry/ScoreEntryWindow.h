@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QWidget>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "ProgramWindow.h"
 #include "ScoreSession.h"
 #include "Services.h"
 
@@ -22,45 +22,18 @@ class ScoreGrid;
 // The score entry window: the user fixes year, grade and test with OK, then types the scores
 // class by class and subject by subject into the two grids, and saves. The working state lives
 // in a ScoreSession; the handlers move texts between it and the controls.
-class TForm1 : public QWidget {
+class ScoreEntryWindow : public ProgramWindow {
     Q_OBJECT
 public:
-    explicit TForm1(Services& services, QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit ScoreEntryWindow(Services& services, QWidget* parent = nullptr);
+    ~ScoreEntryWindow() override;
 
     const ScoreSession& session() const { return *session_; }
-
-    QLabel* Label1;
-    QSpinBox* NendoUD;
-    QLineEdit* Nendo;  // NendoUD's edit field
-    QComboBox* GakunenCB;
-    QComboBox* KaisuCB;
-    QPushButton* Button1;
-    QComboBox* ClassCB;
-    QPushButton* NextClassButton;
-    QPushButton* MaeClassButton;
-    QComboBox* KamokuCB;
-    QPushButton* NextKamokuButton;
-    QPushButton* MaeKamokuButton;
-    QLabel* Label2;
-    QLineEdit* JukenshaE;
-    QLabel* Label3;
-    QLineEdit* SotenE;
-    QLabel* Label4;
-    QLineEdit* HeikinE;
-    QPushButton* HozonButton;
-    QPushButton* ExitButton;
-    QLabel* SavedLabel;  // "保存しました（14:05）" after a save, until the next edit
-    QLineEdit* NendoE;
-    QLineEdit* KaisuE;
-    QLineEdit* GakunenE;
-    ScoreGrid* TenSG1;
-    ScoreGrid* TenSG2;
 
 public slots:
     // Reads the basic data file and fills the choice of year, grade and test. False when the
     // file is missing (the message was shown): the program then ends with exit code 0.
-    bool FormCreate();
+    bool FormCreate() override;
     void GakunenCBChange();
     // Loads the chosen grade and test. False when the roster is missing: the message was shown
     // and programEnd(0) emitted. A score file that cannot be read (announced with the reason),
@@ -84,10 +57,6 @@ public:
     // nothing keeps the window.
     void FormClose(QCloseEvent* event);
 
-signals:
-    // The program must end at once with this exit code.
-    void programEnd(int exitCode);
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -108,6 +77,29 @@ private:
     Services& services_;
     std::unique_ptr<ScoreSession> session_;
     int testItemCount_ = 0;
+
+    // The controls read or changed after start-up, by their objectNames.
+    QSpinBox* NendoUD;
+    QComboBox* GakunenCB;
+    QComboBox* KaisuCB;
+    QPushButton* Button1;
+    QComboBox* ClassCB;
+    QPushButton* NextClassButton;
+    QPushButton* MaeClassButton;
+    QComboBox* KamokuCB;
+    QPushButton* NextKamokuButton;
+    QPushButton* MaeKamokuButton;
+    QLineEdit* JukenshaE;
+    QLineEdit* SotenE;
+    QLineEdit* HeikinE;
+    QPushButton* HozonButton;
+    QPushButton* ExitButton;
+    QLabel* SavedLabel;  // "保存しました（14:05）" after a save, until the next edit
+    QLineEdit* NendoE;
+    QLineEdit* KaisuE;
+    QLineEdit* GakunenE;
+    ScoreGrid* TenSG1;
+    ScoreGrid* TenSG2;
 };
 
 }  // namespace jitsu

@@ -1,4 +1,4 @@
-#include "TForm1.h"
+#include "ScoreEntryWindow.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -29,15 +29,15 @@ QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 
-TForm1::TForm1(Services& services, QWidget* parent)
-    : QWidget(parent), services_(services), session_(std::make_unique<ScoreSession>()) {
+ScoreEntryWindow::ScoreEntryWindow(Services& services, QWidget* parent)
+    : ProgramWindow(parent), services_(services), session_(std::make_unique<ScoreSession>()) {
     buildControls();
 }
 
-TForm1::~TForm1() = default;
+ScoreEntryWindow::~ScoreEntryWindow() = default;
 
-void TForm1::buildControls() {
-    setObjectName(QStringLiteral("Form1"));
+void ScoreEntryWindow::buildControls() {
+    setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(captionWithVersion(QString::fromUtf8(text::kScoreEntryCaption)));
     setFont(windowFont());
     resize(702, 578);
@@ -75,13 +75,13 @@ void TForm1::buildControls() {
         return e;
     };
 
-    Label1 = label("Label1", "西暦年度 ：", 24, 20);
+    label("Label1", "西暦年度 ：", 24, 20);
     NendoUD = makeYearSpinner(this, "Nendo", "NendoUD");
     NendoUD->setGeometry(88, 20, 57 + 15, 25);
     NendoUD->setFont(editFont);
     NendoUD->setFocusPolicy(Qt::ClickFocus);  // no tab stop
-    Nendo = NendoUD->findChild<QLineEdit*>(QStringLiteral("Nendo"));
-    Nendo->setReadOnly(true);  // the year changes through the arrows only
+    // The year changes through the arrows only.
+    NendoUD->findChild<QLineEdit*>(QStringLiteral("Nendo"))->setReadOnly(true);
 
     GakunenCB = combo("GakunenCB", {24, 60, 75, 25});
     for (const char* item : kGradeItems) GakunenCB->addItem(QString::fromUtf8(item));
@@ -95,11 +95,11 @@ void TForm1::buildControls() {
     NextKamokuButton = button("NextKamokuButton", "次の科目", {112, 232, 73, 25});
     MaeKamokuButton = button("MaeKamokuButton", "前の科目", {112, 260, 73, 25});
 
-    Label2 = label("Label2", "入力数 ：", 60, 320);
+    label("Label2", "入力数 ：", 60, 320);
     JukenshaE = readOnlyEdit("JukenshaE", {112, 320, 73, 25});
-    Label3 = label("Label3", "得点計 ：", 60, 352);
+    label("Label3", "得点計 ：", 60, 352);
     SotenE = readOnlyEdit("SotenE", {112, 352, 73, 25});
-    Label4 = label("Label4", "平均点 ：", 60, 384);
+    label("Label4", "平均点 ：", 60, 384);
     HeikinE = readOnlyEdit("HeikinE", {112, 384, 73, 25});
 
     HozonButton = button("HozonButton", "保存", {24, 464, 161, 25});
@@ -129,27 +129,28 @@ void TForm1::buildControls() {
                                  NendoE,     KaisuE,         GakunenE};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    connect(GakunenCB, &QComboBox::activated, this, &TForm1::GakunenCBChange);
-    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-    connect(ClassCB, &QComboBox::activated, this, &TForm1::ClassCBChange);
-    connect(KamokuCB, &QComboBox::activated, this, &TForm1::KamokuCBChange);
-    connect(NextClassButton, &QPushButton::clicked, this, &TForm1::NextClassButtonClick);
-    connect(MaeClassButton, &QPushButton::clicked, this, &TForm1::MaeClassButtonClick);
-    connect(NextKamokuButton, &QPushButton::clicked, this, &TForm1::NextKamokuButtonClick);
-    connect(MaeKamokuButton, &QPushButton::clicked, this, &TForm1::MaeKamokuButtonClick);
-    connect(HozonButton, &QPushButton::clicked, this, &TForm1::HozonButtonClick);
-    connect(ExitButton, &QPushButton::clicked, this, &TForm1::ExitButtonClick);
-    connect(TenSG1, &ScoreGrid::keyDown, this, &TForm1::TenSG1KeyDown);
-    connect(TenSG2, &ScoreGrid::keyDown, this, &TForm1::TenSG2KeyDown);
+    connect(GakunenCB, &QComboBox::activated, this, &ScoreEntryWindow::GakunenCBChange);
+    connect(Button1, &QPushButton::clicked, this, &ScoreEntryWindow::Button1Click);
+    connect(ClassCB, &QComboBox::activated, this, &ScoreEntryWindow::ClassCBChange);
+    connect(KamokuCB, &QComboBox::activated, this, &ScoreEntryWindow::KamokuCBChange);
+    connect(NextClassButton, &QPushButton::clicked, this, &ScoreEntryWindow::NextClassButtonClick);
+    connect(MaeClassButton, &QPushButton::clicked, this, &ScoreEntryWindow::MaeClassButtonClick);
+    connect(NextKamokuButton, &QPushButton::clicked, this,
+            &ScoreEntryWindow::NextKamokuButtonClick);
+    connect(MaeKamokuButton, &QPushButton::clicked, this, &ScoreEntryWindow::MaeKamokuButtonClick);
+    connect(HozonButton, &QPushButton::clicked, this, &ScoreEntryWindow::HozonButtonClick);
+    connect(ExitButton, &QPushButton::clicked, this, &ScoreEntryWindow::ExitButtonClick);
+    connect(TenSG1, &ScoreGrid::keyDown, this, &ScoreEntryWindow::TenSG1KeyDown);
+    connect(TenSG2, &ScoreGrid::keyDown, this, &ScoreEntryWindow::TenSG2KeyDown);
     for (ScoreGrid* grid : {TenSG1, TenSG2}) {
         ScoreGrid* other = grid == TenSG1 ? TenSG2 : TenSG1;
         connect(grid, &ScoreGrid::cursorTaken, other, &ScoreGrid::clearCursor);
-        connect(grid, &ScoreGrid::cellEdited, this, &TForm1::cellEdited);
+        connect(grid, &ScoreGrid::cellEdited, this, &ScoreEntryWindow::cellEdited);
         connect(grid, &ScoreGrid::editRefused, this, [this] { services_.messages.beep(); });
     }
 }
 
-bool TForm1::FormCreate() {
+bool ScoreEntryWindow::FormCreate() {
     for (ScoreGrid* grid : {TenSG1, TenSG2})
         for (int c = 0; c < 3; ++c) grid->setColumnWidth(c, kColumnWidths[c]);
     if (!openBasicData(services_.dir, session_->basic, services_.messages)) return false;
@@ -166,14 +167,14 @@ bool TForm1::FormCreate() {
     return true;
 }
 
-void TForm1::GakunenCBChange() {
+void ScoreEntryWindow::GakunenCBChange() {
     const int previous = KaisuCB->currentIndex();
     testItemCount_ = session_->basic.grades[GakunenCB->currentIndex()].tests();
     fillTestCombo(KaisuCB, testItemCount_, services_.clock);
     KaisuCB->setCurrentIndex(std::min(previous, testItemCount_ - 1));
 }
 
-bool TForm1::Button1Click() {
+bool ScoreEntryWindow::Button1Click() {
     const int grade = GakunenCB->currentIndex();
     const int test = KaisuCB->currentIndex();
     if (grade < 0 || test < 0) return true;  // a grade without tests: nothing to load
@@ -229,45 +230,45 @@ bool TForm1::Button1Click() {
     return true;
 }
 
-void TForm1::ClassCBChange() { switchClass(); }
+void ScoreEntryWindow::ClassCBChange() { switchClass(); }
 
-void TForm1::KamokuCBChange() { switchSubject(); }
+void ScoreEntryWindow::KamokuCBChange() { switchSubject(); }
 
-void TForm1::NextClassButtonClick() {
+void ScoreEntryWindow::NextClassButtonClick() {
     ClassCB->setCurrentIndex(
         neighbourClass(session_->currentClass, 1, session_->gradeData().classes()));
     switchClass();
 }
 
-void TForm1::MaeClassButtonClick() {
+void ScoreEntryWindow::MaeClassButtonClick() {
     ClassCB->setCurrentIndex(
         neighbourClass(session_->currentClass, -1, session_->gradeData().classes()));
     switchClass();
 }
 
-void TForm1::NextKamokuButtonClick() {
+void ScoreEntryWindow::NextKamokuButtonClick() {
     KamokuCB->setCurrentIndex(
         neighbourSubject(session_->gradeData(), session_->test, session_->currentSubject, 1));
     switchSubject();
 }
 
-void TForm1::MaeKamokuButtonClick() {
+void ScoreEntryWindow::MaeKamokuButtonClick() {
     KamokuCB->setCurrentIndex(
         neighbourSubject(session_->gradeData(), session_->test, session_->currentSubject, -1));
     switchSubject();
 }
 
-void TForm1::HozonButtonClick() { save(); }
+void ScoreEntryWindow::HozonButtonClick() { save(); }
 
-void TForm1::ExitButtonClick() {
+void ScoreEntryWindow::ExitButtonClick() {
     // A save that wrote nothing (a student to correct, or a file that could not be written)
     // keeps the window open, so that no typed score is lost.
     if (save() == SaveOutcome::Written) close();
 }
 
-void TForm1::closeEvent(QCloseEvent* event) { FormClose(event); }
+void ScoreEntryWindow::closeEvent(QCloseEvent* event) { FormClose(event); }
 
-void TForm1::FormClose(QCloseEvent* event) {
+void ScoreEntryWindow::FormClose(QCloseEvent* event) {
     if (session_->scoresChanged) {
         const MessageAnswer answer =
             services_.messages.ask(text::kCloseQuestion, text::kConfirm, MessageIcon::Question,
@@ -282,7 +283,7 @@ void TForm1::FormClose(QCloseEvent* event) {
     event->accept();
 }
 
-void TForm1::switchClass() {
+void ScoreEntryWindow::switchClass() {
     storeGridScores(*session_, shownCellTexts());
     session_->currentClass = std::max(0, ClassCB->currentIndex());
     session_->currentSubject = KamokuCB->currentIndex();
@@ -291,7 +292,7 @@ void TForm1::switchClass() {
     focusFirstStudent();
 }
 
-void TForm1::switchSubject() {
+void ScoreEntryWindow::switchSubject() {
     const int chosen = KamokuCB->currentIndex();
     if (!session_->isGiven(chosen)) {
         services_.messages.inform(text::kSubjectNotGiven, text::kConfirm, MessageIcon::Exclamation);
@@ -305,7 +306,7 @@ void TForm1::switchSubject() {
     focusFirstStudent();
 }
 
-void TForm1::fillScoreGrids() {
+void ScoreEntryWindow::fillScoreGrids() {
     const GridRows rows = gridRowsFor(session_->shownSlots());
     const bool scoring = session_->currentSubject >= 0;
     TenSG1->setRows(rows.leftRows);
@@ -331,7 +332,7 @@ void TForm1::fillScoreGrids() {
     }
 }
 
-void TForm1::fillScoreColumn() {
+void ScoreEntryWindow::fillScoreColumn() {
     if (session_->currentSubject < 0) return;
     const std::vector<std::string> scores = shownScoreTexts(*session_);
     for (std::size_t k = 0; k < scores.size(); ++k) {
@@ -345,14 +346,14 @@ void TForm1::fillScoreColumn() {
     }
 }
 
-void TForm1::updateTotals() {
+void ScoreEntryWindow::updateTotals() {
     const ScoreTotals totals = totalsOf(shownCellTexts());
     JukenshaE->setText(qs(totals.countText));
     SotenE->setText(qs(totals.sumText));
     HeikinE->setText(qs(totals.averageText));
 }
 
-SaveOutcome TForm1::save() {
+SaveOutcome ScoreEntryWindow::save() {
     storeGridScores(*session_, shownCellTexts());
     const SaveResult result = saveScores(*session_, services_.messages);
     // The working copy may now hold scores another session saved: show them before anything
@@ -369,11 +370,11 @@ SaveOutcome TForm1::save() {
     return result.outcome;
 }
 
-void TForm1::TenSG1KeyDown(int key) { gridKeyDown(kLeftGrid, key); }
+void ScoreEntryWindow::TenSG1KeyDown(int key) { gridKeyDown(kLeftGrid, key); }
 
-void TForm1::TenSG2KeyDown(int key) { gridKeyDown(kRightGrid, key); }
+void ScoreEntryWindow::TenSG2KeyDown(int key) { gridKeyDown(kRightGrid, key); }
 
-void TForm1::gridKeyDown(int grid, int key) {
+void ScoreEntryWindow::gridKeyDown(int grid, int key) {
     auto state = [](const ScoreGrid* g) {
         return GridState{g->currentRow(), g->rowCount(), g->isEnabled()};
     };
@@ -382,17 +383,17 @@ void TForm1::gridKeyDown(int grid, int key) {
     session_->scoresChanged = true;  // any key in a grid, moving keys included
 }
 
-void TForm1::cellEdited() {
+void ScoreEntryWindow::cellEdited() {
     session_->scoresChanged = true;
     SavedLabel->clear();
     updateTotals();
 }
 
-void TForm1::focusFirstStudent() {
+void ScoreEntryWindow::focusFirstStudent() {
     if (TenSG1->isEnabled()) TenSG1->focusCell(1);
 }
 
-std::vector<std::string> TForm1::shownCellTexts() const {
+std::vector<std::string> ScoreEntryWindow::shownCellTexts() const {
     std::vector<std::string> texts(session_->shownSlots());
     for (std::size_t k = 0; k < texts.size(); ++k) {
         const GridCell cell = cellOfSlot(static_cast<int>(k));
@@ -401,6 +402,6 @@ std::vector<std::string> TForm1::shownCellTexts() const {
     return texts;
 }
 
-ScoreGrid* TForm1::gridOf(int grid) const { return grid == kLeftGrid ? TenSG1 : TenSG2; }
+ScoreGrid* ScoreEntryWindow::gridOf(int grid) const { return grid == kLeftGrid ? TenSG1 : TenSG2; }
 
 }  // namespace jitsu

@@ -1,6 +1,5 @@
-#include "TForm1.h"
+#include "ProofsheetWindow.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -24,51 +23,43 @@ QSpinBox* makeSpinner(QWidget* window, const char* editName, const char* upDownN
 
 }  // namespace
 
-TForm1::TForm1(Services& services, QWidget* parent)
-    : QWidget(parent),
+ProofsheetWindow::ProofsheetWindow(Services& services, QWidget* parent)
+    : ProgramWindow(parent),
+      services_(services),
       chooser(this, YearTestChooserGeometry{QRect(24, 120, 97, 33), 12}),
-      classLists(this, GradeClassListsGeometry{152, 65}),
-      services_(services) {
+      classLists(this, GradeClassListsGeometry{152, 65}) {
+    setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("実力テスト点数チェック"));
     setFont(windowFont(12));
     resize(536, 328);  // the client area of a window whose outer size is 544 × 362 on Windows
 
-    ExitButton = makeButton(this, "ExitButton", "終了", QRect(24, 288, 97, 25));
+    QPushButton* exit = makeButton(this, "ExitButton", "終了", QRect(24, 288, 97, 25));
 
-    Label4 = makeLabel(this, "Label4", "提出期限", {416, 40}, 15);
+    makeLabel(this, "Label4", "提出期限", {416, 40}, 15);
     MonUD = makeSpinner(this, "MonE", "MonUD", 1, 12, 1, QRect(448, 64, 33, 25));
-    MonE = MonUD->findChild<QLineEdit*>(QStringLiteral("MonE"));
-    Label5 = makeLabel(this, "Label5", "月", {504, 72});
+    makeLabel(this, "Label5", "月", {504, 72});
     DayUD = makeSpinner(this, "DayE", "DayUD", 1, 31, 1, QRect(448, 96, 33, 25));
-    DayE = DayUD->findChild<QLineEdit*>(QStringLiteral("DayE"));
-    Label6 = makeLabel(this, "Label6", "日", {504, 104});
+    makeLabel(this, "Label6", "日", {504, 104});
 
-    Label7 = makeLabel(this, "Label7", "提出先", {416, 136}, 15);
+    makeLabel(this, "Label7", "提出先", {416, 136}, 15);
     TeishutusakiE = new QLineEdit(this);
     TeishutusakiE->setObjectName(QStringLiteral("TeishutusakiE"));
     TeishutusakiE->setGeometry(448, 160, 64, 25);
     TeishutusakiE->setFont(windowFont(17));
 
-    Label8 = makeLabel(this, "Label8", "印刷倍率", {416, 208}, 15);
+    makeLabel(this, "Label8", "印刷倍率", {416, 208}, 15);
     BairituUD = makeSpinner(this, "BairituE", "BairituUD", kMinCheckListPercent, 200, 100,
                             QRect(448, 232, 48, 25));
-    BairituE = BairituUD->findChild<QLineEdit*>(QStringLiteral("BairituE"));
 
     PrintButton = makeButton(this, "PrintButton", "印刷", QRect(416, 280, 97, 33));
     PrintButton->setEnabled(false);
 
-    connect(chooser.OKButton, &QPushButton::clicked, this, &TForm1::OKButtonClick);
-    connect(classLists.selectButtons[0], &QPushButton::clicked, this, &TForm1::G1ButtonClick);
-    connect(classLists.selectButtons[1], &QPushButton::clicked, this, &TForm1::G2ButtonClick);
-    connect(classLists.selectButtons[2], &QPushButton::clicked, this, &TForm1::G3ButtonClick);
-    connect(classLists.clearButtons[0], &QPushButton::clicked, this, &TForm1::G1DButtonClick);
-    connect(classLists.clearButtons[1], &QPushButton::clicked, this, &TForm1::G2DButtonClick);
-    connect(classLists.clearButtons[2], &QPushButton::clicked, this, &TForm1::G3DButtonClick);
-    connect(PrintButton, &QPushButton::clicked, this, &TForm1::PrintButtonClick);
-    connect(ExitButton, &QPushButton::clicked, this, &TForm1::ExitButtonClick);
+    connect(chooser.OKButton, &QPushButton::clicked, this, &ProofsheetWindow::OKButtonClick);
+    connect(PrintButton, &QPushButton::clicked, this, &ProofsheetWindow::PrintButtonClick);
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
 }
 
-bool TForm1::FormCreate() {
+bool ProofsheetWindow::FormCreate() {
     if (!openBasicData(services_.dir, data_, services_.messages)) return false;
     // One reading of the clock gives both the default test and the deadline.
     const LocalDate today = services_.clock.today();
@@ -79,14 +70,14 @@ bool TForm1::FormCreate() {
     return true;
 }
 
-void TForm1::OKButtonClick() {
+void ProofsheetWindow::OKButtonClick() {
     if (chooser.testNumber() == 0) return;
     chooser.fix();
     classLists.fill(data_);
     PrintButton->setEnabled(true);
 }
 
-void TForm1::PrintButtonClick() {
+void ProofsheetWindow::PrintButtonClick() {
     if (!chooser.isFixed()) return;
     for (int g = 0; g < kGrades; ++g) {
         if (!classLists.anyChecked(g)) continue;
@@ -95,7 +86,7 @@ void TForm1::PrintButtonClick() {
     }
 }
 
-CheckListRequest TForm1::requestFor(int grade) const {
+CheckListRequest ProofsheetWindow::requestFor(int grade) const {
     CheckListRequest request;
     request.grade = grade;
     request.year = chooser.year();

@@ -1,0 +1,167 @@
+#include "BaseSetupWindow.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+
+#include "EditGrid.h"
+#include "GradePage.h"
+#include "MessageTexts.h"
+#include "Paths.h"
+#include "SetupMessages.h"
+#include "TextFile.h"
+#include "Widgets.h"
+
+namespace jitsu {
+
+namespace {
+
+// Client area of a window whose outer size is 787 × 511 with the frame and caption of Windows.
+constexpr int kClientWidth = 779;
+constexpr int kClientHeight = 477;
+constexpr int kEditHeight = 21;
+
+QLabel* label(QWidget* parent, const char* text, int x, int y, int pixelSize = 12) {
+    auto* l = new QLabel(QString::fromUtf8(text), parent);
+    l->setFont(windowFont(pixelSize));
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+QLineEdit* nameEdit(QWidget* parent, const char* name, int x, int y) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setGeometry(x, y, 161, kEditHeight);
+    edit->setMaxLength(30);
+    return edit;
+}
+
+// The basic data file's text as it is now; nullopt when it cannot be read.
+std::optional<std::string> currentText(const std::filesystem::path& path) {
+    std::string text;
+    if (!readTextFile(path, kMaxBasicDataBytes, text)) return std::nullopt;
+    return text;
+}
+
+}  // namespace
+
+BaseSetupWindow::BaseSetupWindow(Services& services, QWidget* parent)
+    : ProgramWindow(parent), services_(services) {
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("実力テスト基礎データ"));
+    setFont(windowFont(12));
+    resize(kClientWidth, kClientHeight);
+
+    label(this, "学校名 ：", 24, 16, 13);
+    schoolEdit_ = nameEdit(this, "GakkouMei", 96, 16);
+    label(this, "テスト名 ：", 24, 48, 13);
+    testEdit_ = nameEdit(this, "TestMei", 96, 48);
+    testEdit_->setText(QString::fromStdString(texts_.testName));
+    label(this, "西暦年度 ：", 288, 16, 13);
+    yearUD_ = makeYearSpinner(this, "Nendo", "NendoUD");
+    yearUD_->setGeometry(362, 16, 49 + 16, kEditHeight);  // edit box and its up/down button
+    QLabel* tag = label(this, "氏名データ共通ファイル名 ：  Ｎ", 288, 48, 13);
+    label(this, "（固定）", tag->x() + tag->width(), 49);
+
+    auto* ok = new QPushButton(QStringLiteral("ＯＫ"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setGeometry(664, 14, 89, 25);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+
+    pageControl_ = new QTabWidget(this);
+    pageControl_->setObjectName(QStringLiteral("PageControl1"));
+    pageControl_->setGeometry(24, 96, 729, 345);
+    const char* titles[kGrades] = {"   一年   ", "   二年   ", "   三年   "};
+    for (int g = 0; g < kGrades; ++g) {
+        pages_[g] = new GradePage(g + 1, texts_.grades[g]);
+        pageControl_->addTab(pages_[g], QString::fromUtf8(titles[g]));
+    }
+    pageControl_->setCurrentIndex(2);
+
+    label(this, "教科番号は（英語 ： １　国語 ： ２　数学 ： ３　理科 ： ４　社会 ： ５）", 256,
+          448);
+}
+
+bool BaseSetupWindow::FormCreate() {
+    path_ = basicDataPath(services_.dir);
+    readText_ = currentText(path_);
+    BasicData data;
+    if (Status read = readBasicData(path_, data); read) {
+        texts_ = editorTextsOf(data);
+    } else if (!read.isMissing()) {
+        // Opened with the start contents, the close would replace the file.
+        services_.messages.alert(text::kBasicDataMissing, text::kConfirm, MessageIcon::Stop,
+                                 read.reason());
+        return false;
+    }
+    showTexts();
+    return true;
+}
+
+void BaseSetupWindow::showTexts() {
+    schoolEdit_->setText(QString::fromStdString(texts_.schoolName));
+    testEdit_->setText(QString::fromStdString(texts_.testName));
+    yearUD_->setValue(texts_.year);
+    for (GradePage* page : pages_) page->showTexts();
+}
+
+void BaseSetupWindow::takeEdits() {
+    for (GradePage* page : pages_) page->takeEdits();
+    texts_.schoolName = schoolEdit_->text().toStdString();
+    texts_.testName = testEdit_->text().toStdString();
+    texts_.year = yearUD_->value();
+}
+
+bool BaseSetupWindow::FormClose() {
+    takeEdits();
+    Messages& messages = services_.messages;
+    std::vector<Problem> problems = checkEditorTexts(texts_);
+    if (!problems.empty()) {
+        // Writing such texts would make every reader take the following tokens for the wrong
+        // fields.
+        MessageAnswer answer =
+            messages.ask(refusalText(problems), text::kConfirm, MessageIcon::Exclamation,
+                         MessageButtons::YesNo, MessageAnswer::Yes);
+        if (answer == MessageAnswer::No) return true;
+        showProblem(problems.front());
+        return false;
+    }
+    // A file that cannot be read now is not another terminal's work: the write below tells.
+    if (const auto now = currentText(path_); now && now != readText_) {
+        const MessageAnswer answer =
+            messages.ask(text::kChangedElsewhere, text::kConfirm, MessageIcon::Exclamation,
+                         MessageButtons::YesNoCancel, MessageAnswer::Cancel);
+        if (answer != MessageAnswer::Yes) return answer == MessageAnswer::No;
+    }
+    const Status written = writeBasicData(path_, basicDataTextsOf(texts_));
+    if (written) return true;
+    messages.inform(text::kNotSaved, text::kConfirm, MessageIcon::None, written.reason());
+    return messages.ask(text::kEndWithoutSaving, text::kConfirm, MessageIcon::Question,
+                        MessageButtons::YesNo, MessageAnswer::No) == MessageAnswer::Yes;
+}
+
+void BaseSetupWindow::closeEvent(QCloseEvent* event) {
+    if (FormClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void BaseSetupWindow::showProblem(const Problem& problem) {
+    if (problem.place != Problem::Place::Cell) {
+        QLineEdit* edit = problem.place == Problem::Place::SchoolName ? schoolEdit_ : testEdit_;
+        edit->setFocus();
+        edit->selectAll();
+        return;
+    }
+    EditGrid* view = pages_[problem.grade - 1]->gridOf(problem.grid);
+    pageControl_->setCurrentIndex(problem.grade - 1);
+    view->setCurrentCell(problem.row, problem.column);
+    view->setFocus();
+}
+
+}  // namespace jitsu
