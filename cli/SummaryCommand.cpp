@@ -79,8 +79,7 @@ int summaryCommand(CommandContext& context) {
                                  " has no class");
 
     PrintOutput printed(*output, context.out);
-    const SystemClock clock;
-    const Services services{context.dir, messages, printed.printer(), clock};
+    const Services services{context.dir, messages, printed.printer(), context.clock};
     const auto outcome = summaryprint::runSummary(services, *data, *request);
     if (outcome.end == summaryprint::SummaryEnd::Stopped) return context.dataError(outcome.finding);
     if (outcome.end != summaryprint::SummaryEnd::Completed) return kExitDataError;
