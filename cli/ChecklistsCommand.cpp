@@ -79,7 +79,7 @@ int checklistsCommand(CommandContext& context) {
         request.checkedClasses = *classes;
     }
 
-    PrintOutput printed(*output, context.out);
+    PrintOutput printed(*output, context);
     Services services{context.dir, messages, printed.printer(), context.clock};
     Status status = printCheckLists(data, request, services);
     if (status && printed.printer().sheetCount() == 0) return context.dataError("nothing to print");
