@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "Cp932.h"
+#include "DecimalNumber.h"
 #include "SetupMessages.h"
 
 namespace jitsu {
@@ -29,13 +30,9 @@ std::optional<std::string> nameFault(const std::string& name, std::size_t maxByt
 // Whether `text` is a decimal number from `low` to `high`, leading zeros allowed, as the
 // readers' "%u" and "%d" take it.
 bool isNumberWithin(const std::string& text, int low, int high) {
-    if (text.empty() ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return false;
-    std::size_t first = std::min(text.find_first_not_of('0'), text.size());
-    if (text.size() - first > 4) return false;
-    int value = first == text.size() ? 0 : std::stoi(text.substr(first));
-    return value >= low && value <= high;
+    auto number = wholeNumber(text);
+    if (!number || text[0] == '+' || text[0] == '-') return false;
+    return number->value() >= low && number->value() <= high;
 }
 
 std::string rangeFault(int low, int high) {

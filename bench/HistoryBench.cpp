@@ -12,7 +12,7 @@
 #include "FakeMessages.h"
 #include "HistoryPage.h"
 #include "PdfOutput.h"
-#include "QtPrinter.h"
+#include "PdfPrinter.h"
 #include "Statistics.h"
 
 using namespace jitsu;
@@ -70,7 +70,7 @@ void BM_FullGradeHistoryToPdf(benchmark::State& state) {
     FakeMessages messages;
     int pages = 0;
     for (auto _ : state) {
-        auto printer = QtPrinter::toPdf(pdf);
+        auto printer = pdfFilePrinter(pdf);
         if (!history::printHistory(job, *printer, messages)) state.SkipWithError("printing failed");
         pages = printer->sheetCount();
     }

@@ -6,7 +6,7 @@
 #include <memory>
 #include <sstream>
 
-#include "QtPrinter.h"
+#include "PdfPrinter.h"
 #include "ReportPage.h"
 #include "TracePrinter.h"
 
@@ -100,7 +100,7 @@ void ReportsToPdf(benchmark::State& state) {
     FullGrade full(static_cast<int>(state.range(0)));
     const auto pdf = std::filesystem::temp_directory_path() / "report_bench.pdf";
     for (auto _ : state) {
-        auto printer = QtPrinter::toPdf(pdf);
+        auto printer = pdfFilePrinter(pdf);
         if (!printReports(full.job(), *printer, printAnyway))
             state.SkipWithError("the PDF was not written");
     }

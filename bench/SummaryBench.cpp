@@ -12,7 +12,7 @@
 #include "Cp932.h"
 #include "Frequencies.h"
 #include "PdfOutput.h"
-#include "QtPrinter.h"
+#include "PdfPrinter.h"
 #include "Roster.h"
 #include "Statistics.h"
 #include "TopScorers.h"
@@ -70,7 +70,7 @@ void BM_LargestGradeToPdf(benchmark::State& state) {
                                          *grade.results, PrintScale{}};
     int pages = 0;
     for (auto _ : state) {
-        auto printer = QtPrinter::toPdf(pdf);
+        auto printer = pdfFilePrinter(pdf);
         setPaper(*printer, 14, 1);
         if (!printer->beginDoc()) state.SkipWithError("beginDoc failed");
         summaryprint::printClassLists(*printer, job);

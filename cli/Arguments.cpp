@@ -2,19 +2,14 @@
 
 #include <algorithm>
 
+#include "DecimalNumber.h"
+
 namespace jitsu::cli {
 
 std::optional<long long> parseWholeNumber(const std::string& text) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    if (i >= text.size() || text.size() - i > 12) return std::nullopt;
-    long long value = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') return std::nullopt;
-        value = value * 10 + (text[i] - '0');
-    }
-    return negative ? -value : value;
+    auto number = wholeNumber(text);
+    if (!number || number->digits > 12) return std::nullopt;
+    return number->value();
 }
 
 std::optional<std::vector<bool>> parseClassList(const std::string& list, int classCount) {

@@ -39,7 +39,7 @@ int checklistsCommand(CommandContext& context) {
     const auto output = OutputChoice::from(args, context.dir, error);
     if (!output) return context.usageError(error);
 
-    Deadline deadline = deadlineFor(SystemClock().today());
+    Deadline deadline = deadlineFor(context.clock.today());
     if (auto text = args.option("deadline")) {
         auto parsed = parseDeadline(*text);
         if (!parsed)
@@ -79,9 +79,8 @@ int checklistsCommand(CommandContext& context) {
         request.checkedClasses = *classes;
     }
 
-    PrintOutput printed(*output, context.out);
-    SystemClock clock;
-    Services services{context.dir, messages, printed.printer(), clock};
+    PrintOutput printed(*output, context);
+    Services services{context.dir, messages, printed.printer(), context.clock};
     Status status = printCheckLists(data, request, services);
     if (status && printed.printer().sheetCount() == 0) return context.dataError("nothing to print");
     if (status) status = printed.finish();

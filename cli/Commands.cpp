@@ -4,6 +4,7 @@
 
 #include "Arguments.h"
 #include "BasicData.h"
+#include "Clock.h"
 #include "CombinationOption.h"
 #include "DamagedFile.h"
 #include "MessageTexts.h"
@@ -162,6 +163,12 @@ void printHelp(std::ostream& out) {
 }  // namespace
 
 int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
+    const SystemClock clock;
+    return runCli(words, out, err, clock);
+}
+
+int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostream& err,
+           const Clock& clock) {
     std::filesystem::path dir = std::filesystem::current_path();
     std::size_t i = 0;
     if (i < words.size() && (words[i] == "-C" || words[i] == "--data-dir")) {
@@ -188,7 +195,7 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
                 out << "usage: jitsuryoku [-C DIR] " << command.usage << '\n';
                 return kExitOk;
             }
-        CommandContext context{command.name, dir, args, out, err};
+        CommandContext context{command.name, dir, args, out, err, clock};
         return command.run(context);
     }
     err << "jitsuryoku: unknown command '" << words[i] << "' (see jitsuryoku --help)\n";

@@ -7,6 +7,7 @@
 #include <vector>
 
 namespace jitsu {
+class Clock;
 struct BasicData;
 struct FileHealth;
 }  // namespace jitsu
@@ -16,13 +17,15 @@ namespace jitsu::cli {
 // The exit status of a command that has to end here; nullopt to go on.
 using Stop = std::optional<int>;
 
-// What every command gets: the working directory (-C), its arguments and the two streams.
+// What every command gets: the working directory (-C), its arguments, the two streams and the
+// clock that the printing commands pass on to the pages.
 struct CommandContext {
     std::string name;
     std::filesystem::path dir;
     std::vector<std::string> args;
     std::ostream& out;
     std::ostream& err;
+    const Clock& clock;
     bool force = false;  // --force: go on from a damaged file, its finding printed as a warning
 
     // "jitsuryoku NAME: reason" on standard error; returns the usage exit status.
@@ -51,8 +54,11 @@ struct Command {
 
 const std::vector<Command>& commands();
 
-// The whole tool: `jitsuryoku [-C DIR] COMMAND …`. Returns the exit status.
+// The whole tool: `jitsuryoku [-C DIR] COMMAND …`, on `clock` (by default the system's).
+// Returns the exit status.
 int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostream& err,
+           const Clock& clock);
 
 int demoCommand(CommandContext& context);
 int resultsCommand(CommandContext& context);

@@ -46,7 +46,7 @@ Stop readGradeYear(CommandContext& context, Arguments& args, Messages& messages,
 // Prints through the chosen output; `print` runs the page's print function on a printer.
 template <typename Print>
 int printTo(CommandContext& context, const OutputChoice& output, Print print) {
-    PrintOutput printed(output, context.out);
+    PrintOutput printed(output, context);
     if (Status done = print(printed.printer()); !done) return context.dataError(done.reason());
     if (printed.printer().sheetCount() == 0) return context.dataError("nothing to print");
     if (Status written = printed.finish(); !written) return context.dataError(written.reason());

@@ -7,7 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "QtPrinter.h"
+#include "CupsQueue.h"
+#include "PdfPrinter.h"
 #include "TextFile.h"
 #include "TracePrinter.h"
 
@@ -32,9 +33,10 @@ void ensureGuiApplication() {
     (void)application;
 }
 
-std::unique_ptr<Printer> queuePrinter(const std::string& name, PageRange range) {
-    ensureGuiApplication();
-    return QtPrinter::toQueue(name, range);
+std::string jobTitle(const CommandContext& context) {
+    std::string title = "jitsuryoku ";
+    title += context.name;
+    return title;
 }
 
 std::optional<OutputChoice> OutputChoice::from(const Arguments& args,
@@ -52,20 +54,18 @@ std::optional<OutputChoice> OutputChoice::from(const Arguments& args,
     return choice;
 }
 
-Status OutputChoice::findQueue() const {
-    if (!queue) return Status::ok();
-    ensureGuiApplication();
-    return QtPrinter::findQueue(*queue);
-}
+Status OutputChoice::findQueue() const { return queue ? jitsu::findQueue(*queue) : Status::ok(); }
 
-PrintOutput::PrintOutput(const OutputChoice& choice, std::ostream& out) : choice_(choice) {
+PrintOutput::PrintOutput(const OutputChoice& choice, const CommandContext& context)
+    : choice_(choice) {
     if (choice.queue) {
-        printer_ = queuePrinter(*choice.queue);
+        ensureGuiApplication();
+        printer_ = queuePrinter(*choice.queue, jobTitle(context));
     } else if (choice.pdf) {
         ensureGuiApplication();
-        printer_ = QtPrinter::toPdf(*choice.pdf);
+        printer_ = pdfFilePrinter(*choice.pdf);
     } else {
-        printer_ = std::make_unique<TracePrinter>(choice.trace ? traceText_ : out);
+        printer_ = std::make_unique<TracePrinter>(choice.trace ? traceText_ : context.out);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Arguments.h"
+#include "Commands.h"
 #include "Printer.h"
 #include "Status.h"
 
@@ -18,9 +19,8 @@ namespace jitsu::cli {
 // lives until the process ends; calling again does nothing.
 void ensureGuiApplication();
 
-// The printer of a CUPS queue ("default": the default queue), through the windows' printer
-// service without its dialog, which answers with `range`.
-std::unique_ptr<Printer> queuePrinter(const std::string& name, PageRange range = {});
+// The name of a command's print job: "jitsuryoku COMMAND".
+std::string jobTitle(const CommandContext& context);
 
 // Where a printing command's pages go, from --printer QUEUE, --pdf FILE and --trace FILE (files
 // relative to the working directory).
@@ -36,11 +36,12 @@ struct OutputChoice {
     Status findQueue() const;
 };
 
-// The printer of the chosen output: a CUPS queue, a PDF file, a trace file, or, with none, the
-// trace on `out`. A trace file is written, atomically, by finish().
+// The printer of the chosen output: a CUPS queue (the job named after the command), a PDF file,
+// a trace file, or, with none, the trace on the command's standard output. A trace file is
+// written, atomically, by finish().
 class PrintOutput {
 public:
-    PrintOutput(const OutputChoice& choice, std::ostream& out);
+    PrintOutput(const OutputChoice& choice, const CommandContext& context);
     ~PrintOutput();
 
     Printer& printer() { return *printer_; }

@@ -6,11 +6,12 @@
 #include "BasicData.h"
 #include "CombinationOption.h"
 #include "Commands.h"
+#include "CupsQueue.h"
 #include "GradeFiles.h"
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "PdfOutput.h"
-#include "QtPrinter.h"
+#include "PdfPrinter.h"
 #include "ReportPage.h"
 #include "Statistics.h"
 #include "StreamMessages.h"
@@ -135,8 +136,7 @@ int reportsCommand(CommandContext& context) {
         const std::filesystem::path path = context.dir / *pdf;
         int sheets = 0;
         ensureGuiApplication();
-        if (Status written = printOn(*QtPrinter::toPdf(path, range), job, messages, sheets);
-            !written)
+        if (Status written = printOn(*pdfFilePrinter(path, range), job, messages, sheets); !written)
             return context.dataError(written.reason());
         if (sheets == 0)
             return context.dataError("nothing to print: " + path.string() + " not written");
@@ -144,9 +144,11 @@ int reportsCommand(CommandContext& context) {
     }
     if (printer.queue) {
         int sheets = 0;
-        if (Status printed = printOn(*queuePrinter(*printer.queue, range), job, messages, sheets);
+        ensureGuiApplication();
+        if (Status printed = printOn(*queuePrinter(*printer.queue, jobTitle(context), range), job,
+                                     messages, sheets);
             !printed)
-            return context.dataError(*printer.queue + ": " + printed.reason());
+            return context.dataError(printed.reason());
         context.out << "printed " << sheets << " pages on " << *printer.queue << '\n';
     }
     return kExitOk;

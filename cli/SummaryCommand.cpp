@@ -78,9 +78,8 @@ int summaryCommand(CommandContext& context) {
         return context.dataError("nothing to print: grade " + std::to_string(grade) +
                                  " has no class");
 
-    PrintOutput printed(*output, context.out);
-    const SystemClock clock;
-    const Services services{context.dir, messages, printed.printer(), clock};
+    PrintOutput printed(*output, context);
+    const Services services{context.dir, messages, printed.printer(), context.clock};
     const auto outcome = summaryprint::runSummary(services, *data, *request);
     if (outcome.end == summaryprint::SummaryEnd::Stopped) return context.dataError(outcome.finding);
     if (outcome.end != summaryprint::SummaryEnd::Completed) return kExitDataError;

@@ -34,4 +34,18 @@ public:
     virtual void rectangle(int x1, int y1, int x2, int y2) = 0;
 };
 
+// A canvas that draws nowhere: what a printer draws on once its device could not start.
+class DiscardCanvas : public Canvas {
+public:
+    void setPenColor(Color) override {}
+    void setBrushColor(Color) override {}
+    void setFontColor(Color) override {}
+    void setFontSize(int) override {}
+    void setBold(bool) override {}
+    void textOut(int, int, std::string_view) override {}
+    void moveTo(int, int) override {}
+    void lineTo(int, int) override {}
+    void rectangle(int, int, int, int) override {}
+};
+
 }  // namespace jitsu

@@ -1,31 +1,29 @@
 #include "Clock.h"
 
-#include <cstdlib>
-#include <ctime>
+#include <chrono>
 
 namespace jitsu {
 
 namespace {
 
-std::tm japanNow() {
-    ::setenv("TZ", "JST-9", 1);
-    ::tzset();
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
-    return local;
+// Japan keeps no daylight saving time: its time is always UTC + 9 hours. Computed here rather
+// than through the C library's time zone, which is process-wide state.
+std::chrono::sys_time<std::chrono::minutes> japanNow() {
+    return std::chrono::floor<std::chrono::minutes>(std::chrono::system_clock::now()) +
+           std::chrono::hours(9);
 }
 
 }  // namespace
 
 LocalDate SystemClock::today() const {
-    const std::tm local = japanNow();
-    return LocalDate{local.tm_year + 1900, local.tm_mon, local.tm_mday};
+    const std::chrono::year_month_day date{std::chrono::floor<std::chrono::days>(japanNow())};
+    return LocalDate{int(date.year()), int(unsigned(date.month())) - 1, int(unsigned(date.day()))};
 }
 
 LocalTime SystemClock::timeOfDay() const {
-    const std::tm local = japanNow();
-    return LocalTime{local.tm_hour, local.tm_min};
+    const auto now = japanNow();
+    const std::chrono::hh_mm_ss time{now - std::chrono::floor<std::chrono::days>(now)};
+    return LocalTime{int(time.hours().count()), int(time.minutes().count())};
 }
 
 }  // namespace jitsu

@@ -23,7 +23,7 @@ public:
     virtual LocalTime timeOfDay() const = 0;
 };
 
-// The system clock read as local time after the process's time zone is set to "JST-9".
+// The system clock in Japan time, whatever the process's time zone.
 class SystemClock : public Clock {
 public:
     LocalDate today() const override;

@@ -2,6 +2,7 @@
 
 #include <locale.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <limits>
@@ -104,50 +105,33 @@ bool TokenReader::readToken(std::string& out) {
     return true;
 }
 
-bool TokenReader::readInteger(bool& negative, std::uint64_t& magnitude) {
+std::optional<DecimalNumber> TokenReader::readInteger() {
     skipSpace();
-    std::size_t p = pos_;
-    negative = false;
-    if (p < text_.size() && (text_[p] == '+' || text_[p] == '-')) {
-        negative = text_[p] == '-';
-        ++p;
-    }
-    if (p >= text_.size() || !isDigit(text_[p])) {
+    auto number = leadingNumber(text_.substr(pos_));
+    if (!number) {
         notANumber();
-        return false;
+        return std::nullopt;
     }
-    constexpr std::uint64_t kCap = std::uint64_t(1) << 40;  // far beyond any 32-bit value
-    magnitude = 0;
-    while (p < text_.size() && isDigit(text_[p])) {
-        if (magnitude < kCap) magnitude = magnitude * 10 + static_cast<unsigned>(text_[p] - '0');
-        ++p;
-    }
-    pos_ = p;
+    pos_ += number->length;
     counted();
-    return true;
+    return number;
 }
 
 bool TokenReader::readUnsigned(std::uint32_t& out) {
-    bool negative;
-    std::uint64_t magnitude;
-    if (!readInteger(negative, magnitude)) return false;
-    std::uint32_t value =
-        magnitude > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<std::uint32_t>(magnitude);
-    out = negative ? 0u - value : value;
+    auto number = readInteger();
+    if (!number) return false;
+    const auto value = static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(number->magnitude, std::numeric_limits<std::uint32_t>::max()));
+    out = number->negative ? 0u - value : value;
     return true;
 }
 
 bool TokenReader::readInt(std::int32_t& out) {
-    bool negative;
-    std::uint64_t magnitude;
-    if (!readInteger(negative, magnitude)) return false;
-    std::int64_t value =
-        negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
-    if (value > std::numeric_limits<std::int32_t>::max())
-        value = std::numeric_limits<std::int32_t>::max();
-    if (value < std::numeric_limits<std::int32_t>::min())
-        value = std::numeric_limits<std::int32_t>::min();
-    out = static_cast<std::int32_t>(value);
+    auto number = readInteger();
+    if (!number) return false;
+    out = static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(number->value(), std::numeric_limits<std::int32_t>::min(),
+                                 std::numeric_limits<std::int32_t>::max()));
     return true;
 }
 

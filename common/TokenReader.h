@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "DecimalNumber.h"
 #include "FileHealth.h"
 #include "TextField.h"
 
@@ -47,8 +49,8 @@ public:
 private:
     void skipSpace();
     std::string_view nextToken();
-    // Parses an optional sign and decimal digits at the current position; on success advances.
-    bool readInteger(bool& negative, std::uint64_t& magnitude);
+    // An optional sign and decimal digits at the current position; on success advances.
+    std::optional<DecimalNumber> readInteger();
     void counted();
     // A number was asked of the token at the current position and it holds none.
     void notANumber();

@@ -9,89 +9,26 @@
 #include <cerrno>
 #include <cstring>
 
+#include "PdfPrinter.h"
+
 namespace jitsu {
-
-namespace {
-
-class DiscardCanvas : public Canvas {
-public:
-    void setPenColor(Color) override {}
-    void setBrushColor(Color) override {}
-    void setFontColor(Color) override {}
-    void setFontSize(int) override {}
-    void setBold(bool) override {}
-    void textOut(int, int, std::string_view) override {}
-    void moveTo(int, int) override {}
-    void lineTo(int, int) override {}
-    void rectangle(int, int, int, int) override {}
-};
-
-QString queueName(const std::string& name) {
-    return name == "default" ? QPrinterInfo::defaultPrinterName() : QString::fromStdString(name);
-}
-
-}  // namespace
 
 QtPrinter::QtPrinter(QWidget* dialogParent) : dialogParent_(dialogParent) {}
 
-std::unique_ptr<QtPrinter> QtPrinter::toPdf(const std::filesystem::path& file, PageRange range,
-                                            int dotsPerInch) {
-    auto printer = std::make_unique<QtPrinter>();
-    printer->printer_.setOutputFormat(QPrinter::PdfFormat);
-    printer->printer_.setOutputFileName(QString::fromStdString(file.string()));
-    printer->printer_.setResolution(dotsPerInch);
-    printer->printer_.setFullPage(false);
-    printer->presetRange_ = range;
-    return printer;
-}
-
-std::unique_ptr<QtPrinter> QtPrinter::toQueue(const std::string& name, PageRange range) {
-    auto printer = std::make_unique<QtPrinter>();
-    printer->queue_ = name;
-    printer->printer_.setPrinterName(queueName(name));
-    printer->presetRange_ = range;
-    return printer;
-}
-
-Status QtPrinter::findQueue(const std::string& name) {
-    if (name == "default") {
-        if (QPrinterInfo::defaultPrinterName().isEmpty())
-            return Status::error("printer 'default': there is no default printer queue");
-        return Status::ok();
-    }
-    if (!QPrinterInfo::availablePrinterNames().contains(QString::fromStdString(name)))
-        return Status::error("printer '" + name +
-                             "': no such queue (or the print scheduler is not running)");
-    return Status::ok();
+std::unique_ptr<Printer> QtPrinter::toPdf(const std::filesystem::path& file, PageRange range,
+                                          int dotsPerInch) {
+    return pdfFilePrinter(file, range, dotsPerInch);
 }
 
 void QtPrinter::setPageSetup(std::optional<PaperSize> paper,
                              std::optional<Orientation> orientation) {
-    if (paper) {
-        QPageSize::PageSizeId id = QPageSize::A4;
-        switch (*paper) {
-            case PaperSize::A3:
-                id = QPageSize::A3;
-                break;
-            case PaperSize::A4:
-                id = QPageSize::A4;
-                break;
-            case PaperSize::B4:
-                id = QPageSize::JisB4;
-                break;
-            case PaperSize::B5:
-                id = QPageSize::JisB5;
-                break;
-        }
-        printer_.setPageSize(QPageSize(id));
-    }
+    if (paper) printer_.setPageSize(pageSizeOf(*paper));
     if (orientation)
         printer_.setPageOrientation(*orientation == Orientation::Portrait ? QPageLayout::Portrait
                                                                           : QPageLayout::Landscape);
 }
 
 std::optional<PageRange> QtPrinter::printDialog(bool pageRange) {
-    if (presetRange_) return presetRange_;
     const QPageLayout programLayout = printer_.pageLayout();
     QPrintDialog dialog(&printer_, dialogParent_);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, pageRange);
@@ -140,7 +77,6 @@ PageArea QtPrinter::printableArea() const {
 
 Status QtPrinter::doBeginDoc() {
     failure_ = Status::ok();
-    if (!queue_.empty()) return findQueue(queue_);
     return Status::ok();
 }
 
@@ -180,10 +116,7 @@ void QtPrinter::doStartSheet(int number) {
         printer_.newPage();
 }
 
-Canvas& QtPrinter::pageCanvas() {
-    static DiscardCanvas discard;
-    return failure_ ? static_cast<Canvas&>(canvas_) : discard;
-}
+Canvas& QtPrinter::pageCanvas() { return failure_ ? static_cast<Canvas&>(canvas_) : discard_; }
 
 Status QtPrinter::doEndDoc() {
     Status status = failure_;

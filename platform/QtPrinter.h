@@ -21,8 +21,8 @@ namespace jitsu {
 QPageSize paperAfterDialog(const QPageSize& program, const QPageSize& afterDialog,
                            const QPageSize& deviceDefault);
 
-// The printer service on QPrinter: the system's printer (CUPS) chosen in the print dialog, a
-// CUPS queue named without the dialog, or a PDF file. Whatever the device's resolution, pages
+// The printer service on QPrinter: the system's printer (CUPS) or a PDF file, chosen in the
+// print dialog. Whatever the device's resolution, pages
 // are drawn in dots of a 600 dpi printer (QtCanvas scales them). The paper set through
 // setPageSetup is the paper printed unless the person changes it in the dialog. Pages are
 // filtered by the layouts themselves, so the page range chosen in the dialog is taken off the
@@ -32,15 +32,9 @@ class QtPrinter : public Printer {
 public:
     // The system's printer, asked for with QPrintDialog over `dialogParent`.
     explicit QtPrinter(QWidget* dialogParent = nullptr);
-    // A PDF file drawn at `dotsPerInch`; the print dialog is not shown and answers with `range`.
-    static std::unique_ptr<QtPrinter> toPdf(const std::filesystem::path& file, PageRange range = {},
-                                            int dotsPerInch = QtCanvas::kDotsPerInch);
-    // The CUPS queue `name` ("default": the default queue); the dialog is not shown and answers
-    // with `range`.
-    static std::unique_ptr<QtPrinter> toQueue(const std::string& name, PageRange range = {});
-    // Whether the scheduler knows queue `name` ("default": whether there is a default queue);
-    // the error names the queue.
-    static Status findQueue(const std::string& name);
+    // A PDF file without the dialog: pdfFilePrinter, which needs no printing library.
+    static std::unique_ptr<Printer> toPdf(const std::filesystem::path& file, PageRange range = {},
+                                          int dotsPerInch = QtCanvas::kDotsPerInch);
 
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
     void setPageSetup(std::optional<PaperSize> paper,
@@ -65,9 +59,8 @@ private:
     QPainter painter_;
     QtCanvas canvas_{painter_};
     QWidget* dialogParent_ = nullptr;
-    std::optional<PageRange> presetRange_;  // set when there is no dialog
-    std::string queue_;                     // a queue named without the dialog
-    QString pdfTarget_, pdfTemporary_;      // the PDF file being written
+    DiscardCanvas discard_;
+    QString pdfTarget_, pdfTemporary_;  // the PDF file chosen in the dialog, being written
     Status failure_ = Status::ok();
 };
 

@@ -1,29 +1,17 @@
 #include "ScoreText.h"
 
+#include <algorithm>
 #include <climits>
 
+#include "DecimalNumber.h"
 #include "Format.h"
 
 namespace jitsu {
 
 std::optional<int> readWholeNumber(std::string_view text) {
-    std::size_t pos = 0;
-    bool negative = false;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        negative = text[0] == '-';
-        pos = 1;
-    }
-    if (pos == text.size()) return std::nullopt;
-    long long magnitude = 0;
-    for (; pos < text.size(); ++pos) {
-        char c = text[pos];
-        if (c < '0' || c > '9') return std::nullopt;
-        if (magnitude <= INT_MAX) magnitude = magnitude * 10 + (c - '0');  // saturates past 32 bits
-    }
-    long long value = negative ? -magnitude : magnitude;
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
-    return static_cast<int>(value);
+    auto number = wholeNumber(text);
+    if (!number) return std::nullopt;
+    return static_cast<int>(std::clamp<std::int64_t>(number->value(), INT_MIN, INT_MAX));
 }
 
 int scoreOfText(std::string_view text) { return readWholeNumber(text).value_or(-1); }

@@ -3,6 +3,7 @@
 #include <set>
 #include <sstream>
 
+#include "Clock.h"
 #include "CombinationOption.h"
 #include "Commands.h"
 #include "Golden.h"
@@ -225,4 +226,17 @@ TEST(CliOptions, HelpVersionAndDataDir) {
     EXPECT_EQ(cli::runCli({"--data-dir", dir.path().string(), "demo", "."}, out, err), 0);
     EXPECT_TRUE(std::filesystem::exists(basicDataPath(dir.path())));
     EXPECT_EQ(cli::runCli({"-C"}, out, err), 2);
+}
+
+// Without --deadline, the check lists' deadline comes from the clock the tool is given.
+TEST(CliOptions, ChecklistsDeadlineComesFromTheClock) {
+    TestYear year;
+    std::ostringstream out, err;
+    const FixedClock january30(LocalDate{2026, 0, 30});
+    ASSERT_EQ(cli::runCli({"-C", year.path().string(), "checklists", "--year", "2026", "--test",
+                           "1", "--grade", "1"},
+                          out, err, january30),
+              0)
+        << err.str();
+    EXPECT_NE(out.str().find("期限は 2月 1日です。"), std::string::npos);  // from the 30th: the 1st
 }
