@@ -8,17 +8,13 @@
 #include <QPrinterInfo>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "PdfPrinter.h"
 
 namespace jitsu {
 
 QtPrinter::QtPrinter(QWidget* dialogParent) : dialogParent_(dialogParent) {}
-
-std::unique_ptr<Printer> QtPrinter::toPdf(const std::filesystem::path& file, PageRange range,
-                                          int dotsPerInch) {
-    return pdfFilePrinter(file, range, dotsPerInch);
-}
 
 void QtPrinter::setPageSetup(std::optional<PaperSize> paper,
                              std::optional<Orientation> orientation) {

@@ -4,8 +4,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
-#include <filesystem>
-#include <memory>
 #include <string>
 
 #include "Printer.h"
@@ -32,9 +30,6 @@ class QtPrinter : public Printer {
 public:
     // The system's printer, asked for with QPrintDialog over `dialogParent`.
     explicit QtPrinter(QWidget* dialogParent = nullptr);
-    // A PDF file without the dialog: pdfFilePrinter, which needs no printing library.
-    static std::unique_ptr<Printer> toPdf(const std::filesystem::path& file, PageRange range = {},
-                                          int dotsPerInch = QtCanvas::kDotsPerInch);
 
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
     void setPageSetup(std::optional<PaperSize> paper,

@@ -1,7 +1,11 @@
 // The real message boxes: Esc and the close button give the question's safe answer.
 #include <gtest/gtest.h>
 
-#include "ModalBox.h"
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
 #include "QtMessages.h"
 
 using namespace jitsu;
@@ -18,10 +22,19 @@ class QtMessagesEscape : public ::testing::TestWithParam<EscapeCase> {};
 
 TEST_P(QtMessagesEscape, GivesTheSafeAnswer) {
     const EscapeCase& c = GetParam();
-    if (c.byCloseButton)
-        onNextModalBox([](QMessageBox* box) { box->close(); });
-    else
-        pressOnNextModalBox(Qt::Key_Escape);
+    // Polls for the box once its exec() runs the event loop, then closes it as the person would.
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        poll.stop();
+        if (c.byCloseButton)
+            box->close();
+        else
+            QTest::keyClick(box, Qt::Key_Escape);
+    });
+    poll.start();
     QtMessages messages;
     EXPECT_EQ(messages.ask("?", "title", MessageIcon::Question, c.buttons, c.safeAnswer),
               c.safeAnswer);

@@ -14,6 +14,18 @@
 #include "ScoreGrid.h"
 #include "TestScores.h"
 
+// The roster of grade 1 of `year` with the students of `grade`: student k of class c is number
+// c*100+k, named 名k.
+inline void writeRoster(const std::filesystem::path& dir, unsigned year,
+                        const jitsu::GradeData& grade) {
+    std::string roster;
+    for (int c = 0; c < grade.classes(); ++c)
+        for (unsigned k = 1; k <= grade.headCounts[c]; ++k)
+            roster +=
+                std::to_string((c + 1) * 100 + k) + "," + sj("名") + std::to_string(k) + "\r\n";
+    writeBytes(jitsu::rosterPath(dir, "N", year, 1), roster);
+}
+
 // A working directory with a school year whose grade 1 is given, a roster for it, and the score
 // entry window on it, driven through its window handle and its controls as a user would.
 // In April, the first test is preselected.
@@ -25,7 +37,7 @@ protected:
     std::unique_ptr<jitsu::ScoreEntryWindow> window;
 
     // The basic data file with `grade` as grade 1 (the other grades one small class each), and
-    // the roster of grade 1: student k of class c is number c*100+k.
+    // the roster of grade 1.
     void writeYear(const jitsu::GradeData& grade, bool withRoster = true) {
         grade1 = grade;
         jitsu::BasicData data;
@@ -36,12 +48,7 @@ protected:
         data.grades[0] = grade;
         data.grades[1] = data.grades[2] = makeGrade(1, 1, 1);
         ASSERT_TRUE(jitsu::writeBasicData(jitsu::basicDataPath(dir.path()), jitsu::textsOf(data)));
-        if (!withRoster) return;
-        std::string roster;
-        for (int c = 0; c < grade.classes(); ++c)
-            for (unsigned k = 1; k <= grade.headCounts[c]; ++k)
-                roster += std::to_string((c + 1) * 100 + k) + "," + sj("生徒") + "\r\n";
-        writeBytes(jitsu::rosterPath(dir.path(), "N", kYear, 1), roster);
+        if (withRoster) writeRoster(dir.path(), kYear, grade);
     }
 
     std::filesystem::path scoreFile() const { return jitsu::scorePath(dir.path(), kYear, 1, 1); }

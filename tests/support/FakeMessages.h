@@ -6,8 +6,8 @@
 
 #include "Messages.h"
 
-// Records every message box and beep; answers questions from a queue (Yes when it runs out
-// unless told otherwise), OK boxes with OK.
+// Records every message box and beep; answers questions from a queue (Yes when it runs out),
+// OK boxes with OK.
 class FakeMessages : public jitsu::Messages {
 public:
     struct Shown {
@@ -21,13 +21,12 @@ public:
     std::vector<Shown> shown;
     int beeps = 0;
     std::deque<jitsu::MessageAnswer> answers;
-    jitsu::MessageAnswer defaultAnswer = jitsu::MessageAnswer::Yes;
 
     jitsu::MessageAnswer show(const jitsu::Message& m) override {
         shown.push_back({std::string(m.text), std::string(m.title), m.icon, m.buttons, m.safeAnswer,
                          std::string(m.detail)});
         if (m.buttons == jitsu::MessageButtons::Ok) return jitsu::MessageAnswer::Ok;
-        if (answers.empty()) return defaultAnswer;
+        if (answers.empty()) return jitsu::MessageAnswer::Yes;
         auto answer = answers.front();
         answers.pop_front();
         return answer;
