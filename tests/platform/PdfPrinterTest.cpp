@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <sstream>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -23,19 +22,14 @@ struct WordBox {
 
 // The words of a PDF with their boxes in points, as pdftotext -bbox gives them.
 std::vector<WordBox> wordBoxes(const std::filesystem::path& pdf) {
+    const std::string html = commandOutput("pdftotext -bbox '" + pdf.string() + "' -");
+    const std::regex word(
+        R"re(xMin="(\S+)" yMin="(\S+)" xMax="(\S+)" yMax="(\S+)">([^<]*)</word>)re");
     std::vector<WordBox> words;
-    std::istringstream lines(commandOutput("pdftotext -bbox '" + pdf.string() + "' -"));
-    for (std::string line; std::getline(lines, line);) {
-        WordBox w;
-        int end = 0;
-        if (std::sscanf(line.c_str(),
-                        " <word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\">%n", &w.box[0],
-                        &w.box[1], &w.box[2], &w.box[3], &end) < 4)
-            continue;
-        w.text = line.substr(static_cast<std::size_t>(end));
-        w.text.erase(w.text.find("</word>"));
-        words.push_back(w);
-    }
+    for (std::sregex_iterator m(html.begin(), html.end(), word), end; m != end; ++m)
+        words.push_back({m->str(5),
+                         {std::stod(m->str(1)), std::stod(m->str(2)), std::stod(m->str(3)),
+                          std::stod(m->str(4))}});
     return words;
 }
 
