@@ -125,7 +125,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FailureCase{"frobnicate", 2, "frobnicate"}, FailureCase{"demo", 2, "jitsuryoku demo: "},
         FailureCase{"results --year 2026 --test 1", 2, "jitsuryoku results: "},
-        FailureCase{"results TEST1 --combos 英国,理科", 2, "jitsuryoku results: "},
         FailureCase{"results TEST1 extra", 2, "jitsuryoku results: "},
         FailureCase{"results --year 1999 --test 1 --grade 1", 2, "jitsuryoku results: "},
         FailureCase{"results --year 2026 --test 6 --grade 1", 2, "jitsuryoku results: "},
