@@ -85,6 +85,11 @@ INSTANTIATE_TEST_SUITE_P(
         "checklists TEST1 --classes 2 --deadline 3/17 --place 職員室 --scale 80 --trace trace.txt",
         "reports TEST1 --combos 英国,eisu --scale 80 --font-scale 50 --copies 2 --pages 2-3 "
         "--trace trace.txt",
+        // Test 2's default combinations: nine columns.
+        "reports --year 2026 --test 2 --grade 1 --trace small.txt",
+        // Every combination, fourteen columns: the name line moves right.
+        "reports --year 2026 --test 1 --grade 3 --combos all --scale 80 --font-scale 50 "
+        "--copies 2 --trace wide.txt",
         "summary TEST1 --lists top,freq --scale 50 --font-scale 30 --trace trace.txt",
         "history --year 2026 --grade 1 --classes 2 --students 1,3 --trace trace.txt",
         "trend --year 2026 --grade 1 --trace trace.txt",

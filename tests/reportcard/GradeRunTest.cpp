@@ -1,55 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "Golden.h"
 #include "MessageTexts.h"
 #include "ReportRun.h"
 
 using namespace jitsu;
 
 namespace {
-
-struct GoldenCase {
-    const char* name;  // folder under tests/data
-    int grade, test;
-    std::vector<Combination> combinations;
-    PrintScale scale;
-    int copies;
-};
-void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.name; }
-
-class ReportGolden : public testing::TestWithParam<GoldenCase> {};
-
-// The results file and every report sheet, drawn call by call as the printer receives them.
-TEST_P(ReportGolden, ResultsAndSheetsMatchTheGoldenFiles) {
-    const GoldenCase& c = GetParam();
-    ReportRun r;
-    r.request.grade = c.grade - 1;
-    r.request.test = c.test;
-    r.request.combinations = {};
-    for (Combination k : c.combinations) r.request.combinations[k] = true;
-    r.request.scale = c.scale;
-    r.request.copies = c.copies;
-    ASSERT_TRUE(r.run());
-    EXPECT_TRUE(r.messages.shown.empty());
-    EXPECT_TRUE(
-        matchesGolden(readBytes(r.results(c.test, c.grade)), std::string(c.name) + "/results.txt"));
-    EXPECT_TRUE(matchesGolden(r.trace.str(), std::string(c.name) + "/trace.txt"));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ReportGolden,
-    testing::Values(
-        // Five subjects and test 2's four combinations: nine columns.
-        GoldenCase{"report-small", 1, 2, {Eikokusu, Kyouka5, Eisuri, Eikokusha}, {100, 100}, 1},
-        // Every combination (fourteen columns: the name line moves right), in index order
-        // whatever order they were ticked; magnified, two copies.
-        GoldenCase{
-            "report-wide",
-            3,
-            1,
-            {Eikokususha, Eikoku, Eikokusu, Kyouka5, Eisuri, Eikokusha, Eisu, Kokusu, Eikokusuri},
-            {80, 50},
-            2}));
 
 // Six reports a sheet, and none for a student beyond slot 45.
 TEST(ReportPages, SixReportsASheetAndNoneBeyondSlot45) {
