@@ -30,7 +30,8 @@ std::set<std::filesystem::path> filesUnder(const std::filesystem::path& dir) {
 }
 
 // `jitsuryoku -C YEAR LINE` on the small test year (2026; two classes per grade, tests 1 and 2
-// scored). The line's words are split at blanks; "TEST1" stands for test 1 of grade 1.
+// scored) on 30 January. The line's words are split at blanks; "TEST1" stands for test 1 of
+// grade 1.
 class Cli : public ::testing::Test {
 protected:
     int run(std::string line) {
@@ -40,13 +41,14 @@ protected:
         std::istringstream in(line);
         for (std::string word; in >> word;) words.push_back(word);
         std::ostringstream o, e;
-        const int status = cli::runCli(words, o, e);
+        const int status = cli::runCli(words, o, e, january30);
         out = o.str();
         err = e.str();
         return status;
     }
 
     TestYear year;
+    const FixedClock january30{LocalDate{2026, 0, 30}};
     const std::filesystem::path results = resultsPath(year.path(), 2026, 1, 1);
     std::string out, err;
 };
@@ -83,6 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
     Commands, Outputs,
     ::testing::Values(
         "checklists TEST1 --classes 2 --deadline 3/17 --place 職員室 --scale 80 --trace trace.txt",
+        // Without --deadline, the deadline follows the clock: from the 30th, the 1st.
+        "checklists TEST1 --classes 1 --trace clock.txt",
         "reports TEST1 --combos 英国,eisu --scale 80 --font-scale 50 --copies 2 --pages 2-3 "
         "--trace trace.txt",
         // Test 2's default combinations: nine columns.
@@ -230,17 +234,4 @@ TEST(CliOptions, HelpVersionAndDataDir) {
     EXPECT_EQ(cli::runCli({"--data-dir", dir.path().string(), "demo", "."}, out, err), 0);
     EXPECT_TRUE(std::filesystem::exists(basicDataPath(dir.path())));
     EXPECT_EQ(cli::runCli({"-C"}, out, err), 2);
-}
-
-// Without --deadline, the check lists' deadline comes from the clock the tool is given.
-TEST(CliOptions, ChecklistsDeadlineComesFromTheClock) {
-    TestYear year;
-    std::ostringstream out, err;
-    const FixedClock january30(LocalDate{2026, 0, 30});
-    ASSERT_EQ(cli::runCli({"-C", year.path().string(), "checklists", "--year", "2026", "--test",
-                           "1", "--grade", "1"},
-                          out, err, january30),
-              0)
-        << err.str();
-    EXPECT_NE(out.str().find("期限は 2月 1日です。"), std::string::npos);  // from the 30th: the 1st
 }

@@ -70,16 +70,14 @@ TEST(CheckListPrint, RowsPastTheRostersEndHaveEmptyNumberAndName) {
     EXPECT_EQ(r.count("text 300 940 1"), 0);
 }
 
+// The box and its beep are pinned where the grade's files are read.
 TEST(CheckListPrint, AMissingRosterOrScoreFileAbandonsTheGradeWithItsMessage) {
     for (bool roster : {true, false}) {
         CheckListRun r;
         r.request.test = roster ? 1 : 3;  // the year has the score files of tests 1 and 2
         if (roster) std::filesystem::remove(r.roster());
         EXPECT_FALSE(r.print());
-        EXPECT_EQ(r.messages.beeps, 1);
-        ASSERT_EQ(r.messages.shown.size(), 1u);
-        EXPECT_EQ(r.messages.shown[0].text,
-                  roster ? text::kRosterMissingPrint : text::kScoresMissingPrint);
+        EXPECT_EQ(r.messages.shown.size(), 1u);
         EXPECT_EQ(r.trace.str(), "");
     }
 }

