@@ -108,12 +108,25 @@ TEST_F(Cli, WritesAPdf) {
 // Every failure, test 1 of grade 1 having results: its exit status, a message naming what is
 // wrong, and nothing written.
 struct FailureCase {
-    const char* line;
+    std::string line;
     int status;
     std::string message;  // found in standard error
 };
 
 void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.line; }
+
+// Usage errors: status 2 and a message naming the command, or what follows " | ".
+std::vector<FailureCase> usageErrors(std::initializer_list<std::string> lines) {
+    std::vector<FailureCase> cases;
+    for (const std::string& line : lines) {
+        const auto bar = line.find(" | ");
+        cases.push_back({line.substr(0, bar), 2,
+                         bar != std::string::npos
+                             ? line.substr(bar + 3)
+                             : "jitsuryoku " + line.substr(0, line.find(' ')) + ": "});
+    }
+    return cases;
+}
 
 class Failures : public Cli, public ::testing::WithParamInterface<FailureCase> {};
 
@@ -131,25 +144,17 @@ TEST_P(Failures, GiveTheirStatusAndWriteNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Usage, Failures,
-    ::testing::Values(
-        FailureCase{"frobnicate", 2, "frobnicate"}, FailureCase{"demo", 2, "jitsuryoku demo: "},
-        FailureCase{"results --year 2026 --test 1", 2, "jitsuryoku results: "},
-        FailureCase{"results TEST1 extra", 2, "jitsuryoku results: "},
-        FailureCase{"results --year 1999 --test 1 --grade 1", 2, "jitsuryoku results: "},
-        FailureCase{"results --year 2026 --test 6 --grade 1", 2, "jitsuryoku results: "},
-        FailureCase{"checklists TEST1 --classes 3 --trace t", 2, "jitsuryoku checklists: "},
-        FailureCase{"checklists TEST1 --deadline 13/1 --trace t", 2, "jitsuryoku checklists: "},
-        FailureCase{"checklists TEST1 --scale 79 --trace t", 2, "jitsuryoku checklists: "},
-        FailureCase{"checklists TEST1 --pdf a.pdf --trace t", 2, "jitsuryoku checklists: "},
-        FailureCase{"reports TEST1 --pages 3-2 --trace t", 2, "jitsuryoku reports: "},
-        FailureCase{"reports TEST1 --copies 11 --trace t", 2, "jitsuryoku reports: "},
-        FailureCase{"reports TEST1 --font-scale 49 --trace t", 2, "jitsuryoku reports: "},
-        FailureCase{"reports TEST1", 2, "jitsuryoku reports: "},
-        FailureCase{"summary TEST1 --lists tops --trace t", 2, "jitsuryoku summary: "},
-        FailureCase{"history --grade 1 --trace t", 2, "--year"},
-        FailureCase{"history --year 2026 --grade 1 --classes 3 --trace t", 2, "--classes"},
-        FailureCase{"history --year 2026 --grade 1 --students 46 --trace t", 2, "--students"},
-        FailureCase{"trend --year 2026 --grade 1 --pdf a --trace t", 2, "jitsuryoku trend: "}));
+    ::testing::ValuesIn(usageErrors(
+        {"frobnicate | frobnicate", "demo", "results --year 2026 --test 1", "results TEST1 extra",
+         "results --year 1999 --test 1 --grade 1", "results --year 2026 --test 6 --grade 1",
+         "checklists TEST1 --classes 3 --trace t", "checklists TEST1 --deadline 13/1 --trace t",
+         "checklists TEST1 --scale 79 --trace t", "checklists TEST1 --pdf a.pdf --trace t",
+         "reports TEST1 --pages 3-2 --trace t", "reports TEST1 --copies 11 --trace t",
+         "reports TEST1 --font-scale 49 --trace t", "reports TEST1",
+         "summary TEST1 --lists tops --trace t", "history --grade 1 --trace t | --year",
+         "history --year 2026 --grade 1 --classes 3 --trace t | --classes",
+         "history --year 2026 --grade 1 --students 46 --trace t | --students",
+         "trend --year 2026 --grade 1 --pdf a --trace t"})));
 
 INSTANTIATE_TEST_SUITE_P(
     Data, Failures,
