@@ -30,7 +30,7 @@ std::set<std::filesystem::path> filesUnder(const std::filesystem::path& dir) {
 }
 
 // `jitsuryoku -C YEAR LINE` on the small test year (2026; two classes per grade, tests 1 and 2
-// scored) on 30 January. The line's words are split at blanks; "TEST1" stands for test 1 of
+// scored) on 15 March. The line's words are split at blanks; "TEST1" stands for test 1 of
 // grade 1.
 class Cli : public ::testing::Test {
 protected:
@@ -41,14 +41,14 @@ protected:
         std::istringstream in(line);
         for (std::string word; in >> word;) words.push_back(word);
         std::ostringstream o, e;
-        const int status = cli::runCli(words, o, e, january30);
+        const int status = cli::runCli(words, o, e, march15);
         out = o.str();
         err = e.str();
         return status;
     }
 
     TestYear year;
-    const FixedClock january30{LocalDate{2026, 0, 30}};
+    const FixedClock march15{LocalDate{2026, 2, 15}};
     const std::filesystem::path results = resultsPath(year.path(), 2026, 1, 1);
     std::string out, err;
 };
@@ -85,8 +85,9 @@ INSTANTIATE_TEST_SUITE_P(
     Commands, Outputs,
     ::testing::Values(
         "checklists TEST1 --classes 2 --deadline 3/17 --place 職員室 --scale 80 --trace trace.txt",
-        // Without --deadline, the deadline follows the clock: from the 30th, the 1st.
-        "checklists TEST1 --classes 1 --trace clock.txt",
+        // Without --deadline, two days from the clock's date; two identical pages per class in
+        // class order, the place before まで.
+        "checklists TEST1 --place 職員室 --trace small.txt",
         "reports TEST1 --combos 英国,eisu --scale 80 --font-scale 50 --copies 2 --pages 2-3 "
         "--trace trace.txt",
         // Test 2's default combinations: nine columns.

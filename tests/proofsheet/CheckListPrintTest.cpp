@@ -39,8 +39,6 @@ TEST_P(CheckListGolden, MatchesTheGoldenTrace) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, CheckListGolden,
     testing::Values(
-        // Two identical pages per class in class order, the place before まで.
-        GoldenCase{"checklist-small", {{2, 2, 2}, 3, 5}, 1, 1, {true, true}, "職員室", 100},
         // Unchecked classes passed over; positions scaled after they are computed
         // ((800 + 280) × 87 ÷ 100 = 939, not 696 + 2 × 121); no place given.
         GoldenCase{"checklist-scaled", {{3, 3, 3}, 3, 5}, 2, 2, {true, false, true}, "", 87},
