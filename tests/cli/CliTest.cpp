@@ -30,7 +30,8 @@ std::set<std::filesystem::path> filesUnder(const std::filesystem::path& dir) {
 }
 
 // `jitsuryoku -C YEAR LINE` on the small test year (2026; two classes per grade, tests 1 and 2
-// scored). The line's words are split at blanks; "TEST1" stands for test 1 of grade 1.
+// scored) on 15 March. The line's words are split at blanks; "TEST1" stands for test 1 of
+// grade 1.
 class Cli : public ::testing::Test {
 protected:
     int run(std::string line) {
@@ -40,13 +41,14 @@ protected:
         std::istringstream in(line);
         for (std::string word; in >> word;) words.push_back(word);
         std::ostringstream o, e;
-        const int status = cli::runCli(words, o, e);
+        const int status = cli::runCli(words, o, e, march15);
         out = o.str();
         err = e.str();
         return status;
     }
 
     TestYear year;
+    const FixedClock march15{LocalDate{2026, 2, 15}};
     const std::filesystem::path results = resultsPath(year.path(), 2026, 1, 1);
     std::string out, err;
 };
@@ -83,8 +85,16 @@ INSTANTIATE_TEST_SUITE_P(
     Commands, Outputs,
     ::testing::Values(
         "checklists TEST1 --classes 2 --deadline 3/17 --place 職員室 --scale 80 --trace trace.txt",
+        // Without --deadline, two days from the clock's date; two identical pages per class in
+        // class order, the place before まで.
+        "checklists TEST1 --place 職員室 --trace small.txt",
         "reports TEST1 --combos 英国,eisu --scale 80 --font-scale 50 --copies 2 --pages 2-3 "
         "--trace trace.txt",
+        // Test 2's default combinations: nine columns.
+        "reports --year 2026 --test 2 --grade 1 --trace small.txt",
+        // Every combination, fourteen columns: the name line moves right.
+        "reports --year 2026 --test 1 --grade 3 --combos all --scale 80 --font-scale 50 "
+        "--copies 2 --trace wide.txt",
         "summary TEST1 --lists top,freq --scale 50 --font-scale 30 --trace trace.txt",
         "history --year 2026 --grade 1 --classes 2 --students 1,3 --trace trace.txt",
         "trend --year 2026 --grade 1 --trace trace.txt",
@@ -99,12 +109,25 @@ TEST_F(Cli, WritesAPdf) {
 // Every failure, test 1 of grade 1 having results: its exit status, a message naming what is
 // wrong, and nothing written.
 struct FailureCase {
-    const char* line;
+    std::string line;
     int status;
     std::string message;  // found in standard error
 };
 
 void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.line; }
+
+// Usage errors: status 2 and a message naming the command, or what follows " | ".
+std::vector<FailureCase> usageErrors(std::initializer_list<std::string> lines) {
+    std::vector<FailureCase> cases;
+    for (const std::string& line : lines) {
+        const auto bar = line.find(" | ");
+        cases.push_back({line.substr(0, bar), 2,
+                         bar != std::string::npos
+                             ? line.substr(bar + 3)
+                             : "jitsuryoku " + line.substr(0, line.find(' ')) + ": "});
+    }
+    return cases;
+}
 
 class Failures : public Cli, public ::testing::WithParamInterface<FailureCase> {};
 
@@ -122,26 +145,17 @@ TEST_P(Failures, GiveTheirStatusAndWriteNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Usage, Failures,
-    ::testing::Values(
-        FailureCase{"frobnicate", 2, "frobnicate"}, FailureCase{"demo", 2, "jitsuryoku demo: "},
-        FailureCase{"results --year 2026 --test 1", 2, "jitsuryoku results: "},
-        FailureCase{"results TEST1 --combos 英国,理科", 2, "jitsuryoku results: "},
-        FailureCase{"results TEST1 extra", 2, "jitsuryoku results: "},
-        FailureCase{"results --year 1999 --test 1 --grade 1", 2, "jitsuryoku results: "},
-        FailureCase{"results --year 2026 --test 6 --grade 1", 2, "jitsuryoku results: "},
-        FailureCase{"checklists TEST1 --classes 3 --trace t", 2, "jitsuryoku checklists: "},
-        FailureCase{"checklists TEST1 --deadline 13/1 --trace t", 2, "jitsuryoku checklists: "},
-        FailureCase{"checklists TEST1 --scale 79 --trace t", 2, "jitsuryoku checklists: "},
-        FailureCase{"checklists TEST1 --pdf a.pdf --trace t", 2, "jitsuryoku checklists: "},
-        FailureCase{"reports TEST1 --pages 3-2 --trace t", 2, "jitsuryoku reports: "},
-        FailureCase{"reports TEST1 --copies 11 --trace t", 2, "jitsuryoku reports: "},
-        FailureCase{"reports TEST1 --font-scale 49 --trace t", 2, "jitsuryoku reports: "},
-        FailureCase{"reports TEST1", 2, "jitsuryoku reports: "},
-        FailureCase{"summary TEST1 --lists tops --trace t", 2, "jitsuryoku summary: "},
-        FailureCase{"history --grade 1 --trace t", 2, "--year"},
-        FailureCase{"history --year 2026 --grade 1 --classes 3 --trace t", 2, "--classes"},
-        FailureCase{"history --year 2026 --grade 1 --students 46 --trace t", 2, "--students"},
-        FailureCase{"trend --year 2026 --grade 1 --pdf a --trace t", 2, "jitsuryoku trend: "}));
+    ::testing::ValuesIn(usageErrors(
+        {"frobnicate | frobnicate", "demo", "results --year 2026 --test 1", "results TEST1 extra",
+         "results --year 1999 --test 1 --grade 1", "results --year 2026 --test 6 --grade 1",
+         "checklists TEST1 --classes 3 --trace t", "checklists TEST1 --deadline 13/1 --trace t",
+         "checklists TEST1 --scale 79 --trace t", "checklists TEST1 --pdf a.pdf --trace t",
+         "reports TEST1 --pages 3-2 --trace t", "reports TEST1 --copies 11 --trace t",
+         "reports TEST1 --font-scale 49 --trace t", "reports TEST1",
+         "summary TEST1 --lists tops --trace t", "history --grade 1 --trace t | --year",
+         "history --year 2026 --grade 1 --classes 3 --trace t | --classes",
+         "history --year 2026 --grade 1 --students 46 --trace t | --students",
+         "trend --year 2026 --grade 1 --pdf a --trace t"})));
 
 INSTANTIATE_TEST_SUITE_P(
     Data, Failures,
@@ -201,15 +215,13 @@ TEST_F(Cli, ADamagedFileIsRefusedUnlessForced) {
     }
 }
 
+// "all" is read by the output cases above.
 TEST(CombinationList, NamesTheCombinationsOrRefuses) {
     std::string error;
     EXPECT_EQ(cli::parseCombinationList("英国数,５教科,３＋理,３＋社", error),
               setOf({Eikokusu, Kyouka5, Eikokusuri, Eikokususha}));
     EXPECT_EQ(cli::parseCombinationList("Kyouka5,EIKOKU,eikoku", error), setOf({Kyouka5, Eikoku}));
     EXPECT_EQ(cli::parseCombinationList("none", error), setOf({}));
-    CombinationSet all;
-    all.fill(true);
-    EXPECT_EQ(cli::parseCombinationList("all", error), all);
     for (const char* list : {"", "英国,", "英国,,英数", "英語", "3+理", "eikoku "}) {
         EXPECT_FALSE(cli::parseCombinationList(list, error)) << list;
         EXPECT_FALSE(error.empty()) << list;
@@ -226,17 +238,4 @@ TEST(CliOptions, HelpVersionAndDataDir) {
     EXPECT_EQ(cli::runCli({"--data-dir", dir.path().string(), "demo", "."}, out, err), 0);
     EXPECT_TRUE(std::filesystem::exists(basicDataPath(dir.path())));
     EXPECT_EQ(cli::runCli({"-C"}, out, err), 2);
-}
-
-// Without --deadline, the check lists' deadline comes from the clock the tool is given.
-TEST(CliOptions, ChecklistsDeadlineComesFromTheClock) {
-    TestYear year;
-    std::ostringstream out, err;
-    const FixedClock january30(LocalDate{2026, 0, 30});
-    ASSERT_EQ(cli::runCli({"-C", year.path().string(), "checklists", "--year", "2026", "--test",
-                           "1", "--grade", "1"},
-                          out, err, january30),
-              0)
-        << err.str();
-    EXPECT_NE(out.str().find("期限は 2月 1日です。"), std::string::npos);  // from the 30th: the 1st
 }

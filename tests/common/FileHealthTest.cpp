@@ -72,12 +72,3 @@ TEST(ReaderHealth, TellsWhatItSaw) {
         findings += std::string(c.name) + ": " + readWithHealth(c).describe() + "\n";
     EXPECT_TRUE(matchesGolden(findings, "file-health/findings.txt"));
 }
-
-TEST(ShapeCheck, CountsFoundAgainstExpected) {
-    for (std::size_t n : {135, 90, 180}) {
-        FileHealth health;
-        parseScores(values(n), makeGrade(1, 45, 3), *std::make_unique<TestScores>(), &health);
-        const ShapeFit fit = checkShape(health);
-        EXPECT_EQ(std::tuple(fit.fits, fit.found, fit.expected), std::tuple(n == 135, n, 135u));
-    }
-}

@@ -37,15 +37,6 @@ protected:
     FakeMessages messages;
 };
 
-TEST_F(GradeFilesTest, ReadsTheRosterWithItsClassRangesAndTheScores) {
-    ASSERT_TRUE(read());
-    EXPECT_EQ(files->roster.classFirst[1], 3);
-    EXPECT_EQ(files->roster.nameAt(files->roster.entryOf(1, 2)), "f");
-    EXPECT_EQ(files->scores.scores[1][1][2], 77);
-    EXPECT_EQ(files->scores.scores[0][0][0], -1);
-    EXPECT_TRUE(messages.shown.empty());
-}
-
 // A missing roster or score file: one stop box naming what is missing, a beep, no scores.
 TEST_F(GradeFilesTest, AMissingFileIsAnnouncedAndNothingIsRead) {
     for (const auto& [path, message] : {std::pair{roster, text::kRosterMissingPrint},

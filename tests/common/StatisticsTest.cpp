@@ -12,12 +12,6 @@ using namespace jitsu;
 
 namespace {
 
-CombinationSet only(Combination k) {
-    CombinationSet set{};
-    set[k] = true;
-    return set;
-}
-
 CombinationSet all() {
     CombinationSet set;
     set.fill(true);
@@ -158,12 +152,4 @@ TEST(Statistics, RanksEqualTheAllPairsDefinitionOnRandomDataWithTies) {
         for (int j = 0; j < grade.subjects(); ++j) check(r.scores[j], r.subjectRanks[j]);
         for (int k = 0; k < kCombinations; ++k) check(r.comboTotals[k], r.comboRanks[k]);
     }
-}
-
-TEST(Statistics, DefaultCombinationsFollowTheTestNumber) {
-    EXPECT_EQ(defaultCombinations(1), only(Eikokusu));
-    CombinationSet later = defaultCombinations(2);
-    EXPECT_EQ(later, defaultCombinations(10));
-    for (int k = 0; k < kCombinations; ++k)
-        EXPECT_EQ(later[k], k == Eikokusu || k == Kyouka5 || k == Eisuri || k == Eikokusha) << k;
 }

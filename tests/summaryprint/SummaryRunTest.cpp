@@ -40,8 +40,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // Small classes: every list on its first page, ties among the top scorers.
         GoldenCase{"summary-small", {{2, 2, 2}, 3, 5}, 1, true, true, true, {100, 100}},
-        // Positions and fonts scaled separately, truncated.
-        GoldenCase{"summary-scaled", {{2, 2, 2}, 3, 5}, 2, true, true, true, {50, 30}},
         // 22 students: the class list breaks after 21 and the summary follows the last one.
         GoldenCase{"summary-22", {{1, 2, 1}, 22, 22}, 2, true, false, true, {100, 100}},
         // Over 200 examinees: a top-scorer list runs into a second block of 50 ranks.
