@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "StudentNumber.h"
 #include "TextFile.h"
 
 namespace jitsu {
@@ -16,7 +17,8 @@ void parseRoster(std::string_view text, GradeRoster& roster, FileHealth* health)
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == ',' || c == '\t') {
-            if (numbers < kRosterEntries) roster.studentNumbers[numbers].assign(field);
+            if (numbers < kRosterEntries)
+                roster.studentNumbers[numbers].assign(normalStudentNumber(field).value_or(field));
             ++numbers;
             field.clear();
             lineOpen = true;

@@ -33,9 +33,12 @@ struct ImportedRoster {
 
 // Reads CSV or TSV text (UTF-8 with or without BOM, or CP932; comma or tab; quoted fields),
 // takes class, student number and name from each non-empty line and orders the students by
-// class, then by number. A class is given by its number or its name in `grade`. Fails naming
-// `options.source` and the line for: an unknown class, a name or number that CP932 cannot carry
-// (naming the character) or that is longer than the roster holds, a missing header.
+// class, then by number compared as a number. A number is kept in its normal form
+// (normalStudentNumber: full-width digits as ASCII, no blanks around it). A class is given by
+// its number or its name in `grade`. Fails naming `options.source` and the line for: an
+// unknown class, a student number that is not all digits, the same number twice in a class, a
+// name or number that CP932 cannot carry (naming the character) or that is longer than the
+// roster holds, a missing header.
 Status importRoster(std::string_view raw, const ImportOptions& options, const GradeData& grade,
                     ImportedRoster& imported);
 
