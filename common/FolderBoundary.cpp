@@ -97,8 +97,8 @@ Status findInFolder(const fs::path& path, FileInFolder& file) {
     UniqueFd root(::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!root.valid()) {
         if (errno == ENOENT) return Status::missing(path.string() + ": no such file");
-        return Status::error(path.string() + ": its folder cannot be opened: " +
-                             std::strerror(errno));
+        return Status::error(path.string() +
+                             ": its folder cannot be opened: " + std::strerror(errno));
     }
     std::vector<UniqueFd> entered;  // the subfolders the walk is in, below the folder
     auto current = [&] { return entered.empty() ? root.get() : entered.back().get(); };
@@ -122,8 +122,7 @@ Status findInFolder(const fs::path& path, FileInFolder& file) {
         if (::fstatat(current(), part.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno == ENOENT && links > 0) return refuse("which does not exist");
             if (errno != ENOENT)
-                return Status::error(path.string() + ": cannot be opened: " +
-                                     std::strerror(errno));
+                return Status::error(path.string() + ": cannot be opened: " + std::strerror(errno));
             file.name = part;  // the name alone, not there: a new file
             break;
         }
@@ -132,8 +131,8 @@ Status findInFolder(const fs::path& path, FileInFolder& file) {
                 return Status::error(path.string() + ": a loop of symbolic links");
             std::string target;
             if (!readLink(current(), part, target))
-                return Status::error(path.string() + ": cannot read the symbolic link: " +
-                                     std::strerror(errno));
+                return Status::error(path.string() +
+                                     ": cannot read the symbolic link: " + std::strerror(errno));
             if (links == 1) linkTarget = target;
             if (!target.empty() && target[0] == '/') {
                 if (!names) names = namesOf(folder);
@@ -151,8 +150,7 @@ Status findInFolder(const fs::path& path, FileInFolder& file) {
             UniqueFd sub(
                 ::openat(current(), part.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
             if (!sub.valid())
-                return Status::error(path.string() + ": cannot be opened: " +
-                                     std::strerror(errno));
+                return Status::error(path.string() + ": cannot be opened: " + std::strerror(errno));
             entered.push_back(std::move(sub));
             continue;
         }
