@@ -41,7 +41,9 @@ struct GradeRoster {
 // in its normal form (normalStudentNumber); any other number as it stands. Entries past 450 are
 // ignored; fields are cut to their sizes. Fails only when the file cannot be read
 // (readTextFile: missing told apart). With `health`, records the entries read (names), the
-// line ends and the encoding; no count of entries is expected.
+// line ends and the encoding, and rejects with its line every line that is not exactly a number
+// and a name within their fields, a byte order mark and a line past the 450th; no count of
+// entries is expected.
 Status readRoster(const std::filesystem::path& path, GradeRoster& roster,
                   FileHealth* health = nullptr);
 void parseRoster(std::string_view text, GradeRoster& roster, FileHealth* health = nullptr);

@@ -33,6 +33,12 @@ std::string subjectText(const GradeData& grade, int j) {
            ")";
 }
 
+// Whether anything has the name, a link of any kind included: its reader says what is wrong.
+bool named(const fs::path& path) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(path, ec));
+}
+
 class YearChecker {
 public:
     explicit YearChecker(const fs::path& dir) : dir_(dir) {}
@@ -62,10 +68,10 @@ public:
             roster(g, rosterPath(dir_, data_.rosterTag.view(), year, g));
             for (int t = 1; t <= grade.tests(); ++t) {
                 const fs::path scores = scorePath(dir_, year, t, g);
-                const bool haveScores = fs::exists(scores);
+                const bool haveScores = named(scores);
                 if (haveScores) scoreFile(grade, t, scores);
                 const fs::path results = resultsPath(dir_, year, t, g);
-                if (fs::exists(results))
+                if (named(results))
                     resultsFile(grade, g, t, results, haveScores ? &scores : nullptr);
             }
         }
