@@ -167,8 +167,8 @@ std::optional<std::string> classOfCell(std::string_view text, const GradeData& g
     for (std::string_view between : {"年", "-"})
         if (const std::size_t at = key.find(between);
             at != std::string::npos && allDigits(key.substr(0, at))) {
-            if (std::stoi(key.substr(0, std::min<std::size_t>(at, 3))) != gradeNumber)
-                return "class \"" + std::string(text) + "\" is of another grade than " +
+            if (const std::string named = key.substr(0, at); named != std::to_string(gradeNumber))
+                return "class \"" + std::string(text) + "\" names grade " + named + ", not " +
                        std::to_string(gradeNumber);
             cls = byNumberOrName(key.substr(at + between.size()));
             return cls >= 0 ? std::nullopt : std::optional<std::string>(bad);
