@@ -37,12 +37,13 @@ const std::vector<Command>& commands() {
          checkCommand},
         {"import-roster",
          "import-roster FILE --grade G [--year Y] [--columns class,number,name]\n"
-         "              [--encoding utf-8|cp932] [--force]\n"
-         "    Writes the roster of grade G from a spreadsheet's CSV or TSV (UTF-8 or CP932, found\n"
-         "    out unless --encoding is given): classes in order, CP932, CR LF. The columns\n"
-         "    come from a header row (組/クラス, 番号/出席番号/学籍番号, 氏名/名前) or\n"
-         "    --columns, in file order (- skips one). An existing roster is replaced only with\n"
-         "    --force.",
+         "              [--encoding utf-8|cp932] [--sheet NAME] [--force]\n"
+         "    Writes the roster of grade G from a spreadsheet: xlsx (the first sheet or NAME), or\n"
+         "    CSV or TSV in UTF-8, UTF-16 or CP932 (found out unless --encoding is given):\n"
+         "    classes in order, CP932, CR LF. The columns come from a header row (組/クラス,\n"
+         "    番号/出席番号/No., 氏名/名前 or 姓 and 名, 学年), title rows above it skipped, or\n"
+         "    --columns, in file order (- skips one). A class is written 1, 1組, 1年1組, 1-1 or\n"
+         "    its name. An existing roster is replaced only with --force.",
          importRosterCommand},
         {"export",
          "export --year Y --test T --grade G [--format xlsx|csv] [--encoding utf-8|cp932]\n"

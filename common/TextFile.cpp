@@ -80,6 +80,11 @@ Status readTextFile(const std::filesystem::path& path, std::size_t maxBytes, std
     return Status::ok();
 }
 
+Status readFileBytes(const std::filesystem::path& path, std::size_t maxBytes, std::string& bytes) {
+    bytes.clear();
+    return readRaw(path, maxBytes, bytes);
+}
+
 std::string toCrLf(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 16);

@@ -21,6 +21,10 @@ namespace jitsu {
 Status readTextFile(const std::filesystem::path& path, std::size_t maxBytes, std::string& text,
                     FileHealth* health = nullptr);
 
+// Sets `bytes` to the whole content of a regular file, unchanged (a spreadsheet's file, which
+// may be binary); fails as readTextFile does.
+Status readFileBytes(const std::filesystem::path& path, std::size_t maxBytes, std::string& bytes);
+
 // Text as written in text mode on Windows: every LF becomes CR LF.
 std::string toCrLf(std::string_view text);
 
