@@ -15,6 +15,7 @@ scripts/spdx-headers.sh --check
 scripts/build.sh
 (cd build && ctest --output-on-failure -j "$(nproc)")  # a few seconds
 scripts/check-install.sh
+scripts/check-package.sh build
 scripts/cups-test.sh build
 scripts/build.sh --sanitize
 (cd build-asan && ctest --output-on-failure -j "$(nproc)")
