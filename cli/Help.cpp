@@ -64,7 +64,8 @@ std::string optionLabel(const OptionSpec& option) {
 
 std::string commandHelp(const Command& command) {
     std::ostringstream out;
-    wrapWords(out, "usage: jitsuryoku", synopsisWords(command), 18 + std::string(command.name).size());
+    wrapWords(out, "usage: jitsuryoku", synopsisWords(command),
+              18 + std::string(command.name).size());
     out << '\n' << command.description << "\n\nOptions:\n";
     auto list = [&](const OptionSpec& option) {
         std::string label = "  " + optionLabel(option);
@@ -84,7 +85,8 @@ std::string toolHelp(bool full) {
     out << "usage: jitsuryoku [-C DIR] COMMAND [OPTIONS…]\n"
            "       jitsuryoku COMMAND --help | jitsuryoku --help | jitsuryoku --version\n";
     if (full)
-        out << "\nThe proficiency-test suite's command-line tool. -C DIR (--data-dir DIR) works on\n"
+        out << "\nThe proficiency-test suite's command-line tool. -C DIR (--data-dir DIR) works "
+               "on\n"
                "the data files in DIR instead of the current directory. Exit status: 0 success,\n"
                "1 data or file error, 2 wrong usage.\n";
     out << "\nCommands:\n";

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The release list of packaging/changelog (the Debian changelog format) as AppStream <release>
-# elements, newest first: jitsu_changelog_releases(OUT_VAR) sets OUT_VAR to the XML and fails
-# the configuration when the newest entry is not the project's version.
+# elements, newest first: jitsu_changelog_releases(XML_VAR DATE_VAR) sets XML_VAR to the XML and
+# DATE_VAR to the newest release's date (YYYY-MM-DD), and fails the configuration when the
+# newest entry is not the project's version.
 function(jitsu_xml_text out_var text)
     string(REPLACE "&" "&amp;" text "${text}")
     string(REPLACE "<" "&lt;" text "${text}")
@@ -9,7 +10,7 @@ function(jitsu_xml_text out_var text)
     set(${out_var} "${text}" PARENT_SCOPE)
 endfunction()
 
-function(jitsu_changelog_releases out_var)
+function(jitsu_changelog_releases out_var date_var)
     file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/changelog lines ENCODING UTF-8)
     set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
     set(xml "")
@@ -41,6 +42,9 @@ function(jitsu_changelog_releases out_var)
             string(LENGTH "${day}" digits)
             if(digits EQUAL 1)
                 set(day 0${day})
+            endif()
+            if(NOT xml)
+                set(${date_var} "${year}-${month}-${day}" PARENT_SCOPE)
             endif()
             string(REPLACE "<li>" "</li>\n          <li>" items "${items}")
             string(REGEX REPLACE "^</li>\n +" "" items "${items}")

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <regex>
+#include <set>
 #include <sstream>
 
 #include "Commands.h"
 #include "Help.h"
+#include "ManPage.h"
 #include "Paths.h"
 #include "TestYear.h"
 
@@ -111,6 +114,52 @@ TEST(CommandHelp, EveryCommandsHelpIsShortAndListsItsOptions) {
         EXPECT_LT(std::count(help.begin(), help.end(), '\n'), 25) << help;
         for (const cli::OptionSpec& option : command.options)
             EXPECT_NE(help.find(cli::optionLabel(option)), std::string::npos) << help;
+    }
+}
+
+// The long names of the options `text` lists, one a line as `pattern` finds them.
+std::set<std::string> optionNames(const std::string& text, const std::regex& pattern) {
+    std::set<std::string> names;
+    for (std::sregex_iterator it(text.begin(), text.end(), pattern), end; it != end; ++it)
+        names.insert((*it)[1]);
+    return names;
+}
+
+// Blanks run together, roff's "\-" read as '-'.
+std::string plain(std::string text) {
+    text = std::regex_replace(text, std::regex(R"(\\-)"), "-");
+    return std::regex_replace(text, std::regex(R"(\s+)"), " ");
+}
+
+// Each command's section of both manual pages names the options its --help names (less the
+// common ones, listed once at the top) and has the same synopsis.
+TEST(ManPage, AgreesWithEveryCommandsHelp) {
+    const std::regex helpOption(R"(\n  (?:-., |    )--([a-z-]+))");
+    const std::regex manOption(R"(\.TP\n(?:\\fB\\-.\\fR, )?\\fB\\-\\-([a-z\\-]+)\\fR)");
+    for (const auto language : {cli::Language::English, cli::Language::Japanese}) {
+        const std::string page = cli::toolManPage(language, "2026-12-07");
+        for (const cli::Command& command : cli::commands()) {
+            std::ostringstream out, err;
+            ASSERT_EQ(cli::runCli({command.name, "--help"}, out, err), 0);
+            const std::string help = out.str();
+            const auto start = page.find(".SS " + std::string(command.name) + "\n");
+            ASSERT_NE(start, std::string::npos) << command.name;
+            const std::string section = page.substr(start, page.find("\n.S", start + 1) - start);
+            std::set<std::string> helpNames = optionNames(help, helpOption);
+            helpNames.erase("data-dir");
+            helpNames.erase("help");
+            std::set<std::string> manNames;
+            for (const std::string& name : optionNames(section, manOption))
+                manNames.insert(std::regex_replace(name, std::regex(R"(\\-)"), "-"));
+            EXPECT_FALSE(helpNames.empty()) << command.name;
+            EXPECT_EQ(manNames, helpNames) << command.name;
+            const std::string usage = help.substr(0, help.find("\n\n"));
+            const auto synopsis = section.find(".B jitsuryoku\n");
+            EXPECT_EQ(plain("usage: jitsuryoku " +
+                            section.substr(synopsis + 14, section.find("\n.PP") - synopsis - 14)),
+                      plain(usage))
+                << command.name;
+        }
     }
 }
 
