@@ -107,7 +107,8 @@ const std::vector<Command>& commands() {
          "FILE",
          "write a grade's roster from a spreadsheet",
          "Writes the roster of grade G from a spreadsheet: xlsx (the first sheet or NAME), or CSV\n"
-         "or TSV in UTF-8, UTF-16 or CP932; classes in order, in CP932 with CR LF. The columns come\n"
+         "or TSV in UTF-8, UTF-16 or CP932; classes in order, in CP932 with CR LF. The columns "
+         "come\n"
          "from a header row (組/クラス, 番号/出席番号/No., 氏名/名前 or 姓 and 名, 学年) or\n"
          "--columns. A class is written 1, 1組, 1年1組, 1-1 or its name.",
          "表計算ソフトのファイル（xlsx の最初のシートか NAME のシート、または UTF-8・UTF-16・CP932 "
@@ -142,6 +143,24 @@ const std::vector<Command>& commands() {
           {"output", 'o', "FILE", false, "the file (default: JKyy_T_G.xlsx in the data folder)",
            "書き出すファイル（省略時はデータフォルダーの JKyy_T_G.xlsx）"}},
          exportCommand},
+        {"versions",
+         "FILE",
+         "list the earlier versions of a file",
+         "Lists the earlier versions kept of FILE, a file of the data folder, newest first: its\n"
+         "number, when it was replaced, the program that replaced it and its size.",
+         "データフォルダーのファイル FILE の以前の版を新しい順に表示します（番号、置き換えられた日"
+         "時、置き換えたプログラム、大きさ）。",
+         {},
+         versionsCommand},
+        {"restore",
+         "FILE VERSION",
+         "put back an earlier version of a file",
+         "Puts back version VERSION of FILE (its number in versions). The bytes it replaces are\n"
+         "kept as the newest version, so a restore is undone by restoring version 1.",
+         "FILE の以前の版 VERSION（versions の番号）を戻します。置き換えられる内容は最も新しい版と"
+         "して残るので、版 1 を戻せば元に戻ります。",
+         {},
+         restoreCommand},
 #ifdef JITSU_CLI_PRINTING
         {"reports",
          "",
@@ -338,7 +357,11 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
     }
     const std::string seeHelp = " (see jitsuryoku " + name + " --help)";
     if (!args.ok()) return context.usageError(args.error() + seeHelp);
-    const std::size_t operands = *command->operand ? 1 : 0;
+    const std::string_view operand = command->operand;
+    const std::size_t operands =
+        operand.empty()
+            ? 0
+            : 1 + static_cast<std::size_t>(std::count(operand.begin(), operand.end(), ' '));
     if (args.positional().size() > operands)
         return context.usageError("unexpected argument '" + args.positional()[operands] + "'" +
                                   seeHelp);

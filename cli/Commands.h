@@ -54,7 +54,7 @@ struct CommandContext {
 // the options it takes. Adding a command or an option is one entry in commands().
 struct Command {
     const char* name;
-    const char* operand;        // the one word it takes besides its options ("DIR"), or ""
+    const char* operand;        // the words it takes besides its options ("DIR"), or ""
     const char* brief;          // one line for the list of commands
     const char* description;    // a few lines for its --help and the manual
     const char* descriptionJa;  // the same for the Japanese manual
@@ -83,5 +83,7 @@ int importRosterCommand(CommandContext& context);
 int exportCommand(CommandContext& context);
 int historyCommand(CommandContext& context);
 int trendCommand(CommandContext& context);
+int versionsCommand(CommandContext& context);
+int restoreCommand(CommandContext& context);
 
 }  // namespace jitsu::cli

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "FileVersions.h"
 #include "FolderBoundary.h"
 
 namespace jitsu {
@@ -214,6 +215,7 @@ Status AtomicReplacement::commit(WriteFault fault) {
     struct stat old;
     if (::fstatat(dir, target.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode))
         keepAttributes(fd, old);
+    if (Status kept = keepVersion(dir, target, fd); !kept) return kept;
     if (::fsync(fd) != 0 || (impl_->name.empty() && !nameTemporary(fd, dir, target, impl_->name)))
         return failure(target_, "cannot write", errno);
     if (::close(impl_->temporary.release()) != 0) return failure(target_, "cannot write", errno);

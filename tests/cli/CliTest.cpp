@@ -157,6 +157,12 @@ INSTANTIATE_TEST_SUITE_P(
          "history --year 2026 --grade 1 --students 46 --trace t | --students",
          "trend --year 2026 --grade 1 --pdf a --trace t"})));
 
+INSTANTIATE_TEST_SUITE_P(VersionsUsage, Failures,
+                         ::testing::ValuesIn(usageErrors(
+                             {"versions | give the FILE", "versions ../N261.csv | no file name",
+                              "restore N261.csv | give the FILE VERSION",
+                              "restore N261.csv 21 | a number from 1 to 20"})));
+
 INSTANTIATE_TEST_SUITE_P(
     Data, Failures,
     ::testing::Values(
@@ -171,7 +177,25 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"import-roster ok.csv --grade 1", 1,
                     "N261.csv exists already (use --force to replace it)"},
         FailureCase{"import-roster in.csv --grade 1 --force", 1, "in.csv:3: class \"9\""},
+        FailureCase{"restore N261.csv 1", 1, "N261.csv: no version 1 (0 kept)"},
         FailureCase{"demo .", 1, "--force"}));
+
+// A results file computed again is listed with its earlier version, which restore puts back.
+TEST_F(Cli, VersionsListsAndRestorePutsBack) {
+    ASSERT_EQ(run("results TEST1"), 0) << err;
+    const std::string first = readBytes(results);
+    ASSERT_EQ(run("versions JK26_1_1.txt"), 0) << err;
+    EXPECT_EQ(out, "no earlier version of JK26_1_1.txt is kept\n");
+    ASSERT_EQ(run("results TEST1 --combos all"), 0) << err;
+    ASSERT_EQ(run("versions JK26_1_1.txt"), 0) << err;
+    EXPECT_TRUE(out.starts_with("  1  20")) << out;
+    EXPECT_NE(out.find("  cli_tests  " + std::to_string(first.size()) + " bytes\n"),
+              std::string::npos)
+        << out;
+    ASSERT_EQ(run("restore JK26_1_1.txt 1"), 0) << err;
+    EXPECT_EQ(readBytes(results), first);
+    EXPECT_TRUE(out.starts_with("restored JK26_1_1.txt from version   1  20")) << out;
+}
 
 TEST_F(Cli, WithoutBasicDataEveryCommandStopsWithStatusOne) {
     std::filesystem::remove(basicDataPath(year.path()));
