@@ -176,10 +176,9 @@ void LauncherWindow::importRoster(const QString& source, int grade) {
         return;
     }
     if (services_.messages.ask(plan.question, "確認", MessageIcon::Question, MessageButtons::YesNo,
-                               MessageAnswer::No,
-                               yearfiles::previewText(plan.roster)) != MessageAnswer::Yes)
+                               MessageAnswer::No, plan.details) != MessageAnswer::Yes)
         return;
-    if (Status s = yearfiles::writeRoster(plan.target, plan.roster, true); !s)
+    if (Status s = writeRosterImport(plan); !s)
         services_.messages.alert("名簿を保存できませんでした。", "確認", MessageIcon::Stop,
                                  s.reason());
     refresh();

@@ -19,12 +19,27 @@ RosterPlan planRosterImport(const std::filesystem::path& dir, const std::filesys
     plan.status =
         yearfiles::importRosterFile(source, options, data->grades[grade - 1], plan.roster);
     if (!plan.status) return plan;
-    plan.target = rosterPath(dir, data->rosterTag.view(), data->year, grade);
+    plan.status = yearfiles::planRosterReplacement(dir, *data, data->year, grade, plan.roster,
+                                                   plan.replacement);
+    if (!plan.status) return plan;
+    plan.target = plan.replacement.roster;
     std::error_code ec;
     plan.question = std::to_string(grade) + "年の名簿 " + plan.target.filename().string() +
                     (std::filesystem::exists(plan.target, ec) ? " を、この内容で上書きしますか？"
                                                               : " を、この内容で作りますか？");
+    plan.details = yearfiles::previewText(plan.roster);
+    if (yearfiles::carriesScores(plan.replacement)) {
+        plan.question += "\n点数ファイルの得点は生徒について移ります。";
+        plan.details = yearfiles::replacementSummary(plan.replacement, data->grades[grade - 1]) +
+                       "\n" + plan.details;
+    }
     return plan;
+}
+
+Status writeRosterImport(const RosterPlan& plan) {
+    return yearfiles::carriesScores(plan.replacement)
+               ? yearfiles::applyRosterReplacement(plan.replacement, plan.roster)
+               : yearfiles::writeRoster(plan.target, plan.roster, true);
 }
 
 std::vector<TestFiles> exportableTests(const FolderOverview& overview) {

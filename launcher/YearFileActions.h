@@ -5,21 +5,27 @@
 #include <vector>
 
 #include "FolderOverview.h"
+#include "RosterChange.h"
 #include "RosterImport.h"
 #include "Status.h"
 
 namespace jitsu::launcher {
 
 // A roster read from a spreadsheet for grade `grade` of the folder's year, ready to be shown
-// and, once confirmed, written to `target`.
+// and, once confirmed, written to `target` with the grade's scores carried to their students.
 struct RosterPlan {
     Status status = Status::ok();  // why it cannot be imported
     yearfiles::ImportedRoster roster;
+    yearfiles::RosterReplacement replacement;  // the score files the new roster rewrites
     std::filesystem::path target;
     std::string question;  // UTF-8: the confirmation, saying when it replaces a roster
+    std::string details;   // UTF-8: where the scores go, then the preview
 };
 RosterPlan planRosterImport(const std::filesystem::path& dir, const std::filesystem::path& source,
                             int grade);
+
+// Writes a confirmed plan: the roster alone, or all or nothing with the rewritten score files.
+Status writeRosterImport(const RosterPlan& plan);
 
 // The grade's tests whose results file exists: what can be exported.
 std::vector<TestFiles> exportableTests(const FolderOverview& overview);

@@ -175,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"history --year 2026 --grade 2 --trace t", 1, "nothing to print"},
         FailureCase{"trend --year 2025 --grade 1 --trace t", 1, "nothing to print"},
         FailureCase{"import-roster ok.csv --grade 1", 1,
-                    "N261.csv exists already (use --force to replace it)"},
+                    "N261.csv exists already and the grade has scores"},
         FailureCase{"import-roster in.csv --grade 1 --force", 1, "in.csv:3: class \"9\""},
         FailureCase{"restore N261.csv 1", 1, "N261.csv: no version 1 (0 kept)"},
         FailureCase{"demo .", 1, "--force"}));

@@ -77,10 +77,16 @@ TEST_F(LauncherWindowTest, ShowsFindingsAndImportsARosterOnlyWhenConfirmed) {
     const std::string roster = readBytes(dir / "N261.csv");
     writeBytes(dir / "in.csv", "組,番号,氏名\n1,1,佐藤　一郎\n");
     messages.answers = {MessageAnswer::No};
+    const std::string scores = readBytes(dir / "JT26_2_1.txt");
     w->importRoster(QString::fromStdString((dir / "in.csv").string()), 1);
     EXPECT_EQ(messages.shown.at(0).safeAnswer, MessageAnswer::No);
+    // The grade has scores: the question says where they go before anything is written.
+    EXPECT_NE(messages.shown.at(0).text.find("得点は生徒について移ります"), std::string::npos);
+    EXPECT_NE(messages.shown.at(0).detail.find("いなくなる生徒："), std::string::npos);
     EXPECT_EQ(readBytes(dir / "N261.csv"), roster);
+    EXPECT_EQ(readBytes(dir / "JT26_2_1.txt"), scores);
     w->importRoster(QString::fromStdString((dir / "in.csv").string()), 1);
     EXPECT_EQ(readBytes(dir / "N261.csv"), sj("1,佐藤　一郎\r\n"));
+    EXPECT_NE(readBytes(dir / "JT26_2_1.txt"), scores);
     EXPECT_TRUE(findings->item(0)->text().startsWith("error: "));
 }
