@@ -193,6 +193,18 @@ std::vector<FileVersion> listVersions(const fs::path& file) {
     return versions;
 }
 
+std::vector<std::string> filesWithVersions(const fs::path& dir) {
+    std::vector<std::string> names;
+    const fs::path folder = dir / kVersionsFolder;
+    std::error_code ec;
+    if (fs::is_symlink(folder, ec)) return names;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        if (!listVersions(dir / it->path().filename()).empty())
+            names.push_back(it->path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 Status restoreVersion(const fs::path& file, int number) {
     const std::vector<FileVersion> versions = listVersions(file);
     if (number < 1 || number > static_cast<int>(versions.size()))

@@ -36,6 +36,9 @@ Status keepVersion(int folder, const std::string& name, int replacement);
 // `file`'s versions, newest first; none when there are none or the folder cannot be read.
 std::vector<FileVersion> listVersions(const std::filesystem::path& file);
 
+// The names of the files of folder `dir` that have earlier versions kept, in name order.
+std::vector<std::string> filesWithVersions(const std::filesystem::path& dir);
+
 // Replaces `file` atomically with version `number` (as listed); its present bytes become a
 // version in turn, so a restore can be undone by the next one. Fails naming the file when there
 // is no such version or it cannot be read or written.

@@ -26,6 +26,8 @@ namespace {
 
 constexpr const char* kFolderKey = "dataFolder";
 
+namespace fs = std::filesystem;
+
 QString fromPath(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
 }
@@ -89,8 +91,11 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     RosterButton->setObjectName("RosterButton");
     ExportButton = new QPushButton(QStringLiteral("Excel に書き出し…"), this);
     ExportButton->setObjectName("ExportButton");
+    VersionsButton = new QPushButton(QStringLiteral("以前の版に戻す…"), this);
+    VersionsButton->setObjectName("VersionsButton");
     yearRow->addWidget(RosterButton);
     yearRow->addWidget(ExportButton);
+    yearRow->addWidget(VersionsButton);
     layout->addLayout(yearRow);
     FindingsL = new QListWidget(this);
     FindingsL->setObjectName("FindingsL");
@@ -101,6 +106,7 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     resize(760, 860);
     connect(RosterButton, &QPushButton::clicked, this, &LauncherWindow::RosterButtonClick);
     connect(ExportButton, &QPushButton::clicked, this, &LauncherWindow::ExportButtonClick);
+    connect(VersionsButton, &QPushButton::clicked, this, &LauncherWindow::VersionsButtonClick);
 
     connect(folderButton, &QPushButton::clicked, this, &LauncherWindow::FolderButtonClick);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &LauncherWindow::refresh);
@@ -147,6 +153,7 @@ void LauncherWindow::refresh() {
     History->setEnabled(canStart(true, overview));
     RosterButton->setEnabled(canStart(true, overview));
     ExportButton->setEnabled(!exportableTests(overview).empty());
+    VersionsButton->setEnabled(!filesWithVersions(folder_.toStdString()).empty());
     FindingsL->clear();
     if (!canStart(true, overview)) return;
     const auto findings = yearfiles::checkYear(folder_.toStdString());
@@ -209,6 +216,38 @@ void LauncherWindow::exportResults(const TestFiles& files, const QString& output
         services_.messages.alert("書き出せませんでした。", "確認", MessageIcon::Stop, s.reason());
     else
         services_.messages.inform(done, "確認", MessageIcon::None);
+}
+
+void LauncherWindow::VersionsButtonClick() {
+    QStringList files;
+    for (const std::string& name : filesWithVersions(folder_.toStdString()))
+        files << QString::fromStdString(name);
+    bool chosen = false;
+    const QString file =
+        QInputDialog::getItem(this, QStringLiteral("以前の版に戻す"), QStringLiteral("ファイル"),
+                              files, 0, false, &chosen);
+    if (!chosen || file.isEmpty()) return;
+    QStringList labels;
+    for (const FileVersion& v : listVersions(folder_.toStdString() / fs::path(file.toStdString())))
+        labels << QString::fromStdString(versionLabel(v));
+    const QString label = QInputDialog::getItem(this, QStringLiteral("以前の版に戻す"),
+                                                file + QStringLiteral(" の版（新しい順）"), labels,
+                                                0, false, &chosen);
+    if (chosen && labels.indexOf(label) >= 0) restoreFileVersion(file, labels.indexOf(label) + 1);
+}
+
+void LauncherWindow::restoreFileVersion(const QString& file, int number) {
+    const fs::path path = folder_.toStdString() / fs::path(file.toStdString());
+    const std::vector<FileVersion> versions = listVersions(path);
+    if (number < 1 || number > static_cast<int>(versions.size())) return;
+    if (services_.messages.ask(
+            file.toStdString() + " を、この版に戻しますか？\n今の内容も版として残ります。", "確認",
+            MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No,
+            versionLabel(versions[static_cast<std::size_t>(number - 1)])) != MessageAnswer::Yes)
+        return;
+    if (Status s = restoreVersion(path, number); !s)
+        services_.messages.alert("元に戻せませんでした。", "確認", MessageIcon::Stop, s.reason());
+    refresh();
 }
 
 void LauncherWindow::ProgramButtonClick(int index) {

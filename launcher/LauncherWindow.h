@@ -35,9 +35,12 @@ public slots:
     void ProgramButtonClick(int index);
     void RosterButtonClick();
     void ExportButtonClick();
+    void VersionsButtonClick();
     // The two after their file dialogs: the preview and confirmation, the export itself.
     void importRoster(const QString& source, int grade);
     void exportResults(const TestFiles& files, const QString& output);
+    // After the choice of a file of the folder and one of its versions: asks, then restores.
+    void restoreFileVersion(const QString& file, int number);
     // Reads the folder again: after a program has saved, and when the window comes back.
     void refresh();
 
@@ -59,6 +62,7 @@ private:
     QListWidget* FindingsL;  // what jitsuryoku check finds in the folder
     QPushButton* RosterButton;
     QPushButton* ExportButton;
+    QPushButton* VersionsButton;
     HistoryRow* History;  // the history sheets and the grade's trend
 };
 

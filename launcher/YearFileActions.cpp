@@ -42,6 +42,11 @@ Status writeRosterImport(const RosterPlan& plan) {
                : yearfiles::writeRoster(plan.target, plan.roster, true);
 }
 
+std::string versionLabel(const FileVersion& version) {
+    return std::to_string(version.number) + "　" + versionTimeText(version.microseconds) + "　" +
+           version.program + "　" + std::to_string(version.bytes) + " バイト";
+}
+
 std::vector<TestFiles> exportableTests(const FolderOverview& overview) {
     std::vector<TestFiles> tests;
     for (const TestFiles& files : overview.tests)

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "FileVersions.h"
 #include "FolderOverview.h"
 #include "RosterChange.h"
 #include "RosterImport.h"
@@ -26,6 +27,10 @@ RosterPlan planRosterImport(const std::filesystem::path& dir, const std::filesys
 
 // Writes a confirmed plan: the roster alone, or all or nothing with the rewritten score files.
 Status writeRosterImport(const RosterPlan& plan);
+
+// One earlier version as the launcher lists it (UTF-8): "1　2026-12-07 09:37:04　scoreentry　
+// 1234 バイト".
+std::string versionLabel(const FileVersion& version);
 
 // The grade's tests whose results file exists: what can be exported.
 std::vector<TestFiles> exportableTests(const FolderOverview& overview);

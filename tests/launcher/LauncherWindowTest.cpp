@@ -6,7 +6,9 @@
 #include <QtTest/QTest>
 #include <memory>
 
+#include "AtomicWrite.h"
 #include "DemoYear.h"
+#include "FileVersions.h"
 #include "Fixtures.h"
 #include "LauncherWindow.h"
 #include "QtTestApp.h"
@@ -89,4 +91,24 @@ TEST_F(LauncherWindowTest, ShowsFindingsAndImportsARosterOnlyWhenConfirmed) {
     EXPECT_EQ(readBytes(dir / "N261.csv"), sj("1,佐藤　一郎\r\n"));
     EXPECT_NE(readBytes(dir / "JT26_2_1.txt"), scores);
     EXPECT_TRUE(findings->item(0)->text().startsWith("error: "));
+}
+
+// A wrong save undone from the launcher: only on Yes, and the wrong bytes are kept in turn.
+TEST_F(LauncherWindowTest, RestoresAnEarlierVersionWhenConfirmed) {
+    std::vector<std::string> written;
+    ASSERT_TRUE(writeDemoYear(dir.path(), false, written));
+    auto w = open();
+    EXPECT_FALSE(button(*w, "VersionsButton")->isEnabled());
+    const std::string right = readBytes(dir / "JT26_2_1.txt");
+    ASSERT_TRUE(writeFileAtomically(dir / "JT26_2_1.txt", "0 \r\n"));
+    w->refresh();
+    EXPECT_TRUE(button(*w, "VersionsButton")->isEnabled());
+
+    messages.answers = {MessageAnswer::No};
+    w->restoreFileVersion("JT26_2_1.txt", 1);
+    EXPECT_EQ(messages.shown.at(0).safeAnswer, MessageAnswer::No);
+    EXPECT_EQ(readBytes(dir / "JT26_2_1.txt"), "0 \r\n");
+    w->restoreFileVersion("JT26_2_1.txt", 1);
+    EXPECT_EQ(readBytes(dir / "JT26_2_1.txt"), right);
+    EXPECT_EQ(readBytes(listVersions(dir / "JT26_2_1.txt").at(0).path), "0 \r\n");
 }
