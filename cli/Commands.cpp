@@ -13,6 +13,7 @@
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "ProgramOptions.h"
+#include "ResultsAge.h"
 
 namespace jitsu::cli {
 
@@ -34,6 +35,12 @@ const OptionSpec kForce{"force",
                         false,
                         "go on from a damaged file, its finding printed as a warning",
                         "壊れたファイルがあっても警告を出して続ける"};
+const OptionSpec kRecompute{"recompute",
+                            0,
+                            "",
+                            false,
+                            "compute an out-of-date results file again first",
+                            "古くなった成績ファイルを先に計算し直す"};
 const OptionSpec kClasses{"classes",
                           0,
                           "LIST",
@@ -141,7 +148,9 @@ const std::vector<Command>& commands() {
           {"encoding", 0, "utf-8|cp932", false, "the CSV's encoding (default: UTF-8 with BOM)",
            "CSV の文字コード（省略時は BOM 付き UTF-8）"},
           {"output", 'o', "FILE", false, "the file (default: JKyy_T_G.xlsx in the data folder)",
-           "書き出すファイル（省略時はデータフォルダーの JKyy_T_G.xlsx）"}},
+           "書き出すファイル（省略時はデータフォルダーの JKyy_T_G.xlsx）"},
+          kRecompute,
+          kForce},
          exportCommand},
         {"versions",
          "FILE",
@@ -229,6 +238,7 @@ const std::vector<Command>& commands() {
           kPdf,
           kTrace,
           kPrinter,
+          kRecompute,
           kForce},
          summaryCommand},
         {"history",
@@ -247,6 +257,7 @@ const std::vector<Command>& commands() {
           kPdf,
           kTrace,
           kPrinter,
+          kRecompute,
           kForce},
          historyCommand},
         {"trend",
@@ -257,7 +268,7 @@ const std::vector<Command>& commands() {
          "Y 年度の G 学年について、組ごと・テストごとの各教科と５教科の平均と受験者数を A4 "
          "横１ページ"
          "に印刷します。",
-         {kYear, kGrade, kPdf, kTrace, kPrinter, kForce},
+         {kYear, kGrade, kPdf, kTrace, kPrinter, kRecompute, kForce},
          trendCommand},
 #endif
     };
@@ -292,6 +303,25 @@ Stop CommandContext::readBasicData(BasicData& data) {
     if (Status read = jitsu::readBasicData(path, data, &health); !read)
         return dataError(read.reason(), text::kBasicDataMissing);
     return judge(path, health);
+}
+
+Stop CommandContext::judgeResultsAge(const GradeData& grade, unsigned year, int test,
+                                     int gradeNumber) {
+    const auto stale = staleResults(dir, year, test, gradeNumber);
+    if (!stale) return std::nullopt;
+    if (args.flag("recompute")) {
+        if (Status s = recomputeResults(dir, grade, year, test, gradeNumber); !s)
+            return dataError(s.reason());
+        err << "jitsuryoku " << name << ": " << staleReason(*stale) << "; computed again\n";
+        return std::nullopt;
+    }
+    if (args.flag("force")) {
+        warn(staleReason(*stale));
+        return std::nullopt;
+    }
+    return dataError(staleReason(*stale) +
+                     ": compute the results again first (--recompute), or use them as they are "
+                     "(--force)");
 }
 
 Stop CommandContext::checkTest(const BasicData& data, int grade, int test) {

@@ -13,6 +13,7 @@
 namespace jitsu {
 class Clock;
 struct BasicData;
+struct GradeData;
 struct FileHealth;
 }  // namespace jitsu
 
@@ -48,6 +49,10 @@ struct CommandContext {
     // Grade `grade` (1 … 3) of the basic data has test `test`. A grade with no test is a data
     // error naming the basic data file; a test beyond the grade's tests, a usage error.
     Stop checkTest(const BasicData& data, int grade, int test);
+    // The results file of the test is no older than the files it was computed from. An
+    // out-of-date one ends the command naming both files and their save times, unless
+    // --recompute (it is computed again first) or --force (a warning, and it is used as it is).
+    Stop judgeResultsAge(const GradeData& grade, unsigned year, int test, int gradeNumber);
 };
 
 // One command of the tool: what its --help, its manual pages and the shell completion say, and

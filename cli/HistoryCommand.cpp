@@ -34,6 +34,9 @@ Stop readGradeYear(CommandContext& context, Arguments& args, Messages& messages,
     year.grade = *grade;
     year.year = static_cast<unsigned>(*y);
     if (Stop stop = context.readBasicData(*year.data)) return stop;
+    for (int t = 1; t <= year.gradeData().tests(); ++t)
+        if (Stop stop = context.judgeResultsAge(year.gradeData(), year.year, t, year.grade))
+            return stop;
     year.results =
         history::readYearResults(context.dir, *year.data, year.year, year.grade - 1, messages);
     if (year.results.tests.empty())

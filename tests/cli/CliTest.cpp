@@ -197,6 +197,29 @@ TEST_F(Cli, VersionsListsAndRestorePutsBack) {
     EXPECT_TRUE(out.starts_with("restored JK26_1_1.txt from version   1  20")) << out;
 }
 
+// Results older than their scores: every command that uses them refuses naming both files;
+// --force uses them with a warning, --recompute computes them again first.
+TEST_F(Cli, OutOfDateResultsAreRefusedUnlessForcedOrRecomputed) {
+    ASSERT_EQ(run("results TEST1"), 0) << err;
+    const auto scores = scorePath(year.path(), 2026, 1, 1);
+    std::filesystem::last_write_time(
+        results, std::filesystem::last_write_time(scores) - std::chrono::seconds(10));
+    for (const char* line : {"summary TEST1 --trace t.txt", "export TEST1 --format csv",
+                             "history --year 2026 --grade 1 --trace t.txt",
+                             "trend --year 2026 --grade 1 --trace t.txt"}) {
+        EXPECT_EQ(run(line), 1) << line;
+        EXPECT_NE(err.find(": JK26_1_1.txt (saved 20"), std::string::npos) << err;
+        EXPECT_NE(err.find(") is out of date: JT26_1_1.txt was saved after it (20"),
+                  std::string::npos)
+            << err;
+    }
+    EXPECT_EQ(run("summary TEST1 --trace t.txt --force"), 0) << err;
+    EXPECT_NE(err.find("warning: JK26_1_1.txt"), std::string::npos) << err;
+    EXPECT_EQ(run("export TEST1 --format csv --recompute"), 0) << err;
+    EXPECT_NE(err.find("computed again"), std::string::npos) << err;
+    EXPECT_EQ(run("summary TEST1 --trace t.txt"), 0) << err;
+}
+
 TEST_F(Cli, WithoutBasicDataEveryCommandStopsWithStatusOne) {
     std::filesystem::remove(basicDataPath(year.path()));
     const auto before = filesUnder(year.path());
