@@ -5,6 +5,7 @@
 
 #include "FileVersions.h"
 #include "GradeResults.h"
+#include "MessageTexts.h"
 #include "Paths.h"
 #include "ResultsFile.h"
 #include "Statistics.h"
@@ -66,6 +67,21 @@ Status recomputeResults(const fs::path& dir, const GradeData& grade, unsigned ye
         for (int k = 0; k < kCombinations; ++k) ticked[k] = results->comboFlags[k] != 0;
     computeGradeResults(grade, *scores, ticked, *results);
     return writeResultsFile(resultsFile, grade, *results);
+}
+
+bool confirmFreshResults(const fs::path& dir, Messages& messages, const GradeData& grade,
+                         unsigned year, int test, int gradeNumber) {
+    const auto stale = staleResults(dir, year, test, gradeNumber);
+    if (!stale) return true;
+    if (messages.ask(text::kResultsOutOfDate, text::kConfirm, MessageIcon::Exclamation,
+                     MessageButtons::YesNo, MessageAnswer::No,
+                     staleDetail(*stale)) != MessageAnswer::Yes)
+        return false;
+    if (Status s = recomputeResults(dir, grade, year, test, gradeNumber); !s) {
+        messages.alert(text::kResultsNotSaved, text::kConfirm, MessageIcon::Stop, s.reason());
+        return false;
+    }
+    return true;
 }
 
 }  // namespace jitsu

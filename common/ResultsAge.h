@@ -6,6 +6,7 @@
 #include <string>
 
 #include "BasicData.h"
+#include "Messages.h"
 #include "Status.h"
 
 namespace jitsu {
@@ -33,5 +34,12 @@ std::string staleDetail(const StaleResults& stale);
 // Fails naming the file when the score file cannot be read or no longer fits the basic data.
 Status recomputeResults(const std::filesystem::path& dir, const GradeData& grade, unsigned year,
                         int test, int gradeNumber);
+
+// Before a window uses the results file of a test: when it is out of date, asks whether to
+// compute it again first (naming both files and their save times; No is the safe answer) and
+// does so on Yes. True when the results can be used: fresh, or computed again; false on No, or
+// when they could not be computed (told in a box).
+bool confirmFreshResults(const std::filesystem::path& dir, Messages& messages,
+                         const GradeData& grade, unsigned year, int test, int gradeNumber);
 
 }  // namespace jitsu

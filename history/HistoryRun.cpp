@@ -8,6 +8,7 @@
 #include "HistoryPage.h"
 #include "MessageTexts.h"
 #include "Paths.h"
+#include "ResultsAge.h"
 #include "Roster.h"
 #include "TrendPage.h"
 
@@ -43,6 +44,8 @@ void printFromFolder(const Services& services, int grade, std::string_view class
                               read.reason());
     if (!goOnDespiteDamage(basicPath, basicHealth, messages)) return;
     const GradeData& gradeData = data->grades[grade - 1];
+    for (int t = 1; t <= gradeData.tests(); ++t)
+        if (!confirmFreshResults(services.dir, messages, gradeData, data->year, t, grade)) return;
     const YearResults year = readYearResults(services.dir, *data, data->year, grade - 1, messages);
     if (year.tests.empty())
         return messages.inform("この学年の成績処理データがありません。", text::kConfirm,

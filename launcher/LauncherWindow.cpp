@@ -211,6 +211,8 @@ void LauncherWindow::ExportButtonClick() {
 }
 
 void LauncherWindow::exportResults(const TestFiles& files, const QString& output) {
+    if (!confirmFreshResults(folder_.toStdString(), services_.messages, files.grade, files.test))
+        return;
     std::string done;
     if (Status s = exportTest(folder_.toStdString(), files, output.toStdString(), done); !s)
         services_.messages.alert("書き出せませんでした。", "確認", MessageIcon::Stop, s.reason());

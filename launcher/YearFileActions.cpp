@@ -4,6 +4,7 @@
 
 #include "BasicData.h"
 #include "Paths.h"
+#include "ResultsAge.h"
 #include "ResultsExport.h"
 #include "RosterImport.h"
 
@@ -52,6 +53,14 @@ std::vector<TestFiles> exportableTests(const FolderOverview& overview) {
     for (const TestFiles& files : overview.tests)
         if (files.results.exists) tests.push_back(files);
     return tests;
+}
+
+bool confirmFreshResults(const std::filesystem::path& dir, Messages& messages, int grade,
+                         int test) {
+    auto data = std::make_unique<BasicData>();
+    if (!readBasicData(basicDataPath(dir), *data)) return true;  // the export tells what fails
+    return jitsu::confirmFreshResults(dir, messages, data->grades[grade - 1], data->year, test,
+                                      grade);
 }
 
 std::filesystem::path exportFileName(const std::filesystem::path& dir, unsigned year,

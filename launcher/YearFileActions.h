@@ -6,6 +6,7 @@
 
 #include "FileVersions.h"
 #include "FolderOverview.h"
+#include "Messages.h"
 #include "RosterChange.h"
 #include "RosterImport.h"
 #include "Status.h"
@@ -34,6 +35,9 @@ std::string versionLabel(const FileVersion& version);
 
 // The grade's tests whose results file exists: what can be exported.
 std::vector<TestFiles> exportableTests(const FolderOverview& overview);
+
+// Before an export: confirmFreshResults for the test, with the folder's basic data.
+bool confirmFreshResults(const std::filesystem::path& dir, Messages& messages, int grade, int test);
 
 // The file an export is offered under: JKyy_T_G.xlsx in the folder.
 std::filesystem::path exportFileName(const std::filesystem::path& dir, unsigned year,

@@ -49,25 +49,11 @@ SummaryOutcome runSummary(const Services& services, const BasicData& data,
         }
         classRanges(grade, *roster);
         const auto resultsFile = resultsPath(services.dir, request.year, request.test, g);
-        if (const auto stale = staleResults(services.dir, request.year, request.test, g);
-            stale && request.askWhenOutOfDate) {
-            outcome.finding = staleReason(*stale);
-            if (services.messages.ask(text::kResultsOutOfDate, text::kConfirm,
-                                      MessageIcon::Exclamation, MessageButtons::YesNo,
-                                      MessageAnswer::No,
-                                      staleDetail(*stale)) != MessageAnswer::Yes) {
-                outcome.end = SummaryEnd::Stopped;
-                return outcome;
-            }
-            if (Status s = recomputeResults(services.dir, grade, request.year, request.test, g);
-                !s) {
-                services.messages.alert(text::kResultsNotSaved, text::kConfirm, MessageIcon::Stop,
-                                        s.reason());
-                outcome.end = SummaryEnd::Stopped;
-                outcome.finding = s.reason();
-                return outcome;
-            }
-            outcome.finding.clear();
+        if (request.askWhenOutOfDate && !confirmFreshResults(services.dir, services.messages, grade,
+                                                             request.year, request.test, g)) {
+            outcome.end = SummaryEnd::Stopped;
+            outcome.finding = resultsFile.string() + ": out of date";
+            return outcome;
         }
         if (Status read = readResultsFile(resultsFile, grade, *results, &resultsHealth); !read) {
             services.messages.alert(text::kResultsNotRead, text::kConfirm, MessageIcon::Exclamation,

@@ -11,7 +11,10 @@
 #include "FileVersions.h"
 #include "Fixtures.h"
 #include "LauncherWindow.h"
+#include "MessageTexts.h"
+#include "Paths.h"
 #include "QtTestApp.h"
+#include "ResultsAge.h"
 
 using namespace jitsu;
 using jitsu::launcher::LauncherWindow;
@@ -111,4 +114,25 @@ TEST_F(LauncherWindowTest, RestoresAnEarlierVersionWhenConfirmed) {
     w->restoreFileVersion("JT26_2_1.txt", 1);
     EXPECT_EQ(readBytes(dir / "JT26_2_1.txt"), right);
     EXPECT_EQ(readBytes(listVersions(dir / "JT26_2_1.txt").at(0).path), "0 \r\n");
+}
+
+// An export from results older than their scores asks first; No writes nothing.
+TEST_F(LauncherWindowTest, AsksBeforeExportingOutOfDateResults) {
+    std::vector<std::string> written;
+    ASSERT_TRUE(writeDemoYear(dir.path(), false, written));
+    BasicData data;
+    ASSERT_TRUE(readBasicData(basicDataPath(dir.path()), data));
+    ASSERT_TRUE(recomputeResults(dir.path(), data.grades[0], data.year, 2, 1));
+    const auto results = resultsPath(dir.path(), data.year, 2, 1);
+    std::filesystem::last_write_time(
+        results, std::filesystem::last_write_time(scorePath(dir.path(), data.year, 2, 1)) -
+                     std::chrono::seconds(10));
+    auto w = open();
+    messages.answers = {MessageAnswer::No};
+    w->exportResults({1, 2, {}, {}}, QString::fromStdString((dir / "out.csv").string()));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, text::kResultsOutOfDate);
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.csv"));
+    w->exportResults({1, 2, {}, {}}, QString::fromStdString((dir / "out.csv").string()));
+    EXPECT_TRUE(std::filesystem::exists(dir / "out.csv"));
 }
