@@ -58,6 +58,19 @@ std::string studentText(const SeatedStudent& s) {
     return cp932ToUtf8(s.number) + " " + cp932ToUtf8(s.name);
 }
 
+// How many students who move or are new the summary names; those who leave are all named,
+// since their scores are dropped.
+constexpr std::size_t kListed = 12;
+
+// One line per item, the first kListed of them, then how many more.
+template <typename Item, typename Line>
+void appendListed(std::string& out, const std::vector<Item>& items, Line line) {
+    for (std::size_t i = 0; i < items.size() && i < kListed; ++i)
+        out += "　" + line(items[i]) + "\n";
+    if (items.size() > kListed)
+        out += "　…ほか " + std::to_string(items.size() - kListed) + " 人\n";
+}
+
 Status readFitting(const fs::path& path, const GradeData& grade, TestScores& scores) {
     FileHealth health;
     if (Status read = readScores(path, grade, scores, &health); !read) return read;
@@ -91,6 +104,10 @@ RosterChange matchRosters(const std::vector<SeatedStudent>& before,
         [](const SeatedStudent& s) { return std::make_pair(numberKey(s.number), s.name); }, false);
     matchBy(
         before, after, partner, taken, [](const SeatedStudent& s) { return s.name; }, true);
+    // A name two classes share is still a key inside its class.
+    matchBy(
+        before, after, partner, taken,
+        [](const SeatedStudent& s) { return std::make_pair(s.cls, s.name); }, true);
     matchBy(
         before, after, partner, taken, [](const SeatedStudent& s) { return numberKey(s.number); },
         false);
@@ -170,13 +187,12 @@ std::string replacementSummary(const RosterReplacement& plan, const GradeData& g
                       " 回分の点数ファイルを書き直します）。\n";
     out += "番号と位置の変わらない生徒：" + std::to_string(c.stay.size()) + " 人\n";
     out += "位置の変わる生徒：" + std::to_string(c.moves.size()) + " 人\n";
-    for (const RosterChange::Pair& p : c.moves)
-        out +=
-            "　" + studentText(p.before) + "　" + seatText(grade, p.before) + " → " +
-            seatText(grade, p.after) +
-            (p.before.name == p.after.name ? ""
-                                           : "（新しい名前 " + cp932ToUtf8(p.after.name) + "）") +
-            "\n";
+    appendListed(out, c.moves, [&](const RosterChange::Pair& p) {
+        return studentText(p.before) + "　" + seatText(grade, p.before) + " → " +
+               seatText(grade, p.after) +
+               (p.before.name == p.after.name ? ""
+                                              : "（新しい名前 " + cp932ToUtf8(p.after.name) + "）");
+    });
     out += "いなくなる生徒：" + std::to_string(c.leavers.size()) + " 人\n";
     for (const RosterChange::Leaver& l : c.leavers) {
         out += "　" + studentText(l.student) + "　" + seatText(grade, l.student);
@@ -190,8 +206,9 @@ std::string replacementSummary(const RosterReplacement& plan, const GradeData& g
         out += " の得点は消えます\n";
     }
     out += "新しい生徒：" + std::to_string(c.arrivals.size()) + " 人\n";
-    for (const SeatedStudent& s : c.arrivals)
-        out += "　" + studentText(s) + "　" + seatText(grade, s) + "\n";
+    appendListed(out, c.arrivals, [&](const SeatedStudent& s) {
+        return studentText(s) + "　" + seatText(grade, s);
+    });
     return out;
 }
 

@@ -40,7 +40,8 @@ struct RosterChange {
 
 // Matches the students of two rosters of one grade, each at most once, in three rounds: the
 // same number and name; then the same name where it is the name of exactly one student in
-// each roster (a class renumbered after a transfer); then the same number with a changed name.
+// each roster (a class renumbered after a transfer), or else of exactly one student of the
+// class in each; then the same number with a changed name.
 // Numbers compare by value, names byte for byte. The rest have left or are new.
 RosterChange matchRosters(const std::vector<SeatedStudent>& before,
                           const std::vector<SeatedStudent>& after);
@@ -78,8 +79,8 @@ Status planRosterReplacement(const std::filesystem::path& dir, const BasicData& 
 inline bool carriesScores(const RosterReplacement& plan) { return !plan.scoreFiles.empty(); }
 
 // What the person is shown before the roster is replaced (UTF-8): how many students keep
-// their slot, each one who moves (from and to), each one who leaves with the tests on which
-// they have scores, each one who is new.
+// their slot, who moves (from and to) and who is new (the first twelve of each, then how many
+// more), each one who leaves with the tests on which they have scores.
 std::string replacementSummary(const RosterReplacement& plan, const GradeData& grade);
 
 // Rewrites every score file of the plan, then the roster; all or nothing: when a write fails

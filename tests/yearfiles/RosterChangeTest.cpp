@@ -99,6 +99,11 @@ INSTANTIATE_TEST_SUITE_P(
             seated(0, {"1 佐藤", "2 佐藤", "3 鈴木"}),
             seated(0, {"3 佐藤", "4 佐藤", "5 鈴木"}),
             {"stay 1-3 鈴木", "left 1-1 佐藤", "left 1-2 佐藤", "new 1-1 佐藤", "new 1-2 佐藤"}},
+        // A name shared with another class is a key inside the class.
+        MatchCase{"NameSharedWithAnotherClass",
+                  seated(0, {"1 佐藤", "2 鈴木"}, seated(1, {"1 鈴木"})),
+                  seated(0, {"1 青木", "2 佐藤", "3 鈴木"}, seated(1, {"1 鈴木"})),
+                  {"stay 2-1 鈴木", "move 1-1>1-2 佐藤", "move 1-2>1-3 鈴木", "new 1-1 青木"}},
         // A student who changes class keeps the scores.
         MatchCase{"ChangesClass",
                   seated(0, {"10101 山田", "10102 佐藤"}, seated(1, {"10201 鈴木"})),
