@@ -11,6 +11,8 @@
 #include <random>
 #include <string>
 
+#include "SaveLock.h"
+
 namespace jitsu {
 
 namespace {
@@ -147,6 +149,8 @@ Status writeFileAtomically(const fs::path& requested, std::string_view content, 
     const fs::path target = followLinks(requested);
     fs::path dir = target.parent_path();
     if (dir.empty()) dir = ".";
+    SaveLock lock;
+    if (Status locked = lock.acquire(target); !locked) return locked;
     removeStaleTemporaries(dir, target);
 
     std::string name;

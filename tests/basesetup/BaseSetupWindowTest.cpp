@@ -2,13 +2,16 @@
 
 #include <QTabWidget>
 #include <memory>
+#include <thread>
 
+#include "AtomicWrite.h"
 #include "BaseSetupWindow.h"
 #include "BasicData.h"
 #include "EditGrid.h"
 #include "Fixtures.h"
 #include "MessageTexts.h"
 #include "QtTestApp.h"
+#include "SetupMessages.h"
 #include "TextFile.h"
 
 using namespace jitsu;
@@ -122,6 +125,24 @@ INSTANTIATE_TEST_SUITE_P(Answers, BaseSetupChangedElsewhere,
                                          ElsewhereCase{MessageAnswer::No, true, "第一中学校"},
                                          ElsewhereCase{MessageAnswer::Cancel, false,
                                                        "第一中学校"}));
+
+// The other terminal saves again while the question is open (from another thread, which would
+// wait for a lock still held and fail): asked once more about its new file, then replaced.
+TEST_F(BaseSetupWindowTest, AFileChangedAgainWhileTheQuestionIsOpenIsAskedAboutAgain) {
+    writeBytes(file(), yearFile() + "\r\n");
+    at<QLineEdit>("GakkouMei")->setText(q("第二中学校"));
+    int saves = 0;
+    messages.whileShown = [&] {
+        if (saves++ > 0) return;
+        std::thread other(
+            [&] { EXPECT_TRUE(writeFileAtomically(file(), yearFile() + "\r\n\r\n")); });
+        other.join();
+    };
+    messages.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(messages.count(text::kChangedElsewhere), 2);
+    EXPECT_EQ(saved().schoolName.utf8(), "第二中学校");
+}
 
 TEST_F(BaseSetupWindowTest, AFileThatCannotBeWrittenKeepsEveryEditWhenTheUserStays) {
     type("SGC1", 1, 0, "Ａ組");
