@@ -146,7 +146,10 @@ void ScoreEntryWindow::buildControls() {
         ScoreGrid* other = grid == TenSG1 ? TenSG2 : TenSG1;
         connect(grid, &ScoreGrid::cursorTaken, other, &ScoreGrid::clearCursor);
         connect(grid, &ScoreGrid::cellEdited, this, &ScoreEntryWindow::cellEdited);
-        connect(grid, &ScoreGrid::editRefused, this, [this] { services_.messages.beep(); });
+        connect(grid, &ScoreGrid::editRefused, this, [this] {
+            services_.messages.beep();
+            SavedLabel->setText(qs(fullMarksNotice(session_->fullMarks())));
+        });
     }
 }
 
@@ -258,7 +261,10 @@ void ScoreEntryWindow::MaeKamokuButtonClick() {
     switchSubject();
 }
 
-void ScoreEntryWindow::HozonButtonClick() { save(); }
+void ScoreEntryWindow::HozonButtonClick() {
+    // Typing goes on where it was; a class to correct was shown with its first student.
+    if (save() != SaveOutcome::Correcting) focusCurrentCell();
+}
 
 void ScoreEntryWindow::ExitButtonClick() {
     // A save that wrote nothing (a student to correct, or a file that could not be written)
@@ -380,13 +386,22 @@ void ScoreEntryWindow::gridKeyDown(int grid, int key) {
     };
     if (auto move = keyDownMove(grid, key, state(TenSG1), state(TenSG2)))
         gridOf(move->grid)->focusCell(move->row);
-    session_->scoresChanged = true;  // any key in a grid, moving keys included
 }
 
 void ScoreEntryWindow::cellEdited() {
-    session_->scoresChanged = true;
+    storeGridScores(*session_, shownCellTexts());
+    session_->scoresChanged = hasUnsavedScores(*session_);
     SavedLabel->clear();
     updateTotals();
+}
+
+void ScoreEntryWindow::focusCurrentCell() {
+    for (ScoreGrid* grid : {TenSG1, TenSG2})
+        if (grid->isEnabled() && grid->currentIndex().isValid()) {
+            grid->focusCell(grid->currentRow());
+            return;
+        }
+    focusFirstStudent();
 }
 
 void ScoreEntryWindow::focusFirstStudent() {
