@@ -131,6 +131,13 @@ bool BaseSetupWindow::FormClose() {
         showProblem(problems.front());
         return false;
     }
+    if (std::vector<Problem> empty = emptyClasses(texts_);
+        !empty.empty() &&
+        messages.ask(emptyClassQuestion(empty), text::kConfirm, MessageIcon::Question,
+                     MessageButtons::YesNo, MessageAnswer::No) != MessageAnswer::Yes) {
+        showProblem(empty.front());
+        return false;
+    }
     // Compared and written under the folder's lock, asked with the lock let go; the file is
     // compared again after the answer, as it may have changed once more meanwhile.
     std::optional<std::string> answeredFor;
@@ -176,6 +183,9 @@ void BaseSetupWindow::showProblem(const Problem& problem) {
     pageControl_->setCurrentIndex(problem.grade - 1);
     view->setCurrentCell(problem.row, problem.column);
     view->setFocus();
+    view->scrollTo(view->currentIndex());
+    // The cell's editor open, its text selected: what is typed next replaces it.
+    if (!view->indexWidget(view->currentIndex())) view->edit(view->currentIndex());
 }
 
 }  // namespace jitsu
