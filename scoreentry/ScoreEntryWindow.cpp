@@ -117,6 +117,15 @@ void ScoreEntryWindow::buildControls() {
     TenSG2 = new ScoreGrid("TenSG2", kRightGridRows, this);
     TenSG2->setGeometry(442, 20, 227, 488);
 
+    // What a screen reader announces for the controls that no label names.
+    NendoUD->setAccessibleName(QStringLiteral("西暦年度"));
+    GakunenCB->setAccessibleName(QStringLiteral("学年"));
+    KaisuCB->setAccessibleName(QStringLiteral("回"));
+    ClassCB->setAccessibleName(QStringLiteral("クラス"));
+    KamokuCB->setAccessibleName(QStringLiteral("科目"));
+    TenSG1->setAccessibleName(QStringLiteral("点数（1〜23番）"));
+    TenSG2->setAccessibleName(QStringLiteral("点数（24〜45番）"));
+
     for (QWidget* w : std::initializer_list<QWidget*>{ClassCB, NextClassButton, MaeClassButton,
                                                       KamokuCB, NextKamokuButton, MaeKamokuButton,
                                                       HozonButton, ExitButton, TenSG1, TenSG2})
