@@ -15,6 +15,7 @@
 
 #include "FileVersions.h"
 #include "FolderBoundary.h"
+#include "SaveLock.h"
 
 namespace jitsu {
 
@@ -209,6 +210,9 @@ Status AtomicReplacement::write(std::string_view content, WriteFault fault) {
 
 Status AtomicReplacement::commit(WriteFault fault) {
     if (impl_->failed) return Status::error(target_.string() + ": cannot write");
+    // Re-entrant: a save that merged under the lock still holds it here.
+    SaveLock lock;
+    if (Status locked = lock.acquire(target_); !locked) return locked;
     const int dir = impl_->file.directory.get();
     const std::string& target = impl_->file.name;
     const int fd = impl_->temporary.get();

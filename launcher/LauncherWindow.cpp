@@ -64,7 +64,9 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     FilesSG->verticalHeader()->hide();
     FilesSG->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FilesSG->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    FilesSG->setMinimumHeight(300);
+    FilesSG->setAccessibleName(QStringLiteral("ファイルの保存日時"));
+    FilesSG->setTabKeyNavigation(false);  // one Tab stop; the arrow keys move inside
+    FilesSG->setMinimumHeight(120);       // it scrolls rather than grows
     layout->addWidget(FilesSG, 1);
 
     auto* buttons = new QGridLayout;
@@ -99,11 +101,12 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     layout->addLayout(yearRow);
     FindingsL = new QListWidget(this);
     FindingsL->setObjectName("FindingsL");
-    FindingsL->setMinimumHeight(120);
+    FindingsL->setMinimumHeight(80);
     FindingsL->setWordWrap(true);
     layout->addWidget(FindingsL);
 
-    resize(760, 860);
+    // Fits a school laptop (1366 × 768) and a screen at 150 % (1280 × 720 logical pixels).
+    resize(760, 620);
     connect(RosterButton, &QPushButton::clicked, this, &LauncherWindow::RosterButtonClick);
     connect(ExportButton, &QPushButton::clicked, this, &LauncherWindow::ExportButtonClick);
     connect(VersionsButton, &QPushButton::clicked, this, &LauncherWindow::VersionsButtonClick);

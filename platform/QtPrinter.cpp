@@ -27,6 +27,7 @@ void QtPrinter::setPageSetup(std::optional<PaperSize> paper,
 std::optional<PageRange> QtPrinter::printDialog(bool pageRange) {
     const QPageLayout programLayout = printer_.pageLayout();
     QPrintDialog dialog(&printer_, dialogParent_);
+    dialog.setWindowTitle(QString::fromStdString(printDialogTitle(dialogGrade())));
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, pageRange);
     if (pageRange) {
         dialog.setMinMax(1, 999);

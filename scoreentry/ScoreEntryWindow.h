@@ -71,6 +71,7 @@ private:
     void gridKeyDown(int grid, int key);
     void cellEdited();
     void focusFirstStudent();
+    void focusCurrentCell();  // the cell the cursor is on, else the first student
     std::vector<std::string> shownCellTexts() const;
     ScoreGrid* gridOf(int grid) const;
 
@@ -94,7 +95,9 @@ private:
     QLineEdit* HeikinE;
     QPushButton* HozonButton;
     QPushButton* ExitButton;
-    QLabel* SavedLabel;  // "保存しました（14:05）" after a save, until the next edit
+    // The status line: "保存しました（14:05）" after a save, until the next edit; "満点は 100
+    // 点です" after a value above the full marks was refused.
+    QLabel* SavedLabel;
     QLineEdit* NendoE;
     QLineEdit* KaisuE;
     QLineEdit* GakunenE;

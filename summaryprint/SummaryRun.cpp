@@ -70,6 +70,7 @@ SummaryOutcome runSummary(const Services& services, const BasicData& data,
             }
 
         setPaper(printer, 14, 1);
+        printer.setDialogGrade(g - 1);
         if (!printer.printDialog(false)) continue;
         const DrawPages draw = [&](Printer& on, int percent) {
             SummaryRequest scaled = request;

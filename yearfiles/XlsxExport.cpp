@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "ResultsExport.h"
+#include "SaveLock.h"
 
 namespace jitsu::yearfiles {
 
@@ -73,6 +74,12 @@ Status writeXlsx(const std::filesystem::path& path, const ExportTable& table) {
     const lxw_error closed = book ? workbook_close(book) : LXW_NO_ERROR;
     if (error == LXW_NO_ERROR) error = closed;
     std::error_code ec;
+    SaveLock lock;  // the rename is this writer's save: under the folder's lock, as every save
+    Status locked = error == LXW_NO_ERROR ? lock.acquire(path) : Status::ok();
+    if (!locked) {
+        std::filesystem::remove(temp);
+        return locked;
+    }
     if (error == LXW_NO_ERROR) std::filesystem::rename(temp, path, ec);
     if (error != LXW_NO_ERROR || ec) {
         std::filesystem::remove(temp);
