@@ -45,6 +45,19 @@ const std::vector<Command>& commands() {
          "    --columns, in file order (- skips one). A class is written 1, 1組, 1年1組, 1-1 or\n"
          "    its name. An existing roster is replaced only with --force.",
          importRosterCommand},
+        {"import-scores",
+         "import-scores FILE --test T --grade G [--subject NAME …] [--sheet NAME] [--class C]\n"
+         "              [--force]\n"
+         "    Merges the scores of a teacher's sheet (xlsx, CSV or TSV) into the score file of\n"
+         "    grade G in test T, as a second scoreentry terminal saves them. The header row names\n"
+         "    番号, one column per subject (by the basic data's names; --subject takes only "
+         "those)\n"
+         "    and 組, or the sheet is of one class: C, or the sheet's name (every sheet named\n"
+         "    after a class is read). A student not in the roster, a score above full marks or\n"
+         "    not a whole number, a subject not given in the test: each is printed with its row,\n"
+         "    and nothing is written unless --force leaves those scores out. A score the file\n"
+         "    holds differently is a conflict: listed, and replaced only with --force.",
+         importScoresCommand},
         {"export",
          "export --year Y --test T --grade G [--format xlsx|csv] [--encoding utf-8|cp932]\n"
          "       [-o FILE]\n"
