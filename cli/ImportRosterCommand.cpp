@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <memory>
 
 #include "Arguments.h"
@@ -9,9 +10,7 @@
 namespace jitsu::cli {
 
 int importRosterCommand(CommandContext& context) {
-    Arguments args(context.args, {"grade", "year", "columns", "encoding", "sheet"}, {"force"});
-    if (!args.ok() || args.positional().size() != 1)
-        return context.usageError(args.ok() ? "give exactly one spreadsheet file" : args.error());
+    Arguments& args = context.args;
     auto grade = args.requiredInt("grade", 1, 3);
     auto year = grade ? args.intOption("year", 2000, 2100, 0) : std::nullopt;
     if (!year) return context.usageError(args.error());

@@ -9,7 +9,7 @@ packages=(
     fonts-ipafont-gothic poppler-utils qt6-translations-l10n
     cups cups-client cups-bsd
     libxlsxwriter-dev libzip-dev libexpat1-dev python3-openpyxl
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian devscripts
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 #include "AtomicWrite.h"
 #include "Cp932.h"
 #include "SheetColumns.h"
+#include "StudentNumber.h"
 #include "TextFile.h"
 
 namespace jitsu::yearfiles {
@@ -26,11 +27,6 @@ std::string firstUnwritable(std::string_view text) {
         i += length;
     }
     return "";
-}
-
-bool allDigits(const std::string& text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The rows a header can be among: a title and a few notes above it at most.
@@ -112,6 +108,12 @@ private:
                       "student number", kStudentNumberField, row.number, s.number);
             !st)
             return st;
+        std::optional<std::string> number = normalStudentNumber(s.number);
+        if (!number)
+            return fail(row.number, "the student number \"" +
+                                        row.cell(static_cast<std::size_t>(where_[kNumber])) +
+                                        "\" is not a number: write it in digits only");
+        s.number = std::move(*number);
         if (Status st = field(name, "name", kNameField, row.number, s.name); !st) return st;
         students_.push_back(std::move(s));
         return Status::ok();
@@ -145,18 +147,15 @@ private:
     }
 
     Status write(ImportedRoster& imported) {
-        auto numberKey = [](const std::string& n) {
-            return std::make_pair(allDigits(n) ? n.size() : std::string::npos, n);
-        };
         std::stable_sort(students_.begin(), students_.end(),
-                         [&](const Student& a, const Student& b) {
-                             return std::make_pair(a.cls, numberKey(a.number)) <
-                                    std::make_pair(b.cls, numberKey(b.number));
+                         [](const Student& a, const Student& b) {
+                             return a.cls != b.cls ? a.cls < b.cls
+                                                   : compareStudentNumbers(a.number, b.number) < 0;
                          });
         // The same number twice in a class is a typing slip that would shift the class.
         for (std::size_t i = 1; i < students_.size(); ++i) {
             const Student &a = students_[i - 1], &b = students_[i];
-            if (a.cls == b.cls && a.number == b.number)
+            if (a.cls == b.cls && compareStudentNumbers(a.number, b.number) == 0)
                 return fail(std::max(a.line, b.line),
                             "student number " + cp932ToUtf8(b.number) + " of class " +
                                 cp932ToUtf8(grade_.classNames[b.cls].view()) + " again (line " +

@@ -38,8 +38,11 @@ struct ImportedRoster {
 
 // Reads a spreadsheet (readSheets: xlsx, or CSV/TSV text), takes class, student number and name
 // (or 姓 and 名) from each row under the header and orders the students by class, then by
-// number. Classes and numbers are understood as SheetColumns.h tells; a 学年 column must name
-// the grade. Fails naming `options.source` and the row for: an unknown class, another grade, a
+// number compared as a number. A number is kept in its normal form (normalStudentNumber:
+// full-width digits as ASCII, no blanks around it). Classes are understood as SheetColumns.h
+// tells; a 学年 column must name the grade. Fails naming `options.source` and the row for: an
+// unknown class, another grade, a student number that is not all digits, the same number twice
+// in a class, a
 // name or number that CP932 cannot carry (naming the character) or that is longer than the
 // roster holds, a missing header.
 Status importRoster(std::string_view raw, const ImportOptions& options, const GradeData& grade,

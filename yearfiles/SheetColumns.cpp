@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "StudentNumber.h"
+
 namespace jitsu::yearfiles {
 
 namespace {
@@ -80,19 +82,7 @@ std::optional<int> wholeNumberCell(std::string_view text) {
 }
 
 std::string studentNumberText(std::string_view text) {
-    const std::string half = halfWidth(text);
-    return allDigits(half) ? half : std::string(text);
-}
-
-bool sameStudentNumber(std::string_view a, std::string_view b) {
-    const std::string x = studentNumberText(a), y = studentNumberText(b);
-    if (allDigits(x) && allDigits(y)) {
-        const auto firstNonZero = [](const std::string& s) {
-            return std::string_view(s).substr(std::min(s.find_first_not_of('0'), s.size()));
-        };
-        return firstNonZero(x) == firstNonZero(y);
-    }
-    return x == y;
+    return normalStudentNumberUtf8(text).value_or(std::string(text));
 }
 
 std::string headerKey(std::string_view header) {

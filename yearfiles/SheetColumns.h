@@ -20,11 +20,9 @@ std::string halfWidth(std::string_view text);
 // A whole number from 0 to 99999 written in half- or full-width digits and nothing else.
 std::optional<int> wholeNumberCell(std::string_view text);
 
-// The student-number column's text with full-width digits made half-width: "０３" → "03".
+// The student-number column's text in its normal form (normalStudentNumberUtf8: "０３ " →
+// "03"), or as it stands when it is not a number.
 std::string studentNumberText(std::string_view text);
-
-// Whether two student numbers are the same: as numbers when both are digits ("03" is "3").
-bool sameStudentNumber(std::string_view a, std::string_view b);
 
 // The kind of column a header names: 組/クラス/学級/class, 番号/出席番号/学籍番号/No.,
 // 氏名/名前/生徒氏名/name, 姓, 名, 学年/grade; blanks, dots and letter case do not matter.
