@@ -107,7 +107,8 @@ const std::vector<Command>& commands() {
          "FILE",
          "write a grade's roster from a spreadsheet",
          "Writes the roster of grade G from a spreadsheet: xlsx (the first sheet or NAME), or CSV\n"
-         "or TSV in UTF-8, UTF-16 or CP932; classes in order, in CP932 with CR LF. The columns come\n"
+         "or TSV in UTF-8, UTF-16 or CP932; classes in order, in CP932 with CR LF. The columns "
+         "come\n"
          "from a header row (組/クラス, 番号/出席番号/No., 氏名/名前 or 姓 and 名, 学年) or\n"
          "--columns. A class is written 1, 1組, 1年1組, 1-1 or its name.",
          "表計算ソフトのファイル（xlsx の最初のシートか NAME のシート、または UTF-8・UTF-16・CP932 "
@@ -125,17 +126,36 @@ const std::vector<Command>& commands() {
           {"force", 0, "", false, "replace an existing roster", "既存の名簿を置き換える"}},
          importRosterCommand},
         {"import-scores",
-         "import-scores FILE --test T --grade G [--subject NAME …] [--sheet NAME] [--class C]\n"
-         "              [--force]\n"
-         "    Merges the scores of a teacher's sheet (xlsx, CSV or TSV) into the score file of\n"
-         "    grade G in test T, as a second scoreentry terminal saves them. The header row names\n"
-         "    番号, one column per subject (by the basic data's names; --subject takes only "
-         "those)\n"
-         "    and 組, or the sheet is of one class: C, or the sheet's name (every sheet named\n"
-         "    after a class is read). A student not in the roster, a score above full marks or\n"
-         "    not a whole number, a subject not given in the test: each is printed with its row,\n"
-         "    and nothing is written unless --force leaves those scores out. A score the file\n"
-         "    holds differently is a conflict: listed, and replaced only with --force.",
+         "FILE",
+         "merge a teacher's score sheet into a test's scores",
+         "Merges the scores of a teacher's sheet (xlsx, CSV or TSV) into the score file of grade\n"
+         "G in test T, as a second scoreentry terminal saves them. The header row names 番号, a\n"
+         "column per subject (the basic data's names) and 組; or the sheet is of one class, C or\n"
+         "the sheet's name (then every sheet named after a class is read). A student not in the\n"
+         "roster, a score above full marks or not a whole number, a subject not given in the\n"
+         "test: each is printed with its row, and nothing is written unless --force leaves those\n"
+         "scores out. Scores the file holds differently are listed and kept unless --force.",
+         "先生の点数表（xlsx・CSV・TSV）の点数を、G 学年の第 T "
+         "回の点数ファイルに、２台目の点数入力の端末が保存するのと同じように取り込みます。見出し行"
+         "に"
+         "番号、科目ごとの列（基礎データの科目名）と組があるか、シートが１つの組（C "
+         "かシート名）のものです。名簿にない生徒、満点を超える点数や整数でない点数、その回に実施し"
+         "な"
+         "い科目は行とともに表示し、--force "
+         "でその点数を除かない限り何も書きません。ファイルと違う点"
+         "数は一覧にし、--force がなければ書きません。",
+         {kTest,
+          kGrade,
+          {"subject", 0, "NAME", false, "take only this subject (may be given again)",
+           "この科目だけを取り込む（くり返し指定できる）"},
+          {"sheet", 0, "NAME", false, "the xlsx sheet to read (default: the first)",
+           "読み込む xlsx のシート（省略時は最初のシート）"},
+          {"class", 0, "C", false, "the class of a sheet without a class column",
+           "組の列がないシートの組"},
+          {"force", 0, "", false,
+           "leave out the scores that cannot be taken; keep the sheet's scores where the file "
+           "differs",
+           "取り込めない点数を除いて取り込み、ファイルと違う点数は表のものにする"}},
          importScoresCommand},
         {"export",
          "",

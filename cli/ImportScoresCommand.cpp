@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <memory>
 
 #include "Arguments.h"
@@ -31,9 +32,7 @@ private:
 }  // namespace
 
 int importScoresCommand(CommandContext& context) {
-    Arguments args(context.args, {"test", "grade", "subject", "sheet", "class"}, {"force"});
-    if (!args.ok() || args.positional().size() != 1)
-        return context.usageError(args.ok() ? "give exactly one spreadsheet file" : args.error());
+    Arguments& args = context.args;
     auto test = args.requiredInt("test", 1, 10);
     auto grade = test ? args.requiredInt("grade", 1, 3) : std::nullopt;
     if (!grade) return context.usageError(args.error());

@@ -6,6 +6,7 @@
 
 #include "Paths.h"
 #include "SheetColumns.h"
+#include "StudentNumber.h"
 
 namespace jitsu::yearfiles {
 
@@ -159,12 +160,13 @@ private:
     // The slot of the student `number` of class `cls`, or -1: the roster's number, or the
     // place in the class (出席番号) when the roster numbers its students otherwise (10101).
     int slotOf(int cls, const std::string& number) const {
+        const std::optional<std::string> wanted = normalStudentNumberUtf8(number);
         bool attendanceNumbers = false;
         for (int slot = 0; slot < kSlots; ++slot) {
             const int entry = roster_.entryOf(cls, slot);
             if (entry < 0) break;
             const std::string own = cp932ToUtf8(roster_.numberAt(entry));
-            if (sameStudentNumber(own, number)) return slot;
+            if (wanted ? compareStudentNumbers(own, *wanted) == 0 : own == number) return slot;
             const std::optional<int> value = wholeNumberCell(own);
             attendanceNumbers |= value && *value >= 1 && *value <= kSlots;
         }
