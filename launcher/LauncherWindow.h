@@ -34,9 +34,11 @@ public slots:
     void FolderButtonClick();
     void ProgramButtonClick(int index);
     void RosterButtonClick();
+    void ScoresButtonClick();
     void ExportButtonClick();
     // The two after their file dialogs: the preview and confirmation, the export itself.
     void importRoster(const QString& source, int grade);
+    void importScores(const QString& source, int grade, int test);
     void exportResults(const TestFiles& files, const QString& output);
     // Reads the folder again: after a program has saved, and when the window comes back.
     void refresh();
@@ -58,6 +60,7 @@ private:
     std::array<QPushButton*, 5> ProgramButtons;
     QListWidget* FindingsL;  // what jitsuryoku check finds in the folder
     QPushButton* RosterButton;
+    QPushButton* ScoresButton;
     QPushButton* ExportButton;
     HistoryRow* History;  // the history sheets and the grade's trend
 };
