@@ -147,6 +147,11 @@ void ScoreEntryWindow::buildControls() {
         connect(grid, &ScoreGrid::cursorTaken, other, &ScoreGrid::clearCursor);
         connect(grid, &ScoreGrid::cellEdited, this, &ScoreEntryWindow::cellEdited);
         connect(grid, &ScoreGrid::editRefused, this, [this] { services_.messages.beep(); });
+        const int position = grid == TenSG1 ? kLeftGrid : kRightGrid;
+        connect(grid, &ScoreGrid::columnPasted, this,
+                [this, position](int row, const QString& text) {
+                    pasteIntoColumn(position, row, text);
+                });
     }
 }
 
@@ -387,6 +392,22 @@ void ScoreEntryWindow::cellEdited() {
     session_->scoresChanged = true;
     SavedLabel->clear();
     updateTotals();
+}
+
+void ScoreEntryWindow::pasteIntoColumn(int grid, int row, const QString& text) {
+    const int first = slotOfCell({grid, row});
+    const PastedColumn pasted =
+        pasteColumn(shownCellTexts(), first, text.toStdString(), session_->fullMarks());
+    for (int k = first; k < first + pasted.filled; ++k) {
+        const GridCell cell = cellOfSlot(k);
+        gridOf(cell.grid)->setCellText(cell.row, qs(pasted.cellTexts[static_cast<std::size_t>(k)]));
+    }
+    cellEdited();
+    // The cursor stays on the cell where the paste stopped, or goes under the last one filled.
+    const GridCell next = cellOfSlot(std::min(first + pasted.filled, session_->shownSlots() - 1));
+    gridOf(next.grid)->focusCell(next.row);
+    if (!pasted.refusal.empty())
+        services_.messages.alert(pasted.refusal, text::kConfirm, MessageIcon::Exclamation);
 }
 
 void ScoreEntryWindow::focusFirstStudent() {
