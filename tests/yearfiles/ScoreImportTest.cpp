@@ -186,3 +186,39 @@ TEST(ImportScores, AConflictingCellAsks) {
         EXPECT_EQ(after.scores[1][0][1], 50);  // only the file had it
     }
 }
+
+// The samples of docs/samples, made from the demo year's own export and edited as a school
+// would: the roster (title row, 学年, 1年1組, 姓 and 名) gives back the demo roster byte for
+// byte, and the marks of a teacher who keeps a sheet per class merge into a test (golden
+// preview).
+TEST(Samples, ImportIntoTheDemoYear) {
+    const std::filesystem::path samples =
+        std::filesystem::path(JITSU_TESTDATA_DIR).parent_path().parent_path() / "docs/samples";
+    TempDir dir;
+    std::vector<std::string> written;
+    ASSERT_TRUE(writeDemoYear(dir.path(), false, written));
+    const std::string roster = readBytes(dir / "N261.csv");
+    std::string err;
+    ASSERT_EQ(runTool(dir.path(),
+                      {"import-roster", (samples / "roster-1.xlsx").string(), "--grade", "1",
+                       "--force"},
+                      err),
+              0)
+        << err;
+    EXPECT_EQ(readBytes(dir / "N261.csv"), roster);
+
+    auto basic = std::make_unique<BasicData>();
+    ASSERT_TRUE(readBasicData(basicDataPath(dir.path()), *basic));
+    ScoreImportRequest request;
+    request.test = 3;
+    ScorePlan plan;
+    ASSERT_TRUE(
+        planScoreImportFile(dir.path(), *basic, samples / "scores-1.xlsx", "", request, plan));
+    EXPECT_TRUE(matchesGolden(scorePlanText(plan, basic->grades[0]), "score-import/samples.txt"));
+    ASSERT_EQ(runTool(dir.path(),
+                      {"import-scores", (samples / "scores-1.xlsx").string(), "--test", "3",
+                       "--grade", "1"},
+                      err),
+              0)
+        << err;
+}
