@@ -60,8 +60,15 @@ Status decodeText(std::string_view raw, const std::string& source, TextEncoding 
 // Records of CSV or TSV text; a quote toggles quoting wherever it stands, "" inside quotes is
 // one quote, and a line break inside quotes belongs to the field.
 Status splitRecords(const std::string& text, const std::string& source, Sheet& sheet) {
-    const auto tabs = std::count(text.begin(), text.end(), '\t');
-    const char separator = tabs > std::count(text.begin(), text.end(), ',') ? '\t' : ',';
+    // Tabs and commas inside quotes are the cells' own.
+    std::size_t tabs = 0, commas = 0;
+    bool inQuotes = false;
+    for (char c : text) {
+        inQuotes ^= c == '"';
+        tabs += !inQuotes && c == '\t';
+        commas += !inQuotes && c == ',';
+    }
+    const char separator = tabs > commas ? '\t' : ',';
     SheetRow row;
     std::string field;
     bool quoted = false;
