@@ -72,7 +72,7 @@ Status splitRecords(const std::string& text, const std::string& source, Sheet& s
     SheetRow row;
     std::string field;
     bool quoted = false;
-    std::size_t line = 1, quoteLine = 0;
+    std::size_t line = 1, quoteLine = 0, cells = 0;
     row.number = 1;
     auto endRow = [&] {
         row.cells.push_back(trimmedCell(field));
@@ -91,16 +91,21 @@ Status splitRecords(const std::string& text, const std::string& source, Sheet& s
         } else if (c == '"') {
             quoted = !quoted;
             quoteLine = line;
-        } else if (c == '\n') {
+        } else if (c == '\n' && quoted) {
             ++line;
-            if (quoted) {
-                field += c;
+            field += c;
+        } else if (!quoted && (c == '\n' || c == separator)) {
+            if (++cells > kMaxSheetCells)
+                return placedError(source, line,
+                                   "more than " + std::to_string(kMaxSheetCells) +
+                                       " cells, more than any sheet of a school");
+            if (c == separator) {
+                row.cells.push_back(trimmedCell(field));
+                field.clear();
             } else {
+                ++line;
                 endRow();
             }
-        } else if (c == separator && !quoted) {
-            row.cells.push_back(trimmedCell(field));
-            field.clear();
         } else {
             field += c;
         }

@@ -36,8 +36,11 @@ struct SheetChoice {
     std::string name;  // for Named
 };
 
-// The largest spreadsheet file read: far above any roster or score sheet of a school.
+// The largest spreadsheet file read, and the most cells (empty ones within rows counted) and
+// columns of a sheet: far above any roster or score sheet of a school.
 inline constexpr std::size_t kMaxSheetFileBytes = std::size_t(16) << 20;
+inline constexpr std::size_t kMaxSheetCells = std::size_t(1) << 21;
+inline constexpr long kMaxSheetColumns = 16384;  // A to XFD
 
 // Reads the sheets chosen from `bytes`, named `source` in the messages. An xlsx workbook (a zip
 // archive) gives its sheets in the workbook's order: shared and inline strings as text, numbers
