@@ -27,7 +27,8 @@ struct Workbook {
         basic->grades[0] = makeGrade(kMaxClasses, kSlots, kMaxSubjects);
         std::string roster;
         for (int i = 0; i < kMaxClasses * kSlots; ++i)
-            roster += std::to_string(i % kSlots + 1) + "," + sj("生徒") + std::to_string(i) + "\r\n";
+            roster +=
+                std::to_string(i % kSlots + 1) + "," + sj("生徒") + std::to_string(i) + "\r\n";
         writeBytes(rosterPath(dir.path(), "N", 2026, 1), roster);
 
         lxw_workbook* book = workbook_new((dir / "scores.xlsx").c_str());
@@ -62,8 +63,8 @@ void BM_ImportFullGradeWorkbook(benchmark::State& state) {
             break;
         }
         FakeMessages messages;
-        const FileMergeResult saved =
-            yearfiles::saveScoreImport(workbook.dir.path(), *workbook.basic, request, plan, messages);
+        const FileMergeResult saved = yearfiles::saveScoreImport(
+            workbook.dir.path(), *workbook.basic, request, plan, messages);
         benchmark::DoNotOptimize(saved);
         if (plan.scores.size() != 450u * kMaxSubjects) state.SkipWithError("scores lost");
     }

@@ -199,11 +199,11 @@ TEST(Samples, ImportIntoTheDemoYear) {
     ASSERT_TRUE(writeDemoYear(dir.path(), false, written));
     const std::string roster = readBytes(dir / "N261.csv");
     std::string err;
-    ASSERT_EQ(runTool(dir.path(),
-                      {"import-roster", (samples / "roster-1.xlsx").string(), "--grade", "1",
-                       "--force"},
-                      err),
-              0)
+    ASSERT_EQ(
+        runTool(dir.path(),
+                {"import-roster", (samples / "roster-1.xlsx").string(), "--grade", "1", "--force"},
+                err),
+        0)
         << err;
     EXPECT_EQ(readBytes(dir / "N261.csv"), roster);
 
