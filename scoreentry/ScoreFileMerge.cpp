@@ -28,8 +28,14 @@ FileMergeResult mergeIntoScoreFile(const std::filesystem::path& scoreFile, const
                                    const TestScores& base, const TestScores& ours,
                                    Messages& messages) {
     auto theirs = std::make_unique<TestScores>();
-    if (Status read = readScores(scoreFile, grade, *theirs); !read && !read.isMissing())
-        return {FileMergeOutcome::Failed, std::move(read)};
+    FileHealth health;
+    Status read = readScores(scoreFile, grade, *theirs, &health);
+    if (!read && !read.isMissing()) return {FileMergeOutcome::Failed, std::move(read)};
+    // A file written before the classes or subjects were changed is replaced only when told.
+    if (read && !checkShape(health).fits &&
+        messages.ask(replaceQuestion(scoreFile), text::kConfirm, MessageIcon::Exclamation,
+                     MessageButtons::YesNo, MessageAnswer::No) != MessageAnswer::Yes)
+        return {FileMergeOutcome::Cancelled};
     auto merged = std::make_unique<TestScores>(ours);
     FileMergeResult result;
     result.conflicts = countConflicts(grade, base, ours, *theirs);

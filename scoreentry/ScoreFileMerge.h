@@ -21,7 +21,9 @@ struct FileMergeResult {
     int conflicts = 0;             // cells the file and `ours` both changed, differently
 };
 
-// Cells both the file and `ours` changed to different values are asked about once
+// A file whose count of values does not fit `grade` is replaced only after a Yes to the question
+// scoreentry asks before replacing such a file. Cells both the file and `ours` changed to
+// different values are asked about once
 // (conflictQuestion, the cells listed in the detail): はい keeps ours, いいえ the file's,
 // キャンセル writes nothing. A missing file is a test without scores; one that cannot be read or
 // written fails, the file left as it was.

@@ -185,6 +185,16 @@ TEST(ImportScores, AConflictingCellAsks) {
         EXPECT_EQ(after.scores[0][0][1], 40);  // only the sheet had it
         EXPECT_EQ(after.scores[1][0][1], 50);  // only the file had it
     }
+
+    // A file written for other class or subject counts is replaced only when told.
+    writeBytes(path, "1 2 3\r\n");
+    FakeMessages messages;
+    messages.answers = {MessageAnswer::No};
+    EXPECT_EQ(saveScoreImport(year.path(), year.data, request, plan, messages).outcome,
+              FileMergeOutcome::Cancelled);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::No);
+    EXPECT_EQ(readBytes(path), "1 2 3\r\n");
 }
 
 // The samples of docs/samples, made from the demo year's own export and edited as a school
