@@ -109,6 +109,13 @@ std::optional<std::string> Arguments::option(const std::string& name) const {
     return std::nullopt;
 }
 
+std::vector<std::string> Arguments::options(const std::string& name) const {
+    std::vector<std::string> values;
+    for (const auto& [key, value] : values_)
+        if (key == name) values.push_back(value);
+    return values;
+}
+
 bool Arguments::flag(const std::string& name) const {
     return std::find(flagsSet_.begin(), flagsSet_.end(), name) != flagsSet_.end();
 }

@@ -39,6 +39,8 @@ public:
     const std::string& error() const { return error_; }
 
     std::optional<std::string> option(const std::string& name) const;
+    // Every value of an option that may be given more than once, in order.
+    std::vector<std::string> options(const std::string& name) const;
     bool flag(const std::string& name) const;
     const std::vector<std::string>& positional() const { return positional_; }
 

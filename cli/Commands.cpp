@@ -132,6 +132,38 @@ const std::vector<Command>& commands() {
            "読み込む xlsx のシート（省略時は最初のシート）"},
           {"force", 0, "", false, "replace an existing roster", "既存の名簿を置き換える"}},
          importRosterCommand},
+        {"import-scores",
+         "FILE",
+         "merge a teacher's score sheet into a test's scores",
+         "Merges the scores of a teacher's sheet (xlsx, CSV or TSV) into the score file of grade\n"
+         "G in test T, as a second scoreentry terminal saves them. The header row names 番号, a\n"
+         "column per subject (the basic data's names) and 組; or the sheet is of one class, C or\n"
+         "the sheet's name (then every sheet named after a class is read). A student not in the\n"
+         "roster, a score above full marks or not a whole number, a subject not given in the\n"
+         "test: each is printed with its row, and nothing is written unless --force leaves those\n"
+         "scores out. Scores the file holds differently are listed and kept unless --force.",
+         "先生の点数表（xlsx・CSV・TSV）の点数を、G 学年の第 T "
+         "回の点数ファイルに、２台目の点数入力の端末が保存するのと同じように取り込みます。見出し行"
+         "に"
+         "番号、科目ごとの列（基礎データの科目名）と組があるか、シートが１つの組（C "
+         "かシート名）のものです。名簿にない生徒、満点を超える点数や整数でない点数、その回に実施し"
+         "な"
+         "い科目は行とともに表示し、--force "
+         "でその点数を除かない限り何も書きません。ファイルと違う点"
+         "数は一覧にし、--force がなければ書きません。",
+         {kTest,
+          kGrade,
+          {"subject", 0, "NAME", false, "take only this subject (may be given again)",
+           "この科目だけを取り込む（くり返し指定できる）"},
+          {"sheet", 0, "NAME", false, "the xlsx sheet to read (default: the first)",
+           "読み込む xlsx のシート（省略時は最初のシート）"},
+          {"class", 0, "C", false, "the class of a sheet without a class column",
+           "組の列がないシートの組"},
+          {"force", 0, "", false,
+           "leave out the scores that cannot be taken; keep the sheet's scores where the file "
+           "differs",
+           "取り込めない点数を除いて取り込み、ファイルと違う点数は表のものにする"}},
+         importScoresCommand},
         {"export",
          "",
          "export a test's results to Excel or CSV",

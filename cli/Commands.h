@@ -85,6 +85,7 @@ int checklistsCommand(CommandContext& context);
 int summaryCommand(CommandContext& context);
 int checkCommand(CommandContext& context);
 int importRosterCommand(CommandContext& context);
+int importScoresCommand(CommandContext& context);
 int exportCommand(CommandContext& context);
 int historyCommand(CommandContext& context);
 int trendCommand(CommandContext& context);

@@ -91,11 +91,14 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     yearRow->addWidget(new QLabel(QStringLiteral("ファイルの点検"), this), 1);
     RosterButton = new QPushButton(QStringLiteral("名簿の取り込み…"), this);
     RosterButton->setObjectName("RosterButton");
+    ScoresButton = new QPushButton(QStringLiteral("点数の取り込み…"), this);
+    ScoresButton->setObjectName("ScoresButton");
     ExportButton = new QPushButton(QStringLiteral("Excel に書き出し…"), this);
     ExportButton->setObjectName("ExportButton");
     VersionsButton = new QPushButton(QStringLiteral("以前の版に戻す…"), this);
     VersionsButton->setObjectName("VersionsButton");
     yearRow->addWidget(RosterButton);
+    yearRow->addWidget(ScoresButton);
     yearRow->addWidget(ExportButton);
     yearRow->addWidget(VersionsButton);
     layout->addLayout(yearRow);
@@ -108,6 +111,7 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     // Fits a school laptop (1366 × 768) and a screen at 150 % (1280 × 720 logical pixels).
     resize(760, 620);
     connect(RosterButton, &QPushButton::clicked, this, &LauncherWindow::RosterButtonClick);
+    connect(ScoresButton, &QPushButton::clicked, this, &LauncherWindow::ScoresButtonClick);
     connect(ExportButton, &QPushButton::clicked, this, &LauncherWindow::ExportButtonClick);
     connect(VersionsButton, &QPushButton::clicked, this, &LauncherWindow::VersionsButtonClick);
 
@@ -155,6 +159,7 @@ void LauncherWindow::refresh() {
         ProgramButtons[i]->setEnabled(canStart(suitePrograms()[i].needsBasicData, overview));
     History->setEnabled(canStart(true, overview));
     RosterButton->setEnabled(canStart(true, overview));
+    ScoresButton->setEnabled(!overview.tests.empty());
     ExportButton->setEnabled(!exportableTests(overview).empty());
     VersionsButton->setEnabled(!filesWithVersions(folder_.toStdString()).empty());
     FindingsL->clear();
@@ -191,6 +196,46 @@ void LauncherWindow::importRoster(const QString& source, int grade) {
     if (Status s = writeRosterImport(plan); !s)
         services_.messages.alert("名簿を保存できませんでした。", "確認", MessageIcon::Stop,
                                  s.reason());
+    refresh();
+}
+
+void LauncherWindow::ScoresButtonClick() {
+    const FolderOverview overview = readFolderOverview(folder_.toStdString());
+    const QString source = QFileDialog::getOpenFileName(
+        this, QStringLiteral("点数の表（Excel・CSV・TSV）を選ぶ"), folder_,
+        QStringLiteral("表 (*.xlsx *.csv *.tsv *.txt);;すべてのファイル (*)"));
+    if (source.isEmpty()) return;
+    QStringList labels;
+    for (const TestFiles& files : overview.tests)
+        labels << QStringLiteral("%1年 第%2回").arg(files.grade).arg(files.test);
+    bool chosen = false;
+    const QString label =
+        QInputDialog::getItem(this, QStringLiteral("点数の取り込み"),
+                              QStringLiteral("学年とテスト"), labels, 0, false, &chosen);
+    if (!chosen || labels.indexOf(label) < 0) return;
+    const TestFiles& files = overview.tests[static_cast<std::size_t>(labels.indexOf(label))];
+    importScores(source, files.grade, files.test);
+}
+
+void LauncherWindow::importScores(const QString& source, int grade, int test) {
+    const ScoreImportPlan plan =
+        planScoresImport(folder_.toStdString(), source.toStdString(), grade, test);
+    if (!plan.status) {
+        services_.messages.alert("点数を取り込めませんでした。", "確認", MessageIcon::Stop,
+                                 plan.status.reason());
+        return;
+    }
+    if (services_.messages.ask(plan.question, "確認", MessageIcon::Question, MessageButtons::YesNo,
+                               MessageAnswer::No, plan.preview) != MessageAnswer::Yes)
+        return;
+    std::string done;
+    if (Status s =
+            jitsu::launcher::importScores(folder_.toStdString(), plan, services_.messages, done);
+        !s)
+        services_.messages.alert("点数を保存できませんでした。", "確認", MessageIcon::Stop,
+                                 s.reason());
+    else if (!done.empty())
+        services_.messages.inform(done, "確認", MessageIcon::None);
     refresh();
 }
 

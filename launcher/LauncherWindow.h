@@ -34,10 +34,12 @@ public slots:
     void FolderButtonClick();
     void ProgramButtonClick(int index);
     void RosterButtonClick();
+    void ScoresButtonClick();
     void ExportButtonClick();
     void VersionsButtonClick();
     // The two after their file dialogs: the preview and confirmation, the export itself.
     void importRoster(const QString& source, int grade);
+    void importScores(const QString& source, int grade, int test);
     void exportResults(const TestFiles& files, const QString& output);
     // After the choice of a file of the folder and one of its versions: asks, then restores.
     void restoreFileVersion(const QString& file, int number);
@@ -61,6 +63,7 @@ private:
     std::array<QPushButton*, 5> ProgramButtons;
     QListWidget* FindingsL;  // what jitsuryoku check finds in the folder
     QPushButton* RosterButton;
+    QPushButton* ScoresButton;
     QPushButton* ExportButton;
     QPushButton* VersionsButton;
     HistoryRow* History;  // the history sheets and the grade's trend

@@ -48,6 +48,39 @@ std::string versionLabel(const FileVersion& version) {
            version.program + "　" + std::to_string(version.bytes) + " バイト";
 }
 
+ScoreImportPlan planScoresImport(const std::filesystem::path& dir,
+                                 const std::filesystem::path& source, int grade, int test) {
+    ScoreImportPlan plan;
+    plan.basic = std::make_unique<BasicData>();
+    if (plan.status = readBasicData(basicDataPath(dir), *plan.basic); !plan.status) return plan;
+    plan.request.gradeNumber = grade;
+    plan.request.test = test;
+    plan.status =
+        yearfiles::planScoreImportFile(dir, *plan.basic, source, "", plan.request, plan.plan);
+    if (!plan.status) return plan;
+    plan.preview = yearfiles::scorePlanText(plan.plan, plan.basic->grades[grade - 1]);
+    const std::string where = std::to_string(grade) + "年 第" + std::to_string(test) + "回の点数";
+    plan.question =
+        plan.plan.findings.empty()
+            ? where + "に " + std::to_string(plan.plan.scores.size()) + " 件を取り込みますか？"
+            : "取り込めない点数が " + std::to_string(plan.plan.findings.size()) +
+                  " 件あります（下の一覧）。それらを除いて、" + where + "に " +
+                  std::to_string(plan.plan.scores.size()) + " 件を取り込みますか？";
+    return plan;
+}
+
+Status importScores(const std::filesystem::path& dir, const ScoreImportPlan& plan,
+                    Messages& messages, std::string& done) {
+    const FileMergeResult result =
+        yearfiles::saveScoreImport(dir, *plan.basic, plan.request, plan.plan, messages);
+    done.clear();
+    if (result.outcome == FileMergeOutcome::Failed) return result.status;
+    if (result.outcome == FileMergeOutcome::Written)
+        done = std::to_string(plan.plan.scores.size()) +
+               " 件の点数を取り込みました。この回の結果ファイルは、作り直すまで古いままです。";
+    return Status::ok();
+}
+
 std::vector<TestFiles> exportableTests(const FolderOverview& overview) {
     std::vector<TestFiles> tests;
     for (const TestFiles& files : overview.tests)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "Messages.h"
 #include "RosterChange.h"
 #include "RosterImport.h"
+#include "ScoreImport.h"
 #include "Status.h"
 
 namespace jitsu::launcher {
@@ -32,6 +34,24 @@ Status writeRosterImport(const RosterPlan& plan);
 // One earlier version as the launcher lists it (UTF-8): "1　2026-12-07 09:37:04　scoreentry　
 // 1234 バイト".
 std::string versionLabel(const FileVersion& version);
+
+// Scores read from a teacher's sheet for test `test` of grade `grade`, ready to be shown and,
+// once confirmed, merged into the score file.
+struct ScoreImportPlan {
+    Status status = Status::ok();  // why nothing can be imported
+    std::unique_ptr<BasicData> basic;
+    yearfiles::ScoreImportRequest request;
+    yearfiles::ScorePlan plan;
+    std::string question;  // UTF-8: the confirmation, saying when scores would be left out
+    std::string preview;   // UTF-8: scorePlanText
+};
+ScoreImportPlan planScoresImport(const std::filesystem::path& dir,
+                                 const std::filesystem::path& source, int grade, int test);
+
+// Merges a confirmed plan (saveScoreImport, conflicts asked through `messages`). `done` gets
+// the message to show when the file was written, "" when the person cancelled.
+Status importScores(const std::filesystem::path& dir, const ScoreImportPlan& plan,
+                    Messages& messages, std::string& done);
 
 // The grade's tests whose results file exists: what can be exported.
 std::vector<TestFiles> exportableTests(const FolderOverview& overview);

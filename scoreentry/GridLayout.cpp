@@ -7,6 +7,10 @@ GridCell cellOfSlot(int slot) {
     return {kRightGrid, slot - kLeftGridStudents + 1};
 }
 
+int slotOfCell(const GridCell& cell) {
+    return (cell.grid == kLeftGrid ? 0 : kLeftGridStudents) + cell.row - 1;
+}
+
 GridRows gridRowsFor(int headCount) {
     if (headCount <= kLeftGridStudents) return {headCount + 1, false, 0};
     return {kLeftGridRows, true, headCount - kLeftGridStudents + 1};

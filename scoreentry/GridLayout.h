@@ -20,8 +20,9 @@ struct GridCell {
     bool operator==(const GridCell&) const = default;
 };
 
-// Where slot `slot` (0 … 44) is shown.
+// Where slot `slot` (0 … 44) is shown, and the slot a cell shows.
 GridCell cellOfSlot(int slot);
+int slotOfCell(const GridCell& cell);
 
 // Row counts for a class of `headCount` students: up to 23 fit the left grid and leave the right
 // one disabled (its rows are then left as they are); more enable the right grid.

@@ -159,6 +159,11 @@ void ScoreEntryWindow::buildControls() {
             services_.messages.beep();
             SavedLabel->setText(qs(fullMarksNotice(session_->fullMarks())));
         });
+        const int position = grid == TenSG1 ? kLeftGrid : kRightGrid;
+        connect(grid, &ScoreGrid::columnPasted, this,
+                [this, position](int row, const QString& text) {
+                    pasteIntoColumn(position, row, text);
+                });
     }
 }
 
@@ -411,6 +416,22 @@ void ScoreEntryWindow::focusCurrentCell() {
             return;
         }
     focusFirstStudent();
+}
+
+void ScoreEntryWindow::pasteIntoColumn(int grid, int row, const QString& text) {
+    const int first = slotOfCell({grid, row});
+    const PastedColumn pasted =
+        pasteColumn(shownCellTexts(), first, text.toStdString(), session_->fullMarks());
+    for (int k = first; k < first + pasted.filled; ++k) {
+        const GridCell cell = cellOfSlot(k);
+        gridOf(cell.grid)->setCellText(cell.row, qs(pasted.cellTexts[static_cast<std::size_t>(k)]));
+    }
+    cellEdited();
+    // The cursor stays on the cell where the paste stopped, or goes under the last one filled.
+    const GridCell next = cellOfSlot(std::min(first + pasted.filled, session_->shownSlots() - 1));
+    gridOf(next.grid)->focusCell(next.row);
+    if (!pasted.refusal.empty())
+        services_.messages.alert(pasted.refusal, text::kConfirm, MessageIcon::Exclamation);
 }
 
 void ScoreEntryWindow::focusFirstStudent() {

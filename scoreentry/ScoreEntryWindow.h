@@ -70,6 +70,7 @@ private:
     SaveOutcome save();
     void gridKeyDown(int grid, int key);
     void cellEdited();
+    void pasteIntoColumn(int grid, int row, const QString& text);
     void focusFirstStudent();
     void focusCurrentCell();  // the cell the cursor is on, else the first student
     std::vector<std::string> shownCellTexts() const;

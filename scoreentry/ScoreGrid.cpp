@@ -1,6 +1,7 @@
 #include "ScoreGrid.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -120,6 +121,14 @@ protected:
             // moved the cursor and closed it already.)
             if (object == grid_->editor_) emit commitData(grid_->editor_);
             return true;
+        }
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<const QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+            const QString pasted = QGuiApplication::clipboard()->text();
+            if (isPastedColumn(pasted.toStdString())) {
+                emit grid_->columnPasted(grid_->editorIndex_.row(), pasted);
+                return true;
+            }
         }
         if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
             // Tab leaves the grid for the next control, as from the grid itself, instead of

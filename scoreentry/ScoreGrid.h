@@ -20,7 +20,8 @@ int virtualKeyOf(int qtKey);
 // in its cell editor is reported once, through keyDown/keyUp, before the grid or the editor
 // handles it; no key is swallowed, so the grid's own cursor movement follows the handlers.
 // Whatever way text enters the cell editor, the editor keeps only what acceptedScoreText
-// accepts under the full marks set here, and reports each change through cellEdited.
+// accepts under the full marks set here, and reports each change through cellEdited; a column
+// pasted with the keyboard is handed on through columnPasted.
 class ScoreGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -49,6 +50,9 @@ signals:
     void cellEdited();
     // An edit was refused: the cell editor kept its text.
     void editRefused();
+    // Text of more than one line (isPastedColumn) was pasted with the keyboard into the cell
+    // editor on `row`: it is not put into the editor; the window fills the column.
+    void columnPasted(int row, const QString& text);
 
 protected:
     bool event(QEvent* event) override;

@@ -174,7 +174,11 @@ std::string shapeQuestion(const ScoreSession& session) {
 }
 
 std::string replaceQuestion(const ScoreSession& session) {
-    return text::kShapeFile + session.scoreFile.filename().string() + text::kReplaceRest;
+    return replaceQuestion(session.scoreFile);
+}
+
+std::string replaceQuestion(const std::filesystem::path& scoreFile) {
+    return text::kShapeFile + scoreFile.filename().string() + text::kReplaceRest;
 }
 
 SaveResult saveScores(ScoreSession& session, Messages& messages) {

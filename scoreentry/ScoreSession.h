@@ -100,6 +100,7 @@ std::string clashQuestion(const ScoreSession& session, const DisciplineClash& cl
 std::string shapeQuestion(const ScoreSession& session);
 // The question before the first save replaces a file that was opened although it did not fit.
 std::string replaceQuestion(const ScoreSession& session);
+std::string replaceQuestion(const std::filesystem::path& scoreFile);
 
 // The question when another session changed the same scores: はい keeps ours, いいえ theirs.
 // It names the count and lists the first kConflictsListed cells: number and name of the student,

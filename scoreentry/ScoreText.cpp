@@ -5,6 +5,7 @@
 
 #include "DecimalNumber.h"
 #include "Format.h"
+#include "StudentNumber.h"
 
 namespace jitsu {
 
@@ -43,6 +44,52 @@ std::string fullMarksNotice(int fullMarks) {
     std::string notice = "満点は ";
     notice += std::to_string(fullMarks);
     return notice += " 点です";
+}
+
+bool isPastedColumn(std::string_view pasted) {
+    while (pasted.ends_with('\n') || pasted.ends_with('\r')) pasted.remove_suffix(1);
+    return pasted.find('\n') != std::string_view::npos;
+}
+
+PastedColumn pasteColumn(std::vector<std::string> cellTexts, int first, std::string_view pasted,
+                         int fullMarks) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < pasted.size();) {
+        const std::size_t end = std::min(pasted.find('\n', start), pasted.size());
+        std::string_view line = pasted.substr(start, end - start);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        lines.emplace_back(line);
+        start = end + 1;
+    }
+    PastedColumn result;
+    for (const std::string& line : lines) {
+        const std::size_t cell = static_cast<std::size_t>(first + result.filled);
+        const std::string where = std::to_string(result.filled + 1) + " 行目の「" + line + "」";
+        if (cell >= cellTexts.size()) {
+            result.refusal = "この組の生徒は " + std::to_string(cellTexts.size()) +
+                             " 人です。貼り付けた " + std::to_string(lines.size()) + " 行のうち " +
+                             std::to_string(lines.size() - result.filled) + " 行は入りません。";
+            break;
+        }
+        std::string text;
+        if (line.find_first_not_of(" \t\xE3\x80\x80") != std::string::npos) {
+            const std::optional<std::string> digits = normalStudentNumberUtf8(line);
+            if (!digits) {
+                result.refusal = where + "は点数ではありません。そこで貼り付けを止めました。";
+                break;
+            }
+            if (scoreOfText(*digits) > fullMarks || scoreOfText(*digits) < 0) {
+                result.refusal = where + "は満点（" + std::to_string(fullMarks) +
+                                 "）を超えています。そこで貼り付けを止めました。";
+                break;
+            }
+            text = std::to_string(scoreOfText(*digits));
+        }
+        cellTexts[cell] = text;
+        ++result.filled;
+    }
+    result.cellTexts = std::move(cellTexts);
+    return result;
 }
 
 ScoreTotals totalsOf(const std::vector<std::string>& cellTexts) {

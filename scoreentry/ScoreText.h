@@ -29,6 +29,22 @@ std::optional<std::string> acceptedScoreText(std::string_view text, int fullMark
 // What the window's status line says when a value above the full marks was refused.
 std::string fullMarksNotice(int fullMarks);
 
+// Whether pasted text is a column of cells (a spreadsheet's column: more than one line) rather
+// than one cell's text.
+bool isPastedColumn(std::string_view pasted);
+
+// A column pasted into the shown cells `cellTexts` from cell `first` down: each line (CR LF or
+// LF; the last line end dropped) goes into the next cell, checked as a typed score: blanks
+// around it dropped, full-width digits read as digits, an empty line an empty cell. The paste
+// stops at the first line that is no whole number or is above `fullMarks`, and at the last cell.
+struct PastedColumn {
+    std::vector<std::string> cellTexts;  // the cells afterwards
+    int filled = 0;                      // the lines put into cells
+    std::string refusal;                 // UTF-8: why it stopped before the last line, or ""
+};
+PastedColumn pasteColumn(std::vector<std::string> cellTexts, int first, std::string_view pasted,
+                         int fullMarks);
+
 // Count, sum and average of the scores (0 or more) among the shown cells, as the three read-only
 // boxes show them: decimal count and sum, the average as "%3.1f", or a single blank when there
 // is no score.

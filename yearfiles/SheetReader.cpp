@@ -60,12 +60,19 @@ Status decodeText(std::string_view raw, const std::string& source, TextEncoding 
 // Records of CSV or TSV text; a quote toggles quoting wherever it stands, "" inside quotes is
 // one quote, and a line break inside quotes belongs to the field.
 Status splitRecords(const std::string& text, const std::string& source, Sheet& sheet) {
-    const auto tabs = std::count(text.begin(), text.end(), '\t');
-    const char separator = tabs > std::count(text.begin(), text.end(), ',') ? '\t' : ',';
+    // Tabs and commas inside quotes are the cells' own.
+    std::size_t tabs = 0, commas = 0;
+    bool inQuotes = false;
+    for (char c : text) {
+        inQuotes ^= c == '"';
+        tabs += !inQuotes && c == '\t';
+        commas += !inQuotes && c == ',';
+    }
+    const char separator = tabs > commas ? '\t' : ',';
     SheetRow row;
     std::string field;
     bool quoted = false;
-    std::size_t line = 1, quoteLine = 0;
+    std::size_t line = 1, quoteLine = 0, cells = 0;
     row.number = 1;
     auto endRow = [&] {
         row.cells.push_back(trimmedCell(field));
@@ -84,16 +91,21 @@ Status splitRecords(const std::string& text, const std::string& source, Sheet& s
         } else if (c == '"') {
             quoted = !quoted;
             quoteLine = line;
-        } else if (c == '\n') {
+        } else if (c == '\n' && quoted) {
             ++line;
-            if (quoted) {
-                field += c;
+            field += c;
+        } else if (!quoted && (c == '\n' || c == separator)) {
+            if (++cells > kMaxSheetCells)
+                return placedError(source, line,
+                                   "more than " + std::to_string(kMaxSheetCells) +
+                                       " cells, more than any sheet of a school");
+            if (c == separator) {
+                row.cells.push_back(trimmedCell(field));
+                field.clear();
             } else {
+                ++line;
                 endRow();
             }
-        } else if (c == separator && !quoted) {
-            row.cells.push_back(trimmedCell(field));
-            field.clear();
         } else {
             field += c;
         }

@@ -36,17 +36,21 @@ struct SheetChoice {
     std::string name;  // for Named
 };
 
-// The largest spreadsheet file read: far above any roster or score sheet of a school.
+// The largest spreadsheet file read, and the most cells (empty ones within rows counted) and
+// columns of a sheet: far above any roster or score sheet of a school.
 inline constexpr std::size_t kMaxSheetFileBytes = std::size_t(16) << 20;
+inline constexpr std::size_t kMaxSheetCells = std::size_t(1) << 21;
+inline constexpr long kMaxSheetColumns = 16384;  // A to XFD
 
 // Reads the sheets chosen from `bytes`, named `source` in the messages. An xlsx workbook (a zip
 // archive) gives its sheets in the workbook's order: shared and inline strings as text, numbers
 // as their shortest decimal text (85, 72.5). Anything else is read as CSV or TSV text in UTF-8,
 // UTF-16 or CP932 (Detect: UTF-8 when the bytes are valid UTF-8, else CP932), split at tabs when
-// the text holds more tabs than commas, else at commas; a field in double quotes may hold the
-// separator, line breaks and "" for one quote. A text file is one sheet, named `source`'s stem.
-// Fails naming `source` (and the line or the sheet) for bytes that fit no encoding, a quote left
-// open, a workbook that cannot be read, and a named sheet that is not there (listing those there).
+// the text holds more tabs than commas outside quotes, else at commas; a field in double quotes may
+// hold the separator, line breaks and "" for one quote. A text file is one sheet, named `source`'s
+// stem. Fails naming `source` (and the line or the sheet) for bytes that fit no encoding, a quote
+// left open, a workbook that cannot be read, and a named sheet that is not there (listing those
+// there).
 Status readSheets(std::string_view bytes, const std::string& source, TextEncoding encoding,
                   const SheetChoice& choice, std::vector<Sheet>& sheets);
 

@@ -101,11 +101,13 @@ std::string numberText(const std::string& raw) {
     return buffer;
 }
 
-// "BC12" → column 54 (0-based: A is 0); -1 when the reference has no column letters.
+// "BC12" → column 54 (0-based: A is 0); -1 when the reference has no column letters; at least
+// kMaxSheetColumns when it lies past the last column.
 long columnOf(const std::string& reference) {
     long column = 0;
     std::size_t i = 0;
-    for (; i < reference.size() && reference[i] >= 'A' && reference[i] <= 'Z' && column < 20000;
+    for (; i < reference.size() && reference[i] >= 'A' && reference[i] <= 'Z' &&
+           column <= kMaxSheetColumns;
          ++i)
         column = column * 26 + (reference[i] - 'A' + 1);
     return i == 0 ? -1 : column - 1;
@@ -224,6 +226,7 @@ private:
         SheetRow row;
         std::string type, value;
         long column = -1, nextColumn = 0;
+        std::size_t lastRow = 0, cells = 0;
         bool inValue = false, inInline = false;
         StringItem item;
         std::string bad;
@@ -232,8 +235,13 @@ private:
             if (element == "row") {
                 const std::string number = attribute(attributes, "r");
                 row = SheetRow{};
-                row.number = number.empty() ? sheet.rows.size() + 1
-                                            : std::strtoul(number.c_str(), nullptr, 10);
+                row.number =
+                    number.empty() ? lastRow + 1 : std::strtoul(number.c_str(), nullptr, 10);
+                if (row.number <= lastRow && bad.empty())
+                    bad = row.number == 0
+                              ? std::string("a row numbered 0")
+                              : "row " + number + " comes after row " + std::to_string(lastRow);
+                lastRow = row.number;
                 nextColumn = 0;
             } else if (element == "c") {
                 type = attribute(attributes, "t");
@@ -254,8 +262,14 @@ private:
                 inValue = false;
             } else if (element == "is") {
                 inInline = false;
-            } else if (element == "c") {
+            } else if (element == "c" && bad.empty()) {
                 std::string text;
+                if (column >= kMaxSheetColumns ||
+                    cells + static_cast<std::size_t>(column) > kMaxSheetCells) {
+                    bad = "row " + std::to_string(row.number) +
+                          " goes past the last column or the cells any sheet of a school holds";
+                    return;
+                }
                 if (value.empty() && type != "inlineStr") {
                     // A cell with a style but no value.
                 } else if (type == "s") {
@@ -272,11 +286,12 @@ private:
                 } else {
                     text = value;  // str (a formula's text), b, e
                 }
-                if (column < 20000) {
-                    const auto at = static_cast<std::size_t>(column);
-                    if (row.cells.size() <= at) row.cells.resize(at + 1);
-                    row.cells[at] = trimmedCell(text);
+                const auto at = static_cast<std::size_t>(column);
+                if (row.cells.size() <= at) {
+                    cells += at + 1 - row.cells.size();
+                    row.cells.resize(at + 1);
                 }
+                row.cells[at] = trimmedCell(text);
                 nextColumn = column + 1;
             } else if (element == "row") {
                 if (std::any_of(row.cells.begin(), row.cells.end(),

@@ -12,6 +12,8 @@
 #include "Fixtures.h"
 #include "LauncherWindow.h"
 #include "MessageTexts.h"
+}
+
 #include "Paths.h"
 #include "QtTestApp.h"
 #include "ResultsAge.h"
@@ -135,4 +137,26 @@ TEST_F(LauncherWindowTest, AsksBeforeExportingOutOfDateResults) {
     EXPECT_FALSE(std::filesystem::exists(dir / "out.csv"));
     w->exportResults({1, 2, {}, {}}, QString::fromStdString((dir / "out.csv").string()));
     EXPECT_TRUE(std::filesystem::exists(dir / "out.csv"));
+}
+
+// A score sheet is shown before it is merged, and merged into the test's score file on Yes.
+TEST_F(LauncherWindowTest, ImportsScoresAfterThePreview) {
+    std::vector<std::string> written;
+    ASSERT_TRUE(writeDemoYear(dir.path(), false, written));
+    auto w = open();
+    EXPECT_TRUE(button(*w, "ScoresButton")->isEnabled());
+    writeBytes(dir / "in.csv", "組,番号,英語,備考\n1,1,77,\n1,2,101,\n");
+    messages.answers = {MessageAnswer::No};
+    w->importScores(QString::fromStdString((dir / "in.csv").string()), 1, 3);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("取り込めない点数が 1 件"), std::string::npos);
+    EXPECT_NE(messages.shown[0].detail.find("備考"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(scorePath(dir.path(), 2026, 3, 1)));
+    w->importScores(QString::fromStdString((dir / "in.csv").string()), 1, 3);
+    auto basic = std::make_unique<BasicData>();
+    ASSERT_TRUE(readBasicData(basicDataPath(dir.path()), *basic));
+    TestScores scores;
+    ASSERT_TRUE(readScores(scorePath(dir.path(), 2026, 3, 1), basic->grades[0], scores));
+    EXPECT_EQ(scores.scores[0][0][0], 77);
+    EXPECT_EQ(scores.scores[0][0][1], -1);
 }

@@ -50,3 +50,43 @@ TEST(TotalsOf, CountSumAndAverageOfTheScoresShown) {
     EXPECT_EQ(totalsOf({"100", "100"}).averageText, "100.0");
     EXPECT_EQ(textOfScore(-7) + "|" + textOfScore(0), "|0");
 }
+
+// A pasted column fills the cells from the first one down, each line checked as a typed score;
+// the first line that fails stops the paste and says why, the cells above it filled.
+TEST(PasteColumn, FillsDownAndStopsAtTheFirstLineThatFails) {
+    const std::vector<std::string> cells = {"1", "2", "3", "4"};
+    const struct {
+        const char* pasted;
+        int first;
+        std::vector<std::string> after;
+        int filled;
+        const char* refusal;
+    } cases[] = {
+        {"80\r\n７０\r\n", 1, {"1", "80", "70", "4"}, 2, ""},
+        {" 5 \n\n007", 0, {"5", "", "7", "4"}, 3, ""},
+        {"90\n101\n50",
+         0,
+         {"90", "2", "3", "4"},
+         1,
+         "2 行目の「101」は満点（100）を超えています。そこで貼り付けを止めました。"},
+        {"90\n8.5\n50",
+         0,
+         {"90", "2", "3", "4"},
+         1,
+         "2 行目の「8.5」は点数ではありません。そこで貼り付けを止めました。"},
+        {"欠\n1", 0, cells, 0, "1 行目の「欠」は点数ではありません。そこで貼り付けを止めました。"},
+        {"10\n20\n30",
+         2,
+         {"1", "2", "10", "20"},
+         2,
+         "この組の生徒は 4 人です。貼り付けた 3 行のうち 1 行は入りません。"},
+    };
+    for (const auto& c : cases) {
+        const PastedColumn pasted = pasteColumn(cells, c.first, c.pasted, 100);
+        EXPECT_EQ(pasted.cellTexts, c.after) << c.pasted;
+        EXPECT_EQ(pasted.filled, c.filled) << c.pasted;
+        EXPECT_EQ(pasted.refusal, c.refusal) << c.pasted;
+    }
+    EXPECT_TRUE(isPastedColumn("1\r\n2\r\n"));
+    EXPECT_FALSE(isPastedColumn("12\r\n"));
+}

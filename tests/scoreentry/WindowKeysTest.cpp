@@ -106,3 +106,33 @@ TEST_F(GridKeysTest, AfterSavingTheKeysGoToTheCellTheyCameFrom) {
     type("8");  // as on any cell the cursor comes to, the first key replaces the text
     EXPECT_EQ(scoreCell(27), QStringLiteral("8"));
 }
+
+// Ctrl+V of a spreadsheet's column of 45 scores fills the class in both grids; a later paste
+// stops at a score above full marks and says so, the totals following the cells.
+TEST_F(EntryWindowTest, APastedColumnFillsTheCellsBelow) {
+    writeYear(makeGrade(1, 45, 1));
+    openWindow();
+    QString column;
+    for (int k = 1; k <= 45; ++k) column += QString::number(k + 50) + "\r\n";
+    QGuiApplication::clipboard()->setText(column);
+    goToStudent(1);
+    QTest::keyClick(window->windowHandle(), Qt::Key_V, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(scoreCell(1), QStringLiteral("51"));
+    EXPECT_EQ(scoreCell(45), QStringLiteral("95"));
+    EXPECT_EQ(child<QLineEdit>(*window, "JukenshaE")->text(), QStringLiteral("45"));
+    EXPECT_TRUE(messages.shown.empty());
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("1\n101\n3\n"));
+    goToStudent(22);
+    QTest::keyClick(window->windowHandle(), Qt::Key_V, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(scoreCell(22), QStringLiteral("1"));
+    EXPECT_EQ(scoreCell(23), QStringLiteral("73"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "2 行目の「101」は満点（100）を超えています。そこで貼り付けを止めました。");
+    click("HozonButton");
+    EXPECT_EQ(savedScores().scores[0][0][44], 95);
+    EXPECT_EQ(savedScores().scores[0][0][21], 1);
+}

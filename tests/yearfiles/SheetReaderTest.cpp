@@ -181,7 +181,9 @@ TEST(SheetReader, WorkbookCellsReadAsTypedWhateverTheirKind) {
     EXPECT_EQ(readXlsx(workbookParts(), {SheetChoice::Which::All, ""}).substr(0, 6), "[1組]");
 }
 
-// A damaged or foreign workbook is refused with its file and the part at fault, never read half.
+// A damaged or foreign workbook is refused with its file and the part at fault, never read half:
+// a sheet that is not there, a missing part, XML cut short, a shared string that is not there,
+// no sheet, rows out of order, a cell past the last column, bytes that are no zip archive.
 TEST(SheetReader, RefusesWorkbooksNamingTheFileAndThePart) {
     std::string reasons;
     auto refusal = [&](std::map<std::string, std::string> parts, SheetChoice choice = {}) {
@@ -199,6 +201,12 @@ TEST(SheetReader, RefusesWorkbooksNamingTheFileAndThePart) {
     refusal(parts);
     parts = workbookParts();
     parts["xl/workbook.xml"] = "<workbook><sheets/></workbook>";
+    refusal(parts);
+    parts = workbookParts();
+    parts["xl/worksheets/sheet1.xml"] =
+        sheetXml(R"(<row r="3"><c><v>1</v></c></row><row r="2"><c><v>1</v></c></row>)");
+    refusal(parts);
+    parts["xl/worksheets/sheet1.xml"] = sheetXml(R"(<row r="1"><c r="XFE1"><v>1</v></c></row>)");
     refusal(parts);
     std::vector<Sheet> sheets;
     reasons +=

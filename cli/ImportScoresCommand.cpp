@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <memory>
+
+#include "Arguments.h"
+#include "BasicData.h"
+#include "Commands.h"
+#include "Paths.h"
+#include "ScoreImport.h"
+
+namespace jitsu::cli {
+
+namespace {
+
+// Nobody is there to answer: the conflict question and its cells are printed, and answered
+// "keep the sheet's scores" with --force, else "write nothing".
+class ConflictAnswers : public Messages {
+public:
+    ConflictAnswers(CommandContext& context, bool force) : context_(context), force_(force) {}
+
+    MessageAnswer show(const Message& message) override {
+        context_.err << message.text << '\n' << message.detail;
+        if (message.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+        return force_ ? MessageAnswer::Yes : MessageAnswer::Cancel;
+    }
+    void beep() override {}
+
+private:
+    CommandContext& context_;
+    bool force_;
+};
+
+}  // namespace
+
+int importScoresCommand(CommandContext& context) {
+    Arguments& args = context.args;
+    auto test = args.requiredInt("test", 1, 10);
+    auto grade = test ? args.requiredInt("grade", 1, 3) : std::nullopt;
+    if (!grade) return context.usageError(args.error());
+    auto basic = std::make_unique<BasicData>();
+    if (Stop stop = context.readBasicData(*basic)) return *stop;
+    if (Stop stop = context.checkTest(*basic, *grade, *test)) return *stop;
+
+    yearfiles::ScoreImportRequest request;
+    request.gradeNumber = *grade;
+    request.test = *test;
+    request.subjects = args.options("subject");
+    request.cls = args.option("class").value_or("");
+    std::filesystem::path source = args.positional()[0];
+    if (source.is_relative()) source = context.dir / source;
+    yearfiles::ScorePlan plan;
+    if (Status s = yearfiles::planScoreImportFile(context.dir, *basic, source,
+                                                  args.option("sheet").value_or(""), request, plan);
+        !s)
+        return context.dataError(s.reason());
+    const bool force = args.flag("force");
+    for (const yearfiles::ScoreFinding& f : plan.findings) {
+        if (force)
+            context.warn(f.place + ": " + f.what + " (left out)");
+        else
+            context.err << f.place << ": " << f.what << '\n';
+    }
+    if (!plan.findings.empty() && !force)
+        return context.dataError("nothing written: " + std::to_string(plan.findings.size()) +
+                                 " scores cannot be taken (--force leaves them out)");
+    for (const std::string& column : plan.skippedColumns)
+        context.warn("column \"" + column + "\" is no subject of the grade: skipped");
+    ConflictAnswers answers(context, force);
+    const FileMergeResult saved =
+        yearfiles::saveScoreImport(context.dir, *basic, request, plan, answers);
+    if (saved.outcome == FileMergeOutcome::Failed) return context.dataError(saved.status.reason());
+    if (saved.outcome == FileMergeOutcome::Cancelled)
+        return context.dataError("nothing written: " + std::to_string(saved.conflicts) +
+                                 " scores differ from the score file (--force takes the sheet's)");
+    context.out << "merged " << plan.scores.size() << " scores into "
+                << scorePath(context.dir, basic->year, *test, *grade).string()
+                << "; the results of grade " << *grade << " in test " << *test
+                << " are out of date until computed again\n";
+    return kExitOk;
+}
+
+}  // namespace jitsu::cli
