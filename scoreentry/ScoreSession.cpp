@@ -133,19 +133,24 @@ std::string clashQuestion(const ScoreSession& session, const DisciplineClash& cl
 
 std::string conflictQuestion(const ScoreSession& session,
                              const std::vector<ScoreConflict>& conflicts) {
+    return conflictQuestion(session.gradeData(), session.roster, conflicts);
+}
+
+std::string conflictQuestion(const GradeData& grade, const GradeRoster& roster,
+                             const std::vector<ScoreConflict>& conflicts) {
     std::string question = text::kConflictCount;
     question += std::to_string(conflicts.size());
     question += text::kConflictCountEnd;
     const std::size_t listed = std::min(conflicts.size(), kConflictsListed);
     for (std::size_t i = 0; i < listed; ++i) {
         const ScoreConflict& c = conflicts[i];
-        const int entry = session.roster.entryOf(c.cell.cls, c.cell.slot);
+        const int entry = roster.entryOf(c.cell.cls, c.cell.slot);
         question += '\n';
-        question += cp932ToUtf8(session.roster.numberAt(entry));
+        question += cp932ToUtf8(roster.numberAt(entry));
         question += ' ';
-        question += cp932ToUtf8(session.roster.nameAt(entry));
+        question += cp932ToUtf8(roster.nameAt(entry));
         question += "　";
-        question += session.gradeData().subjectNames[c.cell.subject].utf8();
+        question += grade.subjectNames[c.cell.subject].utf8();
         question += text::kConflictOurs;
         question += shownValue(c.cell.value);
         question += text::kConflictFile;
@@ -159,6 +164,23 @@ std::string conflictQuestion(const ScoreSession& session,
     }
     question += '\n';
     return question += text::kConflictRest;
+}
+
+ConflictQuestion conflictAsker(const GradeData& grade, const GradeRoster& roster,
+                               Messages& messages, int* asked) {
+    return [&grade, &roster, &messages, asked](const std::vector<ScoreConflict>& conflicts) {
+        if (asked) *asked = static_cast<int>(conflicts.size());
+        switch (messages.ask(conflictQuestion(grade, roster, conflicts), text::kConfirm,
+                             MessageIcon::Question, MessageButtons::YesNoCancel,
+                             MessageAnswer::Cancel)) {
+            case MessageAnswer::Yes:
+                return ConflictChoice::KeepOurs;
+            case MessageAnswer::No:
+                return ConflictChoice::TakeFile;
+            default:
+                return ConflictChoice::Cancel;
+        }
+    };
 }
 
 std::string savedNotice(const LocalTime& time) {
@@ -194,22 +216,10 @@ SaveResult saveScores(ScoreSession& session, Messages& messages) {
         if (answer == MessageAnswer::Yes) return {SaveOutcome::Correcting, clash.cls};
     }
     const GradeData& grade = session.gradeData();
-    auto ask = [&](const std::vector<ScoreConflict>& conflicts) {
-        switch (messages.ask(conflictQuestion(session, conflicts), text::kConfirm,
-                             MessageIcon::Question, MessageButtons::YesNoCancel,
-                             MessageAnswer::Cancel)) {
-            case MessageAnswer::Yes:
-                return ConflictChoice::KeepOurs;
-            case MessageAnswer::No:
-                return ConflictChoice::TakeFile;
-            default:
-                return ConflictChoice::Cancel;
-        }
-    };
     auto saved = std::make_unique<TestScores>();
-    const MergeResult merged =
-        saveScoreCells(session.scoreFile, grade, session.base,
-                       changedCells(grade, session.base, session.scores), ask, *saved);
+    const MergeResult merged = saveScoreCells(
+        session.scoreFile, grade, session.base, changedCells(grade, session.base, session.scores),
+        conflictAsker(grade, session.roster, messages), *saved);
     if (merged.outcome == MergeOutcome::Cancelled) return {SaveOutcome::Cancelled};
     if (merged.outcome == MergeOutcome::Failed) {
         messages.alert(text::kScoresNotSaved, text::kConfirm, MessageIcon::Stop,

@@ -106,8 +106,15 @@ std::string replaceQuestion(const std::filesystem::path& scoreFile);
 // It names the count and lists the first kConflictsListed cells: number and name of the student,
 // subject, this session's value and the file's.
 inline constexpr std::size_t kConflictsListed = 10;
+std::string conflictQuestion(const GradeData& grade, const GradeRoster& roster,
+                             const std::vector<ScoreConflict>& conflicts);
 std::string conflictQuestion(const ScoreSession& session,
                              const std::vector<ScoreConflict>& conflicts);
+
+// Asks conflictQuestion through `messages`: はい keeps ours, いいえ the file's, キャンセル (the
+// safe answer) writes nothing. `asked`, when given, gets the count of the last question's cells.
+ConflictQuestion conflictAsker(const GradeData& grade, const GradeRoster& roster,
+                               Messages& messages, int* asked = nullptr);
 
 // What the window says after a save, e.g. "保存しました（14:05）".
 std::string savedNotice(const LocalTime& time);
