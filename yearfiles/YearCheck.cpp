@@ -10,6 +10,7 @@
 #include "ResultsFile.h"
 #include "TestScores.h"
 #include "TextFile.h"
+#include "TokenReader.h"
 
 namespace jitsu::yearfiles {
 
@@ -129,6 +130,18 @@ private:
                 "correct the name or import the roster again");
             return;
         }
+        if (number == 1 && line.starts_with(kUtf8Bom))
+            add(Severity::Error, path, number,
+                "a byte order mark before the first student number: it becomes part of it",
+                "save the roster without BOM or import it again");
+        const auto separators =
+            std::count_if(line.begin(), line.end(), [](char c) { return c == ',' || c == '\t'; });
+        if (separators != 1)
+            add(Severity::Error, path, number,
+                std::to_string(separators + 1) + (separators == 0 ? " field" : " fields") +
+                    ", a roster line has 2 (student number, name): every later number lands on "
+                    "another name",
+                "correct the line or import the roster again");
         const std::size_t cut = line.find_first_of(",\t");
         const std::size_t numberBytes = cut == std::string_view::npos ? 0 : cut;
         const std::size_t nameBytes =
