@@ -110,7 +110,7 @@ int historyCommand(CommandContext& context) {
     const auto rosterFile =
         rosterPath(context.dir, year.data->rosterTag.view(), year.year, year.grade);
     FileHealth health;
-    if (Status read = readRoster(rosterFile, *roster, &health); !read)
+    if (Status read = readRoster(rosterFile, *roster, &health, &grade); !read)
         return context.dataError(read.reason(), text::kRosterMissingPrint);
     if (Stop stop = context.judge(rosterFile, health)) return *stop;
     classRanges(grade, *roster);

@@ -116,7 +116,7 @@ Status exportResults(const std::filesystem::path& dir, const BasicData& data,
     auto roster = std::make_unique<GradeRoster>();
     FileHealth health;
     const auto rosterFile = rosterPath(dir, data.rosterTag.view(), request.year, request.grade);
-    if (Status read = readRoster(rosterFile, *roster, &health); !read) return read;
+    if (Status read = readRoster(rosterFile, *roster, &health, &grade); !read) return read;
     if (health.damaged()) return Status::error(findingOf(rosterFile, health));
     classRanges(grade, *roster);
 
