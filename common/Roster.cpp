@@ -90,10 +90,19 @@ void parseRoster(std::string_view text, GradeRoster& roster, FileHealth* health)
     }
 }
 
-Status readRoster(const std::filesystem::path& path, GradeRoster& roster, FileHealth* health) {
+Status readRoster(const std::filesystem::path& path, GradeRoster& roster, FileHealth* health,
+                  const GradeData* grade) {
     std::string text;
     if (Status s = readTextFile(path, kMaxRosterBytes, text, health); !s) return s;
     parseRoster(text, roster, health);
+    if (!health || !grade) return Status::ok();
+    std::size_t heads = 0;
+    for (int c = 0; c < grade->classes(); ++c) heads += grade->headCounts[c];
+    heads = std::min<std::size_t>(heads, kRosterEntries);
+    if (health->valuesRead != heads)
+        health->reject({std::min(health->valuesRead, heads) + 1, 1},
+                       std::to_string(health->valuesRead) + " names, the head counts add up to " +
+                           std::to_string(heads) + ": later names land on the wrong students");
     return Status::ok();
 }
 

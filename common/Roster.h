@@ -44,8 +44,10 @@ struct GradeRoster {
 // line ends and the encoding, and rejects with its line every line that is not exactly a number
 // and a name within their fields, a byte order mark and a line past the 450th; no count of
 // entries is expected.
+// With `grade` too, a count of lines other than the sum of its head counts is a finding at the
+// first line that differs.
 Status readRoster(const std::filesystem::path& path, GradeRoster& roster,
-                  FileHealth* health = nullptr);
+                  FileHealth* health = nullptr, const GradeData* grade = nullptr);
 void parseRoster(std::string_view text, GradeRoster& roster, FileHealth* health = nullptr);
 
 // classFirst/classLast from the head counts. A class holds its head count of entries, but no

@@ -81,8 +81,9 @@ bool TokenReader::checkRange(long long value, long long low, long long high, con
     }
     // A range open below (any negative is "none") names its top only.
     rejectLast(std::string(what) + " " + std::to_string(value) +
-               (low <= INT32_MIN ? " above " + std::to_string(high)
-                                 : " outside " + std::to_string(low) + "-" + std::to_string(high)));
+               (low <= INT32_MIN
+                    ? " above " + std::to_string(high)
+                    : " outside " + std::to_string(low) + ".." + std::to_string(high)));
     return false;
 }
 

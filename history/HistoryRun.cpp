@@ -63,7 +63,7 @@ void printFromFolder(const Services& services, int grade, std::string_view class
         auto roster = std::make_unique<GradeRoster>();
         const auto rosterFile = rosterPath(services.dir, data->rosterTag.view(), data->year, grade);
         FileHealth health;
-        if (Status read = readRoster(rosterFile, *roster, &health); !read)
+        if (Status read = readRoster(rosterFile, *roster, &health, &gradeData); !read)
             return messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop,
                                   read.reason());
         if (!goOnDespiteDamage(rosterFile, health, messages)) return;

@@ -41,7 +41,7 @@ SummaryOutcome runSummary(const Services& services, const BasicData& data,
         *roster = GradeRoster{};
         FileHealth rosterHealth, resultsHealth;
         const auto rosterFile = rosterPath(services.dir, data.rosterTag.view(), request.year, g);
-        if (Status read = readRoster(rosterFile, *roster, &rosterHealth); !read) {
+        if (Status read = readRoster(rosterFile, *roster, &rosterHealth, &grade); !read) {
             services.messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop,
                                     read.reason());
             outcome.end = SummaryEnd::RosterMissing;

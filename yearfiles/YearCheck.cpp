@@ -11,6 +11,7 @@
 #include "StudentNumber.h"
 #include "TestScores.h"
 #include "TextFile.h"
+#include "TokenReader.h"
 
 namespace jitsu::yearfiles {
 
@@ -140,6 +141,18 @@ private:
                 "correct the name or import the roster again");
             return;
         }
+        if (number == 1 && line.starts_with(kUtf8Bom))
+            add(Severity::Error, path, number,
+                "a byte order mark before the first student number: it becomes part of it",
+                "save the roster without BOM or import it again");
+        const auto separators =
+            std::count_if(line.begin(), line.end(), [](char c) { return c == ',' || c == '\t'; });
+        if (separators != 1)
+            add(Severity::Error, path, number,
+                std::to_string(separators + 1) + (separators == 0 ? " field" : " fields") +
+                    ", a roster line has 2 (student number, name): every later number lands on "
+                    "another name",
+                "correct the line or import the roster again");
         const std::size_t cut = line.find_first_of(",\t");
         const std::size_t numberBytes = cut == std::string_view::npos ? 0 : cut;
         const std::size_t nameBytes =
@@ -159,12 +172,12 @@ private:
             previous = *student;
         }
         if (numberBytes > kStudentNumberField - 1)
-            add(Severity::Warning, path, number,
+            add(Severity::Error, path, number,
                 "student number of " + std::to_string(numberBytes) + " bytes, the record holds " +
                     std::to_string(kStudentNumberField - 1) + ": it is cut",
                 "shorten the student number");
         if (nameBytes > kNameField - 1)
-            add(Severity::Warning, path, number,
+            add(Severity::Error, path, number,
                 "name of " + std::to_string(nameBytes) + " bytes, the record holds " +
                     std::to_string(kNameField - 1) + ": it is cut",
                 "shorten the name");
@@ -179,7 +192,8 @@ private:
         }
         if (!shape(path, health,
                    "the basic data changed after the scores were typed: restore the counts in "
-                   "basesetup or type the scores again"))
+                   "basesetup or type the scores again",
+                   "correct it in scoreentry (-1 means no score)"))
             return;
         // Scores for a subject not given: one finding per subject, at its first line.
         std::size_t notGiven[kMaxSubjects] = {}, firstNotGiven[kMaxSubjects] = {};
@@ -191,11 +205,8 @@ private:
                     const std::string where = "class " + std::to_string(k + 1) + " No. " +
                                               std::to_string(s + 1) + ", " + subjectText(grade, j) +
                                               ": ";
-                    if (score < kNoScore)
-                        add(Severity::Error, path, line,
-                            where + "negative value " + std::to_string(score),
-                            "correct it in scoreentry (-1 means no score)");
-                    else if (score >= 0 && !grade.isGiven(t - 1, j) && notGiven[j]++ == 0)
+                    // A value below -1 is the reader's finding already (shape() above).
+                    if (score >= 0 && !grade.isGiven(t - 1, j) && notGiven[j]++ == 0)
                         firstNotGiven[j] = line;
                     else if (grade.isGiven(t - 1, j) && score > grade.fullMarks[t - 1][j])
                         add(Severity::Error, path, line,
@@ -223,7 +234,7 @@ private:
             add(Severity::Error, path, 0, reasonOf(read, path), "check the file's permissions");
             return;
         }
-        if (!shape(path, health, recompute)) return;
+        if (!shape(path, health, recompute, recompute)) return;
         std::error_code a, b;
         if (scores && fs::last_write_time(*scores, a) > fs::last_write_time(path, b) && !a && !b)
             add(Severity::Warning, path, 0,
@@ -231,7 +242,9 @@ private:
     }
 
     // The shared shape check, then any other damage; false when the values cannot be trusted.
-    bool shape(const fs::path& path, const FileHealth& health, const std::string& todo) {
+    // Values the reader rejected alone (`rangeTodo`) leave the others to be checked.
+    bool shape(const fs::path& path, const FileHealth& health, const std::string& todo,
+               const std::string& rangeTodo) {
         const ShapeFit fit = checkShape(health);
         if (!fit.fits) {
             add(Severity::Error, path, 0,
@@ -240,11 +253,12 @@ private:
                 todo);
             return false;
         }
-        if (health.damaged()) {
-            add(Severity::Error, path, 0, health.describe(), todo);
-            return false;
-        }
-        return true;
+        if (!health.damaged()) return true;
+        FileHealth rest = health;
+        rest.rejected = 0;
+        rest.rejectedPlaces.clear();
+        add(Severity::Error, path, 0, health.describe(), rest.damaged() ? todo : rangeTodo);
+        return !rest.damaged();
     }
 
     fs::path dir_;

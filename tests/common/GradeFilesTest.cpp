@@ -89,8 +89,9 @@ TEST_F(GradeFilesTest, ADamagedFileIsShownAndThePersonGoesOnOrStops) {
     writeBytes(roster, "1,a\r2,b\r");
     EXPECT_EQ(judgedBothWays(messages, readOnce),
               roster.string() +
-                  ": 1 value out of range or malformed, line 1 column 1: 3 fields, a roster line "
-                  "has 2 (student number, name); CR-only line ends");
+                  ": 2 values out of range or malformed, line 1 column 1: 3 fields, a roster line "
+                  "has 2 (student number, name), line 2 column 1: 1 names, the head counts add "
+                  "up to 6: later names land on the wrong students; CR-only line ends");
     writeBytes(roster, sound);
     writeBytes(scores, readBytes(scores) + "1 2 \r\n");
     EXPECT_EQ(judgedBothWays(messages, readOnce),

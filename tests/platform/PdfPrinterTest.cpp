@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "CupsQueue.h"
 #include "PdfPrinter.h"
 #include "PdfText.h"
 #include "QtPrinter.h"
@@ -139,4 +140,23 @@ TEST(PaperAfterDialog, IsTheProgramsUnlessThePersonChoseAnother) {
     // The person's own choice in the dialog's properties.
     EXPECT_EQ(printed(P::JisB4, P::A3, P::A4), P::A3);
     EXPECT_EQ(printed(P::A4, P::JisB5, P::Letter), P::JisB5);
+}
+
+// A queue name is handed to lpstat and lp; one that could be read as an option (the server
+// option -h above all) or carries blanks or control characters is refused before any command
+// runs, with the name in the reason.
+TEST(CupsQueue, RefusesNamesThatAreNoQueueNames) {
+    for (const std::string& name :
+         {std::string("-h127.0.0.1:1"), std::string("-d"), std::string(""), std::string("a b"),
+          std::string("q\n-hx"), std::string("a/b"), std::string("\x1b[2J")}) {
+        SCOPED_TRACE(name);
+        for (const jitsu::Status& s :
+             {jitsu::checkQueueName(name), jitsu::findQueue(name),
+              jitsu::queuePdf(name, "%PDF-1.4", jitsu::PaperSize::A4, "title")}) {
+            EXPECT_FALSE(s);
+            EXPECT_NE(s.reason().find("not a queue name"), std::string::npos) << s.reason();
+        }
+    }
+    for (const char* name : {"default", "Office_B4", "kyoin-shitsu.2"})
+        EXPECT_TRUE(jitsu::checkQueueName(name)) << name;
 }
