@@ -49,8 +49,4 @@ inline constexpr int kLegendRow = 80;
 void drawLegend(Canvas& canvas, int x, int y, const std::vector<Series>& series, int perRow,
                 int cellHalfEms);
 
-// The width of a UTF-8 text in the canvas's fixed-width face, in half-ems: one for ASCII and
-// half-width kana (U+FF61 … U+FF9F), two for any other character.
-int halfEms(std::string_view utf8);
-
 }  // namespace jitsu::history
