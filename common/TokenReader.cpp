@@ -140,7 +140,14 @@ bool TokenReader::readFloat(float& out) {
     std::size_t end = pos_;
     while (end < text_.size() && !isSpace(text_[end])) ++end;
     if (end == pos_) return false;
-    // %f never reads across whitespace, so the token alone gives the C library's answer.
+    // The decimals the suite writes, without the C library; anything else as the C library
+    // reads it. %f never reads across whitespace, so the token alone gives its answer.
+    if (const auto plain = decimalFloat(text_.substr(pos_, end - pos_))) {
+        out = *plain;
+        pos_ = end;
+        counted();
+        return true;
+    }
     const std::string token(text_.substr(pos_, end - pos_));
     float value;
     int used = 0;
