@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QPainterPath>
 
 #include "Canvas.h"
 
@@ -22,6 +23,9 @@ public:
 
     // Brings the painter to the canvas's state and scale; called after QPainter::begin.
     void reset();
+    // Draws the lines gathered since the last other drawing, which go in one stroke a pen; called
+    // before the page ends.
+    void strokeLines();
 
     void setPenColor(Color c) override;
     void setBrushColor(Color c) override;
@@ -34,11 +38,15 @@ public:
     void rectangle(int x1, int y1, int x2, int y2) override;
 
 private:
+    // The width of a UTF-8 text in the font set, in dots.
+    double advance(std::string_view text) const;
+
     QPainter& painter_;
     QColor pen_ = Qt::black, brush_ = Qt::white, fontColor_ = Qt::black;
     int points_ = 10;
     double deviceDpi_ = kDotsPerInch;
-    double em_ = 0;  // of the font set, in dots
+    double em_ = 0, halfAdvance_ = 0, ascent_ = 0;  // of the font set, in dots
+    QPainterPath lines_;
     bool bold_ = false;
     QPoint position_;
 };

@@ -132,6 +132,32 @@ TEST_P(DeviceResolution, PutsEveryTextWhereA600DpiPrinterDoes) {
 INSTANTIATE_TEST_SUITE_P(Dpi, DeviceResolution, ::testing::Values(96, 300, 1200),
                          [](const auto& info) { return std::to_string(info.param); });
 
+// Blanks are not drawn, yet every word lies where the blanks before it put it: half an em for
+// each ASCII blank or character, an em for each other, at any gap and after any characters.
+TEST(PdfPrinter, PutsTheWordsOfATextWhereItsBlanksPutThem) {
+    testApplication();
+    TempDir dir;
+    const auto pdf = dir / "gaps.pdf";
+    {
+        auto printer = pdfFilePrinter(pdf);
+        ASSERT_TRUE(printer->beginDoc());
+        Canvas& canvas = printer->canvas();
+        canvas.setFontSize(12);  // 100 dots an em, 12 points
+        canvas.textOut(600, 600, "  95  88        第１回       7/450");
+        ASSERT_TRUE(printer->endDoc());
+    }
+    const std::vector<WordBox> words = wordBoxes(pdf);
+    ASSERT_EQ(words.size(), 4u);
+    const std::vector<std::pair<std::string, int>> expected = {
+        {"95", 2}, {"88", 6}, {"第１回", 16}, {"7/450", 29}};  // half-ems from the text's left
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        EXPECT_EQ(words[i].text, expected[i].first);
+        // 10 points of margin, 72 points an inch of 600 dots; within a tenth of a character.
+        EXPECT_NEAR(words[i].box[0], 10 + (600 + expected[i].second * 50) * 72.0 / 600, 0.6)
+            << words[i].text;
+    }
+}
+
 // The Unix print dialog loads the device's default paper over the program's.
 TEST(PaperAfterDialog, IsTheProgramsUnlessThePersonChoseAnother) {
     using P = QPageSize;
