@@ -8,6 +8,7 @@
 #include "EditorChecks.h"
 #include "Paths.h"
 #include "ResultsFile.h"
+#include "Roster.h"
 #include "TestScores.h"
 #include "TextFile.h"
 
@@ -112,6 +113,14 @@ private:
         const GradeData& grade = data_.grades[g - 1];
         std::size_t heads = 0;
         for (int k = 0; k < grade.classes(); ++k) heads += grade.headCounts[k];
+        if (const auto first = firstUnnamedStudent(grade))
+            add(Severity::Error, path, 0,
+                "the head counts of " + gradeText(g) + " add up to " + std::to_string(heads) +
+                    ", a roster names " + std::to_string(kRosterEntries) + ": from class " +
+                    std::to_string(first->cls + 1) + " No. " + std::to_string(first->slot + 1) +
+                    " on, students print without names",
+                "keep the grade within " + std::to_string(kRosterEntries) +
+                    " students in basesetup");
         if (lines != heads)
             add(Severity::Error, path, 0,
                 std::to_string(lines) + " students, the head counts of " + gradeText(g) +
