@@ -50,7 +50,7 @@ Status writeFullYear(const std::filesystem::path& dir) {
         const GradeData& grade = data.grades[g];
         std::string roster;
         for (int k = 0; k < grade.classes(); ++k)
-            for (int s = 0; s < kSlots; ++s)
+            for (int s = 0; s < kSlots && k * kSlots + s < kRosterEntries; ++s)
                 roster += std::to_string((g + 1) * 10000 + (k + 1) * 100 + s + 1) + "," +
                           toCp932("山田　太郎") + std::to_string(k * kSlots + s) + "\r\n";
         const auto rosterFile = rosterPath(dir, data.rosterTag.view(), data.year, g + 1);
