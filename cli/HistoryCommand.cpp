@@ -114,6 +114,8 @@ int historyCommand(CommandContext& context) {
         return context.dataError(read.reason(), text::kRosterMissingPrint);
     if (Stop stop = context.judge(rosterFile, health)) return *stop;
     classRanges(grade, *roster);
+    // The warning goes to standard error and the command goes on, as with pages that do not fit.
+    (void)goOnDespiteRosterLimit(grade, messages);
 
     const history::HistoryJob job{grade, year.data->testName.view(), *roster, year.results,
                                   history::chooseStudents(grade, classes, numbers)};

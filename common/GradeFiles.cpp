@@ -19,6 +19,9 @@ Status readGradeFiles(const std::filesystem::path& dir, const BasicData& data, u
     if (!goOnDespiteDamage(roster, files.rosterHealth, messages))
         return Status::error(findingOf(roster, files.rosterHealth));
     classRanges(gradeData, files.roster);
+    if (!goOnDespiteRosterLimit(gradeData, messages))
+        return Status::error(roster.string() + ": the head counts add up to more than the " +
+                             std::to_string(kRosterEntries) + " students a roster names");
 
     // Unlike score entry, which starts an empty test, printing has nothing to work from.
     const auto scoreFile = scorePath(dir, year, test, gradeNumber);

@@ -172,7 +172,14 @@ bool TokenReader::readFloat(float& out) {
     while (end < text_.size() && !isSpace(text_[end])) ++end;
     if (end == pos_ || pos_ == noFloat_) return false;
     lastStart_ = pos_;
-    // %f never reads across whitespace, so the token alone gives the C library's answer.
+    // The decimals the suite writes, without the C library; anything else as the C library
+    // reads it. %f never reads across whitespace, so the token alone gives its answer.
+    if (const auto plain = decimalFloat(text_.substr(pos_, end - pos_))) {
+        out = *plain;
+        pos_ = end;
+        counted();
+        return true;
+    }
     const std::string token(text_.substr(pos_, end - pos_));
     float value;
     int used = 0;

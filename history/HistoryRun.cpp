@@ -68,6 +68,7 @@ void printFromFolder(const Services& services, int grade, std::string_view class
                                   read.reason());
         if (!goOnDespiteDamage(rosterFile, health, messages)) return;
         classRanges(gradeData, *roster);
+        if (!goOnDespiteRosterLimit(gradeData, messages)) return;
         const HistoryJob job{gradeData, data->testName.view(), *roster, year,
                              chooseStudents(gradeData, *classes, {})};
         printed = printHistory(job, services.printer, messages);

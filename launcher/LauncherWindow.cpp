@@ -117,6 +117,8 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
 
     connect(folderButton, &QPushButton::clicked, this, &LauncherWindow::FolderButtonClick);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &LauncherWindow::refresh);
+    connect(&scan_, &FolderScan::overviewRead, this, &LauncherWindow::showOverview);
+    connect(&scan_, &FolderScan::findingsRead, this, &LauncherWindow::showFindings);
 }
 
 void LauncherWindow::dataDirNamed() { QSettings().setValue(kFolderKey, fromPath(services_.dir)); }
@@ -138,12 +140,17 @@ void LauncherWindow::setFolder(const QString& folder) {
     folder_ = folder;
     History->setFolder(folder.toStdString());
     FolderE->setText(folder);
+    // Nothing starts until the folder has been read.
+    for (QPushButton* button : ProgramButtons) button->setEnabled(false);
+    for (QWidget* control : std::initializer_list<QWidget*>{History, RosterButton, ExportButton})
+        control->setEnabled(false);
     if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
     refresh();
 }
 
-void LauncherWindow::refresh() {
-    const FolderOverview overview = readFolderOverview(folder_.toStdString());
+void LauncherWindow::refresh() { scan_.start(folder_.toStdString()); }
+
+void LauncherWindow::showOverview(const FolderOverview& overview) {
     // Watched from when it is there: a USB stick may come back.
     if (overview.exists && watcher_.directories().isEmpty()) watcher_.addPath(folder_);
     StatusL->setText(QString::fromStdString(folderStatusText(overview)));
@@ -163,8 +170,11 @@ void LauncherWindow::refresh() {
     ExportButton->setEnabled(!exportableTests(overview).empty());
     VersionsButton->setEnabled(!filesWithVersions(folder_.toStdString()).empty());
     FindingsL->clear();
-    if (!canStart(true, overview)) return;
-    const auto findings = yearfiles::checkYear(folder_.toStdString());
+    if (canStart(true, overview)) FindingsL->addItem(QStringLiteral("点検しています…"));
+}
+
+void LauncherWindow::showFindings(const std::vector<yearfiles::Finding>& findings) {
+    FindingsL->clear();
     for (const yearfiles::Finding& finding : findings)
         FindingsL->addItem(QString::fromStdString(yearfiles::findingLine(finding, true)));
     if (findings.empty()) FindingsL->addItem(QStringLiteral("問題は見つかりませんでした。"));
@@ -301,10 +311,10 @@ void LauncherWindow::restoreFileVersion(const QString& file, int number) {
 }
 
 void LauncherWindow::ProgramButtonClick(int index) {
+    const SuiteProgram& program = suitePrograms()[static_cast<std::size_t>(index)];
     // The folder may have changed since it was last looked at (a stick taken out).
     refresh();
-    if (!ProgramButtons[static_cast<std::size_t>(index)]->isEnabled()) return;
-    const SuiteProgram& program = suitePrograms()[static_cast<std::size_t>(index)];
+    if (!canStart(program.needsBasicData, readFolderOverview(folder_.toStdString()))) return;
     const auto path =
         findProgram(QCoreApplication::applicationDirPath().toStdString(), program.name);
     const std::string name = installedName(program.name);

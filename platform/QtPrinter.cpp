@@ -92,14 +92,17 @@ void QtPrinter::doStartSheet(int number) {
     if (!failure_) return;
     if (number == 1)
         failure_ = begin();
-    else
+    else {
+        canvas_.strokeLines();
         printer_.newPage();
+    }
 }
 
 Canvas& QtPrinter::pageCanvas() { return failure_ ? static_cast<Canvas&>(canvas_) : discard_; }
 
 Status QtPrinter::doEndDoc() {
     Status status = failure_;
+    if (painter_.isActive()) canvas_.strokeLines();
     if (painter_.isActive() && !painter_.end() && status)
         status = Status::error("the printer could not print the document");
     failure_ = Status::ok();

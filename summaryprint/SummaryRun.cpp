@@ -68,6 +68,12 @@ SummaryOutcome runSummary(const Services& services, const BasicData& data,
                 outcome.finding = findingOf(*file, *health);
                 return outcome;
             }
+        if (!goOnDespiteRosterLimit(grade, services.messages)) {
+            outcome.end = SummaryEnd::Stopped;
+            outcome.finding = rosterFile.string() + ": the head counts add up to more than " +
+                              std::to_string(kRosterEntries) + " students";
+            return outcome;
+        }
 
         setPaper(printer, 14, 1);
         printer.setDialogGrade(g - 1);

@@ -8,6 +8,7 @@
 #include "EditorChecks.h"
 #include "Paths.h"
 #include "ResultsFile.h"
+#include "Roster.h"
 #include "StudentNumber.h"
 #include "TestScores.h"
 #include "TextFile.h"
@@ -29,9 +30,13 @@ std::string reasonOf(const Status& status, const fs::path& path) {
     return reason.starts_with(prefix) ? reason.substr(prefix.size()) : reason;
 }
 
-std::string subjectText(const GradeData& grade, int j) {
-    return "subject " + std::to_string(j + 1) + " (" + cp932ToUtf8(grade.subjectNames[j].view()) +
-           ")";
+// "subject 3 (数学)" for every subject of a grade, each name converted once.
+std::vector<std::string> subjectTexts(const GradeData& grade) {
+    std::vector<std::string> texts;
+    for (int j = 0; j < grade.subjects(); ++j)
+        texts.push_back("subject " + std::to_string(j + 1) + " (" +
+                        cp932ToUtf8(grade.subjectNames[j].view()) + ")");
+    return texts;
 }
 
 // Whether anything has the name, a link of any kind included: its reader says what is wrong.
@@ -67,10 +72,11 @@ public:
             const GradeData& grade = data_.grades[g - 1];
             if (grade.classes() == 0) continue;
             roster(g, rosterPath(dir_, data_.rosterTag.view(), year, g));
+            const std::vector<std::string> subjects = subjectTexts(grade);
             for (int t = 1; t <= grade.tests(); ++t) {
                 const fs::path scores = scorePath(dir_, year, t, g);
                 const bool haveScores = named(scores);
-                if (haveScores) scoreFile(grade, t, scores);
+                if (haveScores) scoreFile(grade, subjects, t, scores);
                 const fs::path results = resultsPath(dir_, year, t, g);
                 if (named(results))
                     resultsFile(grade, g, t, results, haveScores ? &scores : nullptr);
@@ -122,6 +128,14 @@ private:
         }
         std::size_t heads = 0;
         for (int k = 0; k < grade.classes(); ++k) heads += grade.headCounts[k];
+        if (const auto first = firstUnnamedStudent(grade))
+            add(Severity::Error, path, 0,
+                "the head counts of " + gradeText(g) + " add up to " + std::to_string(heads) +
+                    ", a roster names " + std::to_string(kRosterEntries) + ": from class " +
+                    std::to_string(first->cls + 1) + " No. " + std::to_string(first->slot + 1) +
+                    " on, students print without names",
+                "keep the grade within " + std::to_string(kRosterEntries) +
+                    " students in basesetup");
         if (lines != heads)
             add(Severity::Error, path, 0,
                 std::to_string(lines) + " students, the head counts of " + gradeText(g) +
@@ -183,7 +197,8 @@ private:
                 "shorten the name");
     }
 
-    void scoreFile(const GradeData& grade, int t, const fs::path& path) {
+    void scoreFile(const GradeData& grade, const std::vector<std::string>& subjects, int t,
+                   const fs::path& path) {
         auto scores = std::make_unique<TestScores>();
         FileHealth health;
         if (Status read = readScores(path, grade, *scores, &health); !read) {
@@ -203,22 +218,23 @@ private:
                     const int score = scores->scores[j][k][s];
                     const std::size_t line = static_cast<std::size_t>(k * kSlots + s + 1);
                     const std::string where = "class " + std::to_string(k + 1) + " No. " +
-                                              std::to_string(s + 1) + ", " + subjectText(grade, j) +
-                                              ": ";
+                                              std::to_string(s + 1) + ", " +
+                                              subjects[static_cast<std::size_t>(j)] + ": ";
                     // A value below -1 is the reader's finding already (shape() above).
                     if (score >= 0 && !grade.isGiven(t - 1, j) && notGiven[j]++ == 0)
                         firstNotGiven[j] = line;
                     else if (grade.isGiven(t - 1, j) && score > grade.fullMarks[t - 1][j])
                         add(Severity::Error, path, line,
-                            where + "score " + std::to_string(score) + " above full marks " +
+                            where() + "score " + std::to_string(score) + " above full marks " +
                                 std::to_string(grade.fullMarks[t - 1][j]),
                             "correct it in scoreentry");
                 }
         for (int j = 0; j < grade.subjects(); ++j)
             if (notGiven[j])
                 add(Severity::Warning, path, firstNotGiven[j],
-                    std::to_string(notGiven[j]) + " score(s) for " + subjectText(grade, j) +
-                        ", which test " + std::to_string(t) + " does not give",
+                    std::to_string(notGiven[j]) + " score(s) for " +
+                        subjects[static_cast<std::size_t>(j)] + ", which test " +
+                        std::to_string(t) + " does not give",
                     "give the subject full marks in basesetup or remove the scores in scoreentry");
     }
 

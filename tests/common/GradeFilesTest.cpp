@@ -110,3 +110,17 @@ TEST_F(GradeFilesTest, ADamagedFileIsShownAndThePersonGoesOnOrStops) {
         judgedBothWays(messages, [&] { return openBasicData(dir.path(), basic, messages); });
     EXPECT_EQ(detail.rfind(path.string() + ": ", 0), 0u) << detail;
 }
+
+// Head counts past the 450 names a roster holds: a warning names the first student printed
+// without a name before anything else is read, and No stops.
+TEST_F(GradeFilesTest, HeadCountsPastTheRosterAreAWarningBeforePrinting) {
+    data.grades[1].headCounts[1] = 448;
+    messages.answers = {MessageAnswer::No};
+    const Status status = read();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "名簿に入るのは 450 人までです。" + data.grades[1].classNames[1].utf8() +
+                  "組 448 番から後の生徒は名前なしで印刷されます。このまま印刷しますか？");
+    EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::No);
+    EXPECT_FALSE(status);
+}

@@ -31,12 +31,17 @@ protected:
         QCoreApplication::setOrganizationName("jitsuryoku-test");
     }
 
-    // The window on the test folder, as started with -C.
+    // The window on the test folder, as started with -C, once the folder has been read.
     std::unique_ptr<LauncherWindow> open() {
         auto w = std::make_unique<LauncherWindow>(services);
         w->dataDirNamed();
         EXPECT_TRUE(w->FormCreate());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return button(*w, "basesetupButton")->isEnabled(); }));
         return w;
+    }
+    static QString firstFinding(const LauncherWindow& w) {
+        const QListWidgetItem* item = child<QListWidget>(w, "FindingsL")->item(0);
+        return item ? item->text() : QString();
     }
     static QPushButton* button(const LauncherWindow& w, const char* name) {
         return child<QPushButton>(w, name);
@@ -76,9 +81,14 @@ TEST_F(LauncherWindowTest, AProgramThatIsNotThereIsReported) {
 TEST_F(LauncherWindowTest, ShowsFindingsAndImportsARosterOnlyWhenConfirmed) {
     std::vector<std::string> written;
     ASSERT_TRUE(writeDemoYear(dir.path(), false, written));
-    auto w = open();
-    auto* findings = child<QListWidget>(*w, "FindingsL");
-    EXPECT_EQ(findings->item(0)->text(), QStringLiteral("問題は見つかりませんでした。"));
+    auto w = std::make_unique<LauncherWindow>(services);
+    w->dataDirNamed();
+    ASSERT_TRUE(w->FormCreate());
+    // The window opens before the folder is read: the table fills in afterwards.
+    EXPECT_EQ(child<QTableWidget>(*w, "FilesSG")->rowCount(), 0);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return firstFinding(*w) == QStringLiteral("問題は見つかりませんでした。"); }));
+    EXPECT_GT(child<QTableWidget>(*w, "FilesSG")->rowCount(), 0);
     EXPECT_FALSE(button(*w, "ExportButton")->isEnabled());  // no results file yet
 
     const std::string roster = readBytes(dir / "N261.csv");
@@ -95,7 +105,7 @@ TEST_F(LauncherWindowTest, ShowsFindingsAndImportsARosterOnlyWhenConfirmed) {
     w->importRoster(QString::fromStdString((dir / "in.csv").string()), 1);
     EXPECT_EQ(readBytes(dir / "N261.csv"), sj("1,佐藤　一郎\r\n"));
     EXPECT_NE(readBytes(dir / "JT26_2_1.txt"), scores);
-    EXPECT_TRUE(findings->item(0)->text().startsWith("error: "));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return firstFinding(*w).startsWith("error: "); }));
 }
 
 // A wrong save undone from the launcher: only on Yes, and the wrong bytes are kept in turn.
@@ -107,7 +117,7 @@ TEST_F(LauncherWindowTest, RestoresAnEarlierVersionWhenConfirmed) {
     const std::string right = readBytes(dir / "JT26_2_1.txt");
     ASSERT_TRUE(writeFileAtomically(dir / "JT26_2_1.txt", "0 \r\n"));
     w->refresh();
-    EXPECT_TRUE(button(*w, "VersionsButton")->isEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button(*w, "VersionsButton")->isEnabled(); }));
 
     messages.answers = {MessageAnswer::No};
     w->restoreFileVersion("JT26_2_1.txt", 1);

@@ -80,3 +80,24 @@ TEST(YearCheck, FindsEachKindOfDrift) {
     EXPECT_EQ(jitsuryoku(dir.path(), {"check", "--json"}, &json), 1);
     EXPECT_EQ(json.starts_with("[\n {\"severity\": \"error\", \"file\": \""), true);
 }
+
+// Head counts that add up to more than a roster's 450 names: the check says from which student
+// on the names are missing, whatever the roster holds.
+TEST(YearCheck, HeadCountsPastTheRosterAreAnError) {
+    TestYear year{DemoYearSize{}};
+    BasicDataTexts texts = textsOf(year.data);
+    for (std::string& heads : texts.grades[1].headCounts) heads = "45";
+    texts.grades[1].headCounts.resize(4, "45");
+    texts.grades[1].classNames.resize(4, "4");
+    texts.grades[1].classCount = 4;
+    texts.grades[1].headCounts[3] = "400";
+    ASSERT_TRUE(writeBasicData(basicDataPath(year.dir.path()), texts));
+    std::vector<std::string> lines;
+    for (const Finding& f : checkYear(year.dir.path()))
+        if (f.what.find("a roster names") != std::string::npos)
+            lines.push_back(findingLine(f, true));
+    EXPECT_EQ(lines, std::vector<std::string>{
+                         "error: N262.csv: the head counts of grade 2 add up to 535, a roster "
+                         "names 450: from class 4 No. 316 on, students print without names; keep "
+                         "the grade within 450 students in basesetup"});
+}
