@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "YearCheck.h"
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "ResultsFile.h"
 #include "TestScores.h"
 #include "TextFile.h"
+#include "Utf8.h"
 
 namespace jitsu::yearfiles {
 
@@ -41,15 +43,16 @@ public:
         const fs::path path = basicDataPath(dir_);
         FileHealth health;
         if (Status read = readBasicData(path, data_, &health); !read) {
-            add(Severity::Error, path, 0, reasonOf(read, path),
-                "create the school year with basesetup");
+            add(Severity::Error, read.isMissing() ? "basic.missing" : "basic.unreadable", path, 0,
+                reasonOf(read, path), "create the school year with basesetup");
             return false;
         }
         if (health.damaged())
-            add(Severity::Error, path, 0, health.describe(),
+            add(Severity::Error, "basic.damaged", path, 0, health.describe(),
                 "open it in basesetup and save it again");
         for (const Problem& problem : checkEditorTexts(editorTextsOf(data_)))
-            add(Severity::Error, path, 0, problem.text, "correct it in basesetup");
+            add(Severity::Error, "basic.invalid-value", path, 0, problem.text,
+                "correct it in basesetup");
         return true;
     }
 
@@ -74,9 +77,10 @@ public:
     std::vector<Finding> findings;
 
 private:
-    void add(Severity severity, const fs::path& file, std::size_t line, std::string what,
-             std::string todo) {
-        findings.push_back({severity, file, line, std::move(what), std::move(todo)});
+    void add(Severity severity, std::string code, const fs::path& file, std::size_t line,
+             std::string what, std::string todo) {
+        findings.push_back(
+            {severity, std::move(code), file, line, std::move(what), std::move(todo)});
     }
 
     void roster(int g, const fs::path& path) {
@@ -84,18 +88,19 @@ private:
         std::string text;
         FileHealth whole;
         if (Status read = readTextFile(path, kMaxRosterBytes, text, &whole); !read) {
-            add(read.isMissing() ? Severity::Warning : Severity::Error, path, 0,
+            add(read.isMissing() ? Severity::Warning : Severity::Error,
+                read.isMissing() ? "roster.missing" : "roster.unreadable", path, 0,
                 reasonOf(read, path),
                 read.isMissing() ? "import one with jitsuryoku import-roster" : reimport);
             return;
         }
         if (whole.looksUtf8) {
-            add(Severity::Error, path, 0,
+            add(Severity::Error, "roster.utf8", path, 0,
                 "the file is UTF-8; the suite reads CP932 and would print garbled names", reimport);
             return;
         }
         if (whole.lfEnds > 0)
-            add(Severity::Warning, path, 0,
+            add(Severity::Warning, "roster.lf-line-ends", path, 0,
                 std::to_string(whole.lfEnds) + " line(s) end in LF only, not CR LF", reimport);
         std::size_t lines = 0;
         for (std::size_t start = 0; start < text.size(); start = text.find('\n', start) + 1) {
@@ -108,7 +113,7 @@ private:
         std::size_t heads = 0;
         for (int k = 0; k < grade.classes(); ++k) heads += grade.headCounts[k];
         if (lines != heads)
-            add(Severity::Error, path, 0,
+            add(Severity::Error, "roster.line-count", path, 0,
                 std::to_string(lines) + " students, the head counts of " + gradeText(g) +
                     " add up to " + std::to_string(heads) +
                     ": names from the first class that differs on land on the wrong students",
@@ -119,7 +124,7 @@ private:
         FileHealth health;
         surveyBytes(line, health);
         if (!health.validCp932) {
-            add(Severity::Error, path, number, "bytes that are not CP932",
+            add(Severity::Error, "roster.not-cp932", path, number, "bytes that are not CP932",
                 "correct the name or import the roster again");
             return;
         }
@@ -128,12 +133,12 @@ private:
         const std::size_t nameBytes =
             cut == std::string_view::npos ? line.size() : line.size() - cut - 1;
         if (numberBytes > kStudentNumberField - 1)
-            add(Severity::Warning, path, number,
+            add(Severity::Warning, "roster.number-too-long", path, number,
                 "student number of " + std::to_string(numberBytes) + " bytes, the record holds " +
                     std::to_string(kStudentNumberField - 1) + ": it is cut",
                 "shorten the student number");
         if (nameBytes > kNameField - 1)
-            add(Severity::Warning, path, number,
+            add(Severity::Warning, "roster.name-too-long", path, number,
                 "name of " + std::to_string(nameBytes) + " bytes, the record holds " +
                     std::to_string(kNameField - 1) + ": it is cut",
                 "shorten the name");
@@ -143,10 +148,11 @@ private:
         auto scores = std::make_unique<TestScores>();
         FileHealth health;
         if (Status read = readScores(path, grade, *scores, &health); !read) {
-            add(Severity::Error, path, 0, reasonOf(read, path), "check the file's permissions");
+            add(Severity::Error, "scores.unreadable", path, 0, reasonOf(read, path),
+                "check the file's permissions");
             return;
         }
-        if (!shape(path, health,
+        if (!shape("scores", path, health,
                    "the basic data changed after the scores were typed: restore the counts in "
                    "basesetup or type the scores again"))
             return;
@@ -161,20 +167,20 @@ private:
                                               std::to_string(s + 1) + ", " + subjectText(grade, j) +
                                               ": ";
                     if (score < kNoScore)
-                        add(Severity::Error, path, line,
+                        add(Severity::Error, "scores.negative", path, line,
                             where + "negative value " + std::to_string(score),
                             "correct it in scoreentry (-1 means no score)");
                     else if (score >= 0 && !grade.isGiven(t - 1, j) && notGiven[j]++ == 0)
                         firstNotGiven[j] = line;
                     else if (grade.isGiven(t - 1, j) && score > grade.fullMarks[t - 1][j])
-                        add(Severity::Error, path, line,
+                        add(Severity::Error, "scores.above-full-marks", path, line,
                             where + "score " + std::to_string(score) + " above full marks " +
                                 std::to_string(grade.fullMarks[t - 1][j]),
                             "correct it in scoreentry");
                 }
         for (int j = 0; j < grade.subjects(); ++j)
             if (notGiven[j])
-                add(Severity::Warning, path, firstNotGiven[j],
+                add(Severity::Warning, "scores.subject-not-given", path, firstNotGiven[j],
                     std::to_string(notGiven[j]) + " score(s) for " + subjectText(grade, j) +
                         ", which test " + std::to_string(t) + " does not give",
                     "give the subject full marks in basesetup or remove the scores in scoreentry");
@@ -189,28 +195,31 @@ private:
             std::to_string(year_) + " --test " + std::to_string(t) + " --grade " +
             std::to_string(g) + ")";
         if (Status read = readResultsFile(path, grade, *results, &health); !read) {
-            add(Severity::Error, path, 0, reasonOf(read, path), "check the file's permissions");
+            add(Severity::Error, "results.unreadable", path, 0, reasonOf(read, path),
+                "check the file's permissions");
             return;
         }
-        if (!shape(path, health, recompute)) return;
+        if (!shape("results", path, health, recompute)) return;
         std::error_code a, b;
         if (scores && fs::last_write_time(*scores, a) > fs::last_write_time(path, b) && !a && !b)
-            add(Severity::Warning, path, 0,
+            add(Severity::Warning, "results.out-of-date", path, 0,
                 "out of date: " + scores->filename().string() + " was saved after it", recompute);
     }
 
-    // The shared shape check, then any other damage; false when the values cannot be trusted.
-    bool shape(const fs::path& path, const FileHealth& health, const std::string& todo) {
+    // The shared shape check, then any other damage, with codes KIND.shape and KIND.damaged;
+    // false when the values cannot be trusted.
+    bool shape(const std::string& kind, const fs::path& path, const FileHealth& health,
+               const std::string& todo) {
         const ShapeFit fit = checkShape(health);
         if (!fit.fits) {
-            add(Severity::Error, path, 0,
+            add(Severity::Error, kind + ".shape", path, 0,
                 std::to_string(fit.found) + " values, the basic data asks for " +
                     std::to_string(fit.expected),
                 todo);
             return false;
         }
         if (health.damaged()) {
-            add(Severity::Error, path, 0, health.describe(), todo);
+            add(Severity::Error, kind + ".damaged", path, 0, health.describe(), todo);
             return false;
         }
         return true;
@@ -246,20 +255,22 @@ std::string findingLine(const Finding& f, bool nameOnly) {
 
 namespace {
 
-std::string jsonString(const std::string& text) {
+std::string jsonString(std::string_view text) {
+    static const char* hex = "0123456789abcdef";
     std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            static const char* hex = "0123456789abcdef";
-            out += "\\u00";
-            out += hex[(c >> 4) & 0xF];
-            out += hex[c & 0xF];
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = utf8SequenceLength(text, i);
+        if (length == 0) {  // not UTF-8: the byte as the text \xHH
+            out.append("\\\\x").append(1, hex[c >> 4]).append(1, hex[c & 0xF]);
+        } else if (c == '"' || c == '\\') {
+            out.append(1, '\\').append(1, static_cast<char>(c));
+        } else if (c < 0x20) {
+            out.append("\\u00").append(1, hex[c >> 4]).append(1, hex[c & 0xF]);
         } else {
-            out += c;
+            out.append(text.substr(i, length));
         }
+        i += length ? length : 1;
     }
     return out + "\"";
 }
@@ -273,6 +284,7 @@ std::string findingsJson(const std::vector<Finding>& findings) {
         out += i ? ",\n " : "\n ";
         out += "{\"severity\": ";
         out += f.severity == Severity::Error ? "\"error\"" : "\"warning\"";
+        out += ", \"code\": " + jsonString(f.code);
         out += ", \"file\": " + jsonString(f.file.string());
         out += ", \"line\": " + (f.line ? std::to_string(f.line) : std::string("null"));
         out += ", \"what\": " + jsonString(f.what) + ", \"todo\": " + jsonString(f.todo) + "}";

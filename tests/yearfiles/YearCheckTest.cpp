@@ -65,12 +65,16 @@ TEST(YearCheck, FindsEachKindOfDrift) {
                         fs::last_write_time(dir / "JK26_1_3.txt") + std::chrono::seconds(10));
 
     std::vector<std::string> lines;
-    for (const Finding& f : checkYear(dir.path())) lines.push_back(findingLine(f, true) + "\n");
+    for (const Finding& f : checkYear(dir.path()))
+        lines.push_back(f.code + " " + findingLine(f, true) + "\n");
     std::sort(lines.begin(), lines.end());
     EXPECT_TRUE(matchesGolden(std::accumulate(lines.begin(), lines.end(), std::string()),
                               "year-check/findings.txt"));
 
     std::string json;
     EXPECT_EQ(jitsuryoku(dir.path(), {"check", "--json"}, &json), 1);
-    EXPECT_EQ(json.starts_with("[\n {\"severity\": \"error\", \"file\": \""), true);
+    EXPECT_EQ(json.starts_with("[\n {\"severity\": \"error\", \"code\": \"basic.invalid-value\", "
+                               "\"file\": \""),
+              true)
+        << json;
 }
