@@ -83,5 +83,6 @@ int importRosterCommand(CommandContext& context);
 int exportCommand(CommandContext& context);
 int historyCommand(CommandContext& context);
 int trendCommand(CommandContext& context);
+int testsCommand(CommandContext& context);
 
 }  // namespace jitsu::cli

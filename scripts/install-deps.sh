@@ -9,7 +9,7 @@ packages=(
     fonts-ipafont-gothic poppler-utils qt6-translations-l10n
     cups cups-client cups-bsd
     libxlsxwriter-dev python3-openpyxl python3-jsonschema
-    desktop-file-utils appstream dpkg-dev file lintian devscripts
+    desktop-file-utils appstream dpkg-dev file lintian devscripts bash-completion
 )
 missing=()
 for p in "${packages[@]}"; do
