@@ -78,3 +78,19 @@ TEST(YearCheck, FindsEachKindOfDrift) {
               true)
         << json;
 }
+
+// Every text of a finding is valid UTF-8 JSON: quotes, backslashes and control characters
+// escaped the JSON way, bytes that are not UTF-8 (a folder named in CP932, a cut sequence)
+// written as the text \xHH.
+TEST(YearCheck, JsonEscapesWhatIsNotUtf8) {
+    const std::vector<Finding> findings = {
+        {Finding::Severity::Warning, "roster.lf-line-ends", "/data/\x8e\xc0\x97\xcd/N261.csv", 3,
+         "a \"quoted\" \\ and\ttab", "年度 \xe5\x9b"},
+    };
+    EXPECT_EQ(findingsJson(findings),
+              "[\n {\"severity\": \"warning\", \"code\": \"roster.lf-line-ends\", "
+              "\"file\": \"/data/\\\\x8e\\\\xc0\\\\x97\\\\xcd/N261.csv\", \"line\": 3, "
+              "\"what\": \"a \\\"quoted\\\" \\\\ and\\u0009tab\", "
+              "\"todo\": \"年度 \\\\xe5\\\\x9b\"}\n]\n");
+    EXPECT_EQ(findingsJson({}), "[]\n");
+}
