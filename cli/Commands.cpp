@@ -106,11 +106,13 @@ const std::vector<Command>& commands() {
         {"import-roster",
          "FILE",
          "write a grade's roster from a spreadsheet",
-         "Writes the roster of grade G from a spreadsheet's CSV or TSV (UTF-8 or CP932), classes\n"
-         "in order, in CP932 with CR LF. The columns come from a header row (組, 番号, 氏名) or\n"
-         "--columns.",
-         "表計算ソフトの CSV または TSV（UTF-8 か CP932）から G 学年の名簿を書き出します（組の順、"
-         "CP932、CR LF）。列は見出し行（組、番号、氏名）か --columns で決まります。",
+         "Writes the roster of grade G from a spreadsheet: xlsx (the first sheet or NAME), or CSV\n"
+         "or TSV in UTF-8, UTF-16 or CP932; classes in order, in CP932 with CR LF. The columns come\n"
+         "from a header row (組/クラス, 番号/出席番号/No., 氏名/名前 or 姓 and 名, 学年) or\n"
+         "--columns. A class is written 1, 1組, 1年1組, 1-1 or its name.",
+         "表計算ソフトのファイル（xlsx の最初のシートか NAME のシート、または UTF-8・UTF-16・CP932 "
+         "の CSV か TSV）から G 学年の名簿を書き出します（組の順、CP932、CR "
+         "LF）。列は見出し行（組・番号・氏名、姓と名、学年）か --columns で決まります。",
          {kGrade,
           {"year", 0, "Y", false, "the year of the roster (default: the basic data's)",
            "名簿の年度（省略時は基礎データの年度）"},
@@ -118,6 +120,8 @@ const std::vector<Command>& commands() {
            "ファイルの列の順（class、number、name、- は読み飛ばす）"},
           {"encoding", 0, "utf-8|cp932", false, "the file's encoding (default: found out)",
            "ファイルの文字コード（省略時は判別する）"},
+          {"sheet", 0, "NAME", false, "the xlsx sheet to read (default: the first)",
+           "読み込む xlsx のシート（省略時は最初のシート）"},
           {"force", 0, "", false, "replace an existing roster", "既存の名簿を置き換える"}},
          importRosterCommand},
         {"export",

@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic poppler-utils qt6-translations-l10n
     cups cups-client cups-bsd
-    libxlsxwriter-dev python3-openpyxl python3-jsonschema
+    libxlsxwriter-dev libzip-dev libexpat1-dev python3-openpyxl python3-jsonschema
     desktop-file-utils appstream dpkg-dev file lintian devscripts bash-completion
 )
 missing=()
