@@ -202,6 +202,17 @@ const std::vector<Command>& commands() {
          "して残るので、版 1 を戻せば元に戻ります。",
          {},
          restoreCommand},
+        {"tests",
+         "",
+         "list the tests of the year",
+         "Lists the tests the basic data sets up, one line a grade and test: the grade, the\n"
+         "test's number and its name (第１回 …). The shell completion offers the numbers.",
+         "基礎データで設定したテストを、学年とテストごとに１行（学年、テストの回、名前）で表示しま"
+         "す。"
+         "シェルの補完はこの回を候補にします。",
+         {{"grade", 0, "G", false, "only the tests of grade G, 1 to 3",
+           "G 学年のテストだけ（1〜3）"}},
+         testsCommand},
 #ifdef JITSU_CLI_PRINTING
         {"reports",
          "",

@@ -91,5 +91,6 @@ int historyCommand(CommandContext& context);
 int trendCommand(CommandContext& context);
 int versionsCommand(CommandContext& context);
 int restoreCommand(CommandContext& context);
+int testsCommand(CommandContext& context);
 
 }  // namespace jitsu::cli

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "YearCheck.h"
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include "TestScores.h"
 #include "TextFile.h"
 #include "TokenReader.h"
+#include "Utf8.h"
 
 namespace jitsu::yearfiles {
 
@@ -54,15 +56,16 @@ public:
         const fs::path path = basicDataPath(dir_);
         FileHealth health;
         if (Status read = readBasicData(path, data_, &health); !read) {
-            add(Severity::Error, path, 0, reasonOf(read, path),
-                "create the school year with basesetup");
+            add(Severity::Error, read.isMissing() ? "basic.missing" : "basic.unreadable", path, 0,
+                reasonOf(read, path), "create the school year with basesetup");
             return false;
         }
         if (health.damaged())
-            add(Severity::Error, path, 0, health.describe(),
+            add(Severity::Error, "basic.damaged", path, 0, health.describe(),
                 "open it in basesetup and save it again");
         for (const Problem& problem : checkEditorTexts(editorTextsOf(data_)))
-            add(Severity::Error, path, 0, problem.text, "correct it in basesetup");
+            add(Severity::Error, "basic.invalid-value", path, 0, problem.text,
+                "correct it in basesetup");
         return true;
     }
 
@@ -88,9 +91,10 @@ public:
     std::vector<Finding> findings;
 
 private:
-    void add(Severity severity, const fs::path& file, std::size_t line, std::string what,
-             std::string todo) {
-        findings.push_back({severity, file, line, std::move(what), std::move(todo)});
+    void add(Severity severity, std::string code, const fs::path& file, std::size_t line,
+             std::string what, std::string todo) {
+        findings.push_back(
+            {severity, std::move(code), file, line, std::move(what), std::move(todo)});
     }
 
     void roster(int g, const fs::path& path) {
@@ -98,18 +102,19 @@ private:
         std::string text;
         FileHealth whole;
         if (Status read = readTextFile(path, kMaxRosterBytes, text, &whole); !read) {
-            add(read.isMissing() ? Severity::Warning : Severity::Error, path, 0,
+            add(read.isMissing() ? Severity::Warning : Severity::Error,
+                read.isMissing() ? "roster.missing" : "roster.unreadable", path, 0,
                 reasonOf(read, path),
                 read.isMissing() ? "import one with jitsuryoku import-roster" : reimport);
             return;
         }
         if (whole.looksUtf8) {
-            add(Severity::Error, path, 0,
+            add(Severity::Error, "roster.utf8", path, 0,
                 "the file is UTF-8; the suite reads CP932 and would print garbled names", reimport);
             return;
         }
         if (whole.lfEnds > 0)
-            add(Severity::Warning, path, 0,
+            add(Severity::Warning, "roster.lf-line-ends", path, 0,
                 std::to_string(whole.lfEnds) + " line(s) end in LF only, not CR LF", reimport);
         const GradeData& grade = data_.grades[g - 1];
         std::size_t lines = 0;
@@ -129,7 +134,7 @@ private:
         std::size_t heads = 0;
         for (int k = 0; k < grade.classes(); ++k) heads += grade.headCounts[k];
         if (const auto first = firstUnnamedStudent(grade))
-            add(Severity::Error, path, 0,
+            add(Severity::Error, "roster.past-last-entry", path, 0,
                 "the head counts of " + gradeText(g) + " add up to " + std::to_string(heads) +
                     ", a roster names " + std::to_string(kRosterEntries) + ": from class " +
                     std::to_string(first->cls + 1) + " No. " + std::to_string(first->slot + 1) +
@@ -137,7 +142,7 @@ private:
                 "keep the grade within " + std::to_string(kRosterEntries) +
                     " students in basesetup");
         if (lines != heads)
-            add(Severity::Error, path, 0,
+            add(Severity::Error, "roster.line-count", path, 0,
                 std::to_string(lines) + " students, the head counts of " + gradeText(g) +
                     " add up to " + std::to_string(heads) +
                     ": names from the first class that differs on land on the wrong students",
@@ -151,18 +156,18 @@ private:
         FileHealth health;
         surveyBytes(line, health);
         if (!health.validCp932) {
-            add(Severity::Error, path, number, "bytes that are not CP932",
+            add(Severity::Error, "roster.not-cp932", path, number, "bytes that are not CP932",
                 "correct the name or import the roster again");
             return;
         }
         if (number == 1 && line.starts_with(kUtf8Bom))
-            add(Severity::Error, path, number,
+            add(Severity::Error, "roster.bom", path, number,
                 "a byte order mark before the first student number: it becomes part of it",
                 "save the roster without BOM or import it again");
         const auto separators =
             std::count_if(line.begin(), line.end(), [](char c) { return c == ',' || c == '\t'; });
         if (separators != 1)
-            add(Severity::Error, path, number,
+            add(Severity::Error, "roster.field-count", path, number,
                 std::to_string(separators + 1) + (separators == 0 ? " field" : " fields") +
                     ", a roster line has 2 (student number, name): every later number lands on "
                     "another name",
@@ -173,25 +178,25 @@ private:
             cut == std::string_view::npos ? line.size() : line.size() - cut - 1;
         const std::optional<std::string> student = normalStudentNumber(line.substr(0, numberBytes));
         if (!student) {
-            add(Severity::Error, path, number,
+            add(Severity::Error, "roster.number-not-numeric", path, number,
                 "student number \"" + cp932ToUtf8(line.substr(0, numberBytes)) +
                     "\" is not a number",
                 "write it in digits only or import the roster again");
         } else {
             if (!previous.empty() && compareStudentNumbers(previous, *student) >= 0)
-                add(Severity::Error, path, number,
+                add(Severity::Error, "roster.number-order", path, number,
                     "student number " + *student + " after " + previous +
                         " in the same class: the class is not in the order of its numbers",
                     "import the roster again, which orders each class by number");
             previous = *student;
         }
         if (numberBytes > kStudentNumberField - 1)
-            add(Severity::Error, path, number,
+            add(Severity::Error, "roster.number-too-long", path, number,
                 "student number of " + std::to_string(numberBytes) + " bytes, the record holds " +
                     std::to_string(kStudentNumberField - 1) + ": it is cut",
                 "shorten the student number");
         if (nameBytes > kNameField - 1)
-            add(Severity::Error, path, number,
+            add(Severity::Error, "roster.name-too-long", path, number,
                 "name of " + std::to_string(nameBytes) + " bytes, the record holds " +
                     std::to_string(kNameField - 1) + ": it is cut",
                 "shorten the name");
@@ -202,10 +207,11 @@ private:
         auto scores = std::make_unique<TestScores>();
         FileHealth health;
         if (Status read = readScores(path, grade, *scores, &health); !read) {
-            add(Severity::Error, path, 0, reasonOf(read, path), "check the file's permissions");
+            add(Severity::Error, "scores.unreadable", path, 0, reasonOf(read, path),
+                "check the file's permissions");
             return;
         }
-        if (!shape(path, health,
+        if (!shape("scores", path, health,
                    "the basic data changed after the scores were typed: restore the counts in "
                    "basesetup or type the scores again",
                    "correct it in scoreentry (-1 means no score)"))
@@ -224,14 +230,14 @@ private:
                     if (score >= 0 && !grade.isGiven(t - 1, j) && notGiven[j]++ == 0)
                         firstNotGiven[j] = line;
                     else if (grade.isGiven(t - 1, j) && score > grade.fullMarks[t - 1][j])
-                        add(Severity::Error, path, line,
-                            where() + "score " + std::to_string(score) + " above full marks " +
+                        add(Severity::Error, "scores.above-full-marks", path, line,
+                            where + "score " + std::to_string(score) + " above full marks " +
                                 std::to_string(grade.fullMarks[t - 1][j]),
                             "correct it in scoreentry");
                 }
         for (int j = 0; j < grade.subjects(); ++j)
             if (notGiven[j])
-                add(Severity::Warning, path, firstNotGiven[j],
+                add(Severity::Warning, "scores.subject-not-given", path, firstNotGiven[j],
                     std::to_string(notGiven[j]) + " score(s) for " +
                         subjects[static_cast<std::size_t>(j)] + ", which test " +
                         std::to_string(t) + " does not give",
@@ -247,23 +253,25 @@ private:
             std::to_string(year_) + " --test " + std::to_string(t) + " --grade " +
             std::to_string(g) + ")";
         if (Status read = readResultsFile(path, grade, *results, &health); !read) {
-            add(Severity::Error, path, 0, reasonOf(read, path), "check the file's permissions");
+            add(Severity::Error, "results.unreadable", path, 0, reasonOf(read, path),
+                "check the file's permissions");
             return;
         }
-        if (!shape(path, health, recompute, recompute)) return;
+        if (!shape("results", path, health, recompute, recompute)) return;
         std::error_code a, b;
         if (scores && fs::last_write_time(*scores, a) > fs::last_write_time(path, b) && !a && !b)
-            add(Severity::Warning, path, 0,
+            add(Severity::Warning, "results.out-of-date", path, 0,
                 "out of date: " + scores->filename().string() + " was saved after it", recompute);
     }
 
-    // The shared shape check, then any other damage; false when the values cannot be trusted.
-    // Values the reader rejected alone (`rangeTodo`) leave the others to be checked.
-    bool shape(const fs::path& path, const FileHealth& health, const std::string& todo,
-               const std::string& rangeTodo) {
+    // The shared shape check, then any other damage, with codes KIND.shape and KIND.damaged;
+    // false when the values cannot be trusted. Values the reader rejected alone (`rangeTodo`)
+    // leave the others to be checked.
+    bool shape(const std::string& kind, const fs::path& path, const FileHealth& health,
+               const std::string& todo, const std::string& rangeTodo) {
         const ShapeFit fit = checkShape(health);
         if (!fit.fits) {
-            add(Severity::Error, path, 0,
+            add(Severity::Error, kind + ".shape", path, 0,
                 std::to_string(fit.found) + " values, the basic data asks for " +
                     std::to_string(fit.expected),
                 todo);
@@ -273,7 +281,8 @@ private:
         FileHealth rest = health;
         rest.rejected = 0;
         rest.rejectedPlaces.clear();
-        add(Severity::Error, path, 0, health.describe(), rest.damaged() ? todo : rangeTodo);
+        add(Severity::Error, kind + ".damaged", path, 0, health.describe(),
+            rest.damaged() ? todo : rangeTodo);
         return !rest.damaged();
     }
 
@@ -307,20 +316,22 @@ std::string findingLine(const Finding& f, bool nameOnly) {
 
 namespace {
 
-std::string jsonString(const std::string& text) {
+std::string jsonString(std::string_view text) {
+    static const char* hex = "0123456789abcdef";
     std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            static const char* hex = "0123456789abcdef";
-            out += "\\u00";
-            out += hex[(c >> 4) & 0xF];
-            out += hex[c & 0xF];
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = utf8SequenceLength(text, i);
+        if (length == 0) {  // not UTF-8: the byte as the text \xHH
+            out.append("\\\\x").append(1, hex[c >> 4]).append(1, hex[c & 0xF]);
+        } else if (c == '"' || c == '\\') {
+            out.append(1, '\\').append(1, static_cast<char>(c));
+        } else if (c < 0x20) {
+            out.append("\\u00").append(1, hex[c >> 4]).append(1, hex[c & 0xF]);
         } else {
-            out += c;
+            out.append(text.substr(i, length));
         }
+        i += length ? length : 1;
     }
     return out + "\"";
 }
@@ -334,6 +345,7 @@ std::string findingsJson(const std::vector<Finding>& findings) {
         out += i ? ",\n " : "\n ";
         out += "{\"severity\": ";
         out += f.severity == Severity::Error ? "\"error\"" : "\"warning\"";
+        out += ", \"code\": " + jsonString(f.code);
         out += ", \"file\": " + jsonString(f.file.string());
         out += ", \"line\": " + (f.line ? std::to_string(f.line) : std::string("null"));
         out += ", \"what\": " + jsonString(f.what) + ", \"todo\": " + jsonString(f.todo) + "}";

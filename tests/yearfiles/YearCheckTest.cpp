@@ -71,14 +71,34 @@ TEST(YearCheck, FindsEachKindOfDrift) {
                         fs::last_write_time(dir / "JK26_1_3.txt") + std::chrono::seconds(10));
 
     std::vector<std::string> lines;
-    for (const Finding& f : checkYear(dir.path())) lines.push_back(findingLine(f, true) + "\n");
+    for (const Finding& f : checkYear(dir.path()))
+        lines.push_back(f.code + " " + findingLine(f, true) + "\n");
     std::sort(lines.begin(), lines.end());
     EXPECT_TRUE(matchesGolden(std::accumulate(lines.begin(), lines.end(), std::string()),
                               "year-check/findings.txt"));
 
     std::string json;
     EXPECT_EQ(jitsuryoku(dir.path(), {"check", "--json"}, &json), 1);
-    EXPECT_EQ(json.starts_with("[\n {\"severity\": \"error\", \"file\": \""), true);
+    EXPECT_EQ(json.starts_with("[\n {\"severity\": \"error\", \"code\": \"basic.damaged\", "
+                               "\"file\": \""),
+              true)
+        << json;
+}
+
+// Every text of a finding is valid UTF-8 JSON: quotes, backslashes and control characters
+// escaped the JSON way, bytes that are not UTF-8 (a folder named in CP932, a cut sequence)
+// written as the text \xHH.
+TEST(YearCheck, JsonEscapesWhatIsNotUtf8) {
+    const std::vector<Finding> findings = {
+        {Finding::Severity::Warning, "roster.lf-line-ends", "/data/\x8e\xc0\x97\xcd/N261.csv", 3,
+         "a \"quoted\" \\ and\ttab", "年度 \xe5\x9b"},
+    };
+    EXPECT_EQ(findingsJson(findings),
+              "[\n {\"severity\": \"warning\", \"code\": \"roster.lf-line-ends\", "
+              "\"file\": \"/data/\\\\x8e\\\\xc0\\\\x97\\\\xcd/N261.csv\", \"line\": 3, "
+              "\"what\": \"a \\\"quoted\\\" \\\\ and\\u0009tab\", "
+              "\"todo\": \"年度 \\\\xe5\\\\x9b\"}\n]\n");
+    EXPECT_EQ(findingsJson({}), "[]\n");
 }
 
 // Head counts that add up to more than a roster's 450 names: the check says from which student
