@@ -63,6 +63,8 @@ private:
     // An optional sign and decimal digits at the current position; on success advances.
     std::optional<DecimalNumber> readInteger();
     void counted();
+    // Where byte `offset` lies (as positionIn), counted on from the last place asked for.
+    TextPosition placeOf(std::size_t offset);
     // A number was asked of the token at the current position and it holds none.
     void notANumber();
 
@@ -73,6 +75,8 @@ private:
     // The token a read of each kind last rejected: a stuck token is not parsed again and again.
     std::size_t noInteger_ = std::string_view::npos, noFloat_ = std::string_view::npos;
     std::size_t lastStart_ = 0;  // where the value last read begins
+    std::size_t placed_ = 0;     // the offset place_ stands for
+    TextPosition place_;
 };
 
 }  // namespace jitsu

@@ -28,9 +28,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ++lines;
     fuzz::require(lines == static_cast<std::size_t>(imported.students), "one line per student");
     if (imported.students > kRosterEntries) return 0;
+    // As the roster reader gets it from the file: CR LF read as LF.
+    std::string text;
+    for (std::size_t i = 0; i < imported.bytes.size(); ++i)
+        if (imported.bytes.compare(i, 2, "\r\n") != 0) text += imported.bytes[i];
     auto roster = std::make_unique<GradeRoster>();
     FileHealth health;
-    parseRoster(imported.bytes, *roster, &health);
+    parseRoster(text, *roster, &health);
     fuzz::require(health.rejected == 0, "an imported roster reads back without a finding");
     return 0;
 }
