@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Arguments.h"
+
+#include <getopt.h>
 
 #include <algorithm>
 
@@ -24,28 +27,80 @@ std::optional<std::vector<bool>> parseClassList(const std::string& list, int cla
     }
 }
 
-Arguments::Arguments(std::vector<std::string> words, std::vector<std::string> options,
-                     std::vector<std::string> flags) {
-    auto has = [](const std::vector<std::string>& list, const std::string& w) {
-        return std::find(list.begin(), list.end(), w) != list.end();
+namespace {
+
+// "--a, --b and --c".
+std::string joinedNames(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0) text += i + 1 == names.size() ? " and " : ", ";
+        text += "--" + names[i];
+    }
+    return text;
+}
+
+}  // namespace
+
+Arguments::Arguments(const std::vector<std::string>& words, std::span<const OptionSpec> specs,
+                     bool optionsFirst) {
+    // getopt_long tells an option by the number it returns: kLong + its index in `specs`.
+    constexpr int kLong = 256;
+    // ':' first: a missing value is told from an unknown option; '+' before it: no reordering.
+    std::string shortOptions = optionsFirst ? "+:" : ":";
+    std::vector<struct option> longOptions;
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+        const bool takesValue = *specs[i].value != '\0';
+        longOptions.push_back({specs[i].name, takesValue ? required_argument : no_argument, nullptr,
+                               kLong + static_cast<int>(i)});
+        if (specs[i].letter)
+            shortOptions += std::string(1, specs[i].letter) + (takesValue ? ":" : "");
+    }
+    longOptions.push_back({nullptr, 0, nullptr, 0});
+    std::vector<std::string> argvWords = {"jitsuryoku"};
+    argvWords.insert(argvWords.end(), words.begin(), words.end());
+    std::vector<char*> argv;
+    for (std::string& word : argvWords) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    const int argc = static_cast<int>(argvWords.size());
+
+    const auto specOf = [&](int code) -> const OptionSpec* {
+        if (code >= kLong) return &specs[static_cast<std::size_t>(code - kLong)];
+        if (code == 0) return nullptr;  // an unknown long option
+        for (const OptionSpec& spec : specs)
+            if (spec.letter == code) return &spec;
+        return nullptr;
     };
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::string& word = words[i];
-        if (word.rfind("--", 0) != 0) {
-            positional_.push_back(word);
-        } else if (has(flags, word.substr(2))) {
-            flagsSet_.push_back(word.substr(2));
-        } else if (has(options, word.substr(2))) {
-            if (i + 1 >= words.size()) {
-                error_ = word + " needs a value";
-                return;
-            }
-            values_.emplace_back(word.substr(2), words[++i]);
-        } else {
-            error_ = "unknown option " + word;
+    optind = 0;  // 0, not 1: GNU getopt starts afresh, forgetting the previous command line
+    opterr = 0;
+    for (int code; (code = getopt_long(argc, argv.data(), shortOptions.c_str(), longOptions.data(),
+                                       nullptr)) != -1;) {
+        const std::string word = argv[optind - 1];
+        const OptionSpec* spec = specOf(code == '?' || code == ':' ? optopt : code);
+        if (code == ':') {
+            error_ = (word.starts_with("--") ? "--" + std::string(spec->name)
+                                             : "-" + std::string(1, spec->letter)) +
+                     " needs a value";
             return;
         }
+        if (code == '?') {
+            error_ = spec ? "--" + std::string(spec->name) + " takes no value"
+                     : optopt
+                         ? "unknown option '-" + std::string(1, static_cast<char>(optopt)) + "'"
+                         : "unknown option '" + word.substr(0, word.find('=')) + "'";
+            return;
+        }
+        if (*spec->value)
+            values_.emplace_back(spec->name, optarg);
+        else
+            flagsSet_.push_back(spec->name);
     }
+    // getopt_long has moved the positional words behind the options in `argv`.
+    positional_.assign(argv.begin() + optind, argv.begin() + argc);
+    std::vector<std::string> missing;
+    for (const OptionSpec& spec : specs)
+        if (spec.required && !option(spec.name)) missing.push_back(spec.name);
+    if (!missing.empty())
+        error_ = joinedNames(missing) + (missing.size() == 1 ? " is required" : " are required");
 }
 
 std::optional<std::string> Arguments::option(const std::string& name) const {
@@ -71,18 +126,11 @@ std::optional<int> Arguments::intOption(const std::string& name, int min, int ma
 }
 
 std::optional<int> Arguments::requiredInt(const std::string& name, int min, int max) {
-    if (!option(name)) {
-        error_ = "--" + name + " is required";
-        return std::nullopt;
-    }
+    if (!option(name)) return std::nullopt;
     return intOption(name, min, max, 0);
 }
 
 std::optional<Arguments::GradeTest> Arguments::gradeTest() {
-    if (!positional_.empty()) {
-        error_ = "unexpected argument '" + positional_[0] + "'";
-        return std::nullopt;
-    }
     auto year = requiredInt("year", 2000, 2100);
     auto test = requiredInt("test", 1, 10);
     auto grade = requiredInt("grade", 1, 3);

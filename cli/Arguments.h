@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -11,12 +13,27 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitDataError = 1;
 inline constexpr int kExitUsage = 2;
 
-// A command's arguments: "--name value" options, "--flag" switches and positional words.
-// Every option must be declared; anything else is a usage error.
+// One option a command takes, as its --help, its manual pages and the shell completion show it.
+struct OptionSpec {
+    const char* name;        // the long name, without "--"
+    char letter = 0;         // the one-letter form ('o' for -o), 0 for none
+    const char* value = "";  // the value's name in the help (FILE); empty for a switch
+    bool required = false;
+    const char* help = "";    // English, one line or a few joined by '\n'
+    const char* helpJa = "";  // the same in Japanese, for the Japanese manual page
+};
+
+// A command's arguments, read with getopt_long as every GNU tool reads them: --name value,
+// --name=value, -o value, -ovalue, switches, an unambiguous prefix of a long name, and "--"
+// ending the options; the other words are positional, wherever they stand.
 class Arguments {
 public:
-    Arguments(std::vector<std::string> words, std::vector<std::string> options,
-              std::vector<std::string> flags);
+    Arguments() = default;
+    // Reads `words` against `specs`. An undeclared option, a missing value or a value given to a
+    // switch is an error; so are missing required options, all named in one error. With
+    // `optionsFirst`, the options end at the first positional word (a command's name).
+    Arguments(const std::vector<std::string>& words, std::span<const OptionSpec> specs,
+              bool optionsFirst = false);
 
     bool ok() const { return error_.empty(); }
     const std::string& error() const { return error_; }
@@ -28,11 +45,11 @@ public:
     // A whole number within [min, max] from option `name`, or `fallback` when it is absent.
     // Sets the error and returns nullopt when the text is not such a number.
     std::optional<int> intOption(const std::string& name, int min, int max, int fallback);
-    // Like intOption, but the option must be present.
+    // Like intOption, for an option the command requires (its absence has been reported).
     std::optional<int> requiredInt(const std::string& name, int min, int max);
 
     // What a command on one grade's test needs: --year (2000 to 2100), --test (1 to 10) and
-    // --grade (1 to 3), and no positional words. Sets the error and returns nullopt otherwise.
+    // --grade (1 to 3). Sets the error and returns nullopt otherwise.
     struct GradeTest {
         int year, test, grade;
     };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Arguments.h"
 #include "Commands.h"
 #include "YearCheck.h"
@@ -5,9 +6,7 @@
 namespace jitsu::cli {
 
 int checkCommand(CommandContext& context) {
-    Arguments args(context.args, {"year"}, {"json"});
-    if (!args.ok() || !args.positional().empty())
-        return context.usageError(args.ok() ? "takes no file names" : args.error());
+    Arguments& args = context.args;
     auto year = args.intOption("year", 2000, 2100, 0);
     if (!year) return context.usageError(args.error());
     const auto findings = yearfiles::checkYear(context.dir, static_cast<unsigned>(*year));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <sstream>
 
 #include "Arguments.h"
@@ -26,11 +27,7 @@ std::optional<Deadline> parseDeadline(const std::string& text) {
 }  // namespace
 
 int checklistsCommand(CommandContext& context) {
-    Arguments args(context.args,
-                   {"year", "test", "grade", "classes", "deadline", "place", "scale", "pdf",
-                    "trace", "printer"},
-                   {"force"});
-    if (!args.ok()) return context.usageError(args.error());
+    Arguments& args = context.args;
     context.force = args.flag("force");
     auto chosen = args.gradeTest();
     auto scale = args.intOption("scale", 80, 200, 100);

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Commands.h"
 
+#include <algorithm>
 #include <string>
 
 #include "Arguments.h"
@@ -7,102 +9,236 @@
 #include "Clock.h"
 #include "CombinationOption.h"
 #include "DamagedFile.h"
+#include "Help.h"
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "ProgramOptions.h"
 
 namespace jitsu::cli {
 
+namespace {
+
+// The options several commands share.
+const OptionSpec kYear{"year", 0, "Y", true, "the school year, 2000 to 2100", "年度（2000〜2100）"};
+const OptionSpec kYearOptional{"year",
+                               0,
+                               "Y",
+                               false,
+                               "the school year, 2000 to 2100 (default: the basic data's)",
+                               "年度（2000〜2100、省略時は基礎データの年度）"};
+const OptionSpec kTest{"test", 0, "T", true, "the test, 1 to 10", "テストの回（1〜10）"};
+const OptionSpec kGrade{"grade", 0, "G", true, "the grade, 1 to 3", "学年（1〜3）"};
+const OptionSpec kForce{"force",
+                        0,
+                        "",
+                        false,
+                        "go on from a damaged file, its finding printed as a warning",
+                        "壊れたファイルがあっても警告を出して続ける"};
+const OptionSpec kClasses{"classes",
+                          0,
+                          "LIST",
+                          false,
+                          "comma-separated class numbers from 1 (default: every class)",
+                          "組の番号をコンマで区切って（省略時はすべての組）"};
+const OptionSpec kCombos{"combos",
+                         0,
+                         "LIST",
+                         false,
+                         "comma-separated combinations: 英国数, ５教科, 英数理, 英国社, 英国,\n"
+                         "英数, 国数, ３＋理, ３＋社, their names (eikokusu …), all or none",
+                         "計算する教科の組み合わせをコンマで区切って（英国数、５教科、英数理、"
+                         "英国社、英国、英数、国数、３＋理、３＋社、all、none）"};
+const OptionSpec kPdf{
+    "pdf", 0, "FILE", false, "write the pages to a PDF file", "ページを PDF ファイルに書き出す"};
+const OptionSpec kTrace{"trace",
+                        0,
+                        "FILE",
+                        false,
+                        "write the drawing calls to a text file",
+                        "描画の記録をテキストファイルに書き出す"};
+const OptionSpec kPrinter{
+    "printer", 0, "QUEUE", false, "print on a CUPS queue", "CUPS のプリンター（キュー）で印刷する"};
+
+const OptionSpec kCommon[] = {
+    {"data-dir", 'C', "DIR", false, "work in DIR instead of the current directory",
+     "現在のディレクトリーではなく DIR のデータファイルを扱う"},
+    {"help", 'h', "", false, "show this help and end", "このヘルプを表示して終わる"},
+};
+
+}  // namespace
+
+std::span<const OptionSpec> commonOptions() { return kCommon; }
+
 const std::vector<Command>& commands() {
     static const std::vector<Command> list = {
         {"demo",
-         "demo DIR [--force]\n"
-         "    Writes a sample school year into DIR (created if missing): the basic data file,\n"
-         "    a roster per grade and the score files of tests 1 and 2. Refuses to overwrite an\n"
-         "    existing basic data file unless --force is given.",
+         "DIR",
+         "write a sample school year",
+         "Writes a sample school year into DIR (created if missing): the basic data file, a\n"
+         "roster per grade and the score files of tests 1 and 2.",
+         "サンプルの年度のファイル（基礎データ、各学年の名簿、第１回と第２回の点数ファイル）を DIR "
+         "に書き出します（DIR がなければ作ります）。",
+         {{"force", 0, "", false, "overwrite an existing basic data file",
+           "既存の基礎データファイルを上書きする"}},
          demoCommand},
         {"results",
-         std::string(
-             "results --year Y --test T --grade G [--combos LIST]\n"
-             "    Computes the statistics of grade G in test T of year Y (2000 to 2100) from\n"
-             "    the basic data file and the score file, and writes the results file\n"
-             "    JKyy_T_G.txt.\n") +
-             kCombosHelp,
+         "",
+         "compute a test's results file",
+         "Computes the statistics of grade G in test T of year Y from the basic data, roster and\n"
+         "score files, and writes the results file JKyy_T_G.txt.",
+         "基礎データ・名簿・点数ファイルから Y 年度第 T 回の G 学年の統計を計算し、成績ファイル "
+         "JKyy_T_G.txt を書き出します。",
+         {kYear, kTest, kGrade, kCombos, kForce},
          resultsCommand},
         {"check",
-         "check [--year Y] [--json]\n"
-         "    Checks every file of year Y (default: the basic data's year) against the others and\n"
-         "    prints one line per finding: error or warning, the file and line, what is wrong and\n"
-         "    what to do. Exit status 1 when there is an error. --json: a JSON array.",
+         "",
+         "check every file of a year",
+         "Checks every file of the year against the others: one line per finding, error or\n"
+         "warning, the file and line, what is wrong and what to do. Exit status 1 on an error.",
+         "年度のすべてのファイルを互いに照らして調べ、見つけたことを１行ずつ（エラーか警告、ファイ"
+         "ルと"
+         "行、何がおかしいか、どうすればよいか）表示します。エラーがあれば終了ステータスは 1 "
+         "です。",
+         {kYearOptional,
+          {"json", 0, "", false, "print the findings as JSON (see check-findings.schema.json)",
+           "見つけたことを JSON で表示する（check-findings.schema.json を参照）"}},
          checkCommand},
         {"import-roster",
-         "import-roster FILE --grade G [--year Y] [--columns class,number,name]\n"
-         "              [--encoding utf-8|cp932] [--force]\n"
-         "    Writes the roster of grade G from a spreadsheet's CSV or TSV (UTF-8 or CP932, found\n"
-         "    out unless --encoding is given): classes in order, CP932, CR LF. The columns\n"
-         "    come from a header row (組/クラス, 番号/出席番号/学籍番号, 氏名/名前) or\n"
-         "    --columns, in file order (- skips one). An existing roster is replaced only with\n"
-         "    --force.",
+         "FILE",
+         "write a grade's roster from a spreadsheet",
+         "Writes the roster of grade G from a spreadsheet: xlsx (the first sheet or NAME), or CSV\n"
+         "or TSV in UTF-8, UTF-16 or CP932; classes in order, in CP932 with CR LF. The columns come\n"
+         "from a header row (組/クラス, 番号/出席番号/No., 氏名/名前 or 姓 and 名, 学年) or\n"
+         "--columns. A class is written 1, 1組, 1年1組, 1-1 or its name.",
+         "表計算ソフトのファイル（xlsx の最初のシートか NAME のシート、または UTF-8・UTF-16・CP932 "
+         "の CSV か TSV）から G 学年の名簿を書き出します（組の順、CP932、CR "
+         "LF）。列は見出し行（組・番号・氏名、姓と名、学年）か --columns で決まります。",
+         {kGrade,
+          {"year", 0, "Y", false, "the year of the roster (default: the basic data's)",
+           "名簿の年度（省略時は基礎データの年度）"},
+          {"columns", 0, "LIST", false, "the file's columns in order: class, number, name, - skips",
+           "ファイルの列の順（class、number、name、- は読み飛ばす）"},
+          {"encoding", 0, "utf-8|cp932", false, "the file's encoding (default: found out)",
+           "ファイルの文字コード（省略時は判別する）"},
+          {"sheet", 0, "NAME", false, "the xlsx sheet to read (default: the first)",
+           "読み込む xlsx のシート（省略時は最初のシート）"},
+          {"force", 0, "", false, "replace an existing roster", "既存の名簿を置き換える"}},
          importRosterCommand},
         {"export",
-         "export --year Y --test T --grade G [--format xlsx|csv] [--encoding utf-8|cp932]\n"
-         "       [-o FILE]\n"
-         "    Writes the results of grade G in test T with the roster's names, a row a student:\n"
-         "    per subject score, 偏差値 and rank, per combination total, 偏差値 and rank; absent\n"
-         "    students' cells empty. xlsx (default) or CSV (UTF-8 with BOM, or CP932); the file\n"
-         "    defaults to JKyy_T_G.xlsx (or .csv) in the data folder.",
+         "",
+         "export a test's results to Excel or CSV",
+         "Writes the results of grade G in test T with the roster's names, one row a student:\n"
+         "per subject score, 偏差値 and rank, per combination total, 偏差値 and rank.",
+         "G 学年の第 T "
+         "回の成績を名簿の氏名とともに生徒１人１行で書き出します（教科ごとの点数・偏差値・"
+         "順位、組み合わせごとの合計・偏差値・順位）。",
+         {kYear,
+          kTest,
+          kGrade,
+          {"format", 0, "xlsx|csv", false, "the file format (default: xlsx)",
+           "ファイル形式（省略時は xlsx）"},
+          {"encoding", 0, "utf-8|cp932", false, "the CSV's encoding (default: UTF-8 with BOM)",
+           "CSV の文字コード（省略時は BOM 付き UTF-8）"},
+          {"output", 'o', "FILE", false, "the file (default: JKyy_T_G.xlsx in the data folder)",
+           "書き出すファイル（省略時はデータフォルダーの JKyy_T_G.xlsx）"}},
          exportCommand},
 #ifdef JITSU_CLI_PRINTING
         {"reports",
-         std::string(
-             "reports --year Y --test T --grade G [--classes LIST] [--combos LIST] [--scale P]\n"
-             "        [--font-scale P] [--copies N] [--pages FROM-TO] [--pdf FILE] [--trace FILE]\n"
-             "        [--printer QUEUE]\n"
-             "    Computes the statistics of grade G in test T of year Y from the roster and\n"
-             "    score files (no results file is written) and prints the individual reports of\n"
-             "    the listed classes as one document on A4: to a PDF file, to a trace of the\n"
-             "    drawing calls, to a CUPS queue (default: the default queue), or to several.\n"
-             "    --classes LIST  comma-separated class numbers from 1 (default: every class)\n"
-             "    --scale P       print magnification of positions, 80 to 200 percent (100)\n"
-             "    --font-scale P  character magnification of font sizes, 50 to 200 percent (100)\n"
-             "    --copies N      copies of every page, each on its own sheet, 1 to 10 (1)\n"
-             "    --pages FROM-TO the pages to print, counted across the classes (1-999)\n") +
-             kCombosHelp,
+         "",
+         "print the individual score reports",
+         "Computes the statistics of grade G in test T (no results file is written) and prints\n"
+         "the individual reports of the classes, six an A4 page, to each output given.",
+         "G 学年の第 T 回の統計を計算し（成績ファイルは書きません）、組ごとの個人票を A4 "
+         "に６人ずつ、"
+         "指定した出力に印刷します。",
+         {kYear,
+          kTest,
+          kGrade,
+          kClasses,
+          kCombos,
+          {"scale", 0, "P", false, "print magnification of positions, 80 to 200 percent",
+           "印刷倍率（位置、80〜200 パーセント）"},
+          {"font-scale", 0, "P", false, "magnification of font sizes, 50 to 200 percent",
+           "文字の倍率（50〜200 パーセント）"},
+          {"copies", 0, "N", false, "copies of every page, each on its own sheet, 1 to 10",
+           "各ページの部数（1〜10）"},
+          {"pages", 0, "FROM-TO", false, "the pages to print, counted across the classes",
+           "印刷するページ（組を通して数える）"},
+          kPdf,
+          kTrace,
+          kPrinter,
+          kForce},
          reportsCommand},
         {"checklists",
-         "checklists --year Y --test T --grade G [--classes LIST] [--deadline M/D] [--place TEXT]\n"
-         "           [--scale P] [--pdf FILE | --trace FILE | --printer QUEUE]\n"
-         "    Prints the check lists of grade G for test T of year Y as proofsheet does: two\n"
-         "    identical B4 pages per class. LIST names classes by number (1,3); all by default.\n"
-         "    The deadline defaults to proofsheet's (two days on, or the 1st of next month from\n"
-         "    the 30th), the place of submission to none, the magnification P to 100 (80 to 200).\n"
-         "    The pages go to a PDF file, a trace file, a CUPS queue (default: the default\n"
-         "    queue), or as a trace to standard output. Pages that do not fit the sheet are\n"
-         "    printed with a warning naming the magnification that fits.",
+         "",
+         "print the score check lists",
+         "Prints the check lists of grade G for test T as proofsheet does: two identical B4\n"
+         "pages a class, to one output (default: a trace on standard output).",
+         "proofsheet と同じく G 学年の第 T 回の点数チェック表を組ごとに B4 で２枚ずつ、一つの出力に"
+         "印刷します（省略時は標準出力に描画の記録）。",
+         {kYear,
+          kTest,
+          kGrade,
+          kClasses,
+          {"deadline", 0, "M/D", false, "the deadline (default: two days on)",
+           "提出期限（省略時は２日後）"},
+          {"place", 0, "TEXT", false, "the place of submission", "提出場所"},
+          {"scale", 0, "P", false, "print magnification, 80 to 200 percent",
+           "印刷倍率（80〜200 パーセント）"},
+          kPdf,
+          kTrace,
+          kPrinter,
+          kForce},
          checklistsCommand},
         {"summary",
-         "summary --year Y --test T --grade G [--lists class,top,freq] [--scale P]\n"
-         "        [--font-scale P] [--pdf FILE | --trace FILE | --printer QUEUE]\n"
-         "    Prints the summary tables of grade G in test T of year Y from the roster and the\n"
-         "    results file: class lists, top-scorer lists and frequency distributions (all three\n"
-         "    unless --lists names some). --scale 50-200 and --font-scale 30-200 are the print\n"
-         "    and character magnifications in percent (default 100). The pages go to a PDF file\n"
-         "    (A4), a trace file, a CUPS queue (default: the default queue), or as a trace to\n"
-         "    standard output.",
+         "",
+         "print class lists, top scorers and distributions",
+         "Prints the summary tables of grade G in test T from the roster and the results file,\n"
+         "to one output (default: a trace on standard output).",
+         "名簿と成績ファイルから G 学年の第 T "
+         "回の集計表を一つの出力に印刷します（省略時は標準出力に"
+         "描画の記録）。",
+         {kYear,
+          kTest,
+          kGrade,
+          {"lists", 0, "LIST", false, "some of class, top, freq (default: all three)",
+           "印刷する表：class、top、freq（省略時は三つとも）"},
+          {"scale", 0, "P", false, "print magnification, 50 to 200 percent",
+           "印刷倍率（50〜200 パーセント）"},
+          {"font-scale", 0, "P", false, "magnification of font sizes, 30 to 200 percent",
+           "文字の倍率（30〜200 パーセント）"},
+          kPdf,
+          kTrace,
+          kPrinter,
+          kForce},
          summaryCommand},
         {"history",
-         "history --year Y --grade G [--classes LIST] [--students NUMBERS]\n"
-         "        [--pdf FILE | --trace FILE | --printer QUEUE] [--force]\n"
-         "    Prints the history sheets of grade G in year Y, two students an A4 page: per test\n"
-         "    with a results file the score, deviation score and rank in every subject and\n"
-         "    combination, and a chart of the deviation scores. LIST names classes by number,\n"
-         "    NUMBERS attendance numbers (1,5); all by default. A results file that no longer\n"
-         "    fits the basic data is left out with a warning.",
+         "",
+         "print students' history sheets",
+         "Prints the history sheets of grade G in year Y, two students an A4 page: per test the\n"
+         "score, deviation score and rank in every subject, and a chart of the deviation scores.",
+         "Y 年度の G 学年の個人成績の推移を A4 "
+         "に２人ずつ印刷します（テストごとの点数・偏差値・順位と"
+         "偏差値のグラフ）。",
+         {kYear,
+          kGrade,
+          kClasses,
+          {"students", 0, "NUMBERS", false, "comma-separated attendance numbers (default: all)",
+           "出席番号をコンマで区切って（省略時は全員）"},
+          kPdf,
+          kTrace,
+          kPrinter,
+          kForce},
          historyCommand},
         {"trend",
-         "trend --year Y --grade G [--pdf FILE | --trace FILE | --printer QUEUE] [--force]\n"
-         "    Prints one A4 landscape page for grade G in year Y: each class's average per test\n"
-         "    in every subject and the 5-subject total, and the grade's examinees per test.",
+         "",
+         "print a grade's averages across the year",
+         "Prints one A4 landscape page for grade G in year Y: each class's average per test in\n"
+         "every subject and the 5-subject total, and the grade's examinees per test.",
+         "Y 年度の G 学年について、組ごと・テストごとの各教科と５教科の平均と受験者数を A4 "
+         "横１ページ"
+         "に印刷します。",
+         {kYear, kGrade, kPdf, kTrace, kPrinter, kForce},
          trendCommand},
 #endif
     };
@@ -149,19 +285,6 @@ Stop CommandContext::checkTest(const BasicData& data, int grade, int test) {
                       ", the tests of grade " + std::to_string(grade));
 }
 
-namespace {
-
-void printHelp(std::ostream& out) {
-    out << "usage: jitsuryoku [-C DIR | --data-dir DIR] COMMAND [ARGS…]\n"
-           "       jitsuryoku --help | --version\n"
-           "The proficiency-test suite's command-line tool. -C DIR works in DIR instead of the\n"
-           "current directory. Exit status: 0 success, 1 data or file error, 2 wrong usage.\n\n"
-           "Commands:\n";
-    for (const Command& command : commands()) out << "  " << command.usage << "\n\n";
-}
-
-}  // namespace
-
 int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
     const SystemClock clock;
     return runCli(words, out, err, clock);
@@ -169,37 +292,62 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
 
 int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostream& err,
            const Clock& clock) {
-    std::filesystem::path dir = std::filesystem::current_path();
-    std::size_t i = 0;
-    if (i < words.size() && (words[i] == "-C" || words[i] == "--data-dir")) {
-        if (i + 1 >= words.size()) {
-            err << "jitsuryoku: " << words[i] << " needs a directory\n";
-            return kExitUsage;
-        }
-        dir = words[i + 1];
-        i += 2;
+    const Arguments tool(words, toolOptions(), true);
+    if (!tool.ok()) {
+        err << "jitsuryoku: " << tool.error() << " (see jitsuryoku --help)\n";
+        return kExitUsage;
     }
-    if (i >= words.size() || words[i] == "--help" || words[i] == "-h" || words[i] == "help") {
-        printHelp(i >= words.size() ? err : out);
-        return i >= words.size() ? kExitUsage : kExitOk;
+    if (tool.flag("help") || (!tool.positional().empty() && tool.positional()[0] == "help" &&
+                              tool.positional().size() == 1)) {
+        out << toolHelp(true);
+        return kExitOk;
     }
-    if (words[i] == "--version") {
+    if (tool.flag("version")) {
         out << versionLine("jitsuryoku") << '\n';
         return kExitOk;
     }
-    for (const Command& command : commands()) {
-        if (words[i] != command.name) continue;
-        std::vector<std::string> args(words.begin() + static_cast<long>(i) + 1, words.end());
-        for (const std::string& arg : args)
-            if (arg == "--help") {
-                out << "usage: jitsuryoku [-C DIR] " << command.usage << '\n';
-                return kExitOk;
-            }
-        CommandContext context{command.name, dir, args, out, err, clock};
-        return command.run(context);
+    if (tool.positional().empty()) {
+        err << toolHelp(false);
+        return kExitUsage;
     }
-    err << "jitsuryoku: unknown command '" << words[i] << "' (see jitsuryoku --help)\n";
-    return kExitUsage;
+    std::vector<std::string> rest(tool.positional().begin() + 1, tool.positional().end());
+    std::string name = tool.positional()[0];
+    if (name == "help") {  // help COMMAND: the same as COMMAND --help
+        name = rest[0];
+        rest = {"--help"};
+    }
+    const auto command = std::find_if(commands().begin(), commands().end(),
+                                      [&](const Command& c) { return name == c.name; });
+    if (command == commands().end()) {
+        err << "jitsuryoku: unknown command '" << name << "' (see jitsuryoku --help)\n";
+        return kExitUsage;
+    }
+    std::vector<OptionSpec> options = command->options;
+    options.insert(options.end(), commonOptions().begin(), commonOptions().end());
+    CommandContext context{
+        command->name,
+        tool.option("data-dir").value_or(std::filesystem::current_path().string()),
+        Arguments(rest, options),
+        out,
+        err,
+        clock};
+    Arguments& args = context.args;
+    if (args.flag("help")) {
+        out << commandHelp(*command);
+        return kExitOk;
+    }
+    const std::string seeHelp = " (see jitsuryoku " + name + " --help)";
+    if (!args.ok()) return context.usageError(args.error() + seeHelp);
+    const std::size_t operands = *command->operand ? 1 : 0;
+    if (args.positional().size() > operands)
+        return context.usageError("unexpected argument '" + args.positional()[operands] + "'" +
+                                  seeHelp);
+    if (args.positional().size() < operands)
+        return context.usageError(std::string("give the ") + command->operand + seeHelp);
+    if (auto dir = args.option("data-dir")) context.dir = *dir;
+    if (context.dir.empty())
+        return context.usageError("-C and --data-dir need a directory" + seeHelp);
+    return command->run(context);
 }
 
 }  // namespace jitsu::cli

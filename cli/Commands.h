@@ -1,10 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <filesystem>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 #include <vector>
+
+#include "Arguments.h"
 
 namespace jitsu {
 class Clock;
@@ -17,12 +21,12 @@ namespace jitsu::cli {
 // The exit status of a command that has to end here; nullopt to go on.
 using Stop = std::optional<int>;
 
-// What every command gets: the working directory (-C), its arguments, the two streams and the
-// clock that the printing commands pass on to the pages.
+// What every command gets: the working directory (-C), its arguments read against its option
+// table, the two streams and the clock that the printing commands pass on to the pages.
 struct CommandContext {
     std::string name;
     std::filesystem::path dir;
-    std::vector<std::string> args;
+    Arguments args;
     std::ostream& out;
     std::ostream& err;
     const Clock& clock;
@@ -46,13 +50,22 @@ struct CommandContext {
     Stop checkTest(const BasicData& data, int grade, int test);
 };
 
+// One command of the tool: what its --help, its manual pages and the shell completion say, and
+// the options it takes. Adding a command or an option is one entry in commands().
 struct Command {
     const char* name;
-    std::string usage;  // the synopsis and one line per option, for --help
+    const char* operand;        // the one word it takes besides its options ("DIR"), or ""
+    const char* brief;          // one line for the list of commands
+    const char* description;    // a few lines for its --help and the manual
+    const char* descriptionJa;  // the same for the Japanese manual
+    std::vector<OptionSpec> options;
     int (*run)(CommandContext& context);
 };
 
 const std::vector<Command>& commands();
+
+// The options every command takes besides its own: -C/--data-dir DIR and -h/--help.
+std::span<const OptionSpec> commonOptions();
 
 // The whole tool: `jitsuryoku [-C DIR] COMMAND …`, on `clock` (by default the system's).
 // Returns the exit status.

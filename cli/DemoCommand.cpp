@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Arguments.h"
 #include "Commands.h"
 #include "DemoYear.h"
@@ -5,10 +6,7 @@
 namespace jitsu::cli {
 
 int demoCommand(CommandContext& context) {
-    Arguments args(context.args, {}, {"force"});
-    if (!args.ok() || args.positional().size() != 1) {
-        return context.usageError(args.ok() ? "give exactly one directory" : args.error());
-    }
+    const Arguments& args = context.args;
     std::filesystem::path dir = args.positional()[0];
     if (dir.is_relative()) dir = context.dir / dir;
     std::vector<std::string> written;

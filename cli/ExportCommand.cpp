@@ -1,4 +1,4 @@
-#include <algorithm>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <memory>
 
 #include "Arguments.h"
@@ -10,10 +10,7 @@
 namespace jitsu::cli {
 
 int exportCommand(CommandContext& context) {
-    std::vector<std::string> words = context.args;
-    std::replace(words.begin(), words.end(), std::string("-o"), std::string("--output"));
-    Arguments args(words, {"year", "test", "grade", "format", "encoding", "output"}, {});
-    if (!args.ok()) return context.usageError(args.error());
+    Arguments& args = context.args;
     auto chosen = args.gradeTest();
     if (!chosen) return context.usageError(args.error());
     const std::string format = args.option("format").value_or("xlsx");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <memory>
 
 #include "Arguments.h"
@@ -30,8 +31,6 @@ Stop readGradeYear(CommandContext& context, Arguments& args, Messages& messages,
     const auto y = args.requiredInt("year", 2000, 2100);
     const auto grade = args.requiredInt("grade", 1, 3);
     if (!args.ok()) return context.usageError(args.error());
-    if (!args.positional().empty())
-        return context.usageError("unexpected '" + args.positional()[0] + "'");
     year.grade = *grade;
     year.year = static_cast<unsigned>(*y);
     if (Stop stop = context.readBasicData(*year.data)) return stop;
@@ -63,9 +62,7 @@ std::optional<OutputChoice> outputOf(CommandContext& context, const Arguments& a
 }  // namespace
 
 int historyCommand(CommandContext& context) {
-    Arguments args(context.args,
-                   {"year", "grade", "classes", "students", "pdf", "trace", "printer"}, {"force"});
-    if (!args.ok()) return context.usageError(args.error());
+    Arguments& args = context.args;
     std::string error;
     const auto output = outputOf(context, args, error);
     if (!output) return context.usageError(error);
@@ -110,8 +107,7 @@ int historyCommand(CommandContext& context) {
 }
 
 int trendCommand(CommandContext& context) {
-    Arguments args(context.args, {"year", "grade", "pdf", "trace", "printer"}, {"force"});
-    if (!args.ok()) return context.usageError(args.error());
+    Arguments& args = context.args;
     std::string error;
     const auto output = outputOf(context, args, error);
     if (!output) return context.usageError(error);

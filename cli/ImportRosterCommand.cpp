@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <memory>
 
 #include "Arguments.h"
@@ -9,13 +10,13 @@
 namespace jitsu::cli {
 
 int importRosterCommand(CommandContext& context) {
-    Arguments args(context.args, {"grade", "year", "columns", "encoding"}, {"force"});
-    if (!args.ok() || args.positional().size() != 1)
-        return context.usageError(args.ok() ? "give exactly one spreadsheet file" : args.error());
+    Arguments& args = context.args;
     auto grade = args.requiredInt("grade", 1, 3);
     auto year = grade ? args.intOption("year", 2000, 2100, 0) : std::nullopt;
     if (!year) return context.usageError(args.error());
     yearfiles::ImportOptions options;
+    options.gradeNumber = *grade;
+    options.sheet = args.option("sheet").value_or("");
     if (auto list = args.option("columns")) {
         auto columns = yearfiles::parseColumnList(*list);
         if (!columns)
@@ -25,8 +26,8 @@ int importRosterCommand(CommandContext& context) {
     if (auto encoding = args.option("encoding")) {
         if (*encoding != "utf-8" && *encoding != "cp932")
             return context.usageError("--encoding must be utf-8 or cp932");
-        options.encoding = *encoding == "utf-8" ? yearfiles::ImportOptions::Encoding::Utf8
-                                                : yearfiles::ImportOptions::Encoding::Cp932;
+        options.encoding =
+            *encoding == "utf-8" ? yearfiles::TextEncoding::Utf8 : yearfiles::TextEncoding::Cp932;
     }
 
     auto basic = std::make_unique<BasicData>();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <memory>
 #include <sstream>
@@ -53,11 +54,7 @@ Status printOn(Printer& printer, const ReportJob& job, Messages& messages, int& 
 }  // namespace
 
 int reportsCommand(CommandContext& context) {
-    Arguments args(context.args,
-                   {"year", "test", "grade", "classes", "combos", "scale", "font-scale", "copies",
-                    "pages", "pdf", "trace", "printer"},
-                   {"force"});
-    if (!args.ok()) return context.usageError(args.error());
+    Arguments& args = context.args;
     context.force = args.flag("force");
     auto chosen = args.gradeTest();
     auto layoutPercent = args.intOption("scale", 80, 200, 100);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <memory>
 
 #include "Arguments.h"
@@ -13,8 +14,7 @@
 namespace jitsu::cli {
 
 int resultsCommand(CommandContext& context) {
-    Arguments args(context.args, {"year", "test", "grade", "combos"}, {"force"});
-    if (!args.ok()) return context.usageError(args.error());
+    Arguments& args = context.args;
     context.force = args.flag("force");
     auto chosen = args.gradeTest();
     if (!args.ok()) return context.usageError(args.error());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <optional>
 #include <sstream>
 
@@ -57,12 +58,9 @@ std::optional<summaryprint::SummaryRequest> requestFrom(Arguments& args, std::st
 }  // namespace
 
 int summaryCommand(CommandContext& context) {
-    Arguments args(
-        context.args,
-        {"year", "test", "grade", "lists", "scale", "font-scale", "pdf", "trace", "printer"},
-        {"force"});
-    std::string error = args.error();
-    auto request = args.ok() ? requestFrom(args, error) : std::nullopt;
+    Arguments& args = context.args;
+    std::string error;
+    auto request = requestFrom(args, error);
     if (!request) return context.usageError(error);
     context.force = args.flag("force");
     const auto output = OutputChoice::from(args, context.dir, error);

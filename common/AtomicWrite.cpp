@@ -1,5 +1,6 @@
 #include "AtomicWrite.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,7 +11,9 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
+#include "FolderBoundary.h"
 #include "SaveLock.h"
 
 namespace jitsu {
@@ -25,21 +28,10 @@ Status failure(const fs::path& target, const char* what, int error) {
     return Status::error(target.string() + ": " + what + ": " + std::strerror(error));
 }
 
-// The file a chain of symbolic links ends at (the path itself when it is no link).
-fs::path followLinks(fs::path path) {
-    std::error_code ec;
-    for (int hops = 0; hops < 40 && fs::is_symlink(path, ec); ++hops) {
-        fs::path next = fs::read_symlink(path, ec);
-        if (ec) break;
-        path = next.is_absolute() ? next : path.parent_path() / next;
-    }
-    return path;
-}
-
-std::string temporaryPrefix(const fs::path& target) {
+std::string temporaryPrefix(const std::string& name) {
     // Appended rather than "." + string: GCC 12 warns falsely (-Wrestrict) on the latter at -O3.
     std::string prefix = ".";
-    prefix += target.filename().string();
+    prefix += name;
     prefix += '.';
     return prefix;
 }
@@ -52,20 +44,30 @@ bool isTemporaryOf(const std::string& name, const std::string& prefix) {
                        [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
-// Removes what killed saves of `target` left: its temporary names, regular files, old enough.
-void removeStaleTemporaries(const fs::path& dir, const fs::path& target) {
-    const std::string prefix = temporaryPrefix(target);
-    const auto bound = fs::file_time_type::clock::now() - kStaleTemporaryAge;
-    std::error_code ec;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code entryError;
-        if (!isTemporaryOf(it->path().filename().string(), prefix) ||
-            !it->is_regular_file(entryError) || it->is_symlink(entryError))
-            continue;
-        if (auto written = fs::last_write_time(it->path(), entryError);
-            !entryError && written < bound)
-            fs::remove(it->path(), entryError);
+// Removes what killed saves of `name` in `dir` left: its temporary names, regular files, old
+// enough.
+void removeStaleTemporaries(int dir, const std::string& name) {
+    const std::string prefix = temporaryPrefix(name);
+    const int listing = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listing < 0) return;
+    DIR* entries = ::fdopendir(listing);
+    if (!entries) {
+        ::close(listing);
+        return;
     }
+    std::vector<std::string> stale;
+    const time_t bound =
+        ::time(nullptr) -
+        std::chrono::duration_cast<std::chrono::seconds>(kStaleTemporaryAge).count();
+    while (const dirent* entry = ::readdir(entries)) {
+        struct stat info;
+        if (isTemporaryOf(entry->d_name, prefix) &&
+            ::fstatat(dir, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && info.st_mtime < bound)
+            stale.emplace_back(entry->d_name);
+    }
+    ::closedir(entries);
+    for (const std::string& old : stale) ::unlinkat(dir, old.c_str(), 0);
 }
 
 bool writeAll(int fd, std::string_view content, WriteFault fault) {
@@ -97,26 +99,27 @@ std::string randomSuffix() {
     return suffix;
 }
 
-// A temporary file in `dir` open for writing: nameless where the file system allows, else named
-// by mkstemp (`name` set). Its mode is 0666 under the umask either way.
-int openTemporary(const fs::path& dir, const fs::path& target, std::string& name) {
-    int fd = ::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    if (fd >= 0) return fd;
-    name = (dir / (temporaryPrefix(target) + std::string(kSuffixLength, 'X'))).string();
-    fd = ::mkstemp(name.data());
-    if (fd < 0) return fd;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    return fd;
+// A new file in `dir` under a free temporary name for `target`, open for writing (`name` set).
+int createNamedTemporary(int dir, const std::string& target, std::string& name) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = temporaryPrefix(target) + randomSuffix();
+        const int fd =
+            ::openat(dir, name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            if (fd < 0) name.clear();
+            return fd;
+        }
+    }
+    name.clear();
+    return -1;
 }
 
 // Gives the nameless file `fd` a temporary name in `dir`; false with errno set when it cannot.
-bool nameTemporary(int fd, const fs::path& dir, const fs::path& target, std::string& name) {
+bool nameTemporary(int fd, int dir, const std::string& target, std::string& name) {
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = (dir / (temporaryPrefix(target) + randomSuffix())).string();
-        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+        name = temporaryPrefix(target) + randomSuffix();
+        if (::linkat(AT_FDCWD, self.c_str(), dir, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
             return true;
         if (errno != EEXIST) break;
     }
@@ -124,10 +127,24 @@ bool nameTemporary(int fd, const fs::path& dir, const fs::path& target, std::str
     return false;
 }
 
+bool inGroup(gid_t group) {
+    if (group == ::getegid()) return true;
+    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(::getgroups(0, nullptr), 0)));
+    const int count = ::getgroups(static_cast<int>(groups.size()), groups.data());
+    return std::find(groups.begin(), groups.begin() + std::max(count, 0), group) !=
+           groups.begin() + std::max(count, 0);
+}
+
+// Whether the mode bits let the running user write the file. Root is asked the same: a file
+// the school made read-only stays so whoever runs the program.
+bool writableByMode(const struct stat& info) {
+    if (info.st_uid == ::geteuid()) return (info.st_mode & S_IWUSR) != 0;
+    if (inGroup(info.st_gid)) return (info.st_mode & S_IWGRP) != 0;
+    return (info.st_mode & S_IWOTH) != 0;
+}
+
 // What the school set on the file being replaced: permission bits, owner and group.
-void keepAttributes(int fd, const fs::path& target) {
-    struct stat old;
-    if (::stat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return;
+void keepAttributes(int fd, const struct stat& old) {
     // Owner and group where the process may set them, else the group alone where it may; the
     // bits in any case, and after, since a change of owner clears the set-id bits.
     const bool owned =
@@ -136,8 +153,8 @@ void keepAttributes(int fd, const fs::path& target) {
     ::fchmod(fd, old.st_mode & 07777);
 }
 
-void syncDirectory(const fs::path& dir) {
-    int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+void syncDirectory(int dir) {
+    const int fd = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);  // not every file system can: the rename is done either way
     ::close(fd);
@@ -145,37 +162,78 @@ void syncDirectory(const fs::path& dir) {
 
 }  // namespace
 
-Status writeFileAtomically(const fs::path& requested, std::string_view content, WriteFault fault) {
-    const fs::path target = followLinks(requested);
-    fs::path dir = target.parent_path();
-    if (dir.empty()) dir = ".";
-    SaveLock lock;
-    if (Status locked = lock.acquire(target); !locked) return locked;
-    removeStaleTemporaries(dir, target);
+struct AtomicReplacement::Impl {
+    FileInFolder file;
+    UniqueFd temporary;
+    std::string name;  // the temporary file's name in the folder, once it has one
+    bool failed = false;
+};
 
-    std::string name;
-    int fd = openTemporary(dir, target, name);
-    if (fd < 0) return failure(requested, "cannot create a temporary file", errno);
-    keepAttributes(fd, target);
+AtomicReplacement::AtomicReplacement(fs::path target) : target_(std::move(target)) {}
 
-    bool written = writeAll(fd, content, fault) && ::fsync(fd) == 0 &&
-                   (!name.empty() || nameTemporary(fd, dir, target, name));
-    int error = errno;
-    if (::close(fd) != 0 && written) {
-        written = false;
-        error = errno;
+AtomicReplacement::~AtomicReplacement() {
+    if (impl_ && !impl_->name.empty())
+        ::unlinkat(impl_->file.directory.get(), impl_->name.c_str(), 0);
+}
+
+Status AtomicReplacement::start() {
+    impl_ = std::make_unique<Impl>();
+    FileInFolder& file = impl_->file;
+    if (Status found = findInFolder(target_, file); !found)
+        return found.isMissing() ? failure(target_, "cannot create a temporary file", ENOENT)
+                                 : found;
+    if (file.exists && !S_ISREG(file.info.st_mode))
+        return Status::error(target_.string() + ": is not a regular file; it was not replaced");
+    if (file.exists && !writableByMode(file.info))
+        return Status::error(target_.string() + ": is read-only; it was not replaced");
+    const int dir = file.directory.get();
+    removeStaleTemporaries(dir, file.name);
+    int fd = ::openat(dir, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        fd = createNamedTemporary(dir, file.name, impl_->name);
+        if (fd < 0) return failure(target_, "cannot create a temporary file", errno);
     }
-    if (!written) {
-        if (!name.empty()) ::unlink(name.c_str());
-        return failure(requested, "cannot write", error);
-    }
-    if (fault.kind == WriteFault::Kind::FailRename || ::rename(name.c_str(), target.c_str()) != 0) {
-        error = fault.kind == WriteFault::Kind::FailRename ? EIO : errno;
-        ::unlink(name.c_str());
-        return failure(requested, "cannot replace the file", error);
-    }
+    impl_->temporary = UniqueFd(fd);
+    return Status::ok();
+}
+
+std::string AtomicReplacement::temporaryPath() const {
+    return "/proc/self/fd/" + std::to_string(impl_ ? impl_->temporary.get() : -1);
+}
+
+Status AtomicReplacement::write(std::string_view content, WriteFault fault) {
+    if (writeAll(impl_->temporary.get(), content, fault)) return Status::ok();
+    impl_->failed = true;
+    return failure(target_, "cannot write", errno);
+}
+
+Status AtomicReplacement::commit(WriteFault fault) {
+    if (impl_->failed) return Status::error(target_.string() + ": cannot write");
+    SaveLock lock;  // the rename is the save: it waits for any other save into the folder
+    if (Status locked = lock.acquire(target_); !locked) return locked;
+    const int dir = impl_->file.directory.get();
+    const std::string& target = impl_->file.name;
+    const int fd = impl_->temporary.get();
+    struct stat old;
+    if (::fstatat(dir, target.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode))
+        keepAttributes(fd, old);
+    if (::fsync(fd) != 0 || (impl_->name.empty() && !nameTemporary(fd, dir, target, impl_->name)))
+        return failure(target_, "cannot write", errno);
+    if (::close(impl_->temporary.release()) != 0) return failure(target_, "cannot write", errno);
+    if (fault.kind == WriteFault::Kind::FailRename ||
+        ::renameat(dir, impl_->name.c_str(), dir, target.c_str()) != 0)
+        return failure(target_, "cannot replace the file",
+                       fault.kind == WriteFault::Kind::FailRename ? EIO : errno);
+    impl_->name.clear();
     syncDirectory(dir);
     return Status::ok();
+}
+
+Status writeFileAtomically(const fs::path& target, std::string_view content, WriteFault fault) {
+    AtomicReplacement replacement(target);
+    if (Status s = replacement.start(); !s) return s;
+    if (Status s = replacement.write(content, fault); !s) return s;
+    return replacement.commit(fault);
 }
 
 }  // namespace jitsu

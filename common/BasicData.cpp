@@ -1,6 +1,7 @@
 #include "BasicData.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "TextFile.h"
 #include "TokenReader.h"
@@ -9,15 +10,24 @@ namespace jitsu {
 
 namespace {
 
+// "%u" wraps a negative number: the value as it was written.
+long long asWritten(std::uint32_t value) {
+    return value > 0x7FFFFFFFu ? static_cast<long long>(value) - (1LL << 32) : value;
+}
+
+// A roster tag is part of a file name: letters and digits only.
+bool isRosterTag(std::string_view tag) {
+    return std::all_of(tag.begin(), tag.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    });
+}
+
 void readCount(TokenReader& in, std::uint32_t& count, std::uint32_t limit, int grade,
                const char* which, FileHealth* health) {
     in.readUnsigned(count);
     if (count > limit && health) {
-        // "%u" wraps a negative count: show it as it was written.
-        long long written =
-            count > 0x7FFFFFFFu ? static_cast<long long>(count) - (1LL << 32) : count;
-        health->clamped.push_back(
-            {"grade " + std::to_string(grade + 1) + " " + which, std::to_string(written), limit});
+        health->clamped.push_back({"grade " + std::to_string(grade + 1) + " " + which,
+                                   std::to_string(asWritten(count)), limit});
     }
     count = std::min(count, limit);
 }
@@ -26,14 +36,19 @@ void readGrade(TokenReader& in, GradeData& grade, int g, FileHealth* health) {
     readCount(in, grade.classCount, kMaxClasses, g, "class count", health);
     for (int k = 0; k < grade.classes(); ++k) {
         in.readText(grade.classNames[k]);
-        in.readUnsigned(grade.headCounts[k]);
+        if (in.readUnsigned(grade.headCounts[k]) &&
+            !in.checkRange(asWritten(grade.headCounts[k]), 0, kSlots, "head count"))
+            grade.headCounts[k] = grade.headCounts[k] > 0x7FFFFFFFu ? 0 : kSlots;
     }
     readCount(in, grade.subjectCount, kMaxSubjects, g, "subject count", health);
     readCount(in, grade.testCount, kMaxTests, g, "test count", health);
     for (int j = 0; j < grade.subjects(); ++j) {
         in.readText(grade.subjectNames[j]);
         in.readUnsigned(grade.disciplineNumbers[j]);
-        for (int t = 0; t < grade.tests(); ++t) in.readInt(grade.fullMarks[t][j]);
+        for (int t = 0; t < grade.tests(); ++t)
+            if (in.readInt(grade.fullMarks[t][j]) &&
+                !in.checkRange(grade.fullMarks[t][j], INT32_MIN, kMaxFullMarks, "full marks"))
+                grade.fullMarks[t][j] = std::min(grade.fullMarks[t][j], kMaxFullMarks);
     }
 }
 
@@ -46,10 +61,16 @@ const std::string& entry(const std::vector<std::string>& list, std::size_t i) {
 
 void parseBasicData(std::string_view text, BasicData& data, FileHealth* health) {
     TokenReader in(text, health);
+    if (in.skipPrefix(kUtf8Bom)) in.rejectLast("a byte order mark before the school name");
     in.readText(data.schoolName);
     in.readText(data.testName);
-    in.readUnsigned(data.year);
-    in.readText(data.rosterTag);
+    if (in.readUnsigned(data.year)) in.checkRange(data.year, kFirstYear, kLastYear, "year");
+    // The tag is part of a file name: a BOM, a slash or a dot would name another file.
+    if (in.readText(data.rosterTag) && !isRosterTag(data.rosterTag.view())) {
+        in.rejectLast("roster tag \"" + std::string(data.rosterTag.view()) +
+                      "\" is not letters and digits");
+        data.rosterTag.assign("");
+    }
     for (int g = 0; g < kGrades; ++g) readGrade(in, data.grades[g], g, health);
     in.finish();
     if (health) health->valuesExpected = basicDataValues(data);

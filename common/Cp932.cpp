@@ -88,6 +88,12 @@ std::optional<std::string> utf8ToCp932(std::string_view utf8) {
     return out;
 }
 
+bool utf16ToUtf8(std::string_view utf16, bool bigEndian, std::string& utf8) {
+    thread_local Converter little("UTF-8", "UTF-16LE"), big("UTF-8", "UTF-16BE");
+    utf8.clear();
+    return (bigEndian ? big : little).convert(utf16, utf8);
+}
+
 std::string toCp932(std::string_view utf8) {
     auto converted = utf8ToCp932(utf8);
     return converted ? *converted : std::string(utf8);

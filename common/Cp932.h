@@ -26,4 +26,8 @@ std::optional<std::string> utf8ToCp932(std::string_view utf8);
 // bytes unchanged if conversion fails.
 std::string toCp932(std::string_view utf8);
 
+// Sets `utf8` to UTF-16 bytes (without their byte order mark) as UTF-8. False at an invalid or
+// incomplete sequence, with `utf8` holding the text before it.
+bool utf16ToUtf8(std::string_view utf16, bool bigEndian, std::string& utf8);
+
 }  // namespace jitsu

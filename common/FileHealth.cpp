@@ -78,6 +78,11 @@ TextPosition positionIn(std::string_view text, std::size_t offset) {
     return at;
 }
 
+void FileHealth::reject(TextPosition at, std::string what) {
+    ++rejected;
+    if (keepsPlaces()) rejectedPlaces.push_back({at, std::move(what)});
+}
+
 bool FileHealth::damaged() const { return !describe().empty(); }
 
 std::string FileHealth::describe() const {
@@ -112,6 +117,14 @@ std::string FileHealth::describe() const {
         if (!badTokenPlaces.empty())
             finding += " from line " + std::to_string(badTokenPlaces[0].line) + ", column " +
                        std::to_string(badTokenPlaces[0].column);
+        append(out, finding);
+    }
+    if (rejected > 0) {
+        std::string finding = std::to_string(rejected) + (rejected == 1 ? " value" : " values") +
+                              " out of range or malformed";
+        for (const Rejection& place : rejectedPlaces)
+            finding += ", line " + std::to_string(place.at.line) + " column " +
+                       std::to_string(place.at.column) + ": " + place.what;
         append(out, finding);
     }
     if (lineEndsMatter && crEnds > 0) append(out, "CR-only line ends");

@@ -23,6 +23,12 @@ struct ClampedCount {
     unsigned to = 0;
 };
 
+// A value the reader refused, where the file has it: "head count 46 outside 0-45".
+struct Rejection {
+    TextPosition at;
+    std::string what;
+};
+
 // What a reader saw in a file besides the record it filled: what a person needs to judge
 // whether the file is sound. Every reader fills one the same way; reading is not changed by it.
 struct FileHealth {
@@ -34,6 +40,8 @@ struct FileHealth {
     std::size_t badTokens = 0;       // tokens a number was asked of that are no number
     std::vector<TextPosition> badTokenPlaces;  // the first few of them, in file order
     std::vector<ClampedCount> clamped;
+    std::size_t rejected = 0;               // values outside their range, malformed lines
+    std::vector<Rejection> rejectedPlaces;  // the first few of them, in file order
     std::size_t crLfEnds = 0, lfEnds = 0, crEnds = 0;  // line ends seen, each CR LF counted once
     bool validCp932 = true;                            // every byte belongs to a CP932 character
     bool looksUtf8 = false;       // valid UTF-8 holding characters beyond ASCII
@@ -41,6 +49,11 @@ struct FileHealth {
 
     // The fields the file holds by a count of its tokens: what was read and what was left.
     std::size_t valuesFound() const { return valuesRead + tokensLeftOver; }
+    // Counts a rejected value, kept with its place while fewer than kListedBadTokens are.
+    void reject(TextPosition at, std::string what);
+    // Whether another rejection would be kept with its place (else it is only counted).
+    bool keepsPlaces() const { return rejectedPlaces.size() < kListedBadTokens; }
+
     // Whether anything above makes the record differ from what the file's writer meant.
     bool damaged() const;
     // The findings as one line for a person, causes before their effects ("" when not damaged),

@@ -30,6 +30,10 @@ inline constexpr std::size_t kMaxRosterBytes = std::size_t(1) << 20;
 inline constexpr std::size_t kMaxScoreFileBytes = std::size_t(1) << 20;
 inline constexpr std::size_t kMaxResultsFileBytes = std::size_t(8) << 20;
 
+// The ranges of the values the files carry.
+inline constexpr unsigned kFirstYear = 2000, kLastYear = 2100;
+inline constexpr int kMaxFullMarks = 999;
+
 inline constexpr int kNoScore = -1;
 inline constexpr float kNoValue = -1.0f;
 

@@ -1,6 +1,7 @@
 #include "ResultsFile.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "Combinations.h"
 #include "Format.h"
@@ -71,30 +72,69 @@ Status writeResultsFile(const std::filesystem::path& path, const GradeData& grad
     return writeFileAtomically(path, formatResultsFile(grade, results));
 }
 
+namespace {
+
+// The results reader's reads, each with its value's range: a value outside is recorded in the
+// health and read as "no value", so that nothing later computes with it.
+class RangedReader {
+public:
+    explicit RangedReader(TokenReader& in) : in_(in) {}
+
+    void integer(std::int32_t& value, std::int32_t high, const char* what,
+                 std::int32_t low = INT32_MIN) {
+        if (in_.readInt(value) && !in_.checkRange(value, low, high, what)) value = kNoScore;
+    }
+    void real(float& value, double low, double high, const char* what) {
+        if (!in_.readFloat(value) || (value >= low && value <= high)) return;
+        in_.rejectLast(std::string(what) + " " + formatFixed(value, 1) + " outside " +
+                       formatFixed(low, 0) + "-" + formatFixed(high, 0));
+        value = kNoValue;
+    }
+
+private:
+    TokenReader& in_;
+};
+
+constexpr std::int32_t kMaxTotal = kMaxFullMarks * kMaxSubjects;
+constexpr std::int32_t kMaxExaminees = kMaxClasses * kSlots;
+// Far beyond any deviation score a grade can give ((x - mean) / sd · 10 + 50 with at most
+// kMaxExaminees students stays within about ±300).
+constexpr double kDeviationBound = 1000;
+
+}  // namespace
+
 void parseResultsFile(std::string_view text, const GradeData& grade, GradeResults& r,
                       FileHealth* health) {
     const int classes = classesOf(grade);
     const int subjects = subjectsOf(grade);
-    TokenReader in(text, health);
-    for (int c = 0; c < classes; ++c)
-        for (int s = 0; s < kSlots; ++s) {
-            for (int j = 0; j < subjects; ++j) in.readInt(r.scores[j][c][s]);
-            for (int k : kOrderA) in.readInt(r.comboTotals[k][c][s]);
-            for (int j = 0; j < subjects; ++j) in.readFloat(r.subjectDeviations[j][c][s]);
-            for (int k : kOrderA) in.readFloat(r.comboDeviations[k][c][s]);
-            for (int j = 0; j < subjects; ++j) in.readInt(r.subjectRanks[j][c][s]);
-            for (int k : kOrderA) in.readInt(r.comboRanks[k][c][s]);
+    TokenReader tokens(text, health);
+    RangedReader in(tokens);
+    // Reads past the end change nothing: a short file stops the loops where it ends.
+    for (int c = 0; c < classes && !tokens.atEnd(); ++c)
+        for (int s = 0; s < kSlots && !tokens.atEnd(); ++s) {
+            for (int j = 0; j < subjects; ++j)
+                in.integer(r.scores[j][c][s], kMaxFullMarks, "score");
+            for (int k : kOrderA) in.integer(r.comboTotals[k][c][s], kMaxTotal, "total");
+            for (int j = 0; j < subjects; ++j)
+                in.real(r.subjectDeviations[j][c][s], -kDeviationBound, kDeviationBound,
+                        "deviation score");
+            for (int k : kOrderA)
+                in.real(r.comboDeviations[k][c][s], -kDeviationBound, kDeviationBound,
+                        "deviation score");
+            for (int j = 0; j < subjects; ++j)
+                in.integer(r.subjectRanks[j][c][s], kMaxExaminees, "rank");
+            for (int k : kOrderA) in.integer(r.comboRanks[k][c][s], kMaxExaminees, "rank");
         }
     for (int j = 0; j < subjects; ++j) {
-        in.readInt(r.subjectExaminees[j]);
-        in.readFloat(r.subjectAverages[j]);
+        in.integer(r.subjectExaminees[j], kMaxExaminees, "examinees", 0);
+        in.real(r.subjectAverages[j], kNoValue, kMaxFullMarks, "average");
     }
     for (int k : kOrderB) {
-        in.readInt(r.comboExaminees[k]);
-        in.readFloat(r.comboAverages[k]);
+        in.integer(r.comboExaminees[k], kMaxExaminees, "examinees", 0);
+        in.real(r.comboAverages[k], kNoValue, kMaxTotal, "average");
     }
-    for (int k : kOrderC) in.readInt(r.comboFlags[k]);
-    in.finish();
+    for (int k : kOrderC) in.integer(r.comboFlags[k], 1, "computed flag", 0);
+    tokens.finish();
     if (health) health->valuesExpected = resultsFileValues(grade);
 }
 

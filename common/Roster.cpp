@@ -3,12 +3,58 @@
 #include <algorithm>
 #include <string>
 
+#include "StudentNumber.h"
 #include "TextFile.h"
 
 namespace jitsu {
 
+namespace {
+
+// What one roster line should be: a student number, one separator, a name, each within its
+// field. Anything else is recorded in the health with the line.
+void checkLine(std::string_view line, std::size_t number, FileHealth& health) {
+    const TextPosition at{number, 1};
+    const std::size_t separators = static_cast<std::size_t>(
+        std::count_if(line.begin(), line.end(), [](char c) { return c == ',' || c == '\t'; }));
+    if (separators != 1) {
+        health.reject(at, std::to_string(separators + 1) +
+                              (separators == 0 ? " field" : " fields") +
+                              ", a roster line has 2 (student number, name)");
+        return;
+    }
+    const std::size_t cut = line.find_first_of(",\t");
+    if (cut > kStudentNumberField - 1)
+        health.reject(at, "student number of " + std::to_string(cut) + " bytes, more than " +
+                              std::to_string(kStudentNumberField - 1));
+    if (line.size() - cut - 1 > kNameField - 1)
+        health.reject(at, "name of " + std::to_string(line.size() - cut - 1) +
+                              " bytes, more than " + std::to_string(kNameField - 1));
+}
+
+void checkLines(std::string_view text, FileHealth& health) {
+    if (text.starts_with("\xEF\xBB\xBF"))
+        health.reject({1, 1}, "a byte order mark before the first student number");
+    std::size_t number = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        if (++number > std::size_t(kRosterEntries)) {
+            health.reject({number, 1}, "more than " + std::to_string(kRosterEntries) +
+                                           " lines: the roster holds " +
+                                           std::to_string(kRosterEntries) + " students");
+            return;
+        }
+        checkLine(text.substr(start, end - start), number, health);
+        start = end + 1;
+    }
+}
+
+}  // namespace
+
 void parseRoster(std::string_view text, GradeRoster& roster, FileHealth* health) {
-    if (health) health->lineEndsMatter = true;
+    if (health) {
+        health->lineEndsMatter = true;
+        checkLines(text, *health);
+    }
     int numbers = 0;
     int names = 0;
     std::string field;
@@ -16,7 +62,8 @@ void parseRoster(std::string_view text, GradeRoster& roster, FileHealth* health)
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == ',' || c == '\t') {
-            if (numbers < kRosterEntries) roster.studentNumbers[numbers].assign(field);
+            if (numbers < kRosterEntries)
+                roster.studentNumbers[numbers].assign(normalStudentNumber(field).value_or(field));
             ++numbers;
             field.clear();
             lineOpen = true;

@@ -37,9 +37,13 @@ struct GradeRoster {
 
 // Reads a roster byte by byte: a comma or a tab ends a student number, a line feed ends a name
 // (numbers and names are two running lists). CR LF reads as LF. A last line without a line end
-// keeps its name. Entries past 450 are ignored; fields are cut to their sizes. Fails only when
-// the file cannot be read (readTextFile: missing told apart). With `health`, records the
-// entries read (names), the line ends and the encoding; no count of entries is expected.
+// keeps its name. A student number written with full-width digits or blanks around it is kept
+// in its normal form (normalStudentNumber); any other number as it stands. Entries past 450 are
+// ignored; fields are cut to their sizes. Fails only when the file cannot be read
+// (readTextFile: missing told apart). With `health`, records the entries read (names), the
+// line ends and the encoding, and rejects with its line every line that is not exactly a number
+// and a name within their fields, a byte order mark and a line past the 450th; no count of
+// entries is expected.
 Status readRoster(const std::filesystem::path& path, GradeRoster& roster,
                   FileHealth* health = nullptr);
 void parseRoster(std::string_view text, GradeRoster& roster, FileHealth* health = nullptr);

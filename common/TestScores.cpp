@@ -1,5 +1,7 @@
 #include "TestScores.h"
 
+#include <cstdint>
+
 #include "TextFile.h"
 #include "TokenReader.h"
 
@@ -13,10 +15,17 @@ void TestScores::clear() {
 
 void parseScores(std::string_view text, const GradeData& grade, TestScores& scores,
                  FileHealth* health) {
+    scores.clear();
     TokenReader in(text, health);
-    for (int c = 0; c < grade.classes(); ++c)
-        for (int s = 0; s < kSlots; ++s)
-            for (int j = 0; j < grade.subjects(); ++j) in.readInt(scores.scores[j][c][s]);
+    // Reads past the end change nothing: a short file stops the loops where it ends.
+    for (int c = 0; c < grade.classes() && !in.atEnd(); ++c)
+        for (int s = 0; s < kSlots && !in.atEnd(); ++s)
+            for (int j = 0; j < grade.subjects(); ++j) {
+                std::int32_t& score = scores.scores[j][c][s];
+                // Negative is "no score", as the file has it; above any full marks is no score.
+                if (in.readInt(score) && !in.checkRange(score, INT32_MIN, kMaxFullMarks, "score"))
+                    score = kNoScore;
+            }
     in.finish();
     if (health) health->valuesExpected = scoreFileValues(grade);
 }
@@ -27,11 +36,11 @@ std::size_t scoreFileValues(const GradeData& grade) {
 
 Status readScores(const std::filesystem::path& path, const GradeData& grade, TestScores& scores,
                   FileHealth* health) {
-    for (int j = 0; j < grade.subjects(); ++j)
-        for (int c = 0; c < grade.classes(); ++c)
-            for (int s = 0; s < kSlots; ++s) scores.scores[j][c][s] = kNoScore;
     std::string text;
-    if (Status s = readTextFile(path, kMaxScoreFileBytes, text, health); !s) return s;
+    if (Status s = readTextFile(path, kMaxScoreFileBytes, text, health); !s) {
+        scores.clear();
+        return s;
+    }
     parseScores(text, grade, scores, health);
     return Status::ok();
 }

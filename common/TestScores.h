@@ -19,10 +19,12 @@ struct TestScores {
     void clear();  // every score -1
 };
 
-// Sets the grade's scores to -1 and reads the score file over them, value by value in the
-// writer's order (class, slot 0 to 44, subject). Fails when the file cannot be read
-// (readTextFile: a missing file is told apart), which leaves all scores at -1. With `health`,
-// records what it saw against scoreFileValues(grade); checkShape tells whether it fits.
+// Sets every score of the record to -1 (those of other shapes too) and reads the score file over
+// them, value by value in the writer's order (class, slot 0 to 44, subject); a score above any
+// full marks (kMaxFullMarks) is recorded in the health, with its place, and read as -1. Fails when
+// the file cannot be read (readTextFile: a missing file is told apart), which leaves all scores at
+// -1. With `health`, records what it saw against scoreFileValues(grade); checkShape tells whether
+// it fits.
 Status readScores(const std::filesystem::path& path, const GradeData& grade, TestScores& scores,
                   FileHealth* health = nullptr);
 void parseScores(std::string_view text, const GradeData& grade, TestScores& scores,

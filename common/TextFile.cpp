@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "FolderBoundary.h"
+
 namespace jitsu {
 
 namespace {
@@ -37,8 +39,13 @@ Status readBounded(int fd, const std::filesystem::path& path, std::size_t limit,
 }
 
 Status readRaw(const std::filesystem::path& path, std::size_t maxBytes, std::string& raw) {
+    FileInFolder file;
+    if (Status found = findInFolder(path, file); !found) return found;
+    if (!file.exists) return openFailure(path, ENOENT);
     // O_NONBLOCK: opening a FIFO must not wait for a writer before fstat can refuse it.
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    // O_NOFOLLOW: a link put in the file's place since it was found is not followed.
+    int fd = ::openat(file.directory.get(), file.name.c_str(),
+                      O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return openFailure(path, errno);
     struct stat st;
     Status status = Status::ok();
@@ -71,6 +78,11 @@ Status readTextFile(const std::filesystem::path& path, std::size_t maxBytes, std
         text += raw[i];
     }
     return Status::ok();
+}
+
+Status readFileBytes(const std::filesystem::path& path, std::size_t maxBytes, std::string& bytes) {
+    bytes.clear();
+    return readRaw(path, maxBytes, bytes);
 }
 
 std::string toCrLf(std::string_view text) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <cstdint>
 #include <cstdio>
 #include <limits>
 #include <string>
@@ -67,6 +68,24 @@ void TokenReader::notANumber() {
         health_->badTokenPlaces.push_back(positionIn(text_, pos_));
 }
 
+void TokenReader::rejectLast(const std::string& what) {
+    if (health_) health_->reject(positionIn(text_, lastStart_), what);
+}
+
+bool TokenReader::checkRange(long long value, long long low, long long high, const char* what) {
+    if (value >= low && value <= high) return true;
+    if (!health_) return false;
+    if (!health_->keepsPlaces()) {
+        ++health_->rejected;  // the place and text only for the few listed
+        return false;
+    }
+    // A range open below (any negative is "none") names its top only.
+    rejectLast(std::string(what) + " " + std::to_string(value) +
+               (low <= INT32_MIN ? " above " + std::to_string(high)
+                                 : " outside " + std::to_string(low) + "-" + std::to_string(high)));
+    return false;
+}
+
 void TokenReader::finish() {
     if (!health_ || atEnd()) return;
     health_->bytesLeftOver = text_.size() - pos_;
@@ -81,6 +100,13 @@ void TokenReader::finish() {
     }
 }
 
+bool TokenReader::skipPrefix(std::string_view prefix) {
+    if (pos_ != 0 || !text_.starts_with(prefix)) return false;
+    lastStart_ = 0;
+    pos_ = prefix.size();
+    return true;
+}
+
 void TokenReader::skipSpace() {
     while (pos_ < text_.size() && isSpace(text_[pos_])) ++pos_;
 }
@@ -93,6 +119,7 @@ bool TokenReader::atEnd() {
 std::string_view TokenReader::nextToken() {
     skipSpace();
     std::size_t start = pos_;
+    lastStart_ = start;
     while (pos_ < text_.size() && !isSpace(text_[pos_])) ++pos_;
     return text_.substr(start, pos_ - start);
 }
@@ -107,8 +134,11 @@ bool TokenReader::readToken(std::string& out) {
 
 std::optional<DecimalNumber> TokenReader::readInteger() {
     skipSpace();
+    if (pos_ == noInteger_) return std::nullopt;  // rejected already, nothing consumed since
+    lastStart_ = pos_;
     auto number = leadingNumber(text_.substr(pos_));
     if (!number) {
+        noInteger_ = pos_;
         notANumber();
         return std::nullopt;
     }
@@ -139,7 +169,8 @@ bool TokenReader::readFloat(float& out) {
     skipSpace();
     std::size_t end = pos_;
     while (end < text_.size() && !isSpace(text_[end])) ++end;
-    if (end == pos_) return false;
+    if (end == pos_ || pos_ == noFloat_) return false;
+    lastStart_ = pos_;
     // %f never reads across whitespace, so the token alone gives the C library's answer.
     const std::string token(text_.substr(pos_, end - pos_));
     float value;
@@ -148,6 +179,7 @@ bool TokenReader::readFloat(float& out) {
     int converted = std::sscanf(token.c_str(), "%f%n", &value, &used);
     ::uselocale(previous);
     if (converted != 1) {
+        noFloat_ = noInteger_ = pos_;  // what "%f" rejects, "%d" rejects too
         notANumber();
         return false;
     }

@@ -11,6 +11,8 @@
 
 namespace jitsu {
 
+inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
 // Reads whitespace-separated values the way the C library's formatted input does, for files
 // whose readers must survive any content. A numeric read skips whitespace, takes an optional
 // sign and digits; when no digit follows, the target is left unchanged and nothing is consumed,
@@ -42,6 +44,15 @@ public:
     // rejects is not consumed.
     bool readFloat(float& out);
 
+    // Whether `value`, the value last read, lies in [low, high]; when not, records it in the
+    // health at its place: "`what` VALUE outside LOW-HIGH" ("above HIGH" when LOW is INT32_MIN).
+    bool checkRange(long long value, long long low, long long high, const char* what);
+    // Records in the health that the value last read is no value its field may take.
+    void rejectLast(const std::string& what);
+
+    // Skips `prefix` when the text starts with it (a byte order mark); whether it did.
+    bool skipPrefix(std::string_view prefix);
+
     bool atEnd();
     // Records the tokens after the last field read in the health, when there is one.
     void finish();
@@ -59,6 +70,9 @@ private:
     std::size_t pos_ = 0;
     FileHealth* health_;
     std::size_t lastBad_ = std::string_view::npos;
+    // The token a read of each kind last rejected: a stuck token is not parsed again and again.
+    std::size_t noInteger_ = std::string_view::npos, noFloat_ = std::string_view::npos;
+    std::size_t lastStart_ = 0;  // where the value last read begins
 };
 
 }  // namespace jitsu

@@ -160,8 +160,8 @@ void LauncherWindow::refresh() {
 
 void LauncherWindow::RosterButtonClick() {
     const QString source = QFileDialog::getOpenFileName(
-        this, QStringLiteral("名簿の表（CSV・TSV）を選ぶ"), folder_,
-        QStringLiteral("CSV / TSV (*.csv *.tsv *.txt);;すべてのファイル (*)"));
+        this, QStringLiteral("名簿の表（Excel・CSV・TSV）を選ぶ"), folder_,
+        QStringLiteral("表 (*.xlsx *.csv *.tsv *.txt);;すべてのファイル (*)"));
     if (source.isEmpty()) return;
     bool chosen = false;
     const QStringList grades = {QStringLiteral("1年"), QStringLiteral("2年"),

@@ -5,6 +5,7 @@
 #include "BasicData.h"
 #include "Paths.h"
 #include "ResultsExport.h"
+#include "RosterImport.h"
 
 namespace jitsu::launcher {
 
@@ -13,7 +14,10 @@ RosterPlan planRosterImport(const std::filesystem::path& dir, const std::filesys
     RosterPlan plan;
     auto data = std::make_unique<BasicData>();
     if (plan.status = readBasicData(basicDataPath(dir), *data); !plan.status) return plan;
-    plan.status = yearfiles::importRosterFile(source, {}, data->grades[grade - 1], plan.roster);
+    yearfiles::ImportOptions options;
+    options.gradeNumber = grade;
+    plan.status =
+        yearfiles::importRosterFile(source, options, data->grades[grade - 1], plan.roster);
     if (!plan.status) return plan;
     plan.target = rosterPath(dir, data->rosterTag.view(), data->year, grade);
     std::error_code ec;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (Release) or, with --sanitize, into build-asan/ (Debug with
-# AddressSanitizer and UndefinedBehaviorSanitizer, no benchmarks). Warnings are errors here.
+# Configures and builds into build/ (Release, with the distribution's hardening flags, as the
+# package is built) or, with --sanitize, into build-asan/ (Debug with AddressSanitizer and
+# UndefinedBehaviorSanitizer, no benchmarks). Warnings are errors here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=build
@@ -8,8 +9,10 @@ flags=(-DJITSU_WERROR=ON)
 if [ "${1:-}" = "--sanitize" ]; then
     dir=build-asan
     flags+=(-DJITSU_SANITIZE=ON -DJITSU_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug)
-elif [ ! -f "$dir/CMakeCache.txt" ]; then
-    flags+=(-DCMAKE_BUILD_TYPE=Release)
+else
+    source scripts/debian-flags.sh
+    flags+=("${debian_flags[@]}")
+    [ -f "$dir/CMakeCache.txt" ] || flags+=(-DCMAKE_BUILD_TYPE=Release)
 fi
 cmake -S . -B "$dir" -G Ninja "${flags[@]}" >/dev/null
 cmake --build "$dir" -j "$(nproc)"

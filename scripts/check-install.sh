@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 expected="$PWD/packaging/installed-files.txt"
 # The README's screenshots come along with it, whichever they are.
-files() { grep -v '^/usr/share/doc/jitsuryoku/docs/' | sort; }
+files() { grep -v '^/usr/share/doc/jitsuryoku/docs/' | LC_ALL=C sort; }
 stage="$(mktemp -d)"
 trap 'rm -rf "$stage"' EXIT
 cmake --install build --prefix "$stage/usr" >/dev/null

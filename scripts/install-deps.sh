@@ -8,8 +8,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic poppler-utils qt6-translations-l10n
     cups cups-client cups-bsd
-    libxlsxwriter-dev python3-openpyxl
-    desktop-file-utils appstream dpkg-dev file
+    libxlsxwriter-dev libzip-dev libexpat1-dev python3-openpyxl
+    desktop-file-utils appstream dpkg-dev file lintian devscripts
 )
 missing=()
 for p in "${packages[@]}"; do

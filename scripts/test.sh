@@ -11,9 +11,11 @@ export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+scripts/spdx-headers.sh --check
 scripts/build.sh
 (cd build && ctest --output-on-failure -j "$(nproc)")  # a few seconds
 scripts/check-install.sh
+scripts/check-package.sh build
 scripts/cups-test.sh build
 scripts/build.sh --sanitize
 (cd build-asan && ctest --output-on-failure -j "$(nproc)")

@@ -5,7 +5,8 @@
 
 #include "AtomicWrite.h"
 #include "Cp932.h"
-#include "FileHealth.h"
+#include "SheetColumns.h"
+#include "StudentNumber.h"
 #include "TextFile.h"
 
 namespace jitsu::yearfiles {
@@ -14,54 +15,7 @@ namespace {
 
 enum Column { kClass, kNumber, kName, kColumns };
 
-// The header texts that name each column.
-const std::array<std::vector<std::string_view>, kColumns> kHeaderNames = {{
-    {"組", "クラス", "学級"},
-    {"番号", "出席番号", "学籍番号"},
-    {"氏名", "名前", "生徒氏名"},
-}};
 const std::array<const char*, kColumns> kColumnNames = {"class", "number", "name"};
-
-// Without the blanks a spreadsheet leaves around a cell, the ideographic space included.
-std::string trimmed(std::string_view text) {
-    const std::string_view blanks[] = {" ", "\t", "\r", "　"};
-    for (bool cut = true; cut;) {
-        cut = false;
-        for (std::string_view b : blanks) {
-            if (text.starts_with(b)) {
-                text.remove_prefix(b.size());
-                cut = true;
-            }
-            if (text.ends_with(b)) {
-                text.remove_suffix(b.size());
-                cut = true;
-            }
-        }
-    }
-    return std::string(text);
-}
-
-// One line of CSV or TSV: fields split at `separator`, double quotes around a field removed
-// ("" inside them is one quote).
-std::vector<std::string> splitFields(std::string_view line, char separator) {
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-            fields.back() += '"';
-            ++i;
-        } else if (c == '"') {
-            quoted = !quoted;
-        } else if (c == separator && !quoted) {
-            fields.emplace_back();
-        } else {
-            fields.back() += c;
-        }
-    }
-    for (std::string& field : fields) field = trimmed(field);
-    return fields;
-}
 
 // The first character of UTF-8 `text` that CP932 cannot carry, or "".
 std::string firstUnwritable(std::string_view text) {
@@ -75,28 +29,8 @@ std::string firstUnwritable(std::string_view text) {
     return "";
 }
 
-// "１２組" → "12".
-std::string classKey(std::string text) {
-    if (text.ends_with("組")) text.resize(text.size() - std::string_view("組").size());
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        // Full-width digits are EF BC 90 … EF BC 99.
-        if (text.compare(i, 2, "\xEF\xBC") == 0 && i + 2 < text.size() &&
-            static_cast<unsigned char>(text[i + 2]) >= 0x90 &&
-            static_cast<unsigned char>(text[i + 2]) <= 0x99) {
-            out += static_cast<char>('0' + static_cast<unsigned char>(text[i + 2]) - 0x90);
-            i += 2;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
-bool allDigits(const std::string& text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
+// The rows a header can be among: a title and a few notes above it at most.
+constexpr std::size_t kHeaderSearchRows = 10;
 
 struct Student {
     int cls = 0;
@@ -109,116 +43,96 @@ public:
     Importer(const ImportOptions& options, const GradeData& grade)
         : options_(options), grade_(grade) {}
 
-    Status read(std::string_view raw, ImportedRoster& imported) {
-        std::string text;
-        if (Status s = decode(raw, text); !s) return s;
-        const char separator =
-            text.substr(0, text.find('\n')).find('\t') != std::string::npos ? '\t' : ',';
-        bool first = true;
-        std::size_t number = 0;
-        for (std::size_t start = 0; start <= text.size(); ++number) {
-            std::size_t end = std::min(text.find('\n', start), text.size());
-            std::vector<std::string> fields =
-                splitFields(std::string_view(text).substr(start, end - start), separator);
-            start = end + 1;
-            if (fields.size() == 1 && fields[0].empty()) continue;
-            if (first) {
-                first = false;
-                if (Status s = header(fields, number + 1); !s) return s;
-                if (headerSeen_) continue;
-            }
-            if (Status s = student(fields, number + 1); !s) return s;
-        }
+    Status read(const Sheet& sheet, ImportedRoster& imported) {
+        std::size_t first = 0;
+        if (Status s = findColumns(sheet, first); !s) return s;
+        for (std::size_t r = first; r < sheet.rows.size(); ++r)
+            if (Status s = student(sheet.rows[r]); !s) return s;
         if (students_.empty()) return fail(0, "no student in the file");
         return write(imported);
     }
 
 private:
     Status fail(std::size_t line, const std::string& what) const {
-        return Status::error(options_.source + (line ? ":" + std::to_string(line) : "") + ": " +
-                             what);
+        return placedError(options_.source, line, what);
     }
 
-    Status decode(std::string_view raw, std::string& text) const {
-        using Encoding = ImportOptions::Encoding;
-        Encoding encoding = options_.encoding;
-        if (raw.starts_with("\xEF\xBB\xBF")) {
-            raw.remove_prefix(3);
-            if (encoding == Encoding::Detect) encoding = Encoding::Utf8;
-        }
-        FileHealth health;
-        surveyBytes(raw, health);
-        // Text that is not UTF-8 is read as CP932, whose bad bytes are then told by their line.
-        if (encoding == Encoding::Detect)
-            encoding = health.looksUtf8 ? Encoding::Utf8 : Encoding::Cp932;
-        if (encoding == Encoding::Cp932) {
-            text = cp932ToUtf8(raw);
-            if (const std::size_t bad = text.find("\xEF\xBF\xBD"); bad != std::string::npos)
-                return fail(positionIn(text, bad).line, "bytes that are not CP932");
-        } else {
-            const bool ascii = std::all_of(raw.begin(), raw.end(), [](char c) {
-                return static_cast<unsigned char>(c) < 0x80;
-            });
-            if (!ascii && !health.looksUtf8) return fail(0, "bytes that are not UTF-8");
-            text = raw;
-        }
-        text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-        return Status::ok();
-    }
-
-    Status header(const std::vector<std::string>& fields, std::size_t line) {
-        for (int c = 0; c < kColumns; ++c)
-            for (std::size_t i = 0; i < fields.size(); ++i)
-                if (std::find(kHeaderNames[c].begin(), kHeaderNames[c].end(), fields[i]) !=
-                    kHeaderNames[c].end()) {
-                    headerSeen_ = true;
-                    if (options_.columns.empty()) where_[c] = static_cast<int>(i);
-                }
-        for (std::size_t i = 0; i < options_.columns.size(); ++i)
+    // The columns from --columns, or from the header row; `first` the first student row.
+    Status findColumns(const Sheet& sheet, std::size_t& first) {
+        if (!options_.columns.empty()) {
+            for (std::size_t i = 0; i < options_.columns.size(); ++i)
+                for (int c = 0; c < kColumns; ++c)
+                    if (options_.columns[i] == kColumnNames[c]) where_[c] = static_cast<int>(i);
             for (int c = 0; c < kColumns; ++c)
-                if (options_.columns[i] == kColumnNames[c]) where_[c] = static_cast<int>(i);
-        for (int c = 0; c < kColumns; ++c)
-            if (where_[c] < 0) return fail(line, missingColumn(c));
-        return Status::ok();
-    }
-
-    std::string missingColumn(int c) const {
-        if (!options_.columns.empty())
-            return std::string("--columns names no ") + kColumnNames[c] + " column";
-        if (headerSeen_)
-            return std::string("the header row names no ") + kColumnNames[c] + " column (" +
-                   std::string(kHeaderNames[c][0]) + ")";
-        return "no header row naming 組, 番号 and 氏名 (give --columns class,number,name)";
-    }
-
-    Status student(const std::vector<std::string>& fields, std::size_t line) {
-        Student s;
-        s.line = line;
-        std::string texts[kColumns];
-        for (int c = 0; c < kColumns; ++c) {
-            if (where_[c] >= static_cast<int>(fields.size()))
-                return fail(line, std::string("no ") + kColumnNames[c] + " column");
-            texts[c] = fields[where_[c]];
+                if (where_[c] < 0)
+                    return fail(0,
+                                std::string("--columns names no ") + kColumnNames[c] + " column");
+            // A header row above the students is skipped.
+            const bool header =
+                !sheet.rows.empty() &&
+                std::any_of(sheet.rows[0].cells.begin(), sheet.rows[0].cells.end(),
+                            [](auto& cell) { return columnKind(cell) != ColumnKind::Other; });
+            first = header ? 1 : 0;
+            return Status::ok();
         }
-        s.cls = classOf(texts[kClass]);
-        if (s.cls < 0)
-            return fail(line, "class \"" + texts[kClass] + "\" is not a class of the grade (1 to " +
-                                  std::to_string(grade_.classes()) + " or its name)");
+        for (std::size_t r = 0; r < sheet.rows.size() && r < kHeaderSearchRows; ++r) {
+            const HeaderColumns found = headerColumns(sheet.rows[r]);
+            if (found.number < 0 || (found.name < 0 && found.family < 0)) continue;
+            if (found.cls < 0)
+                return fail(sheet.rows[r].number, "the header row names no class column (組)");
+            columns_ = found;
+            where_ = {found.cls, found.number, found.name};
+            first = r + 1;
+            return Status::ok();
+        }
+        return fail(sheet.rows.empty() ? 0 : sheet.rows[0].number,
+                    "no header row naming 組, 番号 and 氏名 (give --columns class,number,name)");
+    }
+
+    Status student(const SheetRow& row) {
+        Student s;
+        s.line = row.number;
+        const std::string& classCell = row.cell(static_cast<std::size_t>(where_[kClass]));
+        if (auto problem = classOf(classCell, s.cls)) return fail(row.number, *problem);
+        if (columns_.grade >= 0)
+            if (auto problem = checkGradeCell(row.cell(columns_.grade), options_.gradeNumber))
+                return fail(row.number, *problem);
+        const std::string name =
+            where_[kName] >= 0 ? row.cell(static_cast<std::size_t>(where_[kName]))
+                               : joinedName(row.cell(static_cast<std::size_t>(columns_.family)),
+                                            columns_.given >= 0
+                                                ? row.cell(static_cast<std::size_t>(columns_.given))
+                                                : std::string());
         if (Status st =
-                field(texts[kNumber], "student number", kStudentNumberField, line, s.number);
+                field(studentNumberText(row.cell(static_cast<std::size_t>(where_[kNumber]))),
+                      "student number", kStudentNumberField, row.number, s.number);
             !st)
             return st;
-        if (Status st = field(texts[kName], "name", kNameField, line, s.name); !st) return st;
+        std::optional<std::string> number = normalStudentNumber(s.number);
+        if (!number)
+            return fail(row.number, "the student number \"" +
+                                        row.cell(static_cast<std::size_t>(where_[kNumber])) +
+                                        "\" is not a number: write it in digits only");
+        s.number = std::move(*number);
+        if (Status st = field(name, "name", kNameField, row.number, s.name); !st) return st;
         students_.push_back(std::move(s));
         return Status::ok();
+    }
+
+    std::optional<std::string> classOf(const std::string& cell, int& cls) {
+        if (auto problem = classOfCell(cell, grade_, options_.gradeNumber, cls)) return problem;
+        const std::string name = cp932ToUtf8(grade_.classNames[cls].view()) + "組";
+        if (std::find(forms_.begin(), forms_.end(), std::make_pair(cell, name)) == forms_.end())
+            forms_.emplace_back(cell, name);
+        return std::nullopt;
     }
 
     Status field(const std::string& text, const char* what, std::size_t size, std::size_t line,
                  std::string& out) const {
         if (text.empty()) return fail(line, std::string("the ") + what + " is empty");
-        if (text.find_first_of(",\t") != std::string::npos)
-            return fail(line,
-                        std::string("the ") + what + " \"" + text + "\" holds a comma or a tab");
+        if (text.find_first_of(",\t\n") != std::string::npos)
+            return fail(line, std::string("the ") + what + " \"" + text +
+                                  "\" holds a comma, a tab or a line break");
         std::optional<std::string> bytes = utf8ToCp932(text);
         if (!bytes)
             return fail(line, std::string("the ") + what + " \"" + text + "\" holds " +
@@ -232,30 +146,16 @@ private:
         return Status::ok();
     }
 
-    int classOf(const std::string& text) const {
-        const std::string key = classKey(text);
-        if (allDigits(key) && key.size() < 4) {
-            const int k = std::stoi(key);
-            return k >= 1 && k <= grade_.classes() ? k - 1 : -1;
-        }
-        for (int k = 0; k < grade_.classes(); ++k)
-            if (classKey(cp932ToUtf8(grade_.classNames[k].view())) == key) return k;
-        return -1;
-    }
-
     Status write(ImportedRoster& imported) {
-        auto numberKey = [](const std::string& n) {
-            return std::make_pair(allDigits(n) ? n.size() : std::string::npos, n);
-        };
         std::stable_sort(students_.begin(), students_.end(),
-                         [&](const Student& a, const Student& b) {
-                             return std::make_pair(a.cls, numberKey(a.number)) <
-                                    std::make_pair(b.cls, numberKey(b.number));
+                         [](const Student& a, const Student& b) {
+                             return a.cls != b.cls ? a.cls < b.cls
+                                                   : compareStudentNumbers(a.number, b.number) < 0;
                          });
         // The same number twice in a class is a typing slip that would shift the class.
         for (std::size_t i = 1; i < students_.size(); ++i) {
             const Student &a = students_[i - 1], &b = students_[i];
-            if (a.cls == b.cls && a.number == b.number)
+            if (a.cls == b.cls && compareStudentNumbers(a.number, b.number) == 0)
                 return fail(std::max(a.line, b.line),
                             "student number " + cp932ToUtf8(b.number) + " of class " +
                                 cp932ToUtf8(grade_.classNames[b.cls].view()) + " again (line " +
@@ -269,6 +169,7 @@ private:
             ++counts[static_cast<std::size_t>(s.cls)];
         }
         imported.students = static_cast<int>(students_.size());
+        imported.classForms = forms_;
         for (int k = 0; k < grade_.classes(); ++k)
             if (counts[k] != grade_.headCounts[k])
                 imported.notes.push_back(cp932ToUtf8(grade_.classNames[k].view()) + "組：" +
@@ -280,7 +181,8 @@ private:
     const ImportOptions& options_;
     const GradeData& grade_;
     std::array<int, kColumns> where_ = {-1, -1, -1};
-    bool headerSeen_ = false;
+    HeaderColumns columns_;
+    std::vector<std::pair<std::string, std::string>> forms_;
     std::vector<Student> students_;
 };
 
@@ -303,13 +205,18 @@ std::optional<std::vector<std::string>> parseColumnList(const std::string& list)
 
 Status importRoster(std::string_view raw, const ImportOptions& options, const GradeData& grade,
                     ImportedRoster& imported) {
-    return Importer(options, grade).read(raw, imported);
+    std::vector<Sheet> sheets;
+    const SheetChoice choice{
+        options.sheet.empty() ? SheetChoice::Which::First : SheetChoice::Which::Named,
+        options.sheet};
+    if (Status s = readSheets(raw, options.source, options.encoding, choice, sheets); !s) return s;
+    return Importer(options, grade).read(sheets.front(), imported);
 }
 
 Status importRosterFile(const std::filesystem::path& source, ImportOptions options,
                         const GradeData& grade, ImportedRoster& imported) {
     std::string raw;
-    if (Status read = readTextFile(source, kMaxRosterBytes, raw); !read) return read;
+    if (Status read = readFileBytes(source, kMaxSheetFileBytes, raw); !read) return read;
     options.source = source.string();
     return importRoster(raw, options, grade, imported);
 }
@@ -317,6 +224,8 @@ Status importRosterFile(const std::filesystem::path& source, ImportOptions optio
 std::string previewText(const ImportedRoster& imported, std::size_t lines) {
     std::string out = std::to_string(imported.students) + " 人\n";
     for (const std::string& note : imported.notes) out += note + "\n";
+    if (!imported.classForms.empty()) out += "\n組の読み取り\n";
+    for (const auto& [cell, cls] : imported.classForms) out += "「" + cell + "」→ " + cls + "\n";
     out += "\n組\t番号\t氏名\n";
     const std::string text = cp932ToUtf8(imported.bytes);
     std::size_t start = 0;

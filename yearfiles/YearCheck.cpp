@@ -8,6 +8,7 @@
 #include "EditorChecks.h"
 #include "Paths.h"
 #include "ResultsFile.h"
+#include "StudentNumber.h"
 #include "TestScores.h"
 #include "TextFile.h"
 
@@ -30,6 +31,12 @@ std::string reasonOf(const Status& status, const fs::path& path) {
 std::string subjectText(const GradeData& grade, int j) {
     return "subject " + std::to_string(j + 1) + " (" + cp932ToUtf8(grade.subjectNames[j].view()) +
            ")";
+}
+
+// Whether anything has the name, a link of any kind included: its reader says what is wrong.
+bool named(const fs::path& path) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(path, ec));
 }
 
 class YearChecker {
@@ -61,10 +68,10 @@ public:
             roster(g, rosterPath(dir_, data_.rosterTag.view(), year, g));
             for (int t = 1; t <= grade.tests(); ++t) {
                 const fs::path scores = scorePath(dir_, year, t, g);
-                const bool haveScores = fs::exists(scores);
+                const bool haveScores = named(scores);
                 if (haveScores) scoreFile(grade, t, scores);
                 const fs::path results = resultsPath(dir_, year, t, g);
-                if (fs::exists(results))
+                if (named(results))
                     resultsFile(grade, g, t, results, haveScores ? &scores : nullptr);
             }
         }
@@ -97,14 +104,21 @@ private:
         if (whole.lfEnds > 0)
             add(Severity::Warning, path, 0,
                 std::to_string(whole.lfEnds) + " line(s) end in LF only, not CR LF", reimport);
+        const GradeData& grade = data_.grades[g - 1];
         std::size_t lines = 0;
+        int cls = 0;
+        std::size_t classEnd = grade.classes() > 0 ? grade.headCounts[0] : 0;
+        std::string previous;  // the class's last number, normalised
         for (std::size_t start = 0; start < text.size(); start = text.find('\n', start) + 1) {
             ++lines;
+            while (lines > classEnd && cls + 1 < grade.classes()) {
+                classEnd += grade.headCounts[++cls];
+                previous.clear();
+            }
             const std::size_t end = std::min(text.find('\n', start), text.size());
-            rosterLine(path, lines, std::string_view(text).substr(start, end - start));
+            rosterLine(path, lines, std::string_view(text).substr(start, end - start), previous);
             if (end == text.size()) break;
         }
-        const GradeData& grade = data_.grades[g - 1];
         std::size_t heads = 0;
         for (int k = 0; k < grade.classes(); ++k) heads += grade.headCounts[k];
         if (lines != heads)
@@ -115,7 +129,10 @@ private:
                 "correct the head counts in basesetup or the roster");
     }
 
-    void rosterLine(const fs::path& path, std::size_t number, std::string_view line) {
+    // `previous`: the number of the line before in the same class ("" for a class's first line),
+    // set to this line's.
+    void rosterLine(const fs::path& path, std::size_t number, std::string_view line,
+                    std::string& previous) {
         FileHealth health;
         surveyBytes(line, health);
         if (!health.validCp932) {
@@ -127,6 +144,20 @@ private:
         const std::size_t numberBytes = cut == std::string_view::npos ? 0 : cut;
         const std::size_t nameBytes =
             cut == std::string_view::npos ? line.size() : line.size() - cut - 1;
+        const std::optional<std::string> student = normalStudentNumber(line.substr(0, numberBytes));
+        if (!student) {
+            add(Severity::Error, path, number,
+                "student number \"" + cp932ToUtf8(line.substr(0, numberBytes)) +
+                    "\" is not a number",
+                "write it in digits only or import the roster again");
+        } else {
+            if (!previous.empty() && compareStudentNumbers(previous, *student) >= 0)
+                add(Severity::Error, path, number,
+                    "student number " + *student + " after " + previous +
+                        " in the same class: the class is not in the order of its numbers",
+                    "import the roster again, which orders each class by number");
+            previous = *student;
+        }
         if (numberBytes > kStudentNumberField - 1)
             add(Severity::Warning, path, number,
                 "student number of " + std::to_string(numberBytes) + " bytes, the record holds " +

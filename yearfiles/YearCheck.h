@@ -17,7 +17,8 @@ struct Finding {
 
 // Reads every file of school year `year` in `dir` (0: the basic data file's year) and reports
 // what has drifted apart: the basic data against basesetup's own checks; each roster against
-// the head counts (line count, field sizes, CP932 bytes, line ends, UTF-8); each score file's
+// the head counts (line count, field sizes, CP932 bytes, line ends, UTF-8, student numbers
+// that are not numbers or not in order within a class); each score file's
 // shape, scores above full marks, scores for a subject not given, negative values other than
 // -1; each results file's shape and whether its score file was saved after it. Missing score
 // and results files are no finding; a missing roster is a warning.

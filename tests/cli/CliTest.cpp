@@ -227,15 +227,3 @@ TEST(CombinationList, NamesTheCombinationsOrRefuses) {
         EXPECT_FALSE(error.empty()) << list;
     }
 }
-
-TEST(CliOptions, HelpVersionAndDataDir) {
-    TempDir dir;
-    std::ostringstream out, err;
-    EXPECT_EQ(cli::runCli({"--version"}, out, err), 0);
-    EXPECT_EQ(out.str(), "jitsuryoku " JITSU_VERSION "\n");
-    EXPECT_EQ(cli::runCli({"--help"}, out, err), 0);
-    EXPECT_NE(out.str().find("demo DIR"), std::string::npos);
-    EXPECT_EQ(cli::runCli({"--data-dir", dir.path().string(), "demo", "."}, out, err), 0);
-    EXPECT_TRUE(std::filesystem::exists(basicDataPath(dir.path())));
-    EXPECT_EQ(cli::runCli({"-C"}, out, err), 2);
-}

@@ -87,7 +87,10 @@ TEST_F(GradeFilesTest, ADamagedFileIsShownAndThePersonGoesOnOrStops) {
     };
     const std::string sound = readBytes(roster);
     writeBytes(roster, "1,a\r2,b\r");
-    EXPECT_EQ(judgedBothWays(messages, readOnce), roster.string() + ": CR-only line ends");
+    EXPECT_EQ(judgedBothWays(messages, readOnce),
+              roster.string() +
+                  ": 1 value out of range or malformed, line 1 column 1: 3 fields, a roster line "
+                  "has 2 (student number, name); CR-only line ends");
     writeBytes(roster, sound);
     writeBytes(scores, readBytes(scores) + "1 2 \r\n");
     EXPECT_EQ(judgedBothWays(messages, readOnce),

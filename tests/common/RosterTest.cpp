@@ -46,6 +46,9 @@ INSTANTIATE_TEST_SUITE_P(
         RosterCase{"CrLf", "1,A\r\n2,B\rC\r\n", 1, "2", "B\rC"},
         RosterCase{"LastLineWithoutLineEnd", "1,A\n2,B", 1, "2", "B"},
         RosterCase{"EmptyNumber", ",A\n", 0, "", "A"},
+        // Typed with the input method on: kept as digits, so that it orders and matches as one.
+        RosterCase{"FullWidthNumber", "1,A\n" + sj("　１０") + ",B\n", 1, "10", "B"},
+        RosterCase{"NotANumberAsItStands", sj("１Ａ") + ",A\n", 0, sj("１Ａ"), "A"},
         RosterCase{"EmptyName", "1,A\n7,\n", 1, "7", ""},
         // A second separator puts the lists out of step; a line without one gives a name only.
         RosterCase{"SecondSeparator", "1,A,x\n2,B\n3,C\n", 2, "2", "C"},

@@ -105,3 +105,95 @@ TEST(AtomicWrite, RemovesOldTemporariesOfTheSameTargetOnly) {
     for (const auto& [name, isStale] : files)
         EXPECT_EQ(std::filesystem::exists(dir / name), !isStale) << name;
 }
+
+// The folder a file is named in is its boundary: links that stay inside it are followed for
+// reading and writing alike; one that leads out, dangles or loops is refused by both, with a
+// reason naming the file and the link's target, and nothing outside is read or changed.
+TEST(FolderBoundary, LinksAreFollowedOnlyInsideTheFolder) {
+    TempDir outside;
+    writeBytes(outside / "notes.txt", "private");
+    TempDir dir;
+    std::filesystem::create_directory(dir / "sub");
+    writeBytes(dir / "sub" / "real.txt", "inside");
+    writeBytes(dir / "real.txt", "inside");
+    std::filesystem::create_directory_symlink(outside.path(), dir / "away");
+    struct Case {
+        std::string link;  // where JK26_2_1.txt points
+        bool followed;
+        std::string said = "";  // what the reasons say, the link's target unless given
+    };
+    const std::vector<Case> cases = {
+        {"real.txt", true},
+        {"sub/real.txt", true},
+        {"./sub/../real.txt", true},
+        {(dir / "sub" / "real.txt").string(), true},
+        {(outside / "notes.txt").string(), false},
+        {"../" + outside.path().filename().string() + "/notes.txt", false},
+        {"away/notes.txt", false},
+        {"missing.txt", false},
+        {(outside / "new.txt").string(), false},
+        {"JK26_2_1.txt", false, "loop"},
+        {"sub", false, "not a"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.link);
+        const auto file = dir / "JK26_2_1.txt";
+        std::filesystem::remove(file);
+        std::filesystem::create_symlink(c.link, file);
+        std::string text;
+        Status read = readTextFile(file, 100, text);
+        Status written = writeFileAtomically(file, "results");
+        EXPECT_EQ(bool(read), c.followed) << read.reason();
+        EXPECT_EQ(bool(written), c.followed) << written.reason();
+        EXPECT_TRUE(std::filesystem::is_symlink(file));
+        for (const Status& s : {read, written}) {
+            if (c.followed) continue;
+            EXPECT_FALSE(s.isMissing());
+            EXPECT_NE(s.reason().find(file.string()), std::string::npos) << s.reason();
+            const std::string& said = c.said.empty() ? c.link : c.said;
+            EXPECT_NE(s.reason().find(said), std::string::npos) << s.reason();
+        }
+        if (c.followed) {
+            EXPECT_EQ(readBytes(file), "results");
+        }
+    }
+    EXPECT_EQ(readBytes(outside / "notes.txt"), "private");
+    EXPECT_FALSE(std::filesystem::exists(outside / "new.txt"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(outside.path()), {}), 1);
+}
+
+// A file without write permission by its mode is the school's decision: it stays, whoever runs
+// the program (root included), and the reason says so.
+TEST(AtomicWrite, LeavesAReadOnlyFileAsItIs) {
+    TempDir dir;
+    const auto file = dir / "JT26_1_1.txt";
+    writeBytes(file, "kept");
+    std::filesystem::permissions(file, std::filesystem::perms(0444));
+    Status status = writeFileAtomically(file, "new");
+    EXPECT_FALSE(status);
+    EXPECT_NE(status.reason().find("read-only"), std::string::npos) << status.reason();
+    EXPECT_NE(status.reason().find(file.string()), std::string::npos) << status.reason();
+    EXPECT_EQ(readBytes(file), "kept");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+// A library that writes by name writes the temporary file; only commit() puts it in place, and
+// dropping the replacement leaves the target as it was.
+TEST(AtomicWrite, LibrariesWriteThroughTheTemporaryName) {
+    TempDir dir;
+    const auto file = dir / "JK26_2_1.xlsx";
+    writeBytes(file, "old");
+    {
+        AtomicReplacement dropped(file);
+        ASSERT_TRUE(dropped.start());
+        writeBytes(dropped.temporaryPath(), "half");
+    }
+    EXPECT_EQ(readBytes(file), "old");
+    AtomicReplacement replacement(file);
+    ASSERT_TRUE(replacement.start());
+    writeBytes(replacement.temporaryPath(), "workbook");
+    ASSERT_TRUE(replacement.commit());
+    EXPECT_EQ(readBytes(file), "workbook");
+    // The file and the folder's lock file, nothing else.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}

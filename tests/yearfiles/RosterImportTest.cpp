@@ -53,16 +53,34 @@ TEST(RosterImport, ColumnsGivenWithoutHeaderAndCountsThatDifferAreReported) {
     EXPECT_EQ(imported.notes, std::vector<std::string>{"１組：0 人（基礎データの人数は 1 人）"});
 }
 
+// Numbers typed with the input method on are digits like any other: a class of ten is ordered
+// １, ２, …, １０, not １, １０, ２.
+TEST(RosterImport, FullWidthNumbersAreOrderedAsNumbers) {
+    std::string raw = "組,番号,氏名\n";
+    const char* fullWidth[] = {"１", "２", "３", "４", "５", "６", "７", "８", "９", "１０"};
+    for (int n = 10; n >= 1; --n)
+        raw += std::string("1,") + fullWidth[n - 1] + ",生徒" + std::to_string(n) + "\n";
+    raw += "1, ０１１ ,生徒11\n";
+    ImportedRoster imported;
+    ASSERT_TRUE(import(raw, imported, {}, twoClasses(11, 0)));
+    std::string expected;
+    for (int n = 1; n <= 10; ++n)
+        expected += std::to_string(n) + ",生徒" + std::to_string(n) + "\r\n";
+    EXPECT_EQ(imported.bytes, toCp932(expected + "011,生徒11\r\n"));
+}
+
 // Each input refused with one reason naming the file and the line (a line each in the golden
 // file): a name CP932 cannot carry, a class not of the grade, no header, a name too long, a comma
-// in a name, a number twice in a class, no student, bytes that are not CP932.
+// in a name, a number twice in a class (also when written another way), no student, bytes that
+// are not CP932, a number that is not all digits.
 TEST(RosterImport, RefusesNamingTheFileAndTheLine) {
     std::string reasons;
     for (const std::string raw :
          {"組,番号,氏名\n1,1,佐藤\n1,2,𠮷田　花子\n", "組,番号,氏名\n3,1,佐藤\n", "1,1,佐藤\n",
           "組,番号,氏名\n1,1,あいうえおかきくけこさしすせそ\n", "組,番号,氏名\n1,1,\"佐藤,太郎\"\n",
           "組,番号,氏名\n2,1,佐藤\n1,1,鈴木\n２,1,高橋\n", "組,番号,氏名\n\n",
-          "\x91\x67,1,2\n1,1,\x82\n"}) {
+          "\x91\x67,1,2\n1,1,\x82\n", "組,番号,氏名\n1,２,佐藤\n1,02,鈴木\n",
+          "組,番号,氏名\n1,1,佐藤\n1,１Ａ,鈴木\n"}) {
         ImportedRoster imported;
         const Status status = import(raw, imported);
         EXPECT_FALSE(status) << raw;
@@ -80,4 +98,40 @@ TEST(RosterImport, NeverReplacesARosterWithoutBeingTold) {
     EXPECT_EQ(readBytes(dir / "N261.csv"), "old");
     ASSERT_TRUE(writeRoster(dir / "N261.csv", imported, true));
     EXPECT_EQ(readBytes(dir / "N261.csv"), "new");
+}
+
+// Each header and class form a school writes, read for grade 1 of two classes named A and B:
+// the input (⏎ for a line break) and the roster or the refusal, in the golden file.
+TEST(RosterImport, UnderstandsTheHeaderAndClassFormsSchoolsWrite) {
+    GradeData grade = twoClasses(1, 1);
+    grade.classNames[0].assign("A");
+    grade.classNames[1].assign("B");
+    std::string out;
+    for (const std::string raw : {
+             "クラス,No.,名前\nA組,１,佐藤\n",
+             "Class,NO,Name\n1,1,佐藤\n",
+             "組,出席 番号,姓,名\n1年1組,1,佐藤,太郎\n",
+             "学年,組,番号,氏名\n１年,1-2,1,佐藤\n",
+             "組,番号,氏名\nＢ組,０１,佐藤\n",
+             "名簿 2026年度\n\n組,番号,氏名\n１,1,佐藤\n,,\n",
+             "学年,組,番号,氏名\n2,1,1,佐藤\n",
+             "組,番号,氏名\n2年1組,1,佐藤\n",
+             "組,番号,氏名\nC組,1,佐藤\n",
+             "組,番号,氏名\n1,1,\"佐藤\n太郎\"\n",
+             "番号,氏名\n1,佐藤\n",
+         }) {
+        ImportedRoster imported;
+        ImportOptions options;
+        options.gradeNumber = 1;
+        options.source = "in.csv";
+        std::string shown = raw;
+        for (std::size_t at; (at = shown.find('\n')) != std::string::npos;)
+            shown.replace(at, 1, "⏎");
+        out += shown + "\n";
+        const Status status = importRoster(raw, options, grade, imported);
+        out += status ? cp932ToUtf8(imported.bytes) + previewText(imported, 0)
+                      : status.reason() + "\n";
+        out += "\n";
+    }
+    EXPECT_TRUE(matchesGolden(out, "roster-import/forms.txt"));
 }

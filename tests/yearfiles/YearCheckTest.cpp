@@ -30,8 +30,9 @@ static int jitsuryoku(const fs::path& dir, std::vector<std::string> words,
 
 // A year where every kind of drift happened once, each in its own file: a head count against its
 // roster, a roster in UTF-8, one with a broken character, a long name and LF line ends, the head
-// counts of a grade beyond the roster, a score above full marks, a negative one, one for a subject
-// the test does not give, a score and a results file cut short, results older than their scores.
+// counts of a grade beyond the roster, a student number that is none and a class out of order, a
+// score above full marks, a negative one, one for a subject the test does not give, a score and a
+// results file cut short, results older than their scores.
 TEST(YearCheck, FindsEachKindOfDrift) {
     TestYear year{DemoYearSize{}};
     const TempDir& dir = year.dir;
@@ -53,6 +54,11 @@ TEST(YearCheck, FindsEachKindOfDrift) {
     roster2.replace(line3, roster2.find('\n', line3) - line3, "20103,\x82");
     roster2.insert(roster2.find('\n', line2), toCp932("あいうえおかきくけこ"));
     writeBytes(dir / "N262.csv", roster2);
+    // Grade 3: a number that is none on line 2, and class 1 out of order from line 4.
+    std::string roster3 = readBytes(dir / "N263.csv");
+    roster3.replace(roster3.find("30102,"), 5, "3O102");
+    roster3.replace(roster3.find("30104,"), 5, "30101");
+    writeBytes(dir / "N263.csv", roster3);
 
     auto scores = std::make_unique<TestScores>();
     ASSERT_TRUE(readScores(dir / "JT26_1_1.txt", year.data.grades[0], *scores));

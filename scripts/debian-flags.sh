@@ -1,0 +1,10 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Sourced by the build scripts: sets debian_flags to the CMake arguments that compile and link
+# with the distribution's flags from dpkg-buildflags, every hardening feature on (stack
+# protector, _FORTIFY_SOURCE, format checks, RELRO and BIND_NOW; PIE is the compiler's default),
+# and debug information for the separate debug-symbols package.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+debian_flags=(
+    "-DCMAKE_CXX_FLAGS=$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
+    "-DCMAKE_EXE_LINKER_FLAGS=$(dpkg-buildflags --get LDFLAGS)"
+)

@@ -1,0 +1,195 @@
+// Every reader on damaged files: each value outside its range, each malformed line, is a
+// finding with its place in the file, and what is read never reaches past its field or holds a
+// value nothing later can compute with.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <memory>
+
+#include "BasicData.h"
+#include "Fixtures.h"
+#include "ResultsFile.h"
+#include "Roster.h"
+#include "Statistics.h"
+#include "TempDir.h"
+#include "TestScores.h"
+
+using namespace jitsu;
+
+namespace {
+
+// One grade of one class (head count 30) and one subject (full marks 100), the other two unused.
+std::string basicData(const std::string& yearAndTag = "2026 N", const std::string& head = "30",
+                      const std::string& marks = "100") {
+    return "S T " + yearAndTag + "\r\n1 \r\nA " + head + " \r\n1 1 \r\nE 1 \r\n" + marks +
+           " \r\n0 \r\n0 0 \r\n0 \r\n0 0 \r\n";
+}
+
+struct Damage {
+    const char* name;
+    std::string text;
+    std::string finding;  // in the health's description, with its place
+};
+
+void PrintTo(const Damage& d, std::ostream* os) { *os << d.name; }
+
+FileHealth healthOf(const std::string& text, BasicData& data) {
+    FileHealth health;
+    surveyBytes(text, health);
+    parseBasicData(text, data, &health);
+    return health;
+}
+
+class BasicDataDamage : public ::testing::TestWithParam<Damage> {};
+
+}  // namespace
+
+TEST(BasicDataDamage, SoundFileHasNoFinding) {
+    BasicData data;
+    EXPECT_EQ(healthOf(basicData(), data).describe(), "");
+    EXPECT_EQ(data.rosterTag.view(), "N");
+}
+
+TEST_P(BasicDataDamage, IsAFindingWithItsPlace) {
+    auto data = std::make_unique<BasicData>();
+    const FileHealth health = healthOf(GetParam().text, *data);
+    EXPECT_NE(health.describe().find(GetParam().finding), std::string::npos) << health.describe();
+    // Whatever the file says, the record stays within what the programs can use.
+    EXPECT_LE(data->grades[0].headCounts[0], unsigned(kSlots));
+    EXPECT_LE(data->grades[0].fullMarks[0][0], kMaxFullMarks);
+    for (char c : data->rosterTag.view()) EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(c)));
+    EXPECT_EQ(data->schoolName.view(), "S");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BasicDataDamage,
+    ::testing::Values(
+        Damage{"YearBefore2000", basicData("1999 N"),
+               "line 1 column 5: year 1999 outside 2000-2100"},
+        Damage{"YearZero", basicData("0 N"), "line 1 column 5: year 0 outside"},
+        Damage{"YearHuge", basicData("99999999999 N"), "year 4294967295 outside"},
+        Damage{"TagWithSlashes", basicData("2026 /home/B/x"),
+               "line 1 column 10: roster tag \"/home/B/x\" is not letters and digits"},
+        Damage{"TagClimbingOut", basicData("2026 ../../z"), "roster tag \"../../z\""},
+        Damage{"HeadCountAbove45", basicData("2026 N", "46"),
+               "line 3 column 3: head count 46 outside 0-45"},
+        Damage{"HeadCountNegative", basicData("2026 N", "-3"), "head count -3 outside 0-45"},
+        Damage{"HeadCountHuge", basicData("2026 N", "4294967295"), "head count -1 outside"},
+        Damage{"FullMarksAbove999", basicData("2026 N", "30", "1000"),
+               "line 6 column 1: full marks 1000 above 999"},
+        Damage{"ByteOrderMark", "\xEF\xBB\xBF" + basicData(),
+               "line 1 column 1: a byte order mark before the school name"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Scores and results: a value beyond any full marks, or a results value beyond what a grade can
+// give, is a finding and reads as "no value": statistics on it cannot overflow.
+TEST(ScoreAndResultsDamage, OutOfRangeValuesAreFindingsAndReadAsNoValue) {
+    const GradeData grade = makeGrade(1, 45, 1);
+    auto scores = std::make_unique<TestScores>();
+    FileHealth health;
+    parseScores("99999999999999999999 1000 999 -1 -7", grade, *scores, &health);
+    EXPECT_EQ(scores->scores[0][0][0], kNoScore);
+    EXPECT_EQ(scores->scores[0][0][1], kNoScore);
+    EXPECT_EQ(scores->scores[0][0][2], 999);
+    EXPECT_EQ(scores->scores[0][0][4], -7);  // negative stays "no score", as the format has it
+    EXPECT_EQ(health.rejected, 2u);
+    EXPECT_NE(health.describe().find("line 1 column 1: score 2147483647 above 999"),
+              std::string::npos)
+        << health.describe();
+    EXPECT_NE(health.describe().find("line 1 column 22: score 1000 above 999"), std::string::npos);
+
+    auto results = std::make_unique<GradeResults>();
+    resetGradeResults(*results);
+    health = FileHealth{};
+    // One slot: score, nine totals, deviation, nine combination deviations, rank, nine ranks.
+    std::string text = "99999999999 ";
+    for (int k = 0; k < kCombinations; ++k) text += "50000 ";
+    text += "\r\nnan ";
+    for (int k = 0; k < kCombinations; ++k) text += "1e30 ";
+    text += "\r\n901 ";
+    parseResultsFile(text, grade, *results, &health);
+    EXPECT_EQ(results->scores[0][0][0], kNoScore);
+    EXPECT_EQ(results->comboTotals[0][0][0], kNoScore);
+    EXPECT_EQ(results->subjectDeviations[0][0][0], kNoValue);
+    EXPECT_EQ(results->comboDeviations[0][0][0], kNoValue);
+    EXPECT_EQ(results->subjectRanks[0][0][0], kNoScore);
+    EXPECT_EQ(health.rejected, 21u);
+    EXPECT_NE(health.describe().find("line 1 column 1: score 2147483647 above 999, line 1 column "
+                                     "13: total 50000 above 19980"),
+              std::string::npos)
+        << health.describe();
+}
+
+// Roster lines: exactly a number and a name, within their fields; each other line is a finding
+// with its line number.
+TEST(RosterDamage, EachMalformedLineIsAFindingWithItsLine) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string finding;  // "" for a sound roster
+    };
+    const std::vector<Case> cases = {
+        {"Sound", "10101,A\r\n10102,B\r\n", ""},
+        {"StrayComma", "10101,A\n10103,,B\n10104,C\n", "line 2 column 1: 3 fields"},
+        {"SpacesForCommas", "10101 A\n", "line 1 column 1: 1 field, a roster line has 2"},
+        {"MissingName", "10101,A\n10102\n", "line 2 column 1: 1 field"},
+        {"ByteOrderMark",
+         "\xEF\xBB\xBF"
+         "10101,A\n",
+         "line 1 column 1: a byte order mark"},
+        {"LongNumber", "1234567890,A\n", "student number of 10 bytes, more than 9"},
+        {"LongLine", "1," + std::string(900000, 'n'), "name of 900000 bytes, more than 29"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto roster = std::make_unique<GradeRoster>();
+        FileHealth health;
+        surveyBytes(c.text, health);
+        parseRoster(c.text, *roster, &health);
+        if (c.finding.empty()) {
+            EXPECT_EQ(health.describe(), "");
+        } else {
+            EXPECT_NE(health.describe().find(c.finding), std::string::npos) << health.describe();
+        }
+    }
+}
+
+// A roster longer than 450 lines fills its 450 entries and no more: the 451st number reaches
+// neither a name nor the class ranges beside the lists; the line past 450 is a finding.
+TEST(RosterDamage, MoreThan450LinesNeverWritePastTheEntries) {
+    std::string text;
+    for (int i = 0; i < 460; ++i)
+        text += "n" + std::to_string(i) + ",name" + std::to_string(i) + "\n";
+    auto roster = std::make_unique<GradeRoster>();
+    FileHealth health;
+    parseRoster(text, *roster, &health);
+    EXPECT_EQ(roster->studentNumbers[449].view(), "n449");
+    EXPECT_EQ(roster->studentNames[449].view(), "name449");
+    EXPECT_EQ(roster->studentNames[0].view(), "name0");
+    for (int c = 0; c <= kMaxClasses; ++c) EXPECT_EQ(roster->classFirst[c], 0) << c;
+    for (int c = 0; c < kMaxClasses; ++c) EXPECT_EQ(roster->classLast[c], 0) << c;
+    EXPECT_NE(health.describe().find("line 451 column 1: more than 450 lines"), std::string::npos)
+        << health.describe();
+}
+
+// A score record used for one test and then read for another grade shape, from a whole file or
+// a short one: no score of the first test is left anywhere in the record.
+TEST(ScoreFile, ReadingIntoAUsedRecordLeavesNoOldScore) {
+    TempDir dir;
+    auto scores = std::make_unique<TestScores>();
+    for (auto& subject : scores->scores)
+        for (auto& cls : subject)
+            for (auto& score : cls) score = 77;
+    const GradeData small = makeGrade(2, 45, 3);
+    for (const std::string& file :
+         {std::string("50 50 50 \r\n"), formatScores(small, TestScores())}) {
+        auto used = std::make_unique<TestScores>(*scores);
+        writeBytes(dir / "JT26_2_1.txt", file);
+        ASSERT_TRUE(readScores(dir / "JT26_2_1.txt", small, *used));
+        int old = 0;
+        for (auto& subject : used->scores)
+            for (auto& cls : subject)
+                for (auto& score : cls) old += score == 77;
+        EXPECT_EQ(old, 0);
+    }
+}
