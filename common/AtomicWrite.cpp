@@ -210,8 +210,7 @@ Status AtomicReplacement::write(std::string_view content, WriteFault fault) {
 
 Status AtomicReplacement::commit(WriteFault fault) {
     if (impl_->failed) return Status::error(target_.string() + ": cannot write");
-    // Re-entrant: a save that merged under the lock still holds it here.
-    SaveLock lock;
+    SaveLock lock;  // the rename is the save: it waits for any other save into the folder
     if (Status locked = lock.acquire(target_); !locked) return locked;
     const int dir = impl_->file.directory.get();
     const std::string& target = impl_->file.name;

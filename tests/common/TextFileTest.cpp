@@ -194,6 +194,6 @@ TEST(AtomicWrite, LibrariesWriteThroughTheTemporaryName) {
     writeBytes(replacement.temporaryPath(), "workbook");
     ASSERT_TRUE(replacement.commit());
     EXPECT_EQ(readBytes(file), "workbook");
-    // The workbook and the folder of its earlier versions.
+    // The workbook, the folder of its earlier versions and the folder's lock file.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
 }
