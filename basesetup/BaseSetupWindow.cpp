@@ -11,6 +11,7 @@
 #include "GradePage.h"
 #include "MessageTexts.h"
 #include "Paths.h"
+#include "SaveLock.h"
 #include "SetupMessages.h"
 #include "TextFile.h"
 #include "Widgets.h"
@@ -130,14 +131,34 @@ bool BaseSetupWindow::FormClose() {
         showProblem(problems.front());
         return false;
     }
-    // A file that cannot be read now is not another terminal's work: the write below tells.
-    if (const auto now = currentText(path_); now && now != readText_) {
-        const MessageAnswer answer =
-            messages.ask(text::kChangedElsewhere, text::kConfirm, MessageIcon::Exclamation,
-                         MessageButtons::YesNoCancel, MessageAnswer::Cancel);
-        if (answer != MessageAnswer::Yes) return answer == MessageAnswer::No;
+    if (std::vector<Problem> empty = emptyClasses(texts_);
+        !empty.empty() &&
+        messages.ask(emptyClassQuestion(empty), text::kConfirm, MessageIcon::Question,
+                     MessageButtons::YesNo, MessageAnswer::No) != MessageAnswer::Yes) {
+        showProblem(empty.front());
+        return false;
     }
-    const Status written = writeBasicData(path_, basicDataTextsOf(texts_));
+    // Compared and written under the folder's lock, asked with the lock let go; the file is
+    // compared again after the answer, as it may have changed once more meanwhile.
+    std::optional<std::string> answeredFor;
+    Status written = Status::ok();
+    for (;;) {
+        SaveLock lock;
+        written = lock.acquire(path_);
+        if (!written) break;
+        // A file that cannot be read now is not another terminal's work: the write tells.
+        if (auto now = currentText(path_); now && now != readText_ && now != answeredFor) {
+            lock.release();
+            const MessageAnswer answer =
+                messages.ask(text::kChangedElsewhere, text::kConfirm, MessageIcon::Exclamation,
+                             MessageButtons::YesNoCancel, MessageAnswer::Cancel);
+            if (answer != MessageAnswer::Yes) return answer == MessageAnswer::No;
+            answeredFor = std::move(now);
+            continue;
+        }
+        written = writeBasicData(path_, basicDataTextsOf(texts_));
+        break;
+    }
     if (written) return true;
     messages.inform(text::kNotSaved, text::kConfirm, MessageIcon::None, written.reason());
     return messages.ask(text::kEndWithoutSaving, text::kConfirm, MessageIcon::Question,
@@ -162,6 +183,9 @@ void BaseSetupWindow::showProblem(const Problem& problem) {
     pageControl_->setCurrentIndex(problem.grade - 1);
     view->setCurrentCell(problem.row, problem.column);
     view->setFocus();
+    view->scrollTo(view->currentIndex());
+    // The cell's editor open, its text selected: what is typed next replaces it.
+    if (!view->indexWidget(view->currentIndex())) view->edit(view->currentIndex());
 }
 
 }  // namespace jitsu

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QTableWidget>
 
 namespace jitsu {
@@ -18,9 +19,12 @@ public:
     void commitOpenEditor();
 
     // Sets the grid to `columns` × `rows` and writes `text(column, row)` into every cell, the
-    // labels of column 0 read-only.
+    // labels of column 0 read-only. The focus stays where it is: a grid without the focus loses
+    // its current cell rather than open an editor on another one, which would take the focus.
     template <typename CellText>
     void fill(int columns, int rows, CellText text) {
+        if (!hasFocus() && !isAncestorOf(QApplication::focusWidget()))
+            selectionModel()->clearCurrentIndex();
         setColumnCount(columns);
         setRowCount(rows);
         setColumnHidden(0, true);

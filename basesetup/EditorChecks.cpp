@@ -98,13 +98,43 @@ std::vector<Problem> checkEditorTexts(const EditorTexts& texts) {
     return std::move(checker.problems);
 }
 
-std::string refusalText(const std::vector<Problem>& problems) {
-    std::string out = std::string(text::kCannotSave) + "\n\n";
+std::vector<Problem> emptyClasses(const EditorTexts& texts) {
+    std::vector<Problem> problems;
+    for (int g = 1; g <= kGrades; ++g) {
+        const GradeTexts& grade = texts.grades[g - 1];
+        for (int k = 1; k <= grade.classCount; ++k) {
+            auto number = wholeNumber(grade.headCounts[k - 1]);
+            if (!number || number->value() != 0) continue;
+            problems.push_back({Problem::Place::Cell, g, Grid::Classes, k, 1,
+                                std::string(kGradeTitles[g - 1]) + "　" + grade.classNames[k - 1] +
+                                    "（" + std::to_string(k) + "列目）：人数が 0 です"});
+        }
+    }
+    return problems;
+}
+
+namespace {
+
+// A box's text: the heading, one line per problem (the first kListedProblems, then how many
+// more) and the question.
+std::string listedText(const char* heading, const std::vector<Problem>& problems,
+                       const char* question) {
+    std::string out = std::string(heading) + "\n\n";
     int listed = std::min<int>(static_cast<int>(problems.size()), kListedProblems);
     for (int i = 0; i < listed; ++i) out += problems[i].text + "\n";
     if (static_cast<int>(problems.size()) > listed)
         out += "ほか " + std::to_string(problems.size() - listed) + " 件\n";
-    return out + "\n" + text::kCorrectThem;
+    return out + "\n" + question;
+}
+
+}  // namespace
+
+std::string refusalText(const std::vector<Problem>& problems) {
+    return listedText(text::kCannotSave, problems, text::kCorrectThem);
+}
+
+std::string emptyClassQuestion(const std::vector<Problem>& problems) {
+    return listedText(text::kEmptyClasses, problems, text::kSaveEmptyClasses);
 }
 
 }  // namespace jitsu

@@ -29,4 +29,12 @@ std::vector<Problem> checkEditorTexts(const EditorTexts& texts);
 inline constexpr int kListedProblems = 15;
 std::string refusalText(const std::vector<Problem>& problems);
 
+// The classes within the counts whose head count is 0, as problems on their head count cells:
+// a roster or scores of such a class would be taken for the next class's. Asked about at save.
+std::vector<Problem> emptyClasses(const EditorTexts& texts);
+
+// The question before saving such classes: one line per class (the first kListedProblems, then
+// how many more), and whether to save all the same.
+std::string emptyClassQuestion(const std::vector<Problem>& problems);
+
 }  // namespace jitsu

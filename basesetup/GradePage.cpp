@@ -6,6 +6,7 @@
 
 #include "EditGrid.h"
 #include "Limits.h"
+#include "SetupMessages.h"
 #include "Widgets.h"
 
 namespace jitsu {
@@ -29,6 +30,9 @@ QSpinBox* upDown(QWidget* parent, const char* name, const QByteArray& n, int max
     QSpinBox* spin =
         makeUpDown(parent, editName.constData(), (editName + "UD").constData(), 1, max, value);
     spin->setGeometry(24, y, kUpDownWidth, kEditHeight);
+    // A count is taken when it is committed (arrows, Enter, leaving the box), never per keystroke:
+    // "1" on the way to "10" would cut the grid to one column and drop what was in the others.
+    spin->setKeyboardTracking(false);
     return spin;
 }
 
@@ -50,10 +54,16 @@ GradePage::GradePage(int gradeNumber, GradeTexts& grade) : grade_(grade) {
     subjectGrid_ = new EditGrid(this, ("SGK" + n).constData(), 20, 7);
     subjectGrid_->setGeometry(112, 104, 585, 195);
 
-    // The grids follow the edit boxes, which change with the up/down buttons and with typing.
-    connect(classUD_, &QSpinBox::textChanged, this, [this] { countChanged(Grid::Classes); });
-    connect(subjectUD_, &QSpinBox::textChanged, this, [this] { countChanged(Grid::Subjects); });
-    connect(testUD_, &QSpinBox::textChanged, this, [this] { countChanged(Grid::Subjects); });
+    auto* note = new QLabel(QString::fromUtf8(text::kFullMarksNote), this);
+    note->setObjectName(QStringLiteral("FullMarksNote") + n);
+    note->setFont(windowFont(12));
+    note->move(112, 302);
+    note->adjustSize();
+
+    // The grids follow the committed counts.
+    connect(classUD_, &QSpinBox::valueChanged, this, [this] { countChanged(Grid::Classes); });
+    connect(subjectUD_, &QSpinBox::valueChanged, this, [this] { countChanged(Grid::Subjects); });
+    connect(testUD_, &QSpinBox::valueChanged, this, [this] { countChanged(Grid::Subjects); });
     for (Grid grid : {Grid::Classes, Grid::Subjects}) {
         connect(gridOf(grid)->model(), &QAbstractItemModel::dataChanged, this,
                 [this, grid](const QModelIndex& topLeft, const QModelIndex& bottomRight) {

@@ -13,6 +13,7 @@
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "ProgramOptions.h"
+#include "ResultsAge.h"
 
 namespace jitsu::cli {
 
@@ -34,6 +35,12 @@ const OptionSpec kForce{"force",
                         false,
                         "go on from a damaged file, its finding printed as a warning",
                         "壊れたファイルがあっても警告を出して続ける"};
+const OptionSpec kRecompute{"recompute",
+                            0,
+                            "",
+                            false,
+                            "compute an out-of-date results file again first",
+                            "古くなった成績ファイルを先に計算し直す"};
 const OptionSpec kClasses{"classes",
                           0,
                           "LIST",
@@ -173,8 +180,39 @@ const std::vector<Command>& commands() {
           {"encoding", 0, "utf-8|cp932", false, "the CSV's encoding (default: UTF-8 with BOM)",
            "CSV の文字コード（省略時は BOM 付き UTF-8）"},
           {"output", 'o', "FILE", false, "the file (default: JKyy_T_G.xlsx in the data folder)",
-           "書き出すファイル（省略時はデータフォルダーの JKyy_T_G.xlsx）"}},
+           "書き出すファイル（省略時はデータフォルダーの JKyy_T_G.xlsx）"},
+          kRecompute,
+          kForce},
          exportCommand},
+        {"versions",
+         "FILE",
+         "list the earlier versions of a file",
+         "Lists the earlier versions kept of FILE, a file of the data folder, newest first: its\n"
+         "number, when it was replaced, the program that replaced it and its size.",
+         "データフォルダーのファイル FILE の以前の版を新しい順に表示します（番号、置き換えられた日"
+         "時、置き換えたプログラム、大きさ）。",
+         {},
+         versionsCommand},
+        {"restore",
+         "FILE VERSION",
+         "put back an earlier version of a file",
+         "Puts back version VERSION of FILE (its number in versions). The bytes it replaces are\n"
+         "kept as the newest version, so a restore is undone by restoring version 1.",
+         "FILE の以前の版 VERSION（versions の番号）を戻します。置き換えられる内容は最も新しい版と"
+         "して残るので、版 1 を戻せば元に戻ります。",
+         {},
+         restoreCommand},
+        {"tests",
+         "",
+         "list the tests of the year",
+         "Lists the tests the basic data sets up, one line a grade and test: the grade, the\n"
+         "test's number and its name (第１回 …). The shell completion offers the numbers.",
+         "基礎データで設定したテストを、学年とテストごとに１行（学年、テストの回、名前）で表示しま"
+         "す。"
+         "シェルの補完はこの回を候補にします。",
+         {{"grade", 0, "G", false, "only the tests of grade G, 1 to 3",
+           "G 学年のテストだけ（1〜3）"}},
+         testsCommand},
 #ifdef JITSU_CLI_PRINTING
         {"reports",
          "",
@@ -243,6 +281,7 @@ const std::vector<Command>& commands() {
           kPdf,
           kTrace,
           kPrinter,
+          kRecompute,
           kForce},
          summaryCommand},
         {"history",
@@ -261,6 +300,7 @@ const std::vector<Command>& commands() {
           kPdf,
           kTrace,
           kPrinter,
+          kRecompute,
           kForce},
          historyCommand},
         {"trend",
@@ -271,7 +311,7 @@ const std::vector<Command>& commands() {
          "Y 年度の G 学年について、組ごと・テストごとの各教科と５教科の平均と受験者数を A4 "
          "横１ページ"
          "に印刷します。",
-         {kYear, kGrade, kPdf, kTrace, kPrinter, kForce},
+         {kYear, kGrade, kPdf, kTrace, kPrinter, kRecompute, kForce},
          trendCommand},
 #endif
     };
@@ -306,6 +346,25 @@ Stop CommandContext::readBasicData(BasicData& data) {
     if (Status read = jitsu::readBasicData(path, data, &health); !read)
         return dataError(read.reason(), text::kBasicDataMissing);
     return judge(path, health);
+}
+
+Stop CommandContext::judgeResultsAge(const GradeData& grade, unsigned year, int test,
+                                     int gradeNumber) {
+    const auto stale = staleResults(dir, year, test, gradeNumber);
+    if (!stale) return std::nullopt;
+    if (args.flag("recompute")) {
+        if (Status s = recomputeResults(dir, grade, year, test, gradeNumber); !s)
+            return dataError(s.reason());
+        err << "jitsuryoku " << name << ": " << staleReason(*stale) << "; computed again\n";
+        return std::nullopt;
+    }
+    if (args.flag("force")) {
+        warn(staleReason(*stale));
+        return std::nullopt;
+    }
+    return dataError(staleReason(*stale) +
+                     ": compute the results again first (--recompute), or use them as they are "
+                     "(--force)");
 }
 
 Stop CommandContext::checkTest(const BasicData& data, int grade, int test) {
@@ -371,7 +430,11 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
     }
     const std::string seeHelp = " (see jitsuryoku " + name + " --help)";
     if (!args.ok()) return context.usageError(args.error() + seeHelp);
-    const std::size_t operands = *command->operand ? 1 : 0;
+    const std::string_view operand = command->operand;
+    const std::size_t operands =
+        operand.empty()
+            ? 0
+            : 1 + static_cast<std::size_t>(std::count(operand.begin(), operand.end(), ' '));
     if (args.positional().size() > operands)
         return context.usageError("unexpected argument '" + args.positional()[operands] + "'" +
                                   seeHelp);

@@ -13,6 +13,7 @@
 namespace jitsu {
 class Clock;
 struct BasicData;
+struct GradeData;
 struct FileHealth;
 }  // namespace jitsu
 
@@ -48,13 +49,17 @@ struct CommandContext {
     // Grade `grade` (1 … 3) of the basic data has test `test`. A grade with no test is a data
     // error naming the basic data file; a test beyond the grade's tests, a usage error.
     Stop checkTest(const BasicData& data, int grade, int test);
+    // The results file of the test is no older than the files it was computed from. An
+    // out-of-date one ends the command naming both files and their save times, unless
+    // --recompute (it is computed again first) or --force (a warning, and it is used as it is).
+    Stop judgeResultsAge(const GradeData& grade, unsigned year, int test, int gradeNumber);
 };
 
 // One command of the tool: what its --help, its manual pages and the shell completion say, and
 // the options it takes. Adding a command or an option is one entry in commands().
 struct Command {
     const char* name;
-    const char* operand;        // the one word it takes besides its options ("DIR"), or ""
+    const char* operand;        // the words it takes besides its options ("DIR"), or ""
     const char* brief;          // one line for the list of commands
     const char* description;    // a few lines for its --help and the manual
     const char* descriptionJa;  // the same for the Japanese manual
@@ -84,5 +89,8 @@ int importScoresCommand(CommandContext& context);
 int exportCommand(CommandContext& context);
 int historyCommand(CommandContext& context);
 int trendCommand(CommandContext& context);
+int versionsCommand(CommandContext& context);
+int restoreCommand(CommandContext& context);
+int testsCommand(CommandContext& context);
 
 }  // namespace jitsu::cli

@@ -23,6 +23,10 @@ int exportCommand(CommandContext& context) {
     auto basic = std::make_unique<BasicData>();
     if (Stop stop = context.readBasicData(*basic)) return *stop;
     if (Stop stop = context.checkTest(*basic, chosen->grade, chosen->test)) return *stop;
+    if (Stop stop = context.judgeResultsAge(basic->grades[chosen->grade - 1],
+                                            static_cast<unsigned>(chosen->year), chosen->test,
+                                            chosen->grade))
+        return *stop;
     yearfiles::ExportRequest request{static_cast<unsigned>(chosen->year),
                                      chosen->test,
                                      chosen->grade,

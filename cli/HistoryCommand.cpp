@@ -25,17 +25,33 @@ struct GradeYear {
     const GradeData& gradeData() const { return data->grades[grade - 1]; }
 };
 
-// Reads the grade's year; a results file that does not fit is warned about on standard error
-// and left out. A stop when there is nothing to print.
-Stop readGradeYear(CommandContext& context, Arguments& args, Messages& messages, GradeYear& year) {
+// The reader's boxes answered without a word: the command itself says what it left out.
+class QuietMessages : public Messages {
+public:
+    MessageAnswer show(const Message&) override { return MessageAnswer::Ok; }
+    void beep() override {}
+};
+
+// Reads the grade's year. A results file that cannot be read, is damaged or does not fit ends
+// the command naming it; with --force it is warned about on standard error and left out. A stop
+// also when there is nothing to print.
+Stop readGradeYear(CommandContext& context, Arguments& args, GradeYear& year) {
     const auto y = args.requiredInt("year", 2000, 2100);
     const auto grade = args.requiredInt("grade", 1, 3);
     if (!args.ok()) return context.usageError(args.error());
     year.grade = *grade;
     year.year = static_cast<unsigned>(*y);
     if (Stop stop = context.readBasicData(*year.data)) return stop;
+    for (int t = 1; t <= year.gradeData().tests(); ++t)
+        if (Stop stop = context.judgeResultsAge(year.gradeData(), year.year, t, year.grade))
+            return stop;
+    QuietMessages quiet;
     year.results =
-        history::readYearResults(context.dir, *year.data, year.year, year.grade - 1, messages);
+        history::readYearResults(context.dir, *year.data, year.year, year.grade - 1, quiet);
+    for (const std::string& finding : year.results.leftOut) {
+        if (!context.force) return context.dataError(finding);
+        context.warn(finding + " (left out)");
+    }
     if (year.results.tests.empty())
         return context.dataError("nothing to print: grade " + std::to_string(year.grade) + " of " +
                                  std::to_string(year.year) + " has no results file");
@@ -79,7 +95,7 @@ int historyCommand(CommandContext& context) {
 
     StreamMessages messages(context);
     GradeYear year;
-    if (Stop stop = readGradeYear(context, args, messages, year)) return *stop;
+    if (Stop stop = readGradeYear(context, args, year)) return *stop;
     const GradeData& grade = year.gradeData();
     std::array<bool, kMaxClasses> classes{};
     for (int c = 0; c < grade.classes(); ++c) classes[c] = true;
@@ -94,10 +110,12 @@ int historyCommand(CommandContext& context) {
     const auto rosterFile =
         rosterPath(context.dir, year.data->rosterTag.view(), year.year, year.grade);
     FileHealth health;
-    if (Status read = readRoster(rosterFile, *roster, &health); !read)
+    if (Status read = readRoster(rosterFile, *roster, &health, &grade); !read)
         return context.dataError(read.reason(), text::kRosterMissingPrint);
     if (Stop stop = context.judge(rosterFile, health)) return *stop;
     classRanges(grade, *roster);
+    // The warning goes to standard error and the command goes on, as with pages that do not fit.
+    (void)goOnDespiteRosterLimit(grade, messages);
 
     const history::HistoryJob job{grade, year.data->testName.view(), *roster, year.results,
                                   history::chooseStudents(grade, classes, numbers)};
@@ -114,7 +132,7 @@ int trendCommand(CommandContext& context) {
     if (Status found = output->findQueue(); !found) return context.dataError(found.reason());
     StreamMessages messages(context);
     GradeYear year;
-    if (Stop stop = readGradeYear(context, args, messages, year)) return *stop;
+    if (Stop stop = readGradeYear(context, args, year)) return *stop;
     const history::TrendJob job{year.gradeData(), year.grade, year.data->testName.view(),
                                 year.results};
     return printTo(context, *output,

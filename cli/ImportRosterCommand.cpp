@@ -5,6 +5,7 @@
 #include "BasicData.h"
 #include "Commands.h"
 #include "Paths.h"
+#include "RosterChange.h"
 #include "RosterImport.h"
 
 namespace jitsu::cli {
@@ -39,10 +40,25 @@ int importRosterCommand(CommandContext& context) {
             yearfiles::importRosterFile(source, options, basic->grades[*grade - 1], imported);
         !s)
         return context.dataError(s.reason());
-    const auto target = rosterPath(context.dir, basic->rosterTag.view(),
-                                   *year ? static_cast<unsigned>(*year) : basic->year, *grade);
-    if (Status s = yearfiles::writeRoster(target, imported, args.flag("force")); !s)
+    const unsigned schoolYear = *year ? static_cast<unsigned>(*year) : basic->year;
+    yearfiles::RosterReplacement plan;
+    if (Status s = yearfiles::planRosterReplacement(context.dir, *basic, schoolYear, *grade,
+                                                    imported, plan);
+        !s)
         return context.dataError(s.reason());
+    const std::filesystem::path& target = plan.roster;
+    if (yearfiles::carriesScores(plan)) {
+        // The scores follow their students: say where each goes before anything is written.
+        context.out << yearfiles::replacementSummary(plan, basic->grades[*grade - 1]);
+        if (!args.flag("force"))
+            return context.dataError(target.string() +
+                                     " exists already and the grade has scores; the lines above "
+                                     "say where they go (use --force to replace it)");
+        if (Status s = yearfiles::applyRosterReplacement(plan, imported); !s)
+            return context.dataError(s.reason());
+    } else if (Status s = yearfiles::writeRoster(target, imported, args.flag("force")); !s) {
+        return context.dataError(s.reason());
+    }
     for (const std::string& note : imported.notes) context.warn(note + " (written anyway)");
     context.out << "wrote " << target.string() << ": " << imported.students << " students\n";
     return kExitOk;

@@ -35,7 +35,7 @@ int resultsCommand(CommandContext& context) {
     FileHealth health;
     const auto scoresPath =
         scorePath(context.dir, static_cast<unsigned>(chosen->year), chosen->test, chosen->grade);
-    if (Status read = readScores(scoresPath, gradeData, *scores, &health); !read)
+    if (Status read = readScores(scoresPath, gradeData, *scores, &health, chosen->test); !read)
         return context.dataError(read.reason(), text::kScoresMissingPrint);
     if (Stop stop = context.judge(scoresPath, health)) return *stop;
 

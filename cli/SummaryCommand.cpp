@@ -75,7 +75,11 @@ int summaryCommand(CommandContext& context) {
     if (data->grades[grade - 1].classes() == 0)
         return context.dataError("nothing to print: grade " + std::to_string(grade) +
                                  " has no class");
+    if (Stop stop =
+            context.judgeResultsAge(data->grades[grade - 1], request->year, request->test, grade))
+        return *stop;
 
+    request->askWhenOutOfDate = false;  // judged above
     PrintOutput printed(*output, context);
     const Services services{context.dir, messages, printed.printer(), context.clock};
     const auto outcome = summaryprint::runSummary(services, *data, *request);

@@ -13,7 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "FileVersions.h"
 #include "FolderBoundary.h"
+#include "SaveLock.h"
 
 namespace jitsu {
 
@@ -208,12 +210,16 @@ Status AtomicReplacement::write(std::string_view content, WriteFault fault) {
 
 Status AtomicReplacement::commit(WriteFault fault) {
     if (impl_->failed) return Status::error(target_.string() + ": cannot write");
+    // Re-entrant: a save that merged under the lock still holds it here.
+    SaveLock lock;
+    if (Status locked = lock.acquire(target_); !locked) return locked;
     const int dir = impl_->file.directory.get();
     const std::string& target = impl_->file.name;
     const int fd = impl_->temporary.get();
     struct stat old;
     if (::fstatat(dir, target.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode))
         keepAttributes(fd, old);
+    if (Status kept = keepVersion(dir, target, fd); !kept) return kept;
     if (::fsync(fd) != 0 || (impl_->name.empty() && !nameTemporary(fd, dir, target, impl_->name)))
         return failure(target_, "cannot write", errno);
     if (::close(impl_->temporary.release()) != 0) return failure(target_, "cannot write", errno);

@@ -20,14 +20,14 @@ struct WriteFault {
 // another process is never touched.
 inline constexpr std::chrono::minutes kStaleTemporaryAge{5};
 
-// Replaces `target` with `content`. The target is found inside the folder it is named in
-// (findInFolder): a symbolic link inside that folder is followed, its target replaced and the
-// link kept; a link out of the folder, a dangling link or a loop is refused, as is a file the
-// running user has no write permission for by its mode bits (read-only, whoever runs it) and
-// anything but a regular file. The data goes to a file without a name where the file system
-// allows it (O_TMPFILE), else to ".NAME.XXXXXX" beside the target; it is flushed to disk, given
-// a name and renamed over the target, all relative to the target's folder, opened once, and the
-// folder is flushed after the rename. The new file keeps the old one's permission bits (and
+// Replaces `target` with `content`, renaming under the folder's SaveLock. The target is found
+// inside the folder it is named in (findInFolder): a symbolic link inside that folder is followed,
+// its target replaced and the link kept; a link out of the folder, a dangling link or a loop is
+// refused, as is a file the running user has no write permission for by its mode bits (read-only,
+// whoever runs it) and anything but a regular file. The data goes to a file without a name where
+// the file system allows it (O_TMPFILE), else to ".NAME.XXXXXX" beside the target; it is flushed to
+// disk, given a name and renamed over the target, all relative to the target's folder, opened once,
+// and the folder is flushed after the rename. The new file keeps the old one's permission bits (and
 // owner and group where the process may set them); a new file gets 0666 under the umask.
 // Temporary files of this target older than kStaleTemporaryAge are removed first. On any
 // failure no temporary file is left, the old target is left as it was, and the reason names

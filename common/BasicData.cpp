@@ -36,9 +36,11 @@ void readGrade(TokenReader& in, GradeData& grade, int g, FileHealth* health) {
     readCount(in, grade.classCount, kMaxClasses, g, "class count", health);
     for (int k = 0; k < grade.classes(); ++k) {
         in.readText(grade.classNames[k]);
-        if (in.readUnsigned(grade.headCounts[k]) &&
-            !in.checkRange(asWritten(grade.headCounts[k]), 0, kSlots, "head count"))
-            grade.headCounts[k] = grade.headCounts[k] > 0x7FFFFFFFu ? 0 : kSlots;
+        // Above 45 is a finding, but the count still places the roster's later classes: it is
+        // kept up to the roster's size, where the class ranges stop anyway.
+        std::uint32_t& heads = grade.headCounts[k];
+        if (in.readUnsigned(heads) && !in.checkRange(asWritten(heads), 0, kSlots, "head count"))
+            heads = heads > 0x7FFFFFFFu ? 0 : std::min<std::uint32_t>(heads, kRosterEntries);
     }
     readCount(in, grade.subjectCount, kMaxSubjects, g, "subject count", health);
     readCount(in, grade.testCount, kMaxTests, g, "test count", health);

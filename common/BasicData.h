@@ -13,7 +13,8 @@
 
 namespace jitsu {
 
-// One grade of the basic data file. Counts are never above the array limits.
+// One grade of the basic data file. Counts are never above the array limits, head counts never
+// above the roster's 450 entries.
 struct GradeData {
     std::uint32_t classCount = 0;
     TextField<kShortNameField> classNames[kMaxClasses];

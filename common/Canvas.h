@@ -34,6 +34,10 @@ public:
     virtual void rectangle(int x1, int y1, int x2, int y2) = 0;
 };
 
+// The width of a UTF-8 text in the canvas's fixed-width face, in half-ems: one for ASCII and
+// half-width kana (U+FF61 … U+FF9F), two for any other character.
+int halfEms(std::string_view utf8);
+
 // A canvas that draws nowhere: what a printer draws on once its device could not start.
 class DiscardCanvas : public Canvas {
 public:

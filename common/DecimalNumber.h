@@ -26,4 +26,11 @@ std::optional<DecimalNumber> leadingNumber(std::string_view text);
 // The number that is the whole of `text`; nullopt for any other text, the empty one included.
 std::optional<DecimalNumber> wholeNumber(std::string_view text);
 
+// The float that the whole of `text` spells as the suite's writers write decimals: an optional
+// sign, digits, and optionally a point and more digits ("-12", "48.250000", "7."), rounded to the
+// nearest float exactly as the C library's "%f" reads it. nullopt for any other text, and for the
+// rare ones this quick conversion cannot round exactly (more than 15 digits or 22 decimals, or a
+// value halfway between two floats): the caller then asks the C library.
+std::optional<float> decimalFloat(std::string_view text);
+
 }  // namespace jitsu

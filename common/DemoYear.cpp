@@ -50,7 +50,8 @@ Status writeDemoYear(const std::filesystem::path& dir, bool force,
     std::filesystem::create_directories(dir, ec);
     if (ec) return Status::error(dir.string() + ": cannot create the directory: " + ec.message());
     const auto basicPath = basicDataPath(dir);
-    if (!force && std::filesystem::exists(basicPath))
+    // Anything by that name, a link of any kind included, is a file the person may want kept.
+    if (!force && std::filesystem::exists(std::filesystem::symlink_status(basicPath, ec)))
         return Status::error(basicPath.string() + " exists already (use --force to replace it)");
 
     Dice dice;

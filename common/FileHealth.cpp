@@ -1,6 +1,7 @@
 #include "FileHealth.h"
 
 #include "Cp932.h"
+#include "Utf8.h"
 
 namespace jitsu {
 
@@ -27,15 +28,8 @@ bool isCp932Text(std::string_view raw) {
 bool looksLikeUtf8(std::string_view raw) {
     bool beyondAscii = false;
     for (std::size_t i = 0; i < raw.size();) {
-        auto b = static_cast<unsigned char>(raw[i]);
-        std::size_t length = b < 0x80                 ? 1
-                             : b >= 0xC2 && b <= 0xDF ? 2
-                             : b >= 0xE0 && b <= 0xEF ? 3
-                             : b >= 0xF0 && b <= 0xF4 ? 4
-                                                      : 0;
-        if (length == 0 || i + length > raw.size()) return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(raw[i + k]) & 0xC0) != 0x80) return false;
+        const std::size_t length = utf8SequenceLength(raw, i);
+        if (length == 0) return false;
         beyondAscii = beyondAscii || length > 1;
         i += length;
     }

@@ -16,6 +16,9 @@ inline constexpr const char* kScoresMissingPrint =
     "点数データのファイルを開けませんでした。印刷は実行できません。担当者に連絡してください。";
 inline constexpr const char* kResultsNotSaved =
     "データの保存に失敗しました。担当者に連絡してください。";
+inline constexpr const char* kResultsOutOfDate =
+    "成績ファイルは、点数または基礎データが保存される前に計算されたものです。\n"
+    "計算し直してから使いますか？（いいえ：何もしません）";
 inline constexpr const char* kResultsNotRead =
     "データの読込に失敗しました。担当者に連絡してください。";
 // After the name of a results file that does not exist.

@@ -9,23 +9,6 @@ namespace jitsu {
 
 namespace {
 
-// Counts ems of a UTF-8 text in a fixed-width face, in halves.
-int halfEms(std::string_view text) {
-    int halves = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-        unsigned code = lead;
-        if (length == 3 && i + 2 < text.size())
-            code = (lead & 0x0Fu) << 12 | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6 |
-                   (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
-        const bool halfWidth = lead < 0x80 || (code >= 0xFF61 && code <= 0xFF9F);
-        halves += halfWidth ? 1 : 2;
-        i += length;
-    }
-    return halves;
-}
-
 class ExtentCanvas : public Canvas {
 public:
     PageExtent extent;

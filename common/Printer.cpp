@@ -78,4 +78,14 @@ std::string_view orientationName(Orientation orientation) {
     return orientation == Orientation::Portrait ? "portrait" : "landscape";
 }
 
+std::string printDialogTitle(int grade) {
+    static const char* const kGrades[] = {"１年", "２年", "３年"};
+    std::string title = "印刷";
+    if (grade >= 0 && grade < static_cast<int>(std::size(kGrades))) {
+        title += " — ";
+        title += kGrades[grade];
+    }
+    return title;
+}
+
 }  // namespace jitsu

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "Canvas.h"
@@ -41,6 +42,11 @@ public:
     // The printable area of the sheet set up (after the dialog: of the sheet chosen there).
     virtual PageArea printableArea() const = 0;
 
+    // Names grade `grade` (0 … 2) in the title of the print dialogs that follow
+    // (printDialogTitle), so that one dialog per grade tells which grade it prints.
+    void setDialogGrade(int grade) { dialogGrade_ = grade; }
+    int dialogGrade() const { return dialogGrade_; }
+
     Status beginDoc();
     void newPage() { sheetPending_ = true; }
     // Ends the document; fails when the printer could not print it (no printer, unwritable file).
@@ -79,12 +85,16 @@ private:
 
     SheetCanvas sheetCanvas_{*this};
     bool sheetPending_ = false;
+    int dialogGrade_ = -1;
     int sheets_ = 0;
 };
 
 // Paper code 13 → A3, 14 → A4, 24 → B4, 25 → B5; orientation 1 portrait, 2 landscape; any
 // other code leaves that setting as it was.
 void setPaper(Printer& printer, int paperCode, int orientationCode);
+
+// The print dialog's title (UTF-8): "印刷 — ２年" for grade index 1, "印刷" without a grade.
+std::string printDialogTitle(int grade);
 
 std::string_view paperName(PaperSize paper);
 // The whole sheet, portrait, in dots of a 600 dpi printer.

@@ -1,5 +1,6 @@
 #include "ProgramOptions.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace jitsu {
@@ -75,6 +76,22 @@ std::optional<int> applyProgramOptions(const ProgramOptions& options, std::strin
     if (!error) return std::nullopt;
     err << program << ": cannot work in " << options.dataDir.string() << ": " << error.message()
         << '\n';
+    return kExitDataError;
+}
+
+std::optional<int> requireDisplay(const ProgramOptions& options, std::string_view program,
+                                  const std::function<const char*(const char*)>& environment,
+                                  std::ostream& err) {
+    const auto set = [&](const char* name) {
+        const char* value = environment(name);
+        return value && *value;
+    };
+    if (set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM") ||
+        std::find(options.rest.begin(), options.rest.end(), "-platform") != options.rest.end())
+        return std::nullopt;
+    err << program
+        << ": needs a display (DISPLAY or WAYLAND_DISPLAY is not set); jitsuryoku does the "
+           "printing and computing on the command line (see jitsuryoku --help)\n";
     return kExitDataError;
 }
 

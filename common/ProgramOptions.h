@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -32,5 +33,13 @@ std::string versionLine(std::string_view program);
 // should end now, nullopt when its window should open.
 std::optional<int> applyProgramOptions(const ProgramOptions& options, std::string_view program,
                                        std::ostream& out, std::ostream& err);
+
+// A window needs a display: DISPLAY or WAYLAND_DISPLAY set in `environment`, or a Qt platform
+// named (QT_QPA_PLATFORM, or -platform among the words left for Qt). Without one, says so in one
+// line on `err` (and that jitsuryoku does the work on the command line) and returns exit status
+// 1; nullopt when the window can open.
+std::optional<int> requireDisplay(const ProgramOptions& options, std::string_view program,
+                                  const std::function<const char*(const char*)>& environment,
+                                  std::ostream& err);
 
 }  // namespace jitsu

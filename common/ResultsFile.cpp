@@ -87,7 +87,7 @@ public:
     void real(float& value, double low, double high, const char* what) {
         if (!in_.readFloat(value) || (value >= low && value <= high)) return;
         in_.rejectLast(std::string(what) + " " + formatFixed(value, 1) + " outside " +
-                       formatFixed(low, 0) + "-" + formatFixed(high, 0));
+                       formatFixed(low, 0) + ".." + formatFixed(high, 0));
         value = kNoValue;
     }
 

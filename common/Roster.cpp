@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "MessageTexts.h"
 #include "StudentNumber.h"
 #include "TextFile.h"
 
@@ -90,10 +91,19 @@ void parseRoster(std::string_view text, GradeRoster& roster, FileHealth* health)
     }
 }
 
-Status readRoster(const std::filesystem::path& path, GradeRoster& roster, FileHealth* health) {
+Status readRoster(const std::filesystem::path& path, GradeRoster& roster, FileHealth* health,
+                  const GradeData* grade) {
     std::string text;
     if (Status s = readTextFile(path, kMaxRosterBytes, text, health); !s) return s;
     parseRoster(text, roster, health);
+    if (!health || !grade) return Status::ok();
+    std::size_t heads = 0;
+    for (int c = 0; c < grade->classes(); ++c) heads += grade->headCounts[c];
+    heads = std::min<std::size_t>(heads, kRosterEntries);
+    if (health->valuesRead != heads)
+        health->reject({std::min(health->valuesRead, heads) + 1, 1},
+                       std::to_string(health->valuesRead) + " names, the head counts add up to " +
+                           std::to_string(heads) + ": later names land on the wrong students");
     return Status::ok();
 }
 
@@ -106,6 +116,28 @@ void classRanges(const GradeData& grade, GradeRoster& roster) {
         roster.classFirst[c + 1] = static_cast<int>(next);
         first = next;
     }
+}
+
+std::optional<RosterPlace> firstUnnamedStudent(const GradeData& grade) {
+    long long before = 0;
+    for (int c = 0; c < grade.classes(); ++c) {
+        if (before + grade.headCounts[c] > kRosterEntries)
+            return RosterPlace{c, static_cast<int>(kRosterEntries - before)};
+        before += grade.headCounts[c];
+    }
+    return std::nullopt;
+}
+
+bool goOnDespiteRosterLimit(const GradeData& grade, Messages& messages) {
+    const auto first = firstUnnamedStudent(grade);
+    if (!first) return true;
+    const std::string text = "名簿に入るのは " + std::to_string(kRosterEntries) + " 人までです。" +
+                             grade.classNames[first->cls].utf8() + "組 " +
+                             std::to_string(first->slot + 1) +
+                             " 番から後の生徒は名前なしで印刷されます。" + text::kPrintAnyway;
+    return messages.ask(text, text::kWarning, MessageIcon::Exclamation, MessageButtons::YesNo,
+                        MessageAnswer::No,
+                        "基本データの人数を合わせると 450 人を超えています") == MessageAnswer::Yes;
 }
 
 }  // namespace jitsu

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 #include "BasicData.h"
 #include "FileHealth.h"
 #include "Limits.h"
+#include "Messages.h"
 #include "Status.h"
 #include "TextField.h"
 
@@ -44,12 +46,27 @@ struct GradeRoster {
 // line ends and the encoding, and rejects with its line every line that is not exactly a number
 // and a name within their fields, a byte order mark and a line past the 450th; no count of
 // entries is expected.
+// With `grade` too, a count of lines other than the sum of its head counts is a finding at the
+// first line that differs.
 Status readRoster(const std::filesystem::path& path, GradeRoster& roster,
-                  FileHealth* health = nullptr);
+                  FileHealth* health = nullptr, const GradeData* grade = nullptr);
 void parseRoster(std::string_view text, GradeRoster& roster, FileHealth* health = nullptr);
 
 // classFirst/classLast from the head counts. A class holds its head count of entries, but no
 // range reaches entry 450 or beyond.
 void classRanges(const GradeData& grade, GradeRoster& roster);
+
+// The first student of a grade that no roster can name, its head counts adding up to more than
+// the 450 entries a roster holds: the class and the position in it (both from 0), or nullopt
+// when every student has an entry.
+struct RosterPlace {
+    int cls = 0, slot = 0;
+};
+std::optional<RosterPlace> firstUnnamedStudent(const GradeData& grade);
+
+// Asked before printing from a grade's roster: true at once when every student has an entry;
+// otherwise a warning names the first student that prints without a name and asks whether to
+// print anyway (Esc and the close button stop).
+bool goOnDespiteRosterLimit(const GradeData& grade, Messages& messages);
 
 }  // namespace jitsu

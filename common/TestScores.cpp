@@ -1,5 +1,6 @@
 #include "TestScores.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "TextFile.h"
@@ -14,7 +15,13 @@ void TestScores::clear() {
 }
 
 void parseScores(std::string_view text, const GradeData& grade, TestScores& scores,
-                 FileHealth* health) {
+                 FileHealth* health, int test) {
+    // The highest score each subject may have: its full marks where the test gives it.
+    std::int32_t highest[kMaxSubjects];
+    for (int j = 0; j < grade.subjects(); ++j)
+        highest[j] = test >= 1 && test <= grade.tests() && grade.isGiven(test - 1, j)
+                         ? std::min(grade.fullMarks[test - 1][j], kMaxFullMarks)
+                         : kMaxFullMarks;
     scores.clear();
     TokenReader in(text, health);
     // Reads past the end change nothing: a short file stops the loops where it ends.
@@ -22,8 +29,7 @@ void parseScores(std::string_view text, const GradeData& grade, TestScores& scor
         for (int s = 0; s < kSlots && !in.atEnd(); ++s)
             for (int j = 0; j < grade.subjects(); ++j) {
                 std::int32_t& score = scores.scores[j][c][s];
-                // Negative is "no score", as the file has it; above any full marks is no score.
-                if (in.readInt(score) && !in.checkRange(score, INT32_MIN, kMaxFullMarks, "score"))
+                if (in.readInt(score) && !in.checkRange(score, kNoScore, highest[j], "score"))
                     score = kNoScore;
             }
     in.finish();
@@ -35,13 +41,13 @@ std::size_t scoreFileValues(const GradeData& grade) {
 }
 
 Status readScores(const std::filesystem::path& path, const GradeData& grade, TestScores& scores,
-                  FileHealth* health) {
+                  FileHealth* health, int test) {
     std::string text;
     if (Status s = readTextFile(path, kMaxScoreFileBytes, text, health); !s) {
         scores.clear();
         return s;
     }
-    parseScores(text, grade, scores, health);
+    parseScores(text, grade, scores, health, test);
     return Status::ok();
 }
 

@@ -25,10 +25,13 @@ struct TestScores {
 // the file cannot be read (readTextFile: a missing file is told apart), which leaves all scores at
 // -1. With `health`, records what it saw against scoreFileValues(grade); checkShape tells whether
 // it fits.
+// With `test` (1-based), a score above the subject's full marks in that test (or for a subject
+// the test does not give) is rejected the same way. A value below -1 is rejected too: it is no
+// score, as -1 is, but no writer of the suite writes it.
 Status readScores(const std::filesystem::path& path, const GradeData& grade, TestScores& scores,
-                  FileHealth* health = nullptr);
+                  FileHealth* health = nullptr, int test = 0);
 void parseScores(std::string_view text, const GradeData& grade, TestScores& scores,
-                 FileHealth* health = nullptr);
+                 FileHealth* health = nullptr, int test = 0);
 
 // The values a score file of `grade` holds: classCount × 45 × subjectCount.
 std::size_t scoreFileValues(const GradeData& grade);

@@ -81,8 +81,9 @@ bool TokenReader::checkRange(long long value, long long low, long long high, con
     }
     // A range open below (any negative is "none") names its top only.
     rejectLast(std::string(what) + " " + std::to_string(value) +
-               (low <= INT32_MIN ? " above " + std::to_string(high)
-                                 : " outside " + std::to_string(low) + "-" + std::to_string(high)));
+               (low <= INT32_MIN
+                    ? " above " + std::to_string(high)
+                    : " outside " + std::to_string(low) + ".." + std::to_string(high)));
     return false;
 }
 
@@ -171,7 +172,14 @@ bool TokenReader::readFloat(float& out) {
     while (end < text_.size() && !isSpace(text_[end])) ++end;
     if (end == pos_ || pos_ == noFloat_) return false;
     lastStart_ = pos_;
-    // %f never reads across whitespace, so the token alone gives the C library's answer.
+    // The decimals the suite writes, without the C library; anything else as the C library
+    // reads it. %f never reads across whitespace, so the token alone gives its answer.
+    if (const auto plain = decimalFloat(text_.substr(pos_, end - pos_))) {
+        out = *plain;
+        pos_ = end;
+        counted();
+        return true;
+    }
     const std::string token(text_.substr(pos_, end - pos_));
     float value;
     int used = 0;

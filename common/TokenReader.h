@@ -45,7 +45,7 @@ public:
     bool readFloat(float& out);
 
     // Whether `value`, the value last read, lies in [low, high]; when not, records it in the
-    // health at its place: "`what` VALUE outside LOW-HIGH" ("above HIGH" when LOW is INT32_MIN).
+    // health at its place: "`what` VALUE outside LOW..HIGH" ("above HIGH" when LOW is INT32_MIN).
     bool checkRange(long long value, long long low, long long high, const char* what);
     // Records in the health that the value last read is no value its field may take.
     void rejectLast(const std::string& what);

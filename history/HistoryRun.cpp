@@ -8,6 +8,7 @@
 #include "HistoryPage.h"
 #include "MessageTexts.h"
 #include "Paths.h"
+#include "ResultsAge.h"
 #include "Roster.h"
 #include "TrendPage.h"
 
@@ -43,6 +44,8 @@ void printFromFolder(const Services& services, int grade, std::string_view class
                               read.reason());
     if (!goOnDespiteDamage(basicPath, basicHealth, messages)) return;
     const GradeData& gradeData = data->grades[grade - 1];
+    for (int t = 1; t <= gradeData.tests(); ++t)
+        if (!confirmFreshResults(services.dir, messages, gradeData, data->year, t, grade)) return;
     const YearResults year = readYearResults(services.dir, *data, data->year, grade - 1, messages);
     if (year.tests.empty())
         return messages.inform("この学年の成績処理データがありません。", text::kConfirm,
@@ -60,11 +63,12 @@ void printFromFolder(const Services& services, int grade, std::string_view class
         auto roster = std::make_unique<GradeRoster>();
         const auto rosterFile = rosterPath(services.dir, data->rosterTag.view(), data->year, grade);
         FileHealth health;
-        if (Status read = readRoster(rosterFile, *roster, &health); !read)
+        if (Status read = readRoster(rosterFile, *roster, &health, &gradeData); !read)
             return messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop,
                                   read.reason());
         if (!goOnDespiteDamage(rosterFile, health, messages)) return;
         classRanges(gradeData, *roster);
+        if (!goOnDespiteRosterLimit(gradeData, messages)) return;
         const HistoryJob job{gradeData, data->testName.view(), *roster, year,
                              chooseStudents(gradeData, *classes, {})};
         printed = printHistory(job, services.printer, messages);

@@ -36,20 +36,6 @@ void marker(Canvas& canvas, int x, int y, int k, Color color) {
 
 }  // namespace
 
-int halfEms(std::string_view utf8) {
-    int width = 0;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(utf8[i]);
-        if ((byte & 0xC0) == 0x80) continue;
-        const bool halfKana =
-            byte == 0xEF && i + 2 < utf8.size() &&
-            ((utf8[i + 1] == '\xBD' && static_cast<unsigned char>(utf8[i + 2]) >= 0xA1) ||
-             utf8[i + 1] == '\xBE');
-        width += byte < 0x80 || halfKana ? 1 : 2;
-    }
-    return width;
-}
-
 int ChartFrame::yOf(double v) const {
     const double clamped = std::clamp(v, double(low), double(high));
     return bottom - static_cast<int>(std::lround((clamped - low) * (bottom - top) / (high - low)));
@@ -91,6 +77,20 @@ void drawBand(Canvas& canvas, const ChartFrame& frame, int from, int to, int mar
     line(canvas, frame.left, frame.yOf(mark) + 1, frame.right, frame.yOf(mark) + 1);
 }
 
+std::string axisLabels(const ChartFrame& frame, const std::vector<std::string>& xLabels) {
+    const int count = static_cast<int>(xLabels.size());
+    std::string labels;
+    int used = 0;  // half-ems of 8 pt, 100/3 dots
+    for (int i = 0; i < count; ++i) {
+        const int width = halfEms(xLabels[i]);
+        const double start = (frame.xOf(i, count) - frame.left) * 3 / 100.0 - width / 2.0;
+        const int at = std::max(used + (i > 0 ? 1 : 0), static_cast<int>(std::lround(start)));
+        labels += std::string(static_cast<std::size_t>(at - used), ' ') + xLabels[i];
+        used = at + width;
+    }
+    return labels;
+}
+
 void drawAxes(Canvas& canvas, const ChartFrame& frame, const std::vector<std::string>& xLabels) {
     canvas.setFontSize(8);
     canvas.setPenColor(kGridColor);
@@ -101,17 +101,7 @@ void drawAxes(Canvas& canvas, const ChartFrame& frame, const std::vector<std::st
         if (v != frame.low && v != frame.high)
             line(canvas, frame.left, frame.yOf(v), frame.right, frame.yOf(v));
     }
-    const int count = static_cast<int>(xLabels.size());
-    // One text: each label centred under its test to the nearest half-em (100/3 dots at 8 pt).
-    std::string labels;
-    int used = 0;  // half-ems
-    for (int i = 0; i < count; ++i) {
-        const int width = halfEms(xLabels[i]);
-        const double start = (frame.xOf(i, count) - frame.left) * 3 / 100.0 - width / 2.0;
-        const int at = std::max(used + (i > 0 ? 1 : 0), static_cast<int>(std::lround(start)));
-        labels += std::string(static_cast<std::size_t>(at - used), ' ') + xLabels[i];
-        used = at + width;
-    }
+    const std::string labels = axisLabels(frame, xLabels);
     if (!labels.empty()) canvas.textOut(frame.left, frame.bottom + 20, labels);
     canvas.setPenColor(kBlack);
     canvas.setBrushColor(kWhite);

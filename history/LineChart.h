@@ -37,8 +37,11 @@ ChartFrame fitRange(ChartFrame frame, const std::vector<Series>& series,
 // The shaded band between values `from` and `to` and a heavier rule at `mark`.
 void drawBand(Canvas& canvas, const ChartFrame& frame, int from, int to, int mark);
 // Grid lines and their values at the left, the frame, and the test labels under it (8 pt,
-// one text from the frame's left edge).
+// one text from the frame's left edge: axisLabels).
 void drawAxes(Canvas& canvas, const ChartFrame& frame, const std::vector<std::string>& xLabels);
+// The test labels as drawAxes draws them: one text, each label centred under its test to the
+// nearest half-em, at least a blank after the one before (so it may reach past the frame).
+std::string axisLabels(const ChartFrame& frame, const std::vector<std::string>& xLabels);
 // Every series: a line two dots wide between values of neighbouring tests, none across a gap;
 // a marker (square, open square, cross by k ÷ 10) on a value without a line, and on every
 // value of series 10 on, whose colours repeat.
@@ -48,9 +51,5 @@ void drawSeries(Canvas& canvas, const ChartFrame& frame, const std::vector<Serie
 inline constexpr int kLegendRow = 80;
 void drawLegend(Canvas& canvas, int x, int y, const std::vector<Series>& series, int perRow,
                 int cellHalfEms);
-
-// The width of a UTF-8 text in the canvas's fixed-width face, in half-ems: one for ASCII and
-// half-width kana (U+FF61 … U+FF9F), two for any other character.
-int halfEms(std::string_view utf8);
 
 }  // namespace jitsu::history

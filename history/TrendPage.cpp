@@ -107,6 +107,10 @@ void drawTrend(const TrendJob& job, Printer& printer) {
         canvas.textOut(x, 320, formatInt(examinees[i], 3) + " 人");
     }
 
+    // Under a chart too narrow for the labels, the tests' numbers alone.
+    std::vector<std::string> numbers;
+    for (const TestResults& test : job.year.tests) numbers.push_back(std::to_string(test.test));
+
     const std::vector<TrendChart> charts = trendCharts(job.grade, job.year);
     const int n = static_cast<int>(charts.size());
     const int columns = n <= 2 ? std::max(n, 1) : n <= 6 ? 3 : n <= 12 ? 4 : 5;
@@ -121,7 +125,8 @@ void drawTrend(const TrendJob& job, Printer& printer) {
         const bool total = k == job.grade.subjects();
         ChartFrame frame{x + 250, y + 110, x + width - 80, y + height - 140, 0, 0, total ? 50 : 10};
         frame = fitRange(frame, charts[k].classes);
-        drawAxes(canvas, frame, labels);
+        const bool fits = frame.left + halfEms(axisLabels(frame, labels)) * 100 / 3 <= x + width;
+        drawAxes(canvas, frame, fits ? labels : numbers);
         drawSeries(canvas, frame, charts[k].classes);
     }
     if (!charts.empty())

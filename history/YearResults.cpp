@@ -28,6 +28,7 @@ YearResults readYearResults(const std::filesystem::path& dir, const BasicData& d
             finding = findingOf(path, health);
         if (!finding.empty()) {
             messages.inform(kLeftOutText, text::kWarning, MessageIcon::Exclamation, finding);
+            found.leftOut.push_back(std::move(finding));
             continue;
         }
         found.tests.push_back({test, std::move(results)});

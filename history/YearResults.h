@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "BasicData.h"
@@ -19,6 +20,7 @@ struct TestResults {
 // The results files of one grade over the year, in test order.
 struct YearResults {
     std::vector<TestResults> tests;
+    std::vector<std::string> leftOut;  // "PATH: finding" of each results file left out
 };
 
 // The box text of a results file left out of the history.
@@ -28,7 +30,7 @@ inline constexpr const char* kLeftOutText =
 // Reads the results file of every test of grade `grade` (0 … 2). A test without a results file
 // is not part of the year. A file that cannot be read, is damaged, or whose count of values no
 // longer fits the grade's classes and subjects (checkShape) is left out with a warning box
-// naming the file and the finding; its values are never mixed in.
+// naming the file and the finding (also kept in leftOut); its values are never mixed in.
 YearResults readYearResults(const std::filesystem::path& dir, const BasicData& data, unsigned year,
                             int grade, Messages& messages);
 

@@ -13,6 +13,7 @@ HistoryRow::HistoryRow(Services& services, QWidget* parent) : QWidget(parent), s
     row->setContentsMargins(0, 0, 0, 0);
     GradeCB = new QComboBox(this);
     GradeCB->setObjectName("GradeCB");
+    GradeCB->setAccessibleName(QStringLiteral("学年"));
     GradeCB->addItems({QStringLiteral("1年"), QStringLiteral("2年"), QStringLiteral("3年")});
     ClassesE = new QLineEdit(this);
     ClassesE->setObjectName("ClassesE");

@@ -26,6 +26,8 @@ namespace {
 
 constexpr const char* kFolderKey = "dataFolder";
 
+namespace fs = std::filesystem;
+
 QString fromPath(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
 }
@@ -62,7 +64,9 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     FilesSG->verticalHeader()->hide();
     FilesSG->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FilesSG->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    FilesSG->setMinimumHeight(300);
+    FilesSG->setAccessibleName(QStringLiteral("ファイルの保存日時"));
+    FilesSG->setTabKeyNavigation(false);  // one Tab stop; the arrow keys move inside
+    FilesSG->setMinimumHeight(120);       // it scrolls rather than grows
     layout->addWidget(FilesSG, 1);
 
     auto* buttons = new QGridLayout;
@@ -91,23 +95,30 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     ScoresButton->setObjectName("ScoresButton");
     ExportButton = new QPushButton(QStringLiteral("Excel に書き出し…"), this);
     ExportButton->setObjectName("ExportButton");
+    VersionsButton = new QPushButton(QStringLiteral("以前の版に戻す…"), this);
+    VersionsButton->setObjectName("VersionsButton");
     yearRow->addWidget(RosterButton);
     yearRow->addWidget(ScoresButton);
     yearRow->addWidget(ExportButton);
+    yearRow->addWidget(VersionsButton);
     layout->addLayout(yearRow);
     FindingsL = new QListWidget(this);
     FindingsL->setObjectName("FindingsL");
-    FindingsL->setMinimumHeight(120);
+    FindingsL->setMinimumHeight(80);
     FindingsL->setWordWrap(true);
     layout->addWidget(FindingsL);
 
-    resize(760, 860);
+    // Fits a school laptop (1366 × 768) and a screen at 150 % (1280 × 720 logical pixels).
+    resize(760, 620);
     connect(RosterButton, &QPushButton::clicked, this, &LauncherWindow::RosterButtonClick);
     connect(ScoresButton, &QPushButton::clicked, this, &LauncherWindow::ScoresButtonClick);
     connect(ExportButton, &QPushButton::clicked, this, &LauncherWindow::ExportButtonClick);
+    connect(VersionsButton, &QPushButton::clicked, this, &LauncherWindow::VersionsButtonClick);
 
     connect(folderButton, &QPushButton::clicked, this, &LauncherWindow::FolderButtonClick);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &LauncherWindow::refresh);
+    connect(&scan_, &FolderScan::overviewRead, this, &LauncherWindow::showOverview);
+    connect(&scan_, &FolderScan::findingsRead, this, &LauncherWindow::showFindings);
 }
 
 void LauncherWindow::dataDirNamed() { QSettings().setValue(kFolderKey, fromPath(services_.dir)); }
@@ -129,12 +140,17 @@ void LauncherWindow::setFolder(const QString& folder) {
     folder_ = folder;
     History->setFolder(folder.toStdString());
     FolderE->setText(folder);
+    // Nothing starts until the folder has been read.
+    for (QPushButton* button : ProgramButtons) button->setEnabled(false);
+    for (QWidget* control : std::initializer_list<QWidget*>{History, RosterButton, ExportButton})
+        control->setEnabled(false);
     if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
     refresh();
 }
 
-void LauncherWindow::refresh() {
-    const FolderOverview overview = readFolderOverview(folder_.toStdString());
+void LauncherWindow::refresh() { scan_.start(folder_.toStdString()); }
+
+void LauncherWindow::showOverview(const FolderOverview& overview) {
     // Watched from when it is there: a USB stick may come back.
     if (overview.exists && watcher_.directories().isEmpty()) watcher_.addPath(folder_);
     StatusL->setText(QString::fromStdString(folderStatusText(overview)));
@@ -152,9 +168,13 @@ void LauncherWindow::refresh() {
     RosterButton->setEnabled(canStart(true, overview));
     ScoresButton->setEnabled(!overview.tests.empty());
     ExportButton->setEnabled(!exportableTests(overview).empty());
+    VersionsButton->setEnabled(!filesWithVersions(folder_.toStdString()).empty());
     FindingsL->clear();
-    if (!canStart(true, overview)) return;
-    const auto findings = yearfiles::checkYear(folder_.toStdString());
+    if (canStart(true, overview)) FindingsL->addItem(QStringLiteral("点検しています…"));
+}
+
+void LauncherWindow::showFindings(const std::vector<yearfiles::Finding>& findings) {
+    FindingsL->clear();
     for (const yearfiles::Finding& finding : findings)
         FindingsL->addItem(QString::fromStdString(yearfiles::findingLine(finding, true)));
     if (findings.empty()) FindingsL->addItem(QStringLiteral("問題は見つかりませんでした。"));
@@ -181,10 +201,9 @@ void LauncherWindow::importRoster(const QString& source, int grade) {
         return;
     }
     if (services_.messages.ask(plan.question, "確認", MessageIcon::Question, MessageButtons::YesNo,
-                               MessageAnswer::No,
-                               yearfiles::previewText(plan.roster)) != MessageAnswer::Yes)
+                               MessageAnswer::No, plan.details) != MessageAnswer::Yes)
         return;
-    if (Status s = yearfiles::writeRoster(plan.target, plan.roster, true); !s)
+    if (Status s = writeRosterImport(plan); !s)
         services_.messages.alert("名簿を保存できませんでした。", "確認", MessageIcon::Stop,
                                  s.reason());
     refresh();
@@ -250,6 +269,8 @@ void LauncherWindow::ExportButtonClick() {
 }
 
 void LauncherWindow::exportResults(const TestFiles& files, const QString& output) {
+    if (!confirmFreshResults(folder_.toStdString(), services_.messages, files.grade, files.test))
+        return;
     std::string done;
     if (Status s = exportTest(folder_.toStdString(), files, output.toStdString(), done); !s)
         services_.messages.alert("書き出せませんでした。", "確認", MessageIcon::Stop, s.reason());
@@ -257,11 +278,43 @@ void LauncherWindow::exportResults(const TestFiles& files, const QString& output
         services_.messages.inform(done, "確認", MessageIcon::None);
 }
 
+void LauncherWindow::VersionsButtonClick() {
+    QStringList files;
+    for (const std::string& name : filesWithVersions(folder_.toStdString()))
+        files << QString::fromStdString(name);
+    bool chosen = false;
+    const QString file =
+        QInputDialog::getItem(this, QStringLiteral("以前の版に戻す"), QStringLiteral("ファイル"),
+                              files, 0, false, &chosen);
+    if (!chosen || file.isEmpty()) return;
+    QStringList labels;
+    for (const FileVersion& v : listVersions(folder_.toStdString() / fs::path(file.toStdString())))
+        labels << QString::fromStdString(versionLabel(v));
+    const QString label = QInputDialog::getItem(this, QStringLiteral("以前の版に戻す"),
+                                                file + QStringLiteral(" の版（新しい順）"), labels,
+                                                0, false, &chosen);
+    if (chosen && labels.indexOf(label) >= 0) restoreFileVersion(file, labels.indexOf(label) + 1);
+}
+
+void LauncherWindow::restoreFileVersion(const QString& file, int number) {
+    const fs::path path = folder_.toStdString() / fs::path(file.toStdString());
+    const std::vector<FileVersion> versions = listVersions(path);
+    if (number < 1 || number > static_cast<int>(versions.size())) return;
+    if (services_.messages.ask(
+            file.toStdString() + " を、この版に戻しますか？\n今の内容も版として残ります。", "確認",
+            MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No,
+            versionLabel(versions[static_cast<std::size_t>(number - 1)])) != MessageAnswer::Yes)
+        return;
+    if (Status s = restoreVersion(path, number); !s)
+        services_.messages.alert("元に戻せませんでした。", "確認", MessageIcon::Stop, s.reason());
+    refresh();
+}
+
 void LauncherWindow::ProgramButtonClick(int index) {
+    const SuiteProgram& program = suitePrograms()[static_cast<std::size_t>(index)];
     // The folder may have changed since it was last looked at (a stick taken out).
     refresh();
-    if (!ProgramButtons[static_cast<std::size_t>(index)]->isEnabled()) return;
-    const SuiteProgram& program = suitePrograms()[static_cast<std::size_t>(index)];
+    if (!canStart(program.needsBasicData, readFolderOverview(folder_.toStdString()))) return;
     const auto path =
         findProgram(QCoreApplication::applicationDirPath().toStdString(), program.name);
     const std::string name = installedName(program.name);

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "FolderOverview.h"
+#include "FolderScan.h"
 #include "HistoryRow.h"
 #include "ProgramWindow.h"
 #include "Services.h"
@@ -18,7 +19,8 @@ class QTableWidget;
 namespace jitsu::launcher {
 
 // 実力テスト: the data folder, what is in it, and one button per program that starts it there.
-// The folder is the one named on the command line, else the one chosen last time.
+// The folder is the one named on the command line, else the one chosen last time. The window
+// shows at once; what the folder holds and the year check's findings fill in as they are read.
 class LauncherWindow : public ProgramWindow {
     Q_OBJECT
 public:
@@ -36,11 +38,15 @@ public slots:
     void RosterButtonClick();
     void ScoresButtonClick();
     void ExportButtonClick();
+    void VersionsButtonClick();
     // The two after their file dialogs: the preview and confirmation, the export itself.
     void importRoster(const QString& source, int grade);
     void importScores(const QString& source, int grade, int test);
     void exportResults(const TestFiles& files, const QString& output);
-    // Reads the folder again: after a program has saved, and when the window comes back.
+    // After the choice of a file of the folder and one of its versions: asks, then restores.
+    void restoreFileVersion(const QString& file, int number);
+    // Reads the folder again, off the GUI thread: after a program has saved, and when the window
+    // comes back.
     void refresh();
 
 protected:
@@ -48,10 +54,13 @@ protected:
 
 private:
     void setFolder(const QString& folder);
+    void showOverview(const FolderOverview& overview);
+    void showFindings(const std::vector<yearfiles::Finding>& findings);
 
     Services& services_;
     QString folder_;
     QFileSystemWatcher watcher_;
+    FolderScan scan_;
 
     // The controls read or changed after start-up, by their objectNames.
     QLineEdit* FolderE;
@@ -62,6 +71,7 @@ private:
     QPushButton* RosterButton;
     QPushButton* ScoresButton;
     QPushButton* ExportButton;
+    QPushButton* VersionsButton;
     HistoryRow* History;  // the history sheets and the grade's trend
 };
 

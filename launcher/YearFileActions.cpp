@@ -4,6 +4,7 @@
 
 #include "BasicData.h"
 #include "Paths.h"
+#include "ResultsAge.h"
 #include "ResultsExport.h"
 #include "RosterImport.h"
 
@@ -19,12 +20,32 @@ RosterPlan planRosterImport(const std::filesystem::path& dir, const std::filesys
     plan.status =
         yearfiles::importRosterFile(source, options, data->grades[grade - 1], plan.roster);
     if (!plan.status) return plan;
-    plan.target = rosterPath(dir, data->rosterTag.view(), data->year, grade);
+    plan.status = yearfiles::planRosterReplacement(dir, *data, data->year, grade, plan.roster,
+                                                   plan.replacement);
+    if (!plan.status) return plan;
+    plan.target = plan.replacement.roster;
     std::error_code ec;
     plan.question = std::to_string(grade) + "年の名簿 " + plan.target.filename().string() +
                     (std::filesystem::exists(plan.target, ec) ? " を、この内容で上書きしますか？"
                                                               : " を、この内容で作りますか？");
+    plan.details = yearfiles::previewText(plan.roster);
+    if (yearfiles::carriesScores(plan.replacement)) {
+        plan.question += "\n点数ファイルの得点は生徒について移ります。";
+        plan.details = yearfiles::replacementSummary(plan.replacement, data->grades[grade - 1]) +
+                       "\n" + plan.details;
+    }
     return plan;
+}
+
+Status writeRosterImport(const RosterPlan& plan) {
+    return yearfiles::carriesScores(plan.replacement)
+               ? yearfiles::applyRosterReplacement(plan.replacement, plan.roster)
+               : yearfiles::writeRoster(plan.target, plan.roster, true);
+}
+
+std::string versionLabel(const FileVersion& version) {
+    return std::to_string(version.number) + "　" + versionTimeText(version.microseconds) + "　" +
+           version.program + "　" + std::to_string(version.bytes) + " バイト";
 }
 
 ScoreImportPlan planScoresImport(const std::filesystem::path& dir,
@@ -65,6 +86,14 @@ std::vector<TestFiles> exportableTests(const FolderOverview& overview) {
     for (const TestFiles& files : overview.tests)
         if (files.results.exists) tests.push_back(files);
     return tests;
+}
+
+bool confirmFreshResults(const std::filesystem::path& dir, Messages& messages, int grade,
+                         int test) {
+    auto data = std::make_unique<BasicData>();
+    if (!readBasicData(basicDataPath(dir), *data)) return true;  // the export tells what fails
+    return jitsu::confirmFreshResults(dir, messages, data->grades[grade - 1], data->year, test,
+                                      grade);
 }
 
 std::filesystem::path exportFileName(const std::filesystem::path& dir, unsigned year,

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -89,10 +90,22 @@ const char* mediaName(PaperSize paper) {
 
 }  // namespace
 
+Status checkQueueName(const std::string& queue) {
+    const bool printable = std::all_of(queue.begin(), queue.end(), [](char c) {
+        return c > ' ' && c < 0x7F && c != '/' && c != '#';
+    });
+    if (!queue.empty() && queue[0] != '-' && printable) return Status::ok();
+    return Status::error("printer '" + queue +
+                         "': not a queue name (printable characters without blanks, '/' or '#', "
+                         "not starting with '-')");
+}
+
 Status findQueue(const std::string& queue) {
+    if (Status name = checkQueueName(queue); !name) return name;
+    // The queue joined to its option: no name is ever read as another option.
     const CommandOutcome answer =
         runCommand(queue == "default" ? std::vector<std::string>{"lpstat", "-d"}
-                                      : std::vector<std::string>{"lpstat", "-a", queue});
+                                      : std::vector<std::string>{"lpstat", "-a" + queue});
     if (!answer.ran) return Status::error("printer '" + queue + "': " + kNoClient);
     if (queue == "default") {
         if (answer.output.rfind("system default destination: ", 0) == 0) return Status::ok();
@@ -105,6 +118,7 @@ Status findQueue(const std::string& queue) {
 
 Status queuePdf(const std::string& queue, std::string_view pdf, PaperSize paper,
                 const std::string& title) {
+    if (Status name = checkQueueName(queue); !name) return name;
     // lp reads the file and sends it to the scheduler before it ends: the file may go then.
     std::string path =
         (std::filesystem::temp_directory_path() / "jitsuryoku-print.XXXXXX").string();
@@ -127,7 +141,7 @@ Status queuePdf(const std::string& queue, std::string_view pdf, PaperSize paper,
                              "': cannot write a temporary file: " + std::strerror(writeError));
     }
     std::vector<std::string> words = {"lp"};
-    if (queue != "default") words.insert(words.end(), {"-d", queue});
+    if (queue != "default") words.push_back("-d" + queue);
     words.insert(words.end(), {"-t", title, "-n", "1", "-o",
                                std::string("media=") + mediaName(paper), "--", path});
     const CommandOutcome outcome = runCommand(words);

@@ -13,7 +13,12 @@ namespace jitsu {
 // printing a finished PDF needs neither a print dialog nor Qt's printing library. A queue is
 // named, or "default" for the default one.
 
-// Whether the scheduler knows the queue; the error names the queue.
+// Whether `queue` can name a queue: printable ASCII without blanks, '/' or '#', and no leading
+// '-' (it would be read as an option of lpstat or lp).
+Status checkQueueName(const std::string& queue);
+
+// Whether the scheduler knows the queue; the error names the queue. Names that
+// checkQueueName refuses are refused here and by queuePdf without running a command.
 Status findQueue(const std::string& queue);
 
 // Hands `pdf` to the queue as one job named `title`, on the media of `paper`, one copy.

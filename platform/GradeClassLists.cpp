@@ -59,6 +59,7 @@ void GradeClassLists::fill(const BasicData& data) {
         selectButtons_[g]->setEnabled(true);
         clearButtons_[g]->setEnabled(true);
     }
+    checkListBoxes_[0]->setFocus(Qt::OtherFocusReason);  // the next step starts here
 }
 
 bool GradeClassLists::anyChecked(int grade) const { return checkListBoxes_[grade]->anyChecked(); }

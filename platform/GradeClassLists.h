@@ -32,7 +32,7 @@ public:
     explicit GradeClassLists(QWidget* window, const GradeClassListsGeometry& geometry = {});
 
     // For grades 1, 2, 3 in turn: enables the box, lists the grade's class names in class order
-    // and ticks them all; then enables the six buttons.
+    // and ticks them all; then enables the six buttons and gives grade 1's box the focus.
     void fill(const BasicData& data);
 
     bool anyChecked(int grade) const;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <concepts>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <vector>
@@ -26,6 +27,7 @@ int runProgram(int argc, char** argv) {
     ProgramOptions options = parseProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (auto exitCode = applyProgramOptions(options, program, std::cout, std::cerr))
         return *exitCode;
+    if (auto exitCode = requireDisplay(options, program, std::getenv, std::cerr)) return *exitCode;
     std::vector<char*> qtArgv{argv[0]};
     for (std::string& word : options.rest) qtArgv.push_back(word.data());
     int qtArgc = static_cast<int>(qtArgv.size());

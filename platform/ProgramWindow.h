@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "Widgets.h"
+
 namespace jitsu {
 
 // The main window of one of the suite's programs, as runProgram starts it: made with the
@@ -19,9 +21,20 @@ public:
     // in the services' folder anyway; one that remembers a folder of its own replaces it here.
     virtual void dataDirNamed() {}
 
+protected:
+    // Shown the first time: every window works from the keyboard (prepareForKeyboard).
+    void showEvent(QShowEvent* event) override {
+        if (!preparedForKeyboard_) prepareForKeyboard(this);
+        preparedForKeyboard_ = true;
+        QWidget::showEvent(event);
+    }
+
 signals:
     // The program must end at once with this exit code.
     void programEnd(int exitCode);
+
+private:
+    bool preparedForKeyboard_ = false;
 };
 
 }  // namespace jitsu

@@ -1,10 +1,21 @@
 #include "QtCanvas.h"
 
+#include <algorithm>
+
 namespace jitsu {
 
 namespace {
 
 QColor toQColor(Color c) { return QColor(c.r, c.g, c.b); }
+
+// The height of a text's white ground, in ems: what the pages were laid out with (the ascent and
+// descent of the face before, 1802 and 401 of its 2048 units), whatever the face's own.
+constexpr double kGroundEms = (1802.0 + 401.0) / 2048;
+
+// Blanks are not drawn: a text is drawn as the stretches between its gaps of this many blanks or
+// more, each where the characters before it put it. A shorter gap costs less drawn as blanks
+// than as one more drawing of text.
+constexpr std::size_t kGapBlanks = 4;
 
 }  // namespace
 
@@ -13,23 +24,31 @@ void QtCanvas::reset() {
     deviceDpi_ = device->logicalDpiY();
     painter_.resetTransform();
     painter_.scale(device->logicalDpiX() / double(kDotsPerInch), deviceDpi_ / kDotsPerInch);
-    painter_.setBackgroundMode(Qt::OpaqueMode);
-    painter_.setBackground(Qt::white);
+    painter_.setBackgroundMode(Qt::TransparentMode);
     setFontSize(points_);
 }
 
-void QtCanvas::setPenColor(Color c) { pen_ = toQColor(c); }
+void QtCanvas::setPenColor(Color c) {
+    if (toQColor(c) != pen_) strokeLines();
+    pen_ = toQColor(c);
+}
 void QtCanvas::setBrushColor(Color c) { brush_ = toQColor(c); }
 void QtCanvas::setFontColor(Color c) { fontColor_ = toQColor(c); }
 
 void QtCanvas::setFontSize(int points) {
     points_ = points;
-    QFont font(QStringLiteral("IPAGothic"));
+    QFont font(QString::fromLatin1(kFace));
     // The painter resolves points at the device's resolution and then scales by the transform:
     // this size gives the pixels of the points at 600 dpi after both.
     font.setPointSizeF((points > 0 ? points : 1) * kDotsPerInch / deviceDpi_);
-    font.setBold(bold_);
+    font.setWeight(bold_ ? QFont::Bold : QFont::Normal);
     painter_.setFont(font);
+    // The face is fixed-width: an ASCII or half-width kana character advances by one width, any
+    // other by the other (the em, at the whole pixel size the painter rounds the font to).
+    const QFontMetricsF metrics(font, painter_.device());
+    halfAdvance_ = metrics.horizontalAdvance(QLatin1Char(' '));
+    em_ = metrics.horizontalAdvance(QChar(0x3000));
+    ascent_ = metrics.ascent();
 }
 
 void QtCanvas::setBold(bool bold) {
@@ -37,22 +56,56 @@ void QtCanvas::setBold(bool bold) {
     setFontSize(points_);
 }
 
+double QtCanvas::advance(std::string_view text) const {
+    int characters = 0;
+    for (char byte : text) characters += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    const int halves = halfEms(text);
+    return (2 * characters - halves) * halfAdvance_ + (halves - characters) * em_;
+}
+
 void QtCanvas::textOut(int x, int y, std::string_view text) {
+    strokeLines();
+    painter_.fillRect(QRectF(x, y, advance(text), kGroundEms * em_), Qt::white);
     painter_.setPen(fontColor_);
-    painter_.drawText(QRect(x, y, 1 << 20, 1 << 20),
-                      Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine,
-                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    const double baseline = y + ascent_;
+    double left = x;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t first = text.find_first_not_of(' ', pos);
+        if (first == std::string_view::npos) break;
+        left += static_cast<double>(first - pos) * halfAdvance_;
+        std::size_t end = first;
+        while ((end = text.find(' ', end)) != std::string_view::npos) {
+            const std::size_t next = text.find_first_not_of(' ', end);
+            if (next == std::string_view::npos || next - end >= kGapBlanks) break;
+            end = next;
+        }
+        end = std::min(end, text.size());
+        const std::string_view run = text.substr(first, end - first);
+        painter_.drawText(QPointF(left, baseline),
+                          QString::fromUtf8(run.data(), static_cast<qsizetype>(run.size())));
+        left += advance(run);
+        pos = end;
+    }
 }
 
 void QtCanvas::moveTo(int x, int y) { position_ = QPoint(x, y); }
 
 void QtCanvas::lineTo(int x, int y) {
-    painter_.setPen(QPen(pen_, 1));
-    painter_.drawLine(position_, QPoint(x, y));
+    // Lines go in one stroke a pen: one drawing operation rather than one a line.
+    if (lines_.isEmpty() || lines_.currentPosition() != QPointF(position_))
+        lines_.moveTo(position_);
+    lines_.lineTo(x, y);
     position_ = QPoint(x, y);
 }
 
+void QtCanvas::strokeLines() {
+    if (lines_.isEmpty()) return;
+    painter_.strokePath(lines_, QPen(pen_, 1));
+    lines_.clear();
+}
+
 void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
+    strokeLines();
     painter_.setPen(QPen(pen_, 1));
     painter_.setBrush(brush_);
     painter_.drawRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));

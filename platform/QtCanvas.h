@@ -2,24 +2,30 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QPainterPath>
 
 #include "Canvas.h"
 
 namespace jitsu {
 
-// A Canvas on a QPainter: texts at their top left corner on an opaque white background, lines
-// one dot wide. The layouts work in dots of a 600 dpi printer; the canvas scales them, the pens
+// A Canvas on a QPainter: texts at their top left corner on a white ground, lines one dot wide.
+// The layouts work in dots of a 600 dpi printer; the canvas scales them, the pens
 // and the fonts to the device's real resolution, so a page looks the same on every device. The
-// face is IPAGothic (fixed-width digits, so "%3d" columns line up), the canvas's default:
-// pages never choose one.
+// face, the canvas's own (pages never choose one), is BIZ UDGothic: fixed-width, every CP932
+// character in it, each half-width one exactly half a full-width one (so "%3d" columns line up),
+// and a real bold weight, drawn once where a synthesised bold is drawn twice.
 class QtCanvas : public Canvas {
 public:
     explicit QtCanvas(QPainter& painter) : painter_(painter) {}
 
     static constexpr int kDotsPerInch = 600;
+    static constexpr const char* kFace = "BIZ UDGothic";
 
     // Brings the painter to the canvas's state and scale; called after QPainter::begin.
     void reset();
+    // Draws the lines gathered since the last other drawing, which go in one stroke a pen; called
+    // before the page ends.
+    void strokeLines();
 
     void setPenColor(Color c) override;
     void setBrushColor(Color c) override;
@@ -32,10 +38,15 @@ public:
     void rectangle(int x1, int y1, int x2, int y2) override;
 
 private:
+    // The width of a UTF-8 text in the font set, in dots.
+    double advance(std::string_view text) const;
+
     QPainter& painter_;
     QColor pen_ = Qt::black, brush_ = Qt::white, fontColor_ = Qt::black;
     int points_ = 10;
     double deviceDpi_ = kDotsPerInch;
+    double em_ = 0, halfAdvance_ = 0, ascent_ = 0;  // of the font set, in dots
+    QPainterPath lines_;
     bool bold_ = false;
     QPoint position_;
 };

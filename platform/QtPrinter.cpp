@@ -1,14 +1,8 @@
 #include "QtPrinter.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinterInfo>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
 
 #include "PdfPrinter.h"
 
@@ -27,6 +21,7 @@ void QtPrinter::setPageSetup(std::optional<PaperSize> paper,
 std::optional<PageRange> QtPrinter::printDialog(bool pageRange) {
     const QPageLayout programLayout = printer_.pageLayout();
     QPrintDialog dialog(&printer_, dialogParent_);
+    dialog.setWindowTitle(QString::fromStdString(printDialogTitle(dialogGrade())));
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, pageRange);
     if (pageRange) {
         dialog.setMinMax(1, 999);
@@ -79,27 +74,16 @@ Status QtPrinter::doBeginDoc() {
 Status QtPrinter::begin() {
     if (printer_.outputFormat() == QPrinter::PdfFormat) {
         pdfTarget_ = printer_.outputFileName();
-        const std::filesystem::path target = pdfTarget_.toStdString();
-        std::filesystem::path dir = target.parent_path();
-        if (dir.empty()) dir = ".";
-        // Appended: GCC 12 warns falsely (-Wrestrict) on "x" + string at -O3.
-        std::string name = ".";
-        name += target.filename().string();
-        name += ".XXXXXX";
-        std::string temporary = (dir / name).string();
-        const int fd = ::mkstemp(temporary.data());
-        if (fd < 0)
-            return Status::error(target.string() +
-                                 ": cannot create a temporary file: " + std::strerror(errno));
-        ::fchmod(fd, 0644);
-        ::close(fd);
-        pdfTemporary_ = QString::fromStdString(temporary);
-        printer_.setOutputFileName(pdfTemporary_);
+        pdfReplacement_ = std::make_unique<AtomicReplacement>(pdfTarget_.toStdString());
+        if (Status started = pdfReplacement_->start(); !started) {
+            pdfReplacement_.reset();
+            return started;
+        }
+        printer_.setOutputFileName(QString::fromStdString(pdfReplacement_->temporaryPath()));
     }
     if (!painter_.begin(&printer_))
-        return Status::error(pdfTemporary_.isEmpty()
-                                 ? "the printer could not print the document"
-                                 : pdfTarget_.toStdString() + ": cannot be written");
+        return Status::error(!pdfReplacement_ ? "the printer could not print the document"
+                                              : pdfTarget_.toStdString() + ": cannot be written");
     canvas_.reset();
     return Status::ok();
 }
@@ -108,24 +92,25 @@ void QtPrinter::doStartSheet(int number) {
     if (!failure_) return;
     if (number == 1)
         failure_ = begin();
-    else
+    else {
+        canvas_.strokeLines();
         printer_.newPage();
+    }
 }
 
 Canvas& QtPrinter::pageCanvas() { return failure_ ? static_cast<Canvas&>(canvas_) : discard_; }
 
 Status QtPrinter::doEndDoc() {
     Status status = failure_;
+    if (painter_.isActive()) canvas_.strokeLines();
     if (painter_.isActive() && !painter_.end() && status)
         status = Status::error("the printer could not print the document");
     failure_ = Status::ok();
-    if (pdfTemporary_.isEmpty()) return status;
-    const std::string temporary = pdfTemporary_.toStdString(), target = pdfTarget_.toStdString();
+    if (!pdfReplacement_) return status;
     printer_.setOutputFileName(pdfTarget_);
-    pdfTemporary_.clear();
-    if (status && ::rename(temporary.c_str(), target.c_str()) != 0)
-        status = Status::error(target + ": cannot replace the file: " + std::strerror(errno));
-    if (!status) ::unlink(temporary.c_str());
+    // Dropped without a commit, the replacement leaves the old file as it was.
+    if (status) status = pdfReplacement_->commit();
+    pdfReplacement_.reset();
     return status;
 }
 

@@ -4,8 +4,10 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <memory>
 #include <string>
 
+#include "AtomicWrite.h"
 #include "Printer.h"
 #include "QtCanvas.h"
 
@@ -24,8 +26,8 @@ QPageSize paperAfterDialog(const QPageSize& program, const QPageSize& afterDialo
 // are drawn in dots of a 600 dpi printer (QtCanvas scales them). The paper set through
 // setPageSetup is the paper printed unless the person changes it in the dialog. Pages are
 // filtered by the layouts themselves, so the page range chosen in the dialog is taken off the
-// QPrinter again and never applied twice. A PDF file is written under a temporary name in its
-// folder and renamed over the chosen name only when the whole document is written.
+// QPrinter again and never applied twice. A PDF file goes through the atomic writer
+// (AtomicReplacement): it replaces the chosen file only when the whole document is written.
 class QtPrinter : public Printer {
 public:
     // The system's printer, asked for with QPrintDialog over `dialogParent`.
@@ -45,7 +47,7 @@ protected:
     Canvas& pageCanvas() override;
 
 private:
-    // Starts the painter on the printer, a PDF file under its temporary name.
+    // Starts the painter on the printer, a PDF file on the atomic writer's temporary file.
     Status begin();
     // After the dialog: the program's paper again, unless the person chose another one.
     void keepProgramPaper(const QPageLayout& beforeDialog);
@@ -55,7 +57,8 @@ private:
     QtCanvas canvas_{painter_};
     QWidget* dialogParent_ = nullptr;
     DiscardCanvas discard_;
-    QString pdfTarget_, pdfTemporary_;  // the PDF file chosen in the dialog, being written
+    QString pdfTarget_;                                  // the PDF file chosen in the dialog
+    std::unique_ptr<AtomicReplacement> pdfReplacement_;  // while that file is being written
     Status failure_ = Status::ok();
 };
 

@@ -1,5 +1,7 @@
 #include "Widgets.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -8,6 +10,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "Clock.h"
 #include "TestList.h"
@@ -85,9 +88,69 @@ void fillTestCombo(QComboBox* combo, int n, const Clock& clock) {
 void centreOnScreen(QWidget* window) {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    const QRect available = screen->availableGeometry();
+    // The frame (title bar, borders) is known only once shown: until then, leave room for one.
+    const QSize frameExtra =
+        window->isVisible() ? window->frameGeometry().size() - window->size() : QSize(16, 40);
+    const QSize room = available.size() - frameExtra;
+    if (window->width() > room.width() || window->height() > room.height())
+        window->resize(window->size().boundedTo(room).expandedTo(window->minimumSize()));
+    QRect frame(window->pos(), window->size() + frameExtra);
+    frame.moveCenter(available.center());
+    window->move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
+}
+
+namespace {
+
+// The text of the label that names `control`, or an empty string.
+QString labelTextOf(const QWidget* window, const QWidget* control) {
+    const QList<QLabel*> labels = window->findChildren<QLabel*>();
+    for (const QLabel* label : labels)
+        if (label->buddy() == control) return label->text();
+    const QRect place(control->mapTo(window, QPoint()), control->size());
+    const QLabel* best = nullptr;
+    int bestDistance = 0;
+    for (const QLabel* label : labels) {
+        if (!label->isVisibleTo(window) || label->text().trimmed().isEmpty()) continue;
+        const QRect at(label->mapTo(window, QPoint()), label->size());
+        const bool sameLine = at.top() < place.bottom() && at.bottom() > place.top() &&
+                              at.right() <= place.left() + 4;
+        const bool above = at.bottom() <= place.top() + 4 && at.left() < place.right() &&
+                           at.right() > place.left() - 16;
+        // Left on the line first, then above; the nearest of either.
+        const int distance = sameLine ? place.left() - at.right()
+                             : above  ? 1000 + place.top() - at.bottom()
+                                      : -1;
+        if (distance < 0 || distance > (sameLine ? 200 : 1040)) continue;
+        if (!best || distance < bestDistance) {
+            best = label;
+            bestDistance = distance;
+        }
+    }
+    return best ? best->text() : QString();
+}
+
+}  // namespace
+
+void prepareForKeyboard(QWidget* window) {
+    for (QPushButton* button : window->findChildren<QPushButton*>()) button->setAutoDefault(true);
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->focusPolicy() == Qt::NoFocus || !control->accessibleName().isEmpty() ||
+            control->focusProxy())
+            continue;
+        QString name;
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
+            name = button->text();
+        else if (auto* edit = qobject_cast<QLineEdit*>(control);
+                 edit && edit->parentWidget() &&
+                 qobject_cast<QAbstractSpinBox*>(edit->parentWidget()))
+            continue;  // a spinner's own edit field: the spinner carries the name
+        if (name.isEmpty()) name = labelTextOf(window, control);
+        if (auto* edit = qobject_cast<QLineEdit*>(control); name.isEmpty() && edit)
+            name = edit->placeholderText();
+        name.remove(QLatin1Char('&'));
+        control->setAccessibleName(name.remove(QStringLiteral("：")).trimmed());
+    }
 }
 
 }  // namespace jitsu

@@ -52,7 +52,14 @@ QString fixedYearText(const QSpinBox* yearSpinner);
 // clock's month, without raising a change event. The box takes no typed text.
 void fillTestCombo(QComboBox* combo, int n, const Clock& clock);
 
-// Centres a top-level window on the screen it is on.
+// Centres a top-level window on the screen it is on, shrunk first (down to its minimum size) to
+// the screen's available area where it is larger; its top left corner never leaves that area.
 void centreOnScreen(QWidget* window);
+
+// Makes a window usable from the keyboard: Enter presses whichever of its push buttons has the
+// focus, and every control that takes the focus gets an accessible name where it has none:
+// a button's text, else the text of its label (the label's buddy, else the label just left of
+// it on its line, else the one just above it), else its placeholder text.
+void prepareForKeyboard(QWidget* window);
 
 }  // namespace jitsu

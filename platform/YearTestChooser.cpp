@@ -40,6 +40,8 @@ YearTestChooser::YearTestChooser(QWidget* window, const YearTestChooserGeometry&
     OKButton->setGeometry(geometry.okButton);
     OKButton->setFont(windowFont(geometry.okButtonFontPixels));
     OKButton->setEnabled(false);
+    NendoUD->setAccessibleName(QStringLiteral("西暦年度"));
+    KaisuCB->setAccessibleName(QStringLiteral("回"));
 }
 
 void YearTestChooser::fill(unsigned year, int testCount, const Clock& clock) {

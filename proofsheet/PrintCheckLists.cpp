@@ -18,6 +18,7 @@ Status printCheckLists(const BasicData& data, const CheckListRequest& request, S
 
     Printer& printer = services.printer;
     setPaper(printer, 24, 1);
+    printer.setDialogGrade(request.grade);
     if (!printer.printDialog(false)) return Status::ok();
     const DrawPages draw = [&](Printer& on, int percent) {
         CheckListRequest scaled = request;

@@ -36,6 +36,7 @@ Status gradeRun(const BasicData& data, const GradeRunRequest& request, Services&
         grade,          data.schoolName.view(), data.testName.view(),  files->roster,
         *results,       request.testLabel,      request.tickedClasses, request.scale,
         request.copies, request.print};
+    services.printer.setDialogGrade(request.grade);
     Status printed = printReports(job, services.printer, services.messages);
     if (!printed)
         services.messages.alert(text::kPrintFailed, text::kConfirm, MessageIcon::Exclamation,

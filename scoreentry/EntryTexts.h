@@ -10,9 +10,17 @@ inline constexpr const char* kScoresNotSaved =
     "点数データを保存できませんでした。担当者に連絡してください。";
 inline constexpr const char* kCloseQuestion =
     "　　点数データに変更がありました。データを更新し、保存しますか？　　　";
-// "ほかの端末で同じ点数が変更されています（%d 件）。こちらの入力で上書きしますか？"
+// "ほかの端末で同じ点数が変更されています（%d 件）。", one line per cell
+// "%s %s　%s　こちら %s　ファイル %s", "ほか %d 件", then the question.
 inline constexpr const char* kConflictCount = "ほかの端末で同じ点数が変更されています（";
-inline constexpr const char* kConflictRest = " 件）。こちらの入力で上書きしますか？";
+inline constexpr const char* kConflictCountEnd = " 件）。";
+inline constexpr const char* kConflictOurs = "　こちら ";
+inline constexpr const char* kConflictFile = "　ファイル ";
+inline constexpr const char* kNoScore = "なし";
+inline constexpr const char* kConflictMore = "ほか ";
+inline constexpr const char* kConflictMoreEnd = " 件";
+inline constexpr const char* kConflictRest =
+    "こちらの入力で上書きしますか？（はい：こちら、いいえ：ファイル）";
 inline constexpr const char* kScoresUnreadable =
     "点数データのファイルを読み込めませんでした。この回の点数は入力できません。";
 // "点数データのファイル「%s」の点数の数（%zu）が基礎データから決まる数（%zu）と合いません。…"

@@ -117,6 +117,15 @@ void ScoreEntryWindow::buildControls() {
     TenSG2 = new ScoreGrid("TenSG2", kRightGridRows, this);
     TenSG2->setGeometry(442, 20, 227, 488);
 
+    // What a screen reader announces for the controls that no label names.
+    NendoUD->setAccessibleName(QStringLiteral("西暦年度"));
+    GakunenCB->setAccessibleName(QStringLiteral("学年"));
+    KaisuCB->setAccessibleName(QStringLiteral("回"));
+    ClassCB->setAccessibleName(QStringLiteral("クラス"));
+    KamokuCB->setAccessibleName(QStringLiteral("科目"));
+    TenSG1->setAccessibleName(QStringLiteral("点数（1〜23番）"));
+    TenSG2->setAccessibleName(QStringLiteral("点数（24〜45番）"));
+
     for (QWidget* w : std::initializer_list<QWidget*>{ClassCB, NextClassButton, MaeClassButton,
                                                       KamokuCB, NextKamokuButton, MaeKamokuButton,
                                                       HozonButton, ExitButton, TenSG1, TenSG2})
@@ -146,7 +155,10 @@ void ScoreEntryWindow::buildControls() {
         ScoreGrid* other = grid == TenSG1 ? TenSG2 : TenSG1;
         connect(grid, &ScoreGrid::cursorTaken, other, &ScoreGrid::clearCursor);
         connect(grid, &ScoreGrid::cellEdited, this, &ScoreEntryWindow::cellEdited);
-        connect(grid, &ScoreGrid::editRefused, this, [this] { services_.messages.beep(); });
+        connect(grid, &ScoreGrid::editRefused, this, [this] {
+            services_.messages.beep();
+            SavedLabel->setText(qs(fullMarksNotice(session_->fullMarks())));
+        });
         const int position = grid == TenSG1 ? kLeftGrid : kRightGrid;
         connect(grid, &ScoreGrid::columnPasted, this,
                 [this, position](int row, const QString& text) {
@@ -263,7 +275,10 @@ void ScoreEntryWindow::MaeKamokuButtonClick() {
     switchSubject();
 }
 
-void ScoreEntryWindow::HozonButtonClick() { save(); }
+void ScoreEntryWindow::HozonButtonClick() {
+    // Typing goes on where it was; a class to correct was shown with its first student.
+    if (save() != SaveOutcome::Correcting) focusCurrentCell();
+}
 
 void ScoreEntryWindow::ExitButtonClick() {
     // A save that wrote nothing (a student to correct, or a file that could not be written)
@@ -385,13 +400,22 @@ void ScoreEntryWindow::gridKeyDown(int grid, int key) {
     };
     if (auto move = keyDownMove(grid, key, state(TenSG1), state(TenSG2)))
         gridOf(move->grid)->focusCell(move->row);
-    session_->scoresChanged = true;  // any key in a grid, moving keys included
 }
 
 void ScoreEntryWindow::cellEdited() {
-    session_->scoresChanged = true;
+    storeGridScores(*session_, shownCellTexts());
+    session_->scoresChanged = hasUnsavedScores(*session_);
     SavedLabel->clear();
     updateTotals();
+}
+
+void ScoreEntryWindow::focusCurrentCell() {
+    for (ScoreGrid* grid : {TenSG1, TenSG2})
+        if (grid->isEnabled() && grid->currentIndex().isValid()) {
+            grid->focusCell(grid->currentRow());
+            return;
+        }
+    focusFirstStudent();
 }
 
 void ScoreEntryWindow::pasteIntoColumn(int grid, int row, const QString& text) {

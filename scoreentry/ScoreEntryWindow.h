@@ -72,6 +72,7 @@ private:
     void cellEdited();
     void pasteIntoColumn(int grid, int row, const QString& text);
     void focusFirstStudent();
+    void focusCurrentCell();  // the cell the cursor is on, else the first student
     std::vector<std::string> shownCellTexts() const;
     ScoreGrid* gridOf(int grid) const;
 
@@ -95,7 +96,9 @@ private:
     QLineEdit* HeikinE;
     QPushButton* HozonButton;
     QPushButton* ExitButton;
-    QLabel* SavedLabel;  // "保存しました（14:05）" after a save, until the next edit
+    // The status line: "保存しました（14:05）" after a save, until the next edit; "満点は 100
+    // 点です" after a value above the full marks was refused.
+    QLabel* SavedLabel;
     QLineEdit* NendoE;
     QLineEdit* KaisuE;
     QLineEdit* GakunenE;

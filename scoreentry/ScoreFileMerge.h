@@ -5,6 +5,7 @@
 
 #include "BasicData.h"
 #include "Messages.h"
+#include "Roster.h"
 #include "Status.h"
 #include "TestScores.h"
 
@@ -22,17 +23,13 @@ struct FileMergeResult {
 };
 
 // A file whose count of values does not fit `grade` is replaced only after a Yes to the question
-// scoreentry asks before replacing such a file. Cells both the file and `ours` changed to
-// different values are asked about once
-// (conflictQuestion, the cells listed in the detail): はい keeps ours, いいえ the file's,
-// キャンセル writes nothing. A missing file is a test without scores; one that cannot be read or
-// written fails, the file left as it was.
+// scoreentry asks before replacing such a file. The cells where `ours` differs from `base` are
+// saved with saveScoreCells (under the folder's lock, questions outside it); cells the file
+// changed to other values are asked about with scoreentry's conflict question (conflictAsker,
+// the students named from `roster`). A missing file is a test without scores; one that cannot be
+// read or written fails, the file left as it was.
 FileMergeResult mergeIntoScoreFile(const std::filesystem::path& scoreFile, const GradeData& grade,
-                                   const TestScores& base, const TestScores& ours,
-                                   Messages& messages);
-
-// The conflicting cells, a line each: "1組 3番 国語：ファイル 70、こちら 75" (UTF-8).
-std::string conflictCells(const GradeData& grade, const TestScores& base, const TestScores& ours,
-                          const TestScores& theirs);
+                                   const GradeRoster& roster, const TestScores& base,
+                                   const TestScores& ours, Messages& messages);
 
 }  // namespace jitsu

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScopedValueRollback>
 #include <QStyledItemDelegate>
 #include <QValidator>
@@ -59,9 +60,8 @@ public:
         if (!kept) return Invalid;
         const QString digits = QString::fromStdString(*kept);
         if (digits != input) {
-            int digitsBefore = 0;  // the cursor stays after the same digit
-            for (QChar c : input.left(pos)) digitsBefore += c >= u'0' && c <= u'9';
-            pos = digitsBefore;
+            // The cursor stays after the same digit.
+            pos = static_cast<int>(digitsOf(input.left(pos).toStdString()).size());
             input = digits;
         }
         return Acceptable;
@@ -81,6 +81,8 @@ public:
                           const QModelIndex& index) const override {
         auto* editor = new QLineEdit(parent);
         editor->setFrame(false);
+        editor->setStyleSheet(
+            QStringLiteral("QLineEdit { border: 2px solid palette(highlight); }"));
         editor->setValidator(new Validator(grid_));
         connect(editor, &QLineEdit::textEdited, grid_, &ScoreGrid::cellEdited);
         connect(editor, &QLineEdit::inputRejected, grid_, &ScoreGrid::editRefused);
@@ -95,6 +97,17 @@ public:
             grid_->editorIndex_ = QPersistentModelIndex();
         }
         QStyledItemDelegate::destroyEditor(editor, index);
+    }
+
+    // The current cell is framed, also while no editor is open on it (the grid without the focus).
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        if (index != grid_->currentIndex()) return;
+        painter->save();
+        painter->setPen(QPen(grid_->palette().color(QPalette::Highlight), 2));
+        painter->drawRect(option.rect.adjusted(1, 1, -1, -1));
+        painter->restore();
     }
 
 protected:

@@ -15,7 +15,8 @@ int virtualKeyOf(int qtKey);
 // A score grid: three columns, row 0 and columns 0 and 1 fixed (shown as headers, never current),
 // column 2 of the other rows edited in a cell editor that is open on the current cell whenever
 // the grid has the focus. A click anywhere in a student's row puts the cursor on that row's
-// score cell; only the current cell is highlighted. Every key pressed or released in the grid or
+// score cell; only the current cell is highlighted, and it is framed whether or not its editor is
+// open. Every key pressed or released in the grid or
 // in its cell editor is reported once, through keyDown/keyUp, before the grid or the editor
 // handles it; no key is swallowed, so the grid's own cursor movement follows the handlers.
 // Whatever way text enters the cell editor, the editor keeps only what acceptedScoreText

@@ -1,39 +1,68 @@
 #include "ScoreMerge.h"
 
+#include <optional>
+
+#include "AtomicWrite.h"
+#include "SaveLock.h"
+
 namespace jitsu {
 
 namespace {
 
-// Calls `cell(base, ours, theirs)` for every cell of the grade; `ours` may be const or not.
-template <typename Ours, typename Cell>
-void forEachCell(const GradeData& grade, const TestScores& base, Ours& ours,
-                 const TestScores& theirs, Cell cell) {
-    for (int j = 0; j < grade.subjects(); ++j)
-        for (int c = 0; c < grade.classes(); ++c)
-            for (int s = 0; s < kSlots; ++s)
-                cell(base.scores[j][c][s], ours.scores[j][c][s], theirs.scores[j][c][s]);
+std::int32_t valueAt(const TestScores& scores, const ScoreCell& cell) {
+    return scores.scores[cell.subject][cell.cls][cell.slot];
 }
 
-bool conflicting(int base, int ours, int theirs) {
-    return ours != base && theirs != base && ours != theirs;
+std::vector<ScoreConflict> conflictsOf(const TestScores& base, const TestScores& file,
+                                       const std::vector<ScoreCell>& cells) {
+    std::vector<ScoreConflict> conflicts;
+    for (const ScoreCell& cell : cells) {
+        const std::int32_t b = valueAt(base, cell), f = valueAt(file, cell);
+        if (f != b && f != cell.value) conflicts.push_back({cell, b, f});
+    }
+    return conflicts;
 }
 
 }  // namespace
 
-int countConflicts(const GradeData& grade, const TestScores& base, const TestScores& ours,
-                   const TestScores& theirs) {
-    int conflicts = 0;
-    forEachCell(grade, base, ours, theirs,
-                [&](int b, int o, int t) { conflicts += conflicting(b, o, t); });
-    return conflicts;
+std::vector<ScoreCell> changedCells(const GradeData& grade, const TestScores& base,
+                                    const TestScores& ours) {
+    std::vector<ScoreCell> cells;
+    for (int j = 0; j < grade.subjects(); ++j)
+        for (int c = 0; c < grade.classes(); ++c)
+            for (int s = 0; s < kSlots; ++s)
+                if (ours.scores[j][c][s] != base.scores[j][c][s])
+                    cells.push_back({j, c, s, ours.scores[j][c][s]});
+    return cells;
 }
 
-void mergeScores(const GradeData& grade, const TestScores& base, TestScores& ours,
-                 const TestScores& theirs, bool oursOnConflict) {
-    forEachCell(grade, base, ours, theirs, [&](int b, std::int32_t& o, int t) {
-        if (t == b) return;  // only we changed it, or nobody did
-        if (o == b || !oursOnConflict) o = t;
-    });
+MergeResult saveScoreCells(const std::filesystem::path& file, const GradeData& grade,
+                           const TestScores& base, const std::vector<ScoreCell>& cells,
+                           const ConflictQuestion& ask, TestScores& saved) {
+    std::optional<std::vector<ScoreConflict>> answered;
+    ConflictChoice choice = ConflictChoice::KeepOurs;
+    for (;;) {
+        SaveLock lock;
+        if (Status locked = lock.acquire(file); !locked)
+            return {MergeOutcome::Failed, std::move(locked)};
+        if (!readScores(file, grade, saved)) saved = base;
+        const std::vector<ScoreConflict> conflicts = conflictsOf(base, saved, cells);
+        if (!conflicts.empty() && conflicts != answered) {
+            lock.release();  // the other terminal may save while the person reads the question
+            choice = ask(conflicts);
+            if (choice == ConflictChoice::Cancel) return {MergeOutcome::Cancelled};
+            answered = conflicts;
+            continue;  // the file may have changed meanwhile: merge afresh
+        }
+        for (const ScoreCell& cell : cells) {
+            std::int32_t& inFile = saved.scores[cell.subject][cell.cls][cell.slot];
+            if (inFile == valueAt(base, cell) || choice == ConflictChoice::KeepOurs)
+                inFile = cell.value;
+        }
+        if (Status written = writeFileAtomically(file, formatScores(grade, saved)); !written)
+            return {MergeOutcome::Failed, std::move(written)};
+        return {};
+    }
 }
 
 }  // namespace jitsu

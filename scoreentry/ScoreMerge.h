@@ -1,21 +1,57 @@
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
 #include "BasicData.h"
+#include "Status.h"
 #include "TestScores.h"
 
 namespace jitsu {
 
-// Merging the scores of a session with those another session saved meanwhile, cell by cell
-// against what this session read (the base): a cell only one side changed takes that side's
-// value; a cell both changed to different values is a conflict, settled for one side.
-// Only the grade's subjects, classes and slots are looked at.
+// Saving scores into a score file that other sessions save into too, cell by cell against what
+// the saver last read (its base): a cell the file still holds as in the base takes the saver's
+// value; a cell the file changed since to another value is a conflict, settled by a question.
 
-// The number of cells that both `ours` and `theirs` changed from `base`, to different values.
-int countConflicts(const GradeData& grade, const TestScores& base, const TestScores& ours,
-                   const TestScores& theirs);
+// One cell to save: subject, class, slot (0 … 44) and the value.
+struct ScoreCell {
+    int subject = 0, cls = 0, slot = 0;
+    std::int32_t value = -1;
+    bool operator==(const ScoreCell&) const = default;
+};
 
-// Merges `theirs` into `ours`; conflicts keep ours when `oursOnConflict`, else take theirs.
-void mergeScores(const GradeData& grade, const TestScores& base, TestScores& ours,
-                 const TestScores& theirs, bool oursOnConflict);
+// A cell to save that the file changed since the base, to a value other than the one to save.
+struct ScoreConflict {
+    ScoreCell cell;
+    std::int32_t baseValue = -1, fileValue = -1;
+    bool operator==(const ScoreConflict&) const = default;
+};
+
+enum class ConflictChoice { KeepOurs, TakeFile, Cancel };
+// Asked with every conflict of a save, in the order of the cells; never while the lock is held.
+using ConflictQuestion = std::function<ConflictChoice(const std::vector<ScoreConflict>&)>;
+
+// The cells of the grade where `ours` differs from `base`, subject by subject, class by class.
+std::vector<ScoreCell> changedCells(const GradeData& grade, const TestScores& base,
+                                    const TestScores& ours);
+
+enum class MergeOutcome { Written, Cancelled, Failed };
+struct MergeResult {
+    MergeOutcome outcome = MergeOutcome::Written;
+    Status status = Status::ok();  // for Failed: the reason, naming the file
+};
+
+// Saves `cells` into the score file `file` of `grade`. Under the folder's SaveLock (SaveLock.h)
+// the file is read (one that cannot be read counts as holding `base`), the cells are put in and
+// the file is written; the lock is held for that alone. When the file holds conflicts, the lock
+// is let go and `ask` is called; after its answer the file is read and merged afresh, and asked
+// about again when its conflicts are no longer the ones answered. Cancel writes nothing. On
+// Written, `saved` holds exactly what the file now holds (the caller's next base); otherwise it
+// is unspecified.
+MergeResult saveScoreCells(const std::filesystem::path& file, const GradeData& grade,
+                           const TestScores& base, const std::vector<ScoreCell>& cells,
+                           const ConflictQuestion& ask, TestScores& saved);
 
 }  // namespace jitsu

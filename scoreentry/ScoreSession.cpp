@@ -74,6 +74,10 @@ void storeGridScores(ScoreSession& session, const std::vector<std::string>& cell
     }
 }
 
+bool hasUnsavedScores(const ScoreSession& session) {
+    return !changedCells(session.gradeData(), session.base, session.scores).empty();
+}
+
 std::vector<std::string> shownScoreTexts(const ScoreSession& session) {
     std::vector<std::string> texts(session.shownSlots());
     if (session.currentSubject < 0 || texts.empty()) return texts;
@@ -93,6 +97,14 @@ std::vector<SlotRow> shownRows(const ScoreSession& session) {
     }
     return rows;
 }
+
+namespace {
+
+std::string shownValue(std::int32_t score) {
+    return score < 0 ? std::string(text::kNoScore) : std::to_string(score);
+}
+
+}  // namespace
 
 std::vector<DisciplineClash> disciplineClashes(const GradeData& grade, const TestScores& scores) {
     std::vector<DisciplineClash> clashes;
@@ -119,8 +131,56 @@ std::string clashQuestion(const ScoreSession& session, const DisciplineClash& cl
            cp932ToUtf8(session.roster.nameAt(entry)) + text::kClashRest;
 }
 
-std::string conflictQuestion(int conflicts) {
-    return text::kConflictCount + std::to_string(conflicts) + text::kConflictRest;
+std::string conflictQuestion(const ScoreSession& session,
+                             const std::vector<ScoreConflict>& conflicts) {
+    return conflictQuestion(session.gradeData(), session.roster, conflicts);
+}
+
+std::string conflictQuestion(const GradeData& grade, const GradeRoster& roster,
+                             const std::vector<ScoreConflict>& conflicts) {
+    std::string question = text::kConflictCount;
+    question += std::to_string(conflicts.size());
+    question += text::kConflictCountEnd;
+    const std::size_t listed = std::min(conflicts.size(), kConflictsListed);
+    for (std::size_t i = 0; i < listed; ++i) {
+        const ScoreConflict& c = conflicts[i];
+        const int entry = roster.entryOf(c.cell.cls, c.cell.slot);
+        question += '\n';
+        question += cp932ToUtf8(roster.numberAt(entry));
+        question += ' ';
+        question += cp932ToUtf8(roster.nameAt(entry));
+        question += "　";
+        question += grade.subjectNames[c.cell.subject].utf8();
+        question += text::kConflictOurs;
+        question += shownValue(c.cell.value);
+        question += text::kConflictFile;
+        question += shownValue(c.fileValue);
+    }
+    if (conflicts.size() > listed) {
+        question += '\n';
+        question += text::kConflictMore;
+        question += std::to_string(conflicts.size() - listed);
+        question += text::kConflictMoreEnd;
+    }
+    question += '\n';
+    return question += text::kConflictRest;
+}
+
+ConflictQuestion conflictAsker(const GradeData& grade, const GradeRoster& roster,
+                               Messages& messages, int* asked) {
+    return [&grade, &roster, &messages, asked](const std::vector<ScoreConflict>& conflicts) {
+        if (asked) *asked = static_cast<int>(conflicts.size());
+        switch (messages.ask(conflictQuestion(grade, roster, conflicts), text::kConfirm,
+                             MessageIcon::Question, MessageButtons::YesNoCancel,
+                             MessageAnswer::Cancel)) {
+            case MessageAnswer::Yes:
+                return ConflictChoice::KeepOurs;
+            case MessageAnswer::No:
+                return ConflictChoice::TakeFile;
+            default:
+                return ConflictChoice::Cancel;
+        }
+    };
 }
 
 std::string savedNotice(const LocalTime& time) {
@@ -143,47 +203,31 @@ std::string replaceQuestion(const std::filesystem::path& scoreFile) {
     return text::kShapeFile + scoreFile.filename().string() + text::kReplaceRest;
 }
 
-namespace {
-
-// Merges what the file holds now into the working copy; false when the person cancelled.
-// A file that cannot be read now has nothing to merge: the write that follows tells.
-bool takeOtherChanges(ScoreSession& session, Messages& messages) {
-    const GradeData& grade = session.gradeData();
-    auto theirs = std::make_unique<TestScores>();
-    if (!readScores(session.scoreFile, grade, *theirs)) return true;
-    bool oursOnConflict = true;
-    if (int conflicts = countConflicts(grade, session.base, session.scores, *theirs)) {
-        const MessageAnswer answer =
-            messages.ask(conflictQuestion(conflicts), text::kConfirm, MessageIcon::Question,
-                         MessageButtons::YesNoCancel, MessageAnswer::Cancel);
-        if (answer == MessageAnswer::Cancel) return false;
-        oursOnConflict = answer == MessageAnswer::Yes;
-    }
-    mergeScores(grade, session.base, session.scores, *theirs, oursOnConflict);
-    session.base = *theirs;
-    return true;
-}
-
-}  // namespace
-
 SaveResult saveScores(ScoreSession& session, Messages& messages) {
     if (session.askBeforeReplacing &&
         messages.ask(replaceQuestion(session), text::kConfirm, MessageIcon::Exclamation,
                      MessageButtons::YesNo, MessageAnswer::No) != MessageAnswer::Yes)
         return {SaveOutcome::Cancelled};
-    if (!takeOtherChanges(session, messages)) return {SaveOutcome::Cancelled};
+    // Asked before the merge, about what the person typed: no question while the lock is held.
     for (const DisciplineClash& clash : disciplineClashes(session.gradeData(), session.scores)) {
         MessageAnswer answer =
             messages.ask(clashQuestion(session, clash), text::kWarning, MessageIcon::Exclamation,
                          MessageButtons::YesNo, MessageAnswer::Yes);
         if (answer == MessageAnswer::Yes) return {SaveOutcome::Correcting, clash.cls};
     }
-    if (Status written = writeScores(session.scoreFile, session.gradeData(), session.scores);
-        !written) {
-        messages.alert(text::kScoresNotSaved, text::kConfirm, MessageIcon::Stop, written.reason());
+    const GradeData& grade = session.gradeData();
+    auto saved = std::make_unique<TestScores>();
+    const MergeResult merged = saveScoreCells(
+        session.scoreFile, grade, session.base, changedCells(grade, session.base, session.scores),
+        conflictAsker(grade, session.roster, messages), *saved);
+    if (merged.outcome == MergeOutcome::Cancelled) return {SaveOutcome::Cancelled};
+    if (merged.outcome == MergeOutcome::Failed) {
+        messages.alert(text::kScoresNotSaved, text::kConfirm, MessageIcon::Stop,
+                       merged.status.reason());
         return {SaveOutcome::WriteFailed};
     }
-    session.base = session.scores;
+    session.base = *saved;
+    session.scores = *saved;
     session.scoresChanged = false;
     session.askBeforeReplacing = false;  // the file has the shape of the basic data now
     return {SaveOutcome::Written};

@@ -9,6 +9,7 @@
 #include "FileHealth.h"
 #include "Messages.h"
 #include "Roster.h"
+#include "ScoreMerge.h"
 #include "Status.h"
 #include "TestScores.h"
 
@@ -28,8 +29,8 @@ struct ScoreSession {
     int grade = 0;  // 0 … 2
     int test = 0;   // test index: test number - 1
     int currentClass = 0;
-    int currentSubject = -1;  // -1 when no subject of the grade is given in the test
-    bool scoresChanged = false;
+    int currentSubject = -1;     // -1 when no subject of the grade is given in the test
+    bool scoresChanged = false;  // hasUnsavedScores, as of the last edit or save
     ShapeFit shape;  // the score file's count of values against the basic data, as opened
     // Opened although its shape does not fit: the next save asks before replacing the file.
     bool askBeforeReplacing = false;
@@ -72,6 +73,9 @@ int neighbourClass(int current, int step, int classCount);
 // full marks is refused: that score keeps its previous value. Does nothing without a shown subject.
 void storeGridScores(ScoreSession& session, const std::vector<std::string>& cellTexts);
 
+// Whether the working copy holds a score other than the base's: what a save would write.
+bool hasUnsavedScores(const ScoreSession& session);
+
 // What the grids show for one slot of the shown class (UTF-8).
 struct SlotRow {
     std::string number, name, score;
@@ -99,20 +103,32 @@ std::string replaceQuestion(const ScoreSession& session);
 std::string replaceQuestion(const std::filesystem::path& scoreFile);
 
 // The question when another session changed the same scores: はい keeps ours, いいえ theirs.
-std::string conflictQuestion(int conflicts);
+// It names the count and lists the first kConflictsListed cells: number and name of the student,
+// subject, this session's value and the file's.
+inline constexpr std::size_t kConflictsListed = 10;
+std::string conflictQuestion(const GradeData& grade, const GradeRoster& roster,
+                             const std::vector<ScoreConflict>& conflicts);
+std::string conflictQuestion(const ScoreSession& session,
+                             const std::vector<ScoreConflict>& conflicts);
+
+// Asks conflictQuestion through `messages`: はい keeps ours, いいえ the file's, キャンセル (the
+// safe answer) writes nothing. `asked`, when given, gets the count of the last question's cells.
+ConflictQuestion conflictAsker(const GradeData& grade, const GradeRoster& roster,
+                               Messages& messages, int* asked = nullptr);
 
 // What the window says after a save, e.g. "保存しました（14:05）".
 std::string savedNotice(const LocalTime& time);
 
 // Saving the working copy (the grids stored back first by the caller). A file opened although
-// its shape did not fit is replaced only after a Yes to replaceQuestion. The file is read again
-// first and what another session saved since this one read or wrote it is merged into the working
-// copy (ScoreMerge.h); scores both changed differently are counted and asked about once, and
-// キャンセル (Esc) ends the save with nothing written or merged. Every clash is then asked
+// its shape did not fit is replaced only after a Yes to replaceQuestion. Every clash is then asked
 // about in turn; Yes (correct it) ends the save with nothing written, and the caller shows that
-// class. A file that cannot be written is announced (beep and message); the scores stay in memory.
-// `scoresChanged` is cleared only when the file was written. The caller shows the working copy
-// again afterwards: it may hold the other session's scores.
+// class. The cells changed since the base are then saved through saveScoreCells: what another
+// session saved meanwhile is merged in, scores both changed differently are asked about
+// (conflictQuestion), and キャンセル (Esc) ends the save with nothing written or merged. A file
+// that cannot be written is announced (beep and message); the scores stay in memory.
+// On Written the working copy and the base are what the file holds now, and `scoresChanged` is
+// cleared. The caller shows the working copy again afterwards: it may hold the other session's
+// scores.
 enum class SaveOutcome { Written, Correcting, WriteFailed, Cancelled };
 struct SaveResult {
     SaveOutcome outcome = SaveOutcome::Written;

@@ -19,12 +19,31 @@ int scoreOfText(std::string_view text) { return readWholeNumber(text).value_or(-
 
 std::string textOfScore(int score) { return score < 0 ? std::string() : std::to_string(score); }
 
-std::optional<std::string> acceptedScoreText(std::string_view text, int fullMarks) {
+std::string digitsOf(std::string_view text) {
     std::string digits;
-    for (char c : text)  // no byte of a multi-byte UTF-8 character is an ASCII digit
-        if (c >= '0' && c <= '9') digits += c;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] >= '0' && text[i] <= '9') {
+            digits += text[i];  // no byte of a multi-byte UTF-8 character is an ASCII digit
+        } else if (text.compare(i, 2, "\xEF\xBC") == 0 && i + 2 < text.size() &&
+                   static_cast<unsigned char>(text[i + 2]) >= 0x90 &&
+                   static_cast<unsigned char>(text[i + 2]) <= 0x99) {
+            digits += static_cast<char>('0' + (static_cast<unsigned char>(text[i + 2]) - 0x90));
+            i += 2;  // U+FF10 … U+FF19, ０ to ９
+        }
+    }
+    return digits;
+}
+
+std::optional<std::string> acceptedScoreText(std::string_view text, int fullMarks) {
+    std::string digits = digitsOf(text);
     if (scoreOfText(digits) > fullMarks) return std::nullopt;
     return digits;
+}
+
+std::string fullMarksNotice(int fullMarks) {
+    std::string notice = "満点は ";
+    notice += std::to_string(fullMarks);
+    return notice += " 点です";
 }
 
 bool isPastedColumn(std::string_view pasted) {

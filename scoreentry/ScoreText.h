@@ -17,10 +17,17 @@ int scoreOfText(std::string_view text);
 // The text a score cell shows: empty for no score (any negative value), else the decimal value.
 std::string textOfScore(int score);
 
+// The digits of a text (UTF-8) as ASCII digits: ASCII and full-width ones (０ to ９, as an input
+// method commits them), in order; every other character dropped.
+std::string digitsOf(std::string_view text);
+
 // What a score cell keeps of a text (UTF-8) that an edit put into it, however the text came
-// (typed, pasted, dropped, committed by an input method): its ASCII digits only. nullopt when
-// those make a value above `fullMarks`: the edit is refused and the cell keeps its previous text.
+// (typed, pasted, dropped, committed by an input method): digitsOf the text. nullopt when those
+// make a value above `fullMarks`: the edit is refused and the cell keeps its previous text.
 std::optional<std::string> acceptedScoreText(std::string_view text, int fullMarks);
+
+// What the window's status line says when a value above the full marks was refused.
+std::string fullMarksNotice(int fullMarks);
 
 // Whether pasted text is a column of cells (a spreadsheet's column: more than one line) rather
 // than one cell's text.

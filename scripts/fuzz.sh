@@ -1,11 +1,21 @@
 #!/usr/bin/env bash
-# Builds the readers' libFuzzer targets with clang into build-fuzz/ and runs each for SECONDS
-# (default 10) on a scratch copy of its seed corpus under tests/fuzz/, so the tree stays as it
-# is. Prints each target's run count; a crash stops with the input saved in build-fuzz/crashes/.
-#   scripts/fuzz.sh [SECONDS]      e.g. scripts/fuzz.sh 600 for a longer search
+# Builds the readers' libFuzzer targets with clang into build-fuzz/ and runs each on a scratch
+# copy of its seed corpus under tests/fuzz/. With no argument every target runs ten million
+# times (RUNS overrides the count) and what it finds that reaches new code is merged back into
+# tests/fuzz/, so the saved corpora grow; with SECONDS, each runs that long and the tree stays as
+# it is. Prints each target's run count and time; a crash stops with the input saved in
+# build-fuzz/crashes/.
+#   scripts/fuzz.sh            ten million runs per target, corpora saved
+#   scripts/fuzz.sh 600        ten minutes per target
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds="${1:-10}"
+if [ $# -gt 0 ]; then
+    limit=(-max_total_time="$1")
+    keep=no
+else
+    limit=(-runs="${RUNS:-10000000}")
+    keep=yes
+fi
 [ -f build-fuzz/build.ninja ] ||
     CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DJITSU_FUZZ=ON >/dev/null
 if ! built="$(cmake --build build-fuzz -j "$(nproc)" 2>&1)"; then
@@ -24,12 +34,16 @@ for target in build-fuzz/fuzz/fuzz_*; do
     mkdir -p "$scratch/$name"
     cp tests/fuzz/"$corpus"/* "$scratch/$name/"
     log="$scratch/$name.log"
-    if ! "$target" -max_total_time="$seconds" -print_final_stats=1 \
+    start=$SECONDS
+    if ! "$target" "${limit[@]}" -print_final_stats=1 \
         -artifact_prefix=build-fuzz/crashes/"$name"- "$scratch/$name" >"$log" 2>&1; then
         tail -40 "$log"
         echo "$name: FAILED (input in build-fuzz/crashes/)"
         exit 1
     fi
     runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
-    echo "$name: ${runs:-?} runs in ${seconds} s, nothing found"
+    if [ "$keep" = yes ]; then
+        "$target" -merge=1 tests/fuzz/"$corpus" "$scratch/$name" >"$log.merge" 2>&1
+    fi
+    echo "$name: ${runs:-?} runs in $((SECONDS - start)) s, nothing found"
 done

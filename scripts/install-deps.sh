@@ -6,10 +6,10 @@ packages=(
     cmake ninja-build g++ pkg-config clang-format
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-ipafont-gothic poppler-utils qt6-translations-l10n
+    fonts-morisawa-bizud-gothic fonts-ipafont-gothic poppler-utils qt6-translations-l10n
     cups cups-client cups-bsd
-    libxlsxwriter-dev libzip-dev libexpat1-dev python3-openpyxl
-    desktop-file-utils appstream dpkg-dev file lintian devscripts
+    libxlsxwriter-dev libzip-dev libexpat1-dev python3-openpyxl python3-jsonschema
+    desktop-file-utils appstream dpkg-dev file lintian devscripts bash-completion
 )
 missing=()
 for p in "${packages[@]}"; do

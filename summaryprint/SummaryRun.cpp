@@ -10,6 +10,7 @@
 #include "MessageTexts.h"
 #include "PageFit.h"
 #include "Paths.h"
+#include "ResultsAge.h"
 #include "ResultsFile.h"
 #include "Roster.h"
 #include "SummaryGrade.h"
@@ -40,7 +41,7 @@ SummaryOutcome runSummary(const Services& services, const BasicData& data,
         *roster = GradeRoster{};
         FileHealth rosterHealth, resultsHealth;
         const auto rosterFile = rosterPath(services.dir, data.rosterTag.view(), request.year, g);
-        if (Status read = readRoster(rosterFile, *roster, &rosterHealth); !read) {
+        if (Status read = readRoster(rosterFile, *roster, &rosterHealth, &grade); !read) {
             services.messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop,
                                     read.reason());
             outcome.end = SummaryEnd::RosterMissing;
@@ -48,6 +49,12 @@ SummaryOutcome runSummary(const Services& services, const BasicData& data,
         }
         classRanges(grade, *roster);
         const auto resultsFile = resultsPath(services.dir, request.year, request.test, g);
+        if (request.askWhenOutOfDate && !confirmFreshResults(services.dir, services.messages, grade,
+                                                             request.year, request.test, g)) {
+            outcome.end = SummaryEnd::Stopped;
+            outcome.finding = resultsFile.string() + ": out of date";
+            return outcome;
+        }
         if (Status read = readResultsFile(resultsFile, grade, *results, &resultsHealth); !read) {
             services.messages.alert(text::kResultsNotRead, text::kConfirm, MessageIcon::Exclamation,
                                     resultsFileDetail(resultsFile, read));
@@ -61,8 +68,15 @@ SummaryOutcome runSummary(const Services& services, const BasicData& data,
                 outcome.finding = findingOf(*file, *health);
                 return outcome;
             }
+        if (!goOnDespiteRosterLimit(grade, services.messages)) {
+            outcome.end = SummaryEnd::Stopped;
+            outcome.finding = rosterFile.string() + ": the head counts add up to more than " +
+                              std::to_string(kRosterEntries) + " students";
+            return outcome;
+        }
 
         setPaper(printer, 14, 1);
+        printer.setDialogGrade(g - 1);
         if (!printer.printDialog(false)) continue;
         const DrawPages draw = [&](Printer& on, int percent) {
             SummaryRequest scaled = request;

@@ -22,6 +22,8 @@ struct SummaryRequest {
     bool topScorers = true;
     bool frequencies = true;
     PrintScale scale;
+    // Ask before printing from an out-of-date results file (the command line judges it itself).
+    bool askWhenOutOfDate = true;
 };
 
 enum class SummaryEnd {
@@ -44,7 +46,10 @@ struct SummaryOutcome {
 // the results file of the test from `services.dir`. A file that cannot be opened, or a job the
 // printer could not print, sounds the beep, shows the message and ends the run: later grades
 // are not printed. A damaged roster or results file (another shape included) is shown before
-// use; the person goes on or stops the run.
+// use; the person goes on or stops the run. A results file older than its score file or the
+// basic data is named with both save times in a question before it is read: Yes computes the
+// results again first (as reportcard's 実行 saves them), No (the safe answer) stops the run,
+// printing nothing of that grade or later ones.
 SummaryOutcome runSummary(const Services& services, const BasicData& data,
                           const SummaryRequest& request);
 

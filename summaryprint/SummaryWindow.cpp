@@ -60,14 +60,17 @@ SummaryWindow::SummaryWindow(const Services& services, QWidget* parent)
     GakkoumeiE = new QLineEdit(this);
     GakkoumeiE->setObjectName(QStringLiteral("GakkoumeiE"));
     GakkoumeiE->setGeometry(20, 20, 140, 23);
+    GakkoumeiE->setAccessibleName(QStringLiteral("学校名"));
 
     // An edit box with its up/down button is one spin box spanning both.
     NendoUD = makeYearSpinner(this, "NendoE", "NendoUD");
     NendoUD->setGeometry(20, 60, 90 + 17, 23);
+    NendoUD->setAccessibleName(QStringLiteral("西暦年度"));
 
     KaisuCB = new QComboBox(this);
     KaisuCB->setObjectName(QStringLiteral("KaisuCB"));
     KaisuCB->setGeometry(20, 100, 107, KaisuCB->sizeHint().height());
+    KaisuCB->setAccessibleName(QStringLiteral("回"));
 
     ClassCB = checkBox(this, "ClassCB", QStringLiteral("クラス別一覧"), {294, 20, 120, 17});
     G1CB = checkBox(this, "G1CB", QStringLiteral("１年"), {204, 20, 60, 17});
@@ -91,8 +94,9 @@ SummaryWindow::SummaryWindow(const Services& services, QWidget* parent)
     bevel(this, "Bevel1", {184, 16});
     bevel(this, "Bevel2", {448, 16});
 
-    QWidget* tabOrder[] = {GakkoumeiE, NendoUD, KaisuCB,   ClassCB,   G1CB, G2CB,         G3CB,
-                           JouishaCB,  DosuuCB, BairituUD, JikkouBtn, exit, MojiBairituUD};
+    // Column by column, each from the top, as the window reads.
+    QWidget* tabOrder[] = {GakkoumeiE, NendoUD, KaisuCB,   G1CB,          G2CB,      G3CB, ClassCB,
+                           JouishaCB,  DosuuCB, BairituUD, MojiBairituUD, JikkouBtn, exit};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     connect(JikkouBtn, &QPushButton::clicked, this, &SummaryWindow::JikkouBtnClick);

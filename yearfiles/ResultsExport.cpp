@@ -49,9 +49,14 @@ std::string csvField(const ExportCell& cell) {
         case ExportCell::Kind::Text:
             break;
     }
-    if (cell.text.find_first_of(",\"\r\n") == std::string::npos) return cell.text;
+    // A text a spreadsheet would take for a formula gets the apostrophe that keeps it a text.
+    const std::string text =
+        !cell.text.empty() && std::string_view("=+-@\t\r").find(cell.text[0]) != std::string::npos
+            ? "'" + cell.text
+            : cell.text;
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
     std::string out = "\"";
-    for (char c : cell.text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    for (char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
     return out + "\"";
 }
 
@@ -111,7 +116,7 @@ Status exportResults(const std::filesystem::path& dir, const BasicData& data,
     auto roster = std::make_unique<GradeRoster>();
     FileHealth health;
     const auto rosterFile = rosterPath(dir, data.rosterTag.view(), request.year, request.grade);
-    if (Status read = readRoster(rosterFile, *roster, &health); !read) return read;
+    if (Status read = readRoster(rosterFile, *roster, &health, &grade); !read) return read;
     if (health.damaged()) return Status::error(findingOf(rosterFile, health));
     classRanges(grade, *roster);
 

@@ -32,12 +32,13 @@ ExportTable exportTable(const GradeData& grade, int test, const GradeRoster& ros
                         const GradeResults& results);
 
 // CSV with CR LF line ends: UTF-8 with a BOM (Excel reads it as UTF-8), or CP932. 偏差値 with
-// one decimal.
+// one decimal. A text that begins with =, +, -, @, a tab or a CR is written after an apostrophe,
+// so that no spreadsheet takes it for a formula.
 std::string formatCsv(const ExportTable& table, bool cp932);
 
 // The sheet as an xlsx workbook: header row frozen, column widths set, numbers as numbers,
-// 偏差値 shown with one decimal. Written to a temporary file in the target's folder and renamed
-// over the target; on failure the target is left as it was.
+// 偏差値 shown with one decimal. Written through the atomic writer (AtomicReplacement): on
+// failure the target is left as it was.
 Status writeXlsx(const std::filesystem::path& path, const ExportTable& table);
 
 // What to export and where.

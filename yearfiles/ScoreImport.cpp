@@ -251,16 +251,27 @@ std::unique_ptr<TestScores> plannedScores(const ScorePlan& plan) {
     return scores;
 }
 
+namespace {
+
+// The grade's roster with its classes' ranges from the head counts.
+Status readGradeRoster(const std::filesystem::path& dir, const BasicData& basic, int gradeNumber,
+                       GradeRoster& roster) {
+    if (Status s =
+            readRoster(rosterPath(dir, basic.rosterTag.view(), basic.year, gradeNumber), roster);
+        !s)
+        return s;
+    classRanges(basic.grades[gradeNumber - 1], roster);
+    return Status::ok();
+}
+
+}  // namespace
+
 Status planScoreImportFile(const std::filesystem::path& dir, const BasicData& basic,
                            const std::filesystem::path& file, const std::string& sheet,
                            ScoreImportRequest request, ScorePlan& plan) {
     const GradeData& grade = basic.grades[request.gradeNumber - 1];
     auto roster = std::make_unique<GradeRoster>();
-    if (Status s = readRoster(
-            rosterPath(dir, basic.rosterTag.view(), basic.year, request.gradeNumber), *roster);
-        !s)
-        return s;
-    classRanges(grade, *roster);
+    if (Status s = readGradeRoster(dir, basic, request.gradeNumber, *roster); !s) return s;
     std::vector<Sheet> sheets;
     const SheetChoice choice{sheet.empty() ? SheetChoice::Which::All : SheetChoice::Which::Named,
                              sheet};
@@ -272,10 +283,14 @@ Status planScoreImportFile(const std::filesystem::path& dir, const BasicData& ba
 FileMergeResult saveScoreImport(const std::filesystem::path& dir, const BasicData& basic,
                                 const ScoreImportRequest& request, const ScorePlan& plan,
                                 Messages& messages) {
+    const GradeData& grade = basic.grades[request.gradeNumber - 1];
+    // The roster names the students of the conflict question.
+    auto roster = std::make_unique<GradeRoster>();
+    if (Status s = readGradeRoster(dir, basic, request.gradeNumber, *roster); !s)
+        return {FileMergeOutcome::Failed, std::move(s)};
     const auto nothingTyped = std::make_unique<TestScores>();
-    return mergeIntoScoreFile(scorePath(dir, basic.year, request.test, request.gradeNumber),
-                              basic.grades[request.gradeNumber - 1], *nothingTyped,
-                              *plannedScores(plan), messages);
+    return mergeIntoScoreFile(scorePath(dir, basic.year, request.test, request.gradeNumber), grade,
+                              *roster, *nothingTyped, *plannedScores(plan), messages);
 }
 
 }  // namespace jitsu::yearfiles

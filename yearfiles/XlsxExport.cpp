@@ -1,11 +1,7 @@
 // The xlsx form of the exported sheet, through libxlsxwriter.
-#include <sys/stat.h>
-#include <unistd.h>
 #include <xlsxwriter.h>
 
-#include <algorithm>
-#include <cstdlib>
-
+#include "AtomicWrite.h"
 #include "ResultsExport.h"
 
 namespace jitsu::yearfiles {
@@ -57,29 +53,16 @@ lxw_error fillWorkbook(lxw_workbook* book, const ExportTable& table) {
 }  // namespace
 
 Status writeXlsx(const std::filesystem::path& path, const ExportTable& table) {
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    std::string temp =
-        (folder / std::string(".").append(path.filename().string()).append(".XXXXXX")).string();
-    const int fd = mkstemp(temp.data());
-    if (fd < 0)
-        return Status::error(path.string() + ": cannot create a file in " + folder.string());
-    // libxlsxwriter replaces the file by name: give it the mode a new file gets.
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
-    close(fd);
-    lxw_workbook* book = workbook_new(temp.c_str());
+    AtomicReplacement replacement(path);
+    if (Status started = replacement.start(); !started) return started;
+    // libxlsxwriter writes the workbook by name: the name of the writer's temporary file.
+    lxw_workbook* book = workbook_new(replacement.temporaryPath().c_str());
     lxw_error error = book ? fillWorkbook(book, table) : LXW_ERROR_MEMORY_MALLOC_FAILED;
     const lxw_error closed = book ? workbook_close(book) : LXW_NO_ERROR;
     if (error == LXW_NO_ERROR) error = closed;
-    std::error_code ec;
-    if (error == LXW_NO_ERROR) std::filesystem::rename(temp, path, ec);
-    if (error != LXW_NO_ERROR || ec) {
-        std::filesystem::remove(temp);
-        return Status::error(path.string() + ": cannot write: " +
-                             (ec ? ec.message() : std::string(lxw_strerror(error))));
-    }
-    return Status::ok();
+    if (error != LXW_NO_ERROR)
+        return Status::error(path.string() + ": cannot write: " + lxw_strerror(error));
+    return replacement.commit();
 }
 
 }  // namespace jitsu::yearfiles

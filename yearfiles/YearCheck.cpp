@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "YearCheck.h"
 
 #include <algorithm>
@@ -8,9 +9,12 @@
 #include "EditorChecks.h"
 #include "Paths.h"
 #include "ResultsFile.h"
+#include "Roster.h"
 #include "StudentNumber.h"
 #include "TestScores.h"
 #include "TextFile.h"
+#include "TokenReader.h"
+#include "Utf8.h"
 
 namespace jitsu::yearfiles {
 
@@ -28,9 +32,13 @@ std::string reasonOf(const Status& status, const fs::path& path) {
     return reason.starts_with(prefix) ? reason.substr(prefix.size()) : reason;
 }
 
-std::string subjectText(const GradeData& grade, int j) {
-    return "subject " + std::to_string(j + 1) + " (" + cp932ToUtf8(grade.subjectNames[j].view()) +
-           ")";
+// "subject 3 (数学)" for every subject of a grade, each name converted once.
+std::vector<std::string> subjectTexts(const GradeData& grade) {
+    std::vector<std::string> texts;
+    for (int j = 0; j < grade.subjects(); ++j)
+        texts.push_back("subject " + std::to_string(j + 1) + " (" +
+                        cp932ToUtf8(grade.subjectNames[j].view()) + ")");
+    return texts;
 }
 
 // Whether anything has the name, a link of any kind included: its reader says what is wrong.
@@ -48,15 +56,16 @@ public:
         const fs::path path = basicDataPath(dir_);
         FileHealth health;
         if (Status read = readBasicData(path, data_, &health); !read) {
-            add(Severity::Error, path, 0, reasonOf(read, path),
-                "create the school year with basesetup");
+            add(Severity::Error, read.isMissing() ? "basic.missing" : "basic.unreadable", path, 0,
+                reasonOf(read, path), "create the school year with basesetup");
             return false;
         }
         if (health.damaged())
-            add(Severity::Error, path, 0, health.describe(),
+            add(Severity::Error, "basic.damaged", path, 0, health.describe(),
                 "open it in basesetup and save it again");
         for (const Problem& problem : checkEditorTexts(editorTextsOf(data_)))
-            add(Severity::Error, path, 0, problem.text, "correct it in basesetup");
+            add(Severity::Error, "basic.invalid-value", path, 0, problem.text,
+                "correct it in basesetup");
         return true;
     }
 
@@ -66,10 +75,11 @@ public:
             const GradeData& grade = data_.grades[g - 1];
             if (grade.classes() == 0) continue;
             roster(g, rosterPath(dir_, data_.rosterTag.view(), year, g));
+            const std::vector<std::string> subjects = subjectTexts(grade);
             for (int t = 1; t <= grade.tests(); ++t) {
                 const fs::path scores = scorePath(dir_, year, t, g);
                 const bool haveScores = named(scores);
-                if (haveScores) scoreFile(grade, t, scores);
+                if (haveScores) scoreFile(grade, subjects, t, scores);
                 const fs::path results = resultsPath(dir_, year, t, g);
                 if (named(results))
                     resultsFile(grade, g, t, results, haveScores ? &scores : nullptr);
@@ -81,9 +91,10 @@ public:
     std::vector<Finding> findings;
 
 private:
-    void add(Severity severity, const fs::path& file, std::size_t line, std::string what,
-             std::string todo) {
-        findings.push_back({severity, file, line, std::move(what), std::move(todo)});
+    void add(Severity severity, std::string code, const fs::path& file, std::size_t line,
+             std::string what, std::string todo) {
+        findings.push_back(
+            {severity, std::move(code), file, line, std::move(what), std::move(todo)});
     }
 
     void roster(int g, const fs::path& path) {
@@ -91,18 +102,19 @@ private:
         std::string text;
         FileHealth whole;
         if (Status read = readTextFile(path, kMaxRosterBytes, text, &whole); !read) {
-            add(read.isMissing() ? Severity::Warning : Severity::Error, path, 0,
+            add(read.isMissing() ? Severity::Warning : Severity::Error,
+                read.isMissing() ? "roster.missing" : "roster.unreadable", path, 0,
                 reasonOf(read, path),
                 read.isMissing() ? "import one with jitsuryoku import-roster" : reimport);
             return;
         }
         if (whole.looksUtf8) {
-            add(Severity::Error, path, 0,
+            add(Severity::Error, "roster.utf8", path, 0,
                 "the file is UTF-8; the suite reads CP932 and would print garbled names", reimport);
             return;
         }
         if (whole.lfEnds > 0)
-            add(Severity::Warning, path, 0,
+            add(Severity::Warning, "roster.lf-line-ends", path, 0,
                 std::to_string(whole.lfEnds) + " line(s) end in LF only, not CR LF", reimport);
         const GradeData& grade = data_.grades[g - 1];
         std::size_t lines = 0;
@@ -121,8 +133,16 @@ private:
         }
         std::size_t heads = 0;
         for (int k = 0; k < grade.classes(); ++k) heads += grade.headCounts[k];
+        if (const auto first = firstUnnamedStudent(grade))
+            add(Severity::Error, "roster.past-last-entry", path, 0,
+                "the head counts of " + gradeText(g) + " add up to " + std::to_string(heads) +
+                    ", a roster names " + std::to_string(kRosterEntries) + ": from class " +
+                    std::to_string(first->cls + 1) + " No. " + std::to_string(first->slot + 1) +
+                    " on, students print without names",
+                "keep the grade within " + std::to_string(kRosterEntries) +
+                    " students in basesetup");
         if (lines != heads)
-            add(Severity::Error, path, 0,
+            add(Severity::Error, "roster.line-count", path, 0,
                 std::to_string(lines) + " students, the head counts of " + gradeText(g) +
                     " add up to " + std::to_string(heads) +
                     ": names from the first class that differs on land on the wrong students",
@@ -136,50 +156,65 @@ private:
         FileHealth health;
         surveyBytes(line, health);
         if (!health.validCp932) {
-            add(Severity::Error, path, number, "bytes that are not CP932",
+            add(Severity::Error, "roster.not-cp932", path, number, "bytes that are not CP932",
                 "correct the name or import the roster again");
             return;
         }
+        if (number == 1 && line.starts_with(kUtf8Bom))
+            add(Severity::Error, "roster.bom", path, number,
+                "a byte order mark before the first student number: it becomes part of it",
+                "save the roster without BOM or import it again");
+        const auto separators =
+            std::count_if(line.begin(), line.end(), [](char c) { return c == ',' || c == '\t'; });
+        if (separators != 1)
+            add(Severity::Error, "roster.field-count", path, number,
+                std::to_string(separators + 1) + (separators == 0 ? " field" : " fields") +
+                    ", a roster line has 2 (student number, name): every later number lands on "
+                    "another name",
+                "correct the line or import the roster again");
         const std::size_t cut = line.find_first_of(",\t");
         const std::size_t numberBytes = cut == std::string_view::npos ? 0 : cut;
         const std::size_t nameBytes =
             cut == std::string_view::npos ? line.size() : line.size() - cut - 1;
         const std::optional<std::string> student = normalStudentNumber(line.substr(0, numberBytes));
         if (!student) {
-            add(Severity::Error, path, number,
+            add(Severity::Error, "roster.number-not-numeric", path, number,
                 "student number \"" + cp932ToUtf8(line.substr(0, numberBytes)) +
                     "\" is not a number",
                 "write it in digits only or import the roster again");
         } else {
             if (!previous.empty() && compareStudentNumbers(previous, *student) >= 0)
-                add(Severity::Error, path, number,
+                add(Severity::Error, "roster.number-order", path, number,
                     "student number " + *student + " after " + previous +
                         " in the same class: the class is not in the order of its numbers",
                     "import the roster again, which orders each class by number");
             previous = *student;
         }
         if (numberBytes > kStudentNumberField - 1)
-            add(Severity::Warning, path, number,
+            add(Severity::Error, "roster.number-too-long", path, number,
                 "student number of " + std::to_string(numberBytes) + " bytes, the record holds " +
                     std::to_string(kStudentNumberField - 1) + ": it is cut",
                 "shorten the student number");
         if (nameBytes > kNameField - 1)
-            add(Severity::Warning, path, number,
+            add(Severity::Error, "roster.name-too-long", path, number,
                 "name of " + std::to_string(nameBytes) + " bytes, the record holds " +
                     std::to_string(kNameField - 1) + ": it is cut",
                 "shorten the name");
     }
 
-    void scoreFile(const GradeData& grade, int t, const fs::path& path) {
+    void scoreFile(const GradeData& grade, const std::vector<std::string>& subjects, int t,
+                   const fs::path& path) {
         auto scores = std::make_unique<TestScores>();
         FileHealth health;
         if (Status read = readScores(path, grade, *scores, &health); !read) {
-            add(Severity::Error, path, 0, reasonOf(read, path), "check the file's permissions");
+            add(Severity::Error, "scores.unreadable", path, 0, reasonOf(read, path),
+                "check the file's permissions");
             return;
         }
-        if (!shape(path, health,
+        if (!shape("scores", path, health,
                    "the basic data changed after the scores were typed: restore the counts in "
-                   "basesetup or type the scores again"))
+                   "basesetup or type the scores again",
+                   "correct it in scoreentry (-1 means no score)"))
             return;
         // Scores for a subject not given: one finding per subject, at its first line.
         std::size_t notGiven[kMaxSubjects] = {}, firstNotGiven[kMaxSubjects] = {};
@@ -189,25 +224,23 @@ private:
                     const int score = scores->scores[j][k][s];
                     const std::size_t line = static_cast<std::size_t>(k * kSlots + s + 1);
                     const std::string where = "class " + std::to_string(k + 1) + " No. " +
-                                              std::to_string(s + 1) + ", " + subjectText(grade, j) +
-                                              ": ";
-                    if (score < kNoScore)
-                        add(Severity::Error, path, line,
-                            where + "negative value " + std::to_string(score),
-                            "correct it in scoreentry (-1 means no score)");
-                    else if (score >= 0 && !grade.isGiven(t - 1, j) && notGiven[j]++ == 0)
+                                              std::to_string(s + 1) + ", " +
+                                              subjects[static_cast<std::size_t>(j)] + ": ";
+                    // A value below -1 is the reader's finding already (shape() above).
+                    if (score >= 0 && !grade.isGiven(t - 1, j) && notGiven[j]++ == 0)
                         firstNotGiven[j] = line;
                     else if (grade.isGiven(t - 1, j) && score > grade.fullMarks[t - 1][j])
-                        add(Severity::Error, path, line,
+                        add(Severity::Error, "scores.above-full-marks", path, line,
                             where + "score " + std::to_string(score) + " above full marks " +
                                 std::to_string(grade.fullMarks[t - 1][j]),
                             "correct it in scoreentry");
                 }
         for (int j = 0; j < grade.subjects(); ++j)
             if (notGiven[j])
-                add(Severity::Warning, path, firstNotGiven[j],
-                    std::to_string(notGiven[j]) + " score(s) for " + subjectText(grade, j) +
-                        ", which test " + std::to_string(t) + " does not give",
+                add(Severity::Warning, "scores.subject-not-given", path, firstNotGiven[j],
+                    std::to_string(notGiven[j]) + " score(s) for " +
+                        subjects[static_cast<std::size_t>(j)] + ", which test " +
+                        std::to_string(t) + " does not give",
                     "give the subject full marks in basesetup or remove the scores in scoreentry");
     }
 
@@ -220,31 +253,37 @@ private:
             std::to_string(year_) + " --test " + std::to_string(t) + " --grade " +
             std::to_string(g) + ")";
         if (Status read = readResultsFile(path, grade, *results, &health); !read) {
-            add(Severity::Error, path, 0, reasonOf(read, path), "check the file's permissions");
+            add(Severity::Error, "results.unreadable", path, 0, reasonOf(read, path),
+                "check the file's permissions");
             return;
         }
-        if (!shape(path, health, recompute)) return;
+        if (!shape("results", path, health, recompute, recompute)) return;
         std::error_code a, b;
         if (scores && fs::last_write_time(*scores, a) > fs::last_write_time(path, b) && !a && !b)
-            add(Severity::Warning, path, 0,
+            add(Severity::Warning, "results.out-of-date", path, 0,
                 "out of date: " + scores->filename().string() + " was saved after it", recompute);
     }
 
-    // The shared shape check, then any other damage; false when the values cannot be trusted.
-    bool shape(const fs::path& path, const FileHealth& health, const std::string& todo) {
+    // The shared shape check, then any other damage, with codes KIND.shape and KIND.damaged;
+    // false when the values cannot be trusted. Values the reader rejected alone (`rangeTodo`)
+    // leave the others to be checked.
+    bool shape(const std::string& kind, const fs::path& path, const FileHealth& health,
+               const std::string& todo, const std::string& rangeTodo) {
         const ShapeFit fit = checkShape(health);
         if (!fit.fits) {
-            add(Severity::Error, path, 0,
+            add(Severity::Error, kind + ".shape", path, 0,
                 std::to_string(fit.found) + " values, the basic data asks for " +
                     std::to_string(fit.expected),
                 todo);
             return false;
         }
-        if (health.damaged()) {
-            add(Severity::Error, path, 0, health.describe(), todo);
-            return false;
-        }
-        return true;
+        if (!health.damaged()) return true;
+        FileHealth rest = health;
+        rest.rejected = 0;
+        rest.rejectedPlaces.clear();
+        add(Severity::Error, kind + ".damaged", path, 0, health.describe(),
+            rest.damaged() ? todo : rangeTodo);
+        return !rest.damaged();
     }
 
     fs::path dir_;
@@ -277,20 +316,22 @@ std::string findingLine(const Finding& f, bool nameOnly) {
 
 namespace {
 
-std::string jsonString(const std::string& text) {
+std::string jsonString(std::string_view text) {
+    static const char* hex = "0123456789abcdef";
     std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            static const char* hex = "0123456789abcdef";
-            out += "\\u00";
-            out += hex[(c >> 4) & 0xF];
-            out += hex[c & 0xF];
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = utf8SequenceLength(text, i);
+        if (length == 0) {  // not UTF-8: the byte as the text \xHH
+            out.append("\\\\x").append(1, hex[c >> 4]).append(1, hex[c & 0xF]);
+        } else if (c == '"' || c == '\\') {
+            out.append(1, '\\').append(1, static_cast<char>(c));
+        } else if (c < 0x20) {
+            out.append("\\u00").append(1, hex[c >> 4]).append(1, hex[c & 0xF]);
         } else {
-            out += c;
+            out.append(text.substr(i, length));
         }
+        i += length ? length : 1;
     }
     return out + "\"";
 }
@@ -304,6 +345,7 @@ std::string findingsJson(const std::vector<Finding>& findings) {
         out += i ? ",\n " : "\n ";
         out += "{\"severity\": ";
         out += f.severity == Severity::Error ? "\"error\"" : "\"warning\"";
+        out += ", \"code\": " + jsonString(f.code);
         out += ", \"file\": " + jsonString(f.file.string());
         out += ", \"line\": " + (f.line ? std::to_string(f.line) : std::string("null"));
         out += ", \"what\": " + jsonString(f.what) + ", \"todo\": " + jsonString(f.todo) + "}";

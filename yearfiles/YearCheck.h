@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>
@@ -7,9 +8,14 @@
 
 namespace jitsu::yearfiles {
 
-// One thing wrong in a data file: how bad, where, what and what the teacher can do about it.
+// One thing wrong in a data file: how bad, which kind, where, what and what the teacher can do
+// about it.
 struct Finding {
     enum class Severity { Error, Warning } severity = Severity::Error;
+    // The kind, stable across releases for scripts to match ("roster.line-count"): the file's
+    // kind (basic, roster, scores, results), a dot and what is wrong. The list is the "code"
+    // enumeration of packaging/check-findings.schema.json.
+    std::string code;
     std::filesystem::path file;
     std::size_t line = 0;    // 1-based; 0 when the finding concerns the whole file
     std::string what, todo;  // UTF-8
@@ -30,8 +36,9 @@ bool hasError(const std::vector<Finding>& findings);
 // the folder is shown elsewhere.
 std::string findingLine(const Finding& finding, bool nameOnly = false);
 
-// The findings as a JSON array of {"severity", "file", "line" (null for a whole file),
-// "what", "todo"}.
+// The findings as a JSON array of {"severity", "code", "file", "line" (null for a whole file),
+// "what", "todo"}, as packaging/check-findings.schema.json describes it. Bytes that are not
+// UTF-8 (a folder named in CP932) are written as the four characters \xHH, never raw.
 std::string findingsJson(const std::vector<Finding>& findings);
 
 }  // namespace jitsu::yearfiles

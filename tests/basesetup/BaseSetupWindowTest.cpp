@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QTabWidget>
+#include <QTest>
 #include <memory>
+#include <thread>
 
+#include "AtomicWrite.h"
 #include "BaseSetupWindow.h"
 #include "BasicData.h"
 #include "EditGrid.h"
 #include "Fixtures.h"
 #include "MessageTexts.h"
 #include "QtTestApp.h"
+#include "SetupMessages.h"
 #include "TextFile.h"
 
 using namespace jitsu;
@@ -91,10 +95,49 @@ TEST_F(BaseSetupWindowTest, ATextThatCannotBeSavedIsShownAndTheFileKept) {
     EXPECT_EQ(at<QTabWidget>("PageControl1")->currentIndex(), 1);
     EXPECT_EQ(std::pair(at("SGK2")->currentColumn(), at("SGK2")->currentRow()), std::pair(2, 6));
     EXPECT_TRUE(at("SGK2")->isAncestorOf(form->focusWidget()));
+    EXPECT_NE(at("SGK2")->indexWidget(at("SGK2")->currentIndex()), nullptr);  // its editor open
 
     messages.answers = {MessageAnswer::No};
     EXPECT_TRUE(form->close());
     EXPECT_EQ(readBytes(file()), yearFile());
+}
+
+// A count typed digit by digit is taken once committed: "1" on the way to "10" does not cut the
+// grid to one class, and the focus stays in the box.
+TEST_F(BaseSetupWindowTest, ACountIsTakenWhenCommittedAndKeepsTheFocus) {
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QLineEdit* count = at<QLineEdit>("ClassSu1");
+    count->setFocus();
+    QTest::keyClick(count, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(count, "1");
+    EXPECT_EQ(at("SGC1")->columnCount(), 3);  // the two classes and the labels
+    QTest::keyClicks(count, "0");
+    QTest::keyClick(count, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(at("SGC1")->columnCount(), 11);
+    EXPECT_EQ(at("SGC1")->cell(1, 1), "30");
+    EXPECT_TRUE(at<QSpinBox>("ClassSu1UD")->hasFocus());
+    QTest::keyClick(count, Qt::Key_Down);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(at("SGC1")->columnCount(), 10);  // the arrows are taken at once
+    EXPECT_TRUE(at<QSpinBox>("ClassSu1UD")->hasFocus());
+}
+
+// いいえ (and Esc) goes back to the first such class's head count, with its editor open.
+TEST_F(BaseSetupWindowTest, AHeadCountOfZeroIsNamedAtSave) {
+    type("SGC2", 2, 1, "0");
+    messages.answers = {MessageAnswer::No};
+    EXPECT_FALSE(form->close());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("二年　2組（2列目）：人数が 0 です"), std::string::npos);
+    EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::No);
+    EXPECT_EQ(at<QTabWidget>("PageControl1")->currentIndex(), 1);
+    EXPECT_EQ(std::pair(at("SGC2")->currentColumn(), at("SGC2")->currentRow()), std::pair(2, 1));
+    EXPECT_NE(at("SGC2")->indexWidget(at("SGC2")->currentIndex()), nullptr);
+    messages.answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(saved().grades[1].headCounts[1], 0u);
 }
 
 struct ElsewhereCase {
@@ -122,6 +165,24 @@ INSTANTIATE_TEST_SUITE_P(Answers, BaseSetupChangedElsewhere,
                                          ElsewhereCase{MessageAnswer::No, true, "第一中学校"},
                                          ElsewhereCase{MessageAnswer::Cancel, false,
                                                        "第一中学校"}));
+
+// The other terminal saves again while the question is open (from another thread, which would
+// wait for a lock still held and fail): asked once more about its new file, then replaced.
+TEST_F(BaseSetupWindowTest, AFileChangedAgainWhileTheQuestionIsOpenIsAskedAboutAgain) {
+    writeBytes(file(), yearFile() + "\r\n");
+    at<QLineEdit>("GakkouMei")->setText(q("第二中学校"));
+    int saves = 0;
+    messages.whileShown = [&] {
+        if (saves++ > 0) return;
+        std::thread other(
+            [&] { EXPECT_TRUE(writeFileAtomically(file(), yearFile() + "\r\n\r\n")); });
+        other.join();
+    };
+    messages.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(messages.count(text::kChangedElsewhere), 2);
+    EXPECT_EQ(saved().schoolName.utf8(), "第二中学校");
+}
 
 TEST_F(BaseSetupWindowTest, AFileThatCannotBeWrittenKeepsEveryEditWhenTheUserStays) {
     type("SGC1", 1, 0, "Ａ組");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <functional>
 #include <set>
 #include <sstream>
 
@@ -157,6 +159,12 @@ INSTANTIATE_TEST_SUITE_P(
          "history --year 2026 --grade 1 --students 46 --trace t | --students",
          "trend --year 2026 --grade 1 --pdf a --trace t"})));
 
+INSTANTIATE_TEST_SUITE_P(VersionsUsage, Failures,
+                         ::testing::ValuesIn(usageErrors(
+                             {"versions | give the FILE", "versions ../N261.csv | no file name",
+                              "restore N261.csv | give the FILE VERSION",
+                              "restore N261.csv 21 | a number from 1 to 20"})));
+
 INSTANTIATE_TEST_SUITE_P(
     Data, Failures,
     ::testing::Values(
@@ -169,9 +177,50 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"history --year 2026 --grade 2 --trace t", 1, "nothing to print"},
         FailureCase{"trend --year 2025 --grade 1 --trace t", 1, "nothing to print"},
         FailureCase{"import-roster ok.csv --grade 1", 1,
-                    "N261.csv exists already (use --force to replace it)"},
+                    "N261.csv exists already and the grade has scores"},
         FailureCase{"import-roster in.csv --grade 1 --force", 1, "in.csv:3: class \"9\""},
+        FailureCase{"restore N261.csv 1", 1, "N261.csv: no version 1 (0 kept)"},
         FailureCase{"demo .", 1, "--force"}));
+
+// A results file computed again is listed with its earlier version, which restore puts back.
+TEST_F(Cli, VersionsListsAndRestorePutsBack) {
+    ASSERT_EQ(run("results TEST1"), 0) << err;
+    const std::string first = readBytes(results);
+    ASSERT_EQ(run("versions JK26_1_1.txt"), 0) << err;
+    EXPECT_EQ(out, "no earlier version of JK26_1_1.txt is kept\n");
+    ASSERT_EQ(run("results TEST1 --combos all"), 0) << err;
+    ASSERT_EQ(run("versions JK26_1_1.txt"), 0) << err;
+    EXPECT_TRUE(out.starts_with("  1  20")) << out;
+    EXPECT_NE(out.find("  cli_tests  " + std::to_string(first.size()) + " bytes\n"),
+              std::string::npos)
+        << out;
+    ASSERT_EQ(run("restore JK26_1_1.txt 1"), 0) << err;
+    EXPECT_EQ(readBytes(results), first);
+    EXPECT_TRUE(out.starts_with("restored JK26_1_1.txt from version   1  20")) << out;
+}
+
+// Results older than their scores: every command that uses them refuses naming both files;
+// --force uses them with a warning, --recompute computes them again first.
+TEST_F(Cli, OutOfDateResultsAreRefusedUnlessForcedOrRecomputed) {
+    ASSERT_EQ(run("results TEST1"), 0) << err;
+    const auto scores = scorePath(year.path(), 2026, 1, 1);
+    std::filesystem::last_write_time(
+        results, std::filesystem::last_write_time(scores) - std::chrono::seconds(10));
+    for (const char* line : {"summary TEST1 --trace t.txt", "export TEST1 --format csv",
+                             "history --year 2026 --grade 1 --trace t.txt",
+                             "trend --year 2026 --grade 1 --trace t.txt"}) {
+        EXPECT_EQ(run(line), 1) << line;
+        EXPECT_NE(err.find(": JK26_1_1.txt (saved 20"), std::string::npos) << err;
+        EXPECT_NE(err.find(") is out of date: JT26_1_1.txt was saved after it (20"),
+                  std::string::npos)
+            << err;
+    }
+    EXPECT_EQ(run("summary TEST1 --trace t.txt --force"), 0) << err;
+    EXPECT_NE(err.find("warning: JK26_1_1.txt"), std::string::npos) << err;
+    EXPECT_EQ(run("export TEST1 --format csv --recompute"), 0) << err;
+    EXPECT_NE(err.find("computed again"), std::string::npos) << err;
+    EXPECT_EQ(run("summary TEST1 --trace t.txt"), 0) << err;
+}
 
 TEST_F(Cli, WithoutBasicDataEveryCommandStopsWithStatusOne) {
     std::filesystem::remove(basicDataPath(year.path()));
@@ -213,6 +262,86 @@ TEST_F(Cli, ADamagedFileIsRefusedUnlessForced) {
         writeBytes(year.dir / file, sound);
         writeBytes(results, before);
     }
+}
+
+// Every kind of file spoilt every way a shared folder sees: each command that reads it stops with
+// status 1, names the file, and writes nothing; nothing outside the folder is read or replaced.
+TEST_F(Cli, EveryCommandReadingASpoiltFileStopsNamingIt) {
+    ASSERT_EQ(run("results TEST1"), 0) << err;
+    TempDir outside;
+    writeBytes(outside / "notes.txt", "private\n");
+    const auto firstTokenSpoilt = [](std::string bytes) {
+        return "99999999999999999999" + bytes.substr(bytes.find(' '));
+    };
+    struct File {
+        std::string name, damaged;
+        std::vector<std::string> commands;
+    };
+    const std::string history = "history --year 2026 --grade 1 --trace t.txt",
+                      trend = "trend --year 2026 --grade 1 --trace t.txt",
+                      exportCsv = "export TEST1 --format csv -o e.csv";
+    const std::vector<File> files = {
+        {"N261.csv",
+         "10101,,A\r\n",
+         {"checklists TEST1 --trace t.txt", "reports TEST1 --trace t.txt",
+          "summary TEST1 --trace t.txt", exportCsv, history, "check"}},
+        {"JT26_1_1.txt",
+         firstTokenSpoilt(readBytes(year.dir / "JT26_1_1.txt")),
+         {"results TEST1", "checklists TEST1 --trace t.txt", "reports TEST1 --trace t.txt",
+          "check"}},
+        {"JK26_1_1.txt",
+         firstTokenSpoilt(readBytes(results)),
+         {"summary TEST1 --trace t.txt", exportCsv, history, trend, "check"}},
+    };
+    using Spoil = std::function<void(const std::filesystem::path&, const std::string&)>;
+    const std::vector<std::pair<const char*, Spoil>> spoils = {
+        {"damaged", [](const auto& p, const auto& damaged) { writeBytes(p, damaged); }},
+        {"fifo", [](const auto& p, const auto&) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }},
+        {"directory", [](const auto& p, const auto&) { std::filesystem::create_directory(p); }},
+        {"link out of the folder",
+         [&](const auto& p, const auto&) {
+             std::filesystem::create_symlink(outside / "notes.txt", p);
+         }},
+        {"dangling link",
+         [](const auto& p, const auto&) { std::filesystem::create_symlink("gone.txt", p); }},
+        {"loop of links",
+         [](const auto& p, const auto&) { std::filesystem::create_symlink(p.filename(), p); }},
+    };
+    for (const File& file : files) {
+        const auto path = year.dir / file.name;
+        const std::string sound = readBytes(path);
+        for (const auto& [how, spoil] : spoils) {
+            std::filesystem::remove(path);
+            spoil(path, file.damaged);
+            const auto before = filesUnder(year.path());
+            for (const std::string& line : file.commands) {
+                SCOPED_TRACE(file.name + ", " + how + ": " + line);
+                EXPECT_EQ(run(line), 1) << out << err;
+                EXPECT_NE((out + err).find(path.string()), std::string::npos) << out << err;
+                EXPECT_EQ(filesUnder(year.path()), before);
+            }
+        }
+        std::filesystem::remove(path);
+        writeBytes(path, sound);
+    }
+    EXPECT_EQ(readBytes(outside / "notes.txt"), "private\n");
+}
+
+// The writers stay in the folder too: a results file that is a link out of the folder, or one
+// the school made read-only, is not replaced, and the reason says why.
+TEST_F(Cli, ResultsAreNeverWrittenOutOfTheFolderNorOverAReadOnlyFile) {
+    TempDir outside;
+    writeBytes(outside / "notes.txt", "private\n");
+    std::filesystem::create_symlink(outside / "notes.txt", results);
+    EXPECT_EQ(run("results TEST1"), 1);
+    EXPECT_NE(err.find((outside / "notes.txt").string()), std::string::npos) << err;
+    EXPECT_EQ(readBytes(outside / "notes.txt"), "private\n");
+    std::filesystem::remove(results);
+    writeBytes(results, "kept");
+    std::filesystem::permissions(results, std::filesystem::perms(0444));
+    EXPECT_EQ(run("results TEST1"), 1);
+    EXPECT_NE(err.find("read-only"), std::string::npos) << err;
+    EXPECT_EQ(readBytes(results), "kept");
 }
 
 // "all" is read by the output cases above.

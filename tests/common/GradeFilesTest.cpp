@@ -89,8 +89,9 @@ TEST_F(GradeFilesTest, ADamagedFileIsShownAndThePersonGoesOnOrStops) {
     writeBytes(roster, "1,a\r2,b\r");
     EXPECT_EQ(judgedBothWays(messages, readOnce),
               roster.string() +
-                  ": 1 value out of range or malformed, line 1 column 1: 3 fields, a roster line "
-                  "has 2 (student number, name); CR-only line ends");
+                  ": 2 values out of range or malformed, line 1 column 1: 3 fields, a roster line "
+                  "has 2 (student number, name), line 2 column 1: 1 names, the head counts add "
+                  "up to 6: later names land on the wrong students; CR-only line ends");
     writeBytes(roster, sound);
     writeBytes(scores, readBytes(scores) + "1 2 \r\n");
     EXPECT_EQ(judgedBothWays(messages, readOnce),
@@ -108,4 +109,18 @@ TEST_F(GradeFilesTest, ADamagedFileIsShownAndThePersonGoesOnOrStops) {
     const std::string detail =
         judgedBothWays(messages, [&] { return openBasicData(dir.path(), basic, messages); });
     EXPECT_EQ(detail.rfind(path.string() + ": ", 0), 0u) << detail;
+}
+
+// Head counts past the 450 names a roster holds: a warning names the first student printed
+// without a name before anything else is read, and No stops.
+TEST_F(GradeFilesTest, HeadCountsPastTheRosterAreAWarningBeforePrinting) {
+    data.grades[1].headCounts[1] = 448;
+    messages.answers = {MessageAnswer::No};
+    const Status status = read();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "名簿に入るのは 450 人までです。" + data.grades[1].classNames[1].utf8() +
+                  "組 448 番から後の生徒は名前なしで印刷されます。このまま印刷しますか？");
+    EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::No);
+    EXPECT_FALSE(status);
 }

@@ -15,6 +15,12 @@ using namespace jitsu;
 
 // The paper codes map to a paper and an orientation, an unknown one leaves both as they were;
 // sheets begin lazily, so that no sheet is empty.
+TEST(PrintDialogTitle, NamesTheGrade) {
+    EXPECT_EQ(printDialogTitle(1), "印刷 — ２年");
+    EXPECT_EQ(printDialogTitle(-1), "印刷");
+    EXPECT_EQ(printDialogTitle(3), "印刷");
+}
+
 TEST(TracePrinter, SetsThePaperAndBeginsSheetsLazily) {
     std::ostringstream trace;
     TracePrinter printer(trace);

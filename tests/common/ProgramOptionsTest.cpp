@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <sstream>
 
 #include "ProgramOptions.h"
@@ -70,4 +72,34 @@ TEST(ProgramOptions, EntersTheDataFolderOrSaysWhyNot) {
     EXPECT_EQ(std::filesystem::current_path(), before);
     EXPECT_NE(err.str().find("p: cannot work in " + missing), std::string::npos);
     EXPECT_EQ(out.str(), "");
+}
+
+// Without a display a window program ends at once with one line; a display or a Qt platform
+// (as the tests run offscreen) lets the window open.
+TEST(ProgramOptions, AWindowNeedsADisplay) {
+    struct Case {
+        std::map<std::string, std::string> environment;
+        std::vector<std::string> words;
+        bool opens;
+    };
+    for (const Case& c :
+         {Case{{}, {}, false}, Case{{{"DISPLAY", ""}, {"HOME", "/home/t"}}, {}, false},
+          Case{{{"DISPLAY", ":0"}}, {}, true}, Case{{{"WAYLAND_DISPLAY", "wayland-0"}}, {}, true},
+          Case{{{"QT_QPA_PLATFORM", "offscreen"}}, {}, true},
+          Case{{}, {"-platform", "offscreen"}, true}}) {
+        const auto environment = [&](const char* name) -> const char* {
+            const auto it = c.environment.find(name);
+            return it == c.environment.end() ? nullptr : it->second.c_str();
+        };
+        std::ostringstream err;
+        const auto status =
+            requireDisplay(parseProgramOptions(c.words), "reportcard", environment, err);
+        EXPECT_EQ(status, c.opens ? std::nullopt : std::optional<int>(1)) << err.str();
+        const std::string line = err.str();
+        EXPECT_EQ(line.empty(), c.opens) << line;
+        if (!c.opens) {
+            EXPECT_TRUE(line.starts_with("reportcard: needs a display")) << line;
+            EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1) << line;
+        }
+    }
 }

@@ -55,7 +55,7 @@ TEST_P(BasicDataDamage, IsAFindingWithItsPlace) {
     const FileHealth health = healthOf(GetParam().text, *data);
     EXPECT_NE(health.describe().find(GetParam().finding), std::string::npos) << health.describe();
     // Whatever the file says, the record stays within what the programs can use.
-    EXPECT_LE(data->grades[0].headCounts[0], unsigned(kSlots));
+    EXPECT_LE(data->grades[0].headCounts[0], unsigned(kRosterEntries));
     EXPECT_LE(data->grades[0].fullMarks[0][0], kMaxFullMarks);
     for (char c : data->rosterTag.view()) EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(c)));
     EXPECT_EQ(data->schoolName.view(), "S");
@@ -65,15 +65,15 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, BasicDataDamage,
     ::testing::Values(
         Damage{"YearBefore2000", basicData("1999 N"),
-               "line 1 column 5: year 1999 outside 2000-2100"},
+               "line 1 column 5: year 1999 outside 2000..2100"},
         Damage{"YearZero", basicData("0 N"), "line 1 column 5: year 0 outside"},
         Damage{"YearHuge", basicData("99999999999 N"), "year 4294967295 outside"},
         Damage{"TagWithSlashes", basicData("2026 /home/B/x"),
                "line 1 column 10: roster tag \"/home/B/x\" is not letters and digits"},
         Damage{"TagClimbingOut", basicData("2026 ../../z"), "roster tag \"../../z\""},
         Damage{"HeadCountAbove45", basicData("2026 N", "46"),
-               "line 3 column 3: head count 46 outside 0-45"},
-        Damage{"HeadCountNegative", basicData("2026 N", "-3"), "head count -3 outside 0-45"},
+               "line 3 column 3: head count 46 outside 0..45"},
+        Damage{"HeadCountNegative", basicData("2026 N", "-3"), "head count -3 outside 0..45"},
         Damage{"HeadCountHuge", basicData("2026 N", "4294967295"), "head count -1 outside"},
         Damage{"FullMarksAbove999", basicData("2026 N", "30", "1000"),
                "line 6 column 1: full marks 1000 above 999"},
@@ -91,12 +91,25 @@ TEST(ScoreAndResultsDamage, OutOfRangeValuesAreFindingsAndReadAsNoValue) {
     EXPECT_EQ(scores->scores[0][0][0], kNoScore);
     EXPECT_EQ(scores->scores[0][0][1], kNoScore);
     EXPECT_EQ(scores->scores[0][0][2], 999);
-    EXPECT_EQ(scores->scores[0][0][4], -7);  // negative stays "no score", as the format has it
-    EXPECT_EQ(health.rejected, 2u);
-    EXPECT_NE(health.describe().find("line 1 column 1: score 2147483647 above 999"),
+    EXPECT_EQ(scores->scores[0][0][3], kNoScore);
+    EXPECT_EQ(scores->scores[0][0][4], kNoScore);  // no score all the same, but no writer's
+    EXPECT_EQ(health.rejected, 3u);
+    EXPECT_NE(health.describe().find("line 1 column 1: score 2147483647 outside -1..999"),
               std::string::npos)
         << health.describe();
-    EXPECT_NE(health.describe().find("line 1 column 22: score 1000 above 999"), std::string::npos);
+    EXPECT_NE(health.describe().find("line 1 column 22: score 1000 outside -1..999"),
+              std::string::npos);
+    EXPECT_NE(health.describe().find("line 1 column 34: score -7 outside -1..999"),
+              std::string::npos);
+    // Read for a test, a score above the subject's full marks in it is rejected too.
+    GradeData marks = grade;
+    marks.fullMarks[0][0] = 50;
+    health = FileHealth{};
+    parseScores("50 51", marks, *scores, &health, 1);
+    EXPECT_EQ(scores->scores[0][0][0], 50);
+    EXPECT_EQ(scores->scores[0][0][1], kNoScore);
+    EXPECT_NE(health.describe().find("line 1 column 4: score 51 outside -1..50"), std::string::npos)
+        << health.describe();
 
     auto results = std::make_unique<GradeResults>();
     resetGradeResults(*results);

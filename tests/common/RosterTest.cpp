@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <vector>
+
 #include "Fixtures.h"
 #include "Roster.h"
 #include "TempDir.h"
@@ -77,4 +80,27 @@ TEST(ClassRanges, FollowTheHeadCountsButNeverReach450) {
     EXPECT_LT(roster.classLast[2], roster.classFirst[2]);
     EXPECT_EQ(roster.classLast[3], 449);
     EXPECT_EQ(roster.classFirst[4], 450);
+}
+
+// The first student past the roster's 450 entries: none while the head counts stay within them,
+// then the class where they run out and the first position of it past them.
+TEST(FirstUnnamedStudent, IsWhereTheHeadCountsPass450) {
+    struct Case {
+        std::vector<unsigned> heads;
+        std::optional<std::pair<int, int>> first;  // class, position
+    };
+    for (const Case& c :
+         std::vector<Case>{{{45, 45, 45, 45, 45, 45, 45, 45, 45, 45}, {}},
+                           {{45, 45, 45, 45, 45, 45, 45, 45, 45, 45, 1}, std::pair{10, 0}},
+                           {{400, 60}, std::pair{1, 50}},
+                           {{451}, std::pair{0, 450}},
+                           {{0, 4000000000u}, std::pair{1, 450}}}) {
+        GradeData grade = makeGrade(static_cast<int>(c.heads.size()), 0, 1);
+        for (std::size_t k = 0; k < c.heads.size(); ++k) grade.headCounts[k] = c.heads[k];
+        const auto first = firstUnnamedStudent(grade);
+        ASSERT_EQ(first.has_value(), c.first.has_value()) << c.heads.size();
+        if (first) {
+            EXPECT_EQ(std::pair(first->cls, first->slot), *c.first);
+        }
+    }
 }

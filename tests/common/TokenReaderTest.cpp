@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstdio>
+#include <random>
 #include <sstream>
 #include <string_view>
 
@@ -74,9 +76,33 @@ TEST_P(FloatLikeScanf, AcceptsAndConvertsAsTheCLibrary) {
                         : text.substr(accepted ? used : 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(OddInputs, FloatLikeScanf,
-                         ::testing::Values("1e39", "-1e39", "1e-50", "+-2", "-+2", "0x10", "0x1p3",
-                                           "0x.8", "0x", "inf", "-Infinity", "nan", "NAN(1)",
-                                           "infx", "1e", "1e+", "5.", ".5", ".", "+", "e5", ".e1",
-                                           "1.5e3x", "86.666664", "-1.000000", "1,5", "0009",
-                                           "3.4028236e38"));
+INSTANTIATE_TEST_SUITE_P(
+    OddInputs, FloatLikeScanf,
+    ::testing::Values("1e39", "-1e39", "1e-50", "+-2", "-+2", "0x10", "0x1p3", "0x.8", "0x", "inf",
+                      "-Infinity", "nan", "NAN(1)", "infx", "1e", "1e+", "5.", ".5", ".", "+", "e5",
+                      ".e1", "1.5e3x", "86.666664", "-1.000000", "1,5", "0009", "3.4028236e38",
+                      // The decimals the suite writes, read without the
+                      // C library where that rounds exactly.
+                      "48.250000", "-0.000000", "+7", "0.1", "16777217", "-16777219.0",
+                      "123456789012.345", "1234567890123.456", "0.0000000000000000000001",
+                      "1.00000000000000000000001", "99999999999999999999"));
+
+// Random decimals of the suite's shape, each read as "%f" reads it: the quick conversion must
+// round every one as the C library does.
+TEST(TokenReader, DecimalsRoundAsTheCLibrary) {
+    std::mt19937 dice(29);
+    for (int i = 0; i < 200000; ++i) {
+        std::string text = (dice() % 4 == 0 ? "-" : "") + std::to_string(dice() % 100000000);
+        if (const unsigned decimals = dice() % 10; decimals > 0) {
+            text += '.';
+            for (unsigned d = 0; d < decimals; ++d) text += static_cast<char>('0' + dice() % 10);
+        }
+        float expected = 0;
+        ASSERT_EQ(std::sscanf(text.c_str(), "%f", &expected), 1);
+        float value = 0;
+        TokenReader in(text);
+        ASSERT_TRUE(in.readFloat(value)) << text;
+        ASSERT_EQ(std::bit_cast<std::uint32_t>(value), std::bit_cast<std::uint32_t>(expected))
+            << text;
+    }
+}

@@ -4,7 +4,9 @@
 #include "Golden.h"
 #include "HistoryPage.h"
 #include "HistoryYear.h"
+#include "PageFit.h"
 #include "TracePrinter.h"
+#include "TrendPage.h"
 
 using namespace jitsu;
 using namespace jitsu::history;
@@ -53,3 +55,31 @@ TEST(HistorySheet, ChoosesTheNumbersAskedForInTheTickedClasses) {
 }
 
 }  // namespace
+
+// A grade at the limits (20 classes, 20 subjects and ５教科, 10 tests) on one A4 landscape page
+// at 100 %, Qt's margins of 10 points off: under charts too narrow for 第１回 … 第１０回 the
+// tests' numbers stand alone.
+TEST(TrendPage, AGradeAtTheLimitsFitsA4LandscapeAtFullSize) {
+    GradeData grade;
+    grade.classCount = kMaxClasses;
+    grade.subjectCount = kMaxSubjects;
+    for (int c = 0; c < kMaxClasses; ++c) {
+        grade.classNames[c].assign(std::to_string(c + 1));
+        grade.headCounts[c] = kSlots;
+    }
+    for (int j = 0; j < kMaxSubjects; ++j) grade.subjectNames[j].assign("S" + std::to_string(j));
+    YearResults year;
+    for (int t = 1; t <= kMaxTests; ++t) {
+        auto results = std::make_unique<GradeResults>();
+        for (int j = 0; j < kMaxSubjects; ++j)
+            for (int c = 0; c < kMaxClasses; ++c)
+                for (int s = 0; s < kSlots; ++s) results->scores[j][c][s] = (c + s + t) % 101;
+        results->comboFlags[Kyouka5] = 1;
+        for (int c = 0; c < kMaxClasses; ++c)
+            for (int s = 0; s < kSlots; ++s) results->comboTotals[Kyouka5][c][s] = 250;
+        year.tests.push_back({t, std::move(results)});
+    }
+    const TrendJob job{grade, 1, "", year};
+    const PageExtent extent = measurePages([&](Printer& on, int) { drawTrend(job, on); }, 100);
+    EXPECT_TRUE(extent.fits({7016 - 167, 4961 - 167})) << extent.right << " x " << extent.bottom;
+}

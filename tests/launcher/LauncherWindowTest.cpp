@@ -6,11 +6,17 @@
 #include <QtTest/QTest>
 #include <memory>
 
+#include "AtomicWrite.h"
 #include "DemoYear.h"
+#include "FileVersions.h"
 #include "Fixtures.h"
 #include "LauncherWindow.h"
+#include "MessageTexts.h"
+}
+
 #include "Paths.h"
 #include "QtTestApp.h"
+#include "ResultsAge.h"
 
 using namespace jitsu;
 using jitsu::launcher::LauncherWindow;
@@ -25,12 +31,17 @@ protected:
         QCoreApplication::setOrganizationName("jitsuryoku-test");
     }
 
-    // The window on the test folder, as started with -C.
+    // The window on the test folder, as started with -C, once the folder has been read.
     std::unique_ptr<LauncherWindow> open() {
         auto w = std::make_unique<LauncherWindow>(services);
         w->dataDirNamed();
         EXPECT_TRUE(w->FormCreate());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return button(*w, "basesetupButton")->isEnabled(); }));
         return w;
+    }
+    static QString firstFinding(const LauncherWindow& w) {
+        const QListWidgetItem* item = child<QListWidget>(w, "FindingsL")->item(0);
+        return item ? item->text() : QString();
     }
     static QPushButton* button(const LauncherWindow& w, const char* name) {
         return child<QPushButton>(w, name);
@@ -70,20 +81,72 @@ TEST_F(LauncherWindowTest, AProgramThatIsNotThereIsReported) {
 TEST_F(LauncherWindowTest, ShowsFindingsAndImportsARosterOnlyWhenConfirmed) {
     std::vector<std::string> written;
     ASSERT_TRUE(writeDemoYear(dir.path(), false, written));
-    auto w = open();
-    auto* findings = child<QListWidget>(*w, "FindingsL");
-    EXPECT_EQ(findings->item(0)->text(), QStringLiteral("問題は見つかりませんでした。"));
+    auto w = std::make_unique<LauncherWindow>(services);
+    w->dataDirNamed();
+    ASSERT_TRUE(w->FormCreate());
+    // The window opens before the folder is read: the table fills in afterwards.
+    EXPECT_EQ(child<QTableWidget>(*w, "FilesSG")->rowCount(), 0);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return firstFinding(*w) == QStringLiteral("問題は見つかりませんでした。"); }));
+    EXPECT_GT(child<QTableWidget>(*w, "FilesSG")->rowCount(), 0);
     EXPECT_FALSE(button(*w, "ExportButton")->isEnabled());  // no results file yet
 
     const std::string roster = readBytes(dir / "N261.csv");
     writeBytes(dir / "in.csv", "組,番号,氏名\n1,1,佐藤　一郎\n");
     messages.answers = {MessageAnswer::No};
+    const std::string scores = readBytes(dir / "JT26_2_1.txt");
     w->importRoster(QString::fromStdString((dir / "in.csv").string()), 1);
     EXPECT_EQ(messages.shown.at(0).safeAnswer, MessageAnswer::No);
+    // The grade has scores: the question says where they go before anything is written.
+    EXPECT_NE(messages.shown.at(0).text.find("得点は生徒について移ります"), std::string::npos);
+    EXPECT_NE(messages.shown.at(0).detail.find("いなくなる生徒："), std::string::npos);
     EXPECT_EQ(readBytes(dir / "N261.csv"), roster);
+    EXPECT_EQ(readBytes(dir / "JT26_2_1.txt"), scores);
     w->importRoster(QString::fromStdString((dir / "in.csv").string()), 1);
     EXPECT_EQ(readBytes(dir / "N261.csv"), sj("1,佐藤　一郎\r\n"));
-    EXPECT_TRUE(findings->item(0)->text().startsWith("error: "));
+    EXPECT_NE(readBytes(dir / "JT26_2_1.txt"), scores);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return firstFinding(*w).startsWith("error: "); }));
+}
+
+// A wrong save undone from the launcher: only on Yes, and the wrong bytes are kept in turn.
+TEST_F(LauncherWindowTest, RestoresAnEarlierVersionWhenConfirmed) {
+    std::vector<std::string> written;
+    ASSERT_TRUE(writeDemoYear(dir.path(), false, written));
+    auto w = open();
+    EXPECT_FALSE(button(*w, "VersionsButton")->isEnabled());
+    const std::string right = readBytes(dir / "JT26_2_1.txt");
+    ASSERT_TRUE(writeFileAtomically(dir / "JT26_2_1.txt", "0 \r\n"));
+    w->refresh();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button(*w, "VersionsButton")->isEnabled(); }));
+
+    messages.answers = {MessageAnswer::No};
+    w->restoreFileVersion("JT26_2_1.txt", 1);
+    EXPECT_EQ(messages.shown.at(0).safeAnswer, MessageAnswer::No);
+    EXPECT_EQ(readBytes(dir / "JT26_2_1.txt"), "0 \r\n");
+    w->restoreFileVersion("JT26_2_1.txt", 1);
+    EXPECT_EQ(readBytes(dir / "JT26_2_1.txt"), right);
+    EXPECT_EQ(readBytes(listVersions(dir / "JT26_2_1.txt").at(0).path), "0 \r\n");
+}
+
+// An export from results older than their scores asks first; No writes nothing.
+TEST_F(LauncherWindowTest, AsksBeforeExportingOutOfDateResults) {
+    std::vector<std::string> written;
+    ASSERT_TRUE(writeDemoYear(dir.path(), false, written));
+    BasicData data;
+    ASSERT_TRUE(readBasicData(basicDataPath(dir.path()), data));
+    ASSERT_TRUE(recomputeResults(dir.path(), data.grades[0], data.year, 2, 1));
+    const auto results = resultsPath(dir.path(), data.year, 2, 1);
+    std::filesystem::last_write_time(
+        results, std::filesystem::last_write_time(scorePath(dir.path(), data.year, 2, 1)) -
+                     std::chrono::seconds(10));
+    auto w = open();
+    messages.answers = {MessageAnswer::No};
+    w->exportResults({1, 2, {}, {}}, QString::fromStdString((dir / "out.csv").string()));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, text::kResultsOutOfDate);
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.csv"));
+    w->exportResults({1, 2, {}, {}}, QString::fromStdString((dir / "out.csv").string()));
+    EXPECT_TRUE(std::filesystem::exists(dir / "out.csv"));
 }
 
 // A score sheet is shown before it is merged, and merged into the test's score file on Yes.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "CupsQueue.h"
 #include "PdfPrinter.h"
 #include "PdfText.h"
 #include "QtPrinter.h"
@@ -72,6 +73,10 @@ TEST(PdfPrinter, ReplacesThePdfWithJapaneseTextOnTheChosenPaperOneSheetPerPage) 
         EXPECT_EQ(pdfPageCount(pdf), 2);  // the trailing page break leaves no empty sheet
         const std::string info = commandOutput("pdfinfo '" + pdf.string() + "'");
         EXPECT_NE(info.find(size), std::string::npos) << info;  // JIS B4: 257 × 364 mm
+        // The title in the face's own bold weight, the rest in its regular one.
+        const std::string fonts = commandOutput("pdffonts '" + pdf.string() + "'");
+        for (const char* face : {"BIZUDGothic-Bold", "BIZUDGothic-Regular"})
+            EXPECT_NE(fonts.find(face), std::string::npos) << fonts;
         const std::string text = pdfText(pdf);
         for (const char* drawn : {"第２回実力テスト　個人成績票", "１００～１０１"})
             EXPECT_NE(text.find(pdfNormalised(drawn)), std::string::npos) << text;
@@ -112,7 +117,9 @@ TEST_P(DeviceResolution, PutsEveryTextWhereA600DpiPrinterDoes) {
     ASSERT_TRUE(drawSample(dir / "other.pdf", GetParam()));
     const std::vector<WordBox> expected = wordBoxes(dir / "600.pdf");
     const std::vector<WordBox> drawn = wordBoxes(dir / "other.pdf");
-    ASSERT_EQ(expected.size(), 7u);  // the words of every text drawn, on both pages
+    // The words of every text drawn, on both pages: 第２回実力テスト, 個人成績票, 生徒16,
+    // 国語＝71, 100, １００～１０１.
+    ASSERT_EQ(expected.size(), 6u);
     ASSERT_EQ(drawn.size(), expected.size());
     // The printable area begins on a whole device dot: rounding may move a text by one.
     const double dot = 72.0 / std::min(600, GetParam());
@@ -125,6 +132,32 @@ TEST_P(DeviceResolution, PutsEveryTextWhereA600DpiPrinterDoes) {
 
 INSTANTIATE_TEST_SUITE_P(Dpi, DeviceResolution, ::testing::Values(96, 300, 1200),
                          [](const auto& info) { return std::to_string(info.param); });
+
+// Blanks are not drawn, yet every word lies where the blanks before it put it: half an em for
+// each ASCII blank or character, an em for each other, at any gap and after any characters.
+TEST(PdfPrinter, PutsTheWordsOfATextWhereItsBlanksPutThem) {
+    testApplication();
+    TempDir dir;
+    const auto pdf = dir / "gaps.pdf";
+    {
+        auto printer = pdfFilePrinter(pdf);
+        ASSERT_TRUE(printer->beginDoc());
+        Canvas& canvas = printer->canvas();
+        canvas.setFontSize(12);  // 100 dots an em, 12 points
+        canvas.textOut(600, 600, "  95  88        第１回       7/450");
+        ASSERT_TRUE(printer->endDoc());
+    }
+    const std::vector<WordBox> words = wordBoxes(pdf);
+    ASSERT_EQ(words.size(), 4u);
+    const std::vector<std::pair<std::string, int>> expected = {
+        {"95", 2}, {"88", 6}, {"第１回", 16}, {"7/450", 29}};  // half-ems from the text's left
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        EXPECT_EQ(words[i].text, expected[i].first);
+        // 10 points of margin, 72 points an inch of 600 dots; within a tenth of a character.
+        EXPECT_NEAR(words[i].box[0], 10 + (600 + expected[i].second * 50) * 72.0 / 600, 0.6)
+            << words[i].text;
+    }
+}
 
 // The Unix print dialog loads the device's default paper over the program's.
 TEST(PaperAfterDialog, IsTheProgramsUnlessThePersonChoseAnother) {
@@ -139,4 +172,23 @@ TEST(PaperAfterDialog, IsTheProgramsUnlessThePersonChoseAnother) {
     // The person's own choice in the dialog's properties.
     EXPECT_EQ(printed(P::JisB4, P::A3, P::A4), P::A3);
     EXPECT_EQ(printed(P::A4, P::JisB5, P::Letter), P::JisB5);
+}
+
+// A queue name is handed to lpstat and lp; one that could be read as an option (the server
+// option -h above all) or carries blanks or control characters is refused before any command
+// runs, with the name in the reason.
+TEST(CupsQueue, RefusesNamesThatAreNoQueueNames) {
+    for (const std::string& name :
+         {std::string("-h127.0.0.1:1"), std::string("-d"), std::string(""), std::string("a b"),
+          std::string("q\n-hx"), std::string("a/b"), std::string("\x1b[2J")}) {
+        SCOPED_TRACE(name);
+        for (const jitsu::Status& s :
+             {jitsu::checkQueueName(name), jitsu::findQueue(name),
+              jitsu::queuePdf(name, "%PDF-1.4", jitsu::PaperSize::A4, "title")}) {
+            EXPECT_FALSE(s);
+            EXPECT_NE(s.reason().find("not a queue name"), std::string::npos) << s.reason();
+        }
+    }
+    for (const char* name : {"default", "Office_B4", "kyoin-shitsu.2"})
+        EXPECT_TRUE(jitsu::checkQueueName(name)) << name;
 }

@@ -126,44 +126,21 @@ TEST_F(SessionTest, SaveOutcomes) {
     EXPECT_EQ(saved.scores[1][1][4], 50);
 }
 
-// One cell as this session read it (base), as it holds it now (ours) and as the file holds it at
-// the save (theirs).
-struct MergeCase {
-    int base, ours, theirs;
-    bool conflict;
-    int oursWins, theirsWin;  // the merged value when conflicts keep ours / take theirs
-};
-
-TEST(MergeCell, AgainstWhatThisSessionRead) {
-    const MergeCase cases[] = {{-1, -1, -1, false, -1, -1},  // untouched
-                               {10, 20, 10, false, 20, 20},  // only ours
-                               {10, 10, 30, false, 30, 30},  // only theirs
-                               {10, -1, 10, false, -1, -1},  // ours cleared
-                               {10, 10, -1, false, -1, -1},  // theirs cleared
-                               {10, 40, 40, false, 40, 40},  // the same
-                               {10, 20, 30, true, 20, 30},  {-1, 20, 0, true, 20, 0},
-                               {10, -1, 30, true, -1, 30}};
-    const GradeData grade = makeGrade(2, 30, 3);
-    for (const MergeCase& c : cases) {
-        auto base = std::make_unique<TestScores>();
-        auto ours = std::make_unique<TestScores>();
-        auto theirs = std::make_unique<TestScores>();
-        base->scores[2][1][44] = c.base;
-        ours->scores[2][1][44] = c.ours;
-        theirs->scores[2][1][44] = c.theirs;
-        ours->scores[0][0][0] = 5;    // only ours elsewhere: always kept
-        theirs->scores[1][1][3] = 6;  // only theirs elsewhere: always taken
-        const std::string cell =
-            std::to_string(c.base) + " " + std::to_string(c.ours) + " " + std::to_string(c.theirs);
-        EXPECT_EQ(countConflicts(grade, *base, *ours, *theirs), c.conflict ? 1 : 0) << cell;
-        for (bool oursOnConflict : {true, false}) {
-            auto merged = std::make_unique<TestScores>(*ours);
-            mergeScores(grade, *base, *merged, *theirs, oursOnConflict);
-            EXPECT_EQ(merged->scores[2][1][44], oursOnConflict ? c.oursWins : c.theirsWin) << cell;
-            EXPECT_EQ(merged->scores[0][0][0], 5);
-            EXPECT_EQ(merged->scores[1][1][3], 6);
-        }
-    }
+TEST_F(SessionTest, ConflictQuestionListsTheFirstTenCells) {
+    open(makeGrade(2, 30, 2));
+    std::vector<ScoreConflict> conflicts;
+    for (int k = 0; k < 12; ++k) conflicts.push_back({{1, 1, k, k < 2 ? -1 : 50 + k}, 10, 40});
+    const std::string question = conflictQuestion(*session, conflicts);
+    EXPECT_EQ(question.substr(0, question.find('\n')),
+              "ほかの端末で同じ点数が変更されています（12 件）。");
+    EXPECT_NE(question.find("\n201 名1　S2　こちら なし　ファイル 40\n"), std::string::npos);
+    EXPECT_NE(question.find("\n210 名10　S2　こちら 59　ファイル 40\nほか 2 件\n"),
+              std::string::npos);
+    EXPECT_EQ(question.find("名11"), std::string::npos);
+    conflicts.resize(1);
+    EXPECT_EQ(conflictQuestion(*session, conflicts),
+              "ほかの端末で同じ点数が変更されています（1 件）。\n201 名1　S2　こちら なし　"
+              "ファイル 40\nこちらの入力で上書きしますか？（はい：こちら、いいえ：ファイル）");
 }
 
 struct ConflictCase {

@@ -30,11 +30,16 @@ TEST(AcceptedScoreText, DigitsOnlyAndNeverAboveFullMarks) {
         {"1 2", 100, "12"},
         {"1a5x0", 100, {}},
         {"99999999999", 100, {}},
-        {"\xEF\xBC\x91", 100, ""},     // full-width 1
-        {"7\xEF\xBC\x92", 100, "7"}};  // 7 and a full-width 2
+        {"８５", 100, "85"},  // as an input method commits them
+        {"７あ２", 100, "72"},
+        {"１０１", 100, {}},
+        {"\xEF\xBC\x9A\xEF\xBC\x8F", 100, ""},  // ： and ／, next to ０ … ９
+        {"\xEF\xBC", 100, ""}};                 // cut off
     for (const auto& [text, fullMarks, kept] : cases)
         EXPECT_EQ(acceptedScoreText(text, fullMarks), kept) << text << " of " << fullMarks;
 }
+
+TEST(FullMarksNotice, NamesTheFullMarks) { EXPECT_EQ(fullMarksNotice(100), "満点は 100 点です"); }
 
 TEST(TotalsOf, CountSumAndAverageOfTheScoresShown) {
     ScoreTotals none = totalsOf({"", "", "x"});

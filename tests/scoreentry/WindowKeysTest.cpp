@@ -1,6 +1,7 @@
 // The keys, clicks and pastes on the score grids: what stays in a cell and where the cursor goes.
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QLabel>
 
 #include "EntryFixture.h"
 #include "GridLayout.h"
@@ -62,9 +63,48 @@ TEST_F(GridKeysTest, TextThatArrivesWithoutAKeyIsCheckedAsTypedText) {
     QInputMethodEvent commit;  // an input method's commit: full-width digits and a kana
     commit.setCommitString(QStringLiteral("６あ3"));
     QCoreApplication::sendEvent(QApplication::focusWidget(), &commit);
-    EXPECT_EQ(scoreCell(2), QStringLiteral("3"));
+    EXPECT_EQ(scoreCell(2), QStringLiteral("63"));
     click("HozonButton");
-    EXPECT_EQ(savedScores().scores[0][0][1], 3);
+    EXPECT_EQ(savedScores().scores[0][0][1], 63);
+}
+
+TEST_F(GridKeysTest, AValueAboveFullMarksIsRefusedWithTheReasonInTheStatusLine) {
+    for (QChar digit : QStringLiteral("８５")) {  // as keys give them with the input method on
+        QTest::sendKeyEvent(QTest::Click, window->windowHandle(), Qt::Key_unknown, QString(digit),
+                            Qt::NoModifier);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(scoreCell(1), QStringLiteral("85"));
+    key(Qt::Key_Return);
+    type("101");
+    EXPECT_EQ(scoreCell(2), QStringLiteral("10"));
+    EXPECT_EQ(messages.beeps, 1);
+    EXPECT_EQ(child<QLabel>(*window, "SavedLabel")->text(), QStringLiteral("満点は 100 点です"));
+    type("0");
+    EXPECT_EQ(scoreCell(2), QStringLiteral("100"));
+    EXPECT_EQ(child<QLabel>(*window, "SavedLabel")->text(), QString());
+}
+
+// Keys that change no stored value (moving, Alt, a digit typed and taken back) leave nothing
+// to save: closing asks nothing.
+TEST_F(GridKeysTest, OnlyAChangedValueMakesTheCloseAsk) {
+    for (Qt::Key k : {Qt::Key_Down, Qt::Key_Alt, Qt::Key_Up, Qt::Key_5, Qt::Key_Backspace}) key(k);
+    EXPECT_FALSE(window->session().scoresChanged);
+    type("7");
+    EXPECT_TRUE(window->session().scoresChanged);
+    messages.answers = {MessageAnswer::No};
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(GridKeysTest, AfterSavingTheKeysGoToTheCellTheyCameFrom) {
+    goToStudent(27);
+    type("5");
+    child<QPushButton>(*window, "HozonButton")->setFocus();
+    key(Qt::Key_Return);  // the focused button
+    EXPECT_EQ(savedScores().scores[0][0][26], 5);
+    type("8");  // as on any cell the cursor comes to, the first key replaces the text
+    EXPECT_EQ(scoreCell(27), QStringLiteral("8"));
 }
 
 // Ctrl+V of a spreadsheet's column of 45 scores fills the class in both grids; a later paste

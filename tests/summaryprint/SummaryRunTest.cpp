@@ -99,3 +99,33 @@ TEST(SummaryRun, ADamagedResultsFileIsShownAndThePersonGoesOnOrStops) {
 }
 
 }  // namespace
+
+// A score corrected after the results were computed: the question names both files, No prints
+// nothing, Yes computes the results again (with the correction) and prints.
+TEST(SummaryRun, AnOutOfDateResultsFileIsAskedAbout) {
+    for (bool recompute : {false, true}) {
+        SummaryYear y;
+        const GradeData& grade = y.data.grades[0];
+        const auto scoresFile = scorePath(y.path(), 2026, 1, 1);
+        auto scores = std::make_unique<TestScores>();
+        ASSERT_TRUE(readScores(scoresFile, grade, *scores));
+        scores->scores[0][0][0] = scores->scores[0][0][0] == 99 ? 98 : 99;
+        ASSERT_TRUE(writeScores(scoresFile, grade, *scores));
+        const auto resultsFile = resultsPath(y.path(), 2026, 1, 1);
+        std::filesystem::last_write_time(
+            scoresFile, std::filesystem::last_write_time(resultsFile) + std::chrono::seconds(10));
+        y.messages.answers = {recompute ? MessageAnswer::Yes : MessageAnswer::No};
+
+        SummaryOutcome outcome = y.run({true, false, false});
+        ASSERT_EQ(y.messages.shown.size(), 1u);
+        EXPECT_EQ(y.messages.shown[0].text, text::kResultsOutOfDate);
+        EXPECT_EQ(y.messages.shown[0].safeAnswer, MessageAnswer::No);
+        EXPECT_NE(y.messages.shown[0].detail.find("JK26_1_1.txt"), std::string::npos);
+        EXPECT_NE(y.messages.shown[0].detail.find("JT26_1_1.txt"), std::string::npos);
+        EXPECT_EQ(outcome.end, recompute ? SummaryEnd::Completed : SummaryEnd::Stopped);
+        EXPECT_EQ(y.count("begin"), recompute ? 1 : 0);
+        auto results = std::make_unique<GradeResults>();
+        ASSERT_TRUE(readResultsFile(resultsFile, grade, *results));
+        EXPECT_EQ(results->scores[0][0][0] == scores->scores[0][0][0], recompute);
+    }
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,10 +22,13 @@ public:
     std::vector<Shown> shown;
     int beeps = 0;
     std::deque<jitsu::MessageAnswer> answers;
+    // Run while a box is open, as what another terminal does while the person reads it.
+    std::function<void()> whileShown;
 
     jitsu::MessageAnswer show(const jitsu::Message& m) override {
         shown.push_back({std::string(m.text), std::string(m.title), m.icon, m.buttons, m.safeAnswer,
                          std::string(m.detail)});
+        if (whileShown) whileShown();
         if (m.buttons == jitsu::MessageButtons::Ok) return jitsu::MessageAnswer::Ok;
         if (answers.empty()) return jitsu::MessageAnswer::Yes;
         auto answer = answers.front();

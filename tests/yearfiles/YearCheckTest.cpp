@@ -71,12 +71,53 @@ TEST(YearCheck, FindsEachKindOfDrift) {
                         fs::last_write_time(dir / "JK26_1_3.txt") + std::chrono::seconds(10));
 
     std::vector<std::string> lines;
-    for (const Finding& f : checkYear(dir.path())) lines.push_back(findingLine(f, true) + "\n");
+    for (const Finding& f : checkYear(dir.path()))
+        lines.push_back(f.code + " " + findingLine(f, true) + "\n");
     std::sort(lines.begin(), lines.end());
     EXPECT_TRUE(matchesGolden(std::accumulate(lines.begin(), lines.end(), std::string()),
                               "year-check/findings.txt"));
 
     std::string json;
     EXPECT_EQ(jitsuryoku(dir.path(), {"check", "--json"}, &json), 1);
-    EXPECT_EQ(json.starts_with("[\n {\"severity\": \"error\", \"file\": \""), true);
+    EXPECT_EQ(json.starts_with("[\n {\"severity\": \"error\", \"code\": \"basic.damaged\", "
+                               "\"file\": \""),
+              true)
+        << json;
+}
+
+// Every text of a finding is valid UTF-8 JSON: quotes, backslashes and control characters
+// escaped the JSON way, bytes that are not UTF-8 (a folder named in CP932, a cut sequence)
+// written as the text \xHH.
+TEST(YearCheck, JsonEscapesWhatIsNotUtf8) {
+    const std::vector<Finding> findings = {
+        {Finding::Severity::Warning, "roster.lf-line-ends", "/data/\x8e\xc0\x97\xcd/N261.csv", 3,
+         "a \"quoted\" \\ and\ttab", "年度 \xe5\x9b"},
+    };
+    EXPECT_EQ(findingsJson(findings),
+              "[\n {\"severity\": \"warning\", \"code\": \"roster.lf-line-ends\", "
+              "\"file\": \"/data/\\\\x8e\\\\xc0\\\\x97\\\\xcd/N261.csv\", \"line\": 3, "
+              "\"what\": \"a \\\"quoted\\\" \\\\ and\\u0009tab\", "
+              "\"todo\": \"年度 \\\\xe5\\\\x9b\"}\n]\n");
+    EXPECT_EQ(findingsJson({}), "[]\n");
+}
+
+// Head counts that add up to more than a roster's 450 names: the check says from which student
+// on the names are missing, whatever the roster holds.
+TEST(YearCheck, HeadCountsPastTheRosterAreAnError) {
+    TestYear year{DemoYearSize{}};
+    BasicDataTexts texts = textsOf(year.data);
+    for (std::string& heads : texts.grades[1].headCounts) heads = "45";
+    texts.grades[1].headCounts.resize(4, "45");
+    texts.grades[1].classNames.resize(4, "4");
+    texts.grades[1].classCount = 4;
+    texts.grades[1].headCounts[3] = "400";
+    ASSERT_TRUE(writeBasicData(basicDataPath(year.dir.path()), texts));
+    std::vector<std::string> lines;
+    for (const Finding& f : checkYear(year.dir.path()))
+        if (f.what.find("a roster names") != std::string::npos)
+            lines.push_back(findingLine(f, true));
+    EXPECT_EQ(lines, std::vector<std::string>{
+                         "error: N262.csv: the head counts of grade 2 add up to 535, a roster "
+                         "names 450: from class 4 No. 316 on, students print without names; keep "
+                         "the grade within 450 students in basesetup"});
 }

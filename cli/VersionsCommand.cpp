@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <cstdio>
+
+#include "Arguments.h"
+#include "Commands.h"
+#include "FileVersions.h"
+
+namespace jitsu::cli {
+
+namespace {
+
+// The data file named by the command's first word: a name in the data folder, never a path,
+// since versions are kept only there.
+std::optional<std::filesystem::path> dataFile(CommandContext& context, std::string& error) {
+    const std::string& name = context.args.positional()[0];
+    if (name.empty() || name.find('/') != std::string::npos || name == "." || name == "..") {
+        error = "'" + name + "' is no file name of the data folder (give the name alone)";
+        return std::nullopt;
+    }
+    return context.dir / name;
+}
+
+std::string versionLine(const FileVersion& v) {
+    char number[8];
+    std::snprintf(number, sizeof number, "%3d", v.number);
+    return std::string(number) + "  " + versionTimeText(v.microseconds) + "  " + v.program + "  " +
+           std::to_string(v.bytes) + " bytes";
+}
+
+}  // namespace
+
+int versionsCommand(CommandContext& context) {
+    std::string error;
+    const auto file = dataFile(context, error);
+    if (!file) return context.usageError(error);
+    const std::vector<FileVersion> versions = listVersions(*file);
+    if (versions.empty())
+        context.out << "no earlier version of " << file->filename().string() << " is kept\n";
+    for (const FileVersion& v : versions) context.out << versionLine(v) << '\n';
+    return kExitOk;
+}
+
+int restoreCommand(CommandContext& context) {
+    std::string error;
+    const auto file = dataFile(context, error);
+    if (!file) return context.usageError(error);
+    const auto number = parseWholeNumber(context.args.positional()[1]);
+    if (!number || *number < 1 || *number > kVersionsKept)
+        return context.usageError("the version is a number from 1 to " +
+                                  std::to_string(kVersionsKept) + " as versions lists it");
+    const std::vector<FileVersion> versions = listVersions(*file);
+    if (Status s = restoreVersion(*file, static_cast<int>(*number)); !s)
+        return context.dataError(s.reason());
+    context.out << "restored " << file->filename().string() << " from version "
+                << versionLine(versions[static_cast<std::size_t>(*number - 1)])
+                << "; the bytes it replaced are version 1 now\n";
+    return kExitOk;
+}
+
+}  // namespace jitsu::cli

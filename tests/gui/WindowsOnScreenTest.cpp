@@ -1,0 +1,136 @@
+// Every window of the suite, as it opens on the test's screen: inside the screen, and usable with
+// Tab alone. Run once per screen (CMakeLists.txt); the screen comes from the environment.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QTest>
+#include <functional>
+#include <memory>
+#include <set>
+
+#include "BaseSetupWindow.h"
+#include "LauncherWindow.h"
+#include "ProofsheetWindow.h"
+#include "QtTestApp.h"
+#include "ReportcardWindow.h"
+#include "ScoreEntryWindow.h"
+#include "SummaryWindow.h"
+#include "TestYear.h"
+#include "Widgets.h"
+
+using namespace jitsu;
+
+namespace {
+
+struct WindowCase {
+    const char* name;
+    std::function<std::unique_ptr<ProgramWindow>(Services&)> make;
+    const char* okButton;  // pressed to reach the window's second step; nullptr when none
+};
+
+template <typename W>
+std::function<std::unique_ptr<ProgramWindow>(Services&)> maker() {
+    return [](Services& services) { return std::make_unique<W>(services); };
+}
+
+const WindowCase kWindows[] = {
+    {"launcher", maker<launcher::LauncherWindow>(), nullptr},
+    {"basesetup", maker<BaseSetupWindow>(), nullptr},
+    {"scoreentry", maker<ScoreEntryWindow>(), "Button1"},
+    {"proofsheet", maker<proofsheet::ProofsheetWindow>(), "OKButton"},
+    {"reportcard", maker<reportcard::ReportcardWindow>(), "OKButton"},
+    {"summaryprint", maker<summaryprint::SummaryWindow>(), nullptr},
+};
+
+// The control of the Tab chain that holds `w`: a grid for its cell editor, a spinner for its
+// edit field.
+const QWidget* stopOf(const QWidget* w, const QWidget* window) {
+    const QWidget* stop = w;
+    for (const QWidget* p = w; p && p != window; p = p->parentWidget())
+        if (p->focusProxy() == nullptr && (p->focusPolicy() & Qt::TabFocus)) stop = p;
+    return stop;
+}
+
+class WindowsOnScreen : public ::testing::TestWithParam<WindowCase> {
+protected:
+    WindowsOnScreen() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(settings.path().string()));
+        QCoreApplication::setOrganizationName("jitsuryoku-test");
+    }
+
+    // Walks the window with Tab from where the focus is, once round; the stops reached.
+    std::set<const QWidget*> walkWithTab(QWidget& window) {
+        std::set<const QWidget*> reached;
+        for (int i = 0; i < 200; ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            if (!focus) break;
+            const QWidget* stop = stopOf(focus, &window);
+            if (!reached.insert(stop).second && i > 0) break;
+            QTest::keyClick(focus, Qt::Key_Tab);
+            QCoreApplication::processEvents();
+        }
+        return reached;
+    }
+
+    void checkEveryButtonReachedAndNamed(QWidget& window, const char* step) {
+        const std::set<const QWidget*> reached = walkWithTab(window);
+        for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+            if (!button->isVisible() || !button->isEnabled()) continue;
+            EXPECT_TRUE(reached.count(button))
+                << step << ": Tab never reaches " << button->text().toStdString();
+            EXPECT_TRUE(button->autoDefault())  // Enter presses it once it has the focus
+                << step << ": Enter does not press " << button->text().toStdString();
+        }
+        for (const QWidget* stop : reached)
+            EXPECT_FALSE(stop->accessibleName().isEmpty())
+                << step << ": " << stop->metaObject()->className() << " "
+                << stop->objectName().toStdString() << " has no accessible name";
+    }
+
+    TestYear year;
+    TempDir settings;
+    FakeMessages messages;
+    std::ostringstream trace;
+    TracePrinter printer{trace};
+    FixedClock clock{{2026, 6, 10}};
+    Services services{year.path(), messages, printer, clock};
+};
+
+TEST_P(WindowsOnScreen, OpensInsideTheScreenAndTabReachesEveryButton) {
+    std::unique_ptr<ProgramWindow> window = GetParam().make(services);
+    window->dataDirNamed();
+    ASSERT_TRUE(window->FormCreate());
+    centreOnScreen(window.get());
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    centreOnScreen(window.get());  // as the window manager would once the frame is known
+
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(window->frameGeometry()))
+        << "window " << window->frameGeometry().x() << "," << window->frameGeometry().y() << " "
+        << window->frameGeometry().width() << "x" << window->frameGeometry().height()
+        << " on a screen of " << screen.width() << "x" << screen.height();
+
+    if (!QApplication::focusWidget()) QTest::keyClick(window.get(), Qt::Key_Tab);
+    checkEveryButtonReachedAndNamed(*window, "opened");
+    if (const char* ok = GetParam().okButton) {
+        child<QPushButton>(*window, ok)->click();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(QApplication::focusWidget() &&
+                     QApplication::focusWidget()->objectName().contains("Exit"))
+            << "after ＯＫ the focus is on 終了";
+        if (!QApplication::focusWidget()) QTest::keyClick(window.get(), Qt::Key_Tab);
+        checkEveryButtonReachedAndNamed(*window, "after ＯＫ");
+    }
+    messages.answers.assign(10, MessageAnswer::No);  // closing saves nothing
+    window->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(Suite, WindowsOnScreen, ::testing::ValuesIn(kWindows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

@@ -1,0 +1,261 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <sstream>
+
+#include "Commands.h"
+#include "Cp932.h"
+#include "Fixtures.h"
+#include "Paths.h"
+#include "Roster.h"
+#include "RosterChange.h"
+#include "TestYear.h"
+#include "YearCheck.h"
+
+using namespace jitsu;
+using namespace jitsu::yearfiles;
+namespace fs = std::filesystem;
+
+namespace {
+
+// "number name" items, seated in class `cls` from slot 0 on.
+std::vector<SeatedStudent> seated(int cls, std::vector<std::string> items,
+                                  std::vector<SeatedStudent> more = {}) {
+    std::vector<SeatedStudent> students;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::size_t blank = items[i].find(' ');
+        students.push_back({cls, static_cast<int>(i), items[i].substr(0, blank),
+                            sj(items[i].substr(blank + 1).c_str())});
+    }
+    students.insert(students.end(), more.begin(), more.end());
+    return students;
+}
+
+std::string seatOf(const SeatedStudent& s) {
+    return std::to_string(s.cls + 1) + "-" + std::to_string(s.slot + 1);
+}
+
+// The change as one line per student: "stay 1-1 山田", "move 1-3>1-4 鈴木", "left 1-5 田中",
+// "new 1-3 青木"; a changed name as "old/new".
+std::vector<std::string> described(const RosterChange& c) {
+    std::vector<std::string> lines;
+    for (const auto& p : c.stay)
+        lines.push_back("stay " + seatOf(p.after) + " " + cp932ToUtf8(p.before.name) +
+                        (p.before.name == p.after.name ? "" : "/" + cp932ToUtf8(p.after.name)));
+    for (const auto& p : c.moves)
+        lines.push_back("move " + seatOf(p.before) + ">" + seatOf(p.after) + " " +
+                        cp932ToUtf8(p.before.name));
+    for (const auto& l : c.leavers)
+        lines.push_back("left " + seatOf(l.student) + " " + cp932ToUtf8(l.student.name));
+    for (const auto& s : c.arrivals)
+        lines.push_back("new " + seatOf(s) + " " + cp932ToUtf8(s.name));
+    return lines;
+}
+
+struct MatchCase {
+    const char* name;
+    std::vector<SeatedStudent> before, after;
+    std::vector<std::string> expected;
+};
+
+void PrintTo(const MatchCase& c, std::ostream* os) { *os << c.name; }
+
+class RosterMatching : public ::testing::TestWithParam<MatchCase> {};
+
+}  // namespace
+
+TEST_P(RosterMatching, PairsEachStudentAtMostOnce) {
+    EXPECT_EQ(described(matchRosters(GetParam().before, GetParam().after)), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RosterMatching,
+    ::testing::Values(
+        MatchCase{"Unchanged",
+                  seated(0, {"1 山田", "2 佐藤"}),
+                  seated(0, {"1 山田", "2 佐藤"}),
+                  {"stay 1-1 山田", "stay 1-2 佐藤"}},
+        // A transfer student takes number 3; those after move down one; the last has left.
+        MatchCase{"TransferStudent",
+                  seated(0, {"1 山田", "2 佐藤", "3 鈴木", "4 高橋", "5 田中"}),
+                  seated(0, {"1 山田", "2 佐藤", "3 青木", "4 鈴木", "5 高橋"}),
+                  {"stay 1-1 山田", "stay 1-2 佐藤", "move 1-3>1-4 鈴木", "move 1-4>1-5 高橋",
+                   "left 1-5 田中", "new 1-3 青木"}},
+        // The class renumbered in 五十音 order after the transfer: names carry the scores.
+        MatchCase{"RenumberedByName",
+                  seated(0, {"1 山田", "2 佐藤", "3 鈴木"}),
+                  seated(0, {"1 青木", "2 佐藤", "3 鈴木", "4 山田"}),
+                  {"stay 1-2 佐藤", "stay 1-3 鈴木", "move 1-1>1-4 山田", "new 1-1 青木"}},
+        // A corrected name keeps its number; leading zeros do not make another number.
+        MatchCase{"NameCorrected",
+                  seated(0, {"1 斎藤", "02 伊藤"}),
+                  seated(0, {"1 齋藤", "2 伊藤"}),
+                  {"stay 1-1 斎藤/齋藤", "stay 1-2 伊藤"}},
+        // A name two students share is no key: renumbered, they cannot be told apart.
+        MatchCase{
+            "SharedNameNotMatchedByName",
+            seated(0, {"1 佐藤", "2 佐藤", "3 鈴木"}),
+            seated(0, {"3 佐藤", "4 佐藤", "5 鈴木"}),
+            {"stay 1-3 鈴木", "left 1-1 佐藤", "left 1-2 佐藤", "new 1-1 佐藤", "new 1-2 佐藤"}},
+        // A name shared with another class is a key inside the class.
+        MatchCase{"NameSharedWithAnotherClass",
+                  seated(0, {"1 佐藤", "2 鈴木"}, seated(1, {"1 鈴木"})),
+                  seated(0, {"1 青木", "2 佐藤", "3 鈴木"}, seated(1, {"1 鈴木"})),
+                  {"stay 2-1 鈴木", "move 1-1>1-2 佐藤", "move 1-2>1-3 鈴木", "new 1-1 青木"}},
+        // A student who changes class keeps the scores.
+        MatchCase{"ChangesClass",
+                  seated(0, {"10101 山田", "10102 佐藤"}, seated(1, {"10201 鈴木"})),
+                  seated(0, {"10101 山田"}, seated(1, {"10201 鈴木", "10202 佐藤"})),
+                  {"stay 1-1 山田", "stay 2-1 鈴木", "move 1-2>2-2 佐藤"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+namespace {
+
+// Class 1 of grade 1 of the small test year after a transfer: 青木 新太 becomes number 3, those
+// after move down one, the last has left (the class keeps its head count). With `byName`, the
+// class is also renumbered in reverse, so that only the names tell who is who. The import's
+// CSV and the names of the one who left and of everyone who stays.
+struct Transfer {
+    std::string csv = "組,番号,氏名\n";
+    std::string leaver;
+    std::vector<std::string> staying;
+};
+
+Transfer transfer(const TestYear& year, bool byName) {
+    auto roster = std::make_unique<GradeRoster>();
+    EXPECT_TRUE(readRoster(year.path() / "N261.csv", *roster));
+    const GradeData& grade = year.data.grades[0];
+    classRanges(grade, *roster);
+    Transfer t;
+    std::vector<std::string> class1;
+    for (int e = roster->classFirst[0]; e <= roster->classLast[0]; ++e)
+        class1.push_back(cp932ToUtf8(roster->nameAt(e)));
+    t.leaver = class1.back();
+    class1.pop_back();
+    class1.insert(class1.begin() + 2, "青木　新太");
+    if (byName) std::reverse(class1.begin(), class1.end());
+    for (std::size_t i = 0; i < class1.size(); ++i) {
+        t.csv += "1," + std::to_string(10101 + i) + "," + class1[i] + "\n";
+        if (class1[i] != "青木　新太") t.staying.push_back(class1[i]);
+    }
+    for (int e = roster->classFirst[1]; e <= roster->classLast[1]; ++e)
+        t.csv +=
+            "2," + std::string(roster->numberAt(e)) + "," + cp932ToUtf8(roster->nameAt(e)) + "\n";
+    return t;
+}
+
+// Every student's scores of test `test`, by name.
+std::map<std::string, std::vector<int>> scoresByName(const TestYear& year, int test) {
+    const GradeData& grade = year.data.grades[0];
+    auto roster = std::make_unique<GradeRoster>();
+    auto scores = std::make_unique<TestScores>();
+    EXPECT_TRUE(readRoster(year.path() / "N261.csv", *roster));
+    classRanges(grade, *roster);
+    EXPECT_TRUE(readScores(scorePath(year.path(), 2026, test, 1), grade, *scores));
+    std::map<std::string, std::vector<int>> byName;
+    for (const SeatedStudent& s : seatedStudents(grade, *roster))
+        for (int j = 0; j < grade.subjects(); ++j)
+            byName[cp932ToUtf8(s.name)].push_back(scores->scores[j][s.cls][s.slot]);
+    return byName;
+}
+
+int jitsuryoku(const fs::path& dir, std::vector<std::string> words, std::string* out = nullptr) {
+    words.insert(words.begin(), {"-C", dir.string()});
+    std::ostringstream o, e;
+    const int status = cli::runCli(words, o, e);
+    if (out) *out = o.str() + e.str();
+    return status;
+}
+
+class TransferImport : public ::testing::TestWithParam<bool> {};
+
+}  // namespace
+
+// After the import every score of tests 1 and 2 is on the student it was typed for, also when
+// the class is renumbered; the one who left is named with the tests of his scores, which are
+// gone; the new student has none.
+TEST_P(TransferImport, KeepsEveryScoreWithItsStudent) {
+    TestYear year;
+    const Transfer t = transfer(year, GetParam());
+    const auto before1 = scoresByName(year, 1), before2 = scoresByName(year, 2);
+
+    ImportedRoster imported;
+    ImportOptions options;
+    ASSERT_TRUE(importRoster(t.csv, options, year.data.grades[0], imported));
+    RosterReplacement plan;
+    ASSERT_TRUE(planRosterReplacement(year.path(), year.data, 2026, 1, imported, plan));
+    ASSERT_EQ(plan.scoreFiles.size(), 2u);
+    const std::string summary = replacementSummary(plan, year.data.grades[0]);
+    EXPECT_NE(summary.find(t.leaver), std::string::npos) << summary;
+    EXPECT_NE(summary.find("第１回・第２回 の得点は消えます"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("新しい生徒：1 人"), std::string::npos) << summary;
+    ASSERT_TRUE(applyRosterReplacement(plan, imported));
+
+    for (const auto& [test, before] : {std::pair{1, &before1}, std::pair{2, &before2}}) {
+        const auto after = scoresByName(year, test);
+        for (const std::string& name : t.staying)
+            EXPECT_EQ(after.at(name), before->at(name)) << name;
+        EXPECT_EQ(after.count(t.leaver), 0u);
+        EXPECT_EQ(after.at("青木　新太"), std::vector<int>(5, kNoScore));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TransferImport, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Renumbered" : "Inserted"; });
+
+// Without --force the command writes nothing and shows where the scores would go; with it,
+// every score file of the grade is rewritten and the grade's results are out of date.
+TEST(TransferImport, CommandLineAsksForForceThenRewritesTheGrade) {
+    TestYear year;
+    const Transfer t = transfer(year, false);
+    writeBytes(year.path() / "transfer.csv", t.csv);
+    ASSERT_EQ(jitsuryoku(year.path(), {"results", "--year", "2026", "--test", "2", "--grade", "1"}),
+              0);
+    const std::string scores1 = readBytes(year.path() / "JT26_1_1.txt");
+    const std::string roster = readBytes(year.path() / "N261.csv");
+    const std::vector<std::string> import = {"import-roster", "transfer.csv", "--grade", "1"};
+
+    std::string out;
+    EXPECT_EQ(jitsuryoku(year.path(), import, &out), 1);
+    EXPECT_NE(out.find(t.leaver), std::string::npos) << out;
+    EXPECT_NE(out.find("use --force"), std::string::npos) << out;
+    EXPECT_EQ(readBytes(year.path() / "JT26_1_1.txt"), scores1);
+    EXPECT_EQ(readBytes(year.path() / "N261.csv"), roster);
+
+    std::vector<std::string> forced = import;
+    forced.push_back("--force");
+    EXPECT_EQ(jitsuryoku(year.path(), forced, &out), 0) << out;
+    EXPECT_NE(out.find(t.leaver), std::string::npos) << out;
+    EXPECT_NE(readBytes(year.path() / "JT26_1_1.txt"), scores1);
+    EXPECT_NE(readBytes(year.path() / "JT26_2_1.txt"), scores1);
+    EXPECT_NE(readBytes(year.path() / "N261.csv"), roster);
+    bool outOfDate = false;
+    for (const Finding& f : checkYear(year.path()))
+        outOfDate |= f.file.filename() == "JK26_2_1.txt" && f.what.starts_with("out of date");
+    EXPECT_TRUE(outOfDate);
+}
+
+// A score file changed between the question and the answer stops the whole change: nothing is
+// written, the files rewritten before it get their bytes back.
+TEST(TransferImport, AllOrNothing) {
+    TestYear year;
+    const Transfer t = transfer(year, false);
+    ImportedRoster imported;
+    ASSERT_TRUE(importRoster(t.csv, ImportOptions{}, year.data.grades[0], imported));
+    RosterReplacement plan;
+    ASSERT_TRUE(planRosterReplacement(year.path(), year.data, 2026, 1, imported, plan));
+    const std::string scores1 = readBytes(year.path() / "JT26_1_1.txt");
+    const std::string roster = readBytes(year.path() / "N261.csv");
+    std::string scores2 = readBytes(year.path() / "JT26_2_1.txt");
+    scores2[0] = scores2[0] == '9' ? '8' : '9';
+    writeBytes(year.path() / "JT26_2_1.txt", scores2);
+
+    const Status status = applyRosterReplacement(plan, imported);
+    EXPECT_FALSE(status);
+    EXPECT_NE(status.reason().find("JT26_2_1.txt"), std::string::npos) << status.reason();
+    EXPECT_EQ(readBytes(year.path() / "JT26_1_1.txt"), scores1);
+    EXPECT_EQ(readBytes(year.path() / "JT26_2_1.txt"), scores2);
+    EXPECT_EQ(readBytes(year.path() / "N261.csv"), roster);
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "BasicData.h"
+#include "Roster.h"
+#include "RosterImport.h"
+#include "Status.h"
+#include "TestScores.h"
+
+namespace jitsu::yearfiles {
+
+// A student of a roster (a line with a number or a name) who has a score slot: class (0-based),
+// slot (0 … 44), and number and name as the roster holds them (CP932).
+struct SeatedStudent {
+    int cls = 0;
+    int slot = 0;
+    std::string number, name;
+};
+
+// The students of `roster` (class ranges set) who have score slots, in class and slot order.
+std::vector<SeatedStudent> seatedStudents(const GradeData& grade, const GradeRoster& roster);
+
+// Who is who between a roster and the one replacing it.
+struct RosterChange {
+    struct Pair {
+        SeatedStudent before, after;
+    };
+    struct Leaver {
+        SeatedStudent student;
+        std::vector<int> testsWithScores;  // 1-based, filled by noteScoresOfLeavers
+    };
+    std::vector<Pair> stay;   // the same class and slot
+    std::vector<Pair> moves;  // another class or slot
+    std::vector<Leaver> leavers;
+    std::vector<SeatedStudent> arrivals;
+};
+
+// Matches the students of two rosters of one grade, each at most once, in three rounds: the
+// same number and name; then the same name where it is the name of exactly one student in
+// each roster (a class renumbered after a transfer), or else of exactly one student of the
+// class in each; then the same number with a changed name.
+// Numbers compare by value, names byte for byte. The rest have left or are new.
+RosterChange matchRosters(const std::vector<SeatedStudent>& before,
+                          const std::vector<SeatedStudent>& after);
+
+// Adds test `test` to the leavers who have a score in `scores`.
+void noteScoresOfLeavers(RosterChange& change, int test, const GradeData& grade,
+                         const TestScores& scores);
+
+// `after` holds every score of `before` at its student's new slot; leavers' scores are
+// dropped, new students and empty slots get none.
+void carryScores(const RosterChange& change, const TestScores& before, TestScores& after);
+
+// What replacing grade `grade`'s roster does to its score files, worked out before anything
+// is written.
+struct RosterReplacement {
+    std::filesystem::path roster;  // the roster file to replace
+    RosterChange change;
+    struct ScoreFile {
+        int test = 0;  // 1-based
+        std::filesystem::path path;
+        std::string before;  // the file's text now, as read (LF line ends)
+        std::string after;   // its bytes once its scores are carried
+    };
+    std::vector<ScoreFile> scoreFiles;  // the grade's score files that exist, by test
+};
+
+// Reads the present roster (none: nobody can tell whose the scores are, and they stay in
+// their slots: no score file to rewrite) and the score files of grade `grade`
+// (1 … 3) of `year`, matches the students of `imported` and computes the score files' new
+// bytes. Fails naming the file when one cannot be read or no longer fits the basic data.
+Status planRosterReplacement(const std::filesystem::path& dir, const BasicData& data, unsigned year,
+                             int grade, const ImportedRoster& imported, RosterReplacement& plan);
+
+// Whether scores would follow their students (there are score files to rewrite).
+inline bool carriesScores(const RosterReplacement& plan) { return !plan.scoreFiles.empty(); }
+
+// What the person is shown before the roster is replaced (UTF-8): how many students keep
+// their slot, who moves (from and to) and who is new (the first twelve of each, then how many
+// more), each one who leaves with the tests on which they have scores.
+std::string replacementSummary(const RosterReplacement& plan, const GradeData& grade);
+
+// Rewrites every score file of the plan, then the roster; all or nothing: when a write fails
+// (or a score file changed since the plan), the files already rewritten get their bytes back
+// and the reason names the file. The rewritten score files are newer than the grade's results
+// files, which are out of date from then on.
+Status applyRosterReplacement(const RosterReplacement& plan, const ImportedRoster& imported);
+
+}  // namespace jitsu::yearfiles
