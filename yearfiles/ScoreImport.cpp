@@ -154,7 +154,7 @@ private:
                                std::to_string(full) + ")");
         if (!taken_.insert({subject, cls, slot}).second)
             return finding(sheet, row, name + " of this student again");
-        plan_.scores.push_back({subject, cls, slot, *value, row.number, sheet.name});
+        plan_.scores.push_back({subject, cls, slot, *value});
     }
 
     // The slot of the student `number` of class `cls`, or -1: the roster's number, or the
@@ -213,7 +213,14 @@ Status planScoreImport(const std::vector<Sheet>& sheets, const GradeData& grade,
 }
 
 std::string scorePlanText(const ScorePlan& plan, const GradeData& grade) {
-    std::string out = std::to_string(plan.scores.size()) + " 件の点数\n";
+    std::string out;
+    if (plan.sheets.size() > 1) {
+        out += "読んだシート：";
+        for (std::size_t i = 0; i < plan.sheets.size(); ++i)
+            out += (i ? "、" : "") + plan.sheets[i];
+        out += "\n";
+    }
+    out += std::to_string(plan.scores.size()) + " 件の点数\n";
     for (int j : plan.subjects) {
         std::vector<int> perClass(static_cast<std::size_t>(grade.classes()));
         for (const ImportedScore& s : plan.scores)

@@ -24,11 +24,9 @@ struct ScoreImportRequest {
     std::string source;                 // the file's name, for messages
 };
 
-// One score the sheet gives, and the row it came from.
+// One score the sheet gives: subject, class and slot of the grade.
 struct ImportedScore {
     int subject = 0, cls = 0, slot = 0, score = 0;
-    std::size_t row = 0;
-    std::string sheet;
 };
 
 // Something in a row that keeps its score (or its whole row) out, in words for the person.
@@ -63,8 +61,8 @@ Status planScoreImport(const std::vector<Sheet>& sheets, const GradeData& grade,
                        const GradeRoster& roster, const ScoreImportRequest& request,
                        ScorePlan& plan);
 
-// What the plan brings, for the preview (UTF-8): counts per subject and class, the columns
-// skipped and the findings.
+// What the plan brings, for the preview (UTF-8): the sheets read, counts per subject and class,
+// the columns skipped and the findings.
 std::string scorePlanText(const ScorePlan& plan, const GradeData& grade);
 
 // The plan's scores over a test with no scores (every other cell -1).
