@@ -12,8 +12,6 @@
 #include "Fixtures.h"
 #include "LauncherWindow.h"
 #include "MessageTexts.h"
-}
-
 #include "Paths.h"
 #include "QtTestApp.h"
 #include "ResultsAge.h"
