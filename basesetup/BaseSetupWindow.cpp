@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <memory>
 
+#include "CountChange.h"
 #include "EditGrid.h"
 #include "GradePage.h"
 #include "MessageTexts.h"
@@ -138,6 +140,23 @@ bool BaseSetupWindow::FormClose() {
         showProblem(empty.front());
         return false;
     }
+    // Score files are shaped by the counts: a change of counts carries the scores along.
+    const BasicDataTexts saved = basicDataTextsOf(texts_);
+    CountChange change;
+    if (readText_) {
+        auto before = std::make_unique<BasicData>();
+        auto after = std::make_unique<BasicData>();
+        parseBasicData(*readText_, *before);
+        parseBasicData(formatBasicData(saved), *after);
+        if (Status planned = planCountChange(services_.dir, *before, *after, change); !planned) {
+            messages.inform(text::kNotSaved, text::kConfirm, MessageIcon::None, planned.reason());
+            return false;
+        }
+        if (!change.question.empty() &&
+            messages.ask(change.question, text::kConfirm, MessageIcon::Question,
+                         MessageButtons::YesNo, MessageAnswer::No) != MessageAnswer::Yes)
+            return false;
+    }
     // Compared and written under the folder's lock, asked with the lock let go; the file is
     // compared again after the answer, as it may have changed once more meanwhile.
     std::optional<std::string> answeredFor;
@@ -156,7 +175,7 @@ bool BaseSetupWindow::FormClose() {
             answeredFor = std::move(now);
             continue;
         }
-        written = writeBasicData(path_, basicDataTextsOf(texts_));
+        written = applyCountChange(change, path_, saved);
         break;
     }
     if (written) return true;

@@ -30,6 +30,9 @@ std::optional<std::int64_t> savedAt(const fs::path& path) {
 std::optional<StaleResults> staleResults(const fs::path& dir, unsigned year, int test, int grade) {
     const fs::path results = resultsPath(dir, year, test, grade);
     const fs::path scores = scorePath(dir, year, test, grade);
+    // A link is the reader's to judge (it refuses one out of the folder) before its age is.
+    std::error_code ec;
+    if (fs::is_symlink(results, ec) || fs::is_symlink(scores, ec)) return std::nullopt;
     const auto resultsSaved = savedAt(results);
     const auto scoresSaved = savedAt(scores);
     if (!resultsSaved || !scoresSaved) return std::nullopt;

@@ -19,7 +19,7 @@ struct StaleResults {
 };
 
 // The results file of grade `grade` (1 … 3) in test `test` of `year` in `dir` when it is out of
-// date; nullopt when it is not, or when it or its score file does not exist.
+// date; nullopt when it is not, or when it or its score file does not exist or is a link.
 std::optional<StaleResults> staleResults(const std::filesystem::path& dir, unsigned year, int test,
                                          int grade);
 

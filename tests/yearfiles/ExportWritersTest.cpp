@@ -2,7 +2,11 @@
 // through the suite's one atomic writer.
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "FileVersions.h"
 #include "ResultsExport.h"
+#include "SaveLock.h"
 #include "TempDir.h"
 
 using namespace jitsu;
@@ -65,5 +69,10 @@ TEST(ExportXlsx, GoesThroughTheAtomicWriter) {
         << linked.reason();
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "out.xlsx"));
     EXPECT_EQ(readBytes(outside / "notes.txt"), "private");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+    // The workbook and the link; besides them only the folder's lock and earlier versions.
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        names.insert(entry.path().filename().string());
+    EXPECT_EQ(names, (std::set<std::string>{"JK26_2_1.xlsx", "out.xlsx", kLockFileName,
+                                            std::string(kVersionsFolder)}));
 }

@@ -1,0 +1,130 @@
+#include "CountChange.h"
+
+#include <memory>
+
+#include "AtomicWrite.h"
+#include "Cp932.h"
+#include "Paths.h"
+#include "TestList.h"
+#include "TestScores.h"
+#include "TextFile.h"
+
+namespace jitsu {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Whether slot `slot` of class `cls` holds a score in any subject.
+bool holdsScores(const GradeData& grade, const TestScores& scores, int cls, int slot) {
+    for (int j = 0; j < grade.subjects(); ++j)
+        if (scores.scores[j][cls][slot] >= 0) return true;
+    return false;
+}
+
+std::string gradeLabel(int g) { return std::to_string(g + 1) + "年"; }
+
+// What the new counts drop from one score file, one line each.
+void dropped(const GradeData& old, const GradeData& now, const TestScores& scores,
+             const std::string& where, std::string& out) {
+    for (int k = 0; k < old.classes(); ++k)
+        for (int s = 0; s < kSlots; ++s) {
+            if (!holdsScores(old, scores, k, s)) continue;
+            const std::string cls = cp932ToUtf8(old.classNames[k].view()) + "組";
+            if (k >= now.classes()) {
+                out += "　" + where + "：" + cls + " がなくなり、その得点は消えます\n";
+                break;
+            }
+            if (static_cast<unsigned>(s) >= now.headCounts[k]) {
+                out += "　" + where + "：" + cls + " " + std::to_string(s + 1) +
+                       "番に得点があります（人数 " + std::to_string(now.headCounts[k]) +
+                       " 人より後ろ）\n";
+                break;
+            }
+        }
+    for (int j = now.subjects(); j < old.subjects(); ++j)
+        for (int k = 0; k < old.classes(); ++k) {
+            bool any = false;
+            for (int s = 0; s < kSlots && !any; ++s) any = scores.scores[j][k][s] >= 0;
+            if (!any) continue;
+            out += "　" + where + "：" + cp932ToUtf8(old.subjectNames[j].view()) +
+                   " がなくなり、その得点は消えます\n";
+            break;
+        }
+}
+
+}  // namespace
+
+Status planCountChange(const fs::path& dir, const BasicData& before, const BasicData& after,
+                       CountChange& plan) {
+    plan = {};
+    std::string files, drops;
+    auto scores = std::make_unique<TestScores>();
+    for (int g = 0; g < kGrades; ++g) {
+        const GradeData& old = before.grades[g];
+        const GradeData& now = after.grades[g];
+        const bool reshaped =
+            old.classCount != now.classCount || old.subjectCount != now.subjectCount;
+        for (int t = 1; t <= old.tests(); ++t) {
+            const fs::path path = scorePath(dir, before.year, t, g + 1);
+            std::string text;
+            if (Status read = readTextFile(path, kMaxScoreFileBytes, text); !read) {
+                if (read.isMissing()) continue;
+                return read;
+            }
+            const std::string where = gradeLabel(g) + " " + testLabel(t);
+            if (t > now.tests()) {
+                drops += "　" + where + "：テストの回数から外れます（" + path.filename().string() +
+                         " はそのまま残ります）\n";
+                continue;
+            }
+            FileHealth health;
+            parseScores(text, old, *scores, &health);
+            if (!checkShape(health).fits || health.damaged())
+                return Status::error(path.string() + ": " + health.describe() +
+                                     ": it does not fit the counts saved before");
+            dropped(old, now, *scores, where, drops);
+            if (!reshaped) continue;
+            plan.scoreFiles.push_back({path, text, formatScores(now, *scores)});
+            files += "　" + path.filename().string();
+            const fs::path results = resultsPath(dir, before.year, t, g + 1);
+            std::error_code ec;
+            if (fs::exists(results, ec))
+                files += "（" + results.filename().string() + " は古くなります）";
+            files += "\n";
+        }
+    }
+    if (plan.scoreFiles.empty() && drops.empty()) return Status::ok();
+    plan.question = "組・教科・テストの数が変わります。";
+    if (!files.empty())
+        plan.question +=
+            "\n次の点数ファイルを新しい数に合わせて書き直します（組と教科は順番どおり）：\n" +
+            files;
+    if (!drops.empty()) plan.question += "\n注意：\n" + drops;
+    plan.question += "\nこのまま保存しますか？";
+    return Status::ok();
+}
+
+Status applyCountChange(const CountChange& plan, const fs::path& basicDataFile,
+                        const BasicDataTexts& texts) {
+    std::size_t written = 0;
+    auto undo = [&](Status failed) {
+        for (std::size_t i = 0; i < written; ++i)
+            (void)writeFileAtomically(plan.scoreFiles[i].path, toCrLf(plan.scoreFiles[i].before));
+        return failed;
+    };
+    for (const CountChange::ScoreFile& file : plan.scoreFiles) {
+        std::string now;
+        if (Status read = readTextFile(file.path, kMaxScoreFileBytes, now); !read)
+            return undo(read);
+        if (now != file.before)
+            return undo(Status::error(file.path.string() +
+                                      ": saved again since the question; nothing was changed"));
+        if (Status s = writeFileAtomically(file.path, file.after); !s) return undo(s);
+        ++written;
+    }
+    if (Status s = writeBasicData(basicDataFile, texts); !s) return undo(s);
+    return Status::ok();
+}
+
+}  // namespace jitsu

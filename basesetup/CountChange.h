@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "BasicData.h"
+#include "Status.h"
+
+namespace jitsu {
+
+// What saving basic data with other class or subject counts does to the year's score files:
+// each is rewritten to the new shape, classes and subjects matched by position (removed ones
+// dropped, new ones empty), worked out before anything is written.
+struct CountChange {
+    struct ScoreFile {
+        std::filesystem::path path;
+        std::string before;  // the file's text now, as read (LF line ends)
+        std::string after;   // its bytes in the new shape
+    };
+    std::vector<ScoreFile> scoreFiles;
+    std::string question;  // UTF-8: the files, and the scores that would be dropped
+};
+
+// Compares the counts of `before` (the basic data on disk) and `after` for every grade; for
+// a grade whose class or subject count changed, reads each of its score files of
+// `before.year` in the old shape. The question names those files and the results files of
+// those grades (out of date afterwards), each removed class and subject that holds scores, a
+// test count lowered below a test with a score file (left as it is), and a head count lowered
+// below a slot that holds scores (head counts never move scores). No score file to rewrite
+// and nothing to tell: an empty question. Fails naming the file when one cannot be read or
+// does not fit the old counts.
+Status planCountChange(const std::filesystem::path& dir, const BasicData& before,
+                       const BasicData& after, CountChange& plan);
+
+// Rewrites every score file of the plan, then the basic data with `texts`; all or nothing: on a
+// failure the files already rewritten get their bytes back and the reason names the file.
+Status applyCountChange(const CountChange& plan, const std::filesystem::path& basicDataFile,
+                        const BasicDataTexts& texts);
+
+}  // namespace jitsu
