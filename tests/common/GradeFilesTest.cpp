@@ -114,13 +114,14 @@ TEST_F(GradeFilesTest, ADamagedFileIsShownAndThePersonGoesOnOrStops) {
 // Head counts past the 450 names a roster holds: a warning names the first student printed
 // without a name before anything else is read, and No stops.
 TEST_F(GradeFilesTest, HeadCountsPastTheRosterAreAWarningBeforePrinting) {
-    data.grades[1].headCounts[1] = 448;
+    // Eleven full classes: every head count in range, the grade past the roster from class 11.
+    data.grades[1] = makeGrade(11, 45, 2, 4);
     messages.answers = {MessageAnswer::No};
     const Status status = read();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
-              "名簿に入るのは 450 人までです。" + data.grades[1].classNames[1].utf8() +
-                  "組 448 番から後の生徒は名前なしで印刷されます。このまま印刷しますか？");
+              "名簿に入るのは 450 人までです。" + data.grades[1].classNames[10].utf8() +
+                  "組 1 番から後の生徒は名前なしで印刷されます。このまま印刷しますか？");
     EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::No);
     EXPECT_FALSE(status);
 }
