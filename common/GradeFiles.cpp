@@ -12,6 +12,10 @@ Status readGradeFiles(const std::filesystem::path& dir, const BasicData& data, u
     const int gradeNumber = grade + 1;
 
     const auto roster = rosterPath(dir, data.rosterTag.view(), year, gradeNumber);
+    // Asked first: past the roster's size, the roster itself cannot match the head counts.
+    if (!goOnDespiteRosterLimit(gradeData, messages))
+        return Status::error(roster.string() + ": the head counts add up to more than the " +
+                             std::to_string(kRosterEntries) + " students a roster names");
     if (Status read = readRoster(roster, files.roster, &files.rosterHealth, &gradeData); !read) {
         messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop, read.reason());
         return read;
@@ -19,9 +23,6 @@ Status readGradeFiles(const std::filesystem::path& dir, const BasicData& data, u
     if (!goOnDespiteDamage(roster, files.rosterHealth, messages))
         return Status::error(findingOf(roster, files.rosterHealth));
     classRanges(gradeData, files.roster);
-    if (!goOnDespiteRosterLimit(gradeData, messages))
-        return Status::error(roster.string() + ": the head counts add up to more than the " +
-                             std::to_string(kRosterEntries) + " students a roster names");
 
     // Unlike score entry, which starts an empty test, printing has nothing to work from.
     const auto scoreFile = scorePath(dir, year, test, gradeNumber);
