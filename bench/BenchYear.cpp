@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench_year DIR: writes the year the speed targets are measured on (FullYear.h) into DIR, for
 // scripts/bench.sh to run the programs on.
 #include <iostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The year check of a full year (FullYear.h: three grades, 20 subjects, 10 tests, every score
 // and results file); the target is 0.1 s.
 #include <benchmark/benchmark.h>

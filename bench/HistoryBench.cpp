@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history sheets of a full grade (10 classes of 45 students, 20 subjects, all nine
 // combinations, 10 tests) to PDF, the page-fit check included; the target is 3 s.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The launcher on a full year (FullYear.h), from making its window to the first frame painted
 // (offscreen); the target is 150 ms. The folder is read and checked after that, off the GUI
 // thread.

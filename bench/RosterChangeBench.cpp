@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The remap of a full grade when its roster changes (20 classes of 45, 20 subjects, 10 tests):
 // matching the students of the two rosters and carrying every test's scores to their new slots,
 // in memory and through the files (plan, then the all-or-nothing rewrite); the target is 200 ms.

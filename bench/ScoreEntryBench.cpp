@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A grade at the limits: 20 classes of 45 students, 20 subjects. Target: switching class or
 // subject and saving the grade each well under 20 ms.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A teacher's workbook at the suite's limits: 900 rows (20 classes of 45) of 20 subjects, read,
 // planned and merged into the grade's score file. Target: under 300 ms. The roster holds its
 // 450 students (classes 1 to 10); the rows of classes 11 to 20 become findings and are left

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A grade at the limits: 20 classes of 45 students, 20 subjects, all nine combinations.
 // Targets: computeGradeResults within 1 ms, the whole results command within 50 ms.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A grade at the limits (20 classes of 45 students, 20 subjects, all nine combinations) prints
 // its class lists, top-scorer lists and frequency distributions to PDF; the target is 2 s.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The basic data reader on any bytes; with JITSU_ROUND_TRIP, what it read written and read again.
 #include "BasicData.h"
 #include "FuzzCheck.h"

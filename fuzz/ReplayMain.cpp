@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Without libFuzzer: runs the target once on every file of the folders or files given, as
 // `TARGET -runs=0 CORPUS` does, so that a compiler without libFuzzer still replays the corpora.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results file reader on any bytes for a grade shape from the first two; with
 // JITSU_ROUND_TRIP, the record read written, read again and written again, byte for byte
 // (floats are written with six decimals: the first writing fixes them, later ones keep them).

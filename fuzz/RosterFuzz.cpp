@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The roster reader on any bytes; with JITSU_ROUND_TRIP, the entries read written one to a
 // line ("number,name") and read again.
 #include "FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The roster import's CSV/TSV reader on any bytes, for a grade shape from the first two bytes
 // and, from the third, the encoding and whether the columns are given or named by a header.
 // What it accepts is the suite's roster form: one "number,name" line per student, read back by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score file reader on any bytes for a grade shape from the first two; with
 // JITSU_ROUND_TRIP, the scores read written and read again, the written file sound.
 #include "FuzzCheck.h"

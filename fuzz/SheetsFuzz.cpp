@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spreadsheet reader on any bytes: it fails with a reason naming the file, or gives rows
 // numbered in order, none of them empty. With JITSU_ROUND_TRIP, the cells of text read are
 // written as quoted CSV and read again: the same cells.

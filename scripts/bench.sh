@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times the jobs that have speed targets as whole processes, on the year that bench_year writes
 # (20 subjects, 10 tests; grade 1 of 20 classes, grades 2 and 3 of 10), and prints a table of
 # the median wall times and the PDFs' sizes:

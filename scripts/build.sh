@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds into build/ (Release, with the distribution's hardening flags, as the
 # package is built) or, with --sanitize, into build-asan/ (Debug with AddressSanitizer and
 # UndefinedBehaviorSanitizer, no benchmarks). Warnings are errors here.

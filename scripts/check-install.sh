@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a staging prefix and checks the installed suite: the file list, the
 # installed jitsuryoku run from there (no build-tree paths), the desktop entry and the
 # metainfo; and the Debian package's file list when scripts/package.sh has built one.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints through a real CUPS scheduler: a private cupsd (run as root, no systemd) with one
 # file-backed queue whose pass-through PPD (tests/cups/) defaults to Letter at 300 dpi. Prints a
 # grade's check lists (B4), reports and summary tables (A4) with --printer, waits for the jobs, and compares the

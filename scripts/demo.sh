@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs the main job on the bundled demo school year in
 # demo-year/: the check lists of test 2, then the individual reports of test 2 — in the
 # reportcard window when a display is available, otherwise headless to PDF.

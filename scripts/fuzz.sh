@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the readers' libFuzzer targets with clang into build-fuzz/ and runs each on a scratch
 # copy of its seed corpus under tests/fuzz/. With no argument every target runs ten million
 # times (RUNS overrides the count) and what it finds that reaches new code is merged back into

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs `jitsuryoku results` RUNS times (default 200) on a demo year, killing each run with
 # SIGKILL after a random 0-30 ms. After every kill the results file must be whole; at the end
 # the temporary files the kills left are aged past the writer's bound (5 minutes) and one more

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, checks the formatting, builds everything in Release with warnings as
 # errors (programs, tests, benchmarks), checks the installed suite (scripts/check-install.sh) and
 # printing through a private CUPS scheduler, then runs every test once under AddressSanitizer,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rewrites the golden files under tests/data/ from what the code produces now, then shows the
 # difference to review. Arguments go to ctest (e.g. -R common_tests).
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The xlsx form of the exported sheet, through libxlsxwriter.
 #include <xlsxwriter.h>
 

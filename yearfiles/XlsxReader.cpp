@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading an xlsx workbook: the zip archive through libzip, its XML parts through expat.
 #include <expat.h>
 #include <zip.h>

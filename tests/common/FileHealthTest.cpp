@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the readers report besides their records: one table of files, and the line a person reads
 // for each ("name: finding", in the golden file; empty for a sound file).
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every reader on damaged files: each value outside its range, each malformed line, is a
 // finding with its place in the file, and what is read never reaches past its field or holds a
 // value nothing later can compute with.

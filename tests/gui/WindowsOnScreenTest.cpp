@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window of the suite, as it opens on the test's screen: inside the screen, and usable with
 // Tab alone. Run once per screen (CMakeLists.txt); the screen comes from the environment.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real message boxes: Esc and the close button give the question's safe answer.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "EntryFixture.h"
 #include "EntryTexts.h"
 #include "MessageTexts.h"

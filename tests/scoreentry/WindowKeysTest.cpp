@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys, clicks and pastes on the score grids: what stays in a cell and where the cursor goes.
 #include <QClipboard>
 #include <QInputMethodEvent>

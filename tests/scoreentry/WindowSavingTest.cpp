@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving, closing and the files that cannot be read or written.
 #include <QSignalSpy>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main function of the test programs that drive widgets: the QApplication lives on main's
 // stack, so that it is destroyed before the statics that Qt Test makes for simulated keys.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The export's two writers: what leaves for a spreadsheet stays text, and both formats go
 // through the suite's one atomic writer.
 #include <gtest/gtest.h>

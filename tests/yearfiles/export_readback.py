@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Exports a demo year's results as xlsx and reads the workbook back with openpyxl: the names
 come from the roster, the scores from the score file, absent students' cells are empty."""
 import subprocess

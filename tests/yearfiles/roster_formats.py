@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The same roster kept as xlsx (written here with openpyxl, as a spreadsheet program would),
 CSV in UTF-8, UTF-8 with BOM and CP932, UTF-16 text and TSV: `jitsuryoku import-roster` writes
 identical bytes from each, those of the golden file. The sheet has a title and a blank row above
