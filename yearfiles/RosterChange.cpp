@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <tuple>
 
 #include "AtomicWrite.h"
 #include "Cp932.h"
@@ -109,6 +110,11 @@ RosterChange matchRosters(const std::vector<SeatedStudent>& before,
     matchBy(
         before, after, partner, taken,
         [](const SeatedStudent& s) { return std::make_pair(s.cls, s.name); }, true);
+    // Namesakes no name tells apart are still the students of their seats when they keep them:
+    // their scores stay where they are, as without any change.
+    matchBy(
+        before, after, partner, taken,
+        [](const SeatedStudent& s) { return std::make_tuple(s.cls, s.slot, s.name); }, false);
     matchBy(
         before, after, partner, taken, [](const SeatedStudent& s) { return numberKey(s.number); },
         false);

@@ -94,12 +94,12 @@ INSTANTIATE_TEST_SUITE_P(
                   seated(0, {"1 斎藤", "02 伊藤"}),
                   seated(0, {"1 齋藤", "2 伊藤"}),
                   {"stay 1-1 斎藤/齋藤", "stay 1-2 伊藤"}},
-        // A name two students share is no key: renumbered, they cannot be told apart.
-        MatchCase{
-            "SharedNameNotMatchedByName",
-            seated(0, {"1 佐藤", "2 佐藤", "3 鈴木"}),
-            seated(0, {"3 佐藤", "4 佐藤", "5 鈴木"}),
-            {"stay 1-3 鈴木", "left 1-1 佐藤", "left 1-2 佐藤", "new 1-1 佐藤", "new 1-2 佐藤"}},
+        // A name two students share is no key: renumbered, they are told apart by their seats
+        // while they keep them.
+        MatchCase{"SharedNameKeepsItsSeats",
+                  seated(0, {"1 佐藤", "2 佐藤", "3 鈴木"}),
+                  seated(0, {"3 佐藤", "4 佐藤", "5 鈴木"}),
+                  {"stay 1-1 佐藤", "stay 1-2 佐藤", "stay 1-3 鈴木"}},
         // A name shared with another class is a key inside the class.
         MatchCase{"NameSharedWithAnotherClass",
                   seated(0, {"1 佐藤", "2 鈴木"}, seated(1, {"1 鈴木"})),
