@@ -64,8 +64,12 @@ void parseRoster(std::string_view text, GradeRoster& roster, FileHealth* health)
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == ',' || c == '\t') {
-            if (numbers < kRosterEntries)
-                roster.studentNumbers[numbers].assign(normalStudentNumber(field).value_or(field));
+            if (numbers < kRosterEntries) {
+                // Normalised as stored (cut to its field), so that reading it again keeps it.
+                auto& number = roster.studentNumbers[numbers];
+                number.assign(field);
+                if (auto normal = normalStudentNumber(number.view())) number.assign(*normal);
+            }
             ++numbers;
             field.clear();
             lineOpen = true;
