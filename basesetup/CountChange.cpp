@@ -108,24 +108,9 @@ Status planCountChange(const fs::path& dir, const BasicData& before, const Basic
 
 Status applyCountChange(const CountChange& plan, const fs::path& basicDataFile,
                         const BasicDataTexts& texts) {
-    std::size_t written = 0;
-    auto undo = [&](Status failed) {
-        for (std::size_t i = 0; i < written; ++i)
-            (void)writeFileAtomically(plan.scoreFiles[i].path, toCrLf(plan.scoreFiles[i].before));
-        return failed;
-    };
-    for (const CountChange::ScoreFile& file : plan.scoreFiles) {
-        std::string now;
-        if (Status read = readTextFile(file.path, kMaxScoreFileBytes, now); !read)
-            return undo(read);
-        if (now != file.before)
-            return undo(Status::error(file.path.string() +
-                                      ": saved again since the question; nothing was changed"));
-        if (Status s = writeFileAtomically(file.path, file.after); !s) return undo(s);
-        ++written;
-    }
-    if (Status s = writeBasicData(basicDataFile, texts); !s) return undo(s);
-    return Status::ok();
+    return rewriteAllOrNothing(plan.scoreFiles,
+                               "saved again since the question; nothing was changed",
+                               [&] { return writeBasicData(basicDataFile, texts); });
 }
 
 }  // namespace jitsu

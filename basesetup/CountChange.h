@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "BasicData.h"
+#include "FileRewrite.h"
 #include "Status.h"
 
 namespace jitsu {
@@ -14,13 +15,8 @@ namespace jitsu {
 // each is rewritten to the new shape, classes and subjects matched by position (removed ones
 // dropped, new ones empty), worked out before anything is written.
 struct CountChange {
-    struct ScoreFile {
-        std::filesystem::path path;
-        std::string before;  // the file's text now, as read (LF line ends)
-        std::string after;   // its bytes in the new shape
-    };
-    std::vector<ScoreFile> scoreFiles;
-    std::string question;  // UTF-8: the files, and the scores that would be dropped
+    std::vector<FileRewrite> scoreFiles;  // before: the file as read; after: in the new shape
+    std::string question;                 // UTF-8: the files, and the scores that would be dropped
 };
 
 // Compares the counts of `before` (the basic data on disk) and `after` for every grade; for

@@ -183,7 +183,7 @@ Status planRosterReplacement(const fs::path& dir, const BasicData& data, unsigne
         if (Status fits = readFitting(path, g, *old); !fits) return fits;
         noteScoresOfLeavers(plan.change, t, g, *old);
         carryScores(plan.change, *old, *carried);
-        plan.scoreFiles.push_back({t, path, std::move(bytes), formatScores(g, *carried)});
+        plan.scoreFiles.push_back({path, std::move(bytes), formatScores(g, *carried)});
     }
     return Status::ok();
 }
@@ -220,25 +220,10 @@ std::string replacementSummary(const RosterReplacement& plan, const GradeData& g
 }
 
 Status applyRosterReplacement(const RosterReplacement& plan, const ImportedRoster& imported) {
-    std::size_t written = 0;
-    auto undo = [&](Status failed) {
-        for (std::size_t i = 0; i < written; ++i)
-            (void)writeFileAtomically(plan.scoreFiles[i].path, toCrLf(plan.scoreFiles[i].before));
-        return failed;
-    };
-    for (const RosterReplacement::ScoreFile& file : plan.scoreFiles) {
-        std::string now;
-        if (Status read = readTextFile(file.path, kMaxScoreFileBytes, now); !read)
-            return undo(read);
-        if (now != file.before)
-            return undo(Status::error(file.path.string() +
-                                      ": saved again since the roster was read; nothing was "
-                                      "changed: import the roster again"));
-        if (Status s = writeFileAtomically(file.path, file.after); !s) return undo(s);
-        ++written;
-    }
-    if (Status s = writeRoster(plan.roster, imported, true); !s) return undo(s);
-    return Status::ok();
+    return rewriteAllOrNothing(
+        plan.scoreFiles,
+        "saved again since the roster was read; nothing was changed: import the roster again",
+        [&] { return writeRoster(plan.roster, imported, true); });
 }
 
 }  // namespace jitsu::yearfiles

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "BasicData.h"
+#include "FileRewrite.h"
 #include "Roster.h"
 #include "RosterImport.h"
 #include "Status.h"
@@ -60,13 +61,8 @@ void carryScores(const RosterChange& change, const TestScores& before, TestScore
 struct RosterReplacement {
     std::filesystem::path roster;  // the roster file to replace
     RosterChange change;
-    struct ScoreFile {
-        int test = 0;  // 1-based
-        std::filesystem::path path;
-        std::string before;  // the file's text now, as read (LF line ends)
-        std::string after;   // its bytes once its scores are carried
-    };
-    std::vector<ScoreFile> scoreFiles;  // the grade's score files that exist, by test
+    // The grade's score files that exist, by test; after: with the scores carried.
+    std::vector<FileRewrite> scoreFiles;
 };
 
 // Reads the present roster (none: nobody can tell whose the scores are, and they stay in
