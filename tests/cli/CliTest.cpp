@@ -328,23 +328,6 @@ TEST_F(Cli, EveryCommandReadingASpoiltFileStopsNamingIt) {
     EXPECT_EQ(readBytes(outside / "notes.txt"), "private\n");
 }
 
-// The writers stay in the folder too: a results file that is a link out of the folder, or one
-// the school made read-only, is not replaced, and the reason says why.
-TEST_F(Cli, ResultsAreNeverWrittenOutOfTheFolderNorOverAReadOnlyFile) {
-    TempDir outside;
-    writeBytes(outside / "notes.txt", "private\n");
-    std::filesystem::create_symlink(outside / "notes.txt", results);
-    EXPECT_EQ(run("results TEST1"), 1);
-    EXPECT_NE(err.find((outside / "notes.txt").string()), std::string::npos) << err;
-    EXPECT_EQ(readBytes(outside / "notes.txt"), "private\n");
-    std::filesystem::remove(results);
-    writeBytes(results, "kept");
-    std::filesystem::permissions(results, std::filesystem::perms(0444));
-    EXPECT_EQ(run("results TEST1"), 1);
-    EXPECT_NE(err.find("read-only"), std::string::npos) << err;
-    EXPECT_EQ(readBytes(results), "kept");
-}
-
 // "all" is read by the output cases above.
 TEST(CombinationList, NamesTheCombinationsOrRefuses) {
     std::string error;

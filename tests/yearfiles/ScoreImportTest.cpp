@@ -143,47 +143,34 @@ TEST(ImportScores, TheScoreFileEqualsTypingTheSameScores) {
     EXPECT_EQ(readBytes(scorePath(imported.path(), 2026, 3, 1)), before);
 }
 
-// A score the file holds differently is asked about once, the cell listed; キャンセル writes
-// nothing, いいえ keeps the file's, はい takes the sheet's. Cells the sheet leaves blank keep the
-// file's scores, and a cell both hold alike is no conflict.
+// A score the file holds differently is asked about with scoreentry's question, the cell listed
+// (each answer is the cell merge's, tested where it lives); はい takes the sheet's. Cells the
+// sheet leaves blank keep the file's scores.
 TEST(ImportScores, AConflictingCellAsks) {
     TestYear year;
     const GradeData& grade = year.data.grades[0];
     auto file = std::make_unique<TestScores>();
     file->scores[0][0][0] = 70;
-    file->scores[1][0][0] = 60;
     file->scores[1][0][1] = 50;
     const auto path = scorePath(year.path(), 2026, 3, 1);
     ASSERT_TRUE(writeScores(path, grade, *file));
-    writeBytes(year.dir / "s.csv", "組,番号,英語,国語\n1,1,75,60\n1,2,40,\n");
+    writeBytes(year.dir / "s.csv", "組,番号,英語,国語\n1,1,75,\n1,2,40,\n");
     ScoreImportRequest request;
     request.test = 3;
     ScorePlan plan;
     ASSERT_TRUE(planScoreImportFile(year.path(), year.data, year.dir / "s.csv", "", request, plan));
-    const auto before = readBytes(path);
-
-    const struct {
-        MessageAnswer answer;
-        int english;
-    } cases[] = {{MessageAnswer::Cancel, 70}, {MessageAnswer::No, 70}, {MessageAnswer::Yes, 75}};
-    for (const auto& c : cases) {
-        ASSERT_TRUE(writeScores(path, grade, *file));
+    {
         FakeMessages messages;
-        messages.answers = {c.answer};
+        messages.answers = {MessageAnswer::Yes};
         const FileMergeResult result =
             saveScoreImport(year.path(), year.data, request, plan, messages);
         EXPECT_EQ(result.conflicts, 1);
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_NE(messages.shown[0].text.find("英語　こちら 75　ファイル 70"), std::string::npos)
             << messages.shown[0].text;
-        if (c.answer == MessageAnswer::Cancel) {
-            EXPECT_EQ(result.outcome, FileMergeOutcome::Cancelled);
-            EXPECT_EQ(readBytes(path), before);
-            continue;
-        }
         TestScores after;
         ASSERT_TRUE(readScores(path, grade, after));
-        EXPECT_EQ(after.scores[0][0][0], c.english);
+        EXPECT_EQ(after.scores[0][0][0], 75);
         EXPECT_EQ(after.scores[0][0][1], 40);  // only the sheet had it
         EXPECT_EQ(after.scores[1][0][1], 50);  // only the file had it
     }
