@@ -4,13 +4,12 @@
 #include <algorithm>
 #include <memory>
 #include <numeric>
-#include <sstream>
 
 #include "BasicData.h"
-#include "Commands.h"
 #include "Cp932.h"
 #include "Golden.h"
 #include "Paths.h"
+#include "RunCli.h"
 #include "TempDir.h"
 #include "TestScores.h"
 #include "TestYear.h"
@@ -19,15 +18,6 @@
 using namespace jitsu;
 using namespace jitsu::yearfiles;
 namespace fs = std::filesystem;
-
-static int jitsuryoku(const fs::path& dir, std::vector<std::string> words,
-                      std::string* out = nullptr) {
-    words.insert(words.begin(), {"-C", dir.string()});
-    std::ostringstream o, e;
-    const int status = cli::runCli(words, o, e);
-    if (out) *out = o.str();
-    return status;
-}
 
 // A year where every kind of drift happened once, each in its own file: a head count against its
 // roster, a roster in UTF-8, one with a broken character, a long name and LF line ends, the head
@@ -38,9 +28,9 @@ TEST(YearCheck, FindsEachKindOfDrift) {
     TestYear year{DemoYearSize{}};
     const TempDir& dir = year.dir;
     for (const auto& [test, grade] : {std::pair{"1", "3"}, std::pair{"2", "2"}}) {
-        ASSERT_EQ(
-            jitsuryoku(dir.path(), {"results", "--year", "2026", "--test", test, "--grade", grade}),
-            0);
+        ASSERT_EQ(runJitsuryoku(dir.path(),
+                                {"results", "--year", "2026", "--test", test, "--grade", grade}),
+                  0);
     }
 
     BasicDataTexts texts = textsOf(year.data);
@@ -79,11 +69,8 @@ TEST(YearCheck, FindsEachKindOfDrift) {
                               "year-check/findings.txt"));
 
     std::string json;
-    EXPECT_EQ(jitsuryoku(dir.path(), {"check", "--json"}, &json), 1);
-    EXPECT_EQ(json.starts_with("[\n {\"severity\": \"error\", \"code\": \"basic.damaged\", "
-                               "\"file\": \""),
-              true)
-        << json;
+    EXPECT_EQ(runJitsuryoku(dir.path(), {"check", "--json"}, &json), 1);
+    EXPECT_TRUE(json.starts_with("[\n {\"severity\": \"error\"")) << json;
 }
 
 // Every text of a finding is valid UTF-8 JSON: quotes, backslashes and control characters
