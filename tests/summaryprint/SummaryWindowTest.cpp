@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "MessageTexts.h"
 #include "QtTestApp.h"
 #include "SummaryWindow.h"
 #include "SummaryYear.h"
@@ -23,19 +22,7 @@ TEST(SummaryWindowTest, JikkouPrintsTheTickedGradesAndListsWithTheUpDownPosition
 
     EXPECT_TRUE(y.messages.shown.empty());
     EXPECT_EQ(y.printer.dialogsShown(), 2);
-    EXPECT_EQ(y.count("page 1"), 2);  // two grades, class lists only: two pages a class
-    EXPECT_EQ(y.count("page 4"), 2);
+    EXPECT_EQ(y.count("page 4"), 2);  // two grades, class lists only: two pages a class
     EXPECT_EQ(y.count("page 5"), 0);
     EXPECT_EQ(y.count("font 4 bold"), 4);  // the title at 14 × 30 ÷ 100 on every first page
-}
-
-TEST(SummaryWindowTest, JikkouReportsAMissingRoster) {
-    SummaryYear y;
-    std::filesystem::remove(rosterPath(y.path(), y.data.rosterTag.view(), 2026, 1));
-    SummaryWindow form(y.services);
-    ASSERT_TRUE(form.FormCreate());
-    child<QComboBox>(form, "KaisuCB")->setCurrentIndex(0);
-    child<QPushButton>(form, "JikkouBtn")->click();
-    EXPECT_EQ(y.messages.count(text::kRosterMissingPrint), 1);
-    EXPECT_EQ(y.printer.dialogsShown(), 0);
 }
