@@ -9,7 +9,8 @@
 
 namespace jitsu {
 
-Status printCheckLists(const BasicData& data, const CheckListRequest& request, Services& services) {
+Status runCheckLists(const Services& services, const BasicData& data,
+                     const CheckListRequest& request) {
     const GradeData& grade = data.grades[request.grade];
     auto files = std::make_unique<GradeFiles>();
     if (Status read = readGradeFiles(services.dir, data, request.year, request.test, request.grade,

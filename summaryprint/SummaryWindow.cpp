@@ -133,7 +133,8 @@ SummaryRequest SummaryWindow::request() const {
 
 void SummaryWindow::JikkouBtnClick() {
     if (KaisuCB->currentIndex() < 0) return;
-    runSummary(services_, data_, request());
+    // A failure has been told in its box.
+    (void)runSummary(services_, data_, request());
 }
 
 }  // namespace jitsu::summaryprint
