@@ -19,7 +19,7 @@ Status runCheckLists(const Services& services, const BasicData& data,
         return read;
 
     Printer& printer = services.printer;
-    setPaper(printer, 24, 1);
+    printer.setPageSetup(PaperSize::B4, Orientation::Portrait);
     printer.setDialogGrade(request.grade);
     if (!printer.printDialog(false)) return Status::ok();
     const DrawPages draw = [&](Printer& on, int percent) {

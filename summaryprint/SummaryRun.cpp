@@ -64,7 +64,7 @@ Status runSummary(const Services& services, const BasicData& data, const Summary
             return Status::error(rosterFile.string() + ": the head counts add up to more than " +
                                  std::to_string(kRosterEntries) + " students");
 
-        setPaper(printer, 14, 1);
+        printer.setPageSetup(PaperSize::A4, Orientation::Portrait);
         printer.setDialogGrade(g - 1);
         if (!printer.printDialog(false)) continue;
         const DrawPages draw = [&](Printer& on, int percent) {

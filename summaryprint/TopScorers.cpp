@@ -48,7 +48,7 @@ void printTopScorerBlock(Printer& printer, const SummaryGrade& job, TopScorerBlo
             selected += ranks[cls][slot] > 0 && ranks[cls][slot] <= cutOff;
     const int blockCount = (selected - 1) / kRanksPerBlock + 1;
 
-    ScaledPage page(printer, job.scale);
+    ScaledPage page(printer.canvas(), job.scale);
     for (int b = 0; b < blockCount; ++b) {
         const int x = blocks.blockX;
         page.startPage();
