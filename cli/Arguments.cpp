@@ -137,9 +137,9 @@ std::optional<int> Arguments::requiredInt(const std::string& name, int min, int 
 }
 
 std::optional<Arguments::GradeTest> Arguments::gradeTest() {
-    auto year = requiredInt("year", 2000, 2100);
-    auto test = requiredInt("test", 1, 10);
-    auto grade = requiredInt("grade", 1, 3);
+    auto year = requiredInt("year", kFirstYear, kLastYear);
+    auto test = requiredInt("test", 1, kMaxTests);
+    auto grade = requiredInt("grade", 1, kGrades);
     if (!year || !test || !grade) return std::nullopt;
     return GradeTest{*year, *test, *grade};
 }

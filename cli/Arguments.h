@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "Limits.h"
+
 namespace jitsu::cli {
 
 // Exit statuses of the command-line tool.

@@ -21,8 +21,8 @@ struct GradeYear {
 };
 
 Stop readGradeYear(CommandContext& context, Arguments& args, GradeYear& year) {
-    const auto y = args.requiredInt("year", 2000, 2100);
-    const auto grade = args.requiredInt("grade", 1, 3);
+    const auto y = args.requiredInt("year", kFirstYear, kLastYear);
+    const auto grade = args.requiredInt("grade", 1, kGrades);
     if (!args.ok()) return context.usageError(args.error());
     year.request.grade = *grade;
     year.request.year = static_cast<unsigned>(*y);
@@ -51,8 +51,8 @@ int historyCommand(CommandContext& context) {
     const std::string studentList = args.option("students").value_or("");
     const auto students = numbersNamed(studentList, kSlots);
     if (!students)
-        return context.usageError("--students must list attendance numbers from 1 to 45, not '" +
-                                  studentList + "'");
+        return context.usageError("--students must list attendance numbers from 1 to " +
+                                  std::to_string(kSlots) + ", not '" + studentList + "'");
     if (Status found = output->findQueue(); !found) return context.dataError(found.reason());
 
     GradeYear year;

@@ -15,7 +15,7 @@ namespace jitsu::history {
 // What a print of one grade's year asks for: the history sheets or the trend page.
 struct HistoryRequest {
     int grade = 1;  // 1 … 3
-    unsigned year = 2000;
+    unsigned year = kFirstYear;
     std::array<bool, kMaxClasses> classes{};  // the classes whose sheets are printed
     std::vector<int> students;                // attendance numbers from 1; empty for every one
     // Ask before printing from an out-of-date results file (the command line judges it itself).

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "Clock.h"
+#include "Limits.h"
 #include "TestList.h"
 
 namespace jitsu {
@@ -67,7 +68,7 @@ void placeUpDown(QSpinBox* spin, QRect edit, int buttonWidth, int fontPixels) {
 }
 
 QSpinBox* makeYearSpinner(QWidget* parent, const char* editName, const char* upDownName) {
-    QSpinBox* spin = makeUpDown(parent, editName, upDownName, 2000, 2100, 2000);
+    QSpinBox* spin = makeUpDown(parent, editName, upDownName, kFirstYear, kLastYear, kFirstYear);
     // The group separator follows the spinner's locale: fix it, so that 2001 shows as 2,001.
     spin->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
     spin->setGroupSeparatorShown(true);

@@ -25,17 +25,8 @@ struct Problem {
 // most; an empty list means the texts can be saved.
 std::vector<Problem> checkEditorTexts(const EditorTexts& texts);
 
-// The text of the box that refuses to save: the heading, one line per problem (the first
-// kListedProblems, then how many more), and the question whether to go back and correct them.
-inline constexpr int kListedProblems = 15;
-std::string refusalText(const std::vector<Problem>& problems);
-
 // The classes within the counts whose head count is 0, as problems on their head count cells:
 // a roster or scores of such a class would be taken for the next class's. Asked about at save.
 std::vector<Problem> emptyClasses(const EditorTexts& texts);
-
-// The question before saving such classes: one line per class (the first kListedProblems, then
-// how many more), and whether to save all the same.
-std::string emptyClassQuestion(const std::vector<Problem>& problems);
 
 }  // namespace jitsu
