@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -48,6 +49,34 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, 
     if (fontPixels) button->setFont(windowFont(fontPixels));
     button->setGeometry(geometry);
     return button;
+}
+
+QCheckBox* makeCheckBox(QWidget* parent, const char* name, const char* caption, QRect geometry,
+                        int fontPixels) {
+    auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
+    box->setObjectName(QString::fromLatin1(name));
+    if (fontPixels) box->setFont(windowFont(fontPixels));
+    box->setGeometry(geometry);
+    return box;
+}
+
+QComboBox* makeCombo(QWidget* parent, const char* name, QRect geometry, int fontPixels) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(name));
+    combo->setEditable(false);
+    if (fontPixels) combo->setFont(windowFont(fontPixels));
+    combo->setGeometry(geometry);
+    return combo;
+}
+
+QLineEdit* makeDisplay(QWidget* parent, const char* name, QRect geometry, int fontPixels) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    if (fontPixels) edit->setFont(windowFont(fontPixels));
+    edit->setGeometry(geometry);
+    return edit;
 }
 
 QSpinBox* makeUpDown(QWidget* parent, const char* editName, const char* upDownName, int min,

@@ -37,15 +37,6 @@ constexpr CombinationBox kCombinationBoxes[kCombinations] = {
     {"EikokusushaChB", "英国数社", {420, 130, 86, 17}},
 };
 
-QCheckBox* makeCheckBox(QWidget* parent, const char* name, const char* caption, QRect geometry,
-                        int fontPixels) {
-    auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
-    box->setObjectName(QString::fromLatin1(name));
-    if (fontPixels) box->setFont(windowFont(fontPixels));
-    box->setGeometry(geometry);
-    return box;
-}
-
 // A panel holding one ticked check box at (16, 4), 60 × 17.
 QCheckBox* makePanelCheck(QWidget* window, const char* panelName, const char* name,
                           const char* caption, QRect geometry) {
