@@ -98,7 +98,6 @@ private:
             const GradeResults& results = *job_.year.tests[i].results;
             for (int t = 0; t < n; ++t) {
                 const HistoryCell cell = cellOf(results, columns_[t], s.cls, s.slot);
-                // Appended piece by piece: GCC 12 warns falsely on " " + string at -O3.
                 if (cell.score >= 0) lines[0].append(" ").append(formatInt(cell.score, 3));
                 if (cell.deviation != kNoValue)
                     lines[1].append(" ").append(formatFixed(cell.deviation, 1, 5));

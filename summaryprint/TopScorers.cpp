@@ -79,8 +79,7 @@ void printTopScorerBlock(Printer& printer, const SummaryGrade& job, TopScorerBlo
                     page.text(x + kNumberX, y, cp932ToUtf8(job.roster.numberAt(entry)));
                     page.text(x + kNameX, y, cp932ToUtf8(job.roster.nameAt(entry)));
                     page.text(x + kValueX, y, formatInt(values[cls][slot]));
-                    std::string deviation =
-                        "(";  // appended: GCC 12 warns falsely on "(" + string at -O3
+                    std::string deviation = "(";
                     deviation += formatFixed(deviations[cls][slot], 1, 3);
                     page.text(x + kDeviationX, y, deviation + ")");
                 }
