@@ -139,6 +139,7 @@ fs::path folderOf(const fs::path& file) {
 }  // namespace
 
 Status keepVersion(int folder, const std::string& name, int replacement) {
+    if (name.starts_with('.')) return Status::ok();
     std::string bytes, next;
     mode_t mode = 0;
     if (!readAllAt(folder, name, bytes, &mode)) {
