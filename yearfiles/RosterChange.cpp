@@ -73,9 +73,13 @@ void appendListed(std::string& out, const std::vector<Item>& items, Line line) {
         out += "　…ほか " + std::to_string(items.size() - kListed) + " 人\n";
 }
 
-Status readFitting(const fs::path& path, const GradeData& grade, TestScores& scores) {
+// Reads score file `path` of `grade` into `text` (as read) and `scores`; fails naming the file
+// when it cannot be read, is damaged or no longer fits the basic data.
+Status readFitting(const fs::path& path, const GradeData& grade, std::string& text,
+                   TestScores& scores) {
     FileHealth health;
-    if (Status read = readScores(path, grade, scores, &health); !read) return read;
+    if (Status read = readTextFile(path, kMaxScoreFileBytes, text, &health); !read) return read;
+    parseScores(text, grade, scores, &health);
     if (!checkShape(health).fits || health.damaged())
         return Status::error(path.string() + ": " + health.describe() +
                              ": the scores cannot be carried to the new roster; check the file");
@@ -164,11 +168,10 @@ Status planScoreCarry(const fs::path& dir, const GradeData& g, unsigned year, in
     for (int t = 1; t <= g.tests(); ++t) {
         const fs::path path = scorePath(dir, year, t, grade);
         std::string bytes;
-        if (Status read = readTextFile(path, kMaxScoreFileBytes, bytes); !read) {
+        if (Status read = readFitting(path, g, bytes, *old); !read) {
             if (read.isMissing()) continue;
             return read;
         }
-        if (Status fits = readFitting(path, g, *old); !fits) return fits;
         noteScoresOfLeavers(plan.change, t, g, *old);
         carryScores(plan.change, *old, *carried);
         plan.scoreFiles.push_back({path, std::move(bytes), formatScores(g, *carried)});
