@@ -31,12 +31,7 @@ Status planRosterEdit(const fs::path& dir, const BasicData& data, unsigned year,
     auto after = std::make_unique<GradeRoster>();
     if (Status read = readRoster(alignedRosterPath(plan.roster), *before); !read)
         return read.isMissing() ? Status::ok() : read;
-    // As readRoster reads the file: CR LF as LF.
-    std::string text;
-    for (std::size_t i = 0; i < present.size(); ++i)
-        if (present[i] != '\r' || i + 1 == present.size() || present[i + 1] != '\n')
-            text += present[i];
-    parseRoster(text, *after);
+    parseRoster(fromCrLf(present), *after);  // as readRoster reads the file
     return planScoreCarry(dir, data.grades[grade - 1], year, grade, *before, *after, plan);
 }
 

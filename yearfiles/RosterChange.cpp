@@ -194,10 +194,7 @@ Status planRosterReplacement(const fs::path& dir, const BasicData& data, unsigne
     if (read.isMissing()) read = readRoster(plan.roster, *before);
     // Without a roster nobody can tell whose scores they are: they stay in their slots.
     if (!read) return read.isMissing() ? Status::ok() : read;
-    // As readRoster would read it from the file: CR LF as LF (an import holds no other CR).
-    std::string text = imported.bytes;
-    std::erase(text, '\r');
-    parseRoster(text, *after);
+    parseRoster(fromCrLf(imported.bytes), *after);  // as readRoster would read it from the file
     return planScoreCarry(dir, data.grades[grade - 1], year, grade, *before, *after, plan);
 }
 
