@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,8 +26,11 @@ struct Problem {
 // most; an empty list means the texts can be saved.
 std::vector<Problem> checkEditorTexts(const EditorTexts& texts);
 
-// The classes within the counts whose head count is 0, as problems on their head count cells:
-// a roster or scores of such a class would be taken for the next class's. Asked about at save.
-std::vector<Problem> emptyClasses(const EditorTexts& texts);
+// The classes within the counts whose head count is 0 and that hold roster lines or scores
+// (`holdings` of the grade and class, both from 1: what they hold, "" for nothing), as
+// problems on their head count cells naming what they hold: that roster's students or scores
+// would be taken for the next class's. Asked about at save.
+std::vector<Problem> emptyClasses(const EditorTexts& texts,
+                                  const std::function<std::string(int grade, int cls)>& holdings);
 
 }  // namespace jitsu
