@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "EditorChecks.h"
 #include "EditorTexts.h"
 #include "ProgramWindow.h"
+#include "SaveQuestions.h"
 #include "Services.h"
 
 class QLineEdit;

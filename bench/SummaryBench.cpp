@@ -72,7 +72,7 @@ void BM_LargestGradeToPdf(benchmark::State& state) {
     int pages = 0;
     for (auto _ : state) {
         auto printer = pdfFilePrinter(pdf);
-        setPaper(*printer, 14, 1);
+        printer->setPageSetup(PaperSize::A4, Orientation::Portrait);
         if (!printer->beginDoc()) state.SkipWithError("beginDoc failed");
         summaryprint::printClassLists(*printer, job);
         summaryprint::printTopScorers(*printer, job);

@@ -15,16 +15,15 @@ std::optional<long long> parseWholeNumber(const std::string& text) {
     return number->value();
 }
 
-std::optional<std::vector<bool>> parseClassList(const std::string& list, int classCount) {
-    std::vector<bool> ticked(static_cast<std::size_t>(std::max(classCount, 0)), false);
-    for (std::size_t start = 0;;) {
-        const std::size_t comma = std::min(list.find(',', start), list.size());
-        auto number = parseWholeNumber(list.substr(start, comma - start));
-        if (!number || *number < 1 || *number > classCount) return std::nullopt;
-        ticked[static_cast<std::size_t>(*number - 1)] = true;
-        if (comma == list.size()) return ticked;
-        start = comma + 1;
-    }
+std::optional<std::pair<int, int>> parseNumberPair(const std::string& text, char separator,
+                                                   int min1, int max1, int min2, int max2) {
+    const std::size_t at = text.find(separator);
+    if (at == std::string::npos) return std::nullopt;
+    const auto first = parseWholeNumber(text.substr(0, at));
+    const auto second = parseWholeNumber(text.substr(at + 1));
+    if (!first || !second || *first < min1 || *first > max1 || *second < min2 || *second > max2)
+        return std::nullopt;
+    return std::pair{static_cast<int>(*first), static_cast<int>(*second)};
 }
 
 namespace {
@@ -138,9 +137,9 @@ std::optional<int> Arguments::requiredInt(const std::string& name, int min, int 
 }
 
 std::optional<Arguments::GradeTest> Arguments::gradeTest() {
-    auto year = requiredInt("year", 2000, 2100);
-    auto test = requiredInt("test", 1, 10);
-    auto grade = requiredInt("grade", 1, 3);
+    auto year = requiredInt("year", kFirstYear, kLastYear);
+    auto test = requiredInt("test", 1, kMaxTests);
+    auto grade = requiredInt("grade", 1, kGrades);
     if (!year || !test || !grade) return std::nullopt;
     return GradeTest{*year, *test, *grade};
 }

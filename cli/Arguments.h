@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "Limits.h"
+
 namespace jitsu::cli {
 
 // Exit statuses of the command-line tool.
@@ -64,11 +66,12 @@ private:
     std::string error_;
 };
 
-// The classes named by a comma-separated list of class numbers 1 … classCount (as "1,3"), one
-// flag per class; nullopt when an item is not such a number or the list is empty.
-std::optional<std::vector<bool>> parseClassList(const std::string& list, int classCount);
-
 // A whole number written in decimal with an optional sign and nothing else.
 std::optional<long long> parseWholeNumber(const std::string& text);
+
+// Two whole numbers joined by `separator` ("3/15", "2-4"), the first within [min1, max1], the
+// second within [min2, max2]; nullopt for any other text.
+std::optional<std::pair<int, int>> parseNumberPair(const std::string& text, char separator,
+                                                   int min1, int max1, int min2, int max2);
 
 }  // namespace jitsu::cli

@@ -7,7 +7,7 @@ namespace jitsu::cli {
 
 int checkCommand(CommandContext& context) {
     Arguments& args = context.args;
-    auto year = args.intOption("year", 2000, 2100, 0);
+    auto year = args.intOption("year", kFirstYear, kLastYear, 0);
     if (!year) return context.usageError(args.error());
     const auto findings = yearfiles::checkYear(context.dir, static_cast<unsigned>(*year));
     if (args.flag("json"))

@@ -6,25 +6,11 @@
 #include "Commands.h"
 #include "Deadline.h"
 #include "FixedTexts.h"
+#include "NumberList.h"
 #include "PdfOutput.h"
 #include "PrintCheckLists.h"
-#include "StreamMessages.h"
 
 namespace jitsu::cli {
-
-namespace {
-
-// "M/D" with a month from 1 to 12 and a day from 1 to 31.
-std::optional<Deadline> parseDeadline(const std::string& text) {
-    const auto slash = text.find('/');
-    if (slash == std::string::npos) return std::nullopt;
-    auto month = parseWholeNumber(text.substr(0, slash));
-    auto day = parseWholeNumber(text.substr(slash + 1));
-    if (!month || !day || *month < 1 || *month > 12 || *day < 1 || *day > 31) return std::nullopt;
-    return Deadline{static_cast<int>(*month), static_cast<int>(*day)};
-}
-
-}  // namespace
 
 int checklistsCommand(CommandContext& context) {
     Arguments& args = context.args;
@@ -38,15 +24,15 @@ int checklistsCommand(CommandContext& context) {
 
     Deadline deadline = deadlineFor(context.clock.today());
     if (auto text = args.option("deadline")) {
-        auto parsed = parseDeadline(*text);
+        // "M/D" with a month from 1 to 12 and a day from 1 to 31.
+        const auto parsed = parseNumberPair(*text, '/', 1, 12, 1, 31);
         if (!parsed)
             return context.usageError("--deadline must be MONTH/DAY (1 to 12, 1 to 31), not '" +
                                       *text + "'");
-        deadline = *parsed;
+        deadline = Deadline{parsed->first, parsed->second};
     }
 
     if (Status found = output->findQueue(); !found) return context.dataError(found.reason());
-    StreamMessages messages(context);
     BasicData data;
     if (Stop stop = context.readBasicData(data)) return *stop;
     const GradeData& gradeData = data.grades[chosen->grade - 1];
@@ -66,24 +52,16 @@ int checklistsCommand(CommandContext& context) {
     request.dayText = std::to_string(deadline.day);
     request.placeText = args.option("place").value_or("");
     request.magnification = *scale;
-    request.checkedClasses.assign(static_cast<std::size_t>(gradeData.classes()), true);
-    if (auto text = args.option("classes")) {
-        auto classes = parseClassList(*text, gradeData.classes());
-        if (!classes)
-            return context.usageError("--classes must list class numbers from 1 to " +
-                                      std::to_string(gradeData.classes()) + ", not '" + *text +
-                                      "'");
-        request.checkedClasses = *classes;
-    }
-
-    PrintOutput printed(*output, context);
-    Services services{context.dir, messages, printed.printer(), context.clock};
-    Status status = printCheckLists(data, request, services);
-    if (status && printed.printer().sheetCount() == 0) return context.dataError("nothing to print");
-    if (status) status = printed.finish();
-    if (!status) return context.dataError(status.reason());
-    printed.tell(context.out);
-    return kExitOk;
+    const std::string classList = args.option("classes").value_or("");
+    const auto classes = classesNamed(classList, gradeData.classes());
+    if (!classes)
+        return context.usageError("--classes must list class numbers from 1 to " +
+                                  std::to_string(gradeData.classes()) + ", not '" + classList +
+                                  "'");
+    request.checkedClasses.assign(classes->begin(), classes->end());
+    return printThrough(context, *output, [&](const Services& services) {
+        return runCheckLists(services, data, request);
+    });
 }
 
 }  // namespace jitsu::cli

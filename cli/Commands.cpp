@@ -217,11 +217,10 @@ const std::vector<Command>& commands() {
         {"reports",
          "",
          "print the individual score reports",
-         "Computes the statistics of grade G in test T (no results file is written) and prints\n"
-         "the individual reports of the classes, six an A4 page, to each output given.",
+         "Computes grade G's statistics in test T (no results file written) and prints the\n"
+         "reports, six an A4 page, to one output (default: a trace on standard output).",
          "G 学年の第 T 回の統計を計算し（成績ファイルは書きません）、組ごとの個人票を A4 "
-         "に６人ずつ、"
-         "指定した出力に印刷します。",
+         "に６人ずつ、一つの出力に印刷します（省略時は標準出力に描画の記録）。",
          {kYear,
           kTest,
           kGrade,

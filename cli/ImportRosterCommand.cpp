@@ -12,8 +12,8 @@ namespace jitsu::cli {
 
 int importRosterCommand(CommandContext& context) {
     Arguments& args = context.args;
-    auto grade = args.requiredInt("grade", 1, 3);
-    auto year = grade ? args.intOption("year", 2000, 2100, 0) : std::nullopt;
+    auto grade = args.requiredInt("grade", 1, kGrades);
+    auto year = grade ? args.intOption("year", kFirstYear, kLastYear, 0) : std::nullopt;
     if (!year) return context.usageError(args.error());
     yearfiles::ImportOptions options;
     options.gradeNumber = *grade;

@@ -33,8 +33,8 @@ private:
 
 int importScoresCommand(CommandContext& context) {
     Arguments& args = context.args;
-    auto test = args.requiredInt("test", 1, 10);
-    auto grade = test ? args.requiredInt("grade", 1, 3) : std::nullopt;
+    auto test = args.requiredInt("test", 1, kMaxTests);
+    auto grade = test ? args.requiredInt("grade", 1, kGrades) : std::nullopt;
     if (!grade) return context.usageError(args.error());
     auto basic = std::make_unique<BasicData>();
     if (Stop stop = context.readBasicData(*basic)) return *stop;

@@ -61,12 +61,14 @@ PrintOutput::PrintOutput(const OutputChoice& choice, const CommandContext& conte
     : choice_(choice) {
     if (choice.queue) {
         ensureGuiApplication();
-        printer_ = queuePrinter(*choice.queue, jobTitle(context));
+        printer_ = queuePrinter(*choice.queue, jobTitle(context), choice.pages);
     } else if (choice.pdf) {
         ensureGuiApplication();
-        printer_ = pdfFilePrinter(*choice.pdf);
+        printer_ = pdfFilePrinter(*choice.pdf, choice.pages);
     } else {
-        printer_ = std::make_unique<TracePrinter>(choice.trace ? traceText_ : context.out);
+        auto trace = std::make_unique<TracePrinter>(choice.trace ? traceText_ : context.out);
+        trace->dialogAnswer = choice.pages;
+        printer_ = std::move(trace);
     }
 }
 

@@ -11,7 +11,9 @@
 #include "Arguments.h"
 #include "Commands.h"
 #include "Printer.h"
+#include "Services.h"
 #include "Status.h"
+#include "StreamMessages.h"
 
 namespace jitsu::cli {
 
@@ -28,6 +30,7 @@ std::string jobTitle(const CommandContext& context);
 struct OutputChoice {
     std::optional<std::string> queue;
     std::optional<std::filesystem::path> pdf, trace;
+    PageRange pages;  // the pages printed, as if chosen in the print dialog
 
     // nullopt, with `error` set, when more than one is given.
     static std::optional<OutputChoice> from(const Arguments& args, const std::filesystem::path& dir,
@@ -56,5 +59,20 @@ private:
     std::ostringstream traceText_;
     std::unique_ptr<Printer> printer_;
 };
+
+// Runs a printing command's job, `run(services)`, on the chosen output with the command's
+// messages and clock, then ends the command: the run's failure, "nothing to print" when no page
+// came out, otherwise the trace file written and where the pages went.
+template <typename Run>
+int printThrough(CommandContext& context, const OutputChoice& output, Run run) {
+    StreamMessages messages(context);
+    PrintOutput printed(output, context);
+    const Services services{context.dir, messages, printed.printer(), context.clock};
+    if (Status done = run(services); !done) return messages.failed(done);
+    if (printed.printer().sheetCount() == 0) return context.dataError("nothing to print");
+    if (Status written = printed.finish(); !written) return context.dataError(written.reason());
+    printed.tell(context.out);
+    return kExitOk;
+}
 
 }  // namespace jitsu::cli

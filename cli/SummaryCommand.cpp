@@ -7,7 +7,6 @@
 #include "Clock.h"
 #include "Commands.h"
 #include "PdfOutput.h"
-#include "StreamMessages.h"
 #include "SummaryRun.h"
 
 namespace jitsu::cli {
@@ -67,7 +66,6 @@ int summaryCommand(CommandContext& context) {
     if (!output) return context.usageError(error);
     if (Status found = output->findQueue(); !found) return context.dataError(found.reason());
 
-    StreamMessages messages(context);
     auto data = std::make_unique<BasicData>();
     if (Stop stop = context.readBasicData(*data)) return *stop;
     const int grade = args.gradeTest()->grade;
@@ -80,15 +78,9 @@ int summaryCommand(CommandContext& context) {
         return *stop;
 
     request->askWhenOutOfDate = false;  // judged above
-    PrintOutput printed(*output, context);
-    const Services services{context.dir, messages, printed.printer(), context.clock};
-    const auto outcome = summaryprint::runSummary(services, *data, *request);
-    if (outcome.end == summaryprint::SummaryEnd::Stopped) return context.dataError(outcome.finding);
-    if (outcome.end != summaryprint::SummaryEnd::Completed) return kExitDataError;
-    if (printed.printer().sheetCount() == 0) return context.dataError("nothing to print");
-    if (Status written = printed.finish(); !written) return context.dataError(written.reason());
-    printed.tell(context.out);
-    return kExitOk;
+    return printThrough(context, *output, [&](const Services& services) {
+        return summaryprint::runSummary(services, *data, *request);
+    });
 }
 
 }  // namespace jitsu::cli

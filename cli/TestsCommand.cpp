@@ -9,7 +9,7 @@ namespace jitsu::cli {
 
 int testsCommand(CommandContext& context) {
     Arguments& args = context.args;
-    const auto grade = args.intOption("grade", 1, 3, 0);
+    const auto grade = args.intOption("grade", 1, kGrades, 0);
     if (!grade) return context.usageError(args.error());
     auto data = std::make_unique<BasicData>();
     if (Stop stop = context.readBasicData(*data)) return *stop;

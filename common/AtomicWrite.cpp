@@ -31,7 +31,6 @@ Status failure(const fs::path& target, const char* what, int error) {
 }
 
 std::string temporaryPrefix(const std::string& name) {
-    // Appended rather than "." + string: GCC 12 warns falsely (-Wrestrict) on the latter at -O3.
     std::string prefix = ".";
     prefix += name;
     prefix += '.';

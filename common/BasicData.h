@@ -30,6 +30,13 @@ struct GradeData {
     int classes() const { return static_cast<int>(classCount); }
     int subjects() const { return static_cast<int>(subjectCount); }
     int tests() const { return static_cast<int>(testCount); }
+    // The slots of class `cls` (0-based) that hold students: its head count, never more than
+    // the records' 45.
+    int studentSlots(int cls) const {
+        return headCounts[cls] < static_cast<std::uint32_t>(kSlots)
+                   ? static_cast<int>(headCounts[cls])
+                   : kSlots;
+    }
     // Whether subject j is given in test index t (0-based).
     bool isGiven(int test, int subject) const { return fullMarks[test][subject] >= 1; }
 };

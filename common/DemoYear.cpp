@@ -109,7 +109,7 @@ Status writeDemoYear(const std::filesystem::path& dir, bool force,
             int entered = 0;
             for (int k = 0; k < grade.classes(); ++k)
                 // A score file holds 45 slots a class; students past them have no scores.
-                for (int s = 0; s < std::min(static_cast<int>(grade.headCounts[k]), kSlots); ++s) {
+                for (int s = 0; s < grade.studentSlots(k); ++s) {
                     if (dice.roll(0, 49) == 0) continue;  // absent on the day
                     int ability = dice.roll(25, 95);
                     for (int j = 0; j < grade.subjects(); ++j) {

@@ -6,7 +6,6 @@
 namespace jitsu {
 
 std::string fixedYearText(unsigned year) {
-    // Built by appending: GCC 12 warns falsely (-Wrestrict) on std::string::insert at -O3.
     const std::string digits = std::to_string(year);
     std::string text = "  ";
     for (std::size_t i = 0; i < digits.size(); ++i) {

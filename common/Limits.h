@@ -31,9 +31,12 @@ inline constexpr std::size_t kMaxRosterBytes = std::size_t(1) << 20;
 inline constexpr std::size_t kMaxScoreFileBytes = std::size_t(1) << 20;
 inline constexpr std::size_t kMaxResultsFileBytes = std::size_t(8) << 20;
 
-// The ranges of the values the files carry.
+// The ranges of the values the files carry, for the readers, the editor, its checks and the
+// command line alike. Discipline numbers run from 1 to kDisciplines, class, subject and test
+// counts up to their capacities above.
 inline constexpr unsigned kFirstYear = 2000, kLastYear = 2100;
-inline constexpr int kMaxFullMarks = 999;
+inline constexpr int kMaxHeadCount = kSlots;  // 0 … 45 students a class
+inline constexpr int kMaxFullMarks = 999;     // 0 … 999, a score up to its subject's
 
 inline constexpr int kNoScore = -1;
 inline constexpr float kNoValue = -1.0f;

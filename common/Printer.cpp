@@ -22,30 +22,6 @@ Canvas& Printer::SheetCanvas::target() {
     return printer_.pageCanvas();
 }
 
-void setPaper(Printer& printer, int paperCode, int orientationCode) {
-    std::optional<PaperSize> paper;
-    switch (paperCode) {
-        case 13:
-            paper = PaperSize::A3;
-            break;
-        case 14:
-            paper = PaperSize::A4;
-            break;
-        case 24:
-            paper = PaperSize::B4;
-            break;
-        case 25:
-            paper = PaperSize::B5;
-            break;
-        default:
-            break;
-    }
-    std::optional<Orientation> orientation;
-    if (orientationCode == 1) orientation = Orientation::Portrait;
-    if (orientationCode == 2) orientation = Orientation::Landscape;
-    printer.setPageSetup(paper, orientation);
-}
-
 std::string_view paperName(PaperSize paper) {
     switch (paper) {
         case PaperSize::A3:

@@ -90,10 +90,6 @@ private:
     int sheets_ = 0;
 };
 
-// Paper code 13 → A3, 14 → A4, 24 → B4, 25 → B5; orientation 1 portrait, 2 landscape; any
-// other code leaves that setting as it was.
-void setPaper(Printer& printer, int paperCode, int orientationCode);
-
 // The print dialog's title (UTF-8): "印刷 — ２年 — 用紙 A4 横" for grade index 1 on A4
 // landscape; without a grade (an index outside 0 … 2) or a paper, that part is left out. It
 // names the paper that will be printed, which the dialog's own page settings may not show

@@ -35,11 +35,6 @@ int subjectsOf(const GradeData& grade) {
     return static_cast<int>(std::min<std::uint32_t>(grade.subjectCount, kMaxSubjects));
 }
 
-// Students of a class: a head count above the slot limit counts only the slots there are.
-int studentsOf(const GradeData& grade, int cls) {
-    return static_cast<int>(std::min<std::uint32_t>(grade.headCounts[cls], kSlots));
-}
-
 // `discipline` 0 stands for any number outside 1 to 5, which only Kyouka5 takes.
 bool isMember(const SubjectCombination& combination, int discipline) {
     return combination.everySubject || combination.members[discipline];
@@ -215,7 +210,7 @@ void computeCombination(int k, const GradeData& grade, int classes, const Discip
     int examinees = 0;
     std::int64_t sum = 0;
     for (int c = 0; c < classes; ++c)
-        for (int s = 0; s < studentsOf(grade, c); ++s) {
+        for (int s = 0; s < grade.studentSlots(c); ++s) {
             int count = 0;
             std::int64_t total = 0;
             for (int m = 0; m < memberCount; ++m) {

@@ -9,7 +9,7 @@
 namespace jitsu {
 
 // A printer that writes every call as one line, the contract of tests and `--trace`:
-//   job <A3|A4|B4|B5> <portrait|landscape>   (setPaper)
+//   job <A3|A4|B4|B5> <portrait|landscape>   (setPageSetup)
 //   begin / page <n> / end
 //   pen|brush|fontcolor <r> <g> <b>
 //   font <points> <bold|regular>

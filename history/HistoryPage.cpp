@@ -33,7 +33,7 @@ constexpr int kMinCellChars = 9;   // " 999/450 "
 class HistoryBlock {
 public:
     HistoryBlock(const HistoryJob& job, Canvas& canvas)
-        : job_(job), canvas_(canvas), columns_(historyColumns(job.grade, job.year)) {
+        : job_(job), page_(canvas), columns_(historyColumns(job.grade, job.year)) {
         const int n = std::max<int>(1, static_cast<int>(columns_.size()));
         const int tests = std::max<int>(1, static_cast<int>(job.year.tests.size()));
         lineHeight_ = std::min(75, kBodyHeight / (3 * tests));
@@ -58,14 +58,11 @@ public:
     }
 
     void draw(int off, StudentSlot student) {
-        canvas_.setPenColor(kBlack);
-        canvas_.setFontColor(kBlack);
-        canvas_.setBrushColor(kWhite);
-        canvas_.setBold(true);
-        canvas_.setFontSize(12);
-        canvas_.textOut(kLeft, off + 60, title_);
-        canvas_.setFontSize(10);
-        canvas_.textOut(2300, off + 70, nameLine(student));
+        page_.startPageOnWhite();
+        page_.font(12);
+        page_.text(kLeft, off + 60, title_);
+        page_.font(10);
+        page_.text(2300, off + 70, nameLine(student));
         table(off + kTableTop, student);
         chart(off + kTableTop + 90 + 3 * lineHeight_ * static_cast<int>(job_.year.tests.size()) +
                   kChartGap,
@@ -84,29 +81,23 @@ private:
         return kFirstColumnX + static_cast<int>(std::lround(t * cellChars_ * halfEm()));
     }
 
-    void line(int x1, int y1, int x2, int y2) {
-        canvas_.moveTo(x1, y1);
-        canvas_.lineTo(x2, y2);
-    }
-
     // Column heads, then per test three lines: score, deviation score, rank / examinees.
     void table(int top, StudentSlot s) {
         const int n = static_cast<int>(columns_.size());
         const int bodyTop = top + 90;
-        canvas_.setFontSize(points_);
-        canvas_.textOut(kFirstColumnX, top + 15, heads_);
+        page_.font(points_);
+        page_.text(kFirstColumnX, top + 15, heads_);
         const int rows = static_cast<int>(job_.year.tests.size());
         for (int i = 0; i < rows; ++i) {
             const int y = bodyTop + 3 * lineHeight_ * i + 4;
-            canvas_.textOut(kLeft + 20, y + lineHeight_, testLabels_[i]);
-            canvas_.textOut(kLeft + 250, y, "得点");
-            canvas_.textOut(kLeft + 250, y + lineHeight_, "偏差値");
-            canvas_.textOut(kLeft + 250, y + 2 * lineHeight_, "順位");
+            page_.text(kLeft + 20, y + lineHeight_, testLabels_[i]);
+            page_.text(kLeft + 250, y, "得点");
+            page_.text(kLeft + 250, y + lineHeight_, "偏差値");
+            page_.text(kLeft + 250, y + 2 * lineHeight_, "順位");
             std::array<std::string, 3> lines;  // scores, deviation scores, ranks
             const GradeResults& results = *job_.year.tests[i].results;
             for (int t = 0; t < n; ++t) {
                 const HistoryCell cell = cellOf(results, columns_[t], s.cls, s.slot);
-                // Appended piece by piece: GCC 12 warns falsely on " " + string at -O3.
                 if (cell.score >= 0) lines[0].append(" ").append(formatInt(cell.score, 3));
                 if (cell.deviation != kNoValue)
                     lines[1].append(" ").append(formatFixed(cell.deviation, 1, 5));
@@ -122,19 +113,18 @@ private:
             for (int k = 0; k < 3; ++k) {
                 const std::size_t end = lines[k].find_last_not_of(' ');
                 if (end != std::string::npos)
-                    canvas_.textOut(kFirstColumnX, y + k * lineHeight_,
-                                    lines[k].substr(0, end + 1));
+                    page_.text(kFirstColumnX, y + k * lineHeight_, lines[k].substr(0, end + 1));
             }
         }
         const int bottom = bodyTop + 3 * lineHeight_ * rows;
         const int right = columnX(n);
-        line(kLeft, top, right, top);
-        line(kLeft, bodyTop - 1, right, bodyTop - 1);
+        page_.line(kLeft, top, right, top);
+        page_.line(kLeft, bodyTop - 1, right, bodyTop - 1);
         for (int i = 0; i <= rows; ++i)
-            line(kLeft, bodyTop + 3 * lineHeight_ * i, right, bodyTop + 3 * lineHeight_ * i);
-        line(kLeft, top, kLeft, bottom);
-        line(kLeft + 230, bodyTop, kLeft + 230, bottom);
-        for (int t = 0; t <= n; ++t) line(columnX(t), top, columnX(t), bottom);
+            page_.line(kLeft, bodyTop + 3 * lineHeight_ * i, right, bodyTop + 3 * lineHeight_ * i);
+        page_.line(kLeft, top, kLeft, bottom);
+        page_.line(kLeft + 230, bodyTop, kLeft + 230, bottom);
+        for (int t = 0; t <= n; ++t) page_.line(columnX(t), top, columnX(t), bottom);
     }
 
     // The deviation score of every column across the tests.
@@ -157,16 +147,16 @@ private:
         const int legendTop = bottom - kLegendRow * legendRows;
         ChartFrame frame{kFirstColumnX, top, kTableRight, legendTop - 130, 0, 0, 10};
         frame = fitRange(frame, series, std::pair{30, 70});
-        canvas_.setFontSize(8);
-        canvas_.textOut(kLeft, top - 100, "偏差値");
-        drawBand(canvas_, frame, 40, 60, 50);
-        drawAxes(canvas_, frame, testLabels_);
-        drawSeries(canvas_, frame, series);
-        drawLegend(canvas_, kFirstColumnX, legendTop, series, perRow, cell);
+        page_.font(8);
+        page_.text(kLeft, top - 100, "偏差値");
+        drawBand(page_, frame, 40, 60, 50);
+        drawAxes(page_, frame, testLabels_);
+        drawSeries(page_, frame, series);
+        drawLegend(page_, kFirstColumnX, legendTop, series, perRow, cell);
     }
 
     const HistoryJob& job_;
-    Canvas& canvas_;
+    ScaledPage page_;
     std::vector<HistoryColumn> columns_;
     int lineHeight_ = 0, points_ = 9, cellChars_ = 12;
     std::string title_, heads_;  // heads_: the column heads as one text
@@ -181,7 +171,7 @@ std::vector<StudentSlot> chooseStudents(const GradeData& grade,
     std::vector<StudentSlot> students;
     for (int c = 0; c < grade.classes(); ++c) {
         if (!classes[c]) continue;
-        const int slots = static_cast<int>(std::min<std::uint32_t>(grade.headCounts[c], kSlots));
+        const int slots = grade.studentSlots(c);
         for (int s = 0; s < slots; ++s)
             if (numbers.empty() ||
                 std::find(numbers.begin(), numbers.end(), s + 1) != numbers.end())
@@ -202,7 +192,7 @@ void drawHistory(const HistoryJob& job, PageRange range, Printer& printer) {
 }
 
 Status printHistory(const HistoryJob& job, Printer& printer, Messages& messages) {
-    setPaper(printer, 14, 1);
+    printer.setPageSetup(PaperSize::A4, Orientation::Portrait);
     const std::optional<PageRange> range = printer.printDialog(true);
     if (!range) return Status::ok();
     const DrawPages draw = [&](Printer& on, int) { drawHistory(job, *range, on); };

@@ -2,12 +2,11 @@
 #include "HistoryRun.h"
 
 #include <memory>
-#include <sstream>
 
-#include "BasicData.h"
 #include "DamagedFile.h"
 #include "HistoryPage.h"
 #include "MessageTexts.h"
+#include "NumberList.h"
 #include "Paths.h"
 #include "ResultsAge.h"
 #include "Roster.h"
@@ -15,23 +14,70 @@
 
 namespace jitsu::history {
 
-std::optional<std::array<bool, kMaxClasses>> classesNamed(std::string_view text, int classCount) {
-    std::array<bool, kMaxClasses> classes{};
-    std::string words(text);
-    for (char& c : words)
-        if (c == ',') c = ' ';
-    std::istringstream in(words);
-    bool any = false;
-    for (std::string word; in >> word; any = true) {
-        if (word.find_first_not_of("0123456789") != std::string::npos || word.size() > 2)
-            return std::nullopt;
-        const int number = std::stoi(word);
-        if (number < 1 || number > classCount) return std::nullopt;
-        classes[number - 1] = true;
+namespace {
+
+// The grade's results files of the year, or the failure that ends the run (told in a box, or
+// left to the caller for a file left out).
+Status readYear(const Services& services, const BasicData& data, const HistoryRequest& request,
+                YearResults& year) {
+    const GradeData& grade = data.grades[request.grade - 1];
+    if (request.askWhenOutOfDate)
+        for (int t = 1; t <= grade.tests(); ++t)
+            if (!confirmFreshResults(services.dir, services.messages, grade, request.year, t,
+                                     request.grade))
+                return Status::error(
+                    resultsPath(services.dir, request.year, t, request.grade).string() +
+                    ": out of date");
+    year = readYearResults(services.dir, data, request.year, request.grade - 1, services.messages);
+    if (request.stopAtLeftOut && !year.leftOut.empty()) return Status::error(year.leftOut.front());
+    if (year.tests.empty()) {
+        services.messages.inform(kNoResultsText, text::kConfirm, MessageIcon::Exclamation);
+        return Status::error("nothing to print: grade " + std::to_string(request.grade) + " of " +
+                             std::to_string(request.year) + " has no results file");
     }
-    if (!any)
-        for (int c = 0; c < classCount; ++c) classes[c] = true;
-    return classes;
+    return Status::ok();
+}
+
+// A printer's failure, told in a box.
+Status told(const Services& services, Status printed) {
+    if (!printed)
+        services.messages.alert(text::kPrintFailed, text::kConfirm, MessageIcon::Stop,
+                                printed.reason());
+    return printed;
+}
+
+}  // namespace
+
+Status runHistory(const Services& services, const BasicData& data, const HistoryRequest& request) {
+    Messages& messages = services.messages;
+    const GradeData& grade = data.grades[request.grade - 1];
+    YearResults year;
+    if (Status read = readYear(services, data, request, year); !read) return read;
+    auto roster = std::make_unique<GradeRoster>();
+    const auto rosterFile =
+        rosterPath(services.dir, data.rosterTag.view(), request.year, request.grade);
+    FileHealth health;
+    if (Status read = readRoster(rosterFile, *roster, &health, &grade); !read) {
+        messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop, read.reason());
+        return read;
+    }
+    if (!goOnDespiteDamage(rosterFile, health, messages))
+        return Status::error(findingOf(rosterFile, health));
+    classRanges(grade, *roster);
+    if (!goOnDespiteRosterLimit(grade, messages))
+        return Status::error(rosterFile.string() + ": the head counts add up to more than " +
+                             std::to_string(kRosterEntries) + " students");
+    const HistoryJob job{grade, data.testName.view(), *roster, year,
+                         chooseStudents(grade, request.classes, request.students)};
+    if (job.students.empty()) return Status::error("nothing to print: no student chosen");
+    return told(services, printHistory(job, services.printer, messages));
+}
+
+Status runTrend(const Services& services, const BasicData& data, const HistoryRequest& request) {
+    YearResults year;
+    if (Status read = readYear(services, data, request, year); !read) return read;
+    const TrendJob job{data.grades[request.grade - 1], request.grade, data.testName.view(), year};
+    return told(services, printTrend(job, services.printer, services.messages));
 }
 
 void printFromFolder(const Services& services, int grade, std::string_view classText,
@@ -44,38 +90,19 @@ void printFromFolder(const Services& services, int grade, std::string_view class
         return messages.alert(text::kBasicDataMissing, text::kConfirm, MessageIcon::Stop,
                               read.reason());
     if (!goOnDespiteDamage(basicPath, basicHealth, messages)) return;
-    const GradeData& gradeData = data->grades[grade - 1];
-    for (int t = 1; t <= gradeData.tests(); ++t)
-        if (!confirmFreshResults(services.dir, messages, gradeData, data->year, t, grade)) return;
-    const YearResults year = readYearResults(services.dir, *data, data->year, grade - 1, messages);
-    if (year.tests.empty())
-        return messages.inform("この学年の成績処理データがありません。", text::kConfirm,
-                               MessageIcon::Exclamation);
-    Status printed = Status::ok();
-    if (what == HistoryPrint::Trend) {
-        printed =
-            printTrend({gradeData, grade, data->testName.view(), year}, services.printer, messages);
-    } else {
-        const auto classes = classesNamed(classText, gradeData.classes());
-        if (!classes)
-            return messages.inform("組の番号は 1 から " + std::to_string(gradeData.classes()) +
-                                       " までを「,」で区切って入れてください。",
-                                   text::kConfirm, MessageIcon::Exclamation);
-        auto roster = std::make_unique<GradeRoster>();
-        const auto rosterFile = rosterPath(services.dir, data->rosterTag.view(), data->year, grade);
-        FileHealth health;
-        if (Status read = readRoster(rosterFile, *roster, &health, &gradeData); !read)
-            return messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop,
-                                  read.reason());
-        if (!goOnDespiteDamage(rosterFile, health, messages)) return;
-        classRanges(gradeData, *roster);
-        if (!goOnDespiteRosterLimit(gradeData, messages)) return;
-        const HistoryJob job{gradeData, data->testName.view(), *roster, year,
-                             chooseStudents(gradeData, *classes, {})};
-        printed = printHistory(job, services.printer, messages);
-    }
-    if (!printed)
-        messages.alert(text::kPrintFailed, text::kConfirm, MessageIcon::Stop, printed.reason());
+    HistoryRequest request;
+    request.grade = grade;
+    request.year = data->year;
+    const int classCount = data->grades[grade - 1].classes();
+    const auto classes = classesNamed(classText, classCount);
+    if (!classes && what == HistoryPrint::Sheets)
+        return messages.inform("組の番号は 1 から " + std::to_string(classCount) +
+                                   " までを「,」で区切って入れてください。",
+                               text::kConfirm, MessageIcon::Exclamation);
+    if (classes) request.classes = *classes;
+    // Every failure has been told in its box.
+    (void)(what == HistoryPrint::Trend ? runTrend(services, *data, request)
+                                       : runHistory(services, *data, request));
 }
 
 }  // namespace jitsu::history

@@ -15,23 +15,18 @@ constexpr int kMarker = 14;  // half the width of a marker
 constexpr Color kBandFill{225, 225, 225};
 constexpr Color kGridColor{170, 170, 170};
 
-void line(Canvas& canvas, int x1, int y1, int x2, int y2) {
-    canvas.moveTo(x1, y1);
-    canvas.lineTo(x2, y2);
-}
-
-void marker(Canvas& canvas, int x, int y, int k, Color color) {
-    canvas.setPenColor(color);
+void marker(ScaledPage& page, int x, int y, int k, Color color) {
+    page.canvas().setPenColor(color);
     switch (k / 10 % 3) {
         case 0:
         case 1:
-            canvas.setBrushColor(k / 10 % 3 == 0 ? color : kWhite);
-            canvas.rectangle(x - kMarker, y - kMarker, x + kMarker + 1, y + kMarker + 1);
-            canvas.setBrushColor(kWhite);
+            page.canvas().setBrushColor(k / 10 % 3 == 0 ? color : kWhite);
+            page.canvas().rectangle(x - kMarker, y - kMarker, x + kMarker + 1, y + kMarker + 1);
+            page.canvas().setBrushColor(kWhite);
             break;
         default:
-            line(canvas, x - kMarker, y - kMarker, x + kMarker, y + kMarker);
-            line(canvas, x - kMarker, y + kMarker, x + kMarker, y - kMarker);
+            page.line(x - kMarker, y - kMarker, x + kMarker, y + kMarker);
+            page.line(x - kMarker, y + kMarker, x + kMarker, y - kMarker);
     }
 }
 
@@ -68,14 +63,14 @@ ChartFrame fitRange(ChartFrame frame, const std::vector<Series>& series,
     return frame;
 }
 
-void drawBand(Canvas& canvas, const ChartFrame& frame, int from, int to, int mark) {
-    canvas.setPenColor(kBandFill);
-    canvas.setBrushColor(kBandFill);
-    canvas.rectangle(frame.left, frame.yOf(to), frame.right, frame.yOf(from) + 1);
-    canvas.setBrushColor(kWhite);
-    canvas.setPenColor(kBlack);
-    line(canvas, frame.left, frame.yOf(mark), frame.right, frame.yOf(mark));
-    line(canvas, frame.left, frame.yOf(mark) + 1, frame.right, frame.yOf(mark) + 1);
+void drawBand(ScaledPage& page, const ChartFrame& frame, int from, int to, int mark) {
+    page.canvas().setPenColor(kBandFill);
+    page.canvas().setBrushColor(kBandFill);
+    page.canvas().rectangle(frame.left, frame.yOf(to), frame.right, frame.yOf(from) + 1);
+    page.canvas().setBrushColor(kWhite);
+    page.canvas().setPenColor(kBlack);
+    page.line(frame.left, frame.yOf(mark), frame.right, frame.yOf(mark));
+    page.line(frame.left, frame.yOf(mark) + 1, frame.right, frame.yOf(mark) + 1);
 }
 
 std::string axisLabels(const ChartFrame& frame, const std::vector<std::string>& xLabels) {
@@ -92,50 +87,49 @@ std::string axisLabels(const ChartFrame& frame, const std::vector<std::string>& 
     return labels;
 }
 
-void drawAxes(Canvas& canvas, const ChartFrame& frame, const std::vector<std::string>& xLabels) {
-    canvas.setFontSize(8);
-    canvas.setPenColor(kGridColor);
+void drawAxes(ScaledPage& page, const ChartFrame& frame, const std::vector<std::string>& xLabels) {
+    page.font(8);
+    page.canvas().setPenColor(kGridColor);
     for (int v = frame.low; v <= frame.high; v += frame.step) {
         const std::string label = formatInt(v, 3);
-        canvas.textOut(frame.left - 40 - 33 * static_cast<int>(label.size()), frame.yOf(v) - 33,
-                       label);
+        page.text(frame.left - 40 - 33 * static_cast<int>(label.size()), frame.yOf(v) - 33, label);
         if (v != frame.low && v != frame.high)
-            line(canvas, frame.left, frame.yOf(v), frame.right, frame.yOf(v));
+            page.line(frame.left, frame.yOf(v), frame.right, frame.yOf(v));
     }
     const std::string labels = axisLabels(frame, xLabels);
-    if (!labels.empty()) canvas.textOut(frame.left, frame.bottom + 20, labels);
-    canvas.setPenColor(kBlack);
-    canvas.setBrushColor(kWhite);
-    line(canvas, frame.left, frame.top, frame.right, frame.top);
-    line(canvas, frame.right, frame.top, frame.right, frame.bottom);
-    line(canvas, frame.right, frame.bottom, frame.left, frame.bottom);
-    line(canvas, frame.left, frame.bottom, frame.left, frame.top);
+    if (!labels.empty()) page.text(frame.left, frame.bottom + 20, labels);
+    page.canvas().setPenColor(kBlack);
+    page.canvas().setBrushColor(kWhite);
+    page.line(frame.left, frame.top, frame.right, frame.top);
+    page.line(frame.right, frame.top, frame.right, frame.bottom);
+    page.line(frame.right, frame.bottom, frame.left, frame.bottom);
+    page.line(frame.left, frame.bottom, frame.left, frame.top);
 }
 
-void drawSeries(Canvas& canvas, const ChartFrame& frame, const std::vector<Series>& series) {
+void drawSeries(ScaledPage& page, const ChartFrame& frame, const std::vector<Series>& series) {
     for (int k = 0; k < static_cast<int>(series.size()); ++k) {
         const auto& values = series[k].values;
         const int count = static_cast<int>(values.size());
-        canvas.setPenColor(seriesColor(k));
+        page.canvas().setPenColor(seriesColor(k));
         for (int i = 0; i + 1 < count; ++i)
             if (values[i] && values[i + 1])
                 for (int d = 0; d < 2; ++d)  // two dots wide
-                    line(canvas, frame.xOf(i, count), frame.yOf(*values[i]) + d,
-                         frame.xOf(i + 1, count), frame.yOf(*values[i + 1]) + d);
+                    page.line(frame.xOf(i, count), frame.yOf(*values[i]) + d,
+                              frame.xOf(i + 1, count), frame.yOf(*values[i + 1]) + d);
         // A marker where no line shows the value, and on every value of a series whose colour
         // an earlier one has: there the shape tells them apart.
         for (int i = 0; i < count; ++i) {
             const bool joined = (i > 0 && values[i - 1]) || (i + 1 < count && values[i + 1]);
             if (values[i] && (k >= 10 || !joined))
-                marker(canvas, frame.xOf(i, count), frame.yOf(*values[i]), k, seriesColor(k));
+                marker(page, frame.xOf(i, count), frame.yOf(*values[i]), k, seriesColor(k));
         }
     }
-    canvas.setPenColor(kBlack);
+    page.canvas().setPenColor(kBlack);
 }
 
-void drawLegend(Canvas& canvas, int x, int y, const std::vector<Series>& series, int perRow,
+void drawLegend(ScaledPage& page, int x, int y, const std::vector<Series>& series, int perRow,
                 int cellHalfEms) {
-    canvas.setFontSize(8);
+    page.font(8);
     const int count = static_cast<int>(series.size());
     // Each row's labels are one text, each after four half-ems for its sample, which is drawn
     // afterwards: the text's white ground would cover it.
@@ -148,15 +142,15 @@ void drawLegend(Canvas& canvas, int x, int y, const std::vector<Series>& series,
                                       std::max(0, cellHalfEms - 4 - halfEms(series[k].label))),
                                   ' ');
         labels.erase(labels.find_last_not_of(' ') + 1);
-        canvas.textOut(x, top, labels);
+        page.text(x, top, labels);
         for (int k = first; k < std::min(count, first + perRow); ++k) {
             const int left = x + (k - first) * cellHalfEms * 100 / 3 + 10;
-            canvas.setPenColor(seriesColor(k));
-            for (int d = 0; d < 2; ++d) line(canvas, left, top + 33 + d, left + 103, top + 33 + d);
-            marker(canvas, left + 51, top + 33, k, seriesColor(k));
+            page.canvas().setPenColor(seriesColor(k));
+            for (int d = 0; d < 2; ++d) page.line(left, top + 33 + d, left + 103, top + 33 + d);
+            marker(page, left + 51, top + 33, k, seriesColor(k));
         }
     }
-    canvas.setPenColor(kBlack);
+    page.canvas().setPenColor(kBlack);
 }
 
 }  // namespace jitsu::history

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Canvas.h"
+#include "ScaledPage.h"
 
 namespace jitsu::history {
 
@@ -36,21 +36,21 @@ ChartFrame fitRange(ChartFrame frame, const std::vector<Series>& series,
                     std::optional<std::pair<int, int>> keep = std::nullopt);
 
 // The shaded band between values `from` and `to` and a heavier rule at `mark`.
-void drawBand(Canvas& canvas, const ChartFrame& frame, int from, int to, int mark);
+void drawBand(ScaledPage& page, const ChartFrame& frame, int from, int to, int mark);
 // Grid lines and their values at the left, the frame, and the test labels under it (8 pt,
 // one text from the frame's left edge: axisLabels).
-void drawAxes(Canvas& canvas, const ChartFrame& frame, const std::vector<std::string>& xLabels);
+void drawAxes(ScaledPage& page, const ChartFrame& frame, const std::vector<std::string>& xLabels);
 // The test labels as drawAxes draws them: one text, each label centred under its test to the
 // nearest half-em, at least a blank after the one before (so it may reach past the frame).
 std::string axisLabels(const ChartFrame& frame, const std::vector<std::string>& xLabels);
 // Every series: a line two dots wide between values of neighbouring tests, none across a gap;
 // a marker (square, open square, cross by k ÷ 10) on a value without a line, and on every
 // value of series 10 on, whose colours repeat.
-void drawSeries(Canvas& canvas, const ChartFrame& frame, const std::vector<Series>& series);
+void drawSeries(ScaledPage& page, const ChartFrame& frame, const std::vector<Series>& series);
 // The legend from (x, y) down at 8 pt: `perRow` entries a row, rows kLegendRow apart, each
 // entry `cellHalfEms` half-ems wide, its sample line and marker in the first four.
 inline constexpr int kLegendRow = 80;
-void drawLegend(Canvas& canvas, int x, int y, const std::vector<Series>& series, int perRow,
+void drawLegend(ScaledPage& page, int x, int y, const std::vector<Series>& series, int perRow,
                 int cellHalfEms);
 
 }  // namespace jitsu::history

@@ -18,16 +18,12 @@ constexpr int kChartsTop = 520;
 constexpr int kChartsRight = 6100;  // the legend of the classes lies right of it
 constexpr int kChartsBottom = 4500;
 
-int slotsOf(const GradeData& grade, int cls) {
-    return static_cast<int>(std::min<std::uint32_t>(grade.headCounts[cls], kSlots));
-}
-
 // The average of the values of class `cls` that are not below 0.
 std::optional<double> classAverage(const GradeData& grade,
                                    const std::int32_t (&values)[kMaxClasses][kSlots], int cls) {
     long long sum = 0;
     int count = 0;
-    for (int s = 0; s < slotsOf(grade, cls); ++s)
+    for (int s = 0; s < grade.studentSlots(cls); ++s)
         if (values[cls][s] >= 0) sum += values[cls][s], ++count;
     if (count == 0) return std::nullopt;
     return static_cast<double>(sum) / count;
@@ -73,7 +69,7 @@ std::vector<int> examineesPerTest(const GradeData& grade, const YearResults& yea
     for (const TestResults& test : year.tests) {
         int count = 0;
         for (int c = 0; c < grade.classes(); ++c)
-            for (int s = 0; s < slotsOf(grade, c); ++s)
+            for (int s = 0; s < grade.studentSlots(c); ++s)
                 for (int j = 0; j < grade.subjects(); ++j)
                     if (test.results->scores[j][c][s] >= 0) {
                         ++count;
@@ -86,13 +82,10 @@ std::vector<int> examineesPerTest(const GradeData& grade, const YearResults& yea
 
 void drawTrend(const TrendJob& job, Printer& printer) {
     printer.newPage();
-    Canvas& canvas = printer.canvas();
-    canvas.setPenColor(kBlack);
-    canvas.setFontColor(kBlack);
-    canvas.setBrushColor(kWhite);
-    canvas.setBold(true);
-    canvas.setFontSize(12);
-    canvas.textOut(
+    ScaledPage page(printer.canvas());
+    page.startPageOnWhite();
+    page.font(12);
+    page.text(
         kLeft, 60,
         cp932ToUtf8(job.testName) + "　第" + formatInt(job.gradeNumber) + "学年　クラス平均の推移");
 
@@ -100,12 +93,12 @@ void drawTrend(const TrendJob& job, Printer& printer) {
     std::vector<std::string> labels;
     for (const TestResults& test : job.year.tests) labels.push_back(testLabel(test.test));
     const std::vector<int> examinees = examineesPerTest(job.grade, job.year);
-    canvas.setFontSize(8);
-    canvas.textOut(kLeft, 290, "受験者数");
+    page.font(8);
+    page.text(kLeft, 290, "受験者数");
     for (std::size_t i = 0; i < labels.size(); ++i) {
         const int x = 700 + 450 * static_cast<int>(i);
-        canvas.textOut(x, 240, labels[i]);
-        canvas.textOut(x, 320, formatInt(examinees[i], 3) + " 人");
+        page.text(x, 240, labels[i]);
+        page.text(x, 320, formatInt(examinees[i], 3) + " 人");
     }
 
     // Under a chart too narrow for the labels, the tests' numbers alone.
@@ -121,21 +114,21 @@ void drawTrend(const TrendJob& job, Printer& printer) {
     for (int k = 0; k < n; ++k) {
         const int x = kLeft + width * (k % columns);
         const int y = kChartsTop + height * (k / columns);
-        canvas.setFontSize(9);
-        canvas.textOut(x + 250, y, charts[k].title);
+        page.font(9);
+        page.text(x + 250, y, charts[k].title);
         const bool total = k == job.grade.subjects();
         ChartFrame frame{x + 250, y + 110, x + width - 80, y + height - 140, 0, 0, total ? 50 : 10};
         frame = fitRange(frame, charts[k].classes);
         const bool fits = frame.left + halfEms(axisLabels(frame, labels)) * 100 / 3 <= x + width;
-        drawAxes(canvas, frame, fits ? labels : numbers);
-        drawSeries(canvas, frame, charts[k].classes);
+        drawAxes(page, frame, fits ? labels : numbers);
+        drawSeries(page, frame, charts[k].classes);
     }
     if (!charts.empty())
-        drawLegend(canvas, kChartsRight + 80, kChartsTop + 110, charts[0].classes, 1, 10);
+        drawLegend(page, kChartsRight + 80, kChartsTop + 110, charts[0].classes, 1, 10);
 }
 
 Status printTrend(const TrendJob& job, Printer& printer, Messages& messages) {
-    setPaper(printer, 14, 2);
+    printer.setPageSetup(PaperSize::A4, Orientation::Landscape);
     if (!printer.printDialog(false)) return Status::ok();
     const DrawPages draw = [&](Printer& on, int) { drawTrend(job, on); };
     if (!confirmPageFit(printer, messages, draw, 100, 100)) return Status::ok();

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <algorithm>
 
 #include "Clock.h"
+#include "Limits.h"
 #include "TestList.h"
 
 namespace jitsu {
@@ -49,6 +51,34 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, 
     return button;
 }
 
+QCheckBox* makeCheckBox(QWidget* parent, const char* name, const char* caption, QRect geometry,
+                        int fontPixels) {
+    auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
+    box->setObjectName(QString::fromLatin1(name));
+    if (fontPixels) box->setFont(windowFont(fontPixels));
+    box->setGeometry(geometry);
+    return box;
+}
+
+QComboBox* makeCombo(QWidget* parent, const char* name, QRect geometry, int fontPixels) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(name));
+    combo->setEditable(false);
+    if (fontPixels) combo->setFont(windowFont(fontPixels));
+    combo->setGeometry(geometry);
+    return combo;
+}
+
+QLineEdit* makeDisplay(QWidget* parent, const char* name, QRect geometry, int fontPixels) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    if (fontPixels) edit->setFont(windowFont(fontPixels));
+    edit->setGeometry(geometry);
+    return edit;
+}
+
 QSpinBox* makeUpDown(QWidget* parent, const char* editName, const char* upDownName, int min,
                      int max, int value) {
     auto* spin = new QSpinBox(parent);
@@ -67,7 +97,7 @@ void placeUpDown(QSpinBox* spin, QRect edit, int buttonWidth, int fontPixels) {
 }
 
 QSpinBox* makeYearSpinner(QWidget* parent, const char* editName, const char* upDownName) {
-    QSpinBox* spin = makeUpDown(parent, editName, upDownName, 2000, 2100, 2000);
+    QSpinBox* spin = makeUpDown(parent, editName, upDownName, kFirstYear, kLastYear, kFirstYear);
     // The group separator follows the spinner's locale: fix it, so that 2001 shows as 2,001.
     spin->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
     spin->setGroupSeparatorShown(true);

@@ -6,8 +6,10 @@
 #include <QRect>
 #include <QString>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QWidget;
@@ -32,6 +34,18 @@ QLabel* makeLabel(QWidget* parent, const char* name, const char* caption, QPoint
 // (0: the parent's font).
 QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, QRect geometry,
                         int fontPixels = 0);
+
+// A check box named `name` with the UTF-8 `caption`, in the window font of `fontPixels` (0: the
+// parent's font).
+QCheckBox* makeCheckBox(QWidget* parent, const char* name, const char* caption, QRect geometry,
+                        int fontPixels = 0);
+
+// A combo box named `name` that takes no typed text (only an item of its list can be chosen), in
+// the window font of `fontPixels` (0: the parent's font).
+QComboBox* makeCombo(QWidget* parent, const char* name, QRect geometry, int fontPixels = 0);
+
+// A read-only edit box named `name` that only shows a value: Tab passes it by.
+QLineEdit* makeDisplay(QWidget* parent, const char* name, QRect geometry, int fontPixels = 0);
 
 // An edit box with an up/down button: a QSpinBox named `upDownName` whose edit field is named
 // `editName`. It does not wrap at its limits.

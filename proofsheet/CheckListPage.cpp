@@ -2,7 +2,7 @@
 #include "CheckListPage.h"
 
 #include "Cp932.h"
-#include "PrintScale.h"
+#include "ScaledPage.h"
 
 namespace jitsu {
 
@@ -21,35 +21,30 @@ std::string checkListScoreText(const GradeData& grade, const TestScores& scores,
 void drawCheckListPage(Canvas& canvas, const BasicData& data, const CheckListRequest& request,
                        const GradeRoster& roster, const TestScores& scores, int cls) {
     const GradeData& grade = data.grades[request.grade];
-    const PrintScale scale{request.magnification, request.magnification};
-    auto text = [&](int x, int y, const std::string& s) {
-        canvas.textOut(scale.scaleLayout(x), scale.scaleLayout(y), s);
-    };
+    ScaledPage page(canvas, PrintScale{request.magnification, request.magnification});
 
-    canvas.setPenColor(kBlack);
-    canvas.setFontColor(kBlack);
-    canvas.setBold(true);
-    canvas.setFontSize(scale.scaleFont(14));
-    text(200, 200,
-         data.schoolName.utf8() + "  " + request.yearText + "  " + request.testText +
-             " 実力テスト   " + std::to_string(request.grade + 1) + " 年   クラス：" +
-             grade.classNames[cls].utf8() + "    チェック用リスト");
+    page.startPage();
+    page.font(14);
+    page.text(200, 200,
+              data.schoolName.utf8() + "  " + request.yearText + "  " + request.testText +
+                  " 実力テスト   " + std::to_string(request.grade + 1) + " 年   クラス：" +
+                  grade.classNames[cls].utf8() + "    チェック用リスト");
 
-    canvas.setFontSize(scale.scaleFont(10));
-    text(400, 400, "１部を短冊に切って生徒に配布し、間違いがないか、確認してください。");
+    page.font(10);
+    page.text(400, 400, "１部を短冊に切って生徒に配布し、間違いがないか、確認してください。");
     std::string place = request.placeText.empty() ? "" : request.placeText + " まで";
-    text(400, 500, "修正があればもう１部の方に赤で記入し、" + place + "提出してください。");
-    text(400, 600,
-         "修正がない場合は、その旨ご連絡ください。期限は " + request.monthText + "月 " +
-             request.dayText + "日です。");
+    page.text(400, 500, "修正があればもう１部の方に赤で記入し、" + place + "提出してください。");
+    page.text(400, 600,
+              "修正がない場合は、その旨ご連絡ください。期限は " + request.monthText + "月 " +
+                  request.dayText + "日です。");
 
     // One row per roster entry of the class; entryOf stops at the head count and at the
     // roster's last entry, so a class of more than 45 gets rows without scores past slot 45.
     for (int i = 0, entry; (entry = roster.entryOf(cls, i)) >= 0; ++i) {
         const int y = 800 + 140 * i;
-        text(300, y, cp932ToUtf8(roster.numberAt(entry)));
-        text(650, y, cp932ToUtf8(roster.nameAt(entry)));
-        text(1250, y, checkListScoreText(grade, scores, cls, i));
+        page.text(300, y, cp932ToUtf8(roster.numberAt(entry)));
+        page.text(650, y, cp932ToUtf8(roster.nameAt(entry)));
+        page.text(1250, y, checkListScoreText(grade, scores, cls, i));
     }
 }
 

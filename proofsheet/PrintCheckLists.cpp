@@ -9,7 +9,8 @@
 
 namespace jitsu {
 
-Status printCheckLists(const BasicData& data, const CheckListRequest& request, Services& services) {
+Status runCheckLists(const Services& services, const BasicData& data,
+                     const CheckListRequest& request) {
     const GradeData& grade = data.grades[request.grade];
     auto files = std::make_unique<GradeFiles>();
     if (Status read = readGradeFiles(services.dir, data, request.year, request.test, request.grade,
@@ -18,7 +19,7 @@ Status printCheckLists(const BasicData& data, const CheckListRequest& request, S
         return read;
 
     Printer& printer = services.printer;
-    setPaper(printer, 24, 1);
+    printer.setPageSetup(PaperSize::B4, Orientation::Portrait);
     printer.setDialogGrade(request.grade);
     if (!printer.printDialog(false)) return Status::ok();
     const DrawPages draw = [&](Printer& on, int percent) {

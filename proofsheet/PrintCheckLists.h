@@ -17,6 +17,7 @@ inline constexpr int kMinCheckListPercent = 80;
 // grade, as does a cancelled print dialog (silently) or pages that do not fit the sheet and that
 // the person chose not to print (confirmPageFit). Returns an error for the missing files and
 // for a document the printer could not print; a cancelled dialog is not an error.
-Status printCheckLists(const BasicData& data, const CheckListRequest& request, Services& services);
+Status runCheckLists(const Services& services, const BasicData& data,
+                     const CheckListRequest& request);
 
 }  // namespace jitsu

@@ -84,7 +84,7 @@ void ProofsheetWindow::PrintButtonClick() {
     for (int g = 0; g < kGrades; ++g) {
         if (!classLists.anyChecked(g)) continue;
         // A grade that fails has said so itself; the next grade is printed all the same.
-        (void)printCheckLists(data_, requestFor(g), services_);
+        (void)runCheckLists(services_, data_, requestFor(g));
     }
 }
 

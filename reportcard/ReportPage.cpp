@@ -9,6 +9,7 @@
 #include "Cp932.h"
 #include "Format.h"
 #include "PageFit.h"
+#include "ScaledPage.h"
 
 namespace jitsu {
 
@@ -36,7 +37,7 @@ struct Column {
 // UTF-8 once.
 class ReportSheet {
 public:
-    ReportSheet(const ReportJob& job, Canvas& canvas) : job_(job), canvas_(canvas) {
+    ReportSheet(const ReportJob& job, Canvas& canvas) : job_(job), page_(canvas, job.scale) {
         const GradeData& grade = job.grade;
         const GradeResults& results = job.results;
         for (int j = 0; j < grade.subjects(); ++j)
@@ -60,47 +61,30 @@ public:
     // sheet: every text first, then the rules, which lie on top of them.
     void draw(int cls, int group) {
         const int first = group * kBlocks;
-        const int blocks = std::min(kBlocks, slotsOf(job_.grade, cls) - first);
+        const int blocks = std::min(kBlocks, job_.grade.studentSlots(cls) - first);
 
-        canvas_.setPenColor(kBlack);
-        canvas_.setFontColor(kBlack);
-        canvas_.setBold(true);
+        page_.startPage();
 
-        font(12);
-        for (int b = 0; b < blocks; ++b) text(280, offset(b) + 278, title_);
+        page_.font(12);
+        for (int b = 0; b < blocks; ++b) page_.text(280, offset(b) + 278, title_);
 
-        font(10);
+        page_.font(10);
         const int nameX = std::max(2300, kFirstColumnX + kColumnWidth * (n_ - 5));
-        for (int b = 0; b < blocks; ++b) text(nameX, offset(b) + 290, nameLine(cls, first + b));
+        for (int b = 0; b < blocks; ++b)
+            page_.text(nameX, offset(b) + 290, nameLine(cls, first + b));
 
-        font(8);
+        page_.font(8);
         for (int b = 0; b < blocks; ++b) headings(offset(b));
 
-        font(10);
+        page_.font(10);
         for (int b = 0; b < blocks; ++b) figures(offset(b), cls, first + b);
 
         for (int b = 0; b < blocks; ++b) rules(offset(b));
     }
 
-    // The slots of a class that hold students; never more than the records' 45.
-    static int slotsOf(const GradeData& grade, int cls) {
-        return static_cast<int>(std::min<std::uint32_t>(grade.headCounts[cls], kSlots));
-    }
-
 private:
     static int offset(int block) { return kBlockHeight * block; }
     static int columnX(int column) { return kFirstColumnX + kColumnWidth * column; }
-
-    void font(int points) { canvas_.setFontSize(job_.scale.scaleFont(points)); }
-
-    void text(int x, int y, const std::string& utf8) {
-        canvas_.textOut(job_.scale.scaleLayout(x), job_.scale.scaleLayout(y), utf8);
-    }
-
-    void line(int x1, int y1, int x2, int y2) {
-        canvas_.moveTo(job_.scale.scaleLayout(x1), job_.scale.scaleLayout(y1));
-        canvas_.lineTo(job_.scale.scaleLayout(x2), job_.scale.scaleLayout(y2));
-    }
 
     std::string nameLine(int cls, int slot) const {
         const GradeRoster& roster = job_.roster;
@@ -110,19 +94,19 @@ private:
 
     // The row labels, the school name, and per column its label, examinees and average.
     void headings(int off) {
-        text(180, off + 402, "科目");
-        text(180, off + 502, "得点");
-        text(180, off + 602, "偏差値");
-        text(180, off + 702, "順位");
-        text(180, off + 800, "受験者数");
-        text(180, off + 890, "学年平均");
-        text(columnX(n_ - 2), off + 1000, school_);
+        page_.text(180, off + 402, "科目");
+        page_.text(180, off + 502, "得点");
+        page_.text(180, off + 602, "偏差値");
+        page_.text(180, off + 702, "順位");
+        page_.text(180, off + 800, "受験者数");
+        page_.text(180, off + 890, "学年平均");
+        page_.text(columnX(n_ - 2), off + 1000, school_);
         for (int t = 0; t < n_; ++t) {
             const Column& column = columns_[t];
-            text(columnX(t), off + 402, column.label);
+            page_.text(columnX(t), off + 402, column.label);
             if (column.examinees >= 1) {
-                text(columnX(t), off + 800, formatInt(column.examinees, 3));
-                text(columnX(t), off + 890, formatFixed(column.average, 1, 3));
+                page_.text(columnX(t), off + 800, formatInt(column.examinees, 3));
+                page_.text(columnX(t), off + 890, formatFixed(column.average, 1, 3));
             }
         }
     }
@@ -135,9 +119,10 @@ private:
             const std::int32_t value = (*column.values)[cls][slot];
             const float deviation = (*column.deviations)[cls][slot];
             const std::int32_t rank = (*column.ranks)[cls][slot];
-            if (value >= 0) text(columnX(t), off + 500, formatInt(value, 3));
-            if (deviation != kNoValue) text(columnX(t), off + 600, formatFixed(deviation, 1, 3));
-            if (rank >= 0) text(columnX(t), off + 700, formatInt(rank, 3));
+            if (value >= 0) page_.text(columnX(t), off + 500, formatInt(value, 3));
+            if (deviation != kNoValue)
+                page_.text(columnX(t), off + 600, formatFixed(deviation, 1, 3));
+            if (rank >= 0) page_.text(columnX(t), off + 700, formatInt(rank, 3));
         }
     }
 
@@ -146,34 +131,34 @@ private:
     void rules(int off) {
         const int right = 481 + kColumnWidth * n_;
         for (int r = 0; r < 5; ++r) {
-            line(160, off + 394 + 100 * r, right, off + 394 + 100 * r);
-            line(160, off + 395 + 100 * r, right, off + 395 + 100 * r);
+            page_.line(160, off + 394 + 100 * r, right, off + 394 + 100 * r);
+            page_.line(160, off + 395 + 100 * r, right, off + 395 + 100 * r);
         }
         for (int r = 0; r < 2; ++r) {
-            line(160, off + 884 + 90 * r, right, off + 884 + 90 * r);
-            line(160, off + 885 + 90 * r, right, off + 885 + 90 * r);
+            page_.line(160, off + 884 + 90 * r, right, off + 884 + 90 * r);
+            page_.line(160, off + 885 + 90 * r, right, off + 885 + 90 * r);
         }
-        line(160, off + 395, 160, off + 975);
-        line(161, off + 395, 161, off + 975);
+        page_.line(160, off + 395, 160, off + 975);
+        page_.line(161, off + 395, 161, off + 975);
         for (int t = 0; t <= n_; ++t) {
-            line(480 + kColumnWidth * t, off + 395, 480 + kColumnWidth * t, off + 975);
-            line(481 + kColumnWidth * t, off + 395, 481 + kColumnWidth * t, off + 975);
+            page_.line(480 + kColumnWidth * t, off + 395, 480 + kColumnWidth * t, off + 975);
+            page_.line(481 + kColumnWidth * t, off + 395, 481 + kColumnWidth * t, off + 975);
         }
         const int frameRight = 482 + kColumnWidth * n_;
         const int split = 479 + kColumnWidth * subjects_;
         for (int k = 0; k < 4; ++k) {
-            line(160, off + 493 - k, right, off + 493 - k);
-            line(479 - k, off + 395, 479 - k, off + 975);
-            line(split - k, off + 395, split - k, off + 975);
-            line(159 - k, off + 393 - k, frameRight + k, off + 393 - k);
-            line(159 - k, off + 976 + k, frameRight + k, off + 976 + k);
-            line(159 - k, off + 393 - k, 159 - k, off + 976 + k);
-            line(frameRight + k, off + 393 - k, frameRight + k, off + 976 + k);
+            page_.line(160, off + 493 - k, right, off + 493 - k);
+            page_.line(479 - k, off + 395, 479 - k, off + 975);
+            page_.line(split - k, off + 395, split - k, off + 975);
+            page_.line(159 - k, off + 393 - k, frameRight + k, off + 393 - k);
+            page_.line(159 - k, off + 976 + k, frameRight + k, off + 976 + k);
+            page_.line(159 - k, off + 393 - k, 159 - k, off + 976 + k);
+            page_.line(frameRight + k, off + 393 - k, frameRight + k, off + 976 + k);
         }
     }
 
     const ReportJob& job_;
-    Canvas& canvas_;
+    ScaledPage page_;
     std::vector<Column> columns_;
     int subjects_ = 0;
     int n_ = 0;  // table columns: subjects and ticked combinations
@@ -191,7 +176,7 @@ void drawReports(const ReportJob& job, PageRange range, Printer& printer) {
     int page = 0;  // counts pages across the ticked classes, not sheets
     for (int c = 0; c < job.grade.classes(); ++c) {
         if (!job.tickedClasses[c]) continue;
-        for (int group = 0; group * kBlocks < ReportSheet::slotsOf(job.grade, c); ++group) {
+        for (int group = 0; group * kBlocks < job.grade.studentSlots(c); ++group) {
             if (!range.contains(++page)) continue;
             for (int copy = 0; copy < job.copies; ++copy) {
                 printer.newPage();
@@ -204,7 +189,7 @@ void drawReports(const ReportJob& job, PageRange range, Printer& printer) {
 }  // namespace
 
 Status printReports(const ReportJob& job, Printer& printer, Messages& messages) {
-    setPaper(printer, 14, 1);
+    printer.setPageSetup(PaperSize::A4, Orientation::Portrait);
     if (!job.print) return Status::ok();
     const std::optional<PageRange> range = printer.printDialog(true);
     if (!range) return Status::ok();

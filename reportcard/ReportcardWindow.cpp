@@ -37,15 +37,6 @@ constexpr CombinationBox kCombinationBoxes[kCombinations] = {
     {"EikokusushaChB", "英国数社", {420, 130, 86, 17}},
 };
 
-QCheckBox* makeCheckBox(QWidget* parent, const char* name, const char* caption, QRect geometry,
-                        int fontPixels) {
-    auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
-    box->setObjectName(QString::fromLatin1(name));
-    if (fontPixels) box->setFont(windowFont(fontPixels));
-    box->setGeometry(geometry);
-    return box;
-}
-
 // A panel holding one ticked check box at (16, 4), 60 × 17.
 QCheckBox* makePanelCheck(QWidget* window, const char* panelName, const char* name,
                           const char* caption, QRect geometry) {
@@ -129,18 +120,18 @@ void ReportcardWindow::PrintButtonClick() {
     for (int g = 0; g < kGrades; ++g) {
         if (!classLists.anyChecked(g)) continue;
         // A grade that fails has said so itself; the next grade runs all the same.
-        (void)gradeRun(data_, requestFor(g), services_);
+        (void)runReports(services_, data_, requestFor(g));
     }
 }
 
-GradeRunRequest ReportcardWindow::requestFor(int grade) const {
-    GradeRunRequest request;
-    request.grade = grade;
-    request.year = chooser.year();
-    request.test = chooser.testNumber();
+ReportsRequest ReportcardWindow::requestFor(int grade) const {
+    ReportsRequest request;
+    request.results.grade = grade;
+    request.results.year = chooser.year();
+    request.results.test = chooser.testNumber();
     request.testLabel = chooser.KaisuCB->currentText().toStdString();
     for (int k = 0; k < kCombinations; ++k)
-        request.combinations[k] = combinationBoxes[k]->isChecked();
+        request.results.combinations[k] = combinationBoxes[k]->isChecked();
     request.save = HozonCheck->isChecked();
     request.print = PrintCheck->isChecked();
     request.scale = PrintScale{BairituUD->value(), MojiBairituUD->value()};

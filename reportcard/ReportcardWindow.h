@@ -35,7 +35,7 @@ public slots:
     void PrintButtonClick();
 
 private:
-    GradeRunRequest requestFor(int grade) const;
+    ReportsRequest requestFor(int grade) const;
 
     Services& services_;
     BasicData data_;

@@ -28,6 +28,44 @@ const QString kDisplayPrefix = QStringLiteral("  ");
 constexpr int kEditFontPixels = 17;  // 13 points
 constexpr int kColumnWidths[] = {50, 100, 70};
 
+// The window's controls in the order they are made, where they stand and how large they are
+// (a label of size 0 fits its text). The edit font is 17 pixels for every combo box and display.
+enum class Control { Label, Button, Combo, Display, Year, Grid };
+struct ControlPlace {
+    Control kind;
+    const char* name;
+    const char* caption;  // UTF-8; labels and buttons
+    QRect place;
+    int rows = 0;  // grids
+};
+const ControlPlace kControls[] = {
+    {Control::Label, "Label1", "西暦年度 ：", {24, 20, 0, 0}},
+    {Control::Year, "NendoUD", "", {88, 20, 57 + 15, 25}},
+    {Control::Combo, "GakunenCB", "", {24, 60, 75, 25}},
+    {Control::Combo, "KaisuCB", "", {110, 60, 75, 25}},
+    {Control::Button, "Button1", "ＯＫ", {24, 100, 161, 25}},
+    {Control::Combo, "ClassCB", "", {24, 160, 81, 25}},
+    {Control::Button, "NextClassButton", "次のクラス", {112, 160, 73, 25}},
+    {Control::Button, "MaeClassButton", "前のクラス", {112, 188, 73, 25}},
+    {Control::Combo, "KamokuCB", "", {24, 232, 81, 25}},
+    {Control::Button, "NextKamokuButton", "次の科目", {112, 232, 73, 25}},
+    {Control::Button, "MaeKamokuButton", "前の科目", {112, 260, 73, 25}},
+    {Control::Label, "Label2", "入力数 ：", {60, 320, 0, 0}},
+    {Control::Display, "JukenshaE", "", {112, 320, 73, 25}},
+    {Control::Label, "Label3", "得点計 ：", {60, 352, 0, 0}},
+    {Control::Display, "SotenE", "", {112, 352, 73, 25}},
+    {Control::Label, "Label4", "平均点 ：", {60, 384, 0, 0}},
+    {Control::Display, "HeikinE", "", {112, 384, 73, 25}},
+    {Control::Button, "HozonButton", "保存", {24, 464, 161, 25}},
+    {Control::Button, "ExitButton", "保存 ， 終了", {24, 503, 161, 25}},
+    {Control::Label, "SavedLabel", "", {24, 536, 180, 20}},
+    {Control::Display, "NendoE", "", {24, 20, 105, 25}},
+    {Control::Display, "KaisuE", "", {24, 48, 105, 25}},
+    {Control::Display, "GakunenE", "", {24, 90, 105, 25}},
+    {Control::Grid, "TenSG1", "", {208, 20, 227, 509}, kLeftGridRows},
+    {Control::Grid, "TenSG2", "", {442, 20, 227, 488}, kRightGridRows},
+};
+
 QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
@@ -45,80 +83,60 @@ void ScoreEntryWindow::buildControls() {
     setFont(windowFont());
     resize(702, 578);
 
-    const QFont editFont = windowFont(kEditFontPixels);
-    auto label = [this](const char* name, const char* caption, int x, int y) {
-        auto* l = new QLabel(QString::fromUtf8(caption), this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->move(x, y);
-        l->adjustSize();
-        return l;
+    for (const ControlPlace& c : kControls) {
+        switch (c.kind) {
+            case Control::Label:
+                if (QLabel* label = makeLabel(this, c.name, c.caption, c.place.topLeft());
+                    !c.place.size().isEmpty())
+                    label->setGeometry(c.place);
+                break;
+            case Control::Button:
+                makeButton(this, c.name, c.caption, c.place);
+                break;
+            case Control::Combo:
+                makeCombo(this, c.name, c.place, kEditFontPixels);
+                break;
+            case Control::Display:
+                makeDisplay(this, c.name, c.place, kEditFontPixels);
+                break;
+            case Control::Year:
+                NendoUD = makeYearSpinner(this, "Nendo", c.name);
+                NendoUD->setGeometry(c.place);
+                NendoUD->setFont(windowFont(kEditFontPixels));
+                NendoUD->setFocusPolicy(Qt::ClickFocus);  // no tab stop
+                // The year changes through the arrows only.
+                NendoUD->findChild<QLineEdit*>(QStringLiteral("Nendo"))->setReadOnly(true);
+                break;
+            case Control::Grid:
+                (new ScoreGrid(c.name, c.rows, this))->setGeometry(c.place);
+                break;
+        }
+    }
+    const auto find = [this](const char* name) {
+        return findChild<QWidget*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
     };
-    auto button = [this](const char* name, const char* caption, QRect place) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(true);  // Enter presses the focused button
-        b->setGeometry(place);
-        return b;
-    };
-    auto combo = [this, &editFont](const char* name, QRect place) {
-        auto* c = new QComboBox(this);
-        c->setObjectName(QString::fromLatin1(name));
-        c->setEditable(false);  // only an item of the list can be chosen
-        c->setFont(editFont);
-        c->setGeometry(place);
-        return c;
-    };
-    auto readOnlyEdit = [this, &editFont](const char* name, QRect place) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setReadOnly(true);
-        e->setFocusPolicy(Qt::NoFocus);  // a display: Tab passes it by
-        e->setFont(editFont);
-        e->setGeometry(place);
-        return e;
-    };
-
-    label("Label1", "西暦年度 ：", 24, 20);
-    NendoUD = makeYearSpinner(this, "Nendo", "NendoUD");
-    NendoUD->setGeometry(88, 20, 57 + 15, 25);
-    NendoUD->setFont(editFont);
-    NendoUD->setFocusPolicy(Qt::ClickFocus);  // no tab stop
-    // The year changes through the arrows only.
-    NendoUD->findChild<QLineEdit*>(QStringLiteral("Nendo"))->setReadOnly(true);
-
-    GakunenCB = combo("GakunenCB", {24, 60, 75, 25});
+    GakunenCB = static_cast<QComboBox*>(find("GakunenCB"));
     for (const char* item : kGradeItems) GakunenCB->addItem(QString::fromUtf8(item));
-    KaisuCB = combo("KaisuCB", {110, 60, 75, 25});
-    Button1 = button("Button1", "ＯＫ", {24, 100, 161, 25});
-
-    ClassCB = combo("ClassCB", {24, 160, 81, 25});
-    NextClassButton = button("NextClassButton", "次のクラス", {112, 160, 73, 25});
-    MaeClassButton = button("MaeClassButton", "前のクラス", {112, 188, 73, 25});
-    KamokuCB = combo("KamokuCB", {24, 232, 81, 25});
-    NextKamokuButton = button("NextKamokuButton", "次の科目", {112, 232, 73, 25});
-    MaeKamokuButton = button("MaeKamokuButton", "前の科目", {112, 260, 73, 25});
-
-    label("Label2", "入力数 ：", 60, 320);
-    JukenshaE = readOnlyEdit("JukenshaE", {112, 320, 73, 25});
-    label("Label3", "得点計 ：", 60, 352);
-    SotenE = readOnlyEdit("SotenE", {112, 352, 73, 25});
-    label("Label4", "平均点 ：", 60, 384);
-    HeikinE = readOnlyEdit("HeikinE", {112, 384, 73, 25});
-
-    HozonButton = button("HozonButton", "保存", {24, 464, 161, 25});
-    ExitButton = button("ExitButton", "保存 ， 終了", {24, 503, 161, 25});
-    SavedLabel = label("SavedLabel", "", 24, 536);
-    SavedLabel->setGeometry(24, 536, 180, 20);
-
-    NendoE = readOnlyEdit("NendoE", {24, 20, 105, 25});
-    KaisuE = readOnlyEdit("KaisuE", {24, 48, 105, 25});
-    GakunenE = readOnlyEdit("GakunenE", {24, 90, 105, 25});
+    KaisuCB = static_cast<QComboBox*>(find("KaisuCB"));
+    Button1 = static_cast<QPushButton*>(find("Button1"));
+    ClassCB = static_cast<QComboBox*>(find("ClassCB"));
+    NextClassButton = static_cast<QPushButton*>(find("NextClassButton"));
+    MaeClassButton = static_cast<QPushButton*>(find("MaeClassButton"));
+    KamokuCB = static_cast<QComboBox*>(find("KamokuCB"));
+    NextKamokuButton = static_cast<QPushButton*>(find("NextKamokuButton"));
+    MaeKamokuButton = static_cast<QPushButton*>(find("MaeKamokuButton"));
+    JukenshaE = static_cast<QLineEdit*>(find("JukenshaE"));
+    SotenE = static_cast<QLineEdit*>(find("SotenE"));
+    HeikinE = static_cast<QLineEdit*>(find("HeikinE"));
+    HozonButton = static_cast<QPushButton*>(find("HozonButton"));
+    ExitButton = static_cast<QPushButton*>(find("ExitButton"));
+    SavedLabel = static_cast<QLabel*>(find("SavedLabel"));
+    NendoE = static_cast<QLineEdit*>(find("NendoE"));
+    KaisuE = static_cast<QLineEdit*>(find("KaisuE"));
+    GakunenE = static_cast<QLineEdit*>(find("GakunenE"));
     for (QLineEdit* e : {NendoE, KaisuE, GakunenE}) e->hide();
-
-    TenSG1 = new ScoreGrid("TenSG1", kLeftGridRows, this);
-    TenSG1->setGeometry(208, 20, 227, 509);
-    TenSG2 = new ScoreGrid("TenSG2", kRightGridRows, this);
-    TenSG2->setGeometry(442, 20, 227, 488);
+    TenSG1 = static_cast<ScoreGrid*>(find("TenSG1"));
+    TenSG2 = static_cast<ScoreGrid*>(find("TenSG2"));
 
     // What a screen reader announces for the controls that no label names.
     NendoUD->setAccessibleName(QStringLiteral("西暦年度"));

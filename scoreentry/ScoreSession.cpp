@@ -20,7 +20,7 @@ int ScoreSession::fullMarksOf(int subject) const {
 
 int ScoreSession::shownSlots() const {
     if (currentClass < 0 || currentClass >= gradeData().classes()) return 0;
-    return std::min<int>(static_cast<int>(gradeData().headCounts[currentClass]), kSlots);
+    return gradeData().studentSlots(currentClass);
 }
 
 OpenResult openGradeTest(ScoreSession& session, const std::filesystem::path& dir, unsigned year,

@@ -101,7 +101,7 @@ void printSummary(ScaledPage& page, const SummaryGrade& job, const std::vector<i
 void printClassLists(Printer& printer, const SummaryGrade& job) {
     const GradeData& grade = job.gradeData();
     const std::vector<int> combos = computedCombinations(job.results);
-    ScaledPage page(printer, job.scale);
+    ScaledPage page(printer.canvas(), job.scale);
 
     // The summary stands on the row below the last student printed, on whichever page that
     // was; a first class without students puts it where its first row would stand.
@@ -123,7 +123,7 @@ void printClassLists(Printer& printer, const SummaryGrade& job) {
                 y0 = rowY(row + 1);
             }
             if (p == 1) printSummary(page, job, combos, y0);
-            page.pageBreak();
+            printer.newPage();
         }
     }
 }

@@ -77,7 +77,7 @@ void printFrequencyPage(Printer& printer, const SummaryGrade& job, std::string_v
     const int classes = grade.classes();
     const auto bands = scoreBands(fullMarks);
     std::array<int, kScoreBands> gradeCounts{};
-    ScaledPage page(printer, job.scale);
+    ScaledPage page(printer.canvas(), job.scale);
 
     page.startPage();
     page.font(13);
@@ -91,7 +91,7 @@ void printFrequencyPage(Printer& printer, const SummaryGrade& job, std::string_v
     for (int cls = 0; cls < classes; ++cls) {
         page.text(columnX(cls), 400, grade.classNames[cls].utf8());
         page.font(7);
-        const int slots = static_cast<int>(std::min<std::uint32_t>(grade.headCounts[cls], kSlots));
+        const int slots = grade.studentSlots(cls);
         int students = 0;
         float sum = 0;  // single precision, summed band by band
         for (int b = 0; b < kScoreBands; ++b) {
@@ -121,7 +121,7 @@ void printFrequencyPage(Printer& printer, const SummaryGrade& job, std::string_v
     page.font(10);
     page.text(columnX(classes), 3800, formatInt(examinees));
     page.text(columnX(classes), 3900, formatFixed(average, 1, 3));
-    page.pageBreak();
+    printer.newPage();
 }
 
 void printFrequencies(Printer& printer, const SummaryGrade& job) {

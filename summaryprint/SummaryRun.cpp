@@ -29,9 +29,7 @@ std::string resultsFileDetail(const std::filesystem::path& file, const Status& r
 
 }  // namespace
 
-SummaryOutcome runSummary(const Services& services, const BasicData& data,
-                          const SummaryRequest& request) {
-    SummaryOutcome outcome;
+Status runSummary(const Services& services, const BasicData& data, const SummaryRequest& request) {
     auto roster = std::make_unique<GradeRoster>();
     auto results = std::make_unique<GradeResults>();
     Printer& printer = services.printer;
@@ -45,38 +43,28 @@ SummaryOutcome runSummary(const Services& services, const BasicData& data,
         if (Status read = readRoster(rosterFile, *roster, &rosterHealth, &grade); !read) {
             services.messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop,
                                     read.reason());
-            outcome.end = SummaryEnd::RosterMissing;
-            return outcome;
+            return read;
         }
         classRanges(grade, *roster);
         const auto resultsFile = resultsPath(services.dir, request.year, request.test, g);
         if (request.askWhenOutOfDate && !confirmFreshResults(services.dir, services.messages, grade,
                                                              request.year, request.test, g)) {
-            outcome.end = SummaryEnd::Stopped;
-            outcome.finding = resultsFile.string() + ": out of date";
-            return outcome;
+            return Status::error(resultsFile.string() + ": out of date");
         }
         if (Status read = readResultsFile(resultsFile, grade, *results, &resultsHealth); !read) {
             services.messages.alert(text::kResultsNotRead, text::kConfirm, MessageIcon::Exclamation,
                                     resultsFileDetail(resultsFile, read));
-            outcome.end = SummaryEnd::ResultsMissing;
-            return outcome;
+            return read;
         }
         for (const auto& [file, health] :
              {std::pair{&rosterFile, &rosterHealth}, std::pair{&resultsFile, &resultsHealth}})
-            if (!goOnDespiteDamage(*file, *health, services.messages)) {
-                outcome.end = SummaryEnd::Stopped;
-                outcome.finding = findingOf(*file, *health);
-                return outcome;
-            }
-        if (!goOnDespiteRosterLimit(grade, services.messages)) {
-            outcome.end = SummaryEnd::Stopped;
-            outcome.finding = rosterFile.string() + ": the head counts add up to more than " +
-                              std::to_string(kRosterEntries) + " students";
-            return outcome;
-        }
+            if (!goOnDespiteDamage(*file, *health, services.messages))
+                return Status::error(findingOf(*file, *health));
+        if (!goOnDespiteRosterLimit(grade, services.messages))
+            return Status::error(rosterFile.string() + ": the head counts add up to more than " +
+                                 std::to_string(kRosterEntries) + " students");
 
-        setPaper(printer, 14, 1);
+        printer.setPageSetup(PaperSize::A4, Orientation::Portrait);
         printer.setDialogGrade(g - 1);
         if (!printer.printDialog(false)) continue;
         const DrawPages draw = [&](Printer& on, int percent) {
@@ -98,12 +86,10 @@ SummaryOutcome runSummary(const Services& services, const BasicData& data,
         if (!status) {
             services.messages.alert(text::kPrintFailed, text::kConfirm, MessageIcon::Exclamation,
                                     status.reason());
-            outcome.end = SummaryEnd::PrintFailed;
-            return outcome;
+            return status;
         }
-        ++outcome.gradesPrinted;
     }
-    return outcome;
+    return Status::ok();
 }
 
 }  // namespace jitsu::summaryprint

@@ -8,6 +8,7 @@
 #include "Limits.h"
 #include "PrintScale.h"
 #include "Services.h"
+#include "Status.h"
 
 namespace jitsu::summaryprint {
 
@@ -27,20 +28,6 @@ struct SummaryRequest {
     bool askWhenOutOfDate = true;
 };
 
-enum class SummaryEnd {
-    Completed,       // every chosen grade was printed or its print dialog cancelled
-    RosterMissing,   // a grade's roster file could not be opened
-    ResultsMissing,  // a grade's results file could not be opened
-    PrintFailed,     // the printer could not print a grade's job
-    Stopped,         // the person stopped before using a damaged file
-};
-
-struct SummaryOutcome {
-    SummaryEnd end = SummaryEnd::Completed;
-    int gradesPrinted = 0;
-    std::string finding;  // when Stopped: the file and what was found in it
-};
-
 // Prints the chosen lists of every chosen grade, grade 1 to 3, each grade one print job after
 // its own print dialog (a cancelled dialog skips the grade, as do pages that do not fit the sheet
 // and that the person chose not to print: confirmPageFit). Per grade it reads the roster and
@@ -50,8 +37,8 @@ struct SummaryOutcome {
 // use; the person goes on or stops the run. A results file older than its score file or the
 // basic data is named with both save times in a question before it is read: Yes computes the
 // results again first (as reportcard's 実行 saves them), No (the safe answer) stops the run,
-// printing nothing of that grade or later ones.
-SummaryOutcome runSummary(const Services& services, const BasicData& data,
-                          const SummaryRequest& request);
+// printing nothing of that grade or later ones. Returns the failure that ended the run: a file
+// that could not be opened, a printer that could not print, or the file the person stopped at.
+Status runSummary(const Services& services, const BasicData& data, const SummaryRequest& request);
 
 }  // namespace jitsu::summaryprint

@@ -17,28 +17,11 @@ namespace jitsu::summaryprint {
 
 namespace {
 
-QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setFont(windowFont(16));
-    box->setGeometry(geometry);
+// A ticked check box in the window font of 16 pixels.
+QCheckBox* checkBox(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+    QCheckBox* box = makeCheckBox(parent, name, caption, geometry, 16);
     box->setChecked(true);
     return box;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setFont(windowFont(15));
-    b->setGeometry(geometry);
-    return b;
-}
-
-void label(QWidget* parent, const char* name, const QString& caption, QPoint position) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->move(position);
-    l->adjustSize();
 }
 
 void bevel(QWidget* parent, const char* name, QPoint position) {
@@ -73,25 +56,25 @@ SummaryWindow::SummaryWindow(const Services& services, QWidget* parent)
     KaisuCB->setGeometry(20, 100, 107, KaisuCB->sizeHint().height());
     KaisuCB->setAccessibleName(QStringLiteral("回"));
 
-    ClassCB = checkBox(this, "ClassCB", QStringLiteral("クラス別一覧"), {294, 20, 120, 17});
-    G1CB = checkBox(this, "G1CB", QStringLiteral("１年"), {204, 20, 60, 17});
-    G2CB = checkBox(this, "G2CB", QStringLiteral("２年"), {204, 60, 60, 17});
-    G3CB = checkBox(this, "G3CB", QStringLiteral("３年"), {204, 100, 60, 17});
-    JouishaCB = checkBox(this, "JouishaCB", QStringLiteral("成績上位者"), {294, 60, 120, 17});
-    DosuuCB = checkBox(this, "DosuuCB", QStringLiteral("クラス別度数分布"), {294, 100, 147, 17});
+    ClassCB = checkBox(this, "ClassCB", "クラス別一覧", {294, 20, 120, 17});
+    G1CB = checkBox(this, "G1CB", "１年", {204, 20, 60, 17});
+    G2CB = checkBox(this, "G2CB", "２年", {204, 60, 60, 17});
+    G3CB = checkBox(this, "G3CB", "３年", {204, 100, 60, 17});
+    JouishaCB = checkBox(this, "JouishaCB", "成績上位者", {294, 60, 120, 17});
+    DosuuCB = checkBox(this, "DosuuCB", "クラス別度数分布", {294, 100, 147, 17});
 
     BairituUD = makeUpDown(this, "BairituE", "BairituUD", kMinLayoutPercent, 200, 100);
     BairituUD->setGeometry(576, 20, 40 + 17, 23);
 
-    JikkouBtn = button(this, "JikkouBtn", QStringLiteral("実行"), {484, 92, 113, 30});
-    QPushButton* exit = button(this, "ExitBtn", QStringLiteral("終了"), {621, 92, 113, 30});
+    JikkouBtn = makeButton(this, "JikkouBtn", "実行", {484, 92, 113, 30}, 15);
+    QPushButton* exit = makeButton(this, "ExitBtn", "終了", {621, 92, 113, 30}, 15);
 
     MojiBairituUD = makeUpDown(this, "MojiBairituE", "MojiBairituUD", 30, 200, 100);
     MojiBairituUD->setGeometry(696, 20, 40 + 17, 23);
 
-    label(this, "Label1", QStringLiteral("印刷倍率"), {468, 22});
-    label(this, "Label2", QStringLiteral("枠 ："), {544, 22});
-    label(this, "Label3", QStringLiteral("文字 ："), {649, 22});
+    makeLabel(this, "Label1", "印刷倍率", {468, 22});
+    makeLabel(this, "Label2", "枠 ：", {544, 22});
+    makeLabel(this, "Label3", "文字 ：", {649, 22});
     bevel(this, "Bevel1", {184, 16});
     bevel(this, "Bevel2", {448, 16});
 
@@ -134,7 +117,8 @@ SummaryRequest SummaryWindow::request() const {
 
 void SummaryWindow::JikkouBtnClick() {
     if (KaisuCB->currentIndex() < 0) return;
-    runSummary(services_, data_, request());
+    // A failure has been told in its box.
+    (void)runSummary(services_, data_, request());
 }
 
 }  // namespace jitsu::summaryprint

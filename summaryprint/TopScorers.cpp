@@ -48,7 +48,7 @@ void printTopScorerBlock(Printer& printer, const SummaryGrade& job, TopScorerBlo
             selected += ranks[cls][slot] > 0 && ranks[cls][slot] <= cutOff;
     const int blockCount = (selected - 1) / kRanksPerBlock + 1;
 
-    ScaledPage page(printer, job.scale);
+    ScaledPage page(printer.canvas(), job.scale);
     for (int b = 0; b < blockCount; ++b) {
         const int x = blocks.blockX;
         page.startPage();
@@ -79,8 +79,7 @@ void printTopScorerBlock(Printer& printer, const SummaryGrade& job, TopScorerBlo
                     page.text(x + kNumberX, y, cp932ToUtf8(job.roster.numberAt(entry)));
                     page.text(x + kNameX, y, cp932ToUtf8(job.roster.nameAt(entry)));
                     page.text(x + kValueX, y, formatInt(values[cls][slot]));
-                    std::string deviation =
-                        "(";  // appended: GCC 12 warns falsely on "(" + string at -O3
+                    std::string deviation = "(";
                     deviation += formatFixed(deviations[cls][slot], 1, 3);
                     page.text(x + kDeviationX, y, deviation + ")");
                 }

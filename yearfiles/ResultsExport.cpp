@@ -81,7 +81,7 @@ ExportTable exportTable(const GradeData& grade, int test, const GradeRoster& ros
         table.header.insert(table.header.end(), {label + "合計", label + "偏差値", label + "順位"});
     }
     for (int k = 0; k < grade.classes(); ++k)
-        for (int s = 0; s < std::min<int>(static_cast<int>(grade.headCounts[k]), kSlots); ++s) {
+        for (int s = 0; s < grade.studentSlots(k); ++s) {
             const int entry = roster.entryOf(k, s);
             std::vector<ExportCell> row = {text(grade.classNames[k].view()),
                                            studentNumber(roster.numberAt(entry)),

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "EditorChecks.h"
 #include "Golden.h"
+#include "SaveQuestions.h"
 
 using namespace jitsu;
 

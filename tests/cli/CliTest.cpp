@@ -151,8 +151,9 @@ INSTANTIATE_TEST_SUITE_P(
         {"results --year 1999 --test 1 --grade 1", "results --year 2026 --test 6 --grade 1",
          "checklists TEST1 --classes 3 --trace t", "checklists TEST1 --deadline 13/1 --trace t",
          "checklists TEST1 --scale 79 --trace t", "checklists TEST1 --pdf a.pdf --trace t",
-         "reports TEST1 --pages 3-2 --trace t", "reports TEST1 --copies 11 --trace t",
-         "reports TEST1 --font-scale 49 --trace t", "reports TEST1",
+         "reports TEST1 --pages 3-2 --trace t", "reports TEST1 --pages 0-2 --trace t",
+         "checklists TEST1 --deadline 3-1 --trace t", "reports TEST1 --copies 11 --trace t",
+         "reports TEST1 --font-scale 49 --trace t", "reports TEST1 --pdf a.pdf --trace t",
          "summary TEST1 --lists tops --trace t", "history --grade 1 --trace t | --year",
          "history --year 2026 --grade 1 --students 46 --trace t | --students",
          "trend --year 2026 --grade 1 --pdf a --trace t"})));

@@ -24,16 +24,15 @@ TEST(PrintDialogTitle, NamesTheGradeAndThePaper) {
     EXPECT_EQ(printDialogTitle(2, PaperSize::B5), "印刷 — ３年 — 用紙 B5");
 }
 
-// The paper codes map to a paper and an orientation, an unknown one leaves both as they were;
-// sheets begin lazily, so that no sheet is empty.
+// A setting left out stays as it was; sheets begin lazily, so that no sheet is empty.
 TEST(TracePrinter, SetsThePaperAndBeginsSheetsLazily) {
     std::ostringstream trace;
     TracePrinter printer(trace);
-    setPaper(printer, 24, 1);
-    setPaper(printer, 13, 2);
-    setPaper(printer, 99, 7);  // neither code known: both settings stay
-    setPaper(printer, 25, 0);
-    setPaper(printer, 14, 1);
+    printer.setPageSetup(PaperSize::B4, Orientation::Portrait);
+    printer.setPageSetup(PaperSize::A3, Orientation::Landscape);
+    printer.setPageSetup(std::nullopt, std::nullopt);  // both settings stay
+    printer.setPageSetup(PaperSize::B5, std::nullopt);
+    printer.setPageSetup(PaperSize::A4, Orientation::Portrait);
     ASSERT_TRUE(printer.beginDoc());
     Canvas& canvas = printer.canvas();
     canvas.setPenColor(kBlack);

@@ -40,9 +40,10 @@ std::vector<WordBox> wordBoxes(const std::filesystem::path& pdf) {
 
 // Draws two pages into `pdf` at `dotsPerInch` on paper `paper`: titles in three sizes, a rule and a
 // boxed figure; then a red box and a range; then a page break. Whether the file was written.
-bool drawSample(const std::filesystem::path& pdf, int dotsPerInch = 600, int paper = 14) {
+bool drawSample(const std::filesystem::path& pdf, int dotsPerInch = 600,
+                PaperSize paper = PaperSize::A4) {
     auto printer = pdfFilePrinter(pdf, {}, dotsPerInch);
-    setPaper(*printer, paper, 1);
+    printer->setPageSetup(paper, Orientation::Portrait);
     EXPECT_TRUE(printer->beginDoc());
     Canvas& canvas = printer->canvas();
     canvas.setFontSize(14);
@@ -69,7 +70,8 @@ bool drawSample(const std::filesystem::path& pdf, int dotsPerInch = 600, int pap
 
 TEST(PdfPrinter, ReplacesThePdfWithJapaneseTextOnTheChosenPaperOneSheetPerPage) {
     testApplication();
-    for (const auto& [paper, size] : {std::pair{14, "(A4)"}, std::pair{24, "729 x 1032 pts"}}) {
+    for (const auto& [paper, size] :
+         {std::pair{PaperSize::A4, "(A4)"}, std::pair{PaperSize::B4, "729 x 1032 pts"}}) {
         TempDir dir;
         const auto pdf = dir / "out.pdf";
         writeBytes(pdf, "an older PDF");

@@ -22,7 +22,7 @@ struct CheckListRun {
         request.checkedClasses.assign(jitsu::kMaxClasses, true);
     }
 
-    jitsu::Status print() { return jitsu::printCheckLists(year.data, request, services); }
+    jitsu::Status print() { return jitsu::runCheckLists(services, year.data, request); }
     int count(const std::string& prefix) const {
         std::istringstream in(trace.str());
         int n = 0;

@@ -61,7 +61,7 @@ TEST(ReportPages, EachBoxAndTheDialogLeaveOnlyTheirOwnStep) {
 // measured) decides whether the reports print.
 TEST(ReportPages, ATableWiderThanTheSheetIsPrintedOnlyWhenThePersonSaysSo) {
     ReportRun r;
-    r.request.combinations.fill(true);
+    r.request.results.combinations.fill(true);
     r.request.scale.layoutPercent = 200;
     for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
         r.messages.shown.clear();

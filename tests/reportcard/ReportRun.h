@@ -17,14 +17,14 @@
 // class ticked, printed into a trace with fake message boxes.
 struct ReportRun {
     explicit ReportRun(const jitsu::DemoYearSize& size = {{2, 2, 2}, 3, 5}) : year(size) {
-        request.year = year.data.year;
-        request.test = 2;
+        request.results.year = year.data.year;
+        request.results.test = 2;
         request.testLabel = "第２回";
-        request.combinations = jitsu::defaultCombinations(2);
+        request.results.combinations = jitsu::defaultCombinations(2);
         request.tickedClasses.fill(true);
     }
 
-    jitsu::Status run() { return jitsu::gradeRun(year.data, request, services); }
+    jitsu::Status run() { return jitsu::runReports(services, year.data, request); }
 
     std::filesystem::path results(int test, int grade) const {
         return jitsu::resultsPath(year.path(), year.data.year, test, grade);
@@ -50,7 +50,7 @@ struct ReportRun {
     }
 
     TestYear year;
-    jitsu::GradeRunRequest request;
+    jitsu::ReportsRequest request;
     FakeMessages messages;
     std::ostringstream trace;
     jitsu::TracePrinter printer{trace};

@@ -31,7 +31,8 @@ TEST_P(SummaryPages, MatchTheGoldenTrace) {
     y.request.scale = c.scale;
     std::array<bool, kGrades> grades{};
     grades[c.grade - 1] = true;
-    EXPECT_EQ(y.run(grades).gradesPrinted, 1);
+    EXPECT_TRUE(y.run(grades));
+    EXPECT_EQ(y.count("begin"), 1);
     EXPECT_TRUE(y.messages.shown.empty());
     EXPECT_TRUE(matchesGolden(y.out.str(), std::string(c.name) + "/trace.txt"));
 }
@@ -49,9 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SummaryRun, ACancelledDialogSkipsOnlyItsGrade) {
     SummaryYear y;
     y.printer.answers = {false, true, false};
-    SummaryOutcome outcome = y.run({true, true, true});
-    EXPECT_EQ(outcome.end, SummaryEnd::Completed);
-    EXPECT_EQ(outcome.gradesPrinted, 1);
+    EXPECT_TRUE(y.run({true, true, true}));
     EXPECT_EQ(y.printer.dialogsShown(), 3);
     EXPECT_EQ(y.count("begin"), 1);
 }
@@ -62,9 +61,8 @@ TEST(SummaryRun, AMissingRosterOrResultsFileEndsTheRunAfterTheGradesBefore) {
         SummaryYear y;
         std::filesystem::remove(roster ? rosterPath(y.path(), y.data.rosterTag.view(), 2026, 2)
                                        : resultsPath(y.path(), 2026, 1, 2));
-        SummaryOutcome outcome = y.run({true, true, true});
-        EXPECT_EQ(outcome.end, roster ? SummaryEnd::RosterMissing : SummaryEnd::ResultsMissing);
-        EXPECT_EQ(outcome.gradesPrinted, 1);
+        const Status status = y.run({true, true, true});
+        EXPECT_TRUE(status.isMissing()) << status.reason();
         EXPECT_EQ(y.count("begin"), 1);
         EXPECT_EQ(y.messages.beeps, 1);
         ASSERT_EQ(y.messages.shown.size(), 1u);
@@ -76,8 +74,7 @@ TEST(SummaryRun, AMissingRosterOrResultsFileEndsTheRunAfterTheGradesBefore) {
 TEST(SummaryRun, APrinterFailureIsReportedAndEndsTheRun) {
     SummaryYear y;
     y.printer.failDocuments = true;
-    SummaryOutcome outcome = y.run({true, true, true});
-    EXPECT_EQ(outcome.end, SummaryEnd::PrintFailed);
+    EXPECT_FALSE(y.run({true, true, true}));
     EXPECT_EQ(y.printer.dialogsShown(), 1);
     EXPECT_EQ(y.messages.count(text::kPrintFailed), 1);
 }
@@ -90,12 +87,13 @@ TEST(SummaryRun, ADamagedResultsFileIsShownAndThePersonGoesOnOrStops) {
         const auto file = resultsPath(y.path(), 2026, 1, 1);
         writeBytes(file, readBytes(file).substr(0, 400));
         y.messages.answers = {answer};
-        SummaryOutcome outcome = y.run({true, false, false});
+        const Status status = y.run({true, false, false});
         ASSERT_EQ(y.messages.shown.size(), 1u);
         EXPECT_EQ(y.messages.shown[0].text, text::kDamagedFile);
         EXPECT_EQ(y.messages.shown[0].detail.rfind(file.string() + ": truncated: ", 0), 0u)
             << y.messages.shown[0].detail;
-        EXPECT_EQ(outcome.gradesPrinted, answer == MessageAnswer::No ? 0 : 1);
+        EXPECT_EQ(bool(status), answer == MessageAnswer::Yes);
+        EXPECT_EQ(y.count("begin"), answer == MessageAnswer::No ? 0 : 1);
     }
 }
 
@@ -117,13 +115,13 @@ TEST(SummaryRun, AnOutOfDateResultsFileIsAskedAbout) {
             scoresFile, std::filesystem::last_write_time(resultsFile) + std::chrono::seconds(10));
         y.messages.answers = {recompute ? MessageAnswer::Yes : MessageAnswer::No};
 
-        SummaryOutcome outcome = y.run({true, false, false});
+        const Status status = y.run({true, false, false});
         ASSERT_EQ(y.messages.shown.size(), 1u);
         EXPECT_EQ(y.messages.shown[0].text, text::kResultsOutOfDate);
         EXPECT_EQ(y.messages.shown[0].safeAnswer, MessageAnswer::No);
         EXPECT_NE(y.messages.shown[0].detail.find("JK26_1_1.txt"), std::string::npos);
         EXPECT_NE(y.messages.shown[0].detail.find("JT26_1_1.txt"), std::string::npos);
-        EXPECT_EQ(outcome.end, recompute ? SummaryEnd::Completed : SummaryEnd::Stopped);
+        EXPECT_EQ(bool(status), recompute);
         EXPECT_EQ(y.count("begin"), recompute ? 1 : 0);
         auto results = std::make_unique<GradeResults>();
         ASSERT_TRUE(readResultsFile(resultsFile, grade, *results));

@@ -45,7 +45,7 @@ struct SummaryYear : TestYear {
         }
     }
 
-    jitsu::summaryprint::SummaryOutcome run(std::array<bool, jitsu::kGrades> grades) {
+    jitsu::Status run(std::array<bool, jitsu::kGrades> grades) {
         request.year = data.year;
         request.grades = grades;
         return jitsu::summaryprint::runSummary(services, data, request);

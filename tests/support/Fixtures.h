@@ -22,7 +22,7 @@ inline jitsu::GradeData makeGrade(int classes, unsigned heads, int subjects, int
     grade.subjectCount = subjects;
     grade.testCount = tests;
     for (int j = 0; j < subjects; ++j) {
-        std::string name = "S";  // appended: GCC 12 warns falsely on "S" + string at -O3
+        std::string name = "S";
         name += std::to_string(j + 1);
         grade.subjectNames[j].assign(name);
         grade.disciplineNumbers[j] = j % 5 + 1;

@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScaledPage.h"
 
-namespace jitsu::summaryprint {
+namespace jitsu {
 
 void ScaledPage::startPage() {
     canvas().setPenColor(kBlack);
     canvas().setFontColor(kBlack);
+    canvas().setBold(true);
+}
+
+void ScaledPage::startPageOnWhite() {
+    canvas().setPenColor(kBlack);
+    canvas().setFontColor(kBlack);
+    canvas().setBrushColor(kWhite);
     canvas().setBold(true);
 }
 
@@ -24,4 +31,4 @@ void ScaledPage::bar(int x1, int y1, int x2, int y2, Color fill) {
     canvas().setBrushColor(kWhite);
 }
 
-}  // namespace jitsu::summaryprint
+}  // namespace jitsu

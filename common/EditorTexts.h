@@ -27,12 +27,9 @@ struct GradeTexts {
 struct EditorTexts {
     std::string schoolName;
     std::string testName = "実力テスト";
-    int year = 2000;
+    int year = kFirstYear;
     std::array<GradeTexts, kGrades> grades;
 };
-
-inline constexpr int kMinYear = 2000;
-inline constexpr int kMaxYear = 2100;
 
 // The two grids of a grade page.
 enum class Grid { Classes, Subjects };

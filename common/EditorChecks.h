@@ -26,20 +26,11 @@ struct Problem {
 // most; an empty list means the texts can be saved.
 std::vector<Problem> checkEditorTexts(const EditorTexts& texts);
 
-// The text of the box that refuses to save: the heading, one line per problem (the first
-// kListedProblems, then how many more), and the question whether to go back and correct them.
-inline constexpr int kListedProblems = 15;
-std::string refusalText(const std::vector<Problem>& problems);
-
 // The classes within the counts whose head count is 0 and that hold roster lines or scores
 // (`holdings` of the grade and class, both from 1: what they hold, "" for nothing), as
 // problems on their head count cells naming what they hold: that roster's students or scores
 // would be taken for the next class's. Asked about at save.
 std::vector<Problem> emptyClasses(const EditorTexts& texts,
                                   const std::function<std::string(int grade, int cls)>& holdings);
-
-// The question before saving such classes: one line per class (the first kListedProblems, then
-// how many more), and whether to save all the same.
-std::string emptyClassQuestion(const std::vector<Problem>& problems);
 
 }  // namespace jitsu

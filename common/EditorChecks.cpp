@@ -6,7 +6,6 @@
 
 #include "Cp932.h"
 #include "DecimalNumber.h"
-#include "SetupMessages.h"
 
 namespace jitsu {
 
@@ -56,15 +55,15 @@ public:
         g_ = g;
         for (int k = 1; k <= grade.classCount; ++k) {
             cellName(Grid::Classes, k, grade.classNames[k - 1]);
-            cellNumber(Grid::Classes, k, 1, grade.headCounts[k - 1], 0, 45);
+            cellNumber(Grid::Classes, k, 1, grade.headCounts[k - 1], 0, kMaxHeadCount);
         }
         for (int j = 1; j <= grade.subjectCount; ++j) {
             cellName(Grid::Subjects, j, grade.subjectNames[j - 1]);
-            cellNumber(Grid::Subjects, j, 1, grade.disciplineNumbers[j - 1], 1, 5);
+            cellNumber(Grid::Subjects, j, 1, grade.disciplineNumbers[j - 1], 1, kDisciplines);
             for (int t = 1; t <= grade.testCount; ++t) {
                 const std::string& marks = grade.fullMarks[j - 1][t - 1];
-                if (!marks.empty() && !isNumberWithin(marks, 0, 999))
-                    cell(Grid::Subjects, j, t + 1, "空欄か" + rangeFault(0, 999));
+                if (!marks.empty() && !isNumberWithin(marks, 0, kMaxFullMarks))
+                    cell(Grid::Subjects, j, t + 1, "空欄か" + rangeFault(0, kMaxFullMarks));
             }
         }
     }
@@ -116,30 +115,6 @@ std::vector<Problem> emptyClasses(const EditorTexts& texts,
         }
     }
     return problems;
-}
-
-namespace {
-
-// A box's text: the heading, one line per problem (the first kListedProblems, then how many
-// more) and the question.
-std::string listedText(const char* heading, const std::vector<Problem>& problems,
-                       const char* question) {
-    std::string out = std::string(heading) + "\n\n";
-    int listed = std::min<int>(static_cast<int>(problems.size()), kListedProblems);
-    for (int i = 0; i < listed; ++i) out += problems[i].text + "\n";
-    if (static_cast<int>(problems.size()) > listed)
-        out += "ほか " + std::to_string(problems.size() - listed) + " 件\n";
-    return out + "\n" + question;
-}
-
-}  // namespace
-
-std::string refusalText(const std::vector<Problem>& problems) {
-    return listedText(text::kCannotSave, problems, text::kCorrectThem);
-}
-
-std::string emptyClassQuestion(const std::vector<Problem>& problems) {
-    return listedText(text::kEmptyClasses, problems, text::kSaveEmptyClasses);
 }
 
 }  // namespace jitsu

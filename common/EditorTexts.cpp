@@ -27,7 +27,7 @@ EditorTexts editorTextsOf(const BasicData& data) {
     EditorTexts texts;
     texts.schoolName = data.schoolName.utf8();
     texts.testName = data.testName.utf8();
-    texts.year = static_cast<int>(std::clamp<std::uint32_t>(data.year, kMinYear, kMaxYear));
+    texts.year = static_cast<int>(std::clamp(data.year, kFirstYear, kLastYear));
     for (int g = 0; g < kGrades; ++g) {
         const GradeData& in = data.grades[g];
         GradeTexts& out = texts.grades[g];
