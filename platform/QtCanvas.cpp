@@ -18,6 +18,10 @@ constexpr double kGroundEms = (1802.0 + 401.0) / 2048;
 // than as one more drawing of text.
 constexpr std::size_t kGapBlanks = 4;
 
+// How far, in dots, a drawing may reach past its box: the pen's half width past a line's ends
+// (square caps) and sides, and a little more.
+constexpr double kInkReach = 1;
+
 }  // namespace
 
 void QtCanvas::reset() {
@@ -26,7 +30,16 @@ void QtCanvas::reset() {
     painter_.resetTransform();
     painter_.scale(device->logicalDpiX() / double(kDotsPerInch), deviceDpi_ / kDotsPerInch);
     painter_.setBackgroundMode(Qt::TransparentMode);
+    // Qt's PDF engine learns the pen from a change only, and strokes with a hairline of its own
+    // until it does: starting from none, the first pen set is a change.
+    painter_.setPen(Qt::NoPen);
+    inked_.clear();
     setFontSize(points_);
+}
+
+void QtCanvas::finishSheet() {
+    strokeLines();
+    inked_.clear();
 }
 
 void QtCanvas::setPenColor(Color c) {
@@ -50,6 +63,7 @@ void QtCanvas::setFontSize(int points) {
     halfAdvance_ = metrics.horizontalAdvance(QLatin1Char(' '));
     em_ = metrics.horizontalAdvance(QChar(0x3000));
     ascent_ = metrics.ascent();
+    descent_ = metrics.descent();
 }
 
 void QtCanvas::setBold(bool bold) {
@@ -66,7 +80,13 @@ double QtCanvas::advance(std::string_view text) const {
 
 void QtCanvas::textOut(int x, int y, std::string_view text) {
     strokeLines();
-    painter_.fillRect(QRectF(x, y, advance(text), kGroundEms * em_), Qt::white);
+    const double width = advance(text);
+    // The ground hides what lies under the text; where nothing does, it is not drawn.
+    const DotBox ground{double(x), double(y), x + width, y + kGroundEms * em_};
+    if (inked_.meets(ground)) painter_.fillRect(QRectF(x, y, width, ground.bottom - y), Qt::white);
+    inked_.add(DotBox{ground.left, ground.top, ground.right,
+                      std::max(ground.bottom, y + ascent_ + descent_)}
+                   .grown(kInkReach));
     painter_.setPen(fontColor_);
     const double baseline = y + ascent_;
     double left = x;
@@ -96,12 +116,16 @@ void QtCanvas::lineTo(int x, int y) {
     if (lines_.isEmpty() || lines_.currentPosition() != QPointF(position_))
         lines_.moveTo(position_);
     lines_.lineTo(x, y);
+    inked_.add(DotBox{double(std::min(x, position_.x())), double(std::min(y, position_.y())),
+                      double(std::max(x, position_.x())), double(std::max(y, position_.y()))}
+                   .grown(kInkReach));
     position_ = QPoint(x, y);
 }
 
 void QtCanvas::strokeLines() {
     if (lines_.isEmpty()) return;
-    painter_.strokePath(lines_, QPen(pen_, 1));
+    painter_.setPen(QPen(pen_, 1));
+    painter_.drawPath(lines_);
     lines_.clear();
 }
 
@@ -111,6 +135,16 @@ void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
     painter_.setBrush(brush_);
     painter_.drawRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
     painter_.setBrush(Qt::NoBrush);
+    // The outline, and the inside unless it is white.
+    const DotBox box{double(x1), double(y1), double(x2 - 1), double(y2 - 1)};
+    if (brush_ != Qt::white) {
+        inked_.add(box.grown(kInkReach));
+        return;
+    }
+    inked_.add(DotBox{box.left, box.top, box.right, box.top}.grown(kInkReach));
+    inked_.add(DotBox{box.left, box.bottom, box.right, box.bottom}.grown(kInkReach));
+    inked_.add(DotBox{box.left, box.top, box.left, box.bottom}.grown(kInkReach));
+    inked_.add(DotBox{box.right, box.top, box.right, box.bottom}.grown(kInkReach));
 }
 
 }  // namespace jitsu
