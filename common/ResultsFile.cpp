@@ -110,9 +110,10 @@ void parseResultsFile(std::string_view text, const GradeData& grade, GradeResult
     const int subjects = subjectsOf(grade);
     TokenReader tokens(text, health);
     RangedReader in(tokens);
-    // Reads past the end change nothing: a short file stops the loops where it ends.
-    for (int c = 0; c < classes && !tokens.atEnd(); ++c)
-        for (int s = 0; s < kSlots && !tokens.atEnd(); ++s) {
+    // Reads past the end, or past a token that is no number, change nothing: a short or damaged
+    // file stops the loops there.
+    for (int c = 0; c < classes && !tokens.exhausted(true); ++c)
+        for (int s = 0; s < kSlots && !tokens.exhausted(true); ++s) {
             for (int j = 0; j < subjects; ++j)
                 in.integer(r.scores[j][c][s], kMaxFullMarks, "score");
             for (int k : kOrderA) in.integer(r.comboTotals[k][c][s], kMaxTotal, "total");

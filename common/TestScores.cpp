@@ -25,9 +25,10 @@ void parseScores(std::string_view text, const GradeData& grade, TestScores& scor
                          : kMaxFullMarks;
     scores.clear();
     TokenReader in(text, health);
-    // Reads past the end change nothing: a short file stops the loops where it ends.
-    for (int c = 0; c < grade.classes() && !in.atEnd(); ++c)
-        for (int s = 0; s < kSlots && !in.atEnd(); ++s)
+    // Reads past the end, or past a token that is no whole number, change nothing: a short or
+    // damaged file stops the loops there.
+    for (int c = 0; c < grade.classes() && !in.exhausted(false); ++c)
+        for (int s = 0; s < kSlots && !in.exhausted(false); ++s)
             for (int j = 0; j < grade.subjects(); ++j) {
                 std::int32_t& score = scores.scores[j][c][s];
                 if (in.readInt(score) && !in.checkRange(score, kNoScore, highest[j], "score"))
