@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "Format.h"
 #include "TextFile.h"
 #include "TokenReader.h"
 
@@ -59,7 +60,7 @@ std::string formatScores(const GradeData& grade, const TestScores& scores) {
     for (int c = 0; c < grade.classes(); ++c)
         for (int s = 0; s < kSlots; ++s) {
             for (int j = 0; j < grade.subjects(); ++j) {
-                out += std::to_string(scores.scores[j][c][s]);
+                appendInt(out, scores.scores[j][c][s]);
                 out += ' ';
             }
             out += "\r\n";

@@ -12,8 +12,8 @@
 #include "FileHealth.h"
 
 // What every fuzz target shares: the check that ends the run on a broken promise, and a grade
-// shape taken from the input's first two bytes (0 … 20 classes and subjects, 45 students each;
-// fewer for a round trip).
+// shape taken from the input's first two bytes (0 … 20 classes and subjects, 45 students each,
+// or fewer where a target says so).
 namespace jitsu::fuzz {
 
 inline void require(bool promise, const char* what) {
@@ -22,20 +22,16 @@ inline void require(bool promise, const char* what) {
     std::abort();
 }
 
-#ifdef JITSU_ROUND_TRIP
-// A round trip writes the grade's whole shape, 45 slots a class, whatever the input holds, and
-// reads it twice: one class of up to five subjects goes through the same writing and reading code
-// as twenty of twenty, in a small part of the time.
-inline constexpr int kShapeClasses = 1, kShapeSubjects = 5;
-#else
-inline constexpr int kShapeClasses = kMaxClasses, kShapeSubjects = kMaxSubjects;
-#endif
+// The most classes and subjects a target's grade may have.
+struct Shape {
+    int classes = kMaxClasses, subjects = kMaxSubjects;
+};
 
-inline GradeData gradeFrom(std::string_view& input) {
+inline GradeData gradeFrom(std::string_view& input, Shape most = {}) {
     GradeData grade;
     if (input.size() < 2) return grade;
-    grade.classCount = static_cast<unsigned char>(input[0]) % (kShapeClasses + 1);
-    grade.subjectCount = static_cast<unsigned char>(input[1]) % (kShapeSubjects + 1);
+    grade.classCount = static_cast<unsigned char>(input[0]) % (most.classes + 1);
+    grade.subjectCount = static_cast<unsigned char>(input[1]) % (most.subjects + 1);
     grade.testCount = 1;
     for (int c = 0; c < grade.classes(); ++c) grade.headCounts[c] = kSlots;
     input.remove_prefix(2);
