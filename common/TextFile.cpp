@@ -74,10 +74,15 @@ Status readTextFile(const std::filesystem::path& path, std::size_t maxBytes, std
     if (health) surveyBytes(raw, *health);
     text.clear();
     text.reserve(raw.size());
-    for (std::size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') continue;
-        text += raw[i];
+    // The stretches between the CRs of CR LF ends, each appended whole.
+    const std::string_view bytes = raw;
+    std::size_t from = 0;
+    for (std::size_t cr = bytes.find("\r\n"); cr != std::string_view::npos;
+         cr = bytes.find("\r\n", cr + 2)) {
+        text.append(bytes.substr(from, cr - from));
+        from = cr + 1;
     }
+    text.append(bytes.substr(from));
     return Status::ok();
 }
 
