@@ -39,6 +39,9 @@ public:
     void rectangle(int x1, int y1, int x2, int y2) override;
 
 private:
+    // Dots in the painter's units.
+    static QPointF unitsOf(QPointF dots);
+    static QRectF unitsOf(const QRectF& dots);
     // The width of a UTF-8 text in the font set, in dots.
     double advance(std::string_view text) const;
     // Draws the lines gathered since the last other drawing, which go in one stroke a pen.

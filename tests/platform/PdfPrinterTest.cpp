@@ -135,8 +135,8 @@ TEST_P(DeviceResolution, PutsEveryTextWhereA600DpiPrinterDoes) {
 INSTANTIATE_TEST_SUITE_P(Dpi, DeviceResolution, ::testing::Values(96, 1200),
                          [](const auto& info) { return std::to_string(info.param); });
 
-// Blanks are not drawn, yet every word lies where the blanks before it put it: half an em for
-// each ASCII blank or character, an em for each other, at any gap and after any characters.
+// Every word lies where the blanks before it put it: half an em for each ASCII blank or
+// character, an em for each other, at any gap and after any characters.
 TEST(PdfPrinter, PutsTheWordsOfATextWhereItsBlanksPutThem) {
     testApplication();
     TempDir dir;
