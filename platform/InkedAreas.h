@@ -34,7 +34,8 @@ public:
 
 private:
     static constexpr int kTileDots = 256;
-    // Tiles of a B4 sheet at 600 dpi and more; boxes beyond the grid fall into its edge tiles.
+    // 8192 dots square: an A4 sheet and nearly all of a B4 one at 600 dpi; boxes beyond fall into
+    // the edge tiles, which only makes them meet more.
     static constexpr int kTiles = 32;
     struct TileSpan {
         int firstColumn, lastColumn, firstRow, lastRow;
