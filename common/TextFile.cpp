@@ -72,18 +72,22 @@ Status readTextFile(const std::filesystem::path& path, std::size_t maxBytes, std
     std::string raw;
     if (Status s = readRaw(path, maxBytes, raw); !s) return s;
     if (health) surveyBytes(raw, *health);
-    text.clear();
+    text = fromCrLf(raw);
+    return Status::ok();
+}
+
+std::string fromCrLf(std::string_view raw) {
+    std::string text;
     text.reserve(raw.size());
     // The stretches between the CRs of CR LF ends, each appended whole.
-    const std::string_view bytes = raw;
     std::size_t from = 0;
-    for (std::size_t cr = bytes.find("\r\n"); cr != std::string_view::npos;
-         cr = bytes.find("\r\n", cr + 2)) {
-        text.append(bytes.substr(from, cr - from));
+    for (std::size_t cr = raw.find("\r\n"); cr != std::string_view::npos;
+         cr = raw.find("\r\n", cr + 2)) {
+        text.append(raw.substr(from, cr - from));
         from = cr + 1;
     }
-    text.append(bytes.substr(from));
-    return Status::ok();
+    text.append(raw.substr(from));
+    return text;
 }
 
 Status readFileBytes(const std::filesystem::path& path, std::size_t maxBytes, std::string& bytes) {
