@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 namespace jitsu {
 
@@ -19,13 +20,33 @@ std::string padLeft(std::string text, int width) {
 std::string formatInt(long long value, int width) { return padLeft(std::to_string(value), width); }
 
 std::string formatFixed(double value, int decimals, int width) {
-    if (std::isnan(value)) return padLeft(std::signbit(value) ? "-nan" : "nan", width);
-    if (std::isinf(value)) return padLeft(value < 0 ? "-inf" : "inf", width);
+    std::string text;
+    appendFixed(text, value, decimals);
+    return padLeft(std::move(text), width);
+}
+
+void appendFixed(std::string& out, double value, int decimals) {
+    if (std::isnan(value)) {
+        out += std::signbit(value) ? "-nan" : "nan";
+        return;
+    }
+    if (std::isinf(value)) {
+        out += value < 0 ? "-inf" : "inf";
+        return;
+    }
     char buffer[400];
     auto [end, ec] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    if (ec != std::errc()) return padLeft("?", width);
-    return padLeft(std::string(buffer, end), width);
+    if (ec != std::errc()) {
+        out += '?';
+        return;
+    }
+    out.append(buffer, end);
+}
+
+void appendInt(std::string& out, long long value) {
+    char buffer[24];
+    out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }
 
 }  // namespace jitsu

@@ -13,5 +13,9 @@ std::string formatInt(long long value, int width = 0);
 
 // "%.Pf" or "%W.Pf": fixed notation with `decimals` digits, right-aligned in `width`.
 std::string formatFixed(double value, int decimals, int width = 0);
+// Appends formatFixed(value, decimals) to `out` (and `value` as "%d" for appendInt), without a
+// string of its own: a results file writes a hundred thousand of them.
+void appendFixed(std::string& out, double value, int decimals);
+void appendInt(std::string& out, long long value);
 
 }  // namespace jitsu

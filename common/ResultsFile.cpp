@@ -23,12 +23,12 @@ int subjectsOf(const GradeData& grade) {
 }
 
 // "%d " and "%f " (the float widened to double, six decimals, no locale).
-void appendInt(std::string& out, std::int32_t value) {
-    out += std::to_string(value);
+void appendValue(std::string& out, std::int32_t value) {
+    appendInt(out, value);
     out += ' ';
 }
-void appendFloat(std::string& out, float value) {
-    out += formatFixed(static_cast<double>(value), 6);
+void appendValue(std::string& out, float value) {
+    appendFixed(out, static_cast<double>(value), 6);
     out += ' ';
 }
 
@@ -41,24 +41,24 @@ std::string formatResultsFile(const GradeData& grade, const GradeResults& r) {
     out.reserve(static_cast<std::size_t>(classes) * kSlots * (subjects + kCombinations) * 16);
     for (int c = 0; c < classes; ++c)
         for (int s = 0; s < kSlots; ++s) {
-            for (int j = 0; j < subjects; ++j) appendInt(out, r.scores[j][c][s]);
-            for (int k : kOrderA) appendInt(out, r.comboTotals[k][c][s]);
+            for (int j = 0; j < subjects; ++j) appendValue(out, r.scores[j][c][s]);
+            for (int k : kOrderA) appendValue(out, r.comboTotals[k][c][s]);
             out += "\r\n";
-            for (int j = 0; j < subjects; ++j) appendFloat(out, r.subjectDeviations[j][c][s]);
-            for (int k : kOrderA) appendFloat(out, r.comboDeviations[k][c][s]);
+            for (int j = 0; j < subjects; ++j) appendValue(out, r.subjectDeviations[j][c][s]);
+            for (int k : kOrderA) appendValue(out, r.comboDeviations[k][c][s]);
             out += "\r\n";
-            for (int j = 0; j < subjects; ++j) appendInt(out, r.subjectRanks[j][c][s]);
-            for (int k : kOrderA) appendInt(out, r.comboRanks[k][c][s]);
+            for (int j = 0; j < subjects; ++j) appendValue(out, r.subjectRanks[j][c][s]);
+            for (int k : kOrderA) appendValue(out, r.comboRanks[k][c][s]);
             out += "\r\n";
         }
     for (int j = 0; j < subjects; ++j) {
-        appendInt(out, r.subjectExaminees[j]);
-        appendFloat(out, r.subjectAverages[j]);
+        appendValue(out, r.subjectExaminees[j]);
+        appendValue(out, r.subjectAverages[j]);
     }
     out += "\r\n";
     for (int k : kOrderB) {
-        appendInt(out, r.comboExaminees[k]);
-        appendFloat(out, r.comboAverages[k]);
+        appendValue(out, r.comboExaminees[k]);
+        appendValue(out, r.comboAverages[k]);
     }
     out += "\r\n";
     for (std::size_t p = 0; p < kOrderC.size(); ++p) {
@@ -110,9 +110,10 @@ void parseResultsFile(std::string_view text, const GradeData& grade, GradeResult
     const int subjects = subjectsOf(grade);
     TokenReader tokens(text, health);
     RangedReader in(tokens);
-    // Reads past the end change nothing: a short file stops the loops where it ends.
-    for (int c = 0; c < classes && !tokens.atEnd(); ++c)
-        for (int s = 0; s < kSlots && !tokens.atEnd(); ++s) {
+    // Reads past the end, or past a token that is no number, change nothing: a short or damaged
+    // file stops the loops there.
+    for (int c = 0; c < classes && !tokens.exhausted(true); ++c)
+        for (int s = 0; s < kSlots && !tokens.exhausted(true); ++s) {
             for (int j = 0; j < subjects; ++j)
                 in.integer(r.scores[j][c][s], kMaxFullMarks, "score");
             for (int k : kOrderA) in.integer(r.comboTotals[k][c][s], kMaxTotal, "total");

@@ -4,15 +4,16 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "Format.h"
 #include "TextFile.h"
 #include "TokenReader.h"
 
 namespace jitsu {
 
 void TestScores::clear() {
-    for (auto& subject : scores)
-        for (auto& cls : subject)
-            for (auto& score : cls) score = kNoScore;
+    // One fill over the whole block, which compilers turn into a memset (-1 is all ones).
+    std::fill_n(&scores[0][0][0],
+                std::size(scores) * std::size(scores[0]) * std::size(scores[0][0]), kNoScore);
 }
 
 void parseScores(std::string_view text, const GradeData& grade, TestScores& scores,
@@ -25,9 +26,10 @@ void parseScores(std::string_view text, const GradeData& grade, TestScores& scor
                          : kMaxFullMarks;
     scores.clear();
     TokenReader in(text, health);
-    // Reads past the end change nothing: a short file stops the loops where it ends.
-    for (int c = 0; c < grade.classes() && !in.atEnd(); ++c)
-        for (int s = 0; s < kSlots && !in.atEnd(); ++s)
+    // Reads past the end, or past a token that is no whole number, change nothing: a short or
+    // damaged file stops the loops there.
+    for (int c = 0; c < grade.classes() && !in.exhausted(false); ++c)
+        for (int s = 0; s < kSlots && !in.exhausted(false); ++s)
             for (int j = 0; j < grade.subjects(); ++j) {
                 std::int32_t& score = scores.scores[j][c][s];
                 if (in.readInt(score) && !in.checkRange(score, kNoScore, highest[j], "score"))
@@ -58,7 +60,7 @@ std::string formatScores(const GradeData& grade, const TestScores& scores) {
     for (int c = 0; c < grade.classes(); ++c)
         for (int s = 0; s < kSlots; ++s) {
             for (int j = 0; j < grade.subjects(); ++j) {
-                out += std::to_string(scores.scores[j][c][s]);
+                appendInt(out, scores.scores[j][c][s]);
                 out += ' ';
             }
             out += "\r\n";

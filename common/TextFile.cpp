@@ -79,10 +79,14 @@ Status readTextFile(const std::filesystem::path& path, std::size_t maxBytes, std
 std::string fromCrLf(std::string_view raw) {
     std::string text;
     text.reserve(raw.size());
-    for (std::size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') continue;
-        text += raw[i];
+    // The stretches between the CRs of CR LF ends, each appended whole.
+    std::size_t from = 0;
+    for (std::size_t cr = raw.find("\r\n"); cr != std::string_view::npos;
+         cr = raw.find("\r\n", cr + 2)) {
+        text.append(raw.substr(from, cr - from));
+        from = cr + 1;
     }
+    text.append(raw.substr(from));
     return text;
 }
 

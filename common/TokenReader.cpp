@@ -147,6 +147,10 @@ bool TokenReader::atEnd() {
     return pos_ >= text_.size();
 }
 
+bool TokenReader::exhausted(bool numbersToo) {
+    return atEnd() || (pos_ == noInteger_ && (!numbersToo || pos_ == noFloat_));
+}
+
 std::string_view TokenReader::nextToken() {
     skipSpace();
     std::size_t start = pos_;

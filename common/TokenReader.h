@@ -55,6 +55,10 @@ public:
     bool skipPrefix(std::string_view prefix);
 
     bool atEnd();
+    // Whether the text has ended or its next token was refused as a whole number (with
+    // `numbersToo`, as any number too): every such read from here fails and consumes nothing, so
+    // a reader's loops can stop there.
+    bool exhausted(bool numbersToo);
     // Records the tokens after the last field read in the health, when there is one.
     void finish();
 

@@ -52,7 +52,7 @@ Status PdfPrinter::doBeginDoc() {
 void PdfPrinter::doStartSheet(int number) {
     if (!failure_) return;
     if (number > 1) {
-        canvas_.strokeLines();
+        canvas_.finishSheet();
         writer_->newPage();
         return;
     }
@@ -75,7 +75,7 @@ Canvas& PdfPrinter::pageCanvas() {
 
 Status PdfPrinter::doEndDoc() {
     Status status = failure_;
-    if (painter_.isActive()) canvas_.strokeLines();
+    if (painter_.isActive()) canvas_.finishSheet();
     if (painter_.isActive() && !painter_.end() && status)
         status = Status::error("the PDF document could not be finished");
     failure_ = Status::ok();

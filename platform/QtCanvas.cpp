@@ -13,20 +13,39 @@ QColor toQColor(Color c) { return QColor(c.r, c.g, c.b); }
 // descent of the face before, 1802 and 401 of its 2048 units), whatever the face's own.
 constexpr double kGroundEms = (1802.0 + 401.0) / 2048;
 
-// Blanks are not drawn: a text is drawn as the stretches between its gaps of this many blanks or
-// more, each where the characters before it put it. A shorter gap costs less drawn as blanks
-// than as one more drawing of text.
-constexpr std::size_t kGapBlanks = 4;
+// How far, in dots, a drawing may reach past its box: the pen's half width past a line's ends
+// (square caps) and sides, and a little more.
+constexpr double kInkReach = 1;
+
+// The painter works in half dots: the half-width advance of a font an odd number of dots high is
+// then a whole number, which Qt's PDF writer writes as "25" where it writes "12.5000000" for
+// every character of a text.
+constexpr int kUnitsPerDot = 2;
 
 }  // namespace
+
+QPointF QtCanvas::unitsOf(QPointF dots) { return dots * kUnitsPerDot; }
+QRectF QtCanvas::unitsOf(const QRectF& dots) {
+    return QRectF(unitsOf(dots.topLeft()), dots.size() * kUnitsPerDot);
+}
 
 void QtCanvas::reset() {
     const QPaintDevice* device = painter_.device();
     deviceDpi_ = device->logicalDpiY();
     painter_.resetTransform();
-    painter_.scale(device->logicalDpiX() / double(kDotsPerInch), deviceDpi_ / kDotsPerInch);
+    painter_.scale(device->logicalDpiX() / double(kDotsPerInch * kUnitsPerDot),
+                   deviceDpi_ / (kDotsPerInch * kUnitsPerDot));
     painter_.setBackgroundMode(Qt::TransparentMode);
+    // Qt's PDF engine learns the pen from a change only, and strokes with a hairline of its own
+    // until it does: starting from none, the first pen set is a change.
+    painter_.setPen(Qt::NoPen);
+    inked_.clear();
     setFontSize(points_);
+}
+
+void QtCanvas::finishSheet() {
+    strokeLines();
+    inked_.clear();
 }
 
 void QtCanvas::setPenColor(Color c) {
@@ -39,17 +58,17 @@ void QtCanvas::setFontColor(Color c) { fontColor_ = toQColor(c); }
 void QtCanvas::setFontSize(int points) {
     points_ = points;
     QFont font(QString::fromLatin1(kFace));
-    // The painter resolves points at the device's resolution and then scales by the transform:
-    // this size gives the pixels of the points at 600 dpi after both.
-    font.setPointSizeF((points > 0 ? points : 1) * kDotsPerInch / deviceDpi_);
+    // In whole dots of 600 dpi, as Qt rounds a size in points; the transform scales them.
+    font.setPixelSize(qRound((points > 0 ? points : 1) * kDotsPerInch / 72.0) * kUnitsPerDot);
     font.setWeight(bold_ ? QFont::Bold : QFont::Normal);
     painter_.setFont(font);
     // The face is fixed-width: an ASCII or half-width kana character advances by one width, any
     // other by the other (the em, at the whole pixel size the painter rounds the font to).
     const QFontMetricsF metrics(font, painter_.device());
-    halfAdvance_ = metrics.horizontalAdvance(QLatin1Char(' '));
-    em_ = metrics.horizontalAdvance(QChar(0x3000));
-    ascent_ = metrics.ascent();
+    halfAdvance_ = metrics.horizontalAdvance(QLatin1Char(' ')) / kUnitsPerDot;
+    em_ = metrics.horizontalAdvance(QChar(0x3000)) / kUnitsPerDot;
+    ascent_ = metrics.ascent() / kUnitsPerDot;
+    descent_ = metrics.descent() / kUnitsPerDot;
 }
 
 void QtCanvas::setBold(bool bold) {
@@ -66,51 +85,61 @@ double QtCanvas::advance(std::string_view text) const {
 
 void QtCanvas::textOut(int x, int y, std::string_view text) {
     strokeLines();
-    painter_.fillRect(QRectF(x, y, advance(text), kGroundEms * em_), Qt::white);
+    const double width = advance(text);
+    // The ground hides what lies under the text; where nothing does, it is not drawn.
+    const DotBox ground{double(x), double(y), x + width, y + kGroundEms * em_};
+    if (inked_.meets(ground))
+        painter_.fillRect(unitsOf(QRectF(x, y, width, ground.bottom - y)), Qt::white);
+    inked_.add(DotBox{ground.left, ground.top, ground.right,
+                      std::max(ground.bottom, y + ascent_ + descent_)}
+                   .grown(kInkReach));
     painter_.setPen(fontColor_);
-    const double baseline = y + ascent_;
-    double left = x;
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t first = text.find_first_not_of(' ', pos);
-        if (first == std::string_view::npos) break;
-        left += static_cast<double>(first - pos) * halfAdvance_;
-        std::size_t end = first;
-        while ((end = text.find(' ', end)) != std::string_view::npos) {
-            const std::size_t next = text.find_first_not_of(' ', end);
-            if (next == std::string_view::npos || next - end >= kGapBlanks) break;
-            end = next;
-        }
-        end = std::min(end, text.size());
-        const std::string_view run = text.substr(first, end - first);
-        painter_.drawText(QPointF(left, baseline),
-                          QString::fromUtf8(run.data(), static_cast<qsizetype>(run.size())));
-        left += advance(run);
-        pos = end;
-    }
+    // The blanks before and after the characters only place them: the characters are drawn in
+    // one piece, blanks between them included (a gap drawn as blanks compresses to less than the
+    // text drawn in pieces, and takes no longer).
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return;
+    const std::string_view drawn = text.substr(first, text.find_last_not_of(' ') + 1 - first);
+    painter_.drawText(unitsOf(QPointF(x + static_cast<double>(first) * halfAdvance_, y + ascent_)),
+                      QString::fromUtf8(drawn.data(), static_cast<qsizetype>(drawn.size())));
 }
 
 void QtCanvas::moveTo(int x, int y) { position_ = QPoint(x, y); }
 
 void QtCanvas::lineTo(int x, int y) {
     // Lines go in one stroke a pen: one drawing operation rather than one a line.
-    if (lines_.isEmpty() || lines_.currentPosition() != QPointF(position_))
-        lines_.moveTo(position_);
-    lines_.lineTo(x, y);
+    if (lines_.isEmpty() || lines_.currentPosition() != unitsOf(position_))
+        lines_.moveTo(unitsOf(position_));
+    lines_.lineTo(unitsOf(QPointF(x, y)));
+    inked_.add(DotBox{double(std::min(x, position_.x())), double(std::min(y, position_.y())),
+                      double(std::max(x, position_.x())), double(std::max(y, position_.y()))}
+                   .grown(kInkReach));
     position_ = QPoint(x, y);
 }
 
 void QtCanvas::strokeLines() {
     if (lines_.isEmpty()) return;
-    painter_.strokePath(lines_, QPen(pen_, 1));
+    painter_.setPen(QPen(pen_, kUnitsPerDot));
+    painter_.drawPath(lines_);
     lines_.clear();
 }
 
 void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
     strokeLines();
-    painter_.setPen(QPen(pen_, 1));
+    painter_.setPen(QPen(pen_, kUnitsPerDot));
     painter_.setBrush(brush_);
-    painter_.drawRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
+    painter_.drawRect(unitsOf(QRectF(x1, y1, x2 - x1, y2 - y1)));
     painter_.setBrush(Qt::NoBrush);
+    // The outline, and the inside unless it is white.
+    const DotBox box{double(x1), double(y1), double(x2), double(y2)};
+    if (brush_ != Qt::white) {
+        inked_.add(box.grown(kInkReach));
+        return;
+    }
+    inked_.add(DotBox{box.left, box.top, box.right, box.top}.grown(kInkReach));
+    inked_.add(DotBox{box.left, box.bottom, box.right, box.bottom}.grown(kInkReach));
+    inked_.add(DotBox{box.left, box.top, box.left, box.bottom}.grown(kInkReach));
+    inked_.add(DotBox{box.right, box.top, box.right, box.bottom}.grown(kInkReach));
 }
 
 }  // namespace jitsu

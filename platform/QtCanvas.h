@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include "Canvas.h"
+#include "InkedAreas.h"
 
 namespace jitsu {
 
@@ -24,9 +25,8 @@ public:
 
     // Brings the painter to the canvas's state and scale; called after QPainter::begin.
     void reset();
-    // Draws the lines gathered since the last other drawing, which go in one stroke a pen; called
-    // before the page ends.
-    void strokeLines();
+    // Draws what is still gathered and starts a clean sheet; called before the page ends.
+    void finishSheet();
 
     void setPenColor(Color c) override;
     void setBrushColor(Color c) override;
@@ -39,15 +39,21 @@ public:
     void rectangle(int x1, int y1, int x2, int y2) override;
 
 private:
+    // Dots in the painter's units.
+    static QPointF unitsOf(QPointF dots);
+    static QRectF unitsOf(const QRectF& dots);
     // The width of a UTF-8 text in the font set, in dots.
     double advance(std::string_view text) const;
+    // Draws the lines gathered since the last other drawing, which go in one stroke a pen.
+    void strokeLines();
 
     QPainter& painter_;
     QColor pen_ = Qt::black, brush_ = Qt::white, fontColor_ = Qt::black;
     int points_ = 10;
     double deviceDpi_ = kDotsPerInch;
-    double em_ = 0, halfAdvance_ = 0, ascent_ = 0;  // of the font set, in dots
+    double em_ = 0, halfAdvance_ = 0, ascent_ = 0, descent_ = 0;  // of the font set, in dots
     QPainterPath lines_;
+    InkedAreas inked_;
     bool bold_ = false;
     QPoint position_;
 };

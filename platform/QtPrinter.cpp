@@ -97,7 +97,7 @@ void QtPrinter::doStartSheet(int number) {
     if (number == 1)
         failure_ = begin();
     else {
-        canvas_.strokeLines();
+        canvas_.finishSheet();
         printer_.newPage();
     }
 }
@@ -106,7 +106,7 @@ Canvas& QtPrinter::pageCanvas() { return failure_ ? static_cast<Canvas&>(canvas_
 
 Status QtPrinter::doEndDoc() {
     Status status = failure_;
-    if (painter_.isActive()) canvas_.strokeLines();
+    if (painter_.isActive()) canvas_.finishSheet();
     if (painter_.isActive() && !painter_.end() && status)
         status = Status::error("the printer could not print the document");
     failure_ = Status::ok();

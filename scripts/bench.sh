@@ -59,7 +59,14 @@ run_job() {
         launcher)
             HOME="$work/home-$i" "$dir/launcher/launcher" -C "$year" >/dev/null 2>&1 &
             local pid=$!
-            xdotool search --sync --onlyvisible --pid "$pid" >/dev/null
+            # Asked every 5 ms: xdotool's own --sync looks only every half second.
+            until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
+                kill -0 "$pid" 2>/dev/null || {
+                    echo "bench.sh: $dir/launcher/launcher ended before its window showed" >&2
+                    exit 1
+                }
+                sleep 0.005
+            done
             end=$(now)
             kill "$pid"
             wait "$pid" 2>/dev/null || true

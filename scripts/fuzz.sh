@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the readers' libFuzzer targets with clang into build-fuzz/ and runs each on a scratch
-# copy of its seed corpus under tests/fuzz/. With no argument every target runs ten million
-# times (RUNS overrides the count) and what it finds that reaches new code is merged back into
-# tests/fuzz/, so the saved corpora grow; with SECONDS, each runs that long and the tree stays as
-# it is. Prints each target's run count and time; a crash stops with the input saved in
-# build-fuzz/crashes/.
+# copy of its seed corpus under tests/fuzz/, as many side by side as there are cores (JOBS
+# overrides). With no argument every target runs ten million times (RUNS overrides the count) and
+# what it finds that reaches new code (new edges; how often they run does not count) is merged
+# back into tests/fuzz/, smallest inputs first, so the saved corpora grow; with SECONDS, each
+# runs that long and the tree stays as it is. Prints each target's run count, time and runs a
+# second; a crash stops the others, with the input saved in build-fuzz/crashes/.
 #   scripts/fuzz.sh            ten million runs per target, corpora saved
 #   scripts/fuzz.sh 600        ten minutes per target
 set -euo pipefail
@@ -17,6 +18,7 @@ else
     limit=(-runs="${RUNS:-10000000}")
     keep=yes
 fi
+jobs=${JOBS:-$(nproc)}
 [ -f build-fuzz/build.ninja ] ||
     CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DJITSU_FUZZ=ON >/dev/null
 if ! built="$(cmake --build build-fuzz -j "$(nproc)" 2>&1)"; then
@@ -25,10 +27,12 @@ if ! built="$(cmake --build build-fuzz -j "$(nproc)" 2>&1)"; then
     exit 1
 fi
 scratch="$(mktemp -d)"
-trap 'rm -rf "$scratch"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$scratch"' EXIT
 mkdir -p build-fuzz/crashes
-for target in build-fuzz/fuzz/fuzz_*; do
-    [ -x "$target" ] || continue
+
+# Runs one target; its report line goes to $scratch/NAME.report, its exit status is its own.
+fuzz_one() {
+    local target=$1 name corpus log start runs seconds
     name="$(basename "$target")"
     corpus="${name#fuzz_}"
     corpus="${corpus%_round_trip}"
@@ -40,11 +44,32 @@ for target in build-fuzz/fuzz/fuzz_*; do
         -artifact_prefix=build-fuzz/crashes/"$name"- "$scratch/$name" >"$log" 2>&1; then
         tail -40 "$log"
         echo "$name: FAILED (input in build-fuzz/crashes/)"
-        exit 1
+        return 1
     fi
+    seconds=$((SECONDS - start))
     runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
+    echo "$name: ${runs:-?} runs in $seconds s ($((${runs:-0} / (seconds > 0 ? seconds : 1))) a second), nothing found" \
+        >"$scratch/$name.report"
+}
+
+targets=()
+for target in build-fuzz/fuzz/fuzz_*; do [ -x "$target" ] && targets+=("$target"); done
+failed=0
+for target in "${targets[@]}"; do
+    while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do wait -n || failed=1; done
+    [ "$failed" = 0 ] || break
+    fuzz_one "$target" &
+done
+while [ "$(jobs -rp | wc -l)" -gt 0 ]; do wait -n || failed=1; done
+[ "$failed" = 0 ] || exit 1
+for target in "${targets[@]}"; do
+    name="$(basename "$target")"
+    cat "$scratch/$name.report"
     if [ "$keep" = yes ]; then
-        "$target" -merge=1 tests/fuzz/"$corpus" "$scratch/$name" >"$log.merge" 2>&1
+        corpus="${name#fuzz_}"
+        corpus="${corpus%_round_trip}"
+        # Counted by the edges reached, not how often: a few dozen inputs rather than hundreds.
+        "$target" -merge=1 -use_counters=0 tests/fuzz/"$corpus" "$scratch/$name" \
+            >"$scratch/$name.merge" 2>&1
     fi
-    echo "$name: ${runs:-?} runs in $((SECONDS - start)) s, nothing found"
 done

@@ -54,6 +54,35 @@ TEST(TokenReader, ReadsFieldAfterField) {
     EXPECT_EQ(reads("   ", "ift"), (Held{"!42", "!42", "!x"}));
 }
 
+// A reader's loops stop where no read of their kind can go on: at the end, or at a token refused
+// as a whole number (and, for readers of any number, refused as a number too); a token some read
+// may still take keeps them going.
+TEST(TokenReader, IsExhaustedOnlyWhereNoReadOfItsKindCanGoOn) {
+    const struct {
+        const char* text;
+        const char* tried;  // reads before asking: 'i' readInt, 'f' readFloat
+        bool wholeNumbers, anyNumbers;
+    } cases[] = {
+        {"", "", true, true},          {" \r\n ", "", true, true}, {"12 x", "", false, false},
+        {"12 x", "i", false, false},    // stands before "x", not yet refused
+        {"12 x", "ii", true, false},    // "x" refused as a whole number only
+        {"12 x", "iif", true, true},    // and as a number
+        {"nan 3", "i", true, false},    // refused as a whole number, a number all the same
+        {"nan 3", "if", false, false},  // read as a number: the loops go on
+        {"1.5", "i", false, false},     // "1" read, ".5" not yet refused
+        {"1.5", "ii", true, false},    {"1.5", "iif", true, true},  // read as a number: at the end
+    };
+    for (const auto& c : cases) {
+        TokenReader in(c.text);
+        std::int32_t i = 0;
+        float f = 0;
+        for (const char* kind = c.tried; *kind; ++kind)
+            *kind == 'i' ? in.readInt(i) : in.readFloat(f);
+        EXPECT_EQ(in.exhausted(false), c.wholeNumbers) << c.text << " after " << c.tried;
+        EXPECT_EQ(in.exhausted(true), c.anyNumbers) << c.text << " after " << c.tried;
+    }
+}
+
 // readFloat stands for "%f": the same texts accepted, the same value, the same bytes consumed.
 class FloatLikeScanf : public ::testing::TestWithParam<const char*> {};
 

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QTimer>
 #include <algorithm>
+#include <cstdio>
 #include <regex>
 #include <string>
 #include <vector>
@@ -139,8 +140,8 @@ TEST_P(DeviceResolution, PutsEveryTextWhereA600DpiPrinterDoes) {
 INSTANTIATE_TEST_SUITE_P(Dpi, DeviceResolution, ::testing::Values(96, 1200),
                          [](const auto& info) { return std::to_string(info.param); });
 
-// Blanks are not drawn, yet every word lies where the blanks before it put it: half an em for
-// each ASCII blank or character, an em for each other, at any gap and after any characters.
+// Every word lies where the blanks before it put it: half an em for each ASCII blank or
+// character, an em for each other, at any gap and after any characters.
 TEST(PdfPrinter, PutsTheWordsOfATextWhereItsBlanksPutThem) {
     testApplication();
     TempDir dir;
@@ -163,6 +164,70 @@ TEST(PdfPrinter, PutsTheWordsOfATextWhereItsBlanksPutThem) {
         EXPECT_NEAR(words[i].box[0], 10 + (600 + expected[i].second * 50) * 72.0 / 600, 0.6)
             << words[i].text;
     }
+}
+
+// The colour of every pixel of a PDF's first page rendered at 100 dpi, row by row.
+struct Rendered {
+    int width = 0, height = 0;
+    std::string rgb;
+    // The pixel under the dot (x, y) of a page laid out with 10 points of margin.
+    Color at(int x, int y) const {
+        const auto column = static_cast<int>((x + 10 * 600 / 72.0) / 6);
+        const auto row = static_cast<int>((y + 10 * 600 / 72.0) / 6);
+        const auto i = static_cast<std::size_t>(3 * (row * width + column));
+        return {static_cast<unsigned char>(rgb[i]), static_cast<unsigned char>(rgb[i + 1]),
+                static_cast<unsigned char>(rgb[i + 2])};
+    }
+};
+
+Rendered renderFirstPage(const std::filesystem::path& pdf) {
+    const auto image = pdf.parent_path() / "page";
+    commandOutput("pdftoppm -r 100 -singlefile -aa no -aaVector no '" + pdf.string() + "' '" +
+                  image.string() + "'");
+    const std::string ppm = readBytes(image.string() + ".ppm");
+    Rendered page;
+    int maxValue = 0, headerEnd = 0;
+    std::sscanf(ppm.c_str(), "P6 %d %d %d%n", &page.width, &page.height, &maxValue, &headerEnd);
+    page.rgb = ppm.substr(static_cast<std::size_t>(headerEnd) + 1);
+    EXPECT_EQ(page.rgb.size(), static_cast<std::size_t>(3 * page.width * page.height));
+    return page;
+}
+
+// A text's white ground hides what was drawn under it (a filled box, another text), and only
+// there; the ground of a text on clean paper may be left out, the page looks the same.
+TEST(PdfPrinter, ATextHidesWhatLiesUnderItsGroundAndNothingElse) {
+    testApplication();
+    TempDir dir;
+    const auto pdf = dir / "grounds.pdf";
+    {
+        auto printer = pdfFilePrinter(pdf);
+        ASSERT_TRUE(printer->beginDoc());
+        Canvas& canvas = printer->canvas();
+        canvas.setFontSize(12);  // 100 dots an em
+        canvas.setBrushColor(kRed);
+        canvas.rectangle(600, 600, 1800, 1200);
+        canvas.setBrushColor(kWhite);
+        canvas.textOut(600, 600, "      ");  // 300 dots wide, 107 high
+        canvas.textOut(2400, 600, "■■■");
+        canvas.textOut(2400, 600, "    ");  // over the first two squares
+        canvas.textOut(1200, 2000, "■");    // on clean paper
+        ASSERT_TRUE(printer->endDoc());
+    }
+    const Rendered page = renderFirstPage(pdf);
+    ASSERT_GT(page.width, 0);
+    const struct {
+        const char* what;
+        int x, y;
+        Color color;
+    } pixels[] = {
+        {"the box under the blanks", 750, 650, kWhite},
+        {"the box beside them", 1200, 650, kRed},
+        {"the box below them", 750, 1000, kRed},
+        {"the squares under the blanks", 2450, 650, kWhite},
+        {"the square beside them", 2650, 650, kBlack},
+        {"the square on clean paper", 1250, 2050, kBlack},
+    };
+    for (const auto& p : pixels) EXPECT_EQ(page.at(p.x, p.y), p.color) << p.what;
 }
 
 // The Unix print dialog loads the device's default paper over the program's.
