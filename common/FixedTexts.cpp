@@ -6,13 +6,8 @@
 namespace jitsu {
 
 std::string fixedYearText(unsigned year) {
-    // Built by appending: GCC 12 warns falsely (-Wrestrict) on std::string::insert at -O3.
-    const std::string digits = std::to_string(year);
     std::string text = "  ";
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
-        text += digits[i];
-    }
+    text += std::to_string(year);
     return text + "年度";
 }
 

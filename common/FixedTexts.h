@@ -6,8 +6,9 @@
 namespace jitsu {
 
 // The year and the test as the printing windows show them once OK has fixed them, and as the
-// printed titles carry them (UTF-8): two blanks, the year with a thousands separator and "年度"
-// ("  2,026年度"); two blanks and the test label ("  第２回", empty label outside 1 … 10).
+// printed titles carry them (UTF-8): two blanks, the year as schools write it (no thousands
+// separator) and "年度" ("  2026年度"); two blanks and the test label ("  第２回", empty label
+// outside 1 … 10).
 std::string fixedYearText(unsigned year);
 std::string fixedTestText(int testNumber);
 
