@@ -6,6 +6,7 @@
 #include "Commands.h"
 #include "Deadline.h"
 #include "FixedTexts.h"
+#include "FolderSettings.h"
 #include "PdfOutput.h"
 #include "PrintCheckLists.h"
 #include "StreamMessages.h"
@@ -45,6 +46,15 @@ int checklistsCommand(CommandContext& context) {
         deadline = *parsed;
     }
 
+    FolderSettings settings;
+    if (auto word = args.option("era")) {
+        auto era = parseEra(*word);
+        if (!era) return context.usageError("--era must be seireki or wareki, not '" + *word + "'");
+        settings.era = *era;
+    } else if (Status read = readFolderSettings(context.dir, settings); !read) {
+        return context.dataError(read.reason());
+    }
+
     if (Status found = output->findQueue(); !found) return context.dataError(found.reason());
     StreamMessages messages(context);
     BasicData data;
@@ -60,7 +70,7 @@ int checklistsCommand(CommandContext& context) {
     request.grade = chosen->grade - 1;
     request.year = static_cast<unsigned>(chosen->year);
     request.test = chosen->test;
-    request.yearText = fixedYearText(request.year);
+    request.yearText = fixedYearText(request.year, settings.era);
     request.testText = fixedTestText(chosen->test);
     request.monthText = std::to_string(deadline.month);
     request.dayText = std::to_string(deadline.day);

@@ -5,9 +5,9 @@
 
 namespace jitsu {
 
-std::string fixedYearText(unsigned year) {
+std::string fixedYearText(unsigned year, Era era) {
     std::string text = "  ";
-    text += std::to_string(year);
+    text += printedYear(year, era);
     return text + "年度";
 }
 

@@ -25,6 +25,9 @@ inline constexpr const char* kResultsNotRead =
 // After the name of a results file that does not exist.
 inline constexpr const char* kResultsFileMissing =
     " がありません。先に個人票印刷（reportcard）で実行し、保存してください。";
+// A folder settings file that cannot be read: the pages go on with the defaults.
+inline constexpr const char* kSettingsUnread =
+    "このフォルダーの設定ファイルが読めないため、年度は西暦で印刷します。";
 // Before printing or saving from a file whose content is not what its writer wrote.
 inline constexpr const char* kDamagedFile =
     "ファイルの内容に問題があります（詳細を下に示します）。このまま続けますか？";

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LauncherWindow.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFileDialog>
@@ -16,6 +17,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "FolderSettings.h"
 #include "SuitePrograms.h"
 #include "Widgets.h"
 #include "YearCheck.h"
@@ -52,10 +54,18 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     folderRow->addWidget(folderButton);
     layout->addLayout(folderRow);
 
+    auto* statusRow = new QHBoxLayout;
     StatusL = new QLabel(this);
     StatusL->setObjectName("StatusL");
     StatusL->setWordWrap(true);
-    layout->addWidget(StatusL);
+    statusRow->addWidget(StatusL, 1);
+    statusRow->addWidget(new QLabel(QStringLiteral("印刷する年度"), this));
+    EraCB = new QComboBox(this);
+    EraCB->setObjectName("EraCB");
+    EraCB->addItems({QStringLiteral("西暦（2026年度）"), QStringLiteral("和暦（令和８年度）")});
+    EraCB->setAccessibleName(QStringLiteral("印刷する年度の書き方"));
+    statusRow->addWidget(EraCB);
+    layout->addLayout(statusRow);
 
     FilesSG = new QTableWidget(0, 4, this);
     FilesSG->setObjectName("FilesSG");
@@ -117,6 +127,7 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     connect(VersionsButton, &QPushButton::clicked, this, &LauncherWindow::VersionsButtonClick);
 
     connect(folderButton, &QPushButton::clicked, this, &LauncherWindow::FolderButtonClick);
+    connect(EraCB, &QComboBox::activated, this, &LauncherWindow::EraChosen);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &LauncherWindow::refresh);
     connect(&scan_, &FolderScan::overviewRead, this, &LauncherWindow::showOverview);
     connect(&scan_, &FolderScan::findingsRead, this, &LauncherWindow::showFindings);
@@ -155,6 +166,11 @@ void LauncherWindow::showOverview(const FolderOverview& overview) {
     // Watched from when it is there: a USB stick may come back.
     if (overview.exists && watcher_.directories().isEmpty()) watcher_.addPath(folder_);
     StatusL->setText(QString::fromStdString(folderStatusText(overview)));
+    // A damaged settings file shows 西暦, what the pages then print; choosing writes it anew.
+    FolderSettings settings;
+    (void)readFolderSettings(folder_.toStdString(), settings);
+    EraCB->setCurrentIndex(settings.era == Era::Wareki ? 1 : 0);
+    EraCB->setEnabled(overview.exists);
     const std::vector<OverviewRow> rows = overviewRows(overview);
     FilesSG->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < FilesSG->rowCount(); ++r) {
@@ -179,6 +195,13 @@ void LauncherWindow::showFindings(const std::vector<yearfiles::Finding>& finding
     for (const yearfiles::Finding& finding : findings)
         FindingsL->addItem(QString::fromStdString(yearfiles::findingLine(finding, true)));
     if (findings.empty()) FindingsL->addItem(QStringLiteral("問題は見つかりませんでした。"));
+}
+
+void LauncherWindow::EraChosen(int index) {
+    const FolderSettings settings{index == 1 ? Era::Wareki : Era::Seireki};
+    if (Status s = writeFolderSettings(folder_.toStdString(), settings); !s)
+        services_.messages.alert("設定を保存できませんでした。", "確認", MessageIcon::Stop,
+                                 s.reason());
 }
 
 void LauncherWindow::RosterButtonClick() {

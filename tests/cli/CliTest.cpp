@@ -8,6 +8,7 @@
 #include "Clock.h"
 #include "CombinationOption.h"
 #include "Commands.h"
+#include "FolderSettings.h"
 #include "Golden.h"
 #include "MessageTexts.h"
 #include "Paths.h"
@@ -90,6 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Without --deadline, two days from the clock's date; two identical pages per class in
         // class order, the place before まで.
         "checklists TEST1 --place 職員室 --trace small.txt",
+        // The year in the Japanese era: 令和８年度.
+        "checklists TEST1 --classes 1 --era wareki --trace wareki.txt",
         "reports TEST1 --combos 英国,eisu --scale 80 --font-scale 50 --copies 2 --pages 2-3 "
         "--trace trace.txt",
         // Test 2's default combinations: nine columns.
@@ -102,6 +105,18 @@ INSTANTIATE_TEST_SUITE_P(
         "trend --year 2026 --grade 1 --trace trace.txt",
         "export --year 2026 --test 2 --grade 1 --format csv -o utf8.csv",
         "export --year 2026 --test 2 --grade 1 --format csv --encoding cp932 -o cp932.csv"));
+
+// The folder's settings choose how the check lists print the year; --era overrides them.
+TEST_F(Cli, TheFolderChoosesTheEraAndTheOptionOverridesIt) {
+    ASSERT_TRUE(writeFolderSettings(year.path(), {Era::Wareki}));
+    ASSERT_EQ(run("checklists TEST1 --classes 1 --trace w.txt"), 0) << err;
+    EXPECT_NE(readBytes(year.dir / "w.txt").find("令和８年度"), std::string::npos);
+    ASSERT_EQ(run("checklists TEST1 --classes 1 --era seireki --trace s.txt"), 0) << err;
+    EXPECT_NE(readBytes(year.dir / "s.txt").find("  2026年度"), std::string::npos);
+    writeBytes(folderSettingsPath(year.path()), "era=taisho\r\n");
+    EXPECT_EQ(run("checklists TEST1 --classes 1 --trace t.txt"), 1);
+    EXPECT_NE(err.find("jitsuryoku-settings.txt:1:"), std::string::npos) << err;
+}
 
 TEST_F(Cli, WritesAPdf) {
     ASSERT_EQ(run("reports TEST1 --classes 1 --pdf r.pdf"), 0) << err;
@@ -151,9 +166,10 @@ INSTANTIATE_TEST_SUITE_P(
         {"results --year 1999 --test 1 --grade 1", "results --year 2026 --test 6 --grade 1",
          "checklists TEST1 --classes 3 --trace t", "checklists TEST1 --deadline 13/1 --trace t",
          "checklists TEST1 --scale 79 --trace t", "checklists TEST1 --pdf a.pdf --trace t",
-         "reports TEST1 --pages 3-2 --trace t", "reports TEST1 --copies 11 --trace t",
-         "reports TEST1 --font-scale 49 --trace t", "reports TEST1",
-         "summary TEST1 --lists tops --trace t", "history --grade 1 --trace t | --year",
+         "checklists TEST1 --era reiwa --trace t | --era", "reports TEST1 --pages 3-2 --trace t",
+         "reports TEST1 --copies 11 --trace t", "reports TEST1 --font-scale 49 --trace t",
+         "reports TEST1", "summary TEST1 --lists tops --trace t",
+         "history --grade 1 --trace t | --year",
          "history --year 2026 --grade 1 --students 46 --trace t | --students",
          "trend --year 2026 --grade 1 --pdf a --trace t"})));
 

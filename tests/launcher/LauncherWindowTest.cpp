@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QListWidget>
 #include <QSettings>
 #include <QTableWidget>
@@ -11,6 +12,7 @@
 #include "DemoYear.h"
 #include "FileVersions.h"
 #include "Fixtures.h"
+#include "FolderSettings.h"
 #include "LauncherWindow.h"
 #include "MessageTexts.h"
 #include "Paths.h"
@@ -77,6 +79,21 @@ TEST_F(LauncherWindowTest, AProgramThatIsNotThereIsReported) {
     button(*open(), "basesetupButton")->click();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "プログラム jitsuryoku-basesetup が見つかりません。");
+}
+
+// The era chosen for the printed pages is the folder's setting, shown again on the next start.
+TEST_F(LauncherWindowTest, TheEraChoiceIsTheFoldersSetting) {
+    writeYear();
+    auto w = open();
+    auto* era = child<QComboBox>(*w, "EraCB");
+    EXPECT_EQ(era->currentIndex(), 0);
+    w->EraChosen(1);
+    FolderSettings settings;
+    ASSERT_TRUE(readFolderSettings(dir.path(), settings));
+    EXPECT_EQ(settings.era, Era::Wareki);
+    auto next = open();
+    EXPECT_EQ(child<QComboBox>(*next, "EraCB")->currentIndex(), 1);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 // The check's findings under the table; a roster import is written only on Yes.
