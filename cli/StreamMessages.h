@@ -24,7 +24,7 @@ public:
             context_.warn(std::string(message.detail));
             return MessageAnswer::Yes;
         }
-        context_.err << message.text;
+        context_.err << tr(message.text);
         if (!message.detail.empty()) context_.err << ": " << message.detail;
         context_.err << '\n';
         return message.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;

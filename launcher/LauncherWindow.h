@@ -43,6 +43,8 @@ public slots:
     void VersionsButtonClick();
     // How the folder's printed pages write the year (0 西暦, 1 和暦): saved in its settings.
     void EraChosen(int index);
+    // A finding double-clicked (or Enter on it): starts the program that fixes it, if any.
+    void openFixingProgram(const QString& name);
     // The two after their file dialogs: the preview and confirmation, the export itself.
     void importRoster(const QString& source, int grade);
     void importScores(const QString& source, int grade, int test);

@@ -119,7 +119,14 @@ TEST_F(LauncherWindowTest, ShowsFindingsAndImportsARosterOnlyWhenConfirmed) {
     w->importRoster(QString::fromStdString((dir / "in.csv").string()), 1);
     EXPECT_EQ(readBytes(dir / "N261.csv"), sj("1,佐藤　一郎\r\n"));
     EXPECT_NE(readBytes(dir / "JT26_2_1.txt"), scores);
+    EXPECT_EQ(messages.shown.back().text, "1 student(s) imported into N261.csv");
     EXPECT_TRUE(QTest::qWaitFor([&] { return firstFinding(*w).startsWith("error: "); }));
+    // The head counts no longer fit: the finding opens basesetup, which fixes them (not built
+    // beside the test: its absence is reported).
+    QListWidget* list = child<QListWidget>(*w, "FindingsL");
+    EXPECT_FALSE(list->item(0)->icon().isNull());
+    emit list->itemActivated(list->item(0));
+    EXPECT_EQ(messages.shown.back().text, "プログラム jitsuryoku-basesetup が見つかりません。");
 }
 
 // A wrong save undone from the launcher: only on Yes, and the wrong bytes are kept in turn.
