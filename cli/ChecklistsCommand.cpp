@@ -9,6 +9,7 @@
 #include "FolderSettings.h"
 #include "PdfOutput.h"
 #include "PrintCheckLists.h"
+#include "Reason.h"
 #include "StreamMessages.h"
 
 namespace jitsu::cli {
@@ -63,8 +64,8 @@ int checklistsCommand(CommandContext& context) {
     // The window offers the tests of grade 1 only.
     if (Stop stop = context.checkTest(data, 1, chosen->test)) return *stop;
     if (gradeData.classes() == 0)
-        return context.dataError("nothing to print: grade " + std::to_string(chosen->grade) +
-                                 " has no class");
+        return context.dataError(
+            because(N_("nothing to print: grade {1} has no class"), chosen->grade).text());
 
     CheckListRequest request;
     request.grade = chosen->grade - 1;
@@ -89,7 +90,8 @@ int checklistsCommand(CommandContext& context) {
     PrintOutput printed(*output, context);
     Services services{context.dir, messages, printed.printer(), context.clock};
     Status status = printCheckLists(data, request, services);
-    if (status && printed.printer().sheetCount() == 0) return context.dataError("nothing to print");
+    if (status && printed.printer().sheetCount() == 0)
+        return context.dataError(N_("nothing to print"));
     if (status) status = printed.finish();
     if (!status) return context.dataError(status.reason());
     printed.tell(context.out);

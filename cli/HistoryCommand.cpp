@@ -8,6 +8,7 @@
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "PdfOutput.h"
+#include "Reason.h"
 #include "Roster.h"
 #include "StreamMessages.h"
 #include "TrendPage.h"
@@ -53,8 +54,10 @@ Stop readGradeYear(CommandContext& context, Arguments& args, GradeYear& year) {
         context.warn(finding + " (left out)");
     }
     if (year.results.tests.empty())
-        return context.dataError("nothing to print: grade " + std::to_string(year.grade) + " of " +
-                                 std::to_string(year.year) + " has no results file");
+        return context.dataError(
+            because(N_("nothing to print: grade {1} of {2} has no results file"), year.grade,
+                    year.year)
+                .text());
     return std::nullopt;
 }
 
@@ -63,7 +66,7 @@ template <typename Print>
 int printTo(CommandContext& context, const OutputChoice& output, Print print) {
     PrintOutput printed(output, context);
     if (Status done = print(printed.printer()); !done) return context.dataError(done.reason());
-    if (printed.printer().sheetCount() == 0) return context.dataError("nothing to print");
+    if (printed.printer().sheetCount() == 0) return context.dataError(N_("nothing to print"));
     if (Status written = printed.finish(); !written) return context.dataError(written.reason());
     printed.tell(context.out);
     return kExitOk;
@@ -119,7 +122,7 @@ int historyCommand(CommandContext& context) {
 
     const history::HistoryJob job{grade, year.data->testName.view(), *roster, year.results,
                                   history::chooseStudents(grade, classes, numbers)};
-    if (job.students.empty()) return context.dataError("nothing to print: no student chosen");
+    if (job.students.empty()) return context.dataError(N_("nothing to print: no student chosen"));
     return printTo(context, *output,
                    [&](Printer& p) { return history::printHistory(job, p, messages); });
 }

@@ -13,6 +13,7 @@
 #include "Paths.h"
 #include "PdfOutput.h"
 #include "PdfPrinter.h"
+#include "Reason.h"
 #include "ReportPage.h"
 #include "Statistics.h"
 #include "StreamMessages.h"
@@ -102,8 +103,8 @@ int reportsCommand(CommandContext& context) {
     // The grade run: roster, scores, statistics; no results file is written.
     auto files = std::make_unique<GradeFiles>();
     if (std::none_of(classes.begin(), classes.end(), [](bool c) { return c; }))
-        return context.dataError("nothing to print: grade " + std::to_string(chosen->grade) +
-                                 " has no class");
+        return context.dataError(
+            because(N_("nothing to print: grade {1} has no class"), chosen->grade).text());
     StreamMessages messages(context);
     if (Status read = readGradeFiles(context.dir, *basic, static_cast<unsigned>(chosen->year),
                                      chosen->test, chosen->grade - 1, *files, messages);
@@ -136,7 +137,7 @@ int reportsCommand(CommandContext& context) {
         if (Status written = printOn(*pdfFilePrinter(path, range), job, messages, sheets); !written)
             return context.dataError(written.reason());
         if (sheets == 0)
-            return context.dataError("nothing to print: " + path.string() + " not written");
+            return context.dataError(because(N_("nothing to print: {1} not written"), path).text());
         context.out << "wrote " << path.string() << ": " << sheets << " pages\n";
     }
     if (printer.queue) {

@@ -7,6 +7,7 @@
 #include "Clock.h"
 #include "Commands.h"
 #include "PdfOutput.h"
+#include "Reason.h"
 #include "StreamMessages.h"
 #include "SummaryRun.h"
 
@@ -73,8 +74,8 @@ int summaryCommand(CommandContext& context) {
     const int grade = args.gradeTest()->grade;
     if (Stop stop = context.checkTest(*data, grade, request->test)) return *stop;
     if (data->grades[grade - 1].classes() == 0)
-        return context.dataError("nothing to print: grade " + std::to_string(grade) +
-                                 " has no class");
+        return context.dataError(
+            because(N_("nothing to print: grade {1} has no class"), grade).text());
     if (Stop stop =
             context.judgeResultsAge(data->grades[grade - 1], request->year, request->test, grade))
         return *stop;
@@ -85,7 +86,7 @@ int summaryCommand(CommandContext& context) {
     const auto outcome = summaryprint::runSummary(services, *data, *request);
     if (outcome.end == summaryprint::SummaryEnd::Stopped) return context.dataError(outcome.finding);
     if (outcome.end != summaryprint::SummaryEnd::Completed) return kExitDataError;
-    if (printed.printer().sheetCount() == 0) return context.dataError("nothing to print");
+    if (printed.printer().sheetCount() == 0) return context.dataError(N_("nothing to print"));
     if (Status written = printed.finish(); !written) return context.dataError(written.reason());
     printed.tell(context.out);
     return kExitOk;

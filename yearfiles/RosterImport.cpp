@@ -244,7 +244,7 @@ Status writeRoster(const std::filesystem::path& path, const ImportedRoster& impo
                    bool replace) {
     std::error_code ec;
     if (!replace && std::filesystem::exists(path, ec))
-        return Status::error(path.string() + " exists already (use --force to replace it)");
+        return Status::error(because(N_("{1} exists already (use --force to replace it)"), path));
     return writeFileAtomically(path, imported.bytes);
 }
 

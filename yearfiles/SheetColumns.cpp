@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "Reason.h"
 #include "StudentNumber.h"
 
 namespace jitsu::yearfiles {
@@ -149,9 +150,10 @@ std::optional<std::string> classOfCell(std::string_view text, const GradeData& g
         const int number = std::stoi(part);
         return number >= 1 && number <= grade.classes() ? number - 1 : -1;
     };
-    const std::string bad = "class \"" + std::string(text) +
-                            "\" is not a class of the grade (1 to " +
-                            std::to_string(grade.classes()) + " or its name)";
+    const std::string bad =
+        because(N_("class \"{1}\" is not a class of the grade (1 to {2} or its name)"),
+                std::string(text), grade.classes())
+            .text();
     if (key.empty()) return "the class is empty";
     if ((cls = byName(key)) >= 0) return std::nullopt;
     // 1年1組 and 1-1 name the grade first.

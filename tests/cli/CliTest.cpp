@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <set>
 #include <sstream>
@@ -179,9 +180,8 @@ INSTANTIATE_TEST_SUITE_P(VersionsUsage, Failures,
                               "restore N261.csv | give the FILE VERSION",
                               "restore N261.csv 21 | a number from 1 to 20"})));
 
-INSTANTIATE_TEST_SUITE_P(
-    Data, Failures,
-    ::testing::Values(
+const std::vector<FailureCase>& dataFailures() {
+    static const std::vector<FailureCase> cases = {
         FailureCase{"results --year 2026 --test 3 --grade 1", 1, text::kScoresMissingPrint},
         FailureCase{"reports --year 2025 --test 1 --grade 1 --trace t", 1,
                     text::kRosterMissingPrint},
@@ -194,7 +194,32 @@ INSTANTIATE_TEST_SUITE_P(
                     "N261.csv exists already and the grade has scores"},
         FailureCase{"import-roster in.csv --grade 1 --force", 1, "in.csv:3: class \"9\""},
         FailureCase{"restore N261.csv 1", 1, "N261.csv: no version 1 (0 kept)"},
-        FailureCase{"demo .", 1, "--force"}));
+        FailureCase{"demo .", 1, "--force"}};
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Data, Failures, ::testing::ValuesIn(dataFailures()));
+
+// The failure table as a person reads it, in English (LANG=C) and in Japanese
+// (LANG=ja_JP.UTF-8): one language a run, the data folder written DIR.
+TEST_F(Cli, TheFailuresReadInTheLocalesLanguage) {
+    ASSERT_EQ(run("results TEST1"), 0) << err;
+    writeBytes(year.dir / "ok.csv", "組,番号,氏名\n1,1,佐藤\n");
+    writeBytes(year.dir / "in.csv", "組,番号,氏名\n1,1,佐藤\n9,1,鈴木\n");
+    for (const char* lang : {"C", "ja_JP.UTF-8"}) {
+        ::setenv("LANG", lang, 1);
+        std::string table;
+        for (const FailureCase& c : dataFailures()) {
+            run(c.line);
+            for (auto at = err.find(year.path().string()); at != std::string::npos;
+                 at = err.find(year.path().string()))
+                err.replace(at, year.path().string().size(), "DIR");
+            table += "$ " + c.line + "\n" + err;
+        }
+        ::setenv("LANG", "C.UTF-8", 1);
+        EXPECT_TRUE(matchesGolden(table, std::string("cli-failures/") + lang + ".txt"));
+    }
+}
 
 // A results file computed again is listed with its earlier version, which restore puts back.
 TEST_F(Cli, VersionsListsAndRestorePutsBack) {

@@ -31,3 +31,16 @@ TEST(JapaneseQtTexts, AYesNoBoxReadsHaiAndIie) {
     EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("はい(&Y)"));
     EXPECT_EQ(box.button(QMessageBox::No)->text(), QStringLiteral("いいえ(&N)"));
 }
+
+// The texts Qt's own translation leaves English, in the dialogs where they appear; the others
+// still come from Qt's translation.
+TEST(JapaneseQtTexts, TheTextsQtLeavesEnglishAreJapanese) {
+    ASSERT_TRUE(jitsu::installJapaneseQtTexts());
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Pages"), QStringLiteral("ページ"));
+    EXPECT_EQ(QCoreApplication::translate("QPrintPropertiesWidget", "Advanced"),
+              QStringLiteral("詳細設定"));
+    EXPECT_EQ(QCoreApplication::translate("QFileSystemModel", "Folder"),
+              QStringLiteral("フォルダー"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+              QStringLiteral("キャンセル"));
+}
