@@ -78,7 +78,8 @@ std::vector<std::string> englishWords(const std::string& utf8) {
     text.remove(QRegularExpression(QStringLiteral("\\S*/\\S*")));
     text.remove(QRegularExpression(QStringLiteral("[\\w.-]+\\.(txt|csv|tsv|xlsx|pdf)\\b")));
     text.remove(QRegularExpression(QStringLiteral("\\b(JK|JT|N)\\d\\w*")));
-    text.remove(QStringLiteral("UTF-8"));  // an encoding's name, as Japanese software writes it
+    // Encodings' names, as Japanese software writes them.
+    text.remove(QRegularExpression(QStringLiteral("UTF-(8|16)")));
     std::vector<std::string> words;
     auto it = QRegularExpression(QStringLiteral("[A-Za-z]{3,}")).globalMatch(text);
     while (it.hasNext()) words.push_back(it.next().captured().toStdString());
