@@ -134,7 +134,16 @@ bool BaseSetupWindow::FormClose() {
         showProblem(problems.front());
         return false;
     }
-    if (std::vector<Problem> empty = emptyClasses(texts_);
+    // The basic data on disk: what its classes hold, and the counts the score files are in.
+    std::unique_ptr<BasicData> before;
+    if (readText_) {
+        before = std::make_unique<BasicData>();
+        parseBasicData(*readText_, *before);
+    }
+    const auto holdings = [&](int g, int k) {
+        return before ? classHoldings(services_.dir, *before, g - 1, k - 1) : std::string();
+    };
+    if (std::vector<Problem> empty = emptyClasses(texts_, holdings);
         !empty.empty() &&
         messages.ask(emptyClassQuestion(empty), text::kConfirm, MessageIcon::Question,
                      MessageButtons::YesNo, MessageAnswer::No) != MessageAnswer::Yes) {
@@ -144,10 +153,8 @@ bool BaseSetupWindow::FormClose() {
     // Score files are shaped by the counts: a change of counts carries the scores along.
     const BasicDataTexts saved = basicDataTextsOf(texts_);
     CountChange change;
-    if (readText_) {
-        auto before = std::make_unique<BasicData>();
+    if (before) {
         auto after = std::make_unique<BasicData>();
-        parseBasicData(*readText_, *before);
         parseBasicData(formatBasicData(saved), *after);
         if (Status planned = planCountChange(services_.dir, *before, *after, change); !planned) {
             messages.inform(text::kNotSaved, text::kConfirm, MessageIcon::None, planned.reason());

@@ -6,6 +6,7 @@
 #include "AtomicWrite.h"
 #include "Cp932.h"
 #include "Paths.h"
+#include "Roster.h"
 #include "TestList.h"
 #include "TestScores.h"
 #include "TextFile.h"
@@ -104,6 +105,35 @@ Status planCountChange(const fs::path& dir, const BasicData& before, const Basic
     if (!drops.empty()) plan.question += "\n注意：\n" + drops;
     plan.question += "\nこのまま保存しますか？";
     return Status::ok();
+}
+
+std::string classHoldings(const fs::path& dir, const BasicData& data, int grade, int cls) {
+    const GradeData& g = data.grades[grade];
+    if (cls >= g.classes()) return "";
+    std::string out;
+    auto roster = std::make_unique<GradeRoster>();
+    if (readRoster(rosterPath(dir, data.rosterTag.view(), data.year, grade + 1), *roster)) {
+        classRanges(g, *roster);
+        int lines = 0;
+        for (int s = 0, entry; s < kSlots && (entry = roster->entryOf(cls, s)) >= 0; ++s)
+            lines += !roster->numberAt(entry).empty() || !roster->nameAt(entry).empty();
+        if (lines > 0) out = "名簿に " + std::to_string(lines) + " 人";
+    }
+    std::string tests;
+    auto scores = std::make_unique<TestScores>();
+    for (int t = 1; t <= g.tests(); ++t) {
+        FileHealth health;
+        if (!readScores(scorePath(dir, data.year, t, grade + 1), g, *scores, &health) ||
+            !checkShape(health).fits)
+            continue;
+        for (int s = 0; s < kSlots; ++s)
+            if (holdsScores(g, *scores, cls, s)) {
+                tests += (tests.empty() ? "" : "・") + testLabel(t);
+                break;
+            }
+    }
+    if (!tests.empty()) out += (out.empty() ? "" : "、") + tests + " の得点";
+    return out;
 }
 
 Status applyCountChange(const CountChange& plan, const fs::path& basicDataFile,

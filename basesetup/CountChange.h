@@ -30,6 +30,13 @@ struct CountChange {
 Status planCountChange(const std::filesystem::path& dir, const BasicData& before,
                        const BasicData& after, CountChange& plan);
 
+// What class `cls` of grade `grade` (both from 0) holds in the files of `data`'s year, under
+// the counts of `data` (the basic data on disk), UTF-8: "名簿に 35 人、第１回・第２回 の得点";
+// "" when it holds neither a roster line nor a score. A file that cannot be read or does not
+// fit the counts adds nothing.
+std::string classHoldings(const std::filesystem::path& dir, const BasicData& data, int grade,
+                          int cls);
+
 // Rewrites every score file of the plan, then the basic data with `texts`; all or nothing: on a
 // failure the files already rewritten get their bytes back and the reason names the file.
 Status applyCountChange(const CountChange& plan, const std::filesystem::path& basicDataFile,

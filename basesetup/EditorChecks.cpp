@@ -99,16 +99,20 @@ std::vector<Problem> checkEditorTexts(const EditorTexts& texts) {
     return std::move(checker.problems);
 }
 
-std::vector<Problem> emptyClasses(const EditorTexts& texts) {
+std::vector<Problem> emptyClasses(const EditorTexts& texts,
+                                  const std::function<std::string(int grade, int cls)>& holdings) {
     std::vector<Problem> problems;
     for (int g = 1; g <= kGrades; ++g) {
         const GradeTexts& grade = texts.grades[g - 1];
         for (int k = 1; k <= grade.classCount; ++k) {
             auto number = wholeNumber(grade.headCounts[k - 1]);
             if (!number || number->value() != 0) continue;
+            const std::string held = holdings(g, k);
+            if (held.empty()) continue;
             problems.push_back({Problem::Place::Cell, g, Grid::Classes, k, 1,
                                 std::string(kGradeTitles[g - 1]) + "　" + grade.classNames[k - 1] +
-                                    "（" + std::to_string(k) + "列目）：人数が 0 です"});
+                                    "（" + std::to_string(k) + "列目）：人数が 0 です（" + held +
+                                    "）"});
         }
     }
     return problems;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,9 +31,12 @@ std::vector<Problem> checkEditorTexts(const EditorTexts& texts);
 inline constexpr int kListedProblems = 15;
 std::string refusalText(const std::vector<Problem>& problems);
 
-// The classes within the counts whose head count is 0, as problems on their head count cells:
-// a roster or scores of such a class would be taken for the next class's. Asked about at save.
-std::vector<Problem> emptyClasses(const EditorTexts& texts);
+// The classes within the counts whose head count is 0 and that hold roster lines or scores
+// (`holdings` of the grade and class, both from 1: what they hold, "" for nothing), as
+// problems on their head count cells naming what they hold: that roster's students or scores
+// would be taken for the next class's. Asked about at save.
+std::vector<Problem> emptyClasses(const EditorTexts& texts,
+                                  const std::function<std::string(int grade, int cls)>& holdings);
 
 // The question before saving such classes: one line per class (the first kListedProblems, then
 // how many more), and whether to save all the same.

@@ -59,7 +59,9 @@ void RosterRemapInMemory(benchmark::State& state) {
 }
 BENCHMARK(RosterRemapInMemory)->Unit(benchmark::kMillisecond);
 
-// A roster holds 450 students: 20 classes of 22 or 23, every score file of the grade full.
+// A roster holds 450 students: 20 classes of 22 or 23, every score file of the grade full. The
+// two rosters the runs alternate between number each class in opposite orders: every student
+// but the middle one of a class moves, and every score file changes.
 void RosterReplacementThroughTheFiles(benchmark::State& state) {
     TempDir dir;
     BasicData data;
@@ -70,11 +72,13 @@ void RosterReplacementThroughTheFiles(benchmark::State& state) {
     std::string before, after;
     for (int k = 0, entry = 0; k < kClasses; ++k) {
         grade.headCounts[k] = k < 10 ? 23 : 22;
-        for (unsigned s = 0; s < grade.headCounts[k]; ++s, ++entry) {
-            const std::string number = std::to_string(10000 + k * 100 + static_cast<int>(s) + 1);
-            before += number + ",old " + std::to_string(entry) + "\r\n";
-            after += number + ",new " + std::to_string(entry) + "\r\n";
+        const int heads = static_cast<int>(grade.headCounts[k]);
+        for (int s = 0; s < heads; ++s) {
+            const std::string number = std::to_string(10000 + k * 100 + s + 1);
+            before += number + ",student " + std::to_string(entry + s) + "\r\n";
+            after += number + ",student " + std::to_string(entry + heads - 1 - s) + "\r\n";
         }
+        entry += heads;
     }
     for (int t = 1; t <= kMaxTests; ++t)
         if (!writeScores(scorePath(dir.path(), 2026, t, 1), grade,

@@ -57,11 +57,9 @@ int importRosterCommand(CommandContext& context) {
                            "where they go (use --force to replace it)"),
                         target)
                     .text());
-        if (Status s = yearfiles::applyRosterReplacement(plan, imported); !s)
-            return context.dataError(s.reason());
-    } else if (Status s = yearfiles::writeRoster(target, imported, args.flag("force")); !s) {
-        return context.dataError(s.reason());
     }
+    if (Status s = yearfiles::applyRosterReplacement(plan, imported, args.flag("force")); !s)
+        return context.dataError(s.reason());
     for (const std::string& note : imported.notes) context.warn(note + " (written anyway)");
     context.out << "wrote " << target.string() << ": " << imported.students << " students\n";
     return kExitOk;

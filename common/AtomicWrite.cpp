@@ -170,6 +170,30 @@ void syncDirectory(int dir) {
     ::close(fd);
 }
 
+// The thread's FolderSyncBatch nesting, and the folders renamed into during it, open, one per
+// folder.
+struct PendingSyncs {
+    int depth = 0;
+    std::vector<UniqueFd> folders;
+};
+thread_local PendingSyncs tPending;
+
+// Flushes folder `dir` now, or at the end of the batch.
+void syncFolder(int dir) {
+    if (tPending.depth == 0) return syncDirectory(dir);
+    struct stat info;
+    if (::fstat(dir, &info) != 0) return syncDirectory(dir);
+    for (const UniqueFd& pending : tPending.folders) {
+        struct stat other;
+        if (::fstat(pending.get(), &other) == 0 && other.st_dev == info.st_dev &&
+            other.st_ino == info.st_ino)
+            return;
+    }
+    UniqueFd copy(::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!copy.valid()) return syncDirectory(dir);
+    tPending.folders.push_back(std::move(copy));
+}
+
 }  // namespace
 
 struct AtomicReplacement::Impl {
@@ -237,8 +261,16 @@ Status AtomicReplacement::commit(WriteFault fault) {
             N_("{1}: cannot replace the file: {2}"), target_,
             Reason::ofErrno(fault.kind == WriteFault::Kind::FailRename ? EIO : errno, true)));
     impl_->name.clear();
-    syncDirectory(dir);
+    syncFolder(dir);
     return Status::ok();
+}
+
+FolderSyncBatch::FolderSyncBatch() { ++tPending.depth; }
+
+FolderSyncBatch::~FolderSyncBatch() {
+    if (--tPending.depth > 0) return;
+    for (const UniqueFd& folder : tPending.folders) ::fsync(folder.get());
+    tPending.folders.clear();
 }
 
 Status writeFileAtomically(const fs::path& target, std::string_view content, WriteFault fault) {

@@ -37,6 +37,17 @@ inline constexpr std::chrono::minutes kStaleTemporaryAge{5};
 Status writeFileAtomically(const std::filesystem::path& target, std::string_view content,
                            WriteFault fault = {});
 
+// A change of several files in one go (all or nothing): while one is alive in a thread,
+// writeFileAtomically in that thread leaves the flush of the folder it renamed into to the end
+// of the batch, once per folder, instead of once per file. Batches nest.
+class FolderSyncBatch {
+public:
+    FolderSyncBatch();
+    ~FolderSyncBatch();
+    FolderSyncBatch(const FolderSyncBatch&) = delete;
+    FolderSyncBatch& operator=(const FolderSyncBatch&) = delete;
+};
+
 // The same replacement for output that a library writes by file name (a PDF, a workbook):
 // start() checks the target and opens the temporary file, temporaryPath() names it for the
 // library, commit() flushes it and renames it over the target under the folder's SaveLock.

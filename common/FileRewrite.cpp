@@ -3,16 +3,23 @@
 
 #include "AtomicWrite.h"
 #include "Limits.h"
+#include "SaveLock.h"
 #include "TextFile.h"
 
 namespace jitsu {
 
 Status rewriteAllOrNothing(const std::vector<FileRewrite>& files, std::string_view changedSince,
                            const std::function<Status()>& last) {
-    std::size_t written = 0;
+    // One lock for the whole change, so that no other save comes in between its files, and one
+    // flush of the folder at its end.
+    FolderSyncBatch batch;
+    SaveLock lock;
+    if (!files.empty())
+        if (Status locked = lock.acquire(files.front().path); !locked) return locked;
+    std::vector<const FileRewrite*> written;
     auto undo = [&](Status failed) {
-        for (std::size_t i = 0; i < written; ++i)
-            (void)writeFileAtomically(files[i].path, toCrLf(files[i].before));
+        for (const FileRewrite* file : written)
+            (void)writeFileAtomically(file->path, toCrLf(file->before));
         return failed;
     };
     for (const FileRewrite& file : files) {
@@ -21,8 +28,9 @@ Status rewriteAllOrNothing(const std::vector<FileRewrite>& files, std::string_vi
             return undo(read);
         if (now != file.before)
             return undo(Status::error(file.path.string() + ": " + std::string(changedSince)));
+        if (file.after == toCrLf(file.before)) continue;  // nothing moves in this file
         if (Status s = writeFileAtomically(file.path, file.after); !s) return undo(s);
-        ++written;
+        written.push_back(&file);
     }
     if (Status s = last(); !s) return undo(s);
     return Status::ok();

@@ -19,8 +19,9 @@ struct FileRewrite {
     std::string after;   // its new bytes
 };
 
-// Writes every file's `after`, then calls `last` (the file the change is about: the roster, the
-// basic data). A file whose text is no longer its `before` (another save came in between) stops
+// Writes every file's `after` (one whose `after` is its `before` is left as it is), then calls
+// `last` (the file the change is about: the roster, the basic data), all under the folder's
+// SaveLock. A file whose text is no longer its `before` (another save came in between) stops
 // the change with "FILE: `changedSince`". On any failure the files already written get their
 // `before` back, so the folder is as it was; the reason is the first failure's.
 Status rewriteAllOrNothing(const std::vector<FileRewrite>& files, std::string_view changedSince,

@@ -93,6 +93,16 @@ bool writeNew(int folder, const std::string& name, std::string_view bytes, mode_
     return ok;
 }
 
+// Keeps file `name` of `folder`, about to be replaced, as `version` of folder `own`: as a second
+// name of the same file where the file system allows it (its bytes are on disk already, and
+// it is about to lose its own name), else as a copy of `bytes` with `mode`. False with errno
+// set; EEXIST when `version` is taken.
+bool keepAs(int folder, const std::string& name, int own, const std::string& version,
+            std::string_view bytes, mode_t mode) {
+    if (::linkat(folder, name.c_str(), own, version.c_str(), 0) == 0) return true;
+    return errno != EEXIST && writeNew(own, version, bytes, mode);
+}
+
 bool isVersionName(const std::string& name) {
     return name.size() > kStampDigits + 1 && name[kStampDigits] == '-' &&
            std::all_of(name.begin(), name.begin() + kStampDigits,
@@ -139,6 +149,7 @@ fs::path folderOf(const fs::path& file) {
 }  // namespace
 
 Status keepVersion(int folder, const std::string& name, int replacement) {
+    if (name.starts_with('.')) return Status::ok();
     std::string bytes, next;
     mode_t mode = 0;
     if (!readAllAt(folder, name, bytes, &mode)) {
@@ -162,7 +173,7 @@ Status keepVersion(int folder, const std::string& name, int replacement) {
     if (!kept.empty()) stamp = std::max(stamp, stampOf(kept[0]) + 1);
     for (int attempt = 0;; ++attempt, ++stamp) {
         const std::string version = stampText(stamp) + "-" + program_invocation_short_name;
-        if (writeNew(own.get(), version, bytes, mode)) break;
+        if (keepAs(folder, name, own.get(), version, bytes, mode)) break;
         if (errno != EEXIST || attempt == 100) return failure(name, version, errno);
     }
     kept = versionNames(own.get());

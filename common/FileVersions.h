@@ -30,8 +30,9 @@ struct FileVersion {
 // folder `folder`: keeps the file's present bytes, with its permission bits, as the newest
 // version, unless they equal the new bytes (read from `replacement` with pread) or the newest
 // version kept; then drops all but the newest kVersionsKept. Nothing to do when there is no
-// such regular file. Fails (naming the file and the cause) when the versions folder cannot be
-// made or written, or is a link or no folder; then nothing is kept.
+// such regular file, nor for the suite's own hidden files (a name beginning with a dot). Fails
+// (naming the file and the cause) when the versions folder cannot be made or written, or is a link
+// or no folder; then nothing is kept.
 Status keepVersion(int folder, const std::string& name, int replacement);
 
 // `file`'s versions, newest first; none when there are none or the folder cannot be read.

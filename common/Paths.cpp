@@ -17,6 +17,10 @@ std::filesystem::path rosterPath(const std::filesystem::path& dir, std::string_v
     return dir / (std::string(rosterTag) + twoDigitYear(year) + std::to_string(grade) + ".csv");
 }
 
+std::filesystem::path alignedRosterPath(const std::filesystem::path& roster) {
+    return roster.parent_path() / (".jitsuryoku-aligned-" + roster.filename().string());
+}
+
 namespace {
 
 std::filesystem::path testFilePath(const std::filesystem::path& dir, const char* prefix,

@@ -14,6 +14,9 @@ std::string twoDigitYear(unsigned year);
 std::filesystem::path basicDataPath(const std::filesystem::path& dir);  // wqnmkiso.txt
 std::filesystem::path rosterPath(const std::filesystem::path& dir, std::string_view rosterTag,
                                  unsigned year, int grade);  // N011.csv
+// The copy of the roster that the grade's score files are aligned to, hidden beside it:
+// ".jitsuryoku-aligned-N011.csv" for N011.csv.
+std::filesystem::path alignedRosterPath(const std::filesystem::path& roster);
 std::filesystem::path scorePath(const std::filesystem::path& dir, unsigned year, int test,
                                 int grade);  // JT01_2_3.txt
 std::filesystem::path resultsPath(const std::filesystem::path& dir, unsigned year, int test,

@@ -79,12 +79,18 @@ std::string_view orientationName(Orientation orientation) {
     return orientation == Orientation::Portrait ? "portrait" : "landscape";
 }
 
-std::string printDialogTitle(int grade) {
+std::string printDialogTitle(int grade, std::optional<PaperSize> paper,
+                             std::optional<Orientation> orientation) {
     static const char* const kGrades[] = {"１年", "２年", "３年"};
     std::string title = "印刷";
     if (grade >= 0 && grade < static_cast<int>(std::size(kGrades))) {
         title += " — ";
         title += kGrades[grade];
+    }
+    if (paper) {
+        title += " — 用紙 ";
+        title += paperName(*paper);
+        if (orientation) title += *orientation == Orientation::Portrait ? " 縦" : " 横";
     }
     return title;
 }

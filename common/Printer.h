@@ -94,8 +94,12 @@ private:
 // other code leaves that setting as it was.
 void setPaper(Printer& printer, int paperCode, int orientationCode);
 
-// The print dialog's title (UTF-8): "印刷 — ２年" for grade index 1, "印刷" without a grade.
-std::string printDialogTitle(int grade);
+// The print dialog's title (UTF-8): "印刷 — ２年 — 用紙 A4 横" for grade index 1 on A4
+// landscape; without a grade (an index outside 0 … 2) or a paper, that part is left out. It
+// names the paper that will be printed, which the dialog's own page settings may not show
+// (they start from the printer's default paper).
+std::string printDialogTitle(int grade, std::optional<PaperSize> paper = std::nullopt,
+                             std::optional<Orientation> orientation = std::nullopt);
 
 std::string_view paperName(PaperSize paper);
 // The whole sheet, portrait, in dots of a 600 dpi printer.

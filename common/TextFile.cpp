@@ -74,13 +74,18 @@ Status readTextFile(const std::filesystem::path& path, std::size_t maxBytes, std
     std::string raw;
     if (Status s = readRaw(path, maxBytes, raw); !s) return s;
     if (health) surveyBytes(raw, *health);
-    text.clear();
+    text = fromCrLf(raw);
+    return Status::ok();
+}
+
+std::string fromCrLf(std::string_view raw) {
+    std::string text;
     text.reserve(raw.size());
     for (std::size_t i = 0; i < raw.size(); ++i) {
         if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') continue;
         text += raw[i];
     }
-    return Status::ok();
+    return text;
 }
 
 Status readFileBytes(const std::filesystem::path& path, std::size_t maxBytes, std::string& bytes) {

@@ -26,6 +26,9 @@ Status readTextFile(const std::filesystem::path& path, std::size_t maxBytes, std
 // may be binary); fails as readTextFile does.
 Status readFileBytes(const std::filesystem::path& path, std::size_t maxBytes, std::string& bytes);
 
+// Text as read in text mode on Windows: every CR LF becomes LF.
+std::string fromCrLf(std::string_view raw);
+
 // Text as written in text mode on Windows: every LF becomes CR LF.
 std::string toCrLf(std::string_view text);
 

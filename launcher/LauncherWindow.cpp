@@ -165,6 +165,7 @@ void LauncherWindow::setFolder(const QString& folder) {
     for (QWidget* control : std::initializer_list<QWidget*>{History, RosterButton, ExportButton})
         control->setEnabled(false);
     if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
+    alignScoresToEditedRosters(folder.toStdString(), services_.messages);
     refresh();
 }
 

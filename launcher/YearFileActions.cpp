@@ -7,6 +7,7 @@
 #include "Paths.h"
 #include "ResultsAge.h"
 #include "ResultsExport.h"
+#include "RosterAlignment.h"
 #include "RosterImport.h"
 
 namespace jitsu::launcher {
@@ -39,9 +40,13 @@ RosterPlan planRosterImport(const std::filesystem::path& dir, const std::filesys
 }
 
 Status writeRosterImport(const RosterPlan& plan) {
-    return yearfiles::carriesScores(plan.replacement)
-               ? yearfiles::applyRosterReplacement(plan.replacement, plan.roster)
-               : yearfiles::writeRoster(plan.target, plan.roster, true);
+    return yearfiles::applyRosterReplacement(plan.replacement, plan.roster);
+}
+
+void alignScoresToEditedRosters(const std::filesystem::path& dir, Messages& messages) {
+    auto data = std::make_unique<BasicData>();
+    if (readBasicData(basicDataPath(dir), *data))
+        (void)yearfiles::alignScoresAtStartUp(dir, *data, messages);
 }
 
 std::string versionLabel(const FileVersion& version) {

@@ -29,8 +29,12 @@ struct RosterPlan {
 RosterPlan planRosterImport(const std::filesystem::path& dir, const std::filesystem::path& source,
                             int grade);
 
-// Writes a confirmed plan: the roster alone, or all or nothing with the rewritten score files.
+// Writes a confirmed plan: all or nothing, the roster with the rewritten score files.
 Status writeRosterImport(const RosterPlan& plan);
+
+// When a folder is opened: alignScoresAtStartUp with the folder's basic data (none: nothing
+// to align).
+void alignScoresToEditedRosters(const std::filesystem::path& dir, Messages& messages);
 
 // One earlier version as the launcher lists it (UTF-8): "1　2026-12-07 09:37:04　scoreentry　
 // 1234 バイト".

@@ -14,6 +14,8 @@ QtPrinter::QtPrinter(QWidget* dialogParent) : dialogParent_(dialogParent) {}
 
 void QtPrinter::setPageSetup(std::optional<PaperSize> paper,
                              std::optional<Orientation> orientation) {
+    if (paper) paper_ = paper;
+    if (orientation) orientation_ = orientation;
     if (paper) printer_.setPageSize(pageSizeOf(*paper));
     if (orientation)
         printer_.setPageOrientation(*orientation == Orientation::Portrait ? QPageLayout::Portrait
@@ -23,7 +25,8 @@ void QtPrinter::setPageSetup(std::optional<PaperSize> paper,
 std::optional<PageRange> QtPrinter::printDialog(bool pageRange) {
     const QPageLayout programLayout = printer_.pageLayout();
     QPrintDialog dialog(&printer_, dialogParent_);
-    dialog.setWindowTitle(QString::fromStdString(printDialogTitle(dialogGrade())));
+    dialog.setWindowTitle(
+        QString::fromStdString(printDialogTitle(dialogGrade(), paper_, orientation_)));
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, pageRange);
     if (pageRange) {
         dialog.setMinMax(1, 999);

@@ -54,6 +54,9 @@ private:
     void keepProgramPaper(const QPageLayout& beforeDialog);
 
     QPrinter printer_{QPrinter::HighResolution};
+    // The page setup of the job, named in the dialog's title; unset until one is set.
+    std::optional<PaperSize> paper_;
+    std::optional<Orientation> orientation_;
     QPainter painter_;
     QtCanvas canvas_{painter_};
     QWidget* dialogParent_ = nullptr;

@@ -58,6 +58,7 @@ ProofsheetWindow::ProofsheetWindow(Services& services, QWidget* parent)
     PrintButton = makeButton(this, "PrintButton", "印刷", QRect(416, 280, 97, 33));
     PrintButton->setEnabled(false);
 
+    setDefaultButton(chooser.OKButton);
     connect(chooser.OKButton, &QPushButton::clicked, this, &ProofsheetWindow::OKButtonClick);
     connect(PrintButton, &QPushButton::clicked, this, &ProofsheetWindow::PrintButtonClick);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);

@@ -97,6 +97,7 @@ ReportcardWindow::ReportcardWindow(Services& services, QWidget* parent)
     PrintCheck = makePanelCheck(this, "Panel2", "PrintCheck", "印刷", QRect(492, 288, 80, 25));
     HozonCheck = makePanelCheck(this, "Panel1", "HozonCheck", "保存", QRect(572, 288, 80, 25));
 
+    setDefaultButton(chooser.OKButton);
     connect(chooser.OKButton, &QPushButton::clicked, this, &ReportcardWindow::OKButtonClick);
     connect(PrintButton, &QPushButton::clicked, this, &ReportcardWindow::PrintButtonClick);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);

@@ -8,9 +8,11 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "DamagedFile.h"
 #include "EntryTexts.h"
 #include "GridLayout.h"
 #include "MessageTexts.h"
+#include "RosterAlignment.h"
 #include "ScoreGrid.h"
 #include "ScoreText.h"
 #include "StartUp.h"
@@ -140,6 +142,7 @@ void ScoreEntryWindow::buildControls() {
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     connect(GakunenCB, &QComboBox::activated, this, &ScoreEntryWindow::GakunenCBChange);
+    setDefaultButton(Button1);
     connect(Button1, &QPushButton::clicked, this, &ScoreEntryWindow::Button1Click);
     connect(ClassCB, &QComboBox::activated, this, &ScoreEntryWindow::ClassCBChange);
     connect(KamokuCB, &QComboBox::activated, this, &ScoreEntryWindow::KamokuCBChange);
@@ -172,6 +175,10 @@ bool ScoreEntryWindow::FormCreate() {
     for (ScoreGrid* grid : {TenSG1, TenSG2})
         for (int c = 0; c < 3; ++c) grid->setColumnWidth(c, kColumnWidths[c]);
     if (!openBasicData(services_.dir, session_->basic, services_.messages)) return false;
+    const std::string misaligned = yearfiles::misalignedScoresWarning(
+        yearfiles::alignScoresAtStartUp(services_.dir, session_->basic, services_.messages));
+    if (!misaligned.empty())
+        services_.messages.inform(misaligned, text::kConfirm, MessageIcon::Exclamation);
     NendoUD->setValue(static_cast<int>(session_->basic.year));
     GakunenCB->setCurrentIndex(0);
     testItemCount_ = session_->basic.grades[0].tests();
@@ -214,6 +221,10 @@ bool ScoreEntryWindow::Button1Click() {
     if (!session_->shape.fits &&
         services_.messages.ask(shapeQuestion(*session_), text::kConfirm, MessageIcon::Exclamation,
                                MessageButtons::YesNo, MessageAnswer::No) != MessageAnswer::Yes)
+        return true;
+    // A score above its full marks, among other damage, opens as none.
+    if (session_->shape.fits &&
+        !goOnDespiteDamage(session_->scoreFile, session_->scoreHealth, services_.messages))
         return true;
 
     // Year, grade and test are fixed for the rest of the run.

@@ -39,14 +39,14 @@ std::vector<ScoreCell> changedCells(const GradeData& grade, const TestScores& ba
 
 MergeResult saveScoreCells(const std::filesystem::path& file, const GradeData& grade,
                            const TestScores& base, const std::vector<ScoreCell>& cells,
-                           const ConflictQuestion& ask, TestScores& saved) {
+                           const ConflictQuestion& ask, TestScores& saved, int test) {
     std::optional<std::vector<ScoreConflict>> answered;
     ConflictChoice choice = ConflictChoice::KeepOurs;
     for (;;) {
         SaveLock lock;
         if (Status locked = lock.acquire(file); !locked)
             return {MergeOutcome::Failed, std::move(locked)};
-        if (!readScores(file, grade, saved)) saved = base;
+        if (!readScores(file, grade, saved, nullptr, test)) saved = base;
         const std::vector<ScoreConflict> conflicts = conflictsOf(base, saved, cells);
         if (!conflicts.empty() && conflicts != answered) {
             lock.release();  // the other terminal may save while the person reads the question

@@ -50,9 +50,10 @@ struct MergeResult {
 // is let go and `ask` is called; after its answer the file is read and merged afresh, and asked
 // about again when its conflicts are no longer the ones answered. Cancel writes nothing. On
 // Written, `saved` holds exactly what the file now holds (the caller's next base); otherwise it
-// is unspecified.
+// is unspecified. With `test` (1-based) the file is read as readScores reads it for that test:
+// a score above its subject's full marks there is none, and is not written back.
 MergeResult saveScoreCells(const std::filesystem::path& file, const GradeData& grade,
                            const TestScores& base, const std::vector<ScoreCell>& cells,
-                           const ConflictQuestion& ask, TestScores& saved);
+                           const ConflictQuestion& ask, TestScores& saved, int test = 0);
 
 }  // namespace jitsu

@@ -34,11 +34,12 @@ OpenResult openGradeTest(ScoreSession& session, const std::filesystem::path& dir
     session.scoreFile = scorePath(dir, year, test + 1, grade + 1);
     classRanges(data, session.roster);
     // Only a missing file is a new test (every score -1); one that cannot be read is not opened.
-    FileHealth health;
-    Status read = readScores(session.scoreFile, data, session.scores, &health);
+    session.scoreHealth = {};
+    Status read =
+        readScores(session.scoreFile, data, session.scores, &session.scoreHealth, test + 1);
     if (!read && !read.isMissing()) return {OpenFailure::Scores, std::move(read)};
     session.base = session.scores;
-    session.shape = read ? checkShape(health) : ShapeFit{};
+    session.shape = read ? checkShape(session.scoreHealth) : ShapeFit{};
     session.askBeforeReplacing = !session.shape.fits;
     session.currentClass = 0;
     session.currentSubject = firstGivenSubject(data, test);
@@ -220,7 +221,7 @@ SaveResult saveScores(ScoreSession& session, Messages& messages) {
     auto saved = std::make_unique<TestScores>();
     const MergeResult merged = saveScoreCells(
         session.scoreFile, grade, session.base, changedCells(grade, session.base, session.scores),
-        conflictAsker(grade, session.roster, messages), *saved);
+        conflictAsker(grade, session.roster, messages), *saved, session.test + 1);
     if (merged.outcome == MergeOutcome::Cancelled) return {SaveOutcome::Cancelled};
     if (merged.outcome == MergeOutcome::Failed) {
         messages.alert(text::kScoresNotSaved, text::kConfirm, MessageIcon::Stop,

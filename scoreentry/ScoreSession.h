@@ -33,6 +33,9 @@ struct ScoreSession {
     int currentSubject = -1;     // -1 when no subject of the grade is given in the test
     bool scoresChanged = false;  // hasUnsavedScores, as of the last edit or save
     ShapeFit shape;  // the score file's count of values against the basic data, as opened
+    // What the reader saw in the score file as opened: a score above its full marks in the
+    // test is rejected there, with its place, and opened as none.
+    FileHealth scoreHealth;
     // Opened although its shape does not fit: the next save asks before replacing the file.
     bool askBeforeReplacing = false;
 
@@ -47,8 +50,9 @@ struct ScoreSession {
 };
 
 // Fixes grade and test, reads the roster (the classes' ranges from the head counts) and the
-// score file of `year`; a missing score file is a test with no scores yet, and `shape` tells
-// whether the file's count of values fits the basic data. Shows the first class and the first
+// score file of `year`, each score checked against its full marks in the test; a missing score
+// file is a test with no scores yet, and `shape` tells whether the file's count of values fits
+// the basic data. Shows the first class and the first
 // subject given in the test. Fails when the roster cannot be read (nothing else changed) or the
 // score file exists but cannot be read (the test must not be opened: a save would replace it).
 enum class OpenFailure { None, Roster, Scores };

@@ -100,6 +100,7 @@ SummaryWindow::SummaryWindow(const Services& services, QWidget* parent)
                            JouishaCB,  DosuuCB, BairituUD, MojiBairituUD, JikkouBtn, exit};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
+    setDefaultButton(JikkouBtn);
     connect(JikkouBtn, &QPushButton::clicked, this, &SummaryWindow::JikkouBtnClick);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
     centreOnScreen(this);

@@ -73,9 +73,13 @@ void appendListed(std::string& out, const std::vector<Item>& items, Line line) {
         out += "　…ほか " + std::to_string(items.size() - kListed) + " 人\n";
 }
 
-Status readFitting(const fs::path& path, const GradeData& grade, TestScores& scores) {
+// Reads score file `path` of `grade` into `text` (as read) and `scores`; fails naming the file
+// when it cannot be read, is damaged or no longer fits the basic data.
+Status readFitting(const fs::path& path, const GradeData& grade, std::string& text,
+                   TestScores& scores) {
     FileHealth health;
-    if (Status read = readScores(path, grade, scores, &health); !read) return read;
+    if (Status read = readTextFile(path, kMaxScoreFileBytes, text, &health); !read) return read;
+    parseScores(text, grade, scores, &health);
     if (!checkShape(health).fits || health.damaged())
         return Status::error(path.string() + ": " + health.describe() +
                              ": the scores cannot be carried to the new roster; check the file");
@@ -153,39 +157,45 @@ void carryScores(const RosterChange& change, const TestScores& before, TestScore
                     before.scores[j][p.before.cls][p.before.slot];
 }
 
-Status planRosterReplacement(const fs::path& dir, const BasicData& data, unsigned year, int grade,
-                             const ImportedRoster& imported, RosterReplacement& plan) {
-    const GradeData& g = data.grades[grade - 1];
-    plan = {};
-    plan.roster = rosterPath(dir, data.rosterTag.view(), year, grade);
-    auto before = std::make_unique<GradeRoster>();
-    auto after = std::make_unique<GradeRoster>();
-    // Without a roster nobody can tell whose scores they are: they stay in their slots.
-    if (Status read = readRoster(plan.roster, *before); !read)
-        return read.isMissing() ? Status::ok() : read;
-    classRanges(g, *before);
-    // As readRoster would read it from the file: CR LF as LF (an import holds no other CR).
-    std::string text = imported.bytes;
-    std::erase(text, '\r');
-    parseRoster(text, *after);
-    classRanges(g, *after);
-    plan.change = matchRosters(seatedStudents(g, *before), seatedStudents(g, *after));
-
+Status planScoreCarry(const fs::path& dir, const GradeData& g, unsigned year, int grade,
+                      GradeRoster& before, GradeRoster& after, RosterReplacement& plan) {
+    classRanges(g, before);
+    classRanges(g, after);
+    plan.change = matchRosters(seatedStudents(g, before), seatedStudents(g, after));
+    plan.scoreFiles.clear();
     auto old = std::make_unique<TestScores>();
     auto carried = std::make_unique<TestScores>();
     for (int t = 1; t <= g.tests(); ++t) {
         const fs::path path = scorePath(dir, year, t, grade);
         std::string bytes;
-        if (Status read = readTextFile(path, kMaxScoreFileBytes, bytes); !read) {
+        if (Status read = readFitting(path, g, bytes, *old); !read) {
             if (read.isMissing()) continue;
             return read;
         }
-        if (Status fits = readFitting(path, g, *old); !fits) return fits;
         noteScoresOfLeavers(plan.change, t, g, *old);
         carryScores(plan.change, *old, *carried);
         plan.scoreFiles.push_back({path, std::move(bytes), formatScores(g, *carried)});
     }
     return Status::ok();
+}
+
+Status planRosterReplacement(const fs::path& dir, const BasicData& data, unsigned year, int grade,
+                             const ImportedRoster& imported, RosterReplacement& plan) {
+    plan = {};
+    plan.roster = rosterPath(dir, data.rosterTag.view(), year, grade);
+    std::string present;
+    if (Status read = readFileBytes(plan.roster, kMaxRosterBytes, present); read)
+        plan.rosterBytes = std::move(present);
+    else if (!read.isMissing())
+        return read;
+    auto before = std::make_unique<GradeRoster>();
+    auto after = std::make_unique<GradeRoster>();
+    Status read = readRoster(alignedRosterPath(plan.roster), *before);
+    if (read.isMissing()) read = readRoster(plan.roster, *before);
+    // Without a roster nobody can tell whose scores they are: they stay in their slots.
+    if (!read) return read.isMissing() ? Status::ok() : read;
+    parseRoster(fromCrLf(imported.bytes), *after);  // as readRoster would read it from the file
+    return planScoreCarry(dir, data.grades[grade - 1], year, grade, *before, *after, plan);
 }
 
 std::string replacementSummary(const RosterReplacement& plan, const GradeData& grade) {
@@ -219,11 +229,18 @@ std::string replacementSummary(const RosterReplacement& plan, const GradeData& g
     return out;
 }
 
-Status applyRosterReplacement(const RosterReplacement& plan, const ImportedRoster& imported) {
+Status applyRosterReplacement(const RosterReplacement& plan, const ImportedRoster& imported,
+                              bool replace) {
     return rewriteAllOrNothing(
         plan.scoreFiles,
-        "saved again since the roster was read; nothing was changed: import the roster again",
-        [&] { return writeRoster(plan.roster, imported, true); });
+        "saved again since the roster was read; nothing was changed: import the roster again", [&] {
+            if (Status s = writeRoster(plan.roster, imported, replace); !s) return s;
+            Status remembered = writeFileAtomically(alignedRosterPath(plan.roster), imported.bytes);
+            // The old roster goes back with the old scores, so that the two still agree.
+            if (!remembered && plan.rosterBytes)
+                (void)writeFileAtomically(plan.roster, *plan.rosterBytes);
+            return remembered;
+        });
 }
 
 }  // namespace jitsu::yearfiles

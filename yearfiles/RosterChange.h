@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,12 +64,20 @@ struct RosterReplacement {
     RosterChange change;
     // The grade's score files that exist, by test; after: with the scores carried.
     std::vector<FileRewrite> scoreFiles;
+    std::optional<std::string> rosterBytes;  // the roster file as planned; none when missing
 };
 
-// Reads the present roster (none: nobody can tell whose the scores are, and they stay in
-// their slots: no score file to rewrite) and the score files of grade `grade`
-// (1 … 3) of `year`, matches the students of `imported` and computes the score files' new
-// bytes. Fails naming the file when one cannot be read or no longer fits the basic data.
+// Plans carrying grade `grade`'s (1 … 3) score files of `year` from the students of `before`
+// to those of `after` (the class ranges are set here): `plan.change` and `plan.scoreFiles`.
+// Fails naming the file when a score file cannot be read or no longer fits the basic data.
+Status planScoreCarry(const std::filesystem::path& dir, const GradeData& data, unsigned year,
+                      int grade, GradeRoster& before, GradeRoster& after, RosterReplacement& plan);
+
+// Reads the roster the score files of grade `grade` (1 … 3) of `year` are aligned to (its
+// aligned copy, alignedRosterPath, else the present roster; none: nobody can tell whose the
+// scores are, and they stay in their slots: no score file to rewrite) and the score files,
+// matches the students of `imported` and computes the score files' new bytes. Fails naming
+// the file when one cannot be read or no longer fits the basic data.
 Status planRosterReplacement(const std::filesystem::path& dir, const BasicData& data, unsigned year,
                              int grade, const ImportedRoster& imported, RosterReplacement& plan);
 
@@ -80,10 +89,12 @@ inline bool carriesScores(const RosterReplacement& plan) { return !plan.scoreFil
 // more), each one who leaves with the tests on which they have scores.
 std::string replacementSummary(const RosterReplacement& plan, const GradeData& grade);
 
-// Rewrites every score file of the plan, then the roster; all or nothing: when a write fails
-// (or a score file changed since the plan), the files already rewritten get their bytes back
-// and the reason names the file. The rewritten score files are newer than the grade's results
-// files, which are out of date from then on.
-Status applyRosterReplacement(const RosterReplacement& plan, const ImportedRoster& imported);
+// Rewrites every score file of the plan, then the roster and its aligned copy; all or nothing:
+// when a write fails (or a score file changed since the plan), the files already rewritten
+// get their bytes back and the reason names the file. The rewritten score files are newer
+// than the grade's results files, which are out of date from then on. An existing roster is
+// replaced only when `replace` (writeRoster).
+Status applyRosterReplacement(const RosterReplacement& plan, const ImportedRoster& imported,
+                              bool replace = true);
 
 }  // namespace jitsu::yearfiles

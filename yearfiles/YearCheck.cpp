@@ -10,6 +10,7 @@
 #include "Paths.h"
 #include "ResultsFile.h"
 #include "Roster.h"
+#include "RosterAlignment.h"
 #include "StudentNumber.h"
 #include "TestScores.h"
 #include "TextFile.h"
@@ -79,16 +80,24 @@ public:
         for (int g = 1; g <= kGrades; ++g) {
             const GradeData& grade = data_.grades[g - 1];
             if (grade.classes() == 0) continue;
-            roster(g, rosterPath(dir_, data_.rosterTag.view(), year, g));
+            const fs::path rosterFile = rosterPath(dir_, data_.rosterTag.view(), year, g);
+            roster(g, rosterFile);
             const std::vector<std::string> subjects = subjectTexts(grade);
+            bool anyScores = false;
             for (int t = 1; t <= grade.tests(); ++t) {
                 const fs::path scores = scorePath(dir_, year, t, g);
                 const bool haveScores = named(scores);
+                anyScores = anyScores || haveScores;
                 if (haveScores) scoreFile(grade, subjects, t, scores);
                 const fs::path results = resultsPath(dir_, year, t, g);
                 if (named(results))
                     resultsFile(grade, g, t, results, haveScores ? &scores : nullptr);
             }
+            if (anyScores && rosterAlignment(rosterFile) == RosterAlignment::Edited)
+                add(Severity::Error, "roster.edited", rosterFile, 0,
+                    "changed since the scores of " + gradeText(g) +
+                        " were typed: scores show on other students",
+                    "start the launcher or scoreentry, which offer to carry the scores over");
         }
     }
 

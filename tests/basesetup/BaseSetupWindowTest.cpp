@@ -124,12 +124,25 @@ TEST_F(BaseSetupWindowTest, ACountIsTakenWhenCommittedAndKeepsTheFocus) {
     EXPECT_TRUE(at<QSpinBox>("ClassSu1UD")->hasFocus());
 }
 
-// いいえ (and Esc) goes back to the first such class's head count.
-TEST_F(BaseSetupWindowTest, AHeadCountOfZeroIsNamedAtSave) {
+// A class that holds nothing is saved with a head count of 0 without a question.
+TEST_F(BaseSetupWindowTest, AHeadCountOfZeroOfAnEmptyClassIsSavedAtOnce) {
+    type("SGC2", 2, 1, "0");
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(saved().grades[1].headCounts[1], 0u);
+}
+
+// One of a class with roster lines is named; いいえ (and Esc) goes back to the first such
+// class's head count.
+TEST_F(BaseSetupWindowTest, AHeadCountOfZeroOfAClassWithStudentsIsNamedAtSave) {
+    std::string roster;
+    for (int i = 1; i <= 61; ++i) roster += std::to_string(i) + ",s" + std::to_string(i) + "\r\n";
+    writeBytes(dir / "N242.csv", roster);
     type("SGC2", 2, 1, "0");
     messages.answers = {MessageAnswer::No};
     EXPECT_FALSE(form->close());
     ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("名簿に 31 人"), std::string::npos);
     EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::No);
     EXPECT_EQ(std::pair(at("SGC2")->currentColumn(), at("SGC2")->currentRow()), std::pair(2, 1));
     messages.answers = {MessageAnswer::Yes};

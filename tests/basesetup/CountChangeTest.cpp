@@ -80,3 +80,28 @@ TEST(CountChange, SameCountsAskNothing) {
     EXPECT_TRUE(plan.scoreFiles.empty());
     EXPECT_TRUE(plan.question.empty());
 }
+
+// What a class holds, as the question on a head count of 0 names it: its roster lines and the
+// tests with a score in its slots; nothing once both are gone, nor for a class past the count.
+TEST(ClassHoldings, NameTheRosterLinesAndTheTestsWithScores) {
+    TestYear year;
+    const GradeData& grade = year.data.grades[0];
+    const std::string students = "名簿に " + std::to_string(grade.headCounts[1]) + " 人";
+    EXPECT_EQ(classHoldings(year.path(), year.data, 0, 1), students + "、第１回・第２回 の得点");
+
+    auto scores = std::make_unique<TestScores>();
+    const fs::path test1 = scorePath(year.path(), 2026, 1, 1);
+    ASSERT_TRUE(readScores(test1, grade, *scores));
+    for (int j = 0; j < kMaxSubjects; ++j)
+        for (int s = 0; s < kSlots; ++s) scores->scores[j][1][s] = kNoScore;
+    ASSERT_TRUE(writeScores(test1, grade, *scores));
+    EXPECT_EQ(classHoldings(year.path(), year.data, 0, 1), students + "、第２回 の得点");
+    EXPECT_EQ(classHoldings(year.path(), year.data, 0, 0),
+              "名簿に " + std::to_string(grade.headCounts[0]) + " 人、第１回・第２回 の得点");
+
+    fs::remove(rosterPath(year.path(), "N", 2026, 1));
+    EXPECT_EQ(classHoldings(year.path(), year.data, 0, 1), "第２回 の得点");
+    fs::remove(scorePath(year.path(), 2026, 2, 1));
+    EXPECT_EQ(classHoldings(year.path(), year.data, 0, 1), "");
+    EXPECT_EQ(classHoldings(year.path(), year.data, 1, 5), "");
+}

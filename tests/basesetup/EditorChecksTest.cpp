@@ -129,16 +129,22 @@ TEST(RefusalText, ListsProblemsThenAsks) {
         matchesGolden(refusalText(problems) + "\n----\n" + many, "editor-checks/refusal.txt"));
 }
 
-// A head count of 0 within the class count is named, whatever its spelling; one beyond the
-// count or not a number (refused by the checks) is not.
-TEST(EmptyClasses, NamedWithTheirGradeAndColumn) {
+// A head count of 0 within the class count is named with what the class holds, whatever its
+// spelling; one of a class that holds nothing, beyond the count or not a number (refused by
+// the checks) is not.
+TEST(EmptyClasses, NamedWithTheirGradeColumnAndWhatTheyHold) {
     EditorTexts texts = validYear();
     texts.grades[1].headCounts[1] = "00";
     texts.grades[2].headCounts[1] = "x";
     texts.grades[2].headCounts[0] = "0";
     texts.grades[2].headCounts[2] = "0";  // beyond the two classes
+    const auto holdings = [](int g, int k) -> std::string {
+        if (g == 1) return "";  // 一年 ２組 holds nothing
+        return g == 2 ? "名簿に 31 人" : "名簿に " + std::to_string(k) + " 人、第１回 の得点";
+    };
     std::string found;
-    for (const Problem& p : emptyClasses(texts)) found += placeOf(p) + " " + p.text + "\n";
-    EXPECT_TRUE(matchesGolden(found + "----\n" + emptyClassQuestion(emptyClasses(texts)),
+    for (const Problem& p : emptyClasses(texts, holdings))
+        found += placeOf(p) + " " + p.text + "\n";
+    EXPECT_TRUE(matchesGolden(found + "----\n" + emptyClassQuestion(emptyClasses(texts, holdings)),
                               "editor-checks/empty-classes.txt"));
 }

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "AtomicWrite.h"
+#include "FileRewrite.h"
 #include "FileVersions.h"
 #include "TempDir.h"
 
@@ -92,4 +93,47 @@ TEST(FileVersions, NeverLeaveTheDataFolder) {
         EXPECT_TRUE(fs::is_empty(elsewhere.path()));
         fs::remove(dir / std::string(kVersionsFolder));
     }
+}
+
+// A version keeps its bytes when the saved file is then changed in place (as a text editor
+// may), whoever wrote it; the suite's own hidden files keep none.
+TEST(FileVersions, AVersionOutlivesChangesToTheFileAndHiddenFilesKeepNone) {
+    TempDir dir;
+    const fs::path file = dir / "N261.csv";
+    writeBytes(file, "10101,A\r\n");
+    ASSERT_TRUE(writeFileAtomically(file, "10101,B\r\n"));
+    writeBytes(file, "10101,C\r\n");  // in place
+    ASSERT_TRUE(writeFileAtomically(file, "10101,D\r\n"));
+    EXPECT_EQ(keptBytes(file), (std::vector<std::string>{"10101,C\r\n", "10101,A\r\n"}));
+
+    const fs::path hidden = dir / ".jitsuryoku-aligned-N261.csv";
+    ASSERT_TRUE(writeFileAtomically(hidden, "1"));
+    ASSERT_TRUE(writeFileAtomically(hidden, "2"));
+    EXPECT_TRUE(listVersions(hidden).empty());
+}
+
+// A change of several files: a file whose new bytes are its old ones is left alone (no
+// version), the others are written, then the last one; a file changed meanwhile undoes it all.
+TEST(FileRewrite, WritesWhatChangesThenTheLastAllOrNothing) {
+    TempDir dir;
+    const fs::path same = dir / "JT26_1_1.txt", moved = dir / "JT26_2_1.txt";
+    writeBytes(same, "1 \r\n");
+    writeBytes(moved, "2 \r\n");
+    const std::vector<FileRewrite> files = {{same, "1 \n", "1 \r\n"}, {moved, "2 \n", "3 \r\n"}};
+    int lastCalls = 0;
+    ASSERT_TRUE(rewriteAllOrNothing(files, "changed", [&] {
+        ++lastCalls;
+        return Status::ok();
+    }));
+    EXPECT_EQ(lastCalls, 1);
+    EXPECT_TRUE(listVersions(same).empty());
+    EXPECT_EQ(readBytes(moved), "3 \r\n");
+    EXPECT_EQ(keptBytes(moved), std::vector<std::string>{"2 \r\n"});
+
+    writeBytes(moved, "2 \r\n");
+    const Status failed = rewriteAllOrNothing({{moved, "2 \n", "4 \r\n"}}, "changed since", [] {
+        return Status::error("the last write failed");
+    });
+    EXPECT_EQ(failed.reason(), "the last write failed");
+    EXPECT_EQ(readBytes(moved), "2 \r\n");
 }

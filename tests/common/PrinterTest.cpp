@@ -14,10 +14,14 @@
 
 using namespace jitsu;
 
-TEST(PrintDialogTitle, NamesTheGrade) {
+TEST(PrintDialogTitle, NamesTheGradeAndThePaper) {
     EXPECT_EQ(printDialogTitle(1), "印刷 — ２年");
     EXPECT_EQ(printDialogTitle(-1), "印刷");
     EXPECT_EQ(printDialogTitle(3), "印刷");
+    EXPECT_EQ(printDialogTitle(0, PaperSize::A4, Orientation::Landscape),
+              "印刷 — １年 — 用紙 A4 横");
+    EXPECT_EQ(printDialogTitle(-1, PaperSize::B4, Orientation::Portrait), "印刷 — 用紙 B4 縦");
+    EXPECT_EQ(printDialogTitle(2, PaperSize::B5), "印刷 — ３年 — 用紙 B5");
 }
 
 // The paper codes map to a paper and an orientation, an unknown one leaves both as they were;

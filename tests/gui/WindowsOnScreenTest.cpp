@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -29,7 +31,8 @@ namespace {
 struct WindowCase {
     const char* name;
     std::function<std::unique_ptr<ProgramWindow>(Services&)> make;
-    const char* okButton;  // pressed to reach the window's second step; nullptr when none
+    const char* okButton;       // pressed to reach the window's second step; nullptr when none
+    const char* defaultButton;  // what Enter in a combo box presses; nullptr when none
 };
 
 template <typename W>
@@ -38,12 +41,12 @@ std::function<std::unique_ptr<ProgramWindow>(Services&)> maker() {
 }
 
 const WindowCase kWindows[] = {
-    {"launcher", maker<launcher::LauncherWindow>(), nullptr},
-    {"basesetup", maker<BaseSetupWindow>(), nullptr},
-    {"scoreentry", maker<ScoreEntryWindow>(), "Button1"},
-    {"proofsheet", maker<proofsheet::ProofsheetWindow>(), "OKButton"},
-    {"reportcard", maker<reportcard::ReportcardWindow>(), "OKButton"},
-    {"summaryprint", maker<summaryprint::SummaryWindow>(), nullptr},
+    {"launcher", maker<launcher::LauncherWindow>(), nullptr, nullptr},
+    {"basesetup", maker<BaseSetupWindow>(), nullptr, nullptr},
+    {"scoreentry", maker<ScoreEntryWindow>(), "Button1", "Button1"},
+    {"proofsheet", maker<proofsheet::ProofsheetWindow>(), "OKButton", "OKButton"},
+    {"reportcard", maker<reportcard::ReportcardWindow>(), "OKButton", "OKButton"},
+    {"summaryprint", maker<summaryprint::SummaryWindow>(), nullptr, "JikkouBtn"},
 };
 
 // The control of the Tab chain that holds `w`: a grid for its cell editor, a spinner for its
@@ -129,6 +132,35 @@ TEST_P(WindowsOnScreen, OpensInsideTheScreenAndTabReachesEveryButton) {
     }
     messages.answers.assign(10, MessageAnswer::No);  // closing saves nothing
     window->close();
+}
+
+// Enter in each combo box of the window, its list closed, presses the default button once;
+// each combo box in a window of its own, as the button moves the window on.
+TEST_P(WindowsOnScreen, EnterInAComboBoxPressesTheDefaultButton) {
+    const char* name = GetParam().defaultButton;
+    if (!name) GTEST_SKIP() << "no default button";
+    QStringList boxes;
+    {
+        std::unique_ptr<ProgramWindow> window = GetParam().make(services);
+        ASSERT_TRUE(window->FormCreate());
+        for (const QComboBox* box : window->findChildren<QComboBox*>())
+            if (box->isVisibleTo(window.get()) && box->isEnabled()) boxes << box->objectName();
+    }
+    ASSERT_FALSE(boxes.isEmpty());
+    for (const QString& boxName : boxes) {
+        std::unique_ptr<ProgramWindow> window = GetParam().make(services);
+        ASSERT_TRUE(window->FormCreate());
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        auto* box = child<QComboBox>(*window, boxName.toUtf8().constData());
+        box->setFocus();
+        QSignalSpy pressed(child<QPushButton>(*window, name), &QPushButton::clicked);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(pressed.count(), 1) << boxName.toStdString();
+        messages.answers.assign(10, MessageAnswer::No);
+        window->close();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Suite, WindowsOnScreen, ::testing::ValuesIn(kWindows),

@@ -181,3 +181,20 @@ TEST_F(LauncherWindowTest, ImportsScoresAfterThePreview) {
     w->importScores(QString::fromStdString((dir / "in.csv").string()), 1, 3);
     EXPECT_TRUE(std::filesystem::exists(scorePath(dir.path(), 2026, 3, 1)));  // the rest: core
 }
+
+// Opening a folder whose roster was edited by hand after its scores were typed asks whether
+// the scores follow their students; yes carries them and remembers the roster.
+TEST_F(LauncherWindowTest, OpeningAFolderOffersToCarryScoresToAnEditedRoster) {
+    writeYear();
+    const std::filesystem::path roster = dir / "N261.csv";
+    writeBytes(alignedRosterPath(roster), readBytes(roster));
+    const std::string edited = "10199," + sj("青木　新太") + "\r\n" + readBytes(roster);
+    writeBytes(roster, edited);
+    const std::string scores = readBytes(dir / "JT26_1_1.txt");
+    messages.answers = {MessageAnswer::Yes};
+    auto w = open();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("N261.csv"), std::string::npos);
+    EXPECT_NE(readBytes(dir / "JT26_1_1.txt"), scores);
+    EXPECT_EQ(readBytes(alignedRosterPath(roster)), edited);
+}

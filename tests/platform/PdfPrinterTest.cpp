@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <algorithm>
 #include <regex>
 #include <string>
@@ -172,6 +175,25 @@ TEST(PaperAfterDialog, IsTheProgramsUnlessThePersonChoseAnother) {
     EXPECT_EQ(printed(P::JisB4, P::Letter, P::A4), P::JisB4);
     // The person's own choice in the dialog's properties.
     EXPECT_EQ(printed(P::JisB4, P::A3, P::A4), P::A3);
+}
+
+// The print dialog's title names the grade and the paper the job was set up with; cancelled,
+// the dialog gives no range.
+TEST(QtPrinter, TheDialogsTitleNamesTheGradeAndThePaper) {
+    QtPrinter printer(nullptr);
+    printer.setPageSetup(PaperSize::B4, Orientation::Landscape);
+    printer.setDialogGrade(1);
+    QString title;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            title = dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    closer.start(10);
+    EXPECT_FALSE(printer.printDialog(false));
+    EXPECT_EQ(title.toStdString(), "印刷 — ２年 — 用紙 B4 横");
 }
 
 // A queue name is handed to lpstat and lp; one that could be read as an option (the server

@@ -198,3 +198,31 @@ TEST_F(SessionTest, AFileOfAnotherShapeIsReplacedOnlyAfterAYes) {
     ASSERT_TRUE(readScores(session->scoreFile, session->gradeData(), *saved));
     EXPECT_EQ(saved->scores[1][0][0], 77);
 }
+
+// Each score is read against its full marks in the test opened (50 here, the file written
+// under 100): one above opens as none with its place in the health, one at full marks stays;
+// a save keeps the scores within full marks and leaves out the one above.
+TEST_F(SessionTest, AScoreAboveItsFullMarksOpensAsNone) {
+    auto scores = std::make_unique<TestScores>();
+    scores->scores[0][0][0] = 51;
+    scores->scores[0][0][1] = 50;
+    scores->scores[1][0][0] = 99;  // subject 2 keeps full marks 100
+    ASSERT_TRUE(writeScores(scorePath(dir.path(), 2026, 1, 1), makeGrade(1, 3, 2), *scores));
+    GradeData grade = makeGrade(1, 3, 2);
+    grade.fullMarks[0][0] = 50;
+    open(grade);
+    ASSERT_EQ(opened.failure, OpenFailure::None);
+    EXPECT_EQ(session->scores.scores[0][0][0], kNoScore);
+    EXPECT_EQ(session->scores.scores[0][0][1], 50);
+    EXPECT_EQ(session->scores.scores[1][0][0], 99);
+    EXPECT_EQ(session->scoreHealth.rejected, 1u);
+    EXPECT_TRUE(session->scoreHealth.damaged());
+
+    session->scores.scores[1][0][2] = 7;
+    ASSERT_EQ(saveScores(*session, messages).outcome, SaveOutcome::Written);
+    auto saved = std::make_unique<TestScores>();
+    ASSERT_TRUE(readScores(session->scoreFile, grade, *saved));
+    EXPECT_EQ(saved->scores[0][0][0], kNoScore);
+    EXPECT_EQ(saved->scores[0][0][1], 50);
+    EXPECT_EQ(saved->scores[1][0][2], 7);
+}

@@ -104,3 +104,40 @@ TEST_F(SavingTest, AFileOfAnotherShapeIsOpenedOnlyWhenTheUserSaysSo) {
     click("Button1");
     EXPECT_FALSE(child<QPushButton>(*window, "Button1")->isVisible());
 }
+
+// A score above its full marks is a damaged file: the test opens only after a yes.
+TEST_F(SavingTest, AScoreAboveFullMarksIsToldBeforeOpening) {
+    writeYear(makeGrade(1, 30, 1));
+    TestScores scores;
+    scores.scores[0][0][0] = 150;
+    ASSERT_TRUE(writeScores(scoreFile(), grade1, scores));
+    createWindow();
+    messages.answers = {MessageAnswer::No};
+    click("Button1");
+    ASSERT_EQ(messages.count(text::kDamagedFile), 1);
+    EXPECT_NE(messages.shown.back().detail.find("JT26_1_1.txt"), std::string::npos);
+    EXPECT_TRUE(child<QPushButton>(*window, "Button1")->isVisible());
+    messages.answers = {MessageAnswer::Yes};
+    click("Button1");
+    EXPECT_FALSE(child<QPushButton>(*window, "Button1")->isVisible());
+    EXPECT_EQ(scoreCell(1), "");
+}
+
+// A roster edited by hand after the scores were typed: the start asks, and a no is followed by
+// the warning that scores may show on other students; nothing is written.
+TEST_F(SavingTest, ADeclinedRosterEditIsWarnedAbout) {
+    writeYear(makeGrade(1, 3, 1));
+    TestScores scores;
+    scores.scores[0][0][0] = 90;
+    ASSERT_TRUE(writeScores(scoreFile(), grade1, scores));
+    const std::filesystem::path roster = rosterPath(dir.path(), "N", kYear, 1);
+    writeBytes(alignedRosterPath(roster), readBytes(roster));
+    writeBytes(roster, "101,X\r\n" + readBytes(roster).substr(readBytes(roster).find('\n') + 1));
+    const std::string before = readBytes(scoreFile());
+    messages.answers = {MessageAnswer::No};
+    createWindow();
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].icon, MessageIcon::Exclamation);
+    EXPECT_NE(messages.shown[1].text.find("1年"), std::string::npos);
+    EXPECT_EQ(readBytes(scoreFile()), before);
+}

@@ -13,6 +13,7 @@
 #include "RosterChange.h"
 #include "RunCli.h"
 #include "TestYear.h"
+#include "TransferYear.h"
 #include "YearCheck.h"
 
 using namespace jitsu;
@@ -92,54 +93,6 @@ TEST(RosterMatching, PairsEachStudentAtMostOnce) {
 }
 
 namespace {
-
-// Class 1 of grade 1 of the small test year after a transfer: 青木 新太 becomes number 3, those
-// after move down one, the last has left (the class keeps its head count). With `byName`, the
-// class is also renumbered in reverse, so that only the names tell who is who. The import's
-// CSV and the names of the one who left and of everyone who stays.
-struct Transfer {
-    std::string csv = "組,番号,氏名\n";
-    std::string leaver;
-    std::vector<std::string> staying;
-};
-
-Transfer transfer(const TestYear& year, bool byName) {
-    auto roster = std::make_unique<GradeRoster>();
-    EXPECT_TRUE(readRoster(year.path() / "N261.csv", *roster));
-    const GradeData& grade = year.data.grades[0];
-    classRanges(grade, *roster);
-    Transfer t;
-    std::vector<std::string> class1;
-    for (int e = roster->classFirst[0]; e <= roster->classLast[0]; ++e)
-        class1.push_back(cp932ToUtf8(roster->nameAt(e)));
-    t.leaver = class1.back();
-    class1.pop_back();
-    class1.insert(class1.begin() + 2, "青木　新太");
-    if (byName) std::reverse(class1.begin(), class1.end());
-    for (std::size_t i = 0; i < class1.size(); ++i) {
-        t.csv += "1," + std::to_string(10101 + i) + "," + class1[i] + "\n";
-        if (class1[i] != "青木　新太") t.staying.push_back(class1[i]);
-    }
-    for (int e = roster->classFirst[1]; e <= roster->classLast[1]; ++e)
-        t.csv +=
-            "2," + std::string(roster->numberAt(e)) + "," + cp932ToUtf8(roster->nameAt(e)) + "\n";
-    return t;
-}
-
-// Every student's scores of test `test`, by name.
-std::map<std::string, std::vector<int>> scoresByName(const TestYear& year, int test) {
-    const GradeData& grade = year.data.grades[0];
-    auto roster = std::make_unique<GradeRoster>();
-    auto scores = std::make_unique<TestScores>();
-    EXPECT_TRUE(readRoster(year.path() / "N261.csv", *roster));
-    classRanges(grade, *roster);
-    EXPECT_TRUE(readScores(scorePath(year.path(), 2026, test, 1), grade, *scores));
-    std::map<std::string, std::vector<int>> byName;
-    for (const SeatedStudent& s : seatedStudents(grade, *roster))
-        for (int j = 0; j < grade.subjects(); ++j)
-            byName[cp932ToUtf8(s.name)].push_back(scores->scores[j][s.cls][s.slot]);
-    return byName;
-}
 
 // The transfer's import and its plan, for the small test year.
 void planTransfer(const TestYear& year, const Transfer& t, ImportedRoster& imported,
