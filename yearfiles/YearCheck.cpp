@@ -95,9 +95,13 @@ public:
             }
             if (anyScores && rosterAlignment(rosterFile) == RosterAlignment::Edited)
                 add(Severity::Error, "roster.edited", rosterFile, 0,
-                    "changed since the scores of " + gradeText(g) +
-                        " were typed: scores show on other students",
-                    "start the launcher or scoreentry, which offer to carry the scores over");
+                    because(N_("changed since the scores of grade {1} were typed: scores show on "
+                               "other students"),
+                            g),
+                    Reason(
+                        N_("open the folder in the launcher or in 点数入力, which offer to carry "
+                           "the scores over")),
+                    kScoreentry);
         }
     }
 
