@@ -6,9 +6,11 @@
 #include "Commands.h"
 #include "Deadline.h"
 #include "FixedTexts.h"
+#include "FolderSettings.h"
 #include "NumberList.h"
 #include "PdfOutput.h"
 #include "PrintCheckLists.h"
+#include "Reason.h"
 
 namespace jitsu::cli {
 
@@ -32,6 +34,15 @@ int checklistsCommand(CommandContext& context) {
         deadline = Deadline{parsed->first, parsed->second};
     }
 
+    FolderSettings settings;
+    if (auto word = args.option("era")) {
+        auto era = parseEra(*word);
+        if (!era) return context.usageError("--era must be seireki or wareki, not '" + *word + "'");
+        settings.era = *era;
+    } else if (Status read = readFolderSettings(context.dir, settings); !read) {
+        return context.dataError(read.reason());
+    }
+
     if (Status found = output->findQueue(); !found) return context.dataError(found.reason());
     BasicData data;
     if (Stop stop = context.readBasicData(data)) return *stop;
@@ -39,14 +50,14 @@ int checklistsCommand(CommandContext& context) {
     // The window offers the tests of grade 1 only.
     if (Stop stop = context.checkTest(data, 1, chosen->test)) return *stop;
     if (gradeData.classes() == 0)
-        return context.dataError("nothing to print: grade " + std::to_string(chosen->grade) +
-                                 " has no class");
+        return context.dataError(
+            because(N_("nothing to print: grade {1} has no class"), chosen->grade).text());
 
     CheckListRequest request;
     request.grade = chosen->grade - 1;
     request.year = static_cast<unsigned>(chosen->year);
     request.test = chosen->test;
-    request.yearText = fixedYearText(request.year);
+    request.yearText = fixedYearText(request.year, settings.era);
     request.testText = fixedTestText(chosen->test);
     request.monthText = std::to_string(deadline.month);
     request.dayText = std::to_string(deadline.day);

@@ -2,10 +2,12 @@
 #include "Commands.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "Arguments.h"
 #include "BasicData.h"
+#include "Catalogue.h"
 #include "Clock.h"
 #include "CombinationOption.h"
 #include "DamagedFile.h"
@@ -255,6 +257,9 @@ const std::vector<Command>& commands() {
           {"place", 0, "TEXT", false, "the place of submission", "提出場所"},
           {"scale", 0, "P", false, "print magnification, 80 to 200 percent",
            "印刷倍率（80〜200 パーセント）"},
+          {"era", 0, "seireki|wareki", false,
+           "print the year in 西暦 or in the Japanese era (default: the folder's choice)",
+           "年度を西暦と和暦のどちらで印刷するか（省略時はフォルダーの設定）"},
           kPdf,
           kTrace,
           kPrinter,
@@ -317,19 +322,21 @@ const std::vector<Command>& commands() {
     return list;
 }
 
+// The catalogue is applied here, where a line is written: a reason made of a catalogue's text
+// reads in the run's language.
 int CommandContext::usageError(const std::string& reason) {
-    err << "jitsuryoku " << name << ": " << reason << '\n';
+    err << "jitsuryoku " << name << ": " << tr(reason) << '\n';
     return kExitUsage;
 }
 
 int CommandContext::dataError(const std::string& reason, const char* suiteMessage) {
-    if (suiteMessage) err << suiteMessage << '\n';
-    err << "jitsuryoku " << name << ": " << reason << '\n';
+    if (suiteMessage) err << tr(suiteMessage) << '\n';
+    err << "jitsuryoku " << name << ": " << tr(reason) << '\n';
     return kExitDataError;
 }
 
 void CommandContext::warn(const std::string& text) {
-    err << "jitsuryoku " << name << ": warning: " << text << '\n';
+    err << "jitsuryoku " << name << ": " << trFormat(N_("warning: {1}"), std::vector{text}) << '\n';
 }
 
 Stop CommandContext::judge(const std::filesystem::path& path, const FileHealth& health) {
@@ -383,6 +390,7 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
 
 int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostream& err,
            const Clock& clock) {
+    speakLocaleLanguage(std::getenv);
     const Arguments tool(words, toolOptions(), true);
     if (!tool.ok()) {
         err << "jitsuryoku: " << tool.error() << " (see jitsuryoku --help)\n";

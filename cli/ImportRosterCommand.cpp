@@ -5,6 +5,7 @@
 #include "BasicData.h"
 #include "Commands.h"
 #include "Paths.h"
+#include "Reason.h"
 #include "RosterChange.h"
 #include "RosterImport.h"
 
@@ -51,9 +52,11 @@ int importRosterCommand(CommandContext& context) {
         // The scores follow their students: say where each goes before anything is written.
         context.out << yearfiles::replacementSummary(plan, basic->grades[*grade - 1]);
         if (!args.flag("force"))
-            return context.dataError(target.string() +
-                                     " exists already and the grade has scores; the lines above "
-                                     "say where they go (use --force to replace it)");
+            return context.dataError(
+                because(N_("{1} exists already and the grade has scores; the lines above say "
+                           "where they go (use --force to replace it)"),
+                        target)
+                    .text());
     }
     if (Status s = yearfiles::applyRosterReplacement(plan, imported, args.flag("force")); !s)
         return context.dataError(s.reason());

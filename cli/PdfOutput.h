@@ -69,7 +69,7 @@ int printThrough(CommandContext& context, const OutputChoice& output, Run run) {
     PrintOutput printed(output, context);
     const Services services{context.dir, messages, printed.printer(), context.clock};
     if (Status done = run(services); !done) return messages.failed(done);
-    if (printed.printer().sheetCount() == 0) return context.dataError("nothing to print");
+    if (printed.printer().sheetCount() == 0) return context.dataError(N_("nothing to print"));
     if (Status written = printed.finish(); !written) return context.dataError(written.reason());
     printed.tell(context.out);
     return kExitOk;

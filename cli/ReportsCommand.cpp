@@ -8,6 +8,7 @@
 #include "GradeRun.h"
 #include "NumberList.h"
 #include "PdfOutput.h"
+#include "Reason.h"
 #include "TestList.h"
 
 namespace jitsu::cli {
@@ -51,8 +52,8 @@ int reportsCommand(CommandContext& context) {
         return context.usageError("--classes must list class numbers from 1 to " +
                                   std::to_string(classCount) + ", not '" + classList + "'");
     if (classCount == 0)
-        return context.dataError("nothing to print: grade " + std::to_string(chosen->grade) +
-                                 " has no class");
+        return context.dataError(
+            because(N_("nothing to print: grade {1} has no class"), chosen->grade).text());
 
     // The window's run without its save: no results file is written.
     request.testLabel = testLabel(chosen->test);

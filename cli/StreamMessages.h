@@ -41,7 +41,7 @@ public:
             context_.dataError(told_.back(), std::string(message.text).c_str());
             return MessageAnswer::Ok;
         }
-        context_.err << message.text;
+        context_.err << tr(message.text);
         if (!message.detail.empty()) context_.err << ": " << message.detail;
         context_.err << '\n';
         return message.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;

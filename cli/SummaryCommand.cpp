@@ -7,6 +7,7 @@
 #include "Clock.h"
 #include "Commands.h"
 #include "PdfOutput.h"
+#include "Reason.h"
 #include "SummaryRun.h"
 
 namespace jitsu::cli {
@@ -71,8 +72,8 @@ int summaryCommand(CommandContext& context) {
     const int grade = args.gradeTest()->grade;
     if (Stop stop = context.checkTest(*data, grade, request->test)) return *stop;
     if (data->grades[grade - 1].classes() == 0)
-        return context.dataError("nothing to print: grade " + std::to_string(grade) +
-                                 " has no class");
+        return context.dataError(
+            because(N_("nothing to print: grade {1} has no class"), grade).text());
     if (Stop stop =
             context.judgeResultsAge(data->grades[grade - 1], request->year, request->test, grade))
         return *stop;

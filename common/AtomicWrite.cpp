@@ -26,8 +26,16 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t kSuffixLength = 6;  // as mkstemp's XXXXXX
 
-Status failure(const fs::path& target, const char* what, int error) {
-    return Status::error(target.string() + ": " + what + ": " + std::strerror(error));
+Status writeFailure(const fs::path& target, int error) {
+    return Status::error(
+        because(N_("{1}: cannot write: {2}"), target, Reason::ofErrno(error, true)));
+}
+
+// The folder refuses: no file can be made in it (permissions, a full or read-only disk).
+Status folderRefuses(const fs::path& target, int error) {
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    return Status::error(because(N_("{1}: the folder {2} takes no new file: {3}"), target, folder,
+                                 Reason::ofErrno(error, true)));
 }
 
 std::string temporaryPrefix(const std::string& name) {
@@ -205,18 +213,18 @@ Status AtomicReplacement::start() {
     impl_ = std::make_unique<Impl>();
     FileInFolder& file = impl_->file;
     if (Status found = findInFolder(target_, file); !found)
-        return found.isMissing() ? failure(target_, "cannot create a temporary file", ENOENT)
-                                 : found;
+        return found.isMissing() ? folderRefuses(target_, ENOENT) : found;
     if (file.exists && !S_ISREG(file.info.st_mode))
-        return Status::error(target_.string() + ": is not a regular file; it was not replaced");
+        return Status::error(
+            because(N_("{1}: is not a regular file; it was not replaced"), target_));
     if (file.exists && !writableByMode(file.info))
-        return Status::error(target_.string() + ": is read-only; it was not replaced");
+        return Status::error(because(N_("{1}: is read-only; it was not replaced"), target_));
     const int dir = file.directory.get();
     removeStaleTemporaries(dir, file.name);
     int fd = ::openat(dir, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
     if (fd < 0) {
         fd = createNamedTemporary(dir, file.name, impl_->name);
-        if (fd < 0) return failure(target_, "cannot create a temporary file", errno);
+        if (fd < 0) return folderRefuses(target_, errno);
     }
     impl_->temporary = UniqueFd(fd);
     return Status::ok();
@@ -229,11 +237,11 @@ std::string AtomicReplacement::temporaryPath() const {
 Status AtomicReplacement::write(std::string_view content, WriteFault fault) {
     if (writeAll(impl_->temporary.get(), content, fault)) return Status::ok();
     impl_->failed = true;
-    return failure(target_, "cannot write", errno);
+    return writeFailure(target_, errno);
 }
 
 Status AtomicReplacement::commit(WriteFault fault) {
-    if (impl_->failed) return Status::error(target_.string() + ": cannot write");
+    if (impl_->failed) return Status::error(because(N_("{1}: cannot write"), target_));
     SaveLock lock;  // the rename is the save: it waits for any other save into the folder
     if (Status locked = lock.acquire(target_); !locked) return locked;
     const int dir = impl_->file.directory.get();
@@ -244,12 +252,13 @@ Status AtomicReplacement::commit(WriteFault fault) {
         keepAttributes(fd, old);
     if (Status kept = keepVersion(dir, target, fd); !kept) return kept;
     if (::fsync(fd) != 0 || (impl_->name.empty() && !nameTemporary(fd, dir, target, impl_->name)))
-        return failure(target_, "cannot write", errno);
-    if (::close(impl_->temporary.release()) != 0) return failure(target_, "cannot write", errno);
+        return writeFailure(target_, errno);
+    if (::close(impl_->temporary.release()) != 0) return writeFailure(target_, errno);
     if (fault.kind == WriteFault::Kind::FailRename ||
         ::renameat(dir, impl_->name.c_str(), dir, target.c_str()) != 0)
-        return failure(target_, "cannot replace the file",
-                       fault.kind == WriteFault::Kind::FailRename ? EIO : errno);
+        return Status::error(because(
+            N_("{1}: cannot replace the file: {2}"), target_,
+            Reason::ofErrno(fault.kind == WriteFault::Kind::FailRename ? EIO : errno, true)));
     impl_->name.clear();
     syncFolder(dir);
     return Status::ok();

@@ -27,30 +27,30 @@ void readCount(TokenReader& in, std::uint32_t& count, std::uint32_t limit, int g
                const char* which, FileHealth* health) {
     in.readUnsigned(count);
     if (count > limit && health) {
-        health->clamped.push_back({"grade " + std::to_string(grade + 1) + " " + which,
+        health->clamped.push_back({because(N_("grade {1} {2}"), grade + 1, Reason(which)),
                                    std::to_string(asWritten(count)), limit});
     }
     count = std::min(count, limit);
 }
 
 void readGrade(TokenReader& in, GradeData& grade, int g, FileHealth* health) {
-    readCount(in, grade.classCount, kMaxClasses, g, "class count", health);
+    readCount(in, grade.classCount, kMaxClasses, g, N_("class count"), health);
     for (int k = 0; k < grade.classes(); ++k) {
         in.readText(grade.classNames[k]);
         // Above 45 is a finding, but the count still places the roster's later classes: it is
         // kept up to the roster's size, where the class ranges stop anyway.
         std::uint32_t& heads = grade.headCounts[k];
-        if (in.readUnsigned(heads) && !in.checkRange(asWritten(heads), 0, kSlots, "head count"))
+        if (in.readUnsigned(heads) && !in.checkRange(asWritten(heads), 0, kSlots, N_("head count")))
             heads = heads > 0x7FFFFFFFu ? 0 : std::min<std::uint32_t>(heads, kRosterEntries);
     }
-    readCount(in, grade.subjectCount, kMaxSubjects, g, "subject count", health);
-    readCount(in, grade.testCount, kMaxTests, g, "test count", health);
+    readCount(in, grade.subjectCount, kMaxSubjects, g, N_("subject count"), health);
+    readCount(in, grade.testCount, kMaxTests, g, N_("test count"), health);
     for (int j = 0; j < grade.subjects(); ++j) {
         in.readText(grade.subjectNames[j]);
         in.readUnsigned(grade.disciplineNumbers[j]);
         for (int t = 0; t < grade.tests(); ++t)
             if (in.readInt(grade.fullMarks[t][j]) &&
-                !in.checkRange(grade.fullMarks[t][j], INT32_MIN, kMaxFullMarks, "full marks"))
+                !in.checkRange(grade.fullMarks[t][j], INT32_MIN, kMaxFullMarks, N_("full marks")))
                 grade.fullMarks[t][j] = std::min(grade.fullMarks[t][j], kMaxFullMarks);
     }
 }
@@ -64,14 +64,15 @@ const std::string& entry(const std::vector<std::string>& list, std::size_t i) {
 
 void parseBasicData(std::string_view text, BasicData& data, FileHealth* health) {
     TokenReader in(text, health);
-    if (in.skipPrefix(kUtf8Bom)) in.rejectLast("a byte order mark before the school name");
+    if (in.skipPrefix(kUtf8Bom))
+        in.rejectLast(Reason(N_("a byte order mark before the school name")));
     in.readText(data.schoolName);
     in.readText(data.testName);
-    if (in.readUnsigned(data.year)) in.checkRange(data.year, kFirstYear, kLastYear, "year");
+    if (in.readUnsigned(data.year)) in.checkRange(data.year, kFirstYear, kLastYear, N_("year"));
     // The tag is part of a file name: a BOM, a slash or a dot would name another file.
     if (in.readText(data.rosterTag) && !isRosterTag(data.rosterTag.view())) {
-        in.rejectLast("roster tag \"" + std::string(data.rosterTag.view()) +
-                      "\" is not letters and digits");
+        in.rejectLast(because(N_("roster tag \"{1}\" is not letters and digits"),
+                              std::string(data.rosterTag.view())));
         data.rosterTag.assign("");
     }
     for (int g = 0; g < kGrades; ++g) readGrade(in, data.grades[g], g, health);

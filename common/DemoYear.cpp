@@ -53,7 +53,8 @@ Status writeDemoYear(const std::filesystem::path& dir, bool force,
     const auto basicPath = basicDataPath(dir);
     // Anything by that name, a link of any kind included, is a file the person may want kept.
     if (!force && std::filesystem::exists(std::filesystem::symlink_status(basicPath, ec)))
-        return Status::error(basicPath.string() + " exists already (use --force to replace it)");
+        return Status::error(
+            because(N_("{1} exists already (use --force to replace it)"), basicPath));
 
     Dice dice;
     BasicDataTexts texts;

@@ -58,9 +58,11 @@ bool looksLikeUtf8(std::string_view raw) {
 }
 
 void append(std::string& out, const std::string& finding) {
-    if (!out.empty()) out += "; ";
+    if (!out.empty()) out += tr(N_("; "));
     out += finding;
 }
+
+std::string said(const Reason& reason) { return reason.text(); }
 
 }  // namespace
 
@@ -92,7 +94,7 @@ TextPosition positionIn(std::string_view text, std::size_t offset) {
     return at;
 }
 
-void FileHealth::reject(TextPosition at, std::string what) {
+void FileHealth::reject(TextPosition at, Reason what) {
     ++rejected;
     if (keepsPlaces()) rejectedPlaces.push_back({at, std::move(what)});
 }
@@ -103,45 +105,45 @@ std::string FileHealth::describe() const {
     std::string out;
     const bool shapeFixed = valuesExpected > 0;
     if (bytes == 0 && valuesFound() == 0) {
-        if (shapeFixed || lineEndsMatter) append(out, "empty");
+        if (shapeFixed || lineEndsMatter) append(out, said(Reason(N_("empty"))));
         return out;
     }
     if (looksUtf8)
-        append(out, "the text is UTF-8, not CP932");
+        append(out, said(Reason(N_("the text is UTF-8, not CP932"))));
     else if (!validCp932)
-        append(out, "bytes that are not CP932 text");
+        append(out, said(Reason(N_("bytes that are not CP932 text"))));
     for (const ClampedCount& c : clamped)
-        append(out, c.which + " " + c.from + " clamped to " + std::to_string(c.to));
+        append(out, said(because(N_("{1} {2} clamped to {3}"), c.which, c.from, c.to)));
     // A token split in two by a stuck read counts twice: only a larger difference is the shape.
     const std::size_t found = valuesFound();
     const std::size_t off =
         found > valuesExpected ? found - valuesExpected : valuesExpected - found;
     if (shapeFixed && off > badTokens) {
         if (found < valuesExpected)
-            append(out, "truncated: " + std::to_string(found) + " of " +
-                            std::to_string(valuesExpected) + " values");
+            append(out, said(because(N_("truncated: {1} of {2} values"), found, valuesExpected)));
         else
-            append(out, "written for another shape: " + std::to_string(found) + " values, " +
-                            std::to_string(valuesExpected) + " expected");
+            append(out, said(because(N_("written for another shape: {1} values, {2} expected"),
+                                     found, valuesExpected)));
     }
     if (badTokens > 0) {
-        std::string finding =
-            std::to_string(badTokens) +
-            (badTokens == 1 ? " token that is not a number" : " tokens that are not numbers");
-        if (!badTokenPlaces.empty())
-            finding += " from line " + std::to_string(badTokenPlaces[0].line) + ", column " +
-                       std::to_string(badTokenPlaces[0].column);
-        append(out, finding);
+        const Reason tokens = badTokens == 1
+                                  ? because(N_("{1} token that is not a number"), badTokens)
+                                  : because(N_("{1} tokens that are not numbers"), badTokens);
+        append(out, badTokenPlaces.empty()
+                        ? said(tokens)
+                        : said(because(N_("{1} from line {2}, column {3}"), tokens,
+                                       badTokenPlaces[0].line, badTokenPlaces[0].column)));
     }
     if (rejected > 0) {
-        std::string finding = std::to_string(rejected) + (rejected == 1 ? " value" : " values") +
-                              " out of range or malformed";
+        std::string finding =
+            said(rejected == 1 ? because(N_("{1} value out of range or malformed"), rejected)
+                               : because(N_("{1} values out of range or malformed"), rejected));
         for (const Rejection& place : rejectedPlaces)
-            finding += ", line " + std::to_string(place.at.line) + " column " +
-                       std::to_string(place.at.column) + ": " + place.what;
+            finding += said(because(N_(", line {1} column {2}: {3}"), place.at.line,
+                                    place.at.column, place.what));
         append(out, finding);
     }
-    if (lineEndsMatter && crEnds > 0) append(out, "CR-only line ends");
+    if (lineEndsMatter && crEnds > 0) append(out, said(Reason(N_("CR-only line ends"))));
     return out;
 }
 

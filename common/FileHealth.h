@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "Reason.h"
+
 namespace jitsu {
 
 // A place in a file's text: 1-based line (counted by line feeds) and byte column.
@@ -19,7 +21,7 @@ inline constexpr std::size_t kListedBadTokens = 5;
 
 // A count the reader cut to its limit, as the file had it: "grade 1 class count", "999", 20.
 struct ClampedCount {
-    std::string which;
+    Reason which;
     std::string from;
     unsigned to = 0;
 };
@@ -27,7 +29,7 @@ struct ClampedCount {
 // A value the reader refused, where the file has it: "head count 46 outside 0-45".
 struct Rejection {
     TextPosition at;
-    std::string what;
+    Reason what;
 };
 
 // What a reader saw in a file besides the record it filled: what a person needs to judge
@@ -51,14 +53,15 @@ struct FileHealth {
     // The fields the file holds by a count of its tokens: what was read and what was left.
     std::size_t valuesFound() const { return valuesRead + tokensLeftOver; }
     // Counts a rejected value, kept with its place while fewer than kListedBadTokens are.
-    void reject(TextPosition at, std::string what);
+    void reject(TextPosition at, Reason what);
     // Whether another rejection would be kept with its place (else it is only counted).
     bool keepsPlaces() const { return rejectedPlaces.size() < kListedBadTokens; }
 
     // Whether anything above makes the record differ from what the file's writer meant.
     bool damaged() const;
-    // The findings as one line for a person, causes before their effects ("" when not damaged),
-    // e.g. "empty", "truncated: 100 of 2025 values", "3 tokens that are not numbers from line 2".
+    // The findings as one line for a person in the process's language, causes before their
+    // effects ("" when not damaged), e.g. "empty", "truncated: 100 of 2025 values", "3 tokens
+    // that are not numbers from line 2".
     std::string describe() const;
 };
 

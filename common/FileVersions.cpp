@@ -220,8 +220,8 @@ std::vector<std::string> filesWithVersions(const fs::path& dir) {
 Status restoreVersion(const fs::path& file, int number) {
     const std::vector<FileVersion> versions = listVersions(file);
     if (number < 1 || number > static_cast<int>(versions.size()))
-        return Status::error(file.string() + ": no version " + std::to_string(number) + " (" +
-                             std::to_string(versions.size()) + " kept)");
+        return Status::error(
+            because(N_("{1}: no version {2} ({3} kept)"), file, number, versions.size()));
     const FileVersion& version = versions[static_cast<std::size_t>(number - 1)];
     std::string bytes;
     const UniqueFd fd(::open(version.path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));

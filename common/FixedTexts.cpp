@@ -5,13 +5,9 @@
 
 namespace jitsu {
 
-std::string fixedYearText(unsigned year) {
-    const std::string digits = std::to_string(year);
+std::string fixedYearText(unsigned year, Era era) {
     std::string text = "  ";
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
-        text += digits[i];
-    }
+    text += printedYear(year, era);
     return text + "年度";
 }
 

@@ -94,20 +94,21 @@ Status findInFolder(const fs::path& path, FileInFolder& file) {
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     const std::string name = path.filename().string();
     if (name.empty() || name == "." || name == "..")
-        return Status::error(path.string() + ": names a folder, not a file");
+        return Status::error(because(N_("{1}: names a folder, not a file"), path));
     UniqueFd root(::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!root.valid()) {
-        if (errno == ENOENT) return Status::missing(path.string() + ": no such file");
-        return Status::error(path.string() +
-                             ": its folder cannot be opened: " + std::strerror(errno));
+        if (errno == ENOENT) return Status::missing(because(N_("{1}: no such file"), path));
+        return Status::error(because(N_("{1}: its folder {2} cannot be opened: {3}"), path, folder,
+                                     Reason::ofErrno(errno)));
     }
     std::vector<UniqueFd> entered;  // the subfolders the walk is in, below the folder
     auto current = [&] { return entered.empty() ? root.get() : entered.back().get(); };
     std::deque<std::string> pending{name};
     int links = 0;
     std::string linkTarget;  // what the file's own link says, for the reasons below
-    auto refuse = [&](const std::string& why) {
-        return Status::error(path.string() + ": a symbolic link to " + linkTarget + ", " + why);
+    auto refuse = [&](Reason why) {
+        return Status::error(
+            because(N_("{1}: a symbolic link to {2}, {3}"), path, linkTarget, std::move(why)));
     };
     std::optional<FolderNames> names;
     while (!pending.empty()) {
@@ -115,31 +116,32 @@ Status findInFolder(const fs::path& path, FileInFolder& file) {
         pending.pop_front();
         if (part.empty() || part == ".") continue;
         if (part == "..") {
-            if (entered.empty()) return refuse("outside the folder " + folder.string());
+            if (entered.empty()) return refuse(because(N_("outside the folder {1}"), folder));
             entered.pop_back();
             continue;
         }
         struct stat info;
         if (::fstatat(current(), part.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
-            if (errno == ENOENT && links > 0) return refuse("which does not exist");
+            if (errno == ENOENT && links > 0) return refuse(Reason(N_("which does not exist")));
             if (errno != ENOENT)
-                return Status::error(path.string() + ": cannot be opened: " + std::strerror(errno));
+                return Status::error(
+                    because(N_("{1}: cannot be opened: {2}"), path, Reason::ofErrno(errno)));
             file.name = part;  // the name alone, not there: a new file
             break;
         }
         if (S_ISLNK(info.st_mode)) {
             if (++links > kMaxLinks)
-                return Status::error(path.string() + ": a loop of symbolic links");
+                return Status::error(because(N_("{1}: a loop of symbolic links"), path));
             std::string target;
             if (!readLink(current(), part, target))
-                return Status::error(path.string() +
-                                     ": cannot read the symbolic link: " + std::strerror(errno));
+                return Status::error(because(N_("{1}: cannot read the symbolic link: {2}"), path,
+                                             Reason::ofErrno(errno)));
             if (links == 1) linkTarget = target;
             if (!target.empty() && target[0] == '/') {
                 if (!names) names = namesOf(folder);
                 auto rest = below(target, names->real);
                 if (!rest) rest = below(target, names->named);
-                if (!rest) return refuse("outside the folder " + folder.string());
+                if (!rest) return refuse(because(N_("outside the folder {1}"), folder));
                 entered.clear();
                 target = *rest;
             }
@@ -147,11 +149,12 @@ Status findInFolder(const fs::path& path, FileInFolder& file) {
             continue;
         }
         if (!pending.empty()) {
-            if (!S_ISDIR(info.st_mode)) return refuse("which does not exist");
+            if (!S_ISDIR(info.st_mode)) return refuse(Reason(N_("which does not exist")));
             UniqueFd sub(
                 ::openat(current(), part.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
             if (!sub.valid())
-                return Status::error(path.string() + ": cannot be opened: " + std::strerror(errno));
+                return Status::error(
+                    because(N_("{1}: cannot be opened: {2}"), path, Reason::ofErrno(errno)));
             entered.push_back(std::move(sub));
             continue;
         }
@@ -160,7 +163,7 @@ Status findInFolder(const fs::path& path, FileInFolder& file) {
         file.info = info;
     }
     // Links that end at a folder ("sub/.."): no file to read or replace.
-    if (file.name.empty()) return Status::error(path.string() + ": is a directory, not a file");
+    if (file.name.empty()) return Status::error(because(N_("{1}: is a folder, not a file"), path));
     file.directory = entered.empty() ? std::move(root) : std::move(entered.back());
     return Status::ok();
 }

@@ -85,14 +85,17 @@ bool confirmPageFit(Printer& printer, Messages& messages, const DrawPages& draw,
     if (extent.fits(area)) return true;
     const std::optional<int> fitting = fittingPercent(draw, area, percent, minPercent);
     const std::string text =
-        std::string(text::kPageTooLarge) +
-        (fitting ? "印刷倍率を " + std::to_string(*fitting) + "% 以下にすると収まります。"
-                 : "印刷倍率を " + std::to_string(minPercent) + "% にしても収まりません。") +
-        text::kPrintAnyway;
-    const std::string detail = "印刷できる範囲: 幅 " + std::to_string(area.width) + " × 高さ " +
-                               std::to_string(area.height) + " ドット、ページ: 幅 " +
-                               std::to_string(extent.right) + " × 高さ " +
-                               std::to_string(extent.bottom) + " ドット (600 dpi)";
+        std::string(tr(text::kPageTooLarge)) +
+        (fitting
+             ? because(N_(" They fit at a print magnification of {1}% or less. "), *fitting)
+             : because(N_(" They do not fit even at a print magnification of {1}%. "), minPercent))
+            .text() +
+        std::string(tr(text::kPrintAnyway));
+    const std::string detail =
+        because(N_("printable area: {1} wide × {2} high, page: {3} wide × {4} high, in dots "
+                   "(600 dpi)"),
+                area.width, area.height, extent.right, extent.bottom)
+            .text();
     return messages.ask(text, text::kWarning, MessageIcon::Exclamation, MessageButtons::YesNo,
                         MessageAnswer::No, detail) == MessageAnswer::Yes;
 }

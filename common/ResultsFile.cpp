@@ -87,8 +87,8 @@ public:
     }
     void real(float& value, double low, double high, const char* what) {
         if (!in_.readFloat(value) || (value >= low && value <= high)) return;
-        in_.rejectLast(std::string(what) + " " + formatFixed(value, 1) + " outside " +
-                       formatFixed(low, 0) + ".." + formatFixed(high, 0));
+        in_.rejectLast(because(N_("{1} {2} outside {3}..{4}"), Reason(what), formatFixed(value, 1),
+                               formatFixed(low, 0), formatFixed(high, 0)));
         value = kNoValue;
     }
 
@@ -115,25 +115,25 @@ void parseResultsFile(std::string_view text, const GradeData& grade, GradeResult
     for (int c = 0; c < classes && !tokens.exhausted(true); ++c)
         for (int s = 0; s < kSlots && !tokens.exhausted(true); ++s) {
             for (int j = 0; j < subjects; ++j)
-                in.integer(r.scores[j][c][s], kMaxFullMarks, "score");
-            for (int k : kOrderA) in.integer(r.comboTotals[k][c][s], kMaxTotal, "total");
+                in.integer(r.scores[j][c][s], kMaxFullMarks, N_("score"));
+            for (int k : kOrderA) in.integer(r.comboTotals[k][c][s], kMaxTotal, N_("total"));
             for (int j = 0; j < subjects; ++j)
                 in.real(r.subjectDeviations[j][c][s], -kDeviationBound, kDeviationBound,
-                        "deviation score");
+                        N_("deviation score"));
             for (int k : kOrderA)
                 in.real(r.comboDeviations[k][c][s], -kDeviationBound, kDeviationBound,
-                        "deviation score");
+                        N_("deviation score"));
             for (int j = 0; j < subjects; ++j)
-                in.integer(r.subjectRanks[j][c][s], kMaxExaminees, "rank");
-            for (int k : kOrderA) in.integer(r.comboRanks[k][c][s], kMaxExaminees, "rank");
+                in.integer(r.subjectRanks[j][c][s], kMaxExaminees, N_("rank"));
+            for (int k : kOrderA) in.integer(r.comboRanks[k][c][s], kMaxExaminees, N_("rank"));
         }
     for (int j = 0; j < subjects; ++j) {
-        in.integer(r.subjectExaminees[j], kMaxExaminees, "examinees", 0);
-        in.real(r.subjectAverages[j], kNoValue, kMaxFullMarks, "average");
+        in.integer(r.subjectExaminees[j], kMaxExaminees, N_("examinees"), 0);
+        in.real(r.subjectAverages[j], kNoValue, kMaxFullMarks, N_("average"));
     }
     for (int k : kOrderB) {
-        in.integer(r.comboExaminees[k], kMaxExaminees, "examinees", 0);
-        in.real(r.comboAverages[k], kNoValue, kMaxTotal, "average");
+        in.integer(r.comboExaminees[k], kMaxExaminees, N_("examinees"), 0);
+        in.real(r.comboAverages[k], kNoValue, kMaxTotal, N_("average"));
     }
     for (int k : kOrderC) in.integer(r.comboFlags[k], 1, "computed flag", 0);
     tokens.finish();

@@ -19,30 +19,32 @@ void checkLine(std::string_view line, std::size_t number, FileHealth& health) {
     const std::size_t separators = static_cast<std::size_t>(
         std::count_if(line.begin(), line.end(), [](char c) { return c == ',' || c == '\t'; }));
     if (separators != 1) {
-        health.reject(at, std::to_string(separators + 1) +
-                              (separators == 0 ? " field" : " fields") +
-                              ", a roster line has 2 (student number, name)");
+        health.reject(
+            at,
+            because(separators == 0 ? N_("{1} field, a roster line has 2 (student number, name)")
+                                    : N_("{1} fields, a roster line has 2 (student number, name)"),
+                    separators + 1));
         return;
     }
     const std::size_t cut = line.find_first_of(",\t");
     if (cut > kStudentNumberField - 1)
-        health.reject(at, "student number of " + std::to_string(cut) + " bytes, more than " +
-                              std::to_string(kStudentNumberField - 1));
+        health.reject(at, because(N_("student number of {1} bytes, more than {2}"), cut,
+                                  kStudentNumberField - 1));
     if (line.size() - cut - 1 > kNameField - 1)
-        health.reject(at, "name of " + std::to_string(line.size() - cut - 1) +
-                              " bytes, more than " + std::to_string(kNameField - 1));
+        health.reject(at, because(N_("name of {1} bytes, more than {2}"), line.size() - cut - 1,
+                                  kNameField - 1));
 }
 
 void checkLines(std::string_view text, FileHealth& health) {
     if (text.starts_with("\xEF\xBB\xBF"))
-        health.reject({1, 1}, "a byte order mark before the first student number");
+        health.reject({1, 1}, Reason(N_("a byte order mark before the first student number")));
     std::size_t number = 0;
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
         if (++number > std::size_t(kRosterEntries)) {
-            health.reject({number, 1}, "more than " + std::to_string(kRosterEntries) +
-                                           " lines: the roster holds " +
-                                           std::to_string(kRosterEntries) + " students");
+            health.reject(
+                {number, 1},
+                because(N_("more than {1} lines: the roster holds {1} students"), kRosterEntries));
             return;
         }
         checkLine(text.substr(start, end - start), number, health);
@@ -107,8 +109,9 @@ Status readRoster(const std::filesystem::path& path, GradeRoster& roster, FileHe
     heads = std::min<std::size_t>(heads, kRosterEntries);
     if (health->valuesRead != heads)
         health->reject({std::min(health->valuesRead, heads) + 1, 1},
-                       std::to_string(health->valuesRead) + " names, the head counts add up to " +
-                           std::to_string(heads) + ": later names land on the wrong students");
+                       because(N_("{1} names, the head counts add up to {2}: later names land on "
+                                  "the wrong students"),
+                               health->valuesRead, heads));
     return Status::ok();
 }
 
@@ -136,13 +139,17 @@ std::optional<RosterPlace> firstUnnamedStudent(const GradeData& grade) {
 bool goOnDespiteRosterLimit(const GradeData& grade, Messages& messages) {
     const auto first = firstUnnamedStudent(grade);
     if (!first) return true;
-    const std::string text = "名簿に入るのは " + std::to_string(kRosterEntries) + " 人までです。" +
-                             grade.classNames[first->cls].utf8() + "組 " +
-                             std::to_string(first->slot + 1) +
-                             " 番から後の生徒は名前なしで印刷されます。" + text::kPrintAnyway;
+    const std::string text =
+        because(N_("The roster holds {1} students at most. The students of class {2} from "
+                   "number {3} on are printed without names. "),
+                kRosterEntries, grade.classNames[first->cls].utf8(), first->slot + 1)
+            .text() +
+        std::string(tr(text::kPrintAnyway));
     return messages.ask(text, text::kWarning, MessageIcon::Exclamation, MessageButtons::YesNo,
                         MessageAnswer::No,
-                        "基本データの人数を合わせると 450 人を超えています") == MessageAnswer::Yes;
+                        because(N_("the head counts of the basic data add up to more than {1}"),
+                                kRosterEntries)
+                            .text()) == MessageAnswer::Yes;
 }
 
 }  // namespace jitsu

@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "Reason.h"
+
 namespace jitsu {
 
 // The outcome of an operation that can fail, with a reason for the person or the log that
@@ -12,21 +14,25 @@ namespace jitsu {
 class [[nodiscard]] Status {
 public:
     static Status ok() { return Status(); }
-    static Status error(std::string reason) { return Status(Kind::Error, std::move(reason)); }
-    static Status missing(std::string reason) { return Status(Kind::Missing, std::move(reason)); }
+    static Status error(Reason reason) { return Status(Kind::Error, std::move(reason)); }
+    static Status missing(Reason reason) { return Status(Kind::Missing, std::move(reason)); }
+    // A reason already in words (a library's message, a text composed elsewhere).
+    static Status error(std::string reason) { return error(Reason::verbatim(std::move(reason))); }
 
     bool isOk() const { return kind_ == Kind::Ok; }
     bool isMissing() const { return kind_ == Kind::Missing; }
     explicit operator bool() const { return isOk(); }
-    const std::string& reason() const { return reason_; }
+    // The reason in the process's language.
+    std::string reason() const { return reason_.text(); }
+    const Reason& why() const { return reason_; }
 
 private:
     enum class Kind { Ok, Error, Missing };
     Status() = default;
-    Status(Kind kind, std::string reason) : kind_(kind), reason_(std::move(reason)) {}
+    Status(Kind kind, Reason reason) : kind_(kind), reason_(std::move(reason)) {}
 
     Kind kind_ = Kind::Ok;
-    std::string reason_;
+    Reason reason_;
 };
 
 }  // namespace jitsu

@@ -32,7 +32,7 @@ void parseScores(std::string_view text, const GradeData& grade, TestScores& scor
         for (int s = 0; s < kSlots && !in.exhausted(false); ++s)
             for (int j = 0; j < grade.subjects(); ++j) {
                 std::int32_t& score = scores.scores[j][c][s];
-                if (in.readInt(score) && !in.checkRange(score, kNoScore, highest[j], "score"))
+                if (in.readInt(score) && !in.checkRange(score, kNoScore, highest[j], N_("score")))
                     score = kNoScore;
             }
     in.finish();

@@ -15,13 +15,13 @@ namespace jitsu {
 namespace {
 
 Status openFailure(const std::filesystem::path& path, int error) {
-    if (error == ENOENT) return Status::missing(path.string() + ": no such file");
-    return Status::error(path.string() + ": cannot be opened: " + std::strerror(error));
+    if (error == ENOENT) return Status::missing(because(N_("{1}: no such file"), path));
+    return Status::error(because(N_("{1}: cannot be opened: {2}"), path, Reason::ofErrno(error)));
 }
 
 Status tooLarge(const std::filesystem::path& path, std::size_t limit) {
-    return Status::error(path.string() + ": larger than " + std::to_string(limit) +
-                         " bytes, more than any file of its kind");
+    return Status::error(
+        because(N_("{1}: larger than {2} bytes, more than any file of its kind"), path, limit));
 }
 
 // Reads at most `limit` bytes; fails on a read error or when the file holds more.
@@ -31,7 +31,8 @@ Status readBounded(int fd, const std::filesystem::path& path, std::size_t limit,
         ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0)
-            return Status::error(path.string() + ": cannot be read: " + std::strerror(errno));
+            return Status::error(
+                because(N_("{1}: cannot be read: {2}"), path, Reason::ofErrno(errno)));
         if (n == 0) return Status::ok();
         if (raw.size() + static_cast<std::size_t>(n) > limit) break;
         raw.append(buffer, static_cast<std::size_t>(n));
@@ -51,11 +52,12 @@ Status readRaw(const std::filesystem::path& path, std::size_t maxBytes, std::str
     struct stat st;
     Status status = Status::ok();
     if (::fstat(fd, &st) != 0)
-        status = Status::error(path.string() + ": cannot be read: " + std::strerror(errno));
+        status =
+            Status::error(because(N_("{1}: cannot be read: {2}"), path, Reason::ofErrno(errno)));
     else if (S_ISDIR(st.st_mode))
-        status = Status::error(path.string() + ": is a directory, not a file");
+        status = Status::error(because(N_("{1}: is a folder, not a file"), path));
     else if (!S_ISREG(st.st_mode))
-        status = Status::error(path.string() + ": is not a regular file");
+        status = Status::error(because(N_("{1}: is not a regular file"), path));
     else if (static_cast<std::uintmax_t>(st.st_size) > maxBytes)
         status = tooLarge(path, maxBytes);
     else

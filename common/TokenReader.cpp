@@ -98,8 +98,8 @@ TextPosition TokenReader::placeOf(std::size_t offset) {
     return place_;
 }
 
-void TokenReader::rejectLast(const std::string& what) {
-    if (health_) health_->reject(placeOf(lastStart_), what);
+void TokenReader::rejectLast(Reason what) {
+    if (health_) health_->reject(placeOf(lastStart_), std::move(what));
 }
 
 bool TokenReader::checkRange(long long value, long long low, long long high, const char* what) {
@@ -110,10 +110,9 @@ bool TokenReader::checkRange(long long value, long long low, long long high, con
         return false;
     }
     // A range open below (any negative is "none") names its top only.
-    rejectLast(std::string(what) + " " + std::to_string(value) +
-               (low <= INT32_MIN
-                    ? " above " + std::to_string(high)
-                    : " outside " + std::to_string(low) + ".." + std::to_string(high)));
+    rejectLast(low <= INT32_MIN
+                   ? because(N_("{1} {2} above {3}"), Reason(what), value, high)
+                   : because(N_("{1} {2} outside {3}..{4}"), Reason(what), value, low, high));
     return false;
 }
 

@@ -8,6 +8,7 @@
 
 #include "DecimalNumber.h"
 #include "FileHealth.h"
+#include "Reason.h"
 #include "TextField.h"
 
 namespace jitsu {
@@ -49,7 +50,7 @@ public:
     // health at its place: "`what` VALUE outside LOW..HIGH" ("above HIGH" when LOW is INT32_MIN).
     bool checkRange(long long value, long long low, long long high, const char* what);
     // Records in the health that the value last read is no value its field may take.
-    void rejectLast(const std::string& what);
+    void rejectLast(Reason what);
 
     // Skips `prefix` when the text starts with it (a byte order mark); whether it did.
     bool skipPrefix(std::string_view prefix);

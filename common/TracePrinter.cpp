@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "Reason.h"
+
 namespace jitsu {
 
 void TracePrinter::setPageSetup(std::optional<PaperSize> paper,
@@ -32,7 +34,8 @@ void TracePrinter::doStartSheet(int number) { out_ << "page " << number << '\n';
 
 Status TracePrinter::doEndDoc() {
     out_ << "end\n";
-    return failDocuments ? Status::error("the printer could not print the document") : Status::ok();
+    return failDocuments ? Status::error(Reason(N_("the printer could not print the document")))
+                         : Status::ok();
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include "MessageTexts.h"
 #include "NumberList.h"
 #include "Paths.h"
+#include "Reason.h"
 #include "ResultsAge.h"
 #include "Roster.h"
 #include "TrendPage.h"
@@ -32,8 +33,8 @@ Status readYear(const Services& services, const BasicData& data, const HistoryRe
     if (request.stopAtLeftOut && !year.leftOut.empty()) return Status::error(year.leftOut.front());
     if (year.tests.empty()) {
         services.messages.inform(kNoResultsText, text::kConfirm, MessageIcon::Exclamation);
-        return Status::error("nothing to print: grade " + std::to_string(request.grade) + " of " +
-                             std::to_string(request.year) + " has no results file");
+        return Status::error(because(N_("nothing to print: grade {1} of {2} has no results file"),
+                                     request.grade, request.year));
     }
     return Status::ok();
 }
@@ -69,7 +70,8 @@ Status runHistory(const Services& services, const BasicData& data, const History
                              std::to_string(kRosterEntries) + " students");
     const HistoryJob job{grade, data.testName.view(), *roster, year,
                          chooseStudents(grade, request.classes, request.students)};
-    if (job.students.empty()) return Status::error("nothing to print: no student chosen");
+    if (job.students.empty())
+        return Status::error(Reason(N_("nothing to print: no student chosen")));
     return told(services, printHistory(job, services.printer, messages));
 }
 

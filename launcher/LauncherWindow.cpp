@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LauncherWindow.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFileDialog>
@@ -13,9 +14,13 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "Catalogue.h"
+#include "FolderSettings.h"
+#include "LauncherTexts.h"
 #include "SuitePrograms.h"
 #include "Widgets.h"
 #include "YearCheck.h"
@@ -26,6 +31,8 @@ namespace jitsu::launcher {
 namespace {
 
 constexpr const char* kFolderKey = "dataFolder";
+// The program that fixes a finding, kept with its line in the list.
+constexpr int kFixedInRole = Qt::UserRole;
 
 namespace fs = std::filesystem;
 
@@ -52,10 +59,18 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     folderRow->addWidget(folderButton);
     layout->addLayout(folderRow);
 
+    auto* statusRow = new QHBoxLayout;
     StatusL = new QLabel(this);
     StatusL->setObjectName("StatusL");
     StatusL->setWordWrap(true);
-    layout->addWidget(StatusL);
+    statusRow->addWidget(StatusL, 1);
+    statusRow->addWidget(new QLabel(QStringLiteral("印刷する年度"), this));
+    EraCB = new QComboBox(this);
+    EraCB->setObjectName("EraCB");
+    EraCB->addItems({QStringLiteral("西暦（2026年度）"), QStringLiteral("和暦（令和８年度）")});
+    EraCB->setAccessibleName(QStringLiteral("印刷する年度の書き方"));
+    statusRow->addWidget(EraCB);
+    layout->addLayout(statusRow);
 
     FilesSG = new QTableWidget(0, 4, this);
     FilesSG->setObjectName("FilesSG");
@@ -117,6 +132,10 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     connect(VersionsButton, &QPushButton::clicked, this, &LauncherWindow::VersionsButtonClick);
 
     connect(folderButton, &QPushButton::clicked, this, &LauncherWindow::FolderButtonClick);
+    connect(EraCB, &QComboBox::activated, this, &LauncherWindow::EraChosen);
+    connect(FindingsL, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        openFixingProgram(item->data(kFixedInRole).toString());
+    });
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &LauncherWindow::refresh);
     connect(&scan_, &FolderScan::overviewRead, this, &LauncherWindow::showOverview);
     connect(&scan_, &FolderScan::findingsRead, this, &LauncherWindow::showFindings);
@@ -156,6 +175,11 @@ void LauncherWindow::showOverview(const FolderOverview& overview) {
     // Watched from when it is there: a USB stick may come back.
     if (overview.exists && watcher_.directories().isEmpty()) watcher_.addPath(folder_);
     StatusL->setText(QString::fromStdString(folderStatusText(overview)));
+    // A damaged settings file shows 西暦, what the pages then print; choosing writes it anew.
+    FolderSettings settings;
+    (void)readFolderSettings(folder_.toStdString(), settings);
+    EraCB->setCurrentIndex(settings.era == Era::Wareki ? 1 : 0);
+    EraCB->setEnabled(overview.exists);
     const std::vector<OverviewRow> rows = overviewRows(overview);
     FilesSG->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < FilesSG->rowCount(); ++r) {
@@ -172,14 +196,28 @@ void LauncherWindow::showOverview(const FolderOverview& overview) {
     ExportButton->setEnabled(!exportableTests(overview).empty());
     VersionsButton->setEnabled(!filesWithVersions(folder_.toStdString()).empty());
     FindingsL->clear();
-    if (canStart(true, overview)) FindingsL->addItem(QStringLiteral("点検しています…"));
+    if (canStart(true, overview)) FindingsL->addItem(QString::fromUtf8(text::kChecking));
 }
 
 void LauncherWindow::showFindings(const std::vector<yearfiles::Finding>& findings) {
     FindingsL->clear();
-    for (const yearfiles::Finding& finding : findings)
-        FindingsL->addItem(QString::fromStdString(yearfiles::findingLine(finding, true)));
-    if (findings.empty()) FindingsL->addItem(QStringLiteral("問題は見つかりませんでした。"));
+    for (const yearfiles::Finding& finding : findings) {
+        const bool error = finding.severity == yearfiles::Finding::Severity::Error;
+        auto* item = new QListWidgetItem(
+            style()->standardIcon(error ? QStyle::SP_MessageBoxCritical
+                                        : QStyle::SP_MessageBoxWarning),
+            QString::fromStdString(yearfiles::findingLine(finding, true)), FindingsL);
+        item->setData(kFixedInRole, QString::fromStdString(finding.fixedIn));
+        if (!finding.fixedIn.empty())
+            item->setToolTip(QString::fromUtf8(text::kOpensOnDoubleClick));
+    }
+    if (findings.empty()) FindingsL->addItem(QString::fromUtf8(text::kNoFindings));
+}
+
+void LauncherWindow::EraChosen(int index) {
+    const FolderSettings settings{index == 1 ? Era::Wareki : Era::Seireki};
+    if (Status s = writeFolderSettings(folder_.toStdString(), settings); !s)
+        services_.messages.alert(text::kSettingsNotSaved, "確認", MessageIcon::Stop, s.reason());
 }
 
 void LauncherWindow::RosterButtonClick() {
@@ -198,7 +236,7 @@ void LauncherWindow::RosterButtonClick() {
 void LauncherWindow::importRoster(const QString& source, int grade) {
     const RosterPlan plan = planRosterImport(folder_.toStdString(), source.toStdString(), grade);
     if (!plan.status) {
-        services_.messages.alert("名簿を取り込めませんでした。", "確認", MessageIcon::Stop,
+        services_.messages.alert(text::kRosterNotImported, "確認", MessageIcon::Stop,
                                  plan.status.reason());
         return;
     }
@@ -206,8 +244,12 @@ void LauncherWindow::importRoster(const QString& source, int grade) {
                                MessageAnswer::No, plan.details) != MessageAnswer::Yes)
         return;
     if (Status s = writeRosterImport(plan); !s)
-        services_.messages.alert("名簿を保存できませんでした。", "確認", MessageIcon::Stop,
-                                 s.reason());
+        services_.messages.alert(text::kRosterNotSaved, "確認", MessageIcon::Stop, s.reason());
+    else
+        services_.messages.inform(because(N_("{2} student(s) imported into {1}"),
+                                          plan.target.filename(), plan.roster.students)
+                                      .text(),
+                                  "確認", MessageIcon::None);
     refresh();
 }
 
@@ -233,7 +275,7 @@ void LauncherWindow::importScores(const QString& source, int grade, int test) {
     const ScoreImportPlan plan =
         planScoresImport(folder_.toStdString(), source.toStdString(), grade, test);
     if (!plan.status) {
-        services_.messages.alert("点数を取り込めませんでした。", "確認", MessageIcon::Stop,
+        services_.messages.alert(text::kScoresNotImported, "確認", MessageIcon::Stop,
                                  plan.status.reason());
         return;
     }
@@ -244,8 +286,7 @@ void LauncherWindow::importScores(const QString& source, int grade, int test) {
     if (Status s =
             jitsu::launcher::importScores(folder_.toStdString(), plan, services_.messages, done);
         !s)
-        services_.messages.alert("点数を保存できませんでした。", "確認", MessageIcon::Stop,
-                                 s.reason());
+        services_.messages.alert(text::kScoresNotSaved, "確認", MessageIcon::Stop, s.reason());
     else if (!done.empty())
         services_.messages.inform(done, "確認", MessageIcon::None);
     refresh();
@@ -275,7 +316,7 @@ void LauncherWindow::exportResults(const TestFiles& files, const QString& output
         return;
     std::string done;
     if (Status s = exportTest(folder_.toStdString(), files, output.toStdString(), done); !s)
-        services_.messages.alert("書き出せませんでした。", "確認", MessageIcon::Stop, s.reason());
+        services_.messages.alert(text::kNotExported, "確認", MessageIcon::Stop, s.reason());
     else
         services_.messages.inform(done, "確認", MessageIcon::None);
 }
@@ -308,7 +349,7 @@ void LauncherWindow::restoreFileVersion(const QString& file, int number) {
             versionLabel(versions[static_cast<std::size_t>(number - 1)])) != MessageAnswer::Yes)
         return;
     if (Status s = restoreVersion(path, number); !s)
-        services_.messages.alert("元に戻せませんでした。", "確認", MessageIcon::Stop, s.reason());
+        services_.messages.alert(text::kNotRestored, "確認", MessageIcon::Stop, s.reason());
     refresh();
 }
 
@@ -331,6 +372,14 @@ void LauncherWindow::ProgramButtonClick(int index) {
     if (!process.startDetached())
         services_.messages.alert("プログラム " + name + " を起動できませんでした。", "確認",
                                  MessageIcon::Stop, process.errorString().toStdString());
+}
+
+void LauncherWindow::openFixingProgram(const QString& name) {
+    for (std::size_t i = 0; i < suitePrograms().size(); ++i)
+        if (QString::fromUtf8(suitePrograms()[i].name.data(),
+                              static_cast<int>(suitePrograms()[i].name.size())) == name &&
+            ProgramButtons[i]->isEnabled())
+            ProgramButtonClick(static_cast<int>(i));
 }
 
 void LauncherWindow::changeEvent(QEvent* event) {

@@ -11,6 +11,7 @@
 #include "ProgramWindow.h"
 #include "Services.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -40,6 +41,10 @@ public slots:
     void ScoresButtonClick();
     void ExportButtonClick();
     void VersionsButtonClick();
+    // How the folder's printed pages write the year (0 西暦, 1 和暦): saved in its settings.
+    void EraChosen(int index);
+    // A finding double-clicked (or Enter on it): starts the program that fixes it, if any.
+    void openFixingProgram(const QString& name);
     // The two after their file dialogs: the preview and confirmation, the export itself.
     void importRoster(const QString& source, int grade);
     void importScores(const QString& source, int grade, int test);
@@ -66,6 +71,7 @@ private:
     // The controls read or changed after start-up, by their objectNames.
     QLineEdit* FolderE;
     QLabel* StatusL;
+    QComboBox* EraCB;  // 西暦 or 和暦 on the printed pages
     QTableWidget* FilesSG;
     std::array<QPushButton*, 5> ProgramButtons;
     QListWidget* FindingsL;  // what jitsuryoku check finds in the folder

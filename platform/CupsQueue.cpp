@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "PdfPrinter.h"
+#include "Reason.h"
 
 extern char** environ;
 
@@ -113,8 +114,8 @@ Status findQueue(const std::string& queue) {
         return Status::error("printer 'default': there is no default printer queue");
     }
     if (answer.exitStatus == 0) return Status::ok();
-    return Status::error("printer '" + queue +
-                         "': no such queue (or the print scheduler is not running)");
+    return Status::error(
+        because(N_("printer '{1}': no such queue (or the print scheduler is not running)"), queue));
 }
 
 Status queuePdf(const std::string& queue, std::string_view pdf, PaperSize paper,

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "AtomicWrite.h"
+#include "Reason.h"
 
 namespace jitsu {
 
@@ -63,7 +64,7 @@ void PdfPrinter::doStartSheet(int number) {
     writer_->setResolution(dotsPerInch_);
     writer_->setPageLayout(layout_);
     if (!painter_.begin(writer_.get())) {
-        failure_ = Status::error("the PDF document could not be started");
+        failure_ = Status::error(Reason(N_("the PDF document could not be started")));
         return;
     }
     canvas_.reset();
@@ -77,7 +78,7 @@ Status PdfPrinter::doEndDoc() {
     Status status = failure_;
     if (painter_.isActive()) canvas_.finishSheet();
     if (painter_.isActive() && !painter_.end() && status)
-        status = Status::error("the PDF document could not be finished");
+        status = Status::error(Reason(N_("the PDF document could not be finished")));
     failure_ = Status::ok();
     const bool drawn = writer_ != nullptr;
     writer_.reset();

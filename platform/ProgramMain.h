@@ -8,6 +8,7 @@
 #include <iostream>
 #include <vector>
 
+#include "Catalogue.h"
 #include "Clock.h"
 #include "ProgramOptions.h"
 #include "ProgramWindow.h"
@@ -40,6 +41,7 @@ int runProgram(int argc, char** argv) {
         return 2;
     }
     installJapaneseQtTexts();
+    (void)speakJapanese();  // the windows speak Japanese whatever the locale
     QtMessages messages;
     QtPrinter printer;
     SystemClock clock;

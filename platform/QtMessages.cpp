@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "Catalogue.h"
+
 namespace jitsu {
 
 namespace {
@@ -47,7 +49,8 @@ MessageAnswer QtMessages::show(const Message& message) {
     if (message.buttons == MessageButtons::YesNo) buttons = QMessageBox::Yes | QMessageBox::No;
     if (message.buttons == MessageButtons::YesNoCancel)
         buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    QMessageBox box(qtIcon, fromUtf8(message.title), fromUtf8(message.text), buttons, parent_);
+    QMessageBox box(qtIcon, fromUtf8(tr(message.title)), fromUtf8(tr(message.text)), buttons,
+                    parent_);
     if (!message.detail.empty()) box.setInformativeText(fromUtf8(message.detail));
     const QMessageBox::StandardButton safe = toQt(message.safeAnswer);
     if (box.button(safe)) box.setEscapeButton(box.button(safe));

@@ -6,6 +6,7 @@
 #include <QPrinterInfo>
 
 #include "PdfPrinter.h"
+#include "Reason.h"
 
 namespace jitsu {
 
@@ -86,8 +87,9 @@ Status QtPrinter::begin() {
         printer_.setOutputFileName(QString::fromStdString(pdfReplacement_->temporaryPath()));
     }
     if (!painter_.begin(&printer_))
-        return Status::error(!pdfReplacement_ ? "the printer could not print the document"
-                                              : pdfTarget_.toStdString() + ": cannot be written");
+        return Status::error(!pdfReplacement_
+                                 ? Reason(N_("the printer could not print the document"))
+                                 : because(N_("{1}: cannot write"), pdfTarget_.toStdString()));
     canvas_.reset();
     return Status::ok();
 }
@@ -108,7 +110,7 @@ Status QtPrinter::doEndDoc() {
     Status status = failure_;
     if (painter_.isActive()) canvas_.finishSheet();
     if (painter_.isActive() && !painter_.end() && status)
-        status = Status::error("the printer could not print the document");
+        status = Status::error(Reason(N_("the printer could not print the document")));
     failure_ = Status::ok();
     if (!pdfReplacement_) return status;
     printer_.setOutputFileName(pdfTarget_);

@@ -98,9 +98,8 @@ void placeUpDown(QSpinBox* spin, QRect edit, int buttonWidth, int fontPixels) {
 
 QSpinBox* makeYearSpinner(QWidget* parent, const char* editName, const char* upDownName) {
     QSpinBox* spin = makeUpDown(parent, editName, upDownName, kFirstYear, kLastYear, kFirstYear);
-    // The group separator follows the spinner's locale: fix it, so that 2001 shows as 2,001.
+    // Digits follow the spinner's locale: fix it, so that a year shows as schools write it.
     spin->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
-    spin->setGroupSeparatorShown(true);
     return spin;
 }
 

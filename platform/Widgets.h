@@ -56,11 +56,11 @@ QSpinBox* makeUpDown(QWidget* parent, const char* editName, const char* upDownNa
 // the edit box in the window font of `fontPixels`.
 void placeUpDown(QSpinBox* spin, QRect edit, int buttonWidth, int fontPixels);
 
-// The year spinner, 2000 to 2100, showing the value with a thousands separator ("2,001")
+// The year spinner, 2000 to 2100, showing the value without a thousands separator ("2001")
 // whatever the machine's locale.
 QSpinBox* makeYearSpinner(QWidget* parent, const char* editName, const char* upDownName);
 
-// The fixed year as shown after OK: two blanks, the spinner's text and "年度" ("  2,001年度").
+// The fixed year as shown after OK: two blanks, the spinner's text and "年度" ("  2001年度").
 QString fixedYearText(const QSpinBox* yearSpinner);
 
 // Fills a test combo box with the first n test labels and preselects the default test for the

@@ -44,7 +44,7 @@ public:
     int testNumber() const;
 
     // Fixes the choice: disables and hides OKButton, Nendo/NendoUD and KaisuCB, and shows
-    // NendoE ("  2,001年度") and KaisuE ("  第２回"). Does nothing while no test is chosen.
+    // NendoE ("  2001年度") and KaisuE ("  第２回"). Does nothing while no test is chosen.
     void fix();
     bool isFixed() const { return fixed_; }
 

@@ -17,7 +17,7 @@ struct CheckListRequest {
     int grade = 0;          // 0, 1, 2
     unsigned year = 2000;   // for the file names
     int test = 1;           // 1 … 10
-    std::string yearText;   // "  2,026年度"
+    std::string yearText;   // "  2026年度"
     std::string testText;   // "  第２回"
     std::string monthText;  // the deadline
     std::string dayText;

@@ -6,6 +6,9 @@
 #include <QSpinBox>
 
 #include "Deadline.h"
+#include "FixedTexts.h"
+#include "FolderSettings.h"
+#include "MessageTexts.h"
 #include "PrintCheckLists.h"
 #include "StartUp.h"
 #include "Widgets.h"
@@ -63,6 +66,11 @@ ProofsheetWindow::ProofsheetWindow(Services& services, QWidget* parent)
 
 bool ProofsheetWindow::FormCreate() {
     if (!openBasicData(services_.dir, data_, services_.messages)) return false;
+    FolderSettings settings;
+    if (Status read = readFolderSettings(services_.dir, settings); !read)
+        services_.messages.inform(text::kSettingsUnread, text::kWarning, MessageIcon::Exclamation,
+                                  read.reason());
+    era_ = settings.era;
     // One reading of the clock gives both the default test and the deadline.
     const LocalDate today = services_.clock.today();
     chooser.fill(data_.year, data_.grades[0].tests(), FixedClock(today));
@@ -93,7 +101,7 @@ CheckListRequest ProofsheetWindow::requestFor(int grade) const {
     request.grade = grade;
     request.year = chooser.year();
     request.test = chooser.testNumber();
-    request.yearText = chooser.NendoE->text().toStdString();
+    request.yearText = fixedYearText(request.year, era_);
     request.testText = chooser.KaisuE->text().toStdString();
     request.monthText = std::to_string(MonUD->value());
     request.dayText = std::to_string(DayUD->value());

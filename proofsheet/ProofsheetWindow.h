@@ -3,6 +3,7 @@
 
 #include "BasicData.h"
 #include "CheckListPage.h"
+#include "Era.h"
 #include "GradeClassLists.h"
 #include "ProgramWindow.h"
 #include "Services.h"
@@ -23,7 +24,9 @@ public:
     explicit ProofsheetWindow(Services& services, QWidget* parent = nullptr);
 
     // Reads the basic data file and presets year, test and deadline from the clock. False when
-    // the file is missing (after its message): the program then ends.
+    // the file is missing (after its message): the program then ends. Reads the folder's
+    // settings too (how the pages print the year): a damaged settings file is warned about and
+    // the year printed in 西暦.
     bool FormCreate() override;
 
 public slots:
@@ -35,6 +38,7 @@ private:
 
     Services& services_;
     BasicData data_;
+    Era era_ = Era::Seireki;
 
     // The controls read or changed after start-up, by their objectNames.
     // Nendo/NendoUD, KaisuCB, OKButton, NendoE, KaisuE.

@@ -22,6 +22,10 @@ for program in "$stage"/usr/bin/*; do
 done
 (cd "$stage" && usr/bin/jitsuryoku --version && usr/bin/jitsuryoku demo demo-year >/dev/null &&
     usr/bin/jitsuryoku -C demo-year results --year 2026 --test 2 --grade 1 >/dev/null)
+# Its messages in Japanese from the installed catalogue (a test without scores).
+(cd "$stage" && LANG=ja_JP.UTF-8 usr/bin/jitsuryoku -C demo-year results --year 2026 --test 3 \
+    --grade 1 2>&1 || true) | grep -q '点数データのファイルを開けませんでした' ||
+    { echo "check-install: jitsuryoku does not speak Japanese under ja_JP.UTF-8" >&2; exit 1; }
 desktop-file-validate "$stage"/usr/share/applications/*.desktop
 appstreamcli validate --no-net "$stage"/usr/share/metainfo/*.metainfo.xml >/dev/null
 for deb in build-release/jitsuryoku_*_amd64.deb; do

@@ -23,7 +23,8 @@ namespace {
 
 // Why a results file could not be read: most often reportcard has not saved it yet.
 std::string resultsFileDetail(const std::filesystem::path& file, const Status& read) {
-    if (read.isMissing()) return file.filename().string() + text::kResultsFileMissing;
+    if (read.isMissing())
+        return trFormat(text::kResultsFileMissing, std::vector{file.filename().string()});
     return read.reason();
 }
 

@@ -6,6 +6,7 @@
 
 #include "AtomicWrite.h"
 #include "Cp932.h"
+#include "Reason.h"
 #include "SheetColumns.h"
 #include "StudentNumber.h"
 #include "TextFile.h"
@@ -49,13 +50,13 @@ public:
         if (Status s = findColumns(sheet, first); !s) return s;
         for (std::size_t r = first; r < sheet.rows.size(); ++r)
             if (Status s = student(sheet.rows[r]); !s) return s;
-        if (students_.empty()) return fail(0, "no student in the file");
+        if (students_.empty()) return fail(0, tr(N_("no student in the file")));
         return write(imported);
     }
 
 private:
-    Status fail(std::size_t line, const std::string& what) const {
-        return placedError(options_.source, line, what);
+    Status fail(std::size_t line, std::string_view what) const {
+        return placedError(options_.source, line, std::string(what));
     }
 
     // The columns from --columns, or from the header row; `first` the first student row.
@@ -66,8 +67,8 @@ private:
                     if (options_.columns[i] == kColumnNames[c]) where_[c] = static_cast<int>(i);
             for (int c = 0; c < kColumns; ++c)
                 if (where_[c] < 0)
-                    return fail(0,
-                                std::string("--columns names no ") + kColumnNames[c] + " column");
+                    return fail(
+                        0, because(N_("--columns names no {1} column"), kColumnNames[c]).text());
             // A header row above the students is skipped.
             const bool header =
                 !sheet.rows.empty() &&
@@ -80,14 +81,16 @@ private:
             const HeaderColumns found = headerColumns(sheet.rows[r]);
             if (found.number < 0 || (found.name < 0 && found.family < 0)) continue;
             if (found.cls < 0)
-                return fail(sheet.rows[r].number, "the header row names no class column (組)");
+                return fail(sheet.rows[r].number,
+                            tr(N_("the header row names no class column (組)")));
             columns_ = found;
             where_ = {found.cls, found.number, found.name};
             first = r + 1;
             return Status::ok();
         }
         return fail(sheet.rows.empty() ? 0 : sheet.rows[0].number,
-                    "no header row naming 組, 番号 and 氏名 (give --columns class,number,name)");
+                    tr(N_("no header row naming 組, 番号 and 氏名 (give --columns "
+                          "class,number,name)")));
     }
 
     Status student(const SheetRow& row) {
@@ -106,16 +109,18 @@ private:
                                                 : std::string());
         if (Status st =
                 field(studentNumberText(row.cell(static_cast<std::size_t>(where_[kNumber]))),
-                      "student number", kStudentNumberField, row.number, s.number);
+                      N_("student number"), kStudentNumberField, row.number, s.number);
             !st)
             return st;
         std::optional<std::string> number = normalStudentNumber(s.number);
         if (!number)
-            return fail(row.number, "the student number \"" +
-                                        row.cell(static_cast<std::size_t>(where_[kNumber])) +
-                                        "\" is not a number: write it in digits only");
+            return fail(row.number,
+                        because(N_("the student number \"{1}\" is not a number: write it in "
+                                   "digits only"),
+                                row.cell(static_cast<std::size_t>(where_[kNumber])))
+                            .text());
         s.number = std::move(*number);
-        if (Status st = field(name, "name", kNameField, row.number, s.name); !st) return st;
+        if (Status st = field(name, N_("name"), kNameField, row.number, s.name); !st) return st;
         students_.push_back(std::move(s));
         return Status::ok();
     }
@@ -130,19 +135,23 @@ private:
 
     Status field(const std::string& text, const char* what, std::size_t size, std::size_t line,
                  std::string& out) const {
-        if (text.empty()) return fail(line, std::string("the ") + what + " is empty");
+        const Reason which(what);
+        if (text.empty()) return fail(line, because(N_("the {1} is empty"), which).text());
         if (text.find_first_of(",\t\n") != std::string::npos)
-            return fail(line, std::string("the ") + what + " \"" + text +
-                                  "\" holds a comma, a tab or a line break");
+            return fail(line, because(N_("the {1} \"{2}\" holds a comma, a tab or a line break"),
+                                      which, text)
+                                  .text());
         std::optional<std::string> bytes = utf8ToCp932(text);
         if (!bytes)
-            return fail(line, std::string("the ") + what + " \"" + text + "\" holds " +
-                                  firstUnwritable(text) +
-                                  ", which CP932 cannot carry: write it another way");
+            return fail(line, because(N_("the {1} \"{2}\" holds {3}, which CP932 cannot carry: "
+                                         "write it another way"),
+                                      which, text, firstUnwritable(text))
+                                  .text());
         if (bytes->size() > size - 1)
-            return fail(line, std::string("the ") + what + " \"" + text + "\" is " +
-                                  std::to_string(bytes->size()) +
-                                  " bytes in CP932, the roster holds " + std::to_string(size - 1));
+            return fail(line, because(N_("the {1} \"{2}\" is {3} bytes in CP932, the roster "
+                                         "holds {4}"),
+                                      which, text, bytes->size(), size - 1)
+                                  .text());
         out = std::move(*bytes);
         return Status::ok();
     }
@@ -157,10 +166,12 @@ private:
         for (std::size_t i = 1; i < students_.size(); ++i) {
             const Student &a = students_[i - 1], &b = students_[i];
             if (a.cls == b.cls && compareStudentNumbers(a.number, b.number) == 0)
-                return fail(std::max(a.line, b.line),
-                            "student number " + cp932ToUtf8(b.number) + " of class " +
-                                cp932ToUtf8(grade_.classNames[b.cls].view()) + " again (line " +
-                                std::to_string(std::min(a.line, b.line)) + ")");
+                return fail(
+                    std::max(a.line, b.line),
+                    because(N_("student number {1} of class {2} again (line {3})"),
+                            cp932ToUtf8(b.number), cp932ToUtf8(grade_.classNames[b.cls].view()),
+                            std::min(a.line, b.line))
+                        .text());
         }
         std::vector<unsigned> counts(static_cast<std::size_t>(grade_.classes()));
         imported = {};
@@ -244,7 +255,7 @@ Status writeRoster(const std::filesystem::path& path, const ImportedRoster& impo
                    bool replace) {
     std::error_code ec;
     if (!replace && std::filesystem::exists(path, ec))
-        return Status::error(path.string() + " exists already (use --force to replace it)");
+        return Status::error(because(N_("{1} exists already (use --force to replace it)"), path));
     return writeFileAtomically(path, imported.bytes);
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "Reason.h"
 #include "StudentNumber.h"
 
 namespace jitsu::yearfiles {
@@ -149,18 +150,20 @@ std::optional<std::string> classOfCell(std::string_view text, const GradeData& g
         const int number = std::stoi(part);
         return number >= 1 && number <= grade.classes() ? number - 1 : -1;
     };
-    const std::string bad = "class \"" + std::string(text) +
-                            "\" is not a class of the grade (1 to " +
-                            std::to_string(grade.classes()) + " or its name)";
-    if (key.empty()) return "the class is empty";
+    const std::string bad =
+        because(N_("class \"{1}\" is not a class of the grade (1 to {2} or its name)"),
+                std::string(text), grade.classes())
+            .text();
+    if (key.empty()) return std::string(tr(N_("the class is empty")));
     if ((cls = byName(key)) >= 0) return std::nullopt;
     // 1年1組 and 1-1 name the grade first.
     for (std::string_view between : {"年", "-"})
         if (const std::size_t at = key.find(between);
             at != std::string::npos && allDigits(key.substr(0, at))) {
             if (const std::string named = key.substr(0, at); named != std::to_string(gradeNumber))
-                return "class \"" + std::string(text) + "\" names grade " + named + ", not " +
-                       std::to_string(gradeNumber);
+                return because(N_("class \"{1}\" names grade {2}, not {3}"), std::string(text),
+                               named, gradeNumber)
+                    .text();
             cls = byNumberOrName(key.substr(at + between.size()));
             return cls >= 0 ? std::nullopt : std::optional<std::string>(bad);
         }
@@ -172,7 +175,7 @@ std::optional<std::string> checkGradeCell(std::string_view text, int gradeNumber
     const std::optional<int> grade =
         wholeNumberCell(withoutSuffix(withoutBlanks(halfWidth(text)), "年"));
     if (grade == gradeNumber) return std::nullopt;
-    return "学年 \"" + std::string(text) + "\" is not grade " + std::to_string(gradeNumber);
+    return because(N_("学年 \"{1}\" is not grade {2}"), std::string(text), gradeNumber).text();
 }
 
 std::string joinedName(std::string_view family, std::string_view given) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "Catalogue.h"
 #include "Cp932.h"
 #include "FileHealth.h"
 #include "TextFile.h"
@@ -25,7 +26,7 @@ Status decodeText(std::string_view raw, const std::string& source, TextEncoding 
     if (raw.starts_with("\xFF\xFE") || raw.starts_with("\xFE\xFF")) {
         if (!utf16ToUtf8(raw.substr(2), raw[0] == '\xFE', text))
             return placedError(source, positionIn(text, text.size()).line,
-                               "bytes that are not UTF-16");
+                               std::string(tr(N_("bytes that are not UTF-16"))));
     } else {
         if (raw.starts_with("\xEF\xBB\xBF")) {
             raw.remove_prefix(3);
@@ -40,7 +41,8 @@ Status decodeText(std::string_view raw, const std::string& source, TextEncoding 
         if (encoding == TextEncoding::Cp932) {
             text = cp932ToUtf8(raw);
             if (const std::size_t bad = text.find("\xEF\xBF\xBD"); bad != std::string::npos)
-                return placedError(source, positionIn(text, bad).line, "bytes that are not CP932");
+                return placedError(source, positionIn(text, bad).line,
+                                   std::string(tr(N_("bytes that are not CP932"))));
         } else {
             if (!ascii && !health.looksUtf8)
                 return placedError(source, 0, "bytes that are not UTF-8");

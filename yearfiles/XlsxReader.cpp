@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 
+#include "Reason.h"
 #include "SheetReader.h"
 
 namespace jitsu::yearfiles {
@@ -134,7 +135,8 @@ public:
     Workbook& operator=(const Workbook&) = delete;
 
     Status read(const SheetChoice& choice, std::vector<Sheet>& sheets) {
-        if (!archive_) return fail("not a workbook that can be read (" + opening_ + ")");
+        if (!archive_)
+            return fail(because(N_("not a workbook that can be read ({1})"), opening_).text());
         std::vector<std::pair<std::string, std::string>> parts;  // sheet name, part
         if (Status s = sheetParts(parts); !s) return s;
         if (Status s = sharedStrings(); !s) return s;
@@ -147,10 +149,12 @@ public:
             if (choice.which != SheetChoice::Which::All) return Status::ok();
         }
         if (!sheets.empty()) return Status::ok();
-        if (choice.which != SheetChoice::Which::Named) return fail("no sheet in the workbook");
+        if (choice.which != SheetChoice::Which::Named)
+            return fail(std::string(tr(N_("no sheet in the workbook"))));
         std::string names;
         for (const auto& part : parts) names += (names.empty() ? "\"" : ", \"") + part.first + "\"";
-        return fail("no sheet named \"" + choice.name + "\" (the sheets: " + names + ")");
+        return fail(
+            because(N_("no sheet named \"{1}\" (the sheets: {2})"), choice.name, names).text());
     }
 
 private:

@@ -24,21 +24,25 @@ namespace {
 using Severity = Finding::Severity;
 namespace fs = std::filesystem;
 
-std::string gradeText(int grade) { return "grade " + std::to_string(grade); }
-
 // A reader's reason without the file name it starts with: the finding names the file already.
-std::string reasonOf(const Status& status, const fs::path& path) {
+Reason reasonOf(const Status& status, const fs::path& path) {
     const std::string prefix = path.string() + ": ";
-    const std::string& reason = status.reason();
-    return reason.starts_with(prefix) ? reason.substr(prefix.size()) : reason;
+    const std::string reason = status.reason();
+    return Reason::verbatim(reason.starts_with(prefix) ? reason.substr(prefix.size()) : reason);
 }
+
+// What to do, by the window that does it.
+constexpr const char* kBasesetup = "basesetup";
+constexpr const char* kScoreentry = "scoreentry";
+constexpr const char* kReportcard = "reportcard";
 
 // "subject 3 (数学)" for every subject of a grade, each name converted once.
 std::vector<std::string> subjectTexts(const GradeData& grade) {
     std::vector<std::string> texts;
     for (int j = 0; j < grade.subjects(); ++j)
-        texts.push_back("subject " + std::to_string(j + 1) + " (" +
-                        cp932ToUtf8(grade.subjectNames[j].view()) + ")");
+        texts.push_back(
+            because(N_("subject {1} ({2})"), j + 1, cp932ToUtf8(grade.subjectNames[j].view()))
+                .text());
     return texts;
 }
 
@@ -58,15 +62,16 @@ public:
         FileHealth health;
         if (Status read = readBasicData(path, data_, &health); !read) {
             add(Severity::Error, read.isMissing() ? "basic.missing" : "basic.unreadable", path, 0,
-                reasonOf(read, path), "create the school year with basesetup");
+                reasonOf(read, path), Reason(N_("set up the school year in 基礎データ")),
+                kBasesetup);
             return false;
         }
         if (health.damaged())
-            add(Severity::Error, "basic.damaged", path, 0, health.describe(),
-                "open it in basesetup and save it again");
+            add(Severity::Error, "basic.damaged", path, 0, Reason::verbatim(health.describe()),
+                Reason(N_("open it in 基礎データ, check it and save it again")), kBasesetup);
         for (const Problem& problem : checkEditorTexts(editorTextsOf(data_)))
-            add(Severity::Error, "basic.invalid-value", path, 0, problem.text,
-                "correct it in basesetup");
+            add(Severity::Error, "basic.invalid-value", path, 0, Reason::verbatim(problem.text),
+                Reason(N_("correct it in 基礎データ")), kBasesetup);
         return true;
     }
 
@@ -90,9 +95,13 @@ public:
             }
             if (anyScores && rosterAlignment(rosterFile) == RosterAlignment::Edited)
                 add(Severity::Error, "roster.edited", rosterFile, 0,
-                    "changed since the scores of " + gradeText(g) +
-                        " were typed: scores show on other students",
-                    "start the launcher or scoreentry, which offer to carry the scores over");
+                    because(N_("changed since the scores of grade {1} were typed: scores show on "
+                               "other students"),
+                            g),
+                    Reason(
+                        N_("open the folder in the launcher or in 点数入力, which offer to carry "
+                           "the scores over")),
+                    kScoreentry);
         }
     }
 
@@ -101,30 +110,34 @@ public:
 
 private:
     void add(Severity severity, std::string code, const fs::path& file, std::size_t line,
-             std::string what, std::string todo) {
-        findings.push_back(
-            {severity, std::move(code), file, line, std::move(what), std::move(todo)});
+             Reason what, Reason todo, std::string fixedIn = {}) {
+        findings.push_back({severity, std::move(code), file, line, std::move(what), std::move(todo),
+                            std::move(fixedIn)});
     }
 
     void roster(int g, const fs::path& path) {
-        const std::string reimport = "import it again with jitsuryoku import-roster";
+        const Reason reimport(N_("import the roster again with 名簿の取り込み… in the launcher"));
         std::string text;
         FileHealth whole;
         if (Status read = readTextFile(path, kMaxRosterBytes, text, &whole); !read) {
             add(read.isMissing() ? Severity::Warning : Severity::Error,
                 read.isMissing() ? "roster.missing" : "roster.unreadable", path, 0,
                 reasonOf(read, path),
-                read.isMissing() ? "import one with jitsuryoku import-roster" : reimport);
+                read.isMissing()
+                    ? Reason(N_("import the roster with 名簿の取り込み… in the launcher"))
+                    : reimport);
             return;
         }
         if (whole.looksUtf8) {
             add(Severity::Error, "roster.utf8", path, 0,
-                "the file is UTF-8; the suite reads CP932 and would print garbled names", reimport);
+                Reason(
+                    N_("the file is UTF-8; the suite reads CP932 and would print garbled names")),
+                reimport);
             return;
         }
         if (whole.lfEnds > 0)
             add(Severity::Warning, "roster.lf-line-ends", path, 0,
-                std::to_string(whole.lfEnds) + " line(s) end in LF only, not CR LF", reimport);
+                because(N_("{1} line(s) end in LF only, not CR LF"), whole.lfEnds), reimport);
         const GradeData& grade = data_.grades[g - 1];
         std::size_t lines = 0;
         int cls = 0;
@@ -144,18 +157,19 @@ private:
         for (int k = 0; k < grade.classes(); ++k) heads += grade.headCounts[k];
         if (const auto first = firstUnnamedStudent(grade))
             add(Severity::Error, "roster.past-last-entry", path, 0,
-                "the head counts of " + gradeText(g) + " add up to " + std::to_string(heads) +
-                    ", a roster names " + std::to_string(kRosterEntries) + ": from class " +
-                    std::to_string(first->cls + 1) + " No. " + std::to_string(first->slot + 1) +
-                    " on, students print without names",
-                "keep the grade within " + std::to_string(kRosterEntries) +
-                    " students in basesetup");
+                because(N_("the head counts of grade {1} add up to {2}, a roster names {3}: from "
+                           "class {4} No. {5} on, students print without names"),
+                        g, heads, kRosterEntries, first->cls + 1, first->slot + 1),
+                because(N_("keep the grade within {1} students in 基礎データ"), kRosterEntries),
+                kBasesetup);
         if (lines != heads)
             add(Severity::Error, "roster.line-count", path, 0,
-                std::to_string(lines) + " students, the head counts of " + gradeText(g) +
-                    " add up to " + std::to_string(heads) +
-                    ": names from the first class that differs on land on the wrong students",
-                "correct the head counts in basesetup or the roster");
+                because(N_("{1} students, the head counts of grade {2} add up to {3}: names from "
+                           "the first class that differs on land on the wrong students"),
+                        lines, g, heads),
+                Reason(N_("correct the head counts in 基礎データ, or import the roster again with "
+                          "名簿の取り込み… in the launcher")),
+                kBasesetup);
     }
 
     // `previous`: the number of the line before in the same class ("" for a class's first line),
@@ -165,22 +179,24 @@ private:
         FileHealth health;
         surveyBytes(line, health);
         if (!health.validCp932) {
-            add(Severity::Error, "roster.not-cp932", path, number, "bytes that are not CP932",
-                "correct the name or import the roster again");
+            add(Severity::Error, "roster.not-cp932", path, number,
+                Reason(N_("bytes that are not CP932")),
+                Reason(N_("import the roster again with 名簿の取り込み… in the launcher")));
             return;
         }
         if (number == 1 && line.starts_with(kUtf8Bom))
             add(Severity::Error, "roster.bom", path, number,
-                "a byte order mark before the first student number: it becomes part of it",
-                "save the roster without BOM or import it again");
+                Reason(N_("a byte order mark before the first student number: it becomes part of "
+                          "it")),
+                Reason(N_("import the roster again with 名簿の取り込み… in the launcher")));
         const auto separators =
             std::count_if(line.begin(), line.end(), [](char c) { return c == ',' || c == '\t'; });
         if (separators != 1)
             add(Severity::Error, "roster.field-count", path, number,
-                std::to_string(separators + 1) + (separators == 0 ? " field" : " fields") +
-                    ", a roster line has 2 (student number, name): every later number lands on "
-                    "another name",
-                "correct the line or import the roster again");
+                because(N_("{1} field(s), a roster line has 2 (student number, name): every later "
+                           "number lands on another name"),
+                        separators + 1),
+                Reason(N_("import the roster again with 名簿の取り込み… in the launcher")));
         const std::size_t cut = line.find_first_of(",\t");
         const std::size_t numberBytes = cut == std::string_view::npos ? 0 : cut;
         const std::size_t nameBytes =
@@ -188,27 +204,30 @@ private:
         const std::optional<std::string> student = normalStudentNumber(line.substr(0, numberBytes));
         if (!student) {
             add(Severity::Error, "roster.number-not-numeric", path, number,
-                "student number \"" + cp932ToUtf8(line.substr(0, numberBytes)) +
-                    "\" is not a number",
-                "write it in digits only or import the roster again");
+                because(N_("student number \"{1}\" is not a number"),
+                        cp932ToUtf8(line.substr(0, numberBytes))),
+                Reason(N_("write the number in digits and import the roster again with "
+                          "名簿の取り込み… in the launcher")));
         } else {
             if (!previous.empty() && compareStudentNumbers(previous, *student) >= 0)
                 add(Severity::Error, "roster.number-order", path, number,
-                    "student number " + *student + " after " + previous +
-                        " in the same class: the class is not in the order of its numbers",
-                    "import the roster again, which orders each class by number");
+                    because(N_("student number {1} after {2} in the same class: the class is not "
+                               "in the order of its numbers"),
+                            *student, previous),
+                    Reason(N_("import the roster again with 名簿の取り込み… in the launcher, which "
+                              "orders each class by number")));
             previous = *student;
         }
         if (numberBytes > kStudentNumberField - 1)
             add(Severity::Error, "roster.number-too-long", path, number,
-                "student number of " + std::to_string(numberBytes) + " bytes, the record holds " +
-                    std::to_string(kStudentNumberField - 1) + ": it is cut",
-                "shorten the student number");
+                because(N_("student number of {1} bytes, the record holds {2}: it is cut"),
+                        numberBytes, kStudentNumberField - 1),
+                Reason(N_("shorten the student number and import the roster again")));
         if (nameBytes > kNameField - 1)
             add(Severity::Error, "roster.name-too-long", path, number,
-                "name of " + std::to_string(nameBytes) + " bytes, the record holds " +
-                    std::to_string(kNameField - 1) + ": it is cut",
-                "shorten the name");
+                because(N_("name of {1} bytes, the record holds {2}: it is cut"), nameBytes,
+                        kNameField - 1),
+                Reason(N_("shorten the name and import the roster again")));
     }
 
     void scoreFile(const GradeData& grade, const std::vector<std::string>& subjects, int t,
@@ -217,13 +236,13 @@ private:
         FileHealth health;
         if (Status read = readScores(path, grade, *scores, &health); !read) {
             add(Severity::Error, "scores.unreadable", path, 0, reasonOf(read, path),
-                "check the file's permissions");
+                Reason(N_("ask the person in charge to check the file's permissions")));
             return;
         }
         if (!shape("scores", path, health,
-                   "the basic data changed after the scores were typed: restore the counts in "
-                   "basesetup or type the scores again",
-                   "correct it in scoreentry (-1 means no score)"))
+                   Reason(N_("the basic data changed after the scores were typed: restore the "
+                             "counts in 基礎データ or type the scores again")),
+                   Reason(N_("correct it in 点数入力")), kScoreentry))
             return;
         // Scores for a subject not given: one finding per subject, at its first line.
         std::size_t notGiven[kMaxSubjects] = {}, firstNotGiven[kMaxSubjects] = {};
@@ -232,66 +251,64 @@ private:
                 for (int j = 0; j < grade.subjects(); ++j) {
                     const int score = scores->scores[j][k][s];
                     const std::size_t line = static_cast<std::size_t>(k * kSlots + s + 1);
-                    const std::string where = "class " + std::to_string(k + 1) + " No. " +
-                                              std::to_string(s + 1) + ", " +
-                                              subjects[static_cast<std::size_t>(j)] + ": ";
+
                     // A value below -1 is the reader's finding already (shape() above).
                     if (score >= 0 && !grade.isGiven(t - 1, j) && notGiven[j]++ == 0)
                         firstNotGiven[j] = line;
                     else if (grade.isGiven(t - 1, j) && score > grade.fullMarks[t - 1][j])
                         add(Severity::Error, "scores.above-full-marks", path, line,
-                            where + "score " + std::to_string(score) + " above full marks " +
-                                std::to_string(grade.fullMarks[t - 1][j]),
-                            "correct it in scoreentry");
+                            because(N_("class {1} No. {2}, {3}: score {4} above full marks {5}"),
+                                    k + 1, s + 1, subjects[static_cast<std::size_t>(j)], score,
+                                    grade.fullMarks[t - 1][j]),
+                            Reason(N_("correct it in 点数入力")), kScoreentry);
                 }
         for (int j = 0; j < grade.subjects(); ++j)
             if (notGiven[j])
                 add(Severity::Warning, "scores.subject-not-given", path, firstNotGiven[j],
-                    std::to_string(notGiven[j]) + " score(s) for " +
-                        subjects[static_cast<std::size_t>(j)] + ", which test " +
-                        std::to_string(t) + " does not give",
-                    "give the subject full marks in basesetup or remove the scores in scoreentry");
+                    because(N_("{1} score(s) for {2}, which test {3} does not give"), notGiven[j],
+                            subjects[static_cast<std::size_t>(j)], t),
+                    Reason(N_("give the subject full marks in 基礎データ or remove the scores in "
+                              "点数入力")),
+                    kScoreentry);
     }
 
     void resultsFile(const GradeData& grade, int g, int t, const fs::path& path,
                      const fs::path* scores) {
         auto results = std::make_unique<GradeResults>();
         FileHealth health;
-        const std::string recompute =
-            "compute the results again (reportcard or jitsuryoku results --year " +
-            std::to_string(year_) + " --test " + std::to_string(t) + " --grade " +
-            std::to_string(g) + ")";
+        const Reason recompute = because(
+            N_("compute the results of grade {1}, test {2} again with 実行 in 個人票印刷"), g, t);
         if (Status read = readResultsFile(path, grade, *results, &health); !read) {
             add(Severity::Error, "results.unreadable", path, 0, reasonOf(read, path),
-                "check the file's permissions");
+                Reason(N_("ask the person in charge to check the file's permissions")));
             return;
         }
-        if (!shape("results", path, health, recompute, recompute)) return;
+        if (!shape("results", path, health, recompute, recompute, kReportcard)) return;
         std::error_code a, b;
         if (scores && fs::last_write_time(*scores, a) > fs::last_write_time(path, b) && !a && !b)
             add(Severity::Warning, "results.out-of-date", path, 0,
-                "out of date: " + scores->filename().string() + " was saved after it", recompute);
+                because(N_("out of date: {1} was saved after it"), scores->filename()), recompute,
+                kReportcard);
     }
 
     // The shared shape check, then any other damage, with codes KIND.shape and KIND.damaged;
     // false when the values cannot be trusted. Values the reader rejected alone (`rangeTodo`)
     // leave the others to be checked.
     bool shape(const std::string& kind, const fs::path& path, const FileHealth& health,
-               const std::string& todo, const std::string& rangeTodo) {
+               const Reason& todo, const Reason& rangeTodo, const char* fixedIn) {
         const ShapeFit fit = checkShape(health);
         if (!fit.fits) {
             add(Severity::Error, kind + ".shape", path, 0,
-                std::to_string(fit.found) + " values, the basic data asks for " +
-                    std::to_string(fit.expected),
-                todo);
+                because(N_("{1} values, the basic data asks for {2}"), fit.found, fit.expected),
+                todo, fixedIn);
             return false;
         }
         if (!health.damaged()) return true;
         FileHealth rest = health;
         rest.rejected = 0;
         rest.rejectedPlaces.clear();
-        add(Severity::Error, kind + ".damaged", path, 0, health.describe(),
-            rest.damaged() ? todo : rangeTodo);
+        add(Severity::Error, kind + ".damaged", path, 0, Reason::verbatim(health.describe()),
+            rest.damaged() ? todo : rangeTodo, fixedIn);
         return !rest.damaged();
     }
 
@@ -317,10 +334,12 @@ bool hasError(const std::vector<Finding>& findings) {
 }
 
 std::string findingLine(const Finding& f, bool nameOnly) {
-    std::string out = f.severity == Severity::Error ? "error: " : "warning: ";
-    out += (nameOnly ? f.file.filename() : f.file).string();
-    if (f.line) out.append(":").append(std::to_string(f.line));
-    return out.append(": ").append(f.what).append("; ").append(f.todo);
+    std::string where = (nameOnly ? f.file.filename() : f.file).string();
+    if (f.line) where.append(":").append(std::to_string(f.line));
+    return because(f.severity == Severity::Error ? N_("error: {1}: {2}; {3}")
+                                                 : N_("warning: {1}: {2}; {3}"),
+                   where, f.what, f.todo)
+        .text();
 }
 
 namespace {
@@ -357,7 +376,8 @@ std::string findingsJson(const std::vector<Finding>& findings) {
         out += ", \"code\": " + jsonString(f.code);
         out += ", \"file\": " + jsonString(f.file.string());
         out += ", \"line\": " + (f.line ? std::to_string(f.line) : std::string("null"));
-        out += ", \"what\": " + jsonString(f.what) + ", \"todo\": " + jsonString(f.todo) + "}";
+        out += ", \"what\": " + jsonString(f.what.text()) +
+               ", \"todo\": " + jsonString(f.todo.text()) + "}";
     }
     return out + (findings.empty() ? "]\n" : "\n]\n");
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "Reason.h"
+
 namespace jitsu::yearfiles {
 
 // One thing wrong in a data file: how bad, which kind, where, what and what the teacher can do
@@ -17,8 +19,12 @@ struct Finding {
     // enumeration of packaging/check-findings.schema.json.
     std::string code;
     std::filesystem::path file;
-    std::size_t line = 0;    // 1-based; 0 when the finding concerns the whole file
-    std::string what, todo;  // UTF-8
+    std::size_t line = 0;  // 1-based; 0 when the finding concerns the whole file
+    // What is wrong and what to do in the suite's windows, put into words where shown.
+    Reason what, todo;
+    // The program whose window fixes it ("basesetup", "scoreentry", "reportcard"), or empty
+    // when the launcher itself does (a roster imported again) or nothing can.
+    std::string fixedIn;
 };
 
 // Reads every file of school year `year` in `dir` (0: the basic data file's year) and reports
@@ -32,8 +38,8 @@ std::vector<Finding> checkYear(const std::filesystem::path& dir, unsigned year =
 
 bool hasError(const std::vector<Finding>& findings);
 
-// "error: FILE:LINE: what; todo" (no ":LINE" for a whole file); FILE as its name only when
-// the folder is shown elsewhere.
+// "error: FILE:LINE: what; todo" (no ":LINE" for a whole file) in the process's language; FILE
+// as its name only when the folder is shown elsewhere.
 std::string findingLine(const Finding& finding, bool nameOnly = false);
 
 // The findings as a JSON array of {"severity", "code", "file", "line" (null for a whole file),

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <set>
 #include <sstream>
@@ -8,6 +9,7 @@
 #include "Clock.h"
 #include "CombinationOption.h"
 #include "Commands.h"
+#include "FolderSettings.h"
 #include "Golden.h"
 #include "MessageTexts.h"
 #include "Paths.h"
@@ -90,6 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Without --deadline, two days from the clock's date; two identical pages per class in
         // class order, the place before まで.
         "checklists TEST1 --place 職員室 --trace small.txt",
+        // The year in the Japanese era: 令和８年度.
+        "checklists TEST1 --classes 1 --era wareki --trace wareki.txt",
         "reports TEST1 --combos 英国,eisu --scale 80 --font-scale 50 --copies 2 --pages 2-3 "
         "--trace trace.txt",
         // Test 2's default combinations: nine columns.
@@ -102,6 +106,18 @@ INSTANTIATE_TEST_SUITE_P(
         "trend --year 2026 --grade 1 --trace trace.txt",
         "export --year 2026 --test 2 --grade 1 --format csv -o utf8.csv",
         "export --year 2026 --test 2 --grade 1 --format csv --encoding cp932 -o cp932.csv"));
+
+// The folder's settings choose how the check lists print the year; --era overrides them.
+TEST_F(Cli, TheFolderChoosesTheEraAndTheOptionOverridesIt) {
+    ASSERT_TRUE(writeFolderSettings(year.path(), {Era::Wareki}));
+    ASSERT_EQ(run("checklists TEST1 --classes 1 --trace w.txt"), 0) << err;
+    EXPECT_NE(readBytes(year.dir / "w.txt").find("令和８年度"), std::string::npos);
+    ASSERT_EQ(run("checklists TEST1 --classes 1 --era seireki --trace s.txt"), 0) << err;
+    EXPECT_NE(readBytes(year.dir / "s.txt").find("  2026年度"), std::string::npos);
+    writeBytes(folderSettingsPath(year.path()), "era=taisho\r\n");
+    EXPECT_EQ(run("checklists TEST1 --classes 1 --trace t.txt"), 1);
+    EXPECT_NE(err.find("jitsuryoku-settings.txt:1:"), std::string::npos) << err;
+}
 
 TEST_F(Cli, WritesAPdf) {
     ASSERT_EQ(run("reports TEST1 --classes 1 --pdf r.pdf"), 0) << err;
@@ -155,6 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
          "checklists TEST1 --deadline 3-1 --trace t", "reports TEST1 --copies 11 --trace t",
          "reports TEST1 --font-scale 49 --trace t", "reports TEST1 --pdf a.pdf --trace t",
          "summary TEST1 --lists tops --trace t", "history --grade 1 --trace t | --year",
+         "checklists TEST1 --era reiwa --trace t | --era",
          "history --year 2026 --grade 1 --students 46 --trace t | --students",
          "trend --year 2026 --grade 1 --pdf a --trace t"})));
 
@@ -164,9 +181,8 @@ INSTANTIATE_TEST_SUITE_P(VersionsUsage, Failures,
                               "restore N261.csv | give the FILE VERSION",
                               "restore N261.csv 21 | a number from 1 to 20"})));
 
-INSTANTIATE_TEST_SUITE_P(
-    Data, Failures,
-    ::testing::Values(
+const std::vector<FailureCase>& dataFailures() {
+    static const std::vector<FailureCase> cases = {
         FailureCase{"results --year 2026 --test 3 --grade 1", 1, text::kScoresMissingPrint},
         FailureCase{"reports --year 2025 --test 1 --grade 1 --trace t", 1,
                     text::kRosterMissingPrint},
@@ -179,7 +195,32 @@ INSTANTIATE_TEST_SUITE_P(
                     "N261.csv exists already and the grade has scores"},
         FailureCase{"import-roster in.csv --grade 1 --force", 1, "in.csv:3: class \"9\""},
         FailureCase{"restore N261.csv 1", 1, "N261.csv: no version 1 (0 kept)"},
-        FailureCase{"demo .", 1, "--force"}));
+        FailureCase{"demo .", 1, "--force"}};
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Data, Failures, ::testing::ValuesIn(dataFailures()));
+
+// The failure table as a person reads it, in English (LANG=C) and in Japanese
+// (LANG=ja_JP.UTF-8): one language a run, the data folder written DIR.
+TEST_F(Cli, TheFailuresReadInTheLocalesLanguage) {
+    ASSERT_EQ(run("results TEST1"), 0) << err;
+    writeBytes(year.dir / "ok.csv", "組,番号,氏名\n1,1,佐藤\n");
+    writeBytes(year.dir / "in.csv", "組,番号,氏名\n1,1,佐藤\n9,1,鈴木\n");
+    for (const char* lang : {"C", "ja_JP.UTF-8"}) {
+        ::setenv("LANG", lang, 1);
+        std::string table;
+        for (const FailureCase& c : dataFailures()) {
+            run(c.line);
+            for (auto at = err.find(year.path().string()); at != std::string::npos;
+                 at = err.find(year.path().string()))
+                err.replace(at, year.path().string().size(), "DIR");
+            table += "$ " + c.line + "\n" + err;
+        }
+        ::setenv("LANG", "C.UTF-8", 1);
+        EXPECT_TRUE(matchesGolden(table, std::string("cli-failures/") + lang + ".txt"));
+    }
+}
 
 // A results file computed again is listed with its earlier version, which restore puts back.
 TEST_F(Cli, VersionsListsAndRestorePutsBack) {

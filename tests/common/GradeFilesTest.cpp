@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "Catalogue.h"
 #include "FakeMessages.h"
 #include "Fixtures.h"
 #include "GradeFiles.h"
@@ -118,7 +119,9 @@ TEST_F(GradeFilesTest, HeadCountsPastTheRosterAreAWarningBeforePrinting) {
     // Eleven full classes: every head count in range, the grade past the roster from class 11.
     data.grades[1] = makeGrade(11, 45, 2, 4);
     messages.answers = {MessageAnswer::No};
+    ASSERT_TRUE(speakJapanese());  // as the windows speak: the class's name inside the sentence
     const Status status = read();
+    speakEnglish();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
               "名簿に入るのは 450 人までです。" + data.grades[1].classNames[10].utf8() +

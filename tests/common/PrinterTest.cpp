@@ -99,7 +99,7 @@ TEST(ConfirmPageFit, AsksOnlyWhenAPageLeavesTheSheetAndNamesTheMagnificationThat
     ASSERT_EQ(messages.shown.size(), 1u);
     // 5200 × 95 / 100 = 4940, × 96 / 100 = 4992.
     EXPECT_EQ(messages.shown[0].text, std::string(text::kPageTooLarge) +
-                                          "印刷倍率を 95% 以下にすると収まります。" +
+                                          " They fit at a print magnification of 95% or less. " +
                                           text::kPrintAnyway);
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(messages.shown[0].safeAnswer, MessageAnswer::No);

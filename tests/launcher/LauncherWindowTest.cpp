@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QListWidget>
 #include <QSettings>
 #include <QTableWidget>
@@ -11,6 +12,7 @@
 #include "DemoYear.h"
 #include "FileVersions.h"
 #include "Fixtures.h"
+#include "FolderSettings.h"
 #include "LauncherWindow.h"
 #include "MessageTexts.h"
 #include "Paths.h"
@@ -79,6 +81,21 @@ TEST_F(LauncherWindowTest, AProgramThatIsNotThereIsReported) {
     EXPECT_EQ(messages.shown[0].text, "プログラム jitsuryoku-basesetup が見つかりません。");
 }
 
+// The era chosen for the printed pages is the folder's setting, shown again on the next start.
+TEST_F(LauncherWindowTest, TheEraChoiceIsTheFoldersSetting) {
+    writeYear();
+    auto w = open();
+    auto* era = child<QComboBox>(*w, "EraCB");
+    EXPECT_EQ(era->currentIndex(), 0);
+    w->EraChosen(1);
+    FolderSettings settings;
+    ASSERT_TRUE(readFolderSettings(dir.path(), settings));
+    EXPECT_EQ(settings.era, Era::Wareki);
+    auto next = open();
+    EXPECT_EQ(child<QComboBox>(*next, "EraCB")->currentIndex(), 1);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 // The check's findings under the table; a roster import is written only on Yes.
 TEST_F(LauncherWindowTest, ShowsFindingsAndImportsARosterOnlyWhenConfirmed) {
     writeYear();
@@ -102,7 +119,14 @@ TEST_F(LauncherWindowTest, ShowsFindingsAndImportsARosterOnlyWhenConfirmed) {
     w->importRoster(QString::fromStdString((dir / "in.csv").string()), 1);
     EXPECT_EQ(readBytes(dir / "N261.csv"), sj("1,佐藤　一郎\r\n"));
     EXPECT_NE(readBytes(dir / "JT26_2_1.txt"), scores);
+    EXPECT_EQ(messages.shown.back().text, "1 student(s) imported into N261.csv");
     EXPECT_TRUE(QTest::qWaitFor([&] { return firstFinding(*w).startsWith("error: "); }));
+    // The head counts no longer fit: the finding opens basesetup, which fixes them (not built
+    // beside the test: its absence is reported).
+    QListWidget* list = child<QListWidget>(*w, "FindingsL");
+    EXPECT_FALSE(list->item(0)->icon().isNull());
+    emit list->itemActivated(list->item(0));
+    EXPECT_EQ(messages.shown.back().text, "プログラム jitsuryoku-basesetup が見つかりません。");
 }
 
 // A wrong save undone from the launcher: only on Yes, and the wrong bytes are kept in turn.

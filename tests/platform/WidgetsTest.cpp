@@ -10,14 +10,14 @@
 
 using namespace jitsu;
 
-TEST(YearSpinner, ShowsTheThousandsSeparatorWhateverTheLocale) {
+TEST(YearSpinner, ShowsTheYearWithoutSeparatorWhateverTheLocale) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QWidget window;
     QSpinBox* year = makeYearSpinner(&window, "Nendo", "NendoUD");
     QLocale::setDefault(QLocale::c());
     year->setValue(2001);
-    EXPECT_EQ(year->text(), QStringLiteral("2,001"));
-    EXPECT_EQ(fixedYearText(year), QStringLiteral("  2,001年度"));
+    EXPECT_EQ(year->text(), QStringLiteral("2001"));
+    EXPECT_EQ(fixedYearText(year), QStringLiteral("  2001年度"));
     year->setValue(2100);
     year->stepBy(1);
     EXPECT_EQ(year->value(), 2100);  // no wrap-around
@@ -30,4 +30,17 @@ TEST(JapaneseQtTexts, AYesNoBoxReadsHaiAndIie) {
     // With their keys: はい(&Y), いいえ(&N).
     EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("はい(&Y)"));
     EXPECT_EQ(box.button(QMessageBox::No)->text(), QStringLiteral("いいえ(&N)"));
+}
+
+// The texts Qt's own translation leaves English, in the dialogs where they appear; the others
+// still come from Qt's translation.
+TEST(JapaneseQtTexts, TheTextsQtLeavesEnglishAreJapanese) {
+    ASSERT_TRUE(jitsu::installJapaneseQtTexts());
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Pages"), QStringLiteral("ページ"));
+    EXPECT_EQ(QCoreApplication::translate("QPrintPropertiesWidget", "Advanced"),
+              QStringLiteral("詳細設定"));
+    EXPECT_EQ(QCoreApplication::translate("QFileSystemModel", "Folder"),
+              QStringLiteral("フォルダー"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+              QStringLiteral("キャンセル"));
 }

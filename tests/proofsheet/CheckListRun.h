@@ -15,7 +15,7 @@
 struct CheckListRun {
     explicit CheckListRun(const jitsu::DemoYearSize& size = {{2, 2, 2}, 3, 5}) : year(size) {
         request.year = year.data.year;
-        request.yearText = "  2,026年度";
+        request.yearText = "  2026年度";
         request.testText = "  第１回";
         request.monthText = "3";
         request.dayText = "17";

@@ -3,6 +3,7 @@
 
 #include "CheckListBox.h"
 #include "CheckListRun.h"
+#include "FolderSettings.h"
 #include "MessageTexts.h"
 #include "ProofsheetWindow.h"
 #include "QtTestApp.h"
@@ -42,6 +43,19 @@ TEST_F(ProofsheetWindowTest, ThePagesCarryTheDeadlinePlaceAndMagnification) {
     EXPECT_EQ(r.count("text 320 400 修正があればもう１部の方に赤で記入し、職員室 まで提出"), 2);
     EXPECT_EQ(r.count("text 320 480 修正がない場合は、その旨ご連絡ください。期限は 4月 9日です。"),
               2);
+}
+
+// The folder's settings, read when the window opens, choose how the pages print the year.
+TEST(ProofsheetWindowEra, TheFolderSettingsChooseTheEraOfThePrintedYear) {
+    CheckListRun r;
+    ASSERT_TRUE(writeFolderSettings(r.services.dir, {Era::Wareki}));
+    ProofsheetWindow form{r.services};
+    ASSERT_TRUE(form.FormCreate());
+    child<QPushButton>(form, "OKButton")->click();
+    child<QPushButton>(form, "PrintButton")->click();
+    // Two pages for each of the classes of grade 1.
+    EXPECT_EQ(r.count("text 200 200 桜ヶ丘中学校    令和８年度    第１回"), r.count("page "));
+    EXPECT_GT(r.count("page "), 0);
 }
 
 TEST_F(ProofsheetWindowTest, AMissingRosterSkipsOnlyItsGrade) {

@@ -91,7 +91,7 @@ TEST(GradeRun, AResultsFileThatCannotBeWrittenIsAnnouncedAndTheReportsStillPrint
     std::filesystem::create_directory(r.results(2, 1));  // where the file should go
     EXPECT_FALSE(r.run());
     ASSERT_EQ(r.messages.shown.size(), 1u);
-    EXPECT_EQ(r.messages.shown[0].text, "データの保存に失敗しました。担当者に連絡してください。");
+    EXPECT_EQ(r.messages.shown[0].text, text::kResultsNotSaved);
     EXPECT_EQ(r.messages.beeps, 1);
     EXPECT_FALSE(r.names().empty());
 }

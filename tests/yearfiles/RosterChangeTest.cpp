@@ -162,7 +162,7 @@ TEST(TransferImport, CommandLineAsksForForceThenRewritesTheGrade) {
     EXPECT_NE(readBytes(year.path() / "N261.csv"), roster);
     bool outOfDate = false;
     for (const Finding& f : checkYear(year.path()))
-        outOfDate |= f.file.filename() == "JK26_2_1.txt" && f.what.starts_with("out of date");
+        outOfDate |= f.file.filename() == "JK26_2_1.txt" && f.code == "results.out-of-date";
     EXPECT_TRUE(outOfDate);
 }
 

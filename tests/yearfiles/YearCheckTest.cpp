@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "BasicData.h"
+#include "Catalogue.h"
 #include "Cp932.h"
 #include "Golden.h"
 #include "Paths.h"
@@ -61,12 +62,20 @@ TEST(YearCheck, FindsEachKindOfDrift) {
     fs::last_write_time(dir / "JT26_1_3.txt",
                         fs::last_write_time(dir / "JK26_1_3.txt") + std::chrono::seconds(10));
 
-    std::vector<std::string> lines;
-    for (const Finding& f : checkYear(dir.path()))
-        lines.push_back(f.code + " " + findingLine(f, true) + "\n");
-    std::sort(lines.begin(), lines.end());
-    EXPECT_TRUE(matchesGolden(std::accumulate(lines.begin(), lines.end(), std::string()),
-                              "year-check/findings.txt"));
+    // The same findings in English and, as the launcher shows them, in Japanese.
+    for (const bool japanese : {false, true}) {
+        if (japanese) {
+            ASSERT_TRUE(speakJapanese());
+        }
+        std::vector<std::string> lines;
+        for (const Finding& f : checkYear(dir.path()))
+            lines.push_back(f.code + " " + findingLine(f, true) + "\n");
+        speakEnglish();
+        std::sort(lines.begin(), lines.end());
+        EXPECT_TRUE(
+            matchesGolden(std::accumulate(lines.begin(), lines.end(), std::string()),
+                          japanese ? "year-check/findings-ja.txt" : "year-check/findings.txt"));
+    }
 
     std::string json;
     EXPECT_EQ(runJitsuryoku(dir.path(), {"check", "--json"}, &json), 1);
@@ -79,7 +88,7 @@ TEST(YearCheck, FindsEachKindOfDrift) {
 TEST(YearCheck, JsonEscapesWhatIsNotUtf8) {
     const std::vector<Finding> findings = {
         {Finding::Severity::Warning, "roster.lf-line-ends", "/data/\x8e\xc0\x97\xcd/N261.csv", 3,
-         "a \"quoted\" \\ and\ttab", "年度 \xe5\x9b"},
+         Reason::verbatim("a \"quoted\" \\ and\ttab"), Reason::verbatim("年度 \xe5\x9b"), ""},
     };
     EXPECT_EQ(findingsJson(findings),
               "[\n {\"severity\": \"warning\", \"code\": \"roster.lf-line-ends\", "
@@ -102,10 +111,10 @@ TEST(YearCheck, HeadCountsPastTheRosterAreAnError) {
     ASSERT_TRUE(writeBasicData(basicDataPath(year.dir.path()), texts));
     std::vector<std::string> lines;
     for (const Finding& f : checkYear(year.dir.path()))
-        if (f.what.find("a roster names") != std::string::npos)
+        if (f.what.text().find("a roster names") != std::string::npos)
             lines.push_back(findingLine(f, true));
     EXPECT_EQ(lines, std::vector<std::string>{
                          "error: N262.csv: the head counts of grade 2 add up to 535, a roster "
                          "names 450: from class 4 No. 316 on, students print without names; keep "
-                         "the grade within 450 students in basesetup"});
+                         "the grade within 450 students in 基礎データ"});
 }
