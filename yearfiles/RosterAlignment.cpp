@@ -32,7 +32,8 @@ Status planRosterEdit(const fs::path& dir, const BasicData& data, unsigned year,
     if (Status read = readRoster(alignedRosterPath(plan.roster), *before); !read)
         return read.isMissing() ? Status::ok() : read;
     parseRoster(fromCrLf(present), *after);  // as readRoster reads the file
-    return planScoreCarry(dir, data.grades[grade - 1], year, grade, *before, *after, plan);
+    const GradeData& g = data.grades[grade - 1];
+    return planScoreCarry(dir, g, g, year, grade, *before, *after, plan);
 }
 
 Status alignScoresToRoster(const RosterReplacement& plan) {

@@ -157,11 +157,12 @@ void carryScores(const RosterChange& change, const TestScores& before, TestScore
                     before.scores[j][p.before.cls][p.before.slot];
 }
 
-Status planScoreCarry(const fs::path& dir, const GradeData& g, unsigned year, int grade,
-                      GradeRoster& before, GradeRoster& after, RosterReplacement& plan) {
+Status planScoreCarry(const fs::path& dir, const GradeData& g, const GradeData& afterCounts,
+                      unsigned year, int grade, GradeRoster& before, GradeRoster& after,
+                      RosterReplacement& plan) {
     classRanges(g, before);
-    classRanges(g, after);
-    plan.change = matchRosters(seatedStudents(g, before), seatedStudents(g, after));
+    classRanges(afterCounts, after);
+    plan.change = matchRosters(seatedStudents(g, before), seatedStudents(afterCounts, after));
     plan.scoreFiles.clear();
     auto old = std::make_unique<TestScores>();
     auto carried = std::make_unique<TestScores>();
@@ -195,7 +196,11 @@ Status planRosterReplacement(const fs::path& dir, const BasicData& data, unsigne
     // Without a roster nobody can tell whose scores they are: they stay in their slots.
     if (!read) return read.isMissing() ? Status::ok() : read;
     parseRoster(fromCrLf(imported.bytes), *after);  // as readRoster would read it from the file
-    return planScoreCarry(dir, data.grades[grade - 1], year, grade, *before, *after, plan);
+    const GradeData& g = data.grades[grade - 1];
+    auto afterCounts = std::make_unique<GradeData>(g);
+    for (std::size_t c = 0; c < imported.classCounts.size() && c < kMaxClasses; ++c)
+        afterCounts->headCounts[c] = imported.classCounts[c];
+    return planScoreCarry(dir, g, *afterCounts, year, grade, *before, *after, plan);
 }
 
 std::string replacementSummary(const RosterReplacement& plan, const GradeData& grade) {

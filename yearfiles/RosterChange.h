@@ -68,15 +68,19 @@ struct RosterReplacement {
 };
 
 // Plans carrying grade `grade`'s (1 … 3) score files of `year` from the students of `before`
-// to those of `after` (the class ranges are set here): `plan.change` and `plan.scoreFiles`.
-// Fails naming the file when a score file cannot be read or no longer fits the basic data.
-Status planScoreCarry(const std::filesystem::path& dir, const GradeData& data, unsigned year,
-                      int grade, GradeRoster& before, GradeRoster& after, RosterReplacement& plan);
+// to those of `after` (the class ranges are set here: `before`'s by the head counts of `data`,
+// `after`'s by those of `afterCounts`): `plan.change` and `plan.scoreFiles`. Fails naming the
+// file when a score file cannot be read or no longer fits the basic data.
+Status planScoreCarry(const std::filesystem::path& dir, const GradeData& data,
+                      const GradeData& afterCounts, unsigned year, int grade, GradeRoster& before,
+                      GradeRoster& after, RosterReplacement& plan);
 
 // Reads the roster the score files of grade `grade` (1 … 3) of `year` are aligned to (its
 // aligned copy, alignedRosterPath, else the present roster; none: nobody can tell whose the
 // scores are, and they stay in their slots: no score file to rewrite) and the score files,
-// matches the students of `imported` and computes the score files' new bytes. Fails naming
+// matches the students of `imported`, each in the class the import gave it (a transfer student
+// may make a class larger than its head count until the head count is changed, which moves no
+// score), and computes the score files' new bytes. Fails naming
 // the file when one cannot be read or no longer fits the basic data.
 Status planRosterReplacement(const std::filesystem::path& dir, const BasicData& data, unsigned year,
                              int grade, const ImportedRoster& imported, RosterReplacement& plan);

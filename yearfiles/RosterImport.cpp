@@ -182,6 +182,7 @@ private:
         }
         imported.students = static_cast<int>(students_.size());
         imported.classForms = forms_;
+        imported.classCounts = counts;
         for (int k = 0; k < grade_.classes(); ++k)
             if (counts[k] != grade_.headCounts[k])
                 imported.notes.push_back(cp932ToUtf8(grade_.classNames[k].view()) + "組：" +

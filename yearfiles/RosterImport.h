@@ -31,8 +31,9 @@ std::optional<std::vector<std::string>> parseColumnList(const std::string& list)
 struct ImportedRoster {
     std::string bytes;  // the suite's form: "number,name" in CP932, CR LF, classes in order
     int students = 0;
-    std::vector<std::string> classes;  // UTF-8: each line's class name, for the preview
-    std::vector<std::string> notes;    // UTF-8: a class whose count differs from its head count
+    std::vector<std::string> classes;   // UTF-8: each line's class name, for the preview
+    std::vector<std::string> notes;     // UTF-8: a class whose count differs from its head count
+    std::vector<unsigned> classCounts;  // the students of each class, in class order
     // UTF-8: each form a class was written in and the class understood, in order of appearance.
     std::vector<std::pair<std::string, std::string>> classForms;
 };

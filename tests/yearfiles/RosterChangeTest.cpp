@@ -135,6 +135,28 @@ TEST_P(TransferImport, KeepsEveryScoreWithItsStudent) {
 INSTANTIATE_TEST_SUITE_P(Cases, TransferImport, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Renumbered" : "Inserted"; });
 
+// A transfer student who makes class 1 one larger than its head count: imported first, the
+// head count raised after (which moves no score), every student of both classes keeps his
+// scores, whoever is placed after the newcomer.
+TEST(TransferImport, AJoinerWhoEnlargesHisClassMovesNoOneElse) {
+    TestYear year;
+    Transfer t = transfer(year, false);
+    const int class1 = static_cast<int>(year.data.grades[0].headCounts[0]);
+    const std::string last = "1," + std::to_string(10101 + class1) + "," + t.leaver + "\n";
+    t.csv.insert(t.csv.find("\n2,") + 1, last);  // nobody leaves
+    const auto before = scoresByName(year, 1);
+
+    ImportedRoster imported;
+    RosterReplacement plan;
+    ASSERT_NO_FATAL_FAILURE(planTransfer(year, t, imported, plan));
+    ASSERT_TRUE(applyRosterReplacement(plan, imported));
+    ++year.data.grades[0].headCounts[0];
+
+    const auto after = scoresByName(year, 1);
+    ASSERT_EQ(after.size(), before.size() + 1);
+    for (const auto& [name, scores] : before) EXPECT_EQ(after.at(name), scores) << name;
+}
+
 // Without --force the command writes nothing and shows where the scores would go; with it,
 // every score file of the grade is rewritten and the grade's results are out of date.
 TEST(TransferImport, CommandLineAsksForForceThenRewritesTheGrade) {
