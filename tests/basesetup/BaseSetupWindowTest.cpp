@@ -124,14 +124,6 @@ TEST_F(BaseSetupWindowTest, ACountIsTakenWhenCommittedAndKeepsTheFocus) {
     EXPECT_TRUE(at<QSpinBox>("ClassSu1UD")->hasFocus());
 }
 
-// A class that holds nothing is saved with a head count of 0 without a question.
-TEST_F(BaseSetupWindowTest, AHeadCountOfZeroOfAnEmptyClassIsSavedAtOnce) {
-    type("SGC2", 2, 1, "0");
-    EXPECT_TRUE(form->close());
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(saved().grades[1].headCounts[1], 0u);
-}
-
 // One of a class with roster lines is named; いいえ (and Esc) goes back to the first such
 // class's head count.
 TEST_F(BaseSetupWindowTest, AHeadCountOfZeroOfAClassWithStudentsIsNamedAtSave) {

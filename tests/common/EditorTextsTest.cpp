@@ -69,16 +69,3 @@ TEST(EditorTexts, CountsAndYearOfAMalformedFileComeWithinTheSpinnersRanges) {
     data.year = 2101;
     EXPECT_EQ(editorTextsOf(data).year, 2100);
 }
-
-TEST(EditorTexts, GridCellsMapToTheirTexts) {
-    GradeTexts g;
-    EXPECT_EQ(cellText(g, Grid::Classes, 1, 0), &g.classNames[0]);
-    EXPECT_EQ(cellText(g, Grid::Classes, 20, 1), &g.headCounts[19]);
-    EXPECT_EQ(cellText(g, Grid::Subjects, 4, 1), &g.disciplineNumbers[3]);
-    EXPECT_EQ(cellText(g, Grid::Subjects, 20, 11), &g.fullMarks[19][9]);
-    // The label column, and past the last column or row: no text.
-    EXPECT_EQ(cellText(g, Grid::Classes, 0, 0), nullptr);
-    EXPECT_EQ(cellText(g, Grid::Classes, 21, 0), nullptr);
-    EXPECT_EQ(cellText(g, Grid::Classes, 3, 2), nullptr);
-    EXPECT_EQ(cellText(g, Grid::Subjects, 20, 12), nullptr);
-}

@@ -140,20 +140,25 @@ TEST_P(DeviceResolution, PutsEveryTextWhereA600DpiPrinterDoes) {
 INSTANTIATE_TEST_SUITE_P(Dpi, DeviceResolution, ::testing::Values(96, 1200),
                          [](const auto& info) { return std::to_string(info.param); });
 
+// Writes a one-page PDF of what `draw` puts on a canvas set to 12 points, 100 dots an em.
+template <class Draw>
+void writeOnePage(const std::filesystem::path& pdf, Draw draw) {
+    auto printer = pdfFilePrinter(pdf);
+    ASSERT_TRUE(printer->beginDoc());
+    printer->canvas().setFontSize(12);
+    draw(printer->canvas());
+    ASSERT_TRUE(printer->endDoc());
+}
+
 // Every word lies where the blanks before it put it: half an em for each ASCII blank or
 // character, an em for each other, at any gap and after any characters.
 TEST(PdfPrinter, PutsTheWordsOfATextWhereItsBlanksPutThem) {
     testApplication();
     TempDir dir;
     const auto pdf = dir / "gaps.pdf";
-    {
-        auto printer = pdfFilePrinter(pdf);
-        ASSERT_TRUE(printer->beginDoc());
-        Canvas& canvas = printer->canvas();
-        canvas.setFontSize(12);  // 100 dots an em, 12 points
+    ASSERT_NO_FATAL_FAILURE(writeOnePage(pdf, [](Canvas& canvas) {
         canvas.textOut(600, 600, "  95  88        第１回       7/450");
-        ASSERT_TRUE(printer->endDoc());
-    }
+    }));
     const std::vector<WordBox> words = wordBoxes(pdf);
     ASSERT_EQ(words.size(), 4u);
     const std::vector<std::pair<std::string, int>> expected = {
@@ -199,11 +204,7 @@ TEST(PdfPrinter, ATextHidesWhatLiesUnderItsGroundAndNothingElse) {
     testApplication();
     TempDir dir;
     const auto pdf = dir / "grounds.pdf";
-    {
-        auto printer = pdfFilePrinter(pdf);
-        ASSERT_TRUE(printer->beginDoc());
-        Canvas& canvas = printer->canvas();
-        canvas.setFontSize(12);  // 100 dots an em
+    ASSERT_NO_FATAL_FAILURE(writeOnePage(pdf, [](Canvas& canvas) {
         canvas.setBrushColor(kRed);
         canvas.rectangle(600, 600, 1800, 1200);
         canvas.setBrushColor(kWhite);
@@ -211,8 +212,7 @@ TEST(PdfPrinter, ATextHidesWhatLiesUnderItsGroundAndNothingElse) {
         canvas.textOut(2400, 600, "■■■");
         canvas.textOut(2400, 600, "    ");  // over the first two squares
         canvas.textOut(1200, 2000, "■");    // on clean paper
-        ASSERT_TRUE(printer->endDoc());
-    }
+    }));
     const Rendered page = renderFirstPage(pdf);
     ASSERT_GT(page.width, 0);
     const struct {

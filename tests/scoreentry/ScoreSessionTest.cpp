@@ -161,8 +161,6 @@ TEST_F(SessionTest, AfterAConflictTheSessionHoldsWhatItSaved) {
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 
-TEST(SavedNotice, HoursAndMinutes) { EXPECT_EQ(savedNotice({9, 5}), "保存しました（9:05）"); }
-
 TEST_F(SessionTest, AnUnreadableRosterOrScoreFileIsNotOpened) {
     open(makeGrade(1, 3, 1), /*withRoster=*/false);
     EXPECT_EQ(opened.failure, OpenFailure::Roster);
