@@ -14,6 +14,7 @@
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "PdfText.h"
+#include "ResultsAge.h"
 #include "TestYear.h"
 
 using namespace jitsu;
@@ -260,6 +261,29 @@ TEST_F(Cli, OutOfDateResultsAreRefusedUnlessForcedOrRecomputed) {
     EXPECT_EQ(run("export TEST1 --format csv --recompute"), 0) << err;
     EXPECT_NE(err.find("computed again"), std::string::npos) << err;
     EXPECT_EQ(run("summary TEST1 --trace t.txt"), 0) << err;
+}
+
+// Basic data saved after the results puts them out of date only with a change of their grade's
+// counts, head counts, disciplines or full marks.
+TEST_F(Cli, BasicDataSavedLaterMakesResultsOutOfDateOnlyWhenTheirGradeChanged) {
+    ASSERT_EQ(run("results TEST1"), 0) << err;
+    const struct {
+        const char* change;
+        void (*edit)(BasicData&);
+        bool stale;
+    } changes[] = {
+        // one after the other
+        {"school name", [](BasicData& d) { d.schoolName.assign("x"); }, false},
+        {"grade 2's head count", [](BasicData& d) { ++d.grades[1].headCounts[0]; }, false},
+        {"grade 1's full marks", [](BasicData& d) { --d.grades[0].fullMarks[0][0]; }, true},
+    };
+    for (const auto& c : changes) {
+        BasicData data;
+        ASSERT_TRUE(readBasicData(basicDataPath(year.path()), data));
+        c.edit(data);
+        ASSERT_TRUE(writeBasicData(basicDataPath(year.path()), textsOf(data)));
+        EXPECT_EQ(staleResults(year.path(), 2026, 1, 1).has_value(), c.stale) << c.change;
+    }
 }
 
 TEST_F(Cli, WithoutBasicDataEveryCommandStopsWithStatusOne) {
