@@ -193,7 +193,6 @@ TEST_F(BaseSetupWindowTest, ACloseWithNothingChangedWritesNothing) {
     fs::last_write_time(file(), saved);
     EXPECT_TRUE(form->close());
     EXPECT_EQ(fs::last_write_time(file()), saved);
-    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(BaseSetupWindowTest, AFileThatCannotBeWrittenKeepsEveryEditWhenTheUserStays) {

@@ -140,42 +140,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, TransferImport, ::testing::Values(false, true),
 
 namespace {
 
-// Grade 1's roster as a CSV after class 1 grew or shrank by one: +1: 青木 新太 joins as
-// number 3; -1: number 2 (`leaver`) leaves. Class 1 is numbered again from 10101, so that
-// those after the change are known by their names only.
-std::string resizedGrade1(const TestYear& year, int delta, std::string& leaver) {
-    auto roster = std::make_unique<GradeRoster>();
-    EXPECT_TRUE(readRoster(year.path() / "N261.csv", *roster));
-    classRanges(year.data.grades[0], *roster);
-    std::string csv = "組,番号,氏名\n";
-    for (int k = 0; k < 2; ++k) {
-        std::vector<std::pair<std::string, std::string>> students;
-        for (int e = roster->classFirst[k]; e <= roster->classLast[k]; ++e)
-            students.emplace_back(roster->numberAt(e), cp932ToUtf8(roster->nameAt(e)));
-        if (k == 0 && delta > 0) students.insert(students.begin() + 2, {"", "青木　新太"});
-        if (k == 0 && delta < 0) {
-            leaver = students[1].second;
-            students.erase(students.begin() + 1);
-        }
-        for (std::size_t i = 0; i < students.size(); ++i)
-            csv += std::to_string(k + 1) + "," +
-                   (k == 0 ? std::to_string(10101 + i) : students[i].first) + "," +
-                   students[i].second + "\n";
-    }
-    return csv;
-}
-
-// What a teacher does, in order: Count: class 1's head count changed in basesetup (the
-// editor's count change); Import: the new roster imported; Edit: the new roster typed into
-// N261.csv; Start: a program started (yes to every question), showing `shown` boxes.
-struct Step {
-    enum { Count, Import, Edit, Start } what;
-    std::size_t shown = 0;
-};
+// The order a teacher takes, a letter a step: c: class 1's head count changed in basesetup;
+// i: the new roster imported; e: typed into N261.csv; s: a program started, showing nothing;
+// q: one showing one box (yes to a question).
 struct SizeCase {
     const char* name;
     int delta;
-    std::vector<Step> steps;
+    const char* steps;
 };
 void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name; }
 
@@ -183,72 +154,58 @@ class ClassSizeChange : public ::testing::TestWithParam<SizeCase> {};
 
 }  // namespace
 
-// Whichever comes first, the head count or the roster, every student keeps her scores once
-// both are done, and a program started afterwards asks nothing. A hand edit found before the
-// head count is changed is not carried (a warning says so).
+// Class 1 one larger (青木 新太 joins as number 3) or smaller (the last leaves): whichever comes
+// first, the head count or the roster, every student keeps her scores and nothing more is asked.
 TEST_P(ClassSizeChange, EveryStudentKeepsHerScores) {
+    const SizeCase& c = GetParam();
     TestYear year;
-    FakeMessages quiet;
-    ASSERT_TRUE(alignScoresAtStartUp(year.path(), year.data, quiet).empty());
-    std::string leaver;
-    const std::string csv = resizedGrade1(year, GetParam().delta, leaver);
+    FakeMessages messages;
+    ASSERT_TRUE(alignScoresAtStartUp(year.path(), year.data, messages).empty());
+    Transfer t = transfer(year, false);
+    const std::string joiner = "1,10103,青木　新太\n";
+    if (c.delta > 0)
+        t.csv.insert(t.csv.find("\n2,") + 1, "1,10199," + t.leaver + "\n");  // nobody leaves
+    else
+        t.csv.erase(t.csv.find(joiner), joiner.size());  // nobody joins
     const auto before1 = scoresByName(year, 1), before2 = scoresByName(year, 2);
-    for (const Step& step : GetParam().steps) {
-        ImportedRoster imported;
-        if (step.what == Step::Import || step.what == Step::Edit) {
-            ASSERT_TRUE(importRoster(csv, ImportOptions{}, year.data.grades[0], imported));
-        }
-        if (step.what == Step::Count) {
+    ImportedRoster imported;
+    ASSERT_TRUE(importRoster(t.csv, ImportOptions{}, year.data.grades[0], imported));
+    for (const char* step = c.steps; *step; ++step) {
+        if (*step == 'c') {
             auto after = std::make_unique<BasicData>(year.data);
-            after->grades[0].headCounts[0] += static_cast<unsigned>(GetParam().delta);
+            after->grades[0].headCounts[0] += static_cast<unsigned>(c.delta);
             CountChange plan;
             ASSERT_TRUE(planCountChange(year.path(), year.data, *after, plan));
             ASSERT_TRUE(applyCountChange(plan, basicDataPath(year.path()), textsOf(*after)));
             year.data = *after;
-        } else if (step.what == Step::Import) {
+        } else if (*step == 'i') {
             RosterReplacement plan;
             ASSERT_TRUE(planRosterReplacement(year.path(), year.data, 2026, 1, imported, plan));
             ASSERT_TRUE(applyRosterReplacement(plan, imported));
-        } else if (step.what == Step::Edit) {
+        } else if (*step == 'e') {
             writeBytes(year.path() / "N261.csv", imported.bytes);
         } else {
-            FakeMessages messages;
+            messages.shown.clear();
             (void)alignScoresAtStartUp(year.path(), year.data, messages);
-            EXPECT_EQ(messages.shown.size(), step.shown)
-                << (messages.shown.empty() ? "" : messages.shown[0].text);
+            EXPECT_EQ(messages.shown.size(), *step == 'q' ? 1u : 0u) << step;
         }
     }
-    FakeMessages messages;
-    EXPECT_TRUE(alignScoresAtStartUp(year.path(), year.data, messages).empty());
-    EXPECT_TRUE(messages.shown.empty());
-    for (const auto& [test, before] : {std::pair{1, &before1}, std::pair{2, &before2}}) {
-        const auto after = scoresByName(year, test);
-        EXPECT_EQ(after.size(), before->size() + GetParam().delta);
-        for (const auto& [name, scores] : *before) {
-            if (name == leaver) continue;
-            EXPECT_EQ(after.at(name), scores) << test << " " << name;
-        }
-        if (GetParam().delta > 0) {
-            EXPECT_EQ(after.at("青木　新太"), std::vector<int>(5, kNoScore));
-        }
+    for (const auto& [test, before] : {std::pair{1, before1}, std::pair{2, before2}}) {
+        auto expected = before;
+        if (c.delta < 0) expected.erase(t.leaver);
+        if (c.delta > 0) expected["青木　新太"] = std::vector<int>(5, kNoScore);
+        EXPECT_EQ(scoresByName(year, test), expected) << test;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Orders, ClassSizeChange,
-    ::testing::Values(
-        SizeCase{"ImportThenCount", 1, {{Step::Import}, {Step::Start}, {Step::Count}}},
-        SizeCase{"CountThenImport", 1, {{Step::Count}, {Step::Start}, {Step::Import}}},
-        SizeCase{"LoweredThenImport", -1, {{Step::Count}, {Step::Start}, {Step::Import}}},
-        SizeCase{"HandEditThenCount",
-                 1,
-                 {{Step::Edit}, {Step::Start, 1}, {Step::Count}, {Step::Start, 1}}},
-        SizeCase{
-            "CountThenHandEdit", 1, {{Step::Count}, {Step::Start}, {Step::Edit}, {Step::Start, 1}}},
-        SizeCase{"LoweredThenHandEdit",
-                 -1,
-                 {{Step::Count}, {Step::Start}, {Step::Edit}, {Step::Start, 1}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Orders, ClassSizeChange,
+                         ::testing::Values(SizeCase{"ImportThenCount", 1, "iscs"},
+                                           SizeCase{"CountThenImport", 1, "csis"},
+                                           SizeCase{"LoweredThenImport", -1, "csis"},
+                                           SizeCase{"HandEditThenCount", 1, "eqcqs"},
+                                           SizeCase{"CountThenHandEdit", 1, "cseqs"},
+                                           SizeCase{"LoweredThenHandEdit", -1, "cseqs"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Without --force the command writes nothing and shows where the scores would go; with it,
 // every score file of the grade is rewritten and the grade's results are out of date.
