@@ -55,7 +55,8 @@ Status readAlignedCopy(const std::filesystem::path& roster, AlignedCopy& copy) {
     if (!parseSizes(line.substr(kSizesMark.size()), copy.classSizes))
         return Status::error(path.string() + ": line 1: the class sizes are not " +
                              std::to_string(kMaxClasses) + " numbers or fewer from 0 to " +
-                             std::to_string(kRosterEntries) + "; import the roster again");
+                             std::to_string(kRosterEntries) +
+                             "; it is written again with the next roster");
     copy.rosterBytes = end == std::string::npos ? std::string() : bytes.substr(end + 1);
     return Status::ok();
 }

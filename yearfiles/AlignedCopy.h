@@ -22,7 +22,8 @@ struct AlignedCopy {
 
 // Reads the copy of roster file `roster`. Fails naming the copy when it cannot be read
 // (readFileBytes: missing told apart), or when its first line holds more sizes than a grade
-// has classes or a size that is not a number from 0 to the roster's 450 entries.
+// has classes or a size that is not a number from 0 to the roster's 450 entries. Such a copy
+// counts as none: the next roster the suite writes or remembers replaces it.
 Status readAlignedCopy(const std::filesystem::path& roster, AlignedCopy& copy);
 
 // Writes the copy of roster file `roster` atomically, roster and sizes in one file.

@@ -197,7 +197,7 @@ Status planRosterReplacement(const fs::path& dir, const BasicData& data, unsigne
     if (read) {
         parseRoster(fromCrLf(copy.rosterBytes), *before);
         placeAsCopied(copy, *placed);
-    } else if (read.isMissing()) {
+    } else {
         read = readRoster(plan.roster, *before);
     }
     // Without a roster nobody can tell whose scores they are: they stay in their slots.

@@ -78,7 +78,8 @@ Status planScoreCarry(const std::filesystem::path& dir, const GradeData& data, u
 
 // Reads the roster the score files of grade `grade` (1 … 3) of `year` are aligned to (its
 // aligned copy, placed by the class sizes remembered with it, which a head count changed since
-// does not alter; else the present roster by the head counts; none: nobody can tell whose the
+// does not alter; without a copy that can be read, the present roster by the head counts;
+// none: nobody can tell whose the
 // scores are, and they stay in their slots: no score file to rewrite) and the score files,
 // matches the students of `imported`, each in the class the import gave it (a transfer student
 // may make a class larger than its head count until the head count is changed, which moves no
