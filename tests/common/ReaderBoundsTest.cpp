@@ -130,39 +130,6 @@ TEST(ScoreAndResultsDamage, OutOfRangeValuesAreFindingsAndReadAsNoValue) {
         << health.describe();
 }
 
-// Roster lines: exactly a number and a name, within their fields; each other line is a finding
-// with its line number.
-TEST(RosterDamage, EachMalformedLineIsAFindingWithItsLine) {
-    struct Case {
-        const char* name;
-        std::string text;
-        std::string finding;  // "" for a sound roster
-    };
-    const std::vector<Case> cases = {
-        {"Sound", "10101,A\r\n10102,B\r\n", ""},
-        {"StrayComma", "10101,A\n10103,,B\n10104,C\n", "line 2 column 1: 3 fields"},
-        {"SpacesForCommas", "10101 A\n", "line 1 column 1: 1 field, a roster line has 2"},
-        {"ByteOrderMark",
-         "\xEF\xBB\xBF"
-         "10101,A\n",
-         "line 1 column 1: a byte order mark"},
-        {"LongNumber", "1234567890,A\n", "student number of 10 bytes, more than 9"},
-        {"LongLine", "1," + std::string(900000, 'n'), "name of 900000 bytes, more than 29"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        auto roster = std::make_unique<GradeRoster>();
-        FileHealth health;
-        surveyBytes(c.text, health);
-        parseRoster(c.text, *roster, &health);
-        if (c.finding.empty()) {
-            EXPECT_EQ(health.describe(), "");
-        } else {
-            EXPECT_NE(health.describe().find(c.finding), std::string::npos) << health.describe();
-        }
-    }
-}
-
 // A roster longer than 450 lines fills its 450 entries and no more: the 451st number reaches
 // neither a name nor the class ranges beside the lists; the line past 450 is a finding.
 TEST(RosterDamage, MoreThan450LinesNeverWritePastTheEntries) {
@@ -182,7 +149,8 @@ TEST(RosterDamage, MoreThan450LinesNeverWritePastTheEntries) {
 }
 
 // A score record used for one test and then read for another grade shape, from a whole file or
-// a short one: no score of the first test is left anywhere in the record.
+// a short one: the record holds the file's scores and nothing else, no score of the first test
+// and none past the end of a short file.
 TEST(ScoreFile, ReadingIntoAUsedRecordLeavesNoOldScore) {
     TempDir dir;
     auto scores = std::make_unique<TestScores>();
@@ -190,15 +158,15 @@ TEST(ScoreFile, ReadingIntoAUsedRecordLeavesNoOldScore) {
         for (auto& cls : subject)
             for (auto& score : cls) score = 77;
     const GradeData small = makeGrade(2, 45, 3);
-    for (const std::string& file :
-         {std::string("50 50 50 \r\n"), formatScores(small, TestScores())}) {
+    for (const auto& [file, held] :
+         {std::pair{std::string("50 50 50 \r\n"), 3}, {formatScores(small, TestScores()), 0}}) {
         auto used = std::make_unique<TestScores>(*scores);
         writeBytes(dir / "JT26_2_1.txt", file);
         ASSERT_TRUE(readScores(dir / "JT26_2_1.txt", small, *used));
-        int old = 0;
+        int scored = 0;
         for (auto& subject : used->scores)
             for (auto& cls : subject)
-                for (auto& score : cls) old += score == 77;
-        EXPECT_EQ(old, 0);
+                for (auto& score : cls) scored += score != kNoScore;
+        EXPECT_EQ(scored, held);
     }
 }
