@@ -29,6 +29,15 @@ CombinationSet setOf(std::initializer_list<Combination> members) {
     return set;
 }
 
+// The command lines of tests/data/FOLDER/lines.txt, its comments ("#") left out.
+std::vector<std::string> commandLines(const std::string& folder) {
+    std::vector<std::string> lines;
+    std::istringstream in(readBytes(goldenPath(folder + "/lines.txt")));
+    for (std::string line; std::getline(in, line);)
+        if (!line.starts_with("#")) lines.push_back(line);
+    return lines;
+}
+
 std::set<std::filesystem::path> filesUnder(const std::filesystem::path& dir) {
     std::set<std::filesystem::path> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(dir))
@@ -83,9 +92,7 @@ TEST_F(Cli, OutputsMatchTheGoldenFiles) {
     ASSERT_EQ(run("results TEST1 --combos all"), 0) << err;
     ASSERT_EQ(run("results --year 2026 --test 2 --grade 1"), 0) << err;
     const auto before = readBytes(results);
-    std::istringstream lines(readBytes(goldenPath("cli-outputs/lines.txt")));
-    for (std::string line; std::getline(lines, line);) {
-        if (line.starts_with("#")) continue;
+    for (const std::string& line : commandLines("cli-outputs")) {
         const std::string command = line.substr(0, line.find(' ')),
                           file = line.substr(line.rfind(' ') + 1);
         ASSERT_EQ(run(line), 0) << line << "\n" << err;
@@ -117,10 +124,8 @@ TEST_F(Cli, WritesAPdf) {
 // transcript with its status and what it printed, the folder written DIR; a line that fails
 // writes nothing.
 std::string Cli::transcript(const std::string& folder) {
-    std::istringstream lines(readBytes(goldenPath(folder + "/lines.txt")));
     std::string all;
-    for (std::string line; std::getline(lines, line);) {
-        if (line.starts_with("#")) continue;
+    for (const std::string& line : commandLines(folder)) {
         const auto before = filesUnder(year.path());
         const std::string roster = readBytes(year.dir / "N261.csv");
         const int status = runWords(line);
