@@ -96,6 +96,7 @@ bool BaseSetupWindow::FormCreate() {
     BasicData data;
     if (Status read = readBasicData(path_, data); read) {
         texts_ = editorTextsOf(data);
+        loaded_ = formatBasicData(basicDataTextsOf(texts_));
     } else if (!read.isMissing()) {
         // Opened with the start contents, the close would replace the file.
         services_.messages.alert(text::kBasicDataMissing, text::kConfirm, MessageIcon::Stop,
@@ -122,6 +123,9 @@ void BaseSetupWindow::takeEdits() {
 
 bool BaseSetupWindow::FormClose() {
     takeEdits();
+    // Saving the same data again would only make every results file look out of date.
+    const BasicDataTexts saved = basicDataTextsOf(texts_);
+    if (loaded_ && formatBasicData(saved) == *loaded_) return true;
     Messages& messages = services_.messages;
     std::vector<Problem> problems = checkEditorTexts(texts_);
     if (!problems.empty()) {
@@ -151,7 +155,6 @@ bool BaseSetupWindow::FormClose() {
         return false;
     }
     // Score files are shaped by the counts: a change of counts carries the scores along.
-    const BasicDataTexts saved = basicDataTextsOf(texts_);
     CountChange change;
     if (before) {
         auto after = std::make_unique<BasicData>();

@@ -3,6 +3,7 @@
 
 #include <QTabWidget>
 #include <QTest>
+#include <chrono>
 #include <memory>
 #include <thread>
 
@@ -184,6 +185,14 @@ TEST_F(BaseSetupWindowTest, AFileChangedAgainWhileTheQuestionIsOpenIsAskedAboutA
     EXPECT_TRUE(form->close());
     EXPECT_EQ(messages.count(text::kChangedElsewhere), 2);
     EXPECT_EQ(saved().schoolName.utf8(), "第二中学校");
+}
+
+// Closed with nothing changed, the file is left as it is: its results stay up to date.
+TEST_F(BaseSetupWindowTest, ACloseWithNothingChangedWritesNothing) {
+    const auto saved = fs::last_write_time(file()) - std::chrono::hours(1);
+    fs::last_write_time(file(), saved);
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(fs::last_write_time(file()), saved);
 }
 
 TEST_F(BaseSetupWindowTest, AFileThatCannotBeWrittenKeepsEveryEditWhenTheUserStays) {

@@ -17,6 +17,7 @@
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "PdfText.h"
+#include "ResultsAge.h"
 #include "TestYear.h"
 
 using namespace jitsu;
@@ -203,6 +204,20 @@ TEST_F(Cli, OutOfDateResultsAreRefusedUnlessForcedOrRecomputed) {
     EXPECT_EQ(run("export TEST1 --format csv --recompute"), 0) << err;
     EXPECT_NE(err.find("computed again"), std::string::npos) << err;
     EXPECT_EQ(run("summary TEST1 --trace t.txt"), 0) << err;
+}
+
+// Basic data saved after the results puts them out of date only with a change of their own
+// grade's counts, head counts, disciplines or full marks.
+TEST_F(Cli, ResultsGoOutOfDateOnlyWithTheirGradesBasicData) {
+    ASSERT_EQ(run("results TEST1"), 0) << err;
+    BasicData data;
+    ASSERT_TRUE(readBasicData(basicDataPath(year.path()), data));
+    for (std::int32_t* marks : {&data.grades[1].fullMarks[0][0], &data.grades[0].fullMarks[0][0]}) {
+        --*marks;
+        ASSERT_TRUE(writeBasicData(basicDataPath(year.path()), textsOf(data)));
+        EXPECT_EQ(staleResults(year.path(), 2026, 1, 1).has_value(),
+                  marks == &data.grades[0].fullMarks[0][0]);
+    }
 }
 
 TEST_F(Cli, WithoutBasicDataEveryCommandStopsWithStatusOne) {
