@@ -42,7 +42,7 @@ const OptionSpec kRecompute{"recompute",
                             "",
                             false,
                             "compute an out-of-date results file again first",
-                            "古くなった成績ファイルを先に計算し直す"};
+                            "古くなった結果ファイルを先に計算し直す"};
 const OptionSpec kClasses{"classes",
                           0,
                           "LIST",
@@ -95,7 +95,7 @@ const std::vector<Command>& commands() {
          "compute a test's results file",
          "Computes the statistics of grade G in test T of year Y from the basic data, roster and\n"
          "score files, and writes the results file JKyy_T_G.txt.",
-         "基礎データ・名簿・点数ファイルから Y 年度第 T 回の G 学年の統計を計算し、成績ファイル "
+         "基礎データ・名簿・点数ファイルから Y 年度第 T 回の G 学年の統計を計算し、結果ファイル "
          "JKyy_T_G.txt を書き出します。",
          {kYear, kTest, kGrade, kCombos, kForce},
          resultsCommand},
@@ -221,7 +221,7 @@ const std::vector<Command>& commands() {
          "print the individual score reports",
          "Computes grade G's statistics in test T (no results file written) and prints the\n"
          "reports, six an A4 page, to one output (default: a trace on standard output).",
-         "G 学年の第 T 回の統計を計算し（成績ファイルは書きません）、組ごとの個人票を A4 "
+         "G 学年の第 T 回の統計を計算し（結果ファイルは書きません）、組ごとの個人票を A4 "
          "に６人ずつ、一つの出力に印刷します（省略時は標準出力に描画の記録）。",
          {kYear,
           kTest,
@@ -270,7 +270,7 @@ const std::vector<Command>& commands() {
          "print class lists, top scorers and distributions",
          "Prints the summary tables of grade G in test T from the roster and the results file,\n"
          "to one output (default: a trace on standard output).",
-         "名簿と成績ファイルから G 学年の第 T "
+         "名簿と結果ファイルから G 学年の第 T "
          "回の集計表を一つの出力に印刷します（省略時は標準出力に"
          "描画の記録）。",
          {kYear,
