@@ -36,6 +36,19 @@ Reason Reason::ofErrno(int error, bool writing) {
             return Reason(N_("the disk could not be read or written"));
         case ENOMEM:
             return Reason(N_("not enough memory"));
+        case EEXIST:
+            return Reason(N_("a file of that name exists already"));
+        case ESTALE:
+        case ETIMEDOUT:
+        case EHOSTDOWN:
+        case EHOSTUNREACH:
+        case ENETDOWN:
+        case ENETUNREACH:
+        case ECONNABORTED:
+        case ECONNRESET:
+            return Reason(N_("the shared folder does not answer (the network or its server)"));
+        case ENOLCK:
+            return Reason(N_("the folder allows no locks"));
         default:
             return because(N_("{1} (error {2})"), std::strerror(error), error);
     }
