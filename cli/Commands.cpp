@@ -15,6 +15,7 @@
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "ProgramOptions.h"
+#include "Reason.h"
 #include "ResultsAge.h"
 
 namespace jitsu::cli {
@@ -335,6 +336,12 @@ int CommandContext::dataError(const std::string& reason, const char* suiteMessag
     return kExitDataError;
 }
 
+int CommandContext::badClassList(int classCount, const std::string& list) {
+    return usageError(
+        because(N_("--classes must list class numbers from 1 to {1}, not '{2}'"), classCount, list)
+            .text());
+}
+
 void CommandContext::warn(const std::string& text) {
     err << "jitsuryoku " << name << ": " << trFormat(N_("warning: {1}"), std::vector{text}) << '\n';
 }
@@ -379,8 +386,8 @@ Stop CommandContext::checkTest(const BasicData& data, int grade, int test) {
         return dataError(basicDataPath(dir).string() + ": grade " + std::to_string(grade) +
                          " has no test");
     if (test <= tests) return std::nullopt;
-    return usageError("--test must be from 1 to " + std::to_string(tests) +
-                      ", the tests of grade " + std::to_string(grade));
+    return usageError(
+        because(N_("--test must be from 1 to {1}, the tests of grade {2}"), tests, grade).text());
 }
 
 int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
@@ -393,7 +400,8 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
     speakLocaleLanguage(std::getenv);
     const Arguments tool(words, toolOptions(), true);
     if (!tool.ok()) {
-        err << "jitsuryoku: " << tool.error() << " (see jitsuryoku --help)\n";
+        err << "jitsuryoku: "
+            << because(N_("{1} (see {2} --help)"), tool.error(), "jitsuryoku").text() << '\n';
         return kExitUsage;
     }
     if (tool.flag("help") || (!tool.positional().empty() && tool.positional()[0] == "help" &&
@@ -418,7 +426,11 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
     const auto command = std::find_if(commands().begin(), commands().end(),
                                       [&](const Command& c) { return name == c.name; });
     if (command == commands().end()) {
-        err << "jitsuryoku: unknown command '" << name << "' (see jitsuryoku --help)\n";
+        err << "jitsuryoku: "
+            << because(N_("{1} (see {2} --help)"), because(N_("unknown command '{1}'"), name),
+                       "jitsuryoku")
+                   .text()
+            << '\n';
         return kExitUsage;
     }
     std::vector<OptionSpec> options = command->options;
@@ -435,21 +447,23 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
         out << commandHelp(*command);
         return kExitOk;
     }
-    const std::string seeHelp = " (see jitsuryoku " + name + " --help)";
-    if (!args.ok()) return context.usageError(args.error() + seeHelp);
+    const auto seeHelp = [&](Reason reason) {
+        return because(N_("{1} (see {2} --help)"), std::move(reason), "jitsuryoku " + name).text();
+    };
+    if (!args.ok()) return context.usageError(seeHelp(Reason::verbatim(args.error())));
     const std::string_view operand = command->operand;
     const std::size_t operands =
         operand.empty()
             ? 0
             : 1 + static_cast<std::size_t>(std::count(operand.begin(), operand.end(), ' '));
     if (args.positional().size() > operands)
-        return context.usageError("unexpected argument '" + args.positional()[operands] + "'" +
-                                  seeHelp);
+        return context.usageError(
+            seeHelp(because(N_("unexpected argument '{1}'"), args.positional()[operands])));
     if (args.positional().size() < operands)
-        return context.usageError(std::string("give the ") + command->operand + seeHelp);
+        return context.usageError(seeHelp(because(N_("give the {1}"), command->operand)));
     if (auto dir = args.option("data-dir")) context.dir = *dir;
     if (context.dir.empty())
-        return context.usageError("-C and --data-dir need a directory" + seeHelp);
+        return context.usageError(seeHelp(Reason(N_("-C and --data-dir need a directory"))));
     return command->run(context);
 }
 

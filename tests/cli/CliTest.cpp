@@ -201,8 +201,8 @@ const std::vector<FailureCase>& dataFailures() {
 
 INSTANTIATE_TEST_SUITE_P(Data, Failures, ::testing::ValuesIn(dataFailures()));
 
-// The failure table as a person reads it, in English (LANG=C) and in Japanese
-// (LANG=ja_JP.UTF-8): one language a run, the data folder written DIR.
+// The failure table and a few usage errors as a person reads them, in English (LANG=C) and in
+// Japanese (LANG=ja_JP.UTF-8): one language a run, the data folder written DIR.
 TEST_F(Cli, TheFailuresReadInTheLocalesLanguage) {
     ASSERT_EQ(run("results TEST1"), 0) << err;
     writeBytes(year.dir / "ok.csv", "組,番号,氏名\n1,1,佐藤\n");
@@ -210,12 +210,19 @@ TEST_F(Cli, TheFailuresReadInTheLocalesLanguage) {
     for (const char* lang : {"C", "ja_JP.UTF-8"}) {
         ::setenv("LANG", lang, 1);
         std::string table;
-        for (const FailureCase& c : dataFailures()) {
-            run(c.line);
+        std::vector<std::string> lines = {"results",
+                                          "results TEST1 --bogus",
+                                          "nosuchcommand",
+                                          "checklists TEST1 --deadline 13/1 --trace t",
+                                          "reports TEST1 --pdf a.pdf --trace t",
+                                          "restore N261.csv"};
+        for (const FailureCase& c : dataFailures()) lines.push_back(c.line);
+        for (const std::string& line : lines) {
+            run(line);
             for (auto at = err.find(year.path().string()); at != std::string::npos;
                  at = err.find(year.path().string()))
                 err.replace(at, year.path().string().size(), "DIR");
-            table += "$ " + c.line + "\n" + err;
+            table += "$ " + line + "\n" + err;
         }
         ::setenv("LANG", "C.UTF-8", 1);
         EXPECT_TRUE(matchesGolden(table, std::string("cli-failures/") + lang + ".txt"));
