@@ -84,8 +84,10 @@ TEST_F(BaseSetupWindowTest, ThePagesShowTheFileAndOKSavesEveryEdit) {
     EXPECT_EQ(data.grades[2].fullMarks[4][0], 60);
 }
 
-// はい (also Esc: the safe answer) goes back to the text; いいえ ends without saving.
+// はい (also Esc: the safe answer) goes back to the text; いいえ ends without saving. The window
+// opens on 一年.
 TEST_F(BaseSetupWindowTest, ATextThatCannotBeSavedIsShownAndTheFileKept) {
+    EXPECT_EQ(at<QTabWidget>("PageControl1")->currentIndex(), 0);
     type("SGK2", 2, 6, "abc");
     messages.answers = {MessageAnswer::Yes};
     EXPECT_FALSE(form->close());
