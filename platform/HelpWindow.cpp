@@ -15,7 +15,7 @@ namespace jitsu {
 
 QString guideFolder() {
     const QString installed =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/jitsuryoku/help");
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/help/ja/jitsuryoku");
     if (QFileInfo::exists(installed + QStringLiteral("/index.md")))
         return QFileInfo(installed).canonicalFilePath();
     return QStringLiteral(JITSU_GUIDE_DIR);

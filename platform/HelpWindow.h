@@ -26,7 +26,7 @@ private:
     HelpWindow();
 };
 
-// Where the guide is read from: beside an installed program (BIN/../share/jitsuryoku/help),
+// Where the guide is read from: beside an installed program (BIN/../share/help/ja/jitsuryoku),
 // else the source tree's docs/guide (a program run from the build tree).
 QString guideFolder();
 
