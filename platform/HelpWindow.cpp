@@ -50,7 +50,9 @@ void HelpWindow::showPage(const QString& page) {
                                     "実力テストを入れ直してください。")
                          .arg(file));
     if (!isVisible()) {
+        // At the right edge of the screen, so that the program's window stays in sight.
         centreOnScreen(this);
+        move(screen()->availableGeometry().right() + 1 - width(), y());
         show();
     }
     raise();
