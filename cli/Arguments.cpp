@@ -32,9 +32,11 @@ namespace {
 // "--a, --b and --c", in the run's language.
 std::string joinedNames(const std::vector<std::string>& names) {
     std::string text = "--" + names[0];
-    for (std::size_t i = 1; i + 1 < names.size(); ++i) text += ", --" + names[i];
-    if (names.size() < 2) return text;
-    return because(N_("{1} and {2}"), text, "--" + names.back()).text();
+    for (std::size_t i = 1; i < names.size(); ++i)
+        text = because(i + 1 < names.size() ? N_("{1}, {2}") : N_("{1} and {2}"), text,
+                       "--" + names[i])
+                   .text();
+    return text;
 }
 
 }  // namespace
