@@ -70,6 +70,7 @@ TEST_F(BaseSetupWindowTest, ThePagesShowTheFileAndOKSavesEveryEdit) {
     at<QSpinBox>("JissiSu3UD")->setValue(5);
     EXPECT_EQ(at("SGK3")->cell(1, 6), "60");
 
+    at<QTabWidget>("PageControl1")->setCurrentIndex(2);  // 三年
     const QModelIndex cell = at("SGC3")->model()->index(0, 2);
     at("SGC3")->setCurrentIndex(cell);  // entering a cell opens its editor
     auto* editor = qobject_cast<QLineEdit*>(at("SGC3")->indexWidget(cell));
