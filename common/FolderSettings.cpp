@@ -39,8 +39,8 @@ Status readFolderSettings(const std::filesystem::path& dir, FolderSettings& sett
                              : parseEra(line.substr(equals + 1));
         if (!era)
             return Status::error(
-                because(N_("{1}:{2}: not a setting of the suite (era=seireki or era=wareki)"),
-                        path, lineNumber));
+                because(N_("{1}:{2}: not a setting of the suite (era=seireki or era=wareki)"), path,
+                        lineNumber));
         settings.era = *era;
     }
     return Status::ok();

@@ -127,8 +127,8 @@ Status queuePdf(const std::string& queue, std::string_view pdf, PaperSize paper,
         (std::filesystem::temp_directory_path() / "jitsuryoku-print.XXXXXX").string();
     const int fd = ::mkstemp(path.data());
     if (fd < 0)
-        return Status::error(because(N_("printer '{1}': the PDF cannot be handed over: {2}"),
-                                     queue, Reason::ofErrno(errno, true)));
+        return Status::error(because(N_("printer '{1}': the PDF cannot be handed over: {2}"), queue,
+                                     Reason::ofErrno(errno, true)));
     std::size_t written = 0;
     while (written < pdf.size()) {
         const ssize_t n = ::write(fd, pdf.data() + written, pdf.size() - written);
@@ -140,8 +140,8 @@ Status queuePdf(const std::string& queue, std::string_view pdf, PaperSize paper,
     ::close(fd);
     if (written < pdf.size()) {
         ::unlink(path.c_str());
-        return Status::error(because(N_("printer '{1}': the PDF cannot be handed over: {2}"),
-                                     queue, Reason::ofErrno(writeError, true)));
+        return Status::error(because(N_("printer '{1}': the PDF cannot be handed over: {2}"), queue,
+                                     Reason::ofErrno(writeError, true)));
     }
     std::vector<std::string> words = {"lp"};
     if (queue != "default") words.push_back("-d" + queue);
