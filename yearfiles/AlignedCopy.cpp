@@ -53,10 +53,10 @@ Status readAlignedCopy(const std::filesystem::path& roster, AlignedCopy& copy) {
     std::string_view line = std::string_view(bytes).substr(0, end);
     if (line.ends_with('\r')) line.remove_suffix(1);
     if (!parseSizes(line.substr(kSizesMark.size()), copy.classSizes))
-        return Status::error(path.string() + ": line 1: the class sizes are not " +
-                             std::to_string(kMaxClasses) + " numbers or fewer from 0 to " +
-                             std::to_string(kRosterEntries) +
-                             "; it is written again with the next roster");
+        return Status::error(because(N_("{1}: line 1: the class sizes are not {2} numbers or "
+                                        "fewer from 0 to {3}; it is written again with the next "
+                                        "roster"),
+                                     path, kMaxClasses, kRosterEntries));
     copy.rosterBytes = end == std::string::npos ? std::string() : bytes.substr(end + 1);
     return Status::ok();
 }

@@ -89,12 +89,13 @@ Status planRosterEdit(const fs::path& dir, const BasicData& data, unsigned year,
 
 Status alignScoresToRoster(const RosterReplacement& plan) {
     return rewriteAllOrNothing(
-        plan.scoreFiles, "saved again since the roster was read; nothing was changed", [&] {
+        plan.scoreFiles, N_("{1}: saved again since the roster was read; nothing was changed"),
+        [&] {
             std::string now;
             if (Status read = readFileBytes(plan.roster, kMaxRosterBytes, now); !read) return read;
             if (now != plan.rosterBytes)
-                return Status::error(plan.roster.string() +
-                                     ": changed again since it was read; nothing was changed");
+                return Status::error(because(
+                    N_("{1}: changed again since it was read; nothing was changed"), plan.roster));
             return writeAlignedCopy(plan.roster, {now, plan.classSizes});
         });
 }

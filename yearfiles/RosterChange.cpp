@@ -82,8 +82,9 @@ Status readFitting(const fs::path& path, const GradeData& grade, std::string& te
     if (Status read = readTextFile(path, kMaxScoreFileBytes, text, &health); !read) return read;
     parseScores(text, grade, scores, &health);
     if (!checkShape(health).fits || health.damaged())
-        return Status::error(path.string() + ": " + health.describe() +
-                             ": the scores cannot be carried to the new roster; check the file");
+        return Status::error(
+            because(N_("{1}: {2}: the scores cannot be carried to the new roster; check the file"),
+                    path, health.describe()));
     return Status::ok();
 }
 
@@ -247,7 +248,9 @@ Status applyRosterReplacement(const RosterReplacement& plan, const ImportedRoste
                               bool replace) {
     return rewriteAllOrNothing(
         plan.scoreFiles,
-        "saved again since the roster was read; nothing was changed: import the roster again", [&] {
+        N_("{1}: saved again since the roster was read; nothing was changed: import the roster "
+           "again"),
+        [&] {
             if (Status s = writeRoster(plan.roster, imported, replace); !s) return s;
             Status remembered = writeAlignedCopy(plan.roster, {imported.bytes, plan.classSizes});
             // The old roster goes back with the old scores, so that the two still agree.

@@ -277,7 +277,7 @@ private:
         auto results = std::make_unique<GradeResults>();
         FileHealth health;
         const Reason recompute = because(
-            N_("compute the results of grade {1}, test {2} again with 実行 in 個人票印刷"), g, t);
+            N_("compute the results of grade {1}, test {2} again with 実行 in 個人票 印刷"), g, t);
         if (Status read = readResultsFile(path, grade, *results, &health); !read) {
             add(Severity::Error, "results.unreadable", path, 0, reasonOf(read, path),
                 Reason(N_("ask the person in charge to check the file's permissions")));
