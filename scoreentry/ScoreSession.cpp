@@ -9,6 +9,7 @@
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "ScoreMerge.h"
+#include "ScoreMergeTexts.h"
 #include "ScoreText.h"
 
 namespace jitsu {
@@ -100,14 +101,6 @@ std::vector<SlotRow> shownRows(const ScoreSession& session) {
     return rows;
 }
 
-namespace {
-
-std::string shownValue(std::int32_t score) {
-    return score < 0 ? std::string(text::kNoScore) : std::to_string(score);
-}
-
-}  // namespace
-
 std::vector<DisciplineClash> disciplineClashes(const GradeData& grade, const TestScores& scores) {
     std::vector<DisciplineClash> clashes;
     for (int c = 0; c < grade.classes(); ++c)
@@ -138,53 +131,6 @@ std::string conflictQuestion(const ScoreSession& session,
     return conflictQuestion(session.gradeData(), session.roster, conflicts);
 }
 
-std::string conflictQuestion(const GradeData& grade, const GradeRoster& roster,
-                             const std::vector<ScoreConflict>& conflicts) {
-    std::string question = text::kConflictCount;
-    question += std::to_string(conflicts.size());
-    question += text::kConflictCountEnd;
-    const std::size_t listed = std::min(conflicts.size(), kConflictsListed);
-    for (std::size_t i = 0; i < listed; ++i) {
-        const ScoreConflict& c = conflicts[i];
-        const int entry = roster.entryOf(c.cell.cls, c.cell.slot);
-        question += '\n';
-        question += cp932ToUtf8(roster.numberAt(entry));
-        question += ' ';
-        question += cp932ToUtf8(roster.nameAt(entry));
-        question += "　";
-        question += grade.subjectNames[c.cell.subject].utf8();
-        question += text::kConflictOurs;
-        question += shownValue(c.cell.value);
-        question += text::kConflictFile;
-        question += shownValue(c.fileValue);
-    }
-    if (conflicts.size() > listed) {
-        question += '\n';
-        question += text::kConflictMore;
-        question += std::to_string(conflicts.size() - listed);
-        question += text::kConflictMoreEnd;
-    }
-    question += '\n';
-    return question += text::kConflictRest;
-}
-
-ConflictQuestion conflictAsker(const GradeData& grade, const GradeRoster& roster,
-                               Messages& messages, int* asked) {
-    return [&grade, &roster, &messages, asked](const std::vector<ScoreConflict>& conflicts) {
-        if (asked) *asked = static_cast<int>(conflicts.size());
-        switch (messages.ask(conflictQuestion(grade, roster, conflicts), text::kConfirm,
-                             MessageIcon::Question, MessageButtons::YesNoCancel,
-                             MessageAnswer::Cancel)) {
-            case MessageAnswer::Yes:
-                return ConflictChoice::KeepOurs;
-            case MessageAnswer::No:
-                return ConflictChoice::TakeFile;
-            default:
-                return ConflictChoice::Cancel;
-        }
-    };
-}
-
 std::string savedNotice(const LocalTime& time) {
     char clock[16];
     std::snprintf(clock, sizeof clock, "%d:%02d", time.hour, time.minute);
@@ -199,10 +145,6 @@ std::string shapeQuestion(const ScoreSession& session) {
 
 std::string replaceQuestion(const ScoreSession& session) {
     return replaceQuestion(session.scoreFile);
-}
-
-std::string replaceQuestion(const std::filesystem::path& scoreFile) {
-    return text::kShapeFile + scoreFile.filename().string() + text::kReplaceRest;
 }
 
 SaveResult saveScores(ScoreSession& session, Messages& messages) {

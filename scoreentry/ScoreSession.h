@@ -11,6 +11,7 @@
 #include "Messages.h"
 #include "Roster.h"
 #include "ScoreMerge.h"
+#include "ScoreMergeQuestions.h"
 #include "Status.h"
 #include "TestScores.h"
 
@@ -105,21 +106,10 @@ std::string clashQuestion(const ScoreSession& session, const DisciplineClash& cl
 std::string shapeQuestion(const ScoreSession& session);
 // The question before the first save replaces a file that was opened although it did not fit.
 std::string replaceQuestion(const ScoreSession& session);
-std::string replaceQuestion(const std::filesystem::path& scoreFile);
 
-// The question when another session changed the same scores: はい keeps ours, いいえ theirs.
-// It names the count and lists the first kConflictsListed cells: number and name of the student,
-// subject, this session's value and the file's.
-inline constexpr std::size_t kConflictsListed = 10;
-std::string conflictQuestion(const GradeData& grade, const GradeRoster& roster,
-                             const std::vector<ScoreConflict>& conflicts);
+// The conflict question (conflictQuestion of ScoreMergeQuestions.h) naming the session's cells.
 std::string conflictQuestion(const ScoreSession& session,
                              const std::vector<ScoreConflict>& conflicts);
-
-// Asks conflictQuestion through `messages`: はい keeps ours, いいえ the file's, キャンセル (the
-// safe answer) writes nothing. `asked`, when given, gets the count of the last question's cells.
-ConflictQuestion conflictAsker(const GradeData& grade, const GradeRoster& roster,
-                               Messages& messages, int* asked = nullptr);
 
 // What the window says after a save, e.g. "保存しました（14:05）".
 std::string savedNotice(const LocalTime& time);

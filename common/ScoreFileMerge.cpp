@@ -5,7 +5,7 @@
 
 #include "MessageTexts.h"
 #include "ScoreMerge.h"
-#include "ScoreSession.h"
+#include "ScoreMergeQuestions.h"
 
 namespace jitsu {
 
