@@ -56,8 +56,8 @@ QSpinBox* makeUpDown(QWidget* parent, const char* editName, const char* upDownNa
 // the edit box in the window font of `fontPixels`.
 void placeUpDown(QSpinBox* spin, QRect edit, int buttonWidth, int fontPixels);
 
-// The year spinner, 2000 to 2100, showing the value without a thousands separator ("2001")
-// whatever the machine's locale.
+// The year spinner, kFirstYear to kLastYear, showing the value without a thousands separator
+// ("2001") whatever the machine's locale.
 QSpinBox* makeYearSpinner(QWidget* parent, const char* editName, const char* upDownName);
 
 // The fixed year as shown after OK: two blanks, the spinner's text and "年度" ("  2001年度").
