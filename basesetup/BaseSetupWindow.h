@@ -46,6 +46,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildControls();
     void showTexts();
     void takeEdits();
     void showProblem(const Problem& problem);

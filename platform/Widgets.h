@@ -44,6 +44,11 @@ QCheckBox* makeCheckBox(QWidget* parent, const char* name, const char* caption, 
 // the window font of `fontPixels` (0: the parent's font).
 QComboBox* makeCombo(QWidget* parent, const char* name, QRect geometry, int fontPixels = 0);
 
+// An edit box named `name` that takes at most `maxLength` characters, in the window font of
+// `fontPixels` (0: the parent's font).
+QLineEdit* makeEdit(QWidget* parent, const char* name, QRect geometry, int maxLength,
+                    int fontPixels = 0);
+
 // A read-only edit box named `name` that only shows a value: Tab passes it by.
 QLineEdit* makeDisplay(QWidget* parent, const char* name, QRect geometry, int fontPixels = 0);
 
