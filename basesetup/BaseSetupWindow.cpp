@@ -152,15 +152,15 @@ void BaseSetupWindow::takeEdits() {
 bool BaseSetupWindow::FormClose() {
     takeEdits();
     Messages& messages = services_.messages;
-    std::vector<Problem> problems = checkEditorTexts(texts_);
-    if (!problems.empty()) {
+    std::vector<EditorFinding> findings = checkEditorTexts(texts_);
+    if (!findings.empty()) {
         // Writing such texts would make every reader take the following tokens for the wrong
         // fields.
         MessageAnswer answer =
-            messages.ask(refusalText(problems), text::kConfirm, MessageIcon::Exclamation,
+            messages.ask(refusalText(findings), text::kConfirm, MessageIcon::Exclamation,
                          MessageButtons::YesNo, MessageAnswer::Yes);
         if (answer == MessageAnswer::No) return true;
-        showProblem(problems.front());
+        showFinding(findings.front());
         return false;
     }
     // The basic data on disk: what its classes hold, and the counts the score files are in.
@@ -172,11 +172,11 @@ bool BaseSetupWindow::FormClose() {
     const auto holdings = [&](int g, int k) {
         return before ? classHoldings(services_.dir, *before, g - 1, k - 1) : std::string();
     };
-    if (std::vector<Problem> empty = emptyClasses(texts_, holdings);
+    if (std::vector<EditorFinding> empty = emptyClasses(texts_, holdings);
         !empty.empty() &&
         messages.ask(emptyClassQuestion(empty), text::kConfirm, MessageIcon::Question,
                      MessageButtons::YesNo, MessageAnswer::No) != MessageAnswer::Yes) {
-        showProblem(empty.front());
+        showFinding(empty.front());
         return false;
     }
     // Score files are shaped by the counts: a change of counts carries the scores along.
@@ -228,16 +228,17 @@ void BaseSetupWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-void BaseSetupWindow::showProblem(const Problem& problem) {
-    if (problem.place != Problem::Place::Cell) {
-        QLineEdit* edit = problem.place == Problem::Place::SchoolName ? schoolEdit_ : testEdit_;
+void BaseSetupWindow::showFinding(const EditorFinding& finding) {
+    if (finding.place != EditorFinding::Place::Cell) {
+        QLineEdit* edit =
+            finding.place == EditorFinding::Place::SchoolName ? schoolEdit_ : testEdit_;
         edit->setFocus();
         edit->selectAll();
         return;
     }
-    EditGrid* view = pages_[problem.grade - 1]->gridOf(problem.grid);
-    pageControl_->setCurrentIndex(problem.grade - 1);
-    view->setCurrentCell(problem.row, problem.column);
+    EditGrid* view = pages_[finding.grade - 1]->gridOf(finding.grid);
+    pageControl_->setCurrentIndex(finding.grade - 1);
+    view->setCurrentCell(finding.row, finding.column);
     view->setFocus();
     view->scrollTo(view->currentIndex());
     // The cell's editor open, its text selected: what is typed next replaces it.

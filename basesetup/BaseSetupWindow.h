@@ -49,7 +49,7 @@ private:
     void buildControls();
     void showTexts();
     void takeEdits();
-    void showProblem(const Problem& problem);
+    void showFinding(const EditorFinding& finding);
 
     Services& services_;
     std::filesystem::path path_;

@@ -345,7 +345,7 @@ void CommandContext::warn(const std::string& text) {
     err << "jitsuryoku " << name << ": " << trFormat(N_("warning: {1}"), std::vector{text}) << '\n';
 }
 
-Stop CommandContext::judge(const std::filesystem::path& path, const FileHealth& health) {
+Stop CommandContext::judge(const std::filesystem::path& path, const FileFindings& health) {
     if (!health.damaged()) return std::nullopt;
     if (!force) return dataError(findingOf(path, health));
     warn(findingOf(path, health));
@@ -354,7 +354,7 @@ Stop CommandContext::judge(const std::filesystem::path& path, const FileHealth& 
 
 Stop CommandContext::readBasicData(BasicData& data) {
     const auto path = basicDataPath(dir);
-    FileHealth health;
+    FileFindings health;
     if (Status read = jitsu::readBasicData(path, data, &health); !read)
         return dataError(read.reason(), text::kBasicDataMissing);
     return judge(path, health);

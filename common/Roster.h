@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "BasicData.h"
-#include "FileHealth.h"
+#include "FileFindings.h"
 #include "Limits.h"
 #include "Messages.h"
 #include "Status.h"
@@ -50,8 +50,8 @@ struct GradeRoster {
 // With `grade` too, a count of lines other than the sum of its head counts is a finding at the
 // first line that differs.
 Status readRoster(const std::filesystem::path& path, GradeRoster& roster,
-                  FileHealth* health = nullptr, const GradeData* grade = nullptr);
-void parseRoster(std::string_view text, GradeRoster& roster, FileHealth* health = nullptr);
+                  FileFindings* health = nullptr, const GradeData* grade = nullptr);
+void parseRoster(std::string_view text, GradeRoster& roster, FileFindings* health = nullptr);
 
 // classFirst/classLast from the head counts. A class holds its head count of entries, but no
 // range reaches entry 450 or beyond.

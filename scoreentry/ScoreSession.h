@@ -7,7 +7,7 @@
 
 #include "BasicData.h"
 #include "Clock.h"
-#include "FileHealth.h"
+#include "FileFindings.h"
 #include "Messages.h"
 #include "Roster.h"
 #include "ScoreMerge.h"
@@ -36,7 +36,7 @@ struct ScoreSession {
     ShapeFit shape;  // the score file's count of values against the basic data, as opened
     // What the reader saw in the score file as opened: a score above its full marks in the
     // test is rejected there, with its place, and opened as none.
-    FileHealth scoreHealth;
+    FileFindings scoreHealth;
     // Opened although its shape does not fit: the next save asks before replacing the file.
     bool askBeforeReplacing = false;
 

@@ -115,7 +115,7 @@ Status exportResults(const std::filesystem::path& dir, const BasicData& data,
                      const ExportRequest& request, std::size_t& students) {
     const GradeData& grade = data.grades[request.grade - 1];
     auto roster = std::make_unique<GradeRoster>();
-    FileHealth health;
+    FileFindings health;
     const auto rosterFile = rosterPath(dir, data.rosterTag.view(), request.year, request.grade);
     if (Status read = readRoster(rosterFile, *roster, &health, &grade); !read) return read;
     if (health.damaged()) return Status::error(findingOf(rosterFile, health));

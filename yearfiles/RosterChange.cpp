@@ -8,7 +8,7 @@
 
 #include "AtomicWrite.h"
 #include "Cp932.h"
-#include "FileHealth.h"
+#include "FileFindings.h"
 #include "Paths.h"
 #include "StudentNumber.h"
 #include "TestList.h"
@@ -77,7 +77,7 @@ void appendListed(std::string& out, const std::vector<Item>& items, Line line) {
 // when it cannot be read, is damaged or no longer fits the basic data.
 Status readFitting(const fs::path& path, const GradeData& grade, std::string& text,
                    TestScores& scores) {
-    FileHealth health;
+    FileFindings health;
     if (Status read = readTextFile(path, kMaxScoreFileBytes, text, &health); !read) return read;
     parseScores(text, grade, scores, &health);
     if (!checkShape(health).fits || health.damaged())

@@ -34,8 +34,8 @@ struct Damage {
 
 void PrintTo(const Damage& d, std::ostream* os) { *os << d.name; }
 
-FileHealth healthOf(const std::string& text, BasicData& data) {
-    FileHealth health;
+FileFindings healthOf(const std::string& text, BasicData& data) {
+    FileFindings health;
     surveyBytes(text, health);
     parseBasicData(text, data, &health);
     return health;
@@ -53,7 +53,7 @@ TEST(BasicDataDamage, SoundFileHasNoFinding) {
 
 TEST_P(BasicDataDamage, IsAFindingWithItsPlace) {
     auto data = std::make_unique<BasicData>();
-    const FileHealth health = healthOf(GetParam().text, *data);
+    const FileFindings health = healthOf(GetParam().text, *data);
     EXPECT_NE(health.describe().find(GetParam().finding), std::string::npos) << health.describe();
     // Whatever the file says, the record stays within what the programs can use.
     EXPECT_LE(data->grades[0].headCounts[0], unsigned(kRosterEntries));
@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ScoreAndResultsDamage, OutOfRangeValuesAreFindingsAndReadAsNoValue) {
     const GradeData grade = makeGrade(1, 45, 1);
     auto scores = std::make_unique<TestScores>();
-    FileHealth health;
+    FileFindings health;
     parseScores("99999999999999999999 1000 999 -1 -7", grade, *scores, &health);
     EXPECT_EQ(scores->scores[0][0][0], kNoScore);
     EXPECT_EQ(scores->scores[0][0][1], kNoScore);
@@ -101,7 +101,7 @@ TEST(ScoreAndResultsDamage, OutOfRangeValuesAreFindingsAndReadAsNoValue) {
     // Read for a test, a score above the subject's full marks in it is rejected too.
     GradeData marks = grade;
     marks.fullMarks[0][0] = 50;
-    health = FileHealth{};
+    health = FileFindings{};
     parseScores("50 51", marks, *scores, &health, 1);
     EXPECT_EQ(scores->scores[0][0][0], 50);
     EXPECT_EQ(scores->scores[0][0][1], kNoScore);
@@ -110,7 +110,7 @@ TEST(ScoreAndResultsDamage, OutOfRangeValuesAreFindingsAndReadAsNoValue) {
 
     auto results = std::make_unique<GradeResults>();
     resetGradeResults(*results);
-    health = FileHealth{};
+    health = FileFindings{};
     // One slot: score, nine totals, deviation, nine combination deviations, rank, nine ranks.
     std::string text = "99999999999 ";
     for (int k = 0; k < kCombinations; ++k) text += "50000 ";
@@ -152,7 +152,7 @@ TEST(RosterDamage, EachMalformedLineIsAFindingWithItsLine) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         auto roster = std::make_unique<GradeRoster>();
-        FileHealth health;
+        FileFindings health;
         surveyBytes(c.text, health);
         parseRoster(c.text, *roster, &health);
         if (c.finding.empty()) {
@@ -170,7 +170,7 @@ TEST(RosterDamage, MoreThan450LinesNeverWritePastTheEntries) {
     for (int i = 0; i < 460; ++i)
         text += "n" + std::to_string(i) + ",name" + std::to_string(i) + "\n";
     auto roster = std::make_unique<GradeRoster>();
-    FileHealth health;
+    FileFindings health;
     parseRoster(text, *roster, &health);
     EXPECT_EQ(roster->studentNumbers[449].view(), "n449");
     EXPECT_EQ(roster->studentNames[449].view(), "name449");
