@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "BasicData.h"
+#include "Cp932Text.h"
 #include "FileFindings.h"
 #include "Limits.h"
 #include "Messages.h"
@@ -28,13 +29,14 @@ struct GradeRoster {
         int entry = classFirst[cls] + slot;
         return entry <= classLast[cls] && entry < kRosterEntries ? entry : -1;
     }
-    std::string_view numberAt(int entry) const {
-        return entry >= 0 && entry < kRosterEntries ? studentNumbers[entry].view()
-                                                    : std::string_view();
+    // The student number and name of an entry; empty for an entry outside the roster.
+    Cp932View numberAt(int entry) const {
+        return entry >= 0 && entry < kRosterEntries ? Cp932View(studentNumbers[entry].view())
+                                                    : Cp932View();
     }
-    std::string_view nameAt(int entry) const {
-        return entry >= 0 && entry < kRosterEntries ? studentNames[entry].view()
-                                                    : std::string_view();
+    Cp932View nameAt(int entry) const {
+        return entry >= 0 && entry < kRosterEntries ? Cp932View(studentNames[entry].view())
+                                                    : Cp932View();
     }
 };
 

@@ -27,9 +27,9 @@ std::string conflictQuestion(const GradeData& grade, const GradeRoster& roster,
         const ScoreConflict& c = conflicts[i];
         const int entry = roster.entryOf(c.cell.cls, c.cell.slot);
         question += '\n';
-        question += cp932ToUtf8(roster.numberAt(entry));
+        question += roster.numberAt(entry).utf8();
         question += ' ';
-        question += cp932ToUtf8(roster.nameAt(entry));
+        question += roster.nameAt(entry).utf8();
         question += "　";
         question += grade.subjectNames[c.cell.subject].utf8();
         question += text::kConflictOurs;

@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 --entries;
             std::string written;
             for (int i = 0; i < entries; ++i)
-                written += std::string(r.numberAt(i)) + "," + std::string(r.nameAt(i)) + "\n";
+                written += std::string(r.numberAt(i).bytes()) + "," +
+                           std::string(r.nameAt(i).bytes()) + "\n";
             return written;
         },
         "roster entries read back as written");

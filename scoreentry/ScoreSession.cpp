@@ -94,8 +94,8 @@ std::vector<SlotRow> shownRows(const ScoreSession& session) {
     std::vector<SlotRow> rows(scores.size());
     for (std::size_t k = 0; k < rows.size(); ++k) {
         int entry = session.roster.entryOf(session.currentClass, static_cast<int>(k));
-        rows[k].number = cp932ToUtf8(session.roster.numberAt(entry));
-        rows[k].name = cp932ToUtf8(session.roster.nameAt(entry));
+        rows[k].number = session.roster.numberAt(entry).utf8();
+        rows[k].name = session.roster.nameAt(entry).utf8();
         rows[k].score = std::move(scores[k]);
     }
     return rows;
@@ -123,7 +123,7 @@ std::string clashQuestion(const ScoreSession& session, const DisciplineClash& cl
     int entry = session.roster.entryOf(clash.cls, clash.slot);
     return session.gradeData().classNames[clash.cls].utf8() + text::kClashHome +
            std::to_string(clash.slot + 1) + text::kClashPosition +
-           cp932ToUtf8(session.roster.nameAt(entry)) + text::kClashRest;
+           session.roster.nameAt(entry).utf8() + text::kClashRest;
 }
 
 std::string conflictQuestion(const ScoreSession& session,

@@ -84,8 +84,8 @@ ExportTable exportTable(const GradeData& grade, int test, const GradeRoster& ros
         for (int s = 0; s < grade.studentSlots(k); ++s) {
             const int entry = roster.entryOf(k, s);
             std::vector<ExportCell> row = {text(grade.classNames[k].view()),
-                                           studentNumber(roster.numberAt(entry)),
-                                           text(roster.nameAt(entry))};
+                                           studentNumber(roster.numberAt(entry).bytes()),
+                                           text(roster.nameAt(entry).bytes())};
             for (int j : subjects)
                 appendTriple(row, results.scores[j][k][s], results.subjectDeviations[j][k][s],
                              results.subjectRanks[j][k][s]);

@@ -95,8 +95,8 @@ std::vector<SeatedStudent> seatedStudents(const GradeData& grade, const GradeRos
             const int entry = roster.entryOf(k, s);
             if (entry < 0) break;
             if (roster.numberAt(entry).empty() && roster.nameAt(entry).empty()) continue;
-            students.push_back(
-                {k, s, std::string(roster.numberAt(entry)), std::string(roster.nameAt(entry))});
+            students.push_back({k, s, std::string(roster.numberAt(entry).bytes()),
+                                std::string(roster.nameAt(entry).bytes())});
         }
     return students;
 }
