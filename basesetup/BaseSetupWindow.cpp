@@ -27,23 +27,37 @@ namespace {
 // Client area of a window whose outer size is 787 × 511 with the frame and caption of Windows.
 constexpr int kClientWidth = 779;
 constexpr int kClientHeight = 477;
-constexpr int kEditHeight = 21;
+constexpr int kNameLength = 30;
 
-QLabel* label(QWidget* parent, const char* text, int x, int y, int pixelSize = 12) {
-    auto* l = new QLabel(QString::fromUtf8(text), parent);
-    l->setFont(windowFont(pixelSize));
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
-
-QLineEdit* nameEdit(QWidget* parent, const char* name, int x, int y) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setGeometry(x, y, 161, kEditHeight);
-    edit->setMaxLength(30);
-    return edit;
-}
+// The window's controls in the order they are made (the order of the Tab key), where they stand
+// and how large they are. A label of size 0 fits its text; a Tail label continues the control
+// made before it, on its right, at its own height.
+enum class Control { Label, Tail, NameEdit, Year, Button, Help, Pages };
+struct ControlPlace {
+    Control kind;
+    const char* name;     // empty for a label nothing refers to
+    const char* caption;  // UTF-8; labels and buttons
+    QRect place;
+    int fontPixels = 0;  // 0: the window's font
+};
+const ControlPlace kControls[] = {
+    {Control::Label, "", "学校名 ：", {24, 16, 0, 0}, 13},
+    {Control::NameEdit, "GakkouMei", "", {96, 16, 161, 21}},
+    {Control::Label, "", "テスト名 ：", {24, 48, 0, 0}, 13},
+    {Control::NameEdit, "TestMei", "", {96, 48, 161, 21}},
+    {Control::Label, "", "西暦年度 ：", {288, 16, 0, 0}, 13},
+    {Control::Year, "NendoUD", "", {362, 16, 49 + 16, 21}},  // edit box and its up/down button
+    {Control::Label, "", "氏名データ共通ファイル名 ：  Ｎ", {288, 48, 0, 0}, 13},
+    {Control::Tail, "", "（固定）", {0, 49, 0, 0}},
+    {Control::Button, "OKButton", "ＯＫ", {664, 14, 89, 25}},
+    {Control::Help, "", "basesetup.md", {664, 48, 89, 25}},  // the caption names the guide's page
+    {Control::Pages, "PageControl1", "", {24, 96, 729, 345}},
+    {Control::Label,
+     "",
+     "教科番号は（英語 ： １　国語 ： ２　数学 ： ３　理科 ： ４　社会 ： ５）",
+     {256, 448, 0, 0}},
+};
+const char* const kPageTitles[kGrades] = {"   一年   ", "   二年   ", "   三年   "};
 
 // The basic data file's text as it is now; nullopt when it cannot be read.
 std::optional<std::string> currentText(const std::filesystem::path& path) {
@@ -56,39 +70,57 @@ std::optional<std::string> currentText(const std::filesystem::path& path) {
 
 BaseSetupWindow::BaseSetupWindow(Services& services, QWidget* parent)
     : ProgramWindow(parent), services_(services) {
+    buildControls();
+}
+
+void BaseSetupWindow::buildControls() {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("実力テスト基礎データ"));
     setFont(windowFont(12));
     resize(kClientWidth, kClientHeight);
 
-    label(this, "学校名 ：", 24, 16, 13);
-    schoolEdit_ = nameEdit(this, "GakkouMei", 96, 16);
-    label(this, "テスト名 ：", 24, 48, 13);
-    testEdit_ = nameEdit(this, "TestMei", 96, 48);
-    testEdit_->setText(QString::fromStdString(texts_.testName));
-    label(this, "西暦年度 ：", 288, 16, 13);
-    yearUD_ = makeYearSpinner(this, "Nendo", "NendoUD");
-    yearUD_->setGeometry(362, 16, 49 + 16, kEditHeight);  // edit box and its up/down button
-    QLabel* tag = label(this, "氏名データ共通ファイル名 ：  Ｎ", 288, 48, 13);
-    label(this, "（固定）", tag->x() + tag->width(), 49);
-
-    auto* ok = new QPushButton(QStringLiteral("ＯＫ"), this);
-    ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setGeometry(664, 14, 89, 25);
-    connect(ok, &QPushButton::clicked, this, &QWidget::close);
-    addHelp(this, "basesetup.md", QRect(664, 48, 89, 25));
-
-    pageControl_ = new QTabWidget(this);
-    pageControl_->setObjectName(QStringLiteral("PageControl1"));
-    pageControl_->setGeometry(24, 96, 729, 345);
-    const char* titles[kGrades] = {"   一年   ", "   二年   ", "   三年   "};
-    for (int g = 0; g < kGrades; ++g) {
-        pages_[g] = new GradePage(g + 1, texts_.grades[g]);
-        pageControl_->addTab(pages_[g], QString::fromUtf8(titles[g]));
+    QWidget* previous = nullptr;
+    for (const ControlPlace& c : kControls) {
+        switch (c.kind) {
+            case Control::Label:
+                previous = makeLabel(this, c.name, c.caption, c.place.topLeft(), c.fontPixels);
+                break;
+            case Control::Tail:
+                previous =
+                    makeLabel(this, c.name, c.caption,
+                              {previous->x() + previous->width(), c.place.y()}, c.fontPixels);
+                break;
+            case Control::NameEdit:
+                previous = makeEdit(this, c.name, c.place, kNameLength, c.fontPixels);
+                break;
+            case Control::Year:
+                yearUD_ = makeYearSpinner(this, "Nendo", c.name);
+                yearUD_->setGeometry(c.place);
+                previous = yearUD_;
+                break;
+            case Control::Button:
+                previous = makeButton(this, c.name, c.caption, c.place, c.fontPixels);
+                break;
+            case Control::Help:
+                previous = addHelp(this, c.caption, c.place);
+                break;
+            case Control::Pages:
+                pageControl_ = new QTabWidget(this);
+                pageControl_->setObjectName(QString::fromLatin1(c.name));
+                pageControl_->setGeometry(c.place);
+                for (int g = 0; g < kGrades; ++g) {
+                    pages_[g] = new GradePage(g + 1, texts_.grades[g]);
+                    pageControl_->addTab(pages_[g], QString::fromUtf8(kPageTitles[g]));
+                }
+                previous = pageControl_;
+                break;
+        }
     }
-
-    label(this, "教科番号は（英語 ： １　国語 ： ２　数学 ： ３　理科 ： ４　社会 ： ５）", 256,
-          448);
+    schoolEdit_ = findChild<QLineEdit*>(QStringLiteral("GakkouMei"), Qt::FindDirectChildrenOnly);
+    testEdit_ = findChild<QLineEdit*>(QStringLiteral("TestMei"), Qt::FindDirectChildrenOnly);
+    testEdit_->setText(QString::fromStdString(texts_.testName));
+    connect(findChild<QPushButton*>(QStringLiteral("OKButton"), Qt::FindDirectChildrenOnly),
+            &QPushButton::clicked, this, &QWidget::close);
 }
 
 bool BaseSetupWindow::FormCreate() {
@@ -128,15 +160,15 @@ bool BaseSetupWindow::FormClose() {
     const BasicDataTexts saved = basicDataTextsOf(texts_);
     if (loaded_ && formatBasicData(saved) == *loaded_) return true;
     Messages& messages = services_.messages;
-    std::vector<Problem> problems = checkEditorTexts(texts_);
-    if (!problems.empty()) {
+    std::vector<EditorFinding> findings = checkEditorTexts(texts_);
+    if (!findings.empty()) {
         // Writing such texts would make every reader take the following tokens for the wrong
         // fields.
         MessageAnswer answer =
-            messages.ask(refusalText(problems), text::kConfirm, MessageIcon::Exclamation,
+            messages.ask(refusalText(findings), text::kConfirm, MessageIcon::Exclamation,
                          MessageButtons::YesNo, MessageAnswer::Yes);
         if (answer == MessageAnswer::No) return true;
-        showProblem(problems.front());
+        showFinding(findings.front());
         return false;
     }
     // The basic data on disk: what its classes hold, and the counts the score files are in.
@@ -148,11 +180,11 @@ bool BaseSetupWindow::FormClose() {
     const auto holdings = [&](int g, int k) {
         return before ? classHoldings(services_.dir, *before, g - 1, k - 1) : std::string();
     };
-    if (std::vector<Problem> empty = emptyClasses(texts_, holdings);
+    if (std::vector<EditorFinding> empty = emptyClasses(texts_, holdings);
         !empty.empty() &&
         messages.ask(emptyClassQuestion(empty), text::kConfirm, MessageIcon::Question,
                      MessageButtons::YesNo, MessageAnswer::No) != MessageAnswer::Yes) {
-        showProblem(empty.front());
+        showFinding(empty.front());
         return false;
     }
     // Score files are shaped by the counts: a change of counts carries the scores along.
@@ -203,16 +235,17 @@ void BaseSetupWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-void BaseSetupWindow::showProblem(const Problem& problem) {
-    if (problem.place != Problem::Place::Cell) {
-        QLineEdit* edit = problem.place == Problem::Place::SchoolName ? schoolEdit_ : testEdit_;
+void BaseSetupWindow::showFinding(const EditorFinding& finding) {
+    if (finding.place != EditorFinding::Place::Cell) {
+        QLineEdit* edit =
+            finding.place == EditorFinding::Place::SchoolName ? schoolEdit_ : testEdit_;
         edit->setFocus();
         edit->selectAll();
         return;
     }
-    EditGrid* view = pages_[problem.grade - 1]->gridOf(problem.grid);
-    pageControl_->setCurrentIndex(problem.grade - 1);
-    view->setCurrentCell(problem.row, problem.column);
+    EditGrid* view = pages_[finding.grade - 1]->gridOf(finding.grid);
+    pageControl_->setCurrentIndex(finding.grade - 1);
+    view->setCurrentCell(finding.row, finding.column);
     view->setFocus();
     view->scrollTo(view->currentIndex());
     // The cell's editor open, its text selected: what is typed next replaces it.

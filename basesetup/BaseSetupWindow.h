@@ -47,9 +47,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildControls();
     void showTexts();
     void takeEdits();
-    void showProblem(const Problem& problem);
+    void showFinding(const EditorFinding& finding);
 
     Services& services_;
     std::filesystem::path path_;

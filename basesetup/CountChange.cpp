@@ -80,7 +80,7 @@ Status planCountChange(const fs::path& dir, const BasicData& before, const Basic
                          " はそのまま残ります）\n";
                 continue;
             }
-            FileHealth health;
+            FileFindings health;
             parseScores(text, old, *scores, &health);
             if (!checkShape(health).fits || health.damaged())
                 return Status::error(
@@ -123,7 +123,7 @@ std::string classHoldings(const fs::path& dir, const BasicData& data, int grade,
     std::string tests;
     auto scores = std::make_unique<TestScores>();
     for (int t = 1; t <= g.tests(); ++t) {
-        FileHealth health;
+        FileFindings health;
         if (!readScores(scorePath(dir, data.year, t, grade + 1), g, *scores, &health) ||
             !checkShape(health).fits)
             continue;

@@ -14,52 +14,67 @@ namespace jitsu {
 
 namespace {
 
-constexpr int kEditHeight = 21;
-constexpr int kUpDownWidth = 49 + 16;  // edit box and its up/down button
-
-void label(QWidget* parent, const char* text, int y) {
-    auto* l = new QLabel(QString::fromUtf8(text), parent);
-    l->setFont(windowFont(12));
-    l->move(16, y);
-    l->adjustSize();
-}
-
-// An up/down button at (24, y) with its edit box `name` + n; the spinner is `name` + n + "UD".
-QSpinBox* upDown(QWidget* parent, const char* name, const QByteArray& n, int max, int value,
-                 int y) {
-    const QByteArray editName = name + n;
-    QSpinBox* spin =
-        makeUpDown(parent, editName.constData(), (editName + "UD").constData(), 1, max, value);
-    spin->setGeometry(24, y, kUpDownWidth, kEditHeight);
-    // A count is taken when it is committed (arrows, Enter, leaving the box), never per keystroke:
-    // "1" on the way to "10" would cut the grid to one column and drop what was in the others.
-    spin->setKeyboardTracking(false);
-    return spin;
-}
+// The page's controls in the order they are made, where they stand and how large they are (a
+// label of size 0 fits its text). Names get the grade's number appended ("ClassSu" → "ClassSu1");
+// an up/down spinner is its edit box's name + "UD".
+constexpr int kFontPixels = 12;
+enum class Control { Label, Count, Grid };
+struct ControlPlace {
+    Control kind;
+    const char* name;  // empty for a label nothing refers to
+    const char* caption;
+    QRect place;
+    int max = 0, start = 0;     // counts: the highest and the start value, from 1
+    int columns = 0, rows = 0;  // grids
+};
+const ControlPlace kControls[] = {
+    {Control::Label, "", "クラス数", {16, 16, 0, 0}},
+    {Control::Count, "ClassSu", "", {24, 40, 49 + 16, 21}, kMaxClasses, 10},
+    {Control::Grid, "SGC", "", {112, 16, 585, 70}, 0, 0, 10, 2},
+    {Control::Label, "", "総科目数", {16, 104, 0, 0}},
+    {Control::Count, "KamokuSu", "", {24, 128, 49 + 16, 21}, kMaxSubjects, 10},
+    {Control::Label, "", "実施回数", {16, 176, 0, 0}},
+    {Control::Count, "JissiSu", "", {24, 200, 49 + 16, 21}, kMaxTests, 5},
+    {Control::Grid, "SGK", "", {112, 104, 585, 195}, 0, 0, 20, 7},
+    {Control::Label, "FullMarksNote", text::kFullMarksNote, {112, 302, 0, 0}},
+};
 
 }  // namespace
 
 GradePage::GradePage(int gradeNumber, GradeTexts& grade) : grade_(grade) {
     const QByteArray n = QByteArray::number(gradeNumber);
     setObjectName(QString::fromLatin1("TabSheet" + n));
-
-    label(this, "クラス数", 16);
-    classUD_ = upDown(this, "ClassSu", n, kMaxClasses, 10, 40);
-    classGrid_ = new EditGrid(this, ("SGC" + n).constData(), 10, 2);
-    classGrid_->setGeometry(112, 16, 585, 70);
-
-    label(this, "総科目数", 104);
-    subjectUD_ = upDown(this, "KamokuSu", n, kMaxSubjects, 10, 128);
-    label(this, "実施回数", 176);
-    testUD_ = upDown(this, "JissiSu", n, kMaxTests, 5, 200);
-    subjectGrid_ = new EditGrid(this, ("SGK" + n).constData(), 20, 7);
-    subjectGrid_->setGeometry(112, 104, 585, 195);
-
-    auto* note = new QLabel(QString::fromUtf8(text::kFullMarksNote), this);
-    note->setObjectName(QStringLiteral("FullMarksNote") + n);
-    note->setFont(windowFont(12));
-    note->move(112, 302);
-    note->adjustSize();
+    for (const ControlPlace& c : kControls) {
+        const QByteArray name = *c.name ? c.name + n : QByteArray();
+        switch (c.kind) {
+            case Control::Label:
+                // In the window's font: the page has none of its own before it joins the tabs.
+                makeLabel(this, name.constData(), c.caption, c.place.topLeft(), kFontPixels);
+                break;
+            case Control::Count: {
+                QSpinBox* spin = makeUpDown(this, name.constData(), (name + "UD").constData(), 1,
+                                            c.max, c.start);
+                spin->setGeometry(c.place);
+                // A count is taken when it is committed (arrows, Enter, leaving the box), never
+                // per keystroke: "1" on the way to "10" would cut the grid to one column and drop
+                // what was in the others.
+                spin->setKeyboardTracking(false);
+                break;
+            }
+            case Control::Grid:
+                (new EditGrid(this, name.constData(), c.columns, c.rows))->setGeometry(c.place);
+                break;
+        }
+    }
+    const auto find = [this, &n](const char* name, const char* suffix = "") {
+        return findChild<QWidget*>(QString::fromLatin1(name + n + suffix),
+                                   Qt::FindDirectChildrenOnly);
+    };
+    classUD_ = static_cast<QSpinBox*>(find("ClassSu", "UD"));
+    subjectUD_ = static_cast<QSpinBox*>(find("KamokuSu", "UD"));
+    testUD_ = static_cast<QSpinBox*>(find("JissiSu", "UD"));
+    classGrid_ = static_cast<EditGrid*>(find("SGC"));
+    subjectGrid_ = static_cast<EditGrid*>(find("SGK"));
 
     // The grids follow the committed counts.
     connect(classUD_, &QSpinBox::valueChanged, this, [this] { countChanged(Grid::Classes); });

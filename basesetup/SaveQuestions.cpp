@@ -9,26 +9,26 @@ namespace jitsu {
 
 namespace {
 
-// A box's text: the heading, one line per problem (the first kListedProblems, then how many
+// A box's text: the heading, one line per finding (the first kListedFindings, then how many
 // more) and the question.
-std::string listedText(const char* heading, const std::vector<Problem>& problems,
+std::string listedText(const char* heading, const std::vector<EditorFinding>& findings,
                        const char* question) {
     std::string out = std::string(heading) + "\n\n";
-    int listed = std::min<int>(static_cast<int>(problems.size()), kListedProblems);
-    for (int i = 0; i < listed; ++i) out += problems[i].text + "\n";
-    if (static_cast<int>(problems.size()) > listed)
-        out += "ほか " + std::to_string(problems.size() - listed) + " 件\n";
+    int listed = std::min<int>(static_cast<int>(findings.size()), kListedFindings);
+    for (int i = 0; i < listed; ++i) out += findings[i].text + "\n";
+    if (static_cast<int>(findings.size()) > listed)
+        out += "ほか " + std::to_string(findings.size() - listed) + " 件\n";
     return out + "\n" + question;
 }
 
 }  // namespace
 
-std::string refusalText(const std::vector<Problem>& problems) {
-    return listedText(text::kCannotSave, problems, text::kCorrectThem);
+std::string refusalText(const std::vector<EditorFinding>& findings) {
+    return listedText(text::kCannotSave, findings, text::kCorrectThem);
 }
 
-std::string emptyClassQuestion(const std::vector<Problem>& problems) {
-    return listedText(text::kEmptyClasses, problems, text::kSaveEmptyClasses);
+std::string emptyClassQuestion(const std::vector<EditorFinding>& findings) {
+    return listedText(text::kEmptyClasses, findings, text::kSaveEmptyClasses);
 }
 
 }  // namespace jitsu

@@ -8,13 +8,13 @@
 
 namespace jitsu {
 
-// The text of the box that refuses to save: the heading, one line per problem (the first
-// kListedProblems, then how many more), and the question whether to go back and correct them.
-inline constexpr int kListedProblems = 15;
-std::string refusalText(const std::vector<Problem>& problems);
+// The text of the box that refuses to save: the heading, one line per finding (the first
+// kListedFindings, then how many more), and the question whether to go back and correct them.
+inline constexpr int kListedFindings = 15;
+std::string refusalText(const std::vector<EditorFinding>& findings);
 
 // The question before saving the classes of emptyClasses: one line per class (the first
-// kListedProblems, then how many more), and whether to save all the same.
-std::string emptyClassQuestion(const std::vector<Problem>& problems);
+// kListedFindings, then how many more), and whether to save all the same.
+std::string emptyClassQuestion(const std::vector<EditorFinding>& findings);
 
 }  // namespace jitsu

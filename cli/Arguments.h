@@ -52,7 +52,8 @@ public:
     // Like intOption, for an option the command requires (its absence has been reported).
     std::optional<int> requiredInt(const std::string& name, int min, int max);
 
-    // What a command on one grade's test needs: --year (2000 to 2100), --test (1 to 10) and
+    // What a command on one grade's test needs: --year (kFirstYear to kLastYear), --test (1 to 10)
+    // and
     // --grade (1 to 3). Sets the error and returns nullopt otherwise.
     struct GradeTest {
         int year, test, grade;

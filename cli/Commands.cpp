@@ -12,6 +12,7 @@
 #include "CombinationOption.h"
 #include "DamagedFile.h"
 #include "Help.h"
+#include "Limits.h"
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "ProgramOptions.h"
@@ -22,14 +23,19 @@ namespace jitsu::cli {
 
 namespace {
 
+// The year's range in the help, from the limits the option is read with.
+std::string yearSpan(const char* to) {
+    return std::to_string(kFirstYear) + to + std::to_string(kLastYear);
+}
+const std::string kYearHelp = "the school year, " + yearSpan(" to ");
+const std::string kYearHelpJa = "年度（" + yearSpan("〜") + "）";
+const std::string kYearOptionalHelp = kYearHelp + " (default: the basic data's)";
+const std::string kYearOptionalHelpJa = "年度（" + yearSpan("〜") + "、省略時は基礎データの年度）";
+
 // The options several commands share.
-const OptionSpec kYear{"year", 0, "Y", true, "the school year, 2000 to 2100", "年度（2000〜2100）"};
-const OptionSpec kYearOptional{"year",
-                               0,
-                               "Y",
-                               false,
-                               "the school year, 2000 to 2100 (default: the basic data's)",
-                               "年度（2000〜2100、省略時は基礎データの年度）"};
+const OptionSpec kYear{"year", 0, "Y", true, kYearHelp.c_str(), kYearHelpJa.c_str()};
+const OptionSpec kYearOptional{
+    "year", 0, "Y", false, kYearOptionalHelp.c_str(), kYearOptionalHelpJa.c_str()};
 const OptionSpec kTest{"test", 0, "T", true, "the test, 1 to 10", "テストの回（1〜10）"};
 const OptionSpec kGrade{"grade", 0, "G", true, "the grade, 1 to 3", "学年（1〜3）"};
 const OptionSpec kForce{"force",
@@ -346,7 +352,7 @@ void CommandContext::warn(const std::string& text) {
     err << "jitsuryoku " << name << ": " << trFormat(N_("warning: {1}"), std::vector{text}) << '\n';
 }
 
-Stop CommandContext::judge(const std::filesystem::path& path, const FileHealth& health) {
+Stop CommandContext::judge(const std::filesystem::path& path, const FileFindings& health) {
     if (!health.damaged()) return std::nullopt;
     if (!force) return dataError(findingOf(path, health));
     warn(findingOf(path, health));
@@ -355,7 +361,7 @@ Stop CommandContext::judge(const std::filesystem::path& path, const FileHealth& 
 
 Stop CommandContext::readBasicData(BasicData& data) {
     const auto path = basicDataPath(dir);
-    FileHealth health;
+    FileFindings health;
     if (Status read = jitsu::readBasicData(path, data, &health); !read)
         return dataError(read.reason(), text::kBasicDataMissing);
     return judge(path, health);

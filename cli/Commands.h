@@ -14,7 +14,7 @@ namespace jitsu {
 class Clock;
 struct BasicData;
 struct GradeData;
-struct FileHealth;
+struct FileFindings;
 }  // namespace jitsu
 
 namespace jitsu::cli {
@@ -45,7 +45,7 @@ struct CommandContext {
 
     // A file a reader read: a sound one goes on; a damaged one ends the command with one line
     // naming the file and the finding, or with --force is warned about and goes on.
-    Stop judge(const std::filesystem::path& path, const FileHealth& health);
+    Stop judge(const std::filesystem::path& path, const FileFindings& health);
     // Reads and judges the directory's basic data file.
     Stop readBasicData(BasicData& data);
     // Grade `grade` (1 … 3) of the basic data has test `test`. A grade with no test is a data

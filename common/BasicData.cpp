@@ -24,7 +24,7 @@ bool isRosterTag(std::string_view tag) {
 }
 
 void readCount(TokenReader& in, std::uint32_t& count, std::uint32_t limit, int grade,
-               const char* which, FileHealth* health) {
+               const char* which, FileFindings* health) {
     in.readUnsigned(count);
     if (count > limit && health) {
         health->clamped.push_back({because(N_("grade {1} {2}"), grade + 1, Reason(which)),
@@ -33,7 +33,7 @@ void readCount(TokenReader& in, std::uint32_t& count, std::uint32_t limit, int g
     count = std::min(count, limit);
 }
 
-void readGrade(TokenReader& in, GradeData& grade, int g, FileHealth* health) {
+void readGrade(TokenReader& in, GradeData& grade, int g, FileFindings* health) {
     readCount(in, grade.classCount, kMaxClasses, g, N_("class count"), health);
     for (int k = 0; k < grade.classes(); ++k) {
         in.readText(grade.classNames[k]);
@@ -62,7 +62,7 @@ const std::string& entry(const std::vector<std::string>& list, std::size_t i) {
 
 }  // namespace
 
-void parseBasicData(std::string_view text, BasicData& data, FileHealth* health) {
+void parseBasicData(std::string_view text, BasicData& data, FileFindings* health) {
     TokenReader in(text, health);
     if (in.skipPrefix(kUtf8Bom))
         in.rejectLast(Reason(N_("a byte order mark before the school name")));
@@ -80,7 +80,7 @@ void parseBasicData(std::string_view text, BasicData& data, FileHealth* health) 
     if (health) health->valuesExpected = basicDataValues(data);
 }
 
-Status readBasicData(const std::filesystem::path& path, BasicData& data, FileHealth* health) {
+Status readBasicData(const std::filesystem::path& path, BasicData& data, FileFindings* health) {
     std::string text;
     if (Status s = readTextFile(path, kMaxBasicDataBytes, text, health); !s) return s;
     parseBasicData(text, data, health);

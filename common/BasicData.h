@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "FileHealth.h"
+#include "FileFindings.h"
 #include "Limits.h"
 #include "Status.h"
 #include "TextField.h"
@@ -56,8 +56,8 @@ struct BasicData {
 // be read (readTextFile: missing told apart). With `health`, also records what it saw there,
 // clamped counts included, against the values the counts read call for.
 Status readBasicData(const std::filesystem::path& path, BasicData& data,
-                     FileHealth* health = nullptr);
-void parseBasicData(std::string_view text, BasicData& data, FileHealth* health = nullptr);
+                     FileFindings* health = nullptr);
+void parseBasicData(std::string_view text, BasicData& data, FileFindings* health = nullptr);
 
 // The values a basic data file with the counts of `data` holds.
 std::size_t basicDataValues(const BasicData& data);

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Limits.h"
+
 namespace jitsu {
 
 // A calendar date in Japan time.
 struct LocalDate {
-    int year = 2000;
+    int year = kFirstYear;
     int month = 0;  // 0 = January … 11 = December
     int day = 1;    // 1 … 31
 };

@@ -5,11 +5,11 @@
 
 namespace jitsu {
 
-std::string findingOf(const std::filesystem::path& path, const FileHealth& health) {
+std::string findingOf(const std::filesystem::path& path, const FileFindings& health) {
     return path.string() + ": " + health.describe();
 }
 
-bool goOnDespiteDamage(const std::filesystem::path& path, const FileHealth& health,
+bool goOnDespiteDamage(const std::filesystem::path& path, const FileFindings& health,
                        Messages& messages) {
     if (!health.damaged()) return true;
     return messages.ask(text::kDamagedFile, text::kWarning, MessageIcon::Exclamation,

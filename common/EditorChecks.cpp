@@ -42,12 +42,12 @@ std::string rangeFault(int low, int high) {
 
 class Checker {
 public:
-    void name(Problem::Place place, const std::string& text, const char* field) {
+    void name(EditorFinding::Place place, const std::string& text, const char* field) {
         if (auto fault = nameFault(text, kNameField - 1)) {
-            Problem problem;
-            problem.place = place;
-            problem.text = std::string(field) + "：" + *fault;
-            add(std::move(problem));
+            EditorFinding finding;
+            finding.place = place;
+            finding.text = std::string(field) + "：" + *fault;
+            add(std::move(finding));
         }
     }
 
@@ -68,7 +68,7 @@ public:
         }
     }
 
-    std::vector<Problem> problems;
+    std::vector<EditorFinding> findings;
 
 private:
     void cellName(Grid grid, int column, const std::string& text) {
@@ -79,28 +79,28 @@ private:
     }
     void cell(Grid grid, int column, int row, const std::string& fault) {
         std::string field = rowLabel(grid, row) + (row >= 2 ? "の満点" : "");
-        add({Problem::Place::Cell, g_, grid, column, row,
+        add({EditorFinding::Place::Cell, g_, grid, column, row,
              std::string(kGradeTitles[g_ - 1]) + "　" + field + "（" + std::to_string(column) +
                  "列目）：" + fault});
     }
-    void add(Problem problem) { problems.push_back(std::move(problem)); }
+    void add(EditorFinding finding) { findings.push_back(std::move(finding)); }
 
     int g_ = 0;
 };
 
 }  // namespace
 
-std::vector<Problem> checkEditorTexts(const EditorTexts& texts) {
+std::vector<EditorFinding> checkEditorTexts(const EditorTexts& texts) {
     Checker checker;
-    checker.name(Problem::Place::SchoolName, texts.schoolName, "学校名");
-    checker.name(Problem::Place::TestName, texts.testName, "テスト名");
+    checker.name(EditorFinding::Place::SchoolName, texts.schoolName, "学校名");
+    checker.name(EditorFinding::Place::TestName, texts.testName, "テスト名");
     for (int g = 1; g <= kGrades; ++g) checker.grade(g, texts.grades[g - 1]);
-    return std::move(checker.problems);
+    return std::move(checker.findings);
 }
 
-std::vector<Problem> emptyClasses(const EditorTexts& texts,
-                                  const std::function<std::string(int grade, int cls)>& holdings) {
-    std::vector<Problem> problems;
+std::vector<EditorFinding> emptyClasses(
+    const EditorTexts& texts, const std::function<std::string(int grade, int cls)>& holdings) {
+    std::vector<EditorFinding> findings;
     for (int g = 1; g <= kGrades; ++g) {
         const GradeTexts& grade = texts.grades[g - 1];
         for (int k = 1; k <= grade.classCount; ++k) {
@@ -108,13 +108,13 @@ std::vector<Problem> emptyClasses(const EditorTexts& texts,
             if (!number || number->value() != 0) continue;
             const std::string held = holdings(g, k);
             if (held.empty()) continue;
-            problems.push_back({Problem::Place::Cell, g, Grid::Classes, k, 1,
+            findings.push_back({EditorFinding::Place::Cell, g, Grid::Classes, k, 1,
                                 std::string(kGradeTitles[g - 1]) + "　" + grade.classNames[k - 1] +
                                     "（" + std::to_string(k) + "列目）：人数が 0 です（" + held +
                                     "）"});
         }
     }
-    return problems;
+    return findings;
 }
 
 }  // namespace jitsu

@@ -23,7 +23,8 @@ struct GradeTexts {
 };
 
 // The editor's contents. Default-constructed, it is the window's start contents: no school
-// name, the test name "実力テスト", the year 2000 and 10 classes, 10 subjects, 5 tests a grade.
+// name, the test name "実力テスト", the year kFirstYear and 10 classes, 10 subjects, 5 tests a
+// grade.
 struct EditorTexts {
     std::string schoolName;
     std::string testName = "実力テスト";

@@ -13,9 +13,9 @@ namespace jitsu {
 
 // The files a printing run of one grade starts from. Large (about 90 KB): hold it on the heap.
 struct GradeFiles {
-    GradeRoster roster;                    // with the class ranges of the grade
-    TestScores scores;                     // -1 for every score the file does not hold
-    FileHealth rosterHealth, scoreHealth;  // what the readers saw in the two files
+    GradeRoster roster;                      // with the class ranges of the grade
+    TestScores scores;                       // -1 for every score the file does not hold
+    FileFindings rosterHealth, scoreHealth;  // what the readers saw in the two files
 };
 
 // Reads the roster of grade `grade` (0 … 2) of `year`, computes its class ranges, then reads the

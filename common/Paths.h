@@ -7,7 +7,7 @@
 
 namespace jitsu {
 
-// The year's last two digits: 2000 → "00", 2005 → "05", 2010 → "10".
+// The year's last two digits: 2005 → "05", 2010 → "10", 2026 → "26".
 std::string twoDigitYear(unsigned year);
 
 // The suite's data files, joined to the working directory `dir`.

@@ -100,7 +100,7 @@ Status recomputeResults(const fs::path& dir, const GradeData& grade, unsigned ye
     const fs::path scoresFile = scorePath(dir, year, test, gradeNumber);
     const fs::path resultsFile = resultsPath(dir, year, test, gradeNumber);
     auto scores = std::make_unique<TestScores>();
-    FileHealth health;
+    FileFindings health;
     if (Status read = readScores(scoresFile, grade, *scores, &health); !read) return read;
     if (!checkShape(health).fits || health.damaged())
         return Status::error(scoresFile.string() + ": " + health.describe());

@@ -105,7 +105,7 @@ constexpr double kDeviationBound = 1000;
 }  // namespace
 
 void parseResultsFile(std::string_view text, const GradeData& grade, GradeResults& r,
-                      FileHealth* health) {
+                      FileFindings* health) {
     const int classes = classesOf(grade);
     const int subjects = subjectsOf(grade);
     TokenReader tokens(text, health);
@@ -147,7 +147,7 @@ std::size_t resultsFileValues(const GradeData& grade) {
 }
 
 Status readResultsFile(const std::filesystem::path& path, const GradeData& grade,
-                       GradeResults& results, FileHealth* health) {
+                       GradeResults& results, FileFindings* health) {
     resetGradeResults(results);
     std::string text;
     if (Status s = readTextFile(path, kMaxResultsFileBytes, text, health); !s) return s;

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "BasicData.h"
-#include "FileHealth.h"
+#include "FileFindings.h"
 #include "GradeResults.h"
 #include "Status.h"
 
@@ -27,12 +27,12 @@ Status writeResultsFile(const std::filesystem::path& path, const GradeData& grad
 // they were; counts come from `grade` and never reach beyond the record. With `health`,
 // records what it saw against resultsFileValues(grade).
 void parseResultsFile(std::string_view text, const GradeData& grade, GradeResults& results,
-                      FileHealth* health = nullptr);
+                      FileFindings* health = nullptr);
 
 // Resets `results` (resetGradeResults) and reads the file over it. Fails when the file cannot
 // be read (readTextFile: a missing file is told apart), which leaves the reset values.
 Status readResultsFile(const std::filesystem::path& path, const GradeData& grade,
-                       GradeResults& results, FileHealth* health = nullptr);
+                       GradeResults& results, FileFindings* health = nullptr);
 
 // The values a results file of `grade` holds: 3 × 45 × (subjects + combinations) per class,
 // two per subject and per combination, and the flags.

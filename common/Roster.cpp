@@ -14,7 +14,7 @@ namespace {
 
 // What one roster line should be: a student number, one separator, a name, each within its
 // field. Anything else is recorded in the health with the line.
-void checkLine(std::string_view line, std::size_t number, FileHealth& health) {
+void checkLine(std::string_view line, std::size_t number, FileFindings& health) {
     const TextPosition at{number, 1};
     const std::size_t separators = static_cast<std::size_t>(
         std::count_if(line.begin(), line.end(), [](char c) { return c == ',' || c == '\t'; }));
@@ -35,7 +35,7 @@ void checkLine(std::string_view line, std::size_t number, FileHealth& health) {
                                   kNameField - 1));
 }
 
-void checkLines(std::string_view text, FileHealth& health) {
+void checkLines(std::string_view text, FileFindings& health) {
     if (text.starts_with("\xEF\xBB\xBF"))
         health.reject({1, 1}, Reason(N_("a byte order mark before the first student number")));
     std::size_t number = 0;
@@ -54,7 +54,7 @@ void checkLines(std::string_view text, FileHealth& health) {
 
 }  // namespace
 
-void parseRoster(std::string_view text, GradeRoster& roster, FileHealth* health) {
+void parseRoster(std::string_view text, GradeRoster& roster, FileFindings* health) {
     if (health) {
         health->lineEndsMatter = true;
         checkLines(text, *health);
@@ -98,7 +98,7 @@ void parseRoster(std::string_view text, GradeRoster& roster, FileHealth* health)
     }
 }
 
-Status readRoster(const std::filesystem::path& path, GradeRoster& roster, FileHealth* health,
+Status readRoster(const std::filesystem::path& path, GradeRoster& roster, FileFindings* health,
                   const GradeData* grade) {
     std::string text;
     if (Status s = readTextFile(path, kMaxRosterBytes, text, health); !s) return s;

@@ -6,7 +6,8 @@
 #include <string_view>
 
 #include "BasicData.h"
-#include "FileHealth.h"
+#include "Cp932Text.h"
+#include "FileFindings.h"
 #include "Limits.h"
 #include "Messages.h"
 #include "Status.h"
@@ -28,13 +29,14 @@ struct GradeRoster {
         int entry = classFirst[cls] + slot;
         return entry <= classLast[cls] && entry < kRosterEntries ? entry : -1;
     }
-    std::string_view numberAt(int entry) const {
-        return entry >= 0 && entry < kRosterEntries ? studentNumbers[entry].view()
-                                                    : std::string_view();
+    // The student number and name of an entry; empty for an entry outside the roster.
+    Cp932View numberAt(int entry) const {
+        return entry >= 0 && entry < kRosterEntries ? Cp932View(studentNumbers[entry].view())
+                                                    : Cp932View();
     }
-    std::string_view nameAt(int entry) const {
-        return entry >= 0 && entry < kRosterEntries ? studentNames[entry].view()
-                                                    : std::string_view();
+    Cp932View nameAt(int entry) const {
+        return entry >= 0 && entry < kRosterEntries ? Cp932View(studentNames[entry].view())
+                                                    : Cp932View();
     }
 };
 
@@ -50,8 +52,8 @@ struct GradeRoster {
 // With `grade` too, a count of lines other than the sum of its head counts is a finding at the
 // first line that differs.
 Status readRoster(const std::filesystem::path& path, GradeRoster& roster,
-                  FileHealth* health = nullptr, const GradeData* grade = nullptr);
-void parseRoster(std::string_view text, GradeRoster& roster, FileHealth* health = nullptr);
+                  FileFindings* health = nullptr, const GradeData* grade = nullptr);
+void parseRoster(std::string_view text, GradeRoster& roster, FileFindings* health = nullptr);
 
 // classFirst/classLast from the head counts. A class holds its head count of entries, but no
 // range reaches entry 450 or beyond.

@@ -2,7 +2,7 @@
 #include "StartUp.h"
 
 #include "DamagedFile.h"
-#include "FileHealth.h"
+#include "FileFindings.h"
 #include "MessageTexts.h"
 #include "Paths.h"
 
@@ -10,7 +10,7 @@ namespace jitsu {
 
 bool openBasicData(const std::filesystem::path& dir, BasicData& data, Messages& messages) {
     const auto path = basicDataPath(dir);
-    FileHealth health;
+    FileFindings health;
     const Status read = readBasicData(path, data, &health);
     if (!read) {
         messages.alert(text::kBasicDataMissing, text::kConfirm, MessageIcon::Stop, read.reason());

@@ -17,7 +17,7 @@ void TestScores::clear() {
 }
 
 void parseScores(std::string_view text, const GradeData& grade, TestScores& scores,
-                 FileHealth* health, int test) {
+                 FileFindings* health, int test) {
     // The highest score each subject may have: its full marks where the test gives it.
     std::int32_t highest[kMaxSubjects];
     for (int j = 0; j < grade.subjects(); ++j)
@@ -44,7 +44,7 @@ std::size_t scoreFileValues(const GradeData& grade) {
 }
 
 Status readScores(const std::filesystem::path& path, const GradeData& grade, TestScores& scores,
-                  FileHealth* health, int test) {
+                  FileFindings* health, int test) {
     std::string text;
     if (Status s = readTextFile(path, kMaxScoreFileBytes, text, health); !s) {
         scores.clear();

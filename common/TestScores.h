@@ -6,7 +6,7 @@
 #include <string>
 
 #include "BasicData.h"
-#include "FileHealth.h"
+#include "FileFindings.h"
 #include "Limits.h"
 #include "Status.h"
 
@@ -30,9 +30,9 @@ struct TestScores {
 // the test does not give) is rejected the same way. A value below -1 is rejected too: it is no
 // score, as -1 is, but no writer of the suite writes it.
 Status readScores(const std::filesystem::path& path, const GradeData& grade, TestScores& scores,
-                  FileHealth* health = nullptr, int test = 0);
+                  FileFindings* health = nullptr, int test = 0);
 void parseScores(std::string_view text, const GradeData& grade, TestScores& scores,
-                 FileHealth* health = nullptr, int test = 0);
+                 FileFindings* health = nullptr, int test = 0);
 
 // The values a score file of `grade` holds: classCount × 45 × subjectCount.
 std::size_t scoreFileValues(const GradeData& grade);

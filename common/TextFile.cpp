@@ -69,8 +69,8 @@ Status readRaw(const std::filesystem::path& path, std::size_t maxBytes, std::str
 }  // namespace
 
 Status readTextFile(const std::filesystem::path& path, std::size_t maxBytes, std::string& text,
-                    FileHealth* health) {
-    if (health) *health = FileHealth{};
+                    FileFindings* health) {
+    if (health) *health = FileFindings{};
     std::string raw;
     if (Status s = readRaw(path, maxBytes, raw); !s) return s;
     if (health) surveyBytes(raw, *health);

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "AtomicWrite.h"
-#include "FileHealth.h"
+#include "FileFindings.h"
 #include "Status.h"
 
 namespace jitsu {
@@ -20,7 +20,7 @@ namespace jitsu {
 // naming the link's target. With `health`, it is cleared and the file's size, line ends and
 // encoding recorded there, for the reader to add what it sees.
 Status readTextFile(const std::filesystem::path& path, std::size_t maxBytes, std::string& text,
-                    FileHealth* health = nullptr);
+                    FileFindings* health = nullptr);
 
 // Sets `bytes` to the whole content of a regular file, unchanged (a spreadsheet's file, which
 // may be binary); fails as readTextFile does.

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "DecimalNumber.h"
-#include "FileHealth.h"
+#include "FileFindings.h"
 #include "Reason.h"
 #include "TextField.h"
 
@@ -19,11 +19,11 @@ inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 // whose readers must survive any content. A numeric read skips whitespace, takes an optional
 // sign and digits; when no digit follows, the target is left unchanged and nothing is consumed,
 // so that the next read meets the same token. Reads past the end leave their targets unchanged.
-// Given a FileHealth, it counts the fields read and the tokens that were no number where one was
+// Given a FileFindings, it counts the fields read and the tokens that were no number where one was
 // asked for; finish() adds what is left after the last field.
 class TokenReader {
 public:
-    explicit TokenReader(std::string_view text, FileHealth* health = nullptr)
+    explicit TokenReader(std::string_view text, FileFindings* health = nullptr)
         : text_(text), health_(health) {}
 
     // "%s": the next token, cut to the field.
@@ -76,7 +76,7 @@ private:
 
     std::string_view text_;
     std::size_t pos_ = 0;
-    FileHealth* health_;
+    FileFindings* health_;
     std::size_t lastBad_ = std::string_view::npos;
     // The token a read of each kind last rejected: a stuck token is not parsed again and again.
     std::size_t noInteger_ = std::string_view::npos, noFloat_ = std::string_view::npos;

@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // roster tag, which it always writes as "N". A damaged one may miss fields: no promise.
     fuzz::checkReader<BasicData>(
         fuzz::textOf(data, size),
-        [](std::string_view text, BasicData& d, FileHealth* h) { parseBasicData(text, d, h); },
+        [](std::string_view text, BasicData& d, FileFindings* h) { parseBasicData(text, d, h); },
         [](const BasicData& d) { return formatBasicData(textsOf(d)); },
         "basic data reads back as written", false);
     return 0;

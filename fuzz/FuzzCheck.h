@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "BasicData.h"
-#include "FileHealth.h"
+#include "FileFindings.h"
 
 // What every fuzz target shares: the check that ends the run on a broken promise, and a grade
 // shape taken from the input's first two bytes (0 … 20 classes and subjects, 45 students each,
@@ -39,7 +39,7 @@ inline GradeData gradeFrom(std::string_view& input, Shape most = {}) {
 }
 
 // The health of `input` as a reader reports it: every part of the record used once.
-inline void useHealth(std::string_view input, FileHealth& health) {
+inline void useHealth(std::string_view input, FileFindings& health) {
     surveyBytes(input, health);
     const ShapeFit fit = checkShape(health);
     require(health.damaged() == !health.describe().empty(), "damaged() agrees with describe()");
@@ -56,7 +56,7 @@ inline std::string_view textOf(const std::uint8_t* data, std::size_t size) {
 // JITSU_ROUND_TRIP (unless `damagedToo` is false and the input is damaged), what was read is
 // written with `write`, parsed again and written again: the same bytes, or `what` is broken.
 struct Healths {
-    FileHealth read, written;
+    FileFindings read, written;
 };
 
 // Record `which` (0 or 1) of its kind, set to `pristine`. Each run reuses the same two, and

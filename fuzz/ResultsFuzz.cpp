@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const GradeData grade = fuzz::gradeFrom(input, kShape);
     fuzz::checkReader<GradeResults>(
         input,
-        [&](std::string_view text, GradeResults& r, FileHealth* h) {
+        [&](std::string_view text, GradeResults& r, FileFindings* h) {
             parseResultsFile(text, grade, r, h);
         },
         [&](const GradeResults& r) { return formatResultsFile(grade, r); },

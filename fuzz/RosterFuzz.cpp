@@ -9,7 +9,7 @@ using namespace jitsu;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::checkReader<GradeRoster>(
         fuzz::textOf(data, size),
-        [](std::string_view text, GradeRoster& r, FileHealth* h) { parseRoster(text, r, h); },
+        [](std::string_view text, GradeRoster& r, FileFindings* h) { parseRoster(text, r, h); },
         [](const GradeRoster& r) {
             // Up to the last entry read: the entries after it stay empty either way.
             int entries = kRosterEntries;
@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 --entries;
             std::string written;
             for (int i = 0; i < entries; ++i)
-                written += std::string(r.numberAt(i)) + "," + std::string(r.nameAt(i)) + "\n";
+                written += std::string(r.numberAt(i).bytes()) + "," +
+                           std::string(r.nameAt(i).bytes()) + "\n";
             return written;
         },
         "roster entries read back as written");

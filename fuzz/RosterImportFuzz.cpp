@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < imported.bytes.size(); ++i)
         if (imported.bytes.compare(i, 2, "\r\n") != 0) text += imported.bytes[i];
     auto roster = std::make_unique<GradeRoster>();
-    FileHealth health;
+    FileFindings health;
     parseRoster(text, *roster, &health);
     fuzz::require(health.rejected == 0, "an imported roster reads back without a finding");
     return 0;

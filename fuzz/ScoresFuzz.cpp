@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const GradeData grade = fuzz::gradeFrom(input, kShape);
     const fuzz::Healths health = fuzz::checkReader<TestScores>(
         input,
-        [&](std::string_view text, TestScores& s, FileHealth* h) {
+        [&](std::string_view text, TestScores& s, FileFindings* h) {
             parseScores(text, grade, s, h);
         },
         [&](const TestScores& s) { return formatScores(grade, s); }, "scores read back as written");

@@ -73,7 +73,7 @@ private:
     std::string nameLine(StudentSlot s) const {
         const GradeRoster& roster = job_.roster;
         return job_.grade.classNames[s.cls].utf8() + "ＨＲ  " + formatInt(s.slot + 1, 2) +
-               " 番      " + cp932ToUtf8(roster.nameAt(roster.entryOf(s.cls, s.slot)));
+               " 番      " + roster.nameAt(roster.entryOf(s.cls, s.slot)).utf8();
     }
 
     double halfEm() const { return points_ * 25 / 6.0; }

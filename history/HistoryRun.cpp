@@ -57,7 +57,7 @@ Status runHistory(const Services& services, const BasicData& data, const History
     auto roster = std::make_unique<GradeRoster>();
     const auto rosterFile =
         rosterPath(services.dir, data.rosterTag.view(), request.year, request.grade);
-    FileHealth health;
+    FileFindings health;
     if (Status read = readRoster(rosterFile, *roster, &health, &grade); !read) {
         messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop, read.reason());
         return read;
@@ -87,7 +87,7 @@ void printFromFolder(const Services& services, int grade, std::string_view class
     Messages& messages = services.messages;
     auto data = std::make_unique<BasicData>();
     const auto basicPath = basicDataPath(services.dir);
-    FileHealth basicHealth;
+    FileFindings basicHealth;
     if (Status read = readBasicData(basicPath, *data, &basicHealth); !read)
         return messages.alert(text::kBasicDataMissing, text::kConfirm, MessageIcon::Stop,
                               read.reason());

@@ -2,7 +2,7 @@
 #include "YearResults.h"
 
 #include "DamagedFile.h"
-#include "FileHealth.h"
+#include "FileFindings.h"
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "ResultsFile.h"
@@ -16,7 +16,7 @@ YearResults readYearResults(const std::filesystem::path& dir, const BasicData& d
     for (int test = 1; test <= gradeData.tests(); ++test) {
         const auto path = resultsPath(dir, year, test, grade + 1);
         auto results = std::make_unique<GradeResults>();
-        FileHealth health;
+        FileFindings health;
         const Status read = readResultsFile(path, gradeData, *results, &health);
         if (read.isMissing()) continue;
         std::string finding;

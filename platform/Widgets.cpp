@@ -69,6 +69,16 @@ QComboBox* makeCombo(QWidget* parent, const char* name, QRect geometry, int font
     return combo;
 }
 
+QLineEdit* makeEdit(QWidget* parent, const char* name, QRect geometry, int maxLength,
+                    int fontPixels) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setMaxLength(maxLength);
+    if (fontPixels) edit->setFont(windowFont(fontPixels));
+    edit->setGeometry(geometry);
+    return edit;
+}
+
 QLineEdit* makeDisplay(QWidget* parent, const char* name, QRect geometry, int fontPixels) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));

@@ -44,6 +44,11 @@ QCheckBox* makeCheckBox(QWidget* parent, const char* name, const char* caption, 
 // the window font of `fontPixels` (0: the parent's font).
 QComboBox* makeCombo(QWidget* parent, const char* name, QRect geometry, int fontPixels = 0);
 
+// An edit box named `name` that takes at most `maxLength` characters, in the window font of
+// `fontPixels` (0: the parent's font).
+QLineEdit* makeEdit(QWidget* parent, const char* name, QRect geometry, int maxLength,
+                    int fontPixels = 0);
+
 // A read-only edit box named `name` that only shows a value: Tab passes it by.
 QLineEdit* makeDisplay(QWidget* parent, const char* name, QRect geometry, int fontPixels = 0);
 
@@ -56,8 +61,8 @@ QSpinBox* makeUpDown(QWidget* parent, const char* editName, const char* upDownNa
 // the edit box in the window font of `fontPixels`.
 void placeUpDown(QSpinBox* spin, QRect edit, int buttonWidth, int fontPixels);
 
-// The year spinner, 2000 to 2100, showing the value without a thousands separator ("2001")
-// whatever the machine's locale.
+// The year spinner, kFirstYear to kLastYear, showing the value without a thousands separator
+// ("2001") whatever the machine's locale.
 QSpinBox* makeYearSpinner(QWidget* parent, const char* editName, const char* upDownName);
 
 // The fixed year as shown after OK: two blanks, the spinner's text and "年度" ("  2001年度").

@@ -42,8 +42,8 @@ void drawCheckListPage(Canvas& canvas, const BasicData& data, const CheckListReq
     // roster's last entry, so a class of more than 45 gets rows without scores past slot 45.
     for (int i = 0, entry; (entry = roster.entryOf(cls, i)) >= 0; ++i) {
         const int y = 800 + 140 * i;
-        page.text(300, y, cp932ToUtf8(roster.numberAt(entry)));
-        page.text(650, y, cp932ToUtf8(roster.nameAt(entry)));
+        page.text(300, y, roster.numberAt(entry).utf8());
+        page.text(650, y, roster.nameAt(entry).utf8());
         page.text(1250, y, checkListScoreText(grade, scores, cls, i));
     }
 }

@@ -14,12 +14,12 @@ namespace jitsu {
 // What the printing of one grade's check lists is asked for. Texts are UTF-8, as the window
 // shows them.
 struct CheckListRequest {
-    int grade = 0;          // 0, 1, 2
-    unsigned year = 2000;   // for the file names
-    int test = 1;           // 1 … 10
-    std::string yearText;   // "  2026年度"
-    std::string testText;   // "  第２回"
-    std::string monthText;  // the deadline
+    int grade = 0;               // 0, 1, 2
+    unsigned year = kFirstYear;  // for the file names
+    int test = 1;                // 1 … 10
+    std::string yearText;        // "  2026年度"
+    std::string testText;        // "  第２回"
+    std::string monthText;       // the deadline
     std::string dayText;
     std::string placeText;             // the place of submission; may be empty
     int magnification = 100;           // percent, for positions and font sizes alike

@@ -31,7 +31,7 @@ Status saveResults(const Services& services, const GradeData& grade, const Resul
 Status runResults(const Services& services, const BasicData& data, const ResultsRequest& request) {
     const GradeData& grade = data.grades[request.grade];
     auto scores = std::make_unique<TestScores>();
-    FileHealth health;
+    FileFindings health;
     const auto scoreFile = scorePath(services.dir, request.year, request.test, request.grade + 1);
     if (Status read = readScores(scoreFile, grade, *scores, &health, request.test); !read) {
         services.messages.alert(text::kScoresMissingPrint, text::kConfirm, MessageIcon::Stop,

@@ -16,7 +16,7 @@ namespace jitsu {
 // The results of one grade in one test, computed with the chosen combinations.
 struct ResultsRequest {
     int grade = 0;  // 0 … 2
-    unsigned year = 2000;
+    unsigned year = kFirstYear;
     int test = 1;  // 1 … 10
     CombinationSet combinations{};
 };

@@ -89,7 +89,7 @@ private:
     std::string nameLine(int cls, int slot) const {
         const GradeRoster& roster = job_.roster;
         return classNames_[cls] + "ＨＲ  " + formatInt(slot + 1, 2) + " 番" + "      " +
-               cp932ToUtf8(roster.nameAt(roster.entryOf(cls, slot)));
+               roster.nameAt(roster.entryOf(cls, slot)).utf8();
     }
 
     // The row labels, the school name, and per column its label, examinees and average.

@@ -11,30 +11,14 @@ inline constexpr const char* kScoresNotSaved =
     "点数データを保存できませんでした。担当者に連絡してください。";
 inline constexpr const char* kCloseQuestion =
     "　　点数データに変更がありました。データを更新し、保存しますか？　　　";
-// "ほかの端末で同じ点数が変更されています（%d 件）。", one line per cell
-// "%s %s　%s　こちら %s　ファイル %s", "ほか %d 件", then the question.
-inline constexpr const char* kConflictCount = "ほかの端末で同じ点数が変更されています（";
-inline constexpr const char* kConflictCountEnd = " 件）。";
-inline constexpr const char* kConflictOurs = "　こちら ";
-inline constexpr const char* kConflictFile = "　ファイル ";
-inline constexpr const char* kNoScore = "なし";
-inline constexpr const char* kConflictMore = "ほか ";
-inline constexpr const char* kConflictMoreEnd = " 件";
-inline constexpr const char* kConflictRest =
-    "こちらの入力で上書きしますか？（はい：こちら、いいえ：ファイル）";
 inline constexpr const char* kScoresUnreadable =
     "点数データのファイルを読み込めませんでした。この回の点数は入力できません。";
 // "点数データのファイル「%s」の点数の数（%zu）が基礎データから決まる数（%zu）と合いません。…"
-inline constexpr const char* kShapeFile = "点数データのファイル「";
 inline constexpr const char* kShapeFound = "」の点数の数（";
 inline constexpr const char* kShapeExpected = "）が、基礎データから決まる数（";
 inline constexpr const char* kShapeRest =
     "）と合いません。ファイルが書かれた後でクラス数か科目数が変更されています。"
     "点数が別の生徒や科目にずれて表示されることがあります。このまま開きますか？";
-// "点数データのファイル「%s」は基礎データと合わないまま開かれています。…"
-inline constexpr const char* kReplaceRest =
-    "」は基礎データと数が合わないまま開かれています。今の基礎データの形で保存し、"
-    "ファイルを置き換えますか？";
 // "保存しました（%d:%02d）"
 inline constexpr const char* kSavedAt = "保存しました（";
 inline constexpr const char* kSavedAtEnd = "）";

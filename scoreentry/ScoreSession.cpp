@@ -9,6 +9,7 @@
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "ScoreMerge.h"
+#include "ScoreMergeTexts.h"
 #include "ScoreText.h"
 
 namespace jitsu {
@@ -93,20 +94,12 @@ std::vector<SlotRow> shownRows(const ScoreSession& session) {
     std::vector<SlotRow> rows(scores.size());
     for (std::size_t k = 0; k < rows.size(); ++k) {
         int entry = session.roster.entryOf(session.currentClass, static_cast<int>(k));
-        rows[k].number = cp932ToUtf8(session.roster.numberAt(entry));
-        rows[k].name = cp932ToUtf8(session.roster.nameAt(entry));
+        rows[k].number = session.roster.numberAt(entry).utf8();
+        rows[k].name = session.roster.nameAt(entry).utf8();
         rows[k].score = std::move(scores[k]);
     }
     return rows;
 }
-
-namespace {
-
-std::string shownValue(std::int32_t score) {
-    return score < 0 ? std::string(text::kNoScore) : std::to_string(score);
-}
-
-}  // namespace
 
 std::vector<DisciplineClash> disciplineClashes(const GradeData& grade, const TestScores& scores) {
     std::vector<DisciplineClash> clashes;
@@ -130,59 +123,12 @@ std::string clashQuestion(const ScoreSession& session, const DisciplineClash& cl
     int entry = session.roster.entryOf(clash.cls, clash.slot);
     return session.gradeData().classNames[clash.cls].utf8() + text::kClashHome +
            std::to_string(clash.slot + 1) + text::kClashPosition +
-           cp932ToUtf8(session.roster.nameAt(entry)) + text::kClashRest;
+           session.roster.nameAt(entry).utf8() + text::kClashRest;
 }
 
 std::string conflictQuestion(const ScoreSession& session,
                              const std::vector<ScoreConflict>& conflicts) {
     return conflictQuestion(session.gradeData(), session.roster, conflicts);
-}
-
-std::string conflictQuestion(const GradeData& grade, const GradeRoster& roster,
-                             const std::vector<ScoreConflict>& conflicts) {
-    std::string question = text::kConflictCount;
-    question += std::to_string(conflicts.size());
-    question += text::kConflictCountEnd;
-    const std::size_t listed = std::min(conflicts.size(), kConflictsListed);
-    for (std::size_t i = 0; i < listed; ++i) {
-        const ScoreConflict& c = conflicts[i];
-        const int entry = roster.entryOf(c.cell.cls, c.cell.slot);
-        question += '\n';
-        question += cp932ToUtf8(roster.numberAt(entry));
-        question += ' ';
-        question += cp932ToUtf8(roster.nameAt(entry));
-        question += "　";
-        question += grade.subjectNames[c.cell.subject].utf8();
-        question += text::kConflictOurs;
-        question += shownValue(c.cell.value);
-        question += text::kConflictFile;
-        question += shownValue(c.fileValue);
-    }
-    if (conflicts.size() > listed) {
-        question += '\n';
-        question += text::kConflictMore;
-        question += std::to_string(conflicts.size() - listed);
-        question += text::kConflictMoreEnd;
-    }
-    question += '\n';
-    return question += text::kConflictRest;
-}
-
-ConflictQuestion conflictAsker(const GradeData& grade, const GradeRoster& roster,
-                               Messages& messages, int* asked) {
-    return [&grade, &roster, &messages, asked](const std::vector<ScoreConflict>& conflicts) {
-        if (asked) *asked = static_cast<int>(conflicts.size());
-        switch (messages.ask(conflictQuestion(grade, roster, conflicts), text::kConfirm,
-                             MessageIcon::Question, MessageButtons::YesNoCancel,
-                             MessageAnswer::Cancel)) {
-            case MessageAnswer::Yes:
-                return ConflictChoice::KeepOurs;
-            case MessageAnswer::No:
-                return ConflictChoice::TakeFile;
-            default:
-                return ConflictChoice::Cancel;
-        }
-    };
 }
 
 std::string savedNotice(const LocalTime& time) {
@@ -199,10 +145,6 @@ std::string shapeQuestion(const ScoreSession& session) {
 
 std::string replaceQuestion(const ScoreSession& session) {
     return replaceQuestion(session.scoreFile);
-}
-
-std::string replaceQuestion(const std::filesystem::path& scoreFile) {
-    return text::kShapeFile + scoreFile.filename().string() + text::kReplaceRest;
 }
 
 SaveResult saveScores(ScoreSession& session, Messages& messages) {

@@ -7,10 +7,11 @@
 
 #include "BasicData.h"
 #include "Clock.h"
-#include "FileHealth.h"
+#include "FileFindings.h"
 #include "Messages.h"
 #include "Roster.h"
 #include "ScoreMerge.h"
+#include "ScoreMergeQuestions.h"
 #include "Status.h"
 #include "TestScores.h"
 
@@ -35,7 +36,7 @@ struct ScoreSession {
     ShapeFit shape;  // the score file's count of values against the basic data, as opened
     // What the reader saw in the score file as opened: a score above its full marks in the
     // test is rejected there, with its place, and opened as none.
-    FileHealth scoreHealth;
+    FileFindings scoreHealth;
     // Opened although its shape does not fit: the next save asks before replacing the file.
     bool askBeforeReplacing = false;
 
@@ -105,21 +106,10 @@ std::string clashQuestion(const ScoreSession& session, const DisciplineClash& cl
 std::string shapeQuestion(const ScoreSession& session);
 // The question before the first save replaces a file that was opened although it did not fit.
 std::string replaceQuestion(const ScoreSession& session);
-std::string replaceQuestion(const std::filesystem::path& scoreFile);
 
-// The question when another session changed the same scores: はい keeps ours, いいえ theirs.
-// It names the count and lists the first kConflictsListed cells: number and name of the student,
-// subject, this session's value and the file's.
-inline constexpr std::size_t kConflictsListed = 10;
-std::string conflictQuestion(const GradeData& grade, const GradeRoster& roster,
-                             const std::vector<ScoreConflict>& conflicts);
+// The conflict question (conflictQuestion of ScoreMergeQuestions.h) naming the session's cells.
 std::string conflictQuestion(const ScoreSession& session,
                              const std::vector<ScoreConflict>& conflicts);
-
-// Asks conflictQuestion through `messages`: はい keeps ours, いいえ the file's, キャンセル (the
-// safe answer) writes nothing. `asked`, when given, gets the count of the last question's cells.
-ConflictQuestion conflictAsker(const GradeData& grade, const GradeRoster& roster,
-                               Messages& messages, int* asked = nullptr);
 
 // What the window says after a save, e.g. "保存しました（14:05）".
 std::string savedNotice(const LocalTime& time);

@@ -61,8 +61,8 @@ void printStudent(ScaledPage& page, const SummaryGrade& job, const std::vector<i
     const int subjects = job.gradeData().subjects();
     const int y = rowY(row);
     const int entry = job.roster.entryOf(cls, slot);
-    page.text(kNameX, y, cp932ToUtf8(job.roster.numberAt(entry)));
-    page.text(kNameX, y + kLineHeight, cp932ToUtf8(job.roster.nameAt(entry)));
+    page.text(kNameX, y, job.roster.numberAt(entry).utf8());
+    page.text(kNameX, y + kLineHeight, job.roster.nameAt(entry).utf8());
     for (int j = 0; j < subjects; ++j)
         printCell(page, subjectColumnX(j), y, results.scores[j][cls][slot] >= 0,
                   results.scores[j][cls][slot], results.subjectDeviations[j][cls][slot],

@@ -39,7 +39,7 @@ Status runSummary(const Services& services, const BasicData& data, const Summary
         const GradeData& grade = data.grades[g - 1];
 
         *roster = GradeRoster{};
-        FileHealth rosterHealth, resultsHealth;
+        FileFindings rosterHealth, resultsHealth;
         const auto rosterFile = rosterPath(services.dir, data.rosterTag.view(), request.year, g);
         if (Status read = readRoster(rosterFile, *roster, &rosterHealth, &grade); !read) {
             services.messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop,

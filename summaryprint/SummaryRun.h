@@ -17,7 +17,7 @@ inline constexpr int kMinLayoutPercent = 50;
 
 // What the user chose for a run.
 struct SummaryRequest {
-    unsigned year = 2000;
+    unsigned year = kFirstYear;
     int test = 1;  // 1 … 10
     std::array<bool, kGrades> grades{};
     bool classLists = true;

@@ -76,8 +76,8 @@ void printTopScorerBlock(Printer& printer, const SummaryGrade& job, TopScorerBlo
                     const int y = kFirstEntryY + kEntryHeight * line++;
                     const int entry = job.roster.entryOf(cls, slot);
                     page.text(x + kRankX, y, formatInt(rank, 3));
-                    page.text(x + kNumberX, y, cp932ToUtf8(job.roster.numberAt(entry)));
-                    page.text(x + kNameX, y, cp932ToUtf8(job.roster.nameAt(entry)));
+                    page.text(x + kNumberX, y, job.roster.numberAt(entry).utf8());
+                    page.text(x + kNameX, y, job.roster.nameAt(entry).utf8());
                     page.text(x + kValueX, y, formatInt(values[cls][slot]));
                     std::string deviation = "(";
                     deviation += formatFixed(deviations[cls][slot], 1, 3);

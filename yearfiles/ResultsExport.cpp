@@ -84,8 +84,8 @@ ExportTable exportTable(const GradeData& grade, int test, const GradeRoster& ros
         for (int s = 0; s < grade.studentSlots(k); ++s) {
             const int entry = roster.entryOf(k, s);
             std::vector<ExportCell> row = {text(grade.classNames[k].view()),
-                                           studentNumber(roster.numberAt(entry)),
-                                           text(roster.nameAt(entry))};
+                                           studentNumber(roster.numberAt(entry).bytes()),
+                                           text(roster.nameAt(entry).bytes())};
             for (int j : subjects)
                 appendTriple(row, results.scores[j][k][s], results.subjectDeviations[j][k][s],
                              results.subjectRanks[j][k][s]);
@@ -115,7 +115,7 @@ Status exportResults(const std::filesystem::path& dir, const BasicData& data,
                      const ExportRequest& request, std::size_t& students) {
     const GradeData& grade = data.grades[request.grade - 1];
     auto roster = std::make_unique<GradeRoster>();
-    FileHealth health;
+    FileFindings health;
     const auto rosterFile = rosterPath(dir, data.rosterTag.view(), request.year, request.grade);
     if (Status read = readRoster(rosterFile, *roster, &health, &grade); !read) return read;
     if (health.damaged()) return Status::error(findingOf(rosterFile, health));

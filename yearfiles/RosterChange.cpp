@@ -9,7 +9,7 @@
 #include "AlignedCopy.h"
 #include "AtomicWrite.h"
 #include "Cp932.h"
-#include "FileHealth.h"
+#include "FileFindings.h"
 #include "Paths.h"
 #include "StudentNumber.h"
 #include "TestList.h"
@@ -78,7 +78,7 @@ void appendListed(std::string& out, const std::vector<Item>& items, Line line) {
 // when it cannot be read, is damaged or no longer fits the basic data.
 Status readFitting(const fs::path& path, const GradeData& grade, std::string& text,
                    TestScores& scores) {
-    FileHealth health;
+    FileFindings health;
     if (Status read = readTextFile(path, kMaxScoreFileBytes, text, &health); !read) return read;
     parseScores(text, grade, scores, &health);
     if (!checkShape(health).fits || health.damaged())
@@ -97,8 +97,8 @@ std::vector<SeatedStudent> seatedStudents(const GradeData& grade, const GradeRos
             const int entry = roster.entryOf(k, s);
             if (entry < 0) break;
             if (roster.numberAt(entry).empty() && roster.nameAt(entry).empty()) continue;
-            students.push_back(
-                {k, s, std::string(roster.numberAt(entry)), std::string(roster.nameAt(entry))});
+            students.push_back({k, s, std::string(roster.numberAt(entry).bytes()),
+                                std::string(roster.nameAt(entry).bytes())});
         }
     return students;
 }

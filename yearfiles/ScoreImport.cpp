@@ -175,7 +175,7 @@ private:
         for (int slot = 0; slot < kSlots; ++slot) {
             const int entry = roster_.entryOf(cls, slot);
             if (entry < 0) break;
-            const std::string own = cp932ToUtf8(roster_.numberAt(entry));
+            const std::string own = roster_.numberAt(entry).utf8();
             if (wanted ? compareStudentNumbers(own, *wanted) == 0 : own == number) return slot;
             const std::optional<int> value = wholeNumberCell(own);
             attendanceNumbers |= value && *value >= 1 && *value <= kSlots;

@@ -5,7 +5,7 @@
 
 #include "Catalogue.h"
 #include "Cp932.h"
-#include "FileHealth.h"
+#include "FileFindings.h"
 #include "TextFile.h"
 
 namespace jitsu::yearfiles {
@@ -32,7 +32,7 @@ Status decodeText(std::string_view raw, const std::string& source, TextEncoding 
             raw.remove_prefix(3);
             encoding = TextEncoding::Utf8;
         }
-        FileHealth health;
+        FileFindings health;
         surveyBytes(raw, health);
         const bool ascii = std::all_of(raw.begin(), raw.end(),
                                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });

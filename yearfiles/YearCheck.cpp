@@ -59,7 +59,7 @@ public:
     // False when there is no basic data to check the other files against.
     bool basicData() {
         const fs::path path = basicDataPath(dir_);
-        FileHealth health;
+        FileFindings health;
         if (Status read = readBasicData(path, data_, &health); !read) {
             add(Severity::Error, read.isMissing() ? "basic.missing" : "basic.unreadable", path, 0,
                 reasonOf(read, path), Reason(N_("set up the school year in 基礎データ")),
@@ -69,9 +69,10 @@ public:
         if (health.damaged())
             add(Severity::Error, "basic.damaged", path, 0, Reason::verbatim(health.describe()),
                 Reason(N_("open it in 基礎データ, check it and save it again")), kBasesetup);
-        for (const Problem& problem : checkEditorTexts(editorTextsOf(data_)))
-            add(Severity::Error, "basic.invalid-value", path, 0, Reason::verbatim(problem.text),
-                Reason(N_("correct it in 基礎データ")), kBasesetup);
+        for (const EditorFinding& editorFinding : checkEditorTexts(editorTextsOf(data_)))
+            add(Severity::Error, "basic.invalid-value", path, 0,
+                Reason::verbatim(editorFinding.text), Reason(N_("correct it in 基礎データ")),
+                kBasesetup);
         return true;
     }
 
@@ -118,7 +119,7 @@ private:
     void roster(int g, const fs::path& path) {
         const Reason reimport(N_("import the roster again with 名簿の取り込み… in the launcher"));
         std::string text;
-        FileHealth whole;
+        FileFindings whole;
         if (Status read = readTextFile(path, kMaxRosterBytes, text, &whole); !read) {
             add(read.isMissing() ? Severity::Warning : Severity::Error,
                 read.isMissing() ? "roster.missing" : "roster.unreadable", path, 0,
@@ -176,7 +177,7 @@ private:
     // set to this line's.
     void rosterLine(const fs::path& path, std::size_t number, std::string_view line,
                     std::string& previous) {
-        FileHealth health;
+        FileFindings health;
         surveyBytes(line, health);
         if (!health.validCp932) {
             add(Severity::Error, "roster.not-cp932", path, number,
@@ -233,7 +234,7 @@ private:
     void scoreFile(const GradeData& grade, const std::vector<std::string>& subjects, int t,
                    const fs::path& path) {
         auto scores = std::make_unique<TestScores>();
-        FileHealth health;
+        FileFindings health;
         if (Status read = readScores(path, grade, *scores, &health); !read) {
             add(Severity::Error, "scores.unreadable", path, 0, reasonOf(read, path),
                 Reason(N_("ask the person in charge to check the file's permissions")));
@@ -275,7 +276,7 @@ private:
     void resultsFile(const GradeData& grade, int g, int t, const fs::path& path,
                      const fs::path* scores) {
         auto results = std::make_unique<GradeResults>();
-        FileHealth health;
+        FileFindings health;
         const Reason recompute = because(
             N_("compute the results of grade {1}, test {2} again with 実行 in 個人票 印刷"), g, t);
         if (Status read = readResultsFile(path, grade, *results, &health); !read) {
@@ -294,7 +295,7 @@ private:
     // The shared shape check, then any other damage, with codes KIND.shape and KIND.damaged;
     // false when the values cannot be trusted. Values the reader rejected alone (`rangeTodo`)
     // leave the others to be checked.
-    bool shape(const std::string& kind, const fs::path& path, const FileHealth& health,
+    bool shape(const std::string& kind, const fs::path& path, const FileFindings& health,
                const Reason& todo, const Reason& rangeTodo, const char* fixedIn) {
         const ShapeFit fit = checkShape(health);
         if (!fit.fits) {
@@ -304,7 +305,7 @@ private:
             return false;
         }
         if (!health.damaged()) return true;
-        FileHealth rest = health;
+        FileFindings rest = health;
         rest.rejected = 0;
         rest.rejectedPlaces.clear();
         add(Severity::Error, kind + ".damaged", path, 0, Reason::verbatim(health.describe()),

@@ -53,7 +53,7 @@ TEST_P(CountChanges, CarryTheScoresByPosition) {
     BasicData saved;
     ASSERT_TRUE(readBasicData(basic, saved));
     auto scores = std::make_unique<TestScores>();
-    FileHealth health;
+    FileFindings health;
     ASSERT_TRUE(readScores(year.path() / file, saved.grades[0], *scores, &health));
     EXPECT_TRUE(checkShape(health).fits);
     for (int j = 0; j < kMaxSubjects; ++j)

@@ -28,10 +28,10 @@ EditorTexts validYear() {
     return texts;
 }
 
-using Place = Problem::Place;
+using Place = EditorFinding::Place;
 
-// Where a problem points: "school", "test" or "grade grid column,row" of a cell.
-std::string placeOf(const Problem& p) {
+// Where a finding points: "school", "test" or "grade grid column,row" of a cell.
+std::string placeOf(const EditorFinding& p) {
     if (p.place != Place::Cell) return p.place == Place::SchoolName ? "school" : "test";
     return std::to_string(p.grade) + (p.grid == Grid::Classes ? " classes " : " subjects ") +
            std::to_string(p.column) + "," + std::to_string(p.row);
@@ -39,7 +39,7 @@ std::string placeOf(const Problem& p) {
 
 }  // namespace
 
-// Each edit of a savable year, and the problems then found: where each points and what it says
+// Each edit of a savable year, and the findings then found: where each points and what it says
 // (in the golden file), in the order of the file, one per cell.
 TEST(Checks, NameTheCellAndWhatIsWrong) {
     const std::pair<const char*, void (*)(EditorTexts&)> edits[] = {
@@ -57,21 +57,22 @@ TEST(Checks, NameTheCellAndWhatIsWrong) {
         {"head count 46", [](EditorTexts& t) { t.grades[1].headCounts[1] = "46"; }},
         {"discipline 6", [](EditorTexts& t) { t.grades[2].disciplineNumbers[0] = "6"; }},
         {"full marks 1000", [](EditorTexts& t) { t.grades[0].fullMarks[1][1] = "1000"; }},
-        {"five problems", [](EditorTexts& t) {
+        {"five findings", [](EditorTexts& t) {
              t.grades[2].fullMarks[1][0] = "x";
              t.grades[0].classNames[0] = "";
              t.grades[0].headCounts[0] = "";
              t.testName = "a b";
-             t.grades[1].subjectNames[0] = "a b c d e f";  // blanks and too long: one problem
+             t.grades[1].subjectNames[0] = "a b c d e f";  // blanks and too long: one finding
          }}};
     std::string found;
     for (const auto& [what, edit] : edits) {
         EditorTexts texts = validYear();
         edit(texts);
         found += std::string(what) + ":\n";
-        for (const Problem& p : checkEditorTexts(texts)) found += placeOf(p) + " " + p.text + "\n";
+        for (const EditorFinding& p : checkEditorTexts(texts))
+            found += placeOf(p) + " " + p.text + "\n";
     }
-    EXPECT_TRUE(matchesGolden(found, "editor-checks/problems.txt"));
+    EXPECT_TRUE(matchesGolden(found, "editor-checks/findings.txt"));
 }
 
 TEST(Checks, AcceptWhatTheReadersTakeBackAndIgnoreCellsBeyondTheCounts) {
@@ -113,20 +114,20 @@ TEST(Checks, NumberCellsWithinTheirRanges) {
 }
 
 TEST(Checks, TheStartContentsCannotBeSaved) {
-    std::vector<Problem> problems = checkEditorTexts(EditorTexts{});
+    std::vector<EditorFinding> findings = checkEditorTexts(EditorTexts{});
     // School name; per grade 10 class names, 10 head counts, 10 subject names, 10 disciplines.
-    EXPECT_EQ(problems.size(), 1u + 3 * 40);
+    EXPECT_EQ(findings.size(), 1u + 3 * 40);
 }
 
-// Every problem on its own line up to the listed number, the rest counted, then the question.
-TEST(RefusalText, ListsProblemsThenAsks) {
-    std::vector<Problem> problems(kListedProblems + 2);
-    for (std::size_t i = 0; i < problems.size(); ++i)
-        problems[i].text = "学校名：P" + std::to_string(i + 1);
-    const std::string many = refusalText(problems);
-    problems.resize(2);
+// Every finding on its own line up to the listed number, the rest counted, then the question.
+TEST(RefusalText, ListsFindingsThenAsks) {
+    std::vector<EditorFinding> findings(kListedFindings + 2);
+    for (std::size_t i = 0; i < findings.size(); ++i)
+        findings[i].text = "学校名：P" + std::to_string(i + 1);
+    const std::string many = refusalText(findings);
+    findings.resize(2);
     EXPECT_TRUE(
-        matchesGolden(refusalText(problems) + "\n----\n" + many, "editor-checks/refusal.txt"));
+        matchesGolden(refusalText(findings) + "\n----\n" + many, "editor-checks/refusal.txt"));
 }
 
 // A head count of 0 within the class count is named with what the class holds, whatever its
@@ -143,7 +144,7 @@ TEST(EmptyClasses, NamedWithTheirGradeColumnAndWhatTheyHold) {
         return g == 2 ? "名簿に 31 人" : "名簿に " + std::to_string(k) + " 人、第１回 の得点";
     };
     std::string found;
-    for (const Problem& p : emptyClasses(texts, holdings))
+    for (const EditorFinding& p : emptyClasses(texts, holdings))
         found += placeOf(p) + " " + p.text + "\n";
     EXPECT_TRUE(matchesGolden(found + "----\n" + emptyClassQuestion(emptyClasses(texts, holdings)),
                               "editor-checks/empty-classes.txt"));

@@ -1,11 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <type_traits>
+
 #include "Cp932.h"
+#include "Cp932Text.h"
 #include "Fixtures.h"
 #include "TextField.h"
 
 using namespace jitsu;
+
+// CP932 bytes reach UTF-8 through utf8() alone: no conversion, no construction of a string.
+static_assert(!std::is_convertible_v<Cp932View, std::string_view>);
+static_assert(!std::is_constructible_v<std::string, Cp932View>);
+static_assert(!std::is_constructible_v<std::string, Cp932Text>);
+static_assert(!std::is_convertible_v<std::string_view, Cp932View>);
+
+TEST(Cp932, TextsGiveTheirBytesAndTheirUtf8) {
+    const Cp932Text school(toCp932("髙橋①"));
+    EXPECT_EQ(school.view().utf8(), "髙橋①");
+    EXPECT_EQ(Cp932Text(school.view()), school);
+    EXPECT_EQ(school.bytes().size(), 6u);
+}
 
 TEST(Cp932, RoundTripsJapaneseAndTheVendorExtensions) {
     for (const char* text : {"実力テスト", "第１０回", "～①Ⅲ髙", "ＨＲ  成績一覧", "abc 123"}) {

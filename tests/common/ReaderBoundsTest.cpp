@@ -45,7 +45,7 @@ TEST(BasicDataDamage, IsAFindingWithItsPlace) {
          "line 1 column 1: a byte order mark before the school name"}};
     for (const auto& [text, finding] : cases) {
         auto data = std::make_unique<BasicData>();
-        FileHealth health;
+        FileFindings health;
         surveyBytes(text, health);
         parseBasicData(text, *data, &health);
         if (finding.empty()) {
@@ -66,7 +66,7 @@ TEST(BasicDataDamage, IsAFindingWithItsPlace) {
 TEST(ScoreAndResultsDamage, OutOfRangeValuesAreFindingsAndReadAsNoValue) {
     const GradeData grade = makeGrade(1, 45, 1);
     auto scores = std::make_unique<TestScores>();
-    FileHealth health;
+    FileFindings health;
     parseScores("99999999999999999999 1000 999 -1 -7", grade, *scores, &health);
     EXPECT_EQ(scores->scores[0][0][0], kNoScore);
     EXPECT_EQ(scores->scores[0][0][1], kNoScore);
@@ -82,7 +82,7 @@ TEST(ScoreAndResultsDamage, OutOfRangeValuesAreFindingsAndReadAsNoValue) {
     // Read for a test, a score above the subject's full marks in it is rejected too.
     GradeData marks = grade;
     marks.fullMarks[0][0] = 50;
-    health = FileHealth{};
+    health = FileFindings{};
     parseScores("50 51", marks, *scores, &health, 1);
     EXPECT_EQ(scores->scores[0][0][0], 50);
     EXPECT_EQ(scores->scores[0][0][1], kNoScore);
@@ -91,7 +91,7 @@ TEST(ScoreAndResultsDamage, OutOfRangeValuesAreFindingsAndReadAsNoValue) {
 
     auto results = std::make_unique<GradeResults>();
     resetGradeResults(*results);
-    health = FileHealth{};
+    health = FileFindings{};
     // One slot: score, nine totals, deviation, nine combination deviations, rank, nine ranks.
     std::string text = "99999999999 ";
     for (int k = 0; k < kCombinations; ++k) text += "50000 ";
@@ -118,7 +118,7 @@ TEST(RosterDamage, MoreThan450LinesNeverWritePastTheEntries) {
     for (int i = 0; i < 460; ++i)
         text += "n" + std::to_string(i) + ",name" + std::to_string(i) + "\n";
     auto roster = std::make_unique<GradeRoster>();
-    FileHealth health;
+    FileFindings health;
     parseRoster(text, *roster, &health);
     EXPECT_EQ(roster->studentNumbers[449].view(), "n449");
     EXPECT_EQ(roster->studentNames[449].view(), "name449");

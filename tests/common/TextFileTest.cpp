@@ -13,7 +13,7 @@ TEST(TextFile, ReadsCrLfAsLfAndSurveysTheBytes) {
     TempDir dir;
     writeBytes(dir / "f.txt", "a\r\nb\rc\n\r\n");
     std::string text;
-    FileHealth health;
+    FileFindings health;
     ASSERT_TRUE(readTextFile(dir / "f.txt", 100, text, &health));
     EXPECT_EQ(text, "a\nb\rc\n\n");
     EXPECT_EQ(health.bytes, 9u);

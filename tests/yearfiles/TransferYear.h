@@ -34,7 +34,7 @@ inline Transfer transfer(const TestYear& year, bool byName) {
     Transfer t;
     std::vector<std::string> class1;
     for (int e = roster->classFirst[0]; e <= roster->classLast[0]; ++e)
-        class1.push_back(jitsu::cp932ToUtf8(roster->nameAt(e)));
+        class1.push_back(roster->nameAt(e).utf8());
     t.leaver = class1.back();
     class1.pop_back();
     class1.insert(class1.begin() + 2, "青木　新太");
@@ -44,8 +44,8 @@ inline Transfer transfer(const TestYear& year, bool byName) {
         if (class1[i] != "青木　新太") t.staying.push_back(class1[i]);
     }
     for (int e = roster->classFirst[1]; e <= roster->classLast[1]; ++e)
-        t.csv += "2," + std::string(roster->numberAt(e)) + "," +
-                 jitsu::cp932ToUtf8(roster->nameAt(e)) + "\n";
+        t.csv +=
+            "2," + std::string(roster->numberAt(e).bytes()) + "," + roster->nameAt(e).utf8() + "\n";
     return t;
 }
 

@@ -5,7 +5,7 @@
 
 #include "MessageTexts.h"
 #include "ScoreMerge.h"
-#include "ScoreSession.h"
+#include "ScoreMergeQuestions.h"
 
 namespace jitsu {
 
@@ -13,7 +13,7 @@ FileMergeResult mergeIntoScoreFile(const std::filesystem::path& scoreFile, const
                                    const GradeRoster& roster, const TestScores& base,
                                    const TestScores& ours, Messages& messages) {
     auto theirs = std::make_unique<TestScores>();
-    FileHealth health;
+    FileFindings health;
     Status read = readScores(scoreFile, grade, *theirs, &health);
     if (!read && !read.isMissing()) return {FileMergeOutcome::Failed, std::move(read)};
     // A file written before the classes or subjects were changed is replaced only when told.

@@ -32,12 +32,12 @@ std::string values(std::size_t n, const char* lineEnd = "\r\n") {
 
 std::string basicWith(const std::string& counts) { return "S T 2026 N " + counts; }
 
-FileHealth readWithHealth(const HealthCase& c) {
+FileFindings readWithHealth(const HealthCase& c) {
     TempDir dir;
     const auto f = dir / "f.txt";
     writeBytes(f, c.bytes);
     const GradeData grade = makeGrade(1, 45, 3);  // 135 score values
-    FileHealth h;
+    FileFindings h;
     const Status status =
         c.kind == Kind::Scores   ? readScores(f, grade, *std::make_unique<TestScores>(), &h)
         : c.kind == Kind::Basic  ? readBasicData(f, *std::make_unique<BasicData>(), &h)

@@ -24,11 +24,11 @@ struct FileMergeResult {
 };
 
 // A file whose count of values does not fit `grade` is replaced only after a Yes to the question
-// scoreentry asks before replacing such a file. The cells where `ours` differs from `base` are
-// saved with saveScoreCells (under the folder's lock, questions outside it); cells the file
-// changed to other values are asked about with scoreentry's conflict question (conflictAsker,
-// the students named from `roster`). A missing file is a test without scores; one that cannot be
-// read or written fails, the file left as it was.
+// a save asks before replacing such a file (replaceQuestion). The cells where `ours` differs from
+// `base` are saved with saveScoreCells (under the folder's lock, questions outside it); cells the
+// file changed to other values are asked about with the conflict question (conflictAsker, the
+// students named from `roster`). A missing file is a test without scores; one that cannot be read
+// or written fails, the file left as it was.
 FileMergeResult mergeIntoScoreFile(const std::filesystem::path& scoreFile, const GradeData& grade,
                                    const GradeRoster& roster, const TestScores& base,
                                    const TestScores& ours, Messages& messages);

@@ -34,7 +34,7 @@ struct Rejection {
 
 // What a reader saw in a file besides the record it filled: what a person needs to judge
 // whether the file is sound. Every reader fills one the same way; reading is not changed by it.
-struct FileHealth {
+struct FileFindings {
     std::size_t bytes = 0;           // the file's size as read
     std::size_t valuesRead = 0;      // fields the reader filled from the file
     std::size_t valuesExpected = 0;  // fields the shape asks for; 0 when the shape fixes none
@@ -66,7 +66,7 @@ struct FileHealth {
 };
 
 // Line ends and encoding of the raw bytes of a file, before any conversion.
-void surveyBytes(std::string_view raw, FileHealth& health);
+void surveyBytes(std::string_view raw, FileFindings& health);
 
 // Where byte `offset` of `text` lies.
 TextPosition positionIn(std::string_view text, std::size_t offset);
@@ -80,6 +80,6 @@ struct ShapeFit {
 
 // The shared shape check of score and results files: the values found in the file against the
 // count the grade's class and subject counts give (readScores / readResultsFile fill both).
-ShapeFit checkShape(const FileHealth& health);
+ShapeFit checkShape(const FileFindings& health);
 
 }  // namespace jitsu

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FileHealth.h"
+#include "FileFindings.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -66,7 +66,7 @@ std::string said(const Reason& reason) { return reason.text(); }
 
 }  // namespace
 
-void surveyBytes(std::string_view raw, FileHealth& health) {
+void surveyBytes(std::string_view raw, FileFindings& health) {
     health.bytes = raw.size();
     // Every CR is a CR LF end or a lone CR; every other LF is an LF end.
     std::size_t crs = 0, crLfs = 0;
@@ -94,14 +94,14 @@ TextPosition positionIn(std::string_view text, std::size_t offset) {
     return at;
 }
 
-void FileHealth::reject(TextPosition at, Reason what) {
+void FileFindings::reject(TextPosition at, Reason what) {
     ++rejected;
     if (keepsPlaces()) rejectedPlaces.push_back({at, std::move(what)});
 }
 
-bool FileHealth::damaged() const { return !describe().empty(); }
+bool FileFindings::damaged() const { return !describe().empty(); }
 
-std::string FileHealth::describe() const {
+std::string FileFindings::describe() const {
     std::string out;
     const bool shapeFixed = valuesExpected > 0;
     if (bytes == 0 && valuesFound() == 0) {
@@ -147,7 +147,7 @@ std::string FileHealth::describe() const {
     return out;
 }
 
-ShapeFit checkShape(const FileHealth& health) {
+ShapeFit checkShape(const FileFindings& health) {
     return {health.valuesFound() == health.valuesExpected, health.valuesFound(),
             health.valuesExpected};
 }
