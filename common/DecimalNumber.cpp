@@ -3,36 +3,39 @@
 
 #include <array>
 #include <bit>
-#include <charconv>
 #include <limits>
 
 namespace jitsu {
 
-std::int64_t DecimalNumber::value() const {
-    constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
-    if (magnitude > kMax)
-        return negative ? std::numeric_limits<std::int64_t>::min()
-                        : std::numeric_limits<std::int64_t>::max();
-    return negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
-}
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
 
 std::optional<DecimalNumber> leadingNumber(std::string_view text) {
     DecimalNumber number;
-    std::size_t start = 0;
+    std::size_t p = 0;
     if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
         number.negative = text[0] == '-';
-        start = 1;
+        p = 1;
     }
-    // Unsigned, so that from_chars takes no sign of its own after ours.
-    const char* first = text.data() + start;
-    const char* last = text.data() + text.size();
-    const auto [end, error] = std::from_chars(first, last, number.magnitude);
-    if (error == std::errc::invalid_argument) return std::nullopt;
-    // Out of range, from_chars still reads every digit.
-    if (error == std::errc::result_out_of_range)
-        number.magnitude = std::numeric_limits<std::uint64_t>::max();
-    number.digits = static_cast<std::size_t>(end - first);
-    number.length = start + number.digits;
+    const std::size_t first = p;
+    // Nineteen digits always fit in 64 bits; only a longer run needs its overflow checked. A
+    // plain loop: every number of a year's files passes here, most of them two or three digits.
+    constexpr std::size_t kSafeDigits = 19;
+    for (; p < text.size() && p - first < kSafeDigits && isDigit(text[p]); ++p)
+        number.magnitude = number.magnitude * 10 + static_cast<unsigned>(text[p] - '0');
+    if (p == first) return std::nullopt;
+    for (; p < text.size() && isDigit(text[p]); ++p) {
+        std::uint64_t next;
+        if (__builtin_mul_overflow(number.magnitude, 10u, &next) ||
+            __builtin_add_overflow(next, static_cast<unsigned>(text[p] - '0'), &next))
+            next = std::numeric_limits<std::uint64_t>::max();
+        number.magnitude = next;
+    }
+    number.digits = p - first;
+    number.length = p;
     return number;
 }
 

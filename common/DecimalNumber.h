@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -17,7 +18,14 @@ struct DecimalNumber {
     std::size_t length = 0;       // characters read: the sign and the digits
 
     // The value, saturated to the 64-bit range.
-    std::int64_t value() const;
+    std::int64_t value() const {
+        constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+        if (magnitude > kMax)
+            return negative ? std::numeric_limits<std::int64_t>::min()
+                            : std::numeric_limits<std::int64_t>::max();
+        return negative ? -static_cast<std::int64_t>(magnitude)
+                        : static_cast<std::int64_t>(magnitude);
+    }
 };
 
 // The number at the start of `text`, up to the first character that is no digit; nullopt, and

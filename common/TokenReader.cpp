@@ -102,8 +102,8 @@ void TokenReader::rejectLast(Reason what) {
     if (health_) health_->reject(placeOf(lastStart_), std::move(what));
 }
 
-bool TokenReader::checkRange(long long value, long long low, long long high, const char* what) {
-    if (value >= low && value <= high) return true;
+bool TokenReader::recordOutOfRange(long long value, long long low, long long high,
+                                   const char* what) {
     if (!health_) return false;
     if (!health_->keepsPlaces()) {
         ++health_->rejected;  // the place and text only for the few listed
