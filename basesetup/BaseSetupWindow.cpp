@@ -12,6 +12,7 @@
 #include "CountChange.h"
 #include "EditGrid.h"
 #include "GradePage.h"
+#include "HelpWindow.h"
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "SaveLock.h"
@@ -75,6 +76,7 @@ BaseSetupWindow::BaseSetupWindow(Services& services, QWidget* parent)
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setGeometry(664, 14, 89, 25);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
+    addHelp(this, "basesetup.md", QRect(664, 48, 89, 25));
 
     pageControl_ = new QTabWidget(this);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
@@ -84,7 +86,6 @@ BaseSetupWindow::BaseSetupWindow(Services& services, QWidget* parent)
         pages_[g] = new GradePage(g + 1, texts_.grades[g]);
         pageControl_->addTab(pages_[g], QString::fromUtf8(titles[g]));
     }
-    pageControl_->setCurrentIndex(2);
 
     label(this, "教科番号は（英語 ： １　国語 ： ２　数学 ： ３　理科 ： ４　社会 ： ５）", 256,
           448);
@@ -96,6 +97,7 @@ bool BaseSetupWindow::FormCreate() {
     BasicData data;
     if (Status read = readBasicData(path_, data); read) {
         texts_ = editorTextsOf(data);
+        loaded_ = formatBasicData(basicDataTextsOf(texts_));
     } else if (!read.isMissing()) {
         // Opened with the start contents, the close would replace the file.
         services_.messages.alert(text::kBasicDataMissing, text::kConfirm, MessageIcon::Stop,
@@ -122,6 +124,9 @@ void BaseSetupWindow::takeEdits() {
 
 bool BaseSetupWindow::FormClose() {
     takeEdits();
+    // Saving the same data again would only make every results file look out of date.
+    const BasicDataTexts saved = basicDataTextsOf(texts_);
+    if (loaded_ && formatBasicData(saved) == *loaded_) return true;
     Messages& messages = services_.messages;
     std::vector<Problem> problems = checkEditorTexts(texts_);
     if (!problems.empty()) {
@@ -151,7 +156,6 @@ bool BaseSetupWindow::FormClose() {
         return false;
     }
     // Score files are shaped by the counts: a change of counts carries the scores along.
-    const BasicDataTexts saved = basicDataTextsOf(texts_);
     CountChange change;
     if (before) {
         auto after = std::make_unique<BasicData>();

@@ -22,9 +22,9 @@ class GradePage;
 // The basic data editor: school and test name, year, and per grade page the classes with their
 // head counts, the subjects with their discipline numbers and the full marks of every test.
 // The widgets show an EditorTexts, which also keeps the cells cut off by a smaller count. The
-// file is loaded by FormCreate and saved whenever the window closes, unless the user chooses to
-// end without saving because a text cannot be saved, the file cannot be written, or another
-// terminal changed the file since it was read.
+// file is loaded by FormCreate and saved when the window closes with anything changed, unless
+// the user chooses to end without saving because a text cannot be saved, the file cannot be
+// written, or another terminal changed the file since it was read.
 class BaseSetupWindow : public ProgramWindow {
     Q_OBJECT
 public:
@@ -35,7 +35,8 @@ public:
     // message was shown with the reason): the program then ends, leaving the file as it is.
     bool FormCreate() override;
 
-    // Saves the file. Returns whether the window may close: true once saved, or when the user
+    // Saves the file when anything was changed. Returns whether the window may close: true once
+    // saved or when nothing changed, or when the user
     // chooses to end without saving; false when the user goes back to correct a text that
     // cannot be saved, to retry a save that failed, or from replacing a file that another
     // terminal changed since it was read (asked first: はい replaces it, いいえ ends without
@@ -53,6 +54,8 @@ private:
     Services& services_;
     std::filesystem::path path_;
     std::optional<std::string> readText_;  // the file as read; nullopt when there was none
+    // What saving the texts as loaded would write; nullopt when there was no file to load.
+    std::optional<std::string> loaded_;
     EditorTexts texts_;
     QLineEdit* schoolEdit_;
     QLineEdit* testEdit_;

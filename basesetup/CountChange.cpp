@@ -83,8 +83,9 @@ Status planCountChange(const fs::path& dir, const BasicData& before, const Basic
             FileHealth health;
             parseScores(text, old, *scores, &health);
             if (!checkShape(health).fits || health.damaged())
-                return Status::error(path.string() + ": " + health.describe() +
-                                     ": it does not fit the counts saved before");
+                return Status::error(
+                    because(N_("{1}: {2}: it does not fit the counts saved before"), path,
+                            health.describe()));
             dropped(old, now, *scores, where, drops);
             if (!reshaped) continue;
             plan.scoreFiles.push_back({path, text, formatScores(now, *scores)});
@@ -139,7 +140,7 @@ std::string classHoldings(const fs::path& dir, const BasicData& data, int grade,
 Status applyCountChange(const CountChange& plan, const fs::path& basicDataFile,
                         const BasicDataTexts& texts) {
     return rewriteAllOrNothing(plan.scoreFiles,
-                               "saved again since the question; nothing was changed",
+                               N_("{1}: saved again since the question; nothing was changed"),
                                [&] { return writeBasicData(basicDataFile, texts); });
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "DecimalNumber.h"
+#include "Reason.h"
 
 namespace jitsu::cli {
 
@@ -28,13 +29,13 @@ std::optional<std::pair<int, int>> parseNumberPair(const std::string& text, char
 
 namespace {
 
-// "--a, --b and --c".
+// "--a, --b and --c", in the run's language.
 std::string joinedNames(const std::vector<std::string>& names) {
-    std::string text;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0) text += i + 1 == names.size() ? " and " : ", ";
-        text += "--" + names[i];
-    }
+    std::string text = "--" + names[0];
+    for (std::size_t i = 1; i < names.size(); ++i)
+        text = because(i + 1 < names.size() ? N_("{1}, {2}") : N_("{1} and {2}"), text,
+                       "--" + names[i])
+                   .text();
     return text;
 }
 
@@ -76,16 +77,18 @@ Arguments::Arguments(const std::vector<std::string>& words, std::span<const Opti
         const std::string word = argv[optind - 1];
         const OptionSpec* spec = specOf(code == '?' || code == ':' ? optopt : code);
         if (code == ':') {
-            error_ = (word.starts_with("--") ? "--" + std::string(spec->name)
-                                             : "-" + std::string(1, spec->letter)) +
-                     " needs a value";
+            error_ = because(N_("{1} needs a value"), word.starts_with("--")
+                                                          ? "--" + std::string(spec->name)
+                                                          : "-" + std::string(1, spec->letter))
+                         .text();
             return;
         }
         if (code == '?') {
-            error_ = spec ? "--" + std::string(spec->name) + " takes no value"
-                     : optopt
-                         ? "unknown option '-" + std::string(1, static_cast<char>(optopt)) + "'"
-                         : "unknown option '" + word.substr(0, word.find('=')) + "'";
+            error_ = spec ? because(N_("{1} takes no value"), "--" + std::string(spec->name)).text()
+                          : because(N_("unknown option '{1}'"),
+                                    optopt ? "-" + std::string(1, static_cast<char>(optopt))
+                                           : word.substr(0, word.find('=')))
+                                .text();
             return;
         }
         if (*spec->value)
@@ -99,7 +102,9 @@ Arguments::Arguments(const std::vector<std::string>& words, std::span<const Opti
     for (const OptionSpec& spec : specs)
         if (spec.required && !option(spec.name)) missing.push_back(spec.name);
     if (!missing.empty())
-        error_ = joinedNames(missing) + (missing.size() == 1 ? " is required" : " are required");
+        error_ = because(missing.size() == 1 ? N_("{1} is required") : N_("{1} are required"),
+                         joinedNames(missing))
+                     .text();
 }
 
 std::optional<std::string> Arguments::option(const std::string& name) const {
@@ -124,8 +129,9 @@ std::optional<int> Arguments::intOption(const std::string& name, int min, int ma
     if (!text) return fallback;
     auto value = parseWholeNumber(*text);
     if (!value || *value < min || *value > max) {
-        error_ = "--" + name + " must be a whole number from " + std::to_string(min) + " to " +
-                 std::to_string(max) + ", not '" + *text + "'";
+        error_ = because(N_("--{1} must be a whole number from {2} to {3}, not '{4}'"), name, min,
+                         max, *text)
+                     .text();
         return std::nullopt;
     }
     return static_cast<int>(*value);

@@ -29,15 +29,18 @@ int checklistsCommand(CommandContext& context) {
         // "M/D" with a month from 1 to 12 and a day from 1 to 31.
         const auto parsed = parseNumberPair(*text, '/', 1, 12, 1, 31);
         if (!parsed)
-            return context.usageError("--deadline must be MONTH/DAY (1 to 12, 1 to 31), not '" +
-                                      *text + "'");
+            return context.usageError(
+                because(N_("--deadline must be MONTH/DAY (1 to 12, 1 to 31), not '{1}'"), *text)
+                    .text());
         deadline = Deadline{parsed->first, parsed->second};
     }
 
     FolderSettings settings;
     if (auto word = args.option("era")) {
         auto era = parseEra(*word);
-        if (!era) return context.usageError("--era must be seireki or wareki, not '" + *word + "'");
+        if (!era)
+            return context.usageError(
+                because(N_("--era must be seireki or wareki, not '{1}'"), *word).text());
         settings.era = *era;
     } else if (Status read = readFolderSettings(context.dir, settings); !read) {
         return context.dataError(read.reason());
@@ -65,10 +68,7 @@ int checklistsCommand(CommandContext& context) {
     request.magnification = *scale;
     const std::string classList = args.option("classes").value_or("");
     const auto classes = classesNamed(classList, gradeData.classes());
-    if (!classes)
-        return context.usageError("--classes must list class numbers from 1 to " +
-                                  std::to_string(gradeData.classes()) + ", not '" + classList +
-                                  "'");
+    if (!classes) return context.badClassList(gradeData.classes(), classList);
     request.checkedClasses.assign(classes->begin(), classes->end());
     return printThrough(context, *output, [&](const Services& services) {
         return runCheckLists(services, data, request);

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "Reason.h"
+
 namespace jitsu::cli {
 
 namespace {
@@ -39,8 +41,10 @@ std::optional<CombinationSet> parseCombinationList(std::string_view list, std::s
         std::size_t comma = std::min(list.find(',', start), list.size());
         std::string_view item = list.substr(start, comma - start);
         if (!addItem(item, ticked)) {
-            error = item.empty() ? "--combos has an empty item"
-                                 : "--combos: no combination is called '" + std::string(item) + "'";
+            error = item.empty()
+                        ? Reason(N_("--combos has an empty item")).text()
+                        : because(N_("--combos: no combination is called '{1}'"), std::string(item))
+                              .text();
             return std::nullopt;
         }
         if (comma == list.size()) return ticked;

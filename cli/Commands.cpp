@@ -15,6 +15,7 @@
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "ProgramOptions.h"
+#include "Reason.h"
 #include "ResultsAge.h"
 
 namespace jitsu::cli {
@@ -42,7 +43,7 @@ const OptionSpec kRecompute{"recompute",
                             "",
                             false,
                             "compute an out-of-date results file again first",
-                            "古くなった成績ファイルを先に計算し直す"};
+                            "古くなった結果ファイルを先に計算し直す"};
 const OptionSpec kClasses{"classes",
                           0,
                           "LIST",
@@ -95,7 +96,7 @@ const std::vector<Command>& commands() {
          "compute a test's results file",
          "Computes the statistics of grade G in test T of year Y from the basic data, roster and\n"
          "score files, and writes the results file JKyy_T_G.txt.",
-         "基礎データ・名簿・点数ファイルから Y 年度第 T 回の G 学年の統計を計算し、成績ファイル "
+         "基礎データ・名簿・点数ファイルから Y 年度第 T 回の G 学年の統計を計算し、結果ファイル "
          "JKyy_T_G.txt を書き出します。",
          {kYear, kTest, kGrade, kCombos, kForce},
          resultsCommand},
@@ -221,7 +222,7 @@ const std::vector<Command>& commands() {
          "print the individual score reports",
          "Computes grade G's statistics in test T (no results file written) and prints the\n"
          "reports, six an A4 page, to one output (default: a trace on standard output).",
-         "G 学年の第 T 回の統計を計算し（成績ファイルは書きません）、組ごとの個人票を A4 "
+         "G 学年の第 T 回の統計を計算し（結果ファイルは書きません）、組ごとの個人票を A4 "
          "に６人ずつ、一つの出力に印刷します（省略時は標準出力に描画の記録）。",
          {kYear,
           kTest,
@@ -270,7 +271,7 @@ const std::vector<Command>& commands() {
          "print class lists, top scorers and distributions",
          "Prints the summary tables of grade G in test T from the roster and the results file,\n"
          "to one output (default: a trace on standard output).",
-         "名簿と成績ファイルから G 学年の第 T "
+         "名簿と結果ファイルから G 学年の第 T "
          "回の集計表を一つの出力に印刷します（省略時は標準出力に"
          "描画の記録）。",
          {kYear,
@@ -335,6 +336,12 @@ int CommandContext::dataError(const std::string& reason, const char* suiteMessag
     return kExitDataError;
 }
 
+int CommandContext::badClassList(int classCount, const std::string& list) {
+    return usageError(
+        because(N_("--classes must list class numbers from 1 to {1}, not '{2}'"), classCount, list)
+            .text());
+}
+
 void CommandContext::warn(const std::string& text) {
     err << "jitsuryoku " << name << ": " << trFormat(N_("warning: {1}"), std::vector{text}) << '\n';
 }
@@ -379,8 +386,8 @@ Stop CommandContext::checkTest(const BasicData& data, int grade, int test) {
         return dataError(basicDataPath(dir).string() + ": grade " + std::to_string(grade) +
                          " has no test");
     if (test <= tests) return std::nullopt;
-    return usageError("--test must be from 1 to " + std::to_string(tests) +
-                      ", the tests of grade " + std::to_string(grade));
+    return usageError(
+        because(N_("--test must be from 1 to {1}, the tests of grade {2}"), tests, grade).text());
 }
 
 int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
@@ -393,7 +400,8 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
     speakLocaleLanguage(std::getenv);
     const Arguments tool(words, toolOptions(), true);
     if (!tool.ok()) {
-        err << "jitsuryoku: " << tool.error() << " (see jitsuryoku --help)\n";
+        err << "jitsuryoku: "
+            << because(N_("{1} (see {2} --help)"), tool.error(), "jitsuryoku").text() << '\n';
         return kExitUsage;
     }
     if (tool.flag("help") || (!tool.positional().empty() && tool.positional()[0] == "help" &&
@@ -418,7 +426,11 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
     const auto command = std::find_if(commands().begin(), commands().end(),
                                       [&](const Command& c) { return name == c.name; });
     if (command == commands().end()) {
-        err << "jitsuryoku: unknown command '" << name << "' (see jitsuryoku --help)\n";
+        err << "jitsuryoku: "
+            << because(N_("{1} (see {2} --help)"), because(N_("unknown command '{1}'"), name),
+                       "jitsuryoku")
+                   .text()
+            << '\n';
         return kExitUsage;
     }
     std::vector<OptionSpec> options = command->options;
@@ -435,21 +447,23 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
         out << commandHelp(*command);
         return kExitOk;
     }
-    const std::string seeHelp = " (see jitsuryoku " + name + " --help)";
-    if (!args.ok()) return context.usageError(args.error() + seeHelp);
+    const auto seeHelp = [&](Reason reason) {
+        return because(N_("{1} (see {2} --help)"), std::move(reason), "jitsuryoku " + name).text();
+    };
+    if (!args.ok()) return context.usageError(seeHelp(Reason::verbatim(args.error())));
     const std::string_view operand = command->operand;
     const std::size_t operands =
         operand.empty()
             ? 0
             : 1 + static_cast<std::size_t>(std::count(operand.begin(), operand.end(), ' '));
     if (args.positional().size() > operands)
-        return context.usageError("unexpected argument '" + args.positional()[operands] + "'" +
-                                  seeHelp);
+        return context.usageError(
+            seeHelp(because(N_("unexpected argument '{1}'"), args.positional()[operands])));
     if (args.positional().size() < operands)
-        return context.usageError(std::string("give the ") + command->operand + seeHelp);
+        return context.usageError(seeHelp(because(N_("give the {1}"), command->operand)));
     if (auto dir = args.option("data-dir")) context.dir = *dir;
     if (context.dir.empty())
-        return context.usageError("-C and --data-dir need a directory" + seeHelp);
+        return context.usageError(seeHelp(Reason(N_("-C and --data-dir need a directory"))));
     return command->run(context);
 }
 

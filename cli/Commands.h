@@ -40,6 +40,8 @@ struct CommandContext {
     int dataError(const std::string& reason, const char* suiteMessage = nullptr);
     // "jitsuryoku NAME: warning: text" on standard error.
     void warn(const std::string& text);
+    // The usage error of a --classes `list` that names no class from 1 to `classCount`.
+    int badClassList(int classCount, const std::string& list);
 
     // A file a reader read: a sound one goes on; a damaged one ends the command with one line
     // naming the file and the finding, or with --force is warned about and goes on.

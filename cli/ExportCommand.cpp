@@ -3,6 +3,7 @@
 
 #include "Arguments.h"
 #include "BasicData.h"
+#include "Catalogue.h"
 #include "Commands.h"
 #include "Paths.h"
 #include "ResultsExport.h"
@@ -16,9 +17,9 @@ int exportCommand(CommandContext& context) {
     const std::string format = args.option("format").value_or("xlsx");
     const std::string encoding = args.option("encoding").value_or("utf-8");
     if (format != "xlsx" && format != "csv")
-        return context.usageError("--format must be xlsx or csv");
+        return context.usageError(N_("--format must be xlsx or csv"));
     if (encoding != "utf-8" && encoding != "cp932")
-        return context.usageError("--encoding must be utf-8 or cp932");
+        return context.usageError(N_("--encoding must be utf-8 or cp932"));
 
     auto basic = std::make_unique<BasicData>();
     if (Stop stop = context.readBasicData(*basic)) return *stop;

@@ -7,6 +7,7 @@
 #include "HistoryRun.h"
 #include "NumberList.h"
 #include "PdfOutput.h"
+#include "Reason.h"
 
 namespace jitsu::cli {
 
@@ -51,8 +52,10 @@ int historyCommand(CommandContext& context) {
     const std::string studentList = args.option("students").value_or("");
     const auto students = numbersNamed(studentList, kSlots);
     if (!students)
-        return context.usageError("--students must list attendance numbers from 1 to " +
-                                  std::to_string(kSlots) + ", not '" + studentList + "'");
+        return context.usageError(
+            because(N_("--students must list attendance numbers from 1 to {1}, not '{2}'"), kSlots,
+                    studentList)
+                .text());
     if (Status found = output->findQueue(); !found) return context.dataError(found.reason());
 
     GradeYear year;
@@ -60,9 +63,7 @@ int historyCommand(CommandContext& context) {
     const int classCount = year.gradeData().classes();
     const std::string classList = args.option("classes").value_or("");
     const auto classes = classesNamed(classList, classCount);
-    if (!classes)
-        return context.usageError("--classes must list class numbers from 1 to " +
-                                  std::to_string(classCount) + ", not '" + classList + "'");
+    if (!classes) return context.badClassList(classCount, classList);
     year.request.classes = *classes;
     year.request.students = *students;
     return printThrough(context, *output, [&](const Services& services) {

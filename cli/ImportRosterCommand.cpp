@@ -22,12 +22,12 @@ int importRosterCommand(CommandContext& context) {
     if (auto list = args.option("columns")) {
         auto columns = yearfiles::parseColumnList(*list);
         if (!columns)
-            return context.usageError("--columns lists class, number, name or - (skipped)");
+            return context.usageError(N_("--columns lists class, number, name or - (skipped)"));
         options.columns = *columns;
     }
     if (auto encoding = args.option("encoding")) {
         if (*encoding != "utf-8" && *encoding != "cp932")
-            return context.usageError("--encoding must be utf-8 or cp932");
+            return context.usageError(N_("--encoding must be utf-8 or cp932"));
         options.encoding =
             *encoding == "utf-8" ? yearfiles::TextEncoding::Utf8 : yearfiles::TextEncoding::Cp932;
     }

@@ -19,7 +19,7 @@ const WindowProgram kPrograms[] = {
      "and starts each of the five programs in that folder. It remembers the folder chosen.",
      "ランチャー（メニューの「実力テスト」）は、データフォルダーの中身（学年とテストごとの点数ファ"
      "イルと"
-     "成績ファイルの保存日時）と jitsuryoku check の結果を示し、五つのプログラムをそのフォルダーで"
+     "結果ファイルの保存日時）と jitsuryoku check の結果を示し、五つのプログラムをそのフォルダーで"
      "起動します。選んだフォルダーを覚えています。"},
     {"jitsuryoku-basesetup", "set up a school year's basic data", "年度の基礎データを設定する",
      "Sets up the school year: the school, grades, classes and head counts, subjects, tests\n"
@@ -40,14 +40,14 @@ const WindowProgram kPrograms[] = {
      "Computes totals, averages, deviation scores and ranks, saves the results file\n"
      "JKyy_T_G.txt and prints the individual score reports (jitsuryoku results and\n"
      "jitsuryoku reports do the same on the command line).",
-     "合計・平均・偏差値・順位を計算して成績ファイル JKyy_T_G.txt に保存し、個人票を印刷します"
+     "合計・平均・偏差値・順位を計算して結果ファイル JKyy_T_G.txt に保存し、個人票を印刷します"
      "（コマンドラインでは jitsuryoku results と jitsuryoku reports）。"},
     {"jitsuryoku-summaryprint", "print class lists, top scorers and frequency distributions",
      "学級一覧表・上位者一覧表・度数分布表を印刷する",
      "Prints the summary tables of a test from the results files: class lists, top-scorer\n"
      "lists and frequency distributions (jitsuryoku summary does the same on the command\n"
      "line).",
-     "成績ファイルから学級一覧表・上位者一覧表・度数分布表を印刷します"
+     "結果ファイルから学級一覧表・上位者一覧表・度数分布表を印刷します"
      "（コマンドラインでは jitsuryoku summary）。"},
 };
 
@@ -136,7 +136,7 @@ std::string toolManPage(Language language, const std::string& date) {
                     "は中学校の実力テストのプログラム集「実力テスト」のコマンドライン版です。"
                     "現在のディレクトリー（または -C DIR）のデータファイル（基礎データ "
                     "wqnmkiso.txt、"
-                    "各学年の名簿、点数ファイル JTyy_T_G.txt、成績ファイル JKyy_T_G.txt、"
+                    "各学年の名簿、点数ファイル JTyy_T_G.txt、結果ファイル JKyy_T_G.txt、"
                     "CP932、CR LF）を扱い、ウィンドウのプログラムと同じページを PDF ファイル、"
                     "描画の記録、CUPS のプリンターに出力します。オプションは GNU の流儀で読みます"
                     "（--name=value、--name value、-- 以降はオプションではない）。"

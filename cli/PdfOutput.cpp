@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "Catalogue.h"
 #include "CupsQueue.h"
 #include "PdfPrinter.h"
 #include "TextFile.h"
@@ -49,7 +50,7 @@ std::optional<OutputChoice> OutputChoice::from(const Arguments& args,
     if (auto pdf = args.option("pdf")) choice.pdf = dir / *pdf;
     if (auto trace = args.option("trace")) choice.trace = dir / *trace;
     if (int(bool(choice.queue)) + int(bool(choice.pdf)) + int(bool(choice.trace)) > 1) {
-        error = "give one of --printer, --pdf and --trace";
+        error = tr(N_("give one of --printer, --pdf and --trace"));
         return std::nullopt;
     }
     return choice;

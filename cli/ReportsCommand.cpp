@@ -28,8 +28,8 @@ int reportsCommand(CommandContext& context) {
         // Two page numbers with FROM ≤ TO.
         const auto parsed = parseNumberPair(*pages, '-', 1, 999, 1, 999);
         if (!parsed || parsed->first > parsed->second)
-            return context.usageError("--pages must be FROM-TO, pages 1 to 999, not '" + *pages +
-                                      "'");
+            return context.usageError(
+                because(N_("--pages must be FROM-TO, pages 1 to 999, not '{1}'"), *pages).text());
         output->pages = PageRange{parsed->first, parsed->second};
     }
     ReportsRequest request;
@@ -48,9 +48,7 @@ int reportsCommand(CommandContext& context) {
     const int classCount = basic->grades[chosen->grade - 1].classes();
     const std::string classList = args.option("classes").value_or("");
     const auto classes = classesNamed(classList, classCount);
-    if (!classes)
-        return context.usageError("--classes must list class numbers from 1 to " +
-                                  std::to_string(classCount) + ", not '" + classList + "'");
+    if (!classes) return context.badClassList(classCount, classList);
     if (classCount == 0)
         return context.dataError(
             because(N_("nothing to print: grade {1} has no class"), chosen->grade).text());

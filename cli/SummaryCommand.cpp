@@ -45,7 +45,9 @@ std::optional<summaryprint::SummaryRequest> requestFrom(Arguments& args, std::st
         return std::nullopt;
     }
     if (auto lists = args.option("lists"); lists && !parseLists(*lists, request)) {
-        error = "--lists takes class, top and freq separated by commas, not '" + *lists + "'";
+        error =
+            because(N_("--lists takes class, top and freq separated by commas, not '{1}'"), *lists)
+                .text();
         return std::nullopt;
     }
     request.year = static_cast<unsigned>(chosen->year);

@@ -4,6 +4,7 @@
 #include "Arguments.h"
 #include "Commands.h"
 #include "FileVersions.h"
+#include "Reason.h"
 
 namespace jitsu::cli {
 
@@ -14,7 +15,8 @@ namespace {
 std::optional<std::filesystem::path> dataFile(CommandContext& context, std::string& error) {
     const std::string& name = context.args.positional()[0];
     if (name.empty() || name.find('/') != std::string::npos || name == "." || name == "..") {
-        error = "'" + name + "' is no file name of the data folder (give the name alone)";
+        error = because(N_("'{1}' is no file name of the data folder (give the name alone)"), name)
+                    .text();
         return std::nullopt;
     }
     return context.dir / name;
@@ -46,8 +48,9 @@ int restoreCommand(CommandContext& context) {
     if (!file) return context.usageError(error);
     const auto number = parseWholeNumber(context.args.positional()[1]);
     if (!number || *number < 1 || *number > kVersionsKept)
-        return context.usageError("the version is a number from 1 to " +
-                                  std::to_string(kVersionsKept) + " as versions lists it");
+        return context.usageError(
+            because(N_("the version is a number from 1 to {1} as versions lists it"), kVersionsKept)
+                .text());
     const std::vector<FileVersion> versions = listVersions(*file);
     if (Status s = restoreVersion(*file, static_cast<int>(*number)); !s)
         return context.dataError(s.reason());

@@ -1,66 +1,95 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Cp932.h"
 
-#include <iconv.h>
+#include <array>
+#include <cstdint>
+#include <memory>
 
-#include <cerrno>
-#include <stdexcept>
+#include "Cp932Table.h"
 
 namespace jitsu {
 
 namespace {
 
-// One conversion descriptor per direction and thread, reset before every use.
-class Converter {
-public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-        if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv_open failed");
-    }
-    ~Converter() { iconv_close(cd_); }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
+constexpr char32_t kReplacement = 0xFFFD;
 
-    // Converts as much of `in` as possible into `out`; returns false at an invalid or
-    // incomplete sequence, with `in` advanced to it.
-    bool convert(std::string_view& in, std::string& out) {
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        char* src = const_cast<char*>(in.data());
-        std::size_t srcLeft = in.size();
-        bool good = true;
-        while (srcLeft > 0) {
-            char buffer[256];
-            char* dst = buffer;
-            std::size_t dstLeft = sizeof buffer;
-            std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
-            out.append(buffer, dst);
-            if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) {
-                good = false;
-                break;
-            }
-        }
-        in = std::string_view(src, srcLeft);
-        return good;
-    }
-
-private:
-    iconv_t cd_;
-};
-
-Converter& fromCp932() {
-    thread_local Converter converter("UTF-8", "CP932");
-    return converter;
+int leadIndex(unsigned char byte) {
+    if (byte >= 0x81 && byte <= 0x9F) return byte - 0x81;
+    if (byte >= 0xE0 && byte <= 0xFC) return byte - 0xE0 + 31;
+    return -1;
 }
 
-Converter& toCp932Converter() {
-    thread_local Converter converter("CP932", "UTF-8");
-    return converter;
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// The next character of `text` from `i` on, advancing `i`; nullopt at a sequence that is not
+// UTF-8 (overlong forms and surrogates included).
+std::optional<char32_t> nextUtf8(std::string_view text, std::size_t& i) {
+    auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    unsigned char first = byte(i);
+    if (first < 0x80) {
+        ++i;
+        return first;
+    }
+    int length = first >= 0xF0 ? 4 : first >= 0xE0 ? 3 : first >= 0xC0 ? 2 : 0;
+    if (length == 0 || first > 0xF4 || i + length > text.size()) return std::nullopt;
+    char32_t c = first & (0x7F >> length);
+    for (int k = 1; k < length; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) return std::nullopt;
+        c = c << 6 | (byte(i + k) & 0x3F);
+    }
+    static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
+    i += length;
+    return c;
+}
+
+// Each BMP character's bytes (as in CodePair; 0 where it has none), built once from the reading
+// tables. Where a character has several codes, Windows writes the first in byte order, except
+// that NEC's copy of the IBM extensions (lead bytes 0xED, 0xEE) comes after IBM's own (0xFA-0xFC).
+const std::array<std::uint16_t, 0x10000>& encodingTable() {
+    static const auto table = [] {
+        auto codes = std::make_unique<std::array<std::uint16_t, 0x10000>>();
+        codes->fill(0);
+        for (int byte = 1; byte < 256; ++byte) {
+            std::uint16_t c = cp932::kSingle[byte];
+            if (c != cp932::kNotACharacter) (*codes)[c] = static_cast<std::uint16_t>(byte);
+        }
+        auto addLead = [&](int lead) {
+            for (int t = 0; t < cp932::kTrailCount; ++t) {
+                std::uint16_t c = cp932::kDouble[leadIndex(lead)][t];
+                if (c != 0 && (*codes)[c] == 0)
+                    (*codes)[c] = static_cast<std::uint16_t>(lead << 8 | (t + 0x40));
+            }
+        };
+        for (int lead = 0x81; lead <= 0xFC; ++lead)
+            if (leadIndex(lead) >= 0 && lead != 0xED && lead != 0xEE) addLead(lead);
+        addLead(0xED);
+        addLead(0xEE);
+        for (const auto& pair : cp932::kBestFit) (*codes)[pair.codePoint] = pair.bytes;
+        return codes;
+    }();
+    return *table;
 }
 
 }  // namespace
 
-bool isCp932LeadByte(unsigned char byte) {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
+bool isCp932LeadByte(unsigned char byte) { return leadIndex(byte) >= 0; }
 
 std::size_t cp932PrefixLength(std::string_view text, std::size_t maxBytes) {
     std::size_t i = 0;
@@ -76,23 +105,63 @@ std::size_t cp932PrefixLength(std::string_view text, std::size_t maxBytes) {
 std::string cp932ToUtf8(std::string_view cp932) {
     std::string out;
     out.reserve(cp932.size() * 3 / 2);
-    while (!fromCp932().convert(cp932, out)) {
-        out += "\xEF\xBF\xBD";  // U+FFFD
-        cp932.remove_prefix(1);
+    for (std::size_t i = 0; i < cp932.size(); ++i) {
+        auto byte = static_cast<unsigned char>(cp932[i]);
+        char32_t c = cp932::kSingle[byte];
+        if (c == cp932::kNotACharacter) {
+            // A lead byte without a trail byte that completes a character stands alone.
+            auto trail = i + 1 < cp932.size() ? static_cast<unsigned char>(cp932[i + 1]) : 0;
+            c = trail >= 0x40 && trail <= 0xFC ? cp932::kDouble[leadIndex(byte)][trail - 0x40] : 0;
+            if (c == 0) {
+                c = kReplacement;
+            } else {
+                ++i;
+            }
+        }
+        appendUtf8(out, c);
     }
     return out;
 }
 
 std::optional<std::string> utf8ToCp932(std::string_view utf8) {
+    const auto& codes = encodingTable();
     std::string out;
-    if (!toCp932Converter().convert(utf8, out)) return std::nullopt;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        auto c = nextUtf8(utf8, i);
+        if (!c) return std::nullopt;
+        if (*c < 0x80) {
+            out += static_cast<char>(*c);
+            continue;
+        }
+        std::uint16_t bytes = *c < codes.size() ? codes[*c] : 0;
+        if (bytes == 0) return std::nullopt;
+        if (bytes > 0xFF) out += static_cast<char>(bytes >> 8);
+        out += static_cast<char>(bytes & 0xFF);
+    }
     return out;
 }
 
 bool utf16ToUtf8(std::string_view utf16, bool bigEndian, std::string& utf8) {
-    thread_local Converter little("UTF-8", "UTF-16LE"), big("UTF-8", "UTF-16BE");
     utf8.clear();
-    return (bigEndian ? big : little).convert(utf16, utf8);
+    auto unit = [&](std::size_t i) {
+        auto high = static_cast<unsigned char>(utf16[bigEndian ? i : i + 1]);
+        auto low = static_cast<unsigned char>(utf16[bigEndian ? i + 1 : i]);
+        return static_cast<char32_t>(high << 8 | low);
+    };
+    for (std::size_t i = 0; i + 1 < utf16.size(); i += 2) {
+        char32_t c = unit(i);
+        if (c >= 0xDC00 && c <= 0xDFFF) return false;
+        if (c >= 0xD800 && c <= 0xDBFF) {
+            if (i + 3 >= utf16.size()) return false;
+            char32_t low = unit(i + 2);
+            if (low < 0xDC00 || low > 0xDFFF) return false;
+            c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+            i += 2;
+        }
+        appendUtf8(utf8, c);
+    }
+    return utf16.size() % 2 == 0;
 }
 
 std::string toCp932(std::string_view utf8) {

@@ -8,7 +8,7 @@
 
 namespace jitsu {
 
-Status rewriteAllOrNothing(const std::vector<FileRewrite>& files, std::string_view changedSince,
+Status rewriteAllOrNothing(const std::vector<FileRewrite>& files, const char* changedSince,
                            const std::function<Status()>& last) {
     // One lock for the whole change, so that no other save comes in between its files, and one
     // flush of the folder at its end.
@@ -26,8 +26,7 @@ Status rewriteAllOrNothing(const std::vector<FileRewrite>& files, std::string_vi
         std::string now;
         if (Status read = readTextFile(file.path, kMaxScoreFileBytes, now); !read)
             return undo(read);
-        if (now != file.before)
-            return undo(Status::error(file.path.string() + ": " + std::string(changedSince)));
+        if (now != file.before) return undo(Status::error(because(changedSince, file.path)));
         if (file.after == toCrLf(file.before)) continue;  // nothing moves in this file
         if (Status s = writeFileAtomically(file.path, file.after); !s) return undo(s);
         written.push_back(&file);

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "Status.h"
@@ -22,9 +21,10 @@ struct FileRewrite {
 // Writes every file's `after` (one whose `after` is its `before` is left as it is), then calls
 // `last` (the file the change is about: the roster, the basic data), all under the folder's
 // SaveLock. A file whose text is no longer its `before` (another save came in between) stops
-// the change with "FILE: `changedSince`". On any failure the files already written get their
-// `before` back, so the folder is as it was; the reason is the first failure's.
-Status rewriteAllOrNothing(const std::vector<FileRewrite>& files, std::string_view changedSince,
+// the change with `changedSince`, a text of the catalogue whose {1} is the file. On any failure the
+// files already written get their `before` back, so the folder is as it was; the reason is the
+// first failure's.
+Status rewriteAllOrNothing(const std::vector<FileRewrite>& files, const char* changedSince,
                            const std::function<Status()>& last);
 
 }  // namespace jitsu

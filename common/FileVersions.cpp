@@ -10,7 +10,6 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 
 #include "AtomicWrite.h"
@@ -28,9 +27,10 @@ constexpr std::size_t kMaxVersionBytes = kMaxResultsFileBytes;
 constexpr std::size_t kStampDigits =
     17;  // microseconds since 1970, zero-padded: names sort by time
 
-Status failure(const std::string& name, const std::string& what, int error) {
-    return Status::error(name + ": cannot keep the earlier version: " + what + ": " +
-                         std::strerror(error));
+// `what` is the file or folder that failed, `writing` whether it was being written.
+Status failure(const std::string& name, const std::string& what, int error, bool writing = true) {
+    return Status::error(because(N_("{1}: the earlier version cannot be kept: {2}: {3}"), name,
+                                 what, Reason::ofErrno(error, writing)));
 }
 
 // The subfolder `name` of `folder`, made unless it is there, open; a link or anything but a
@@ -155,7 +155,7 @@ Status keepVersion(int folder, const std::string& name, int replacement) {
     if (!readAllAt(folder, name, bytes, &mode)) {
         // Nothing to keep: no file yet, no regular file, or printed pages too large to keep.
         if (errno == ENOENT || errno == EINVAL || errno == EFBIG) return Status::ok();
-        return failure(name, "cannot read it", errno);
+        return failure(name, name, errno, false);
     }
     if (readAll(replacement, next) && next == bytes) return Status::ok();
 
@@ -226,7 +226,8 @@ Status restoreVersion(const fs::path& file, int number) {
     std::string bytes;
     const UniqueFd fd(::open(version.path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     if (!fd.valid() || !readAll(fd.get(), bytes))
-        return Status::error(version.path.string() + ": " + std::strerror(errno));
+        return Status::error(
+            because(N_("{1}: cannot be read: {2}"), version.path, Reason::ofErrno(errno)));
     return writeFileAtomically(file, bytes);
 }
 

@@ -38,8 +38,9 @@ Status readFolderSettings(const std::filesystem::path& dir, FolderSettings& sett
                              ? std::nullopt
                              : parseEra(line.substr(equals + 1));
         if (!era)
-            return Status::error(path.string() + ":" + std::to_string(lineNumber) +
-                                 ": not a setting of the suite (era=seireki or era=wareki)");
+            return Status::error(
+                because(N_("{1}:{2}: not a setting of the suite (era=seireki or era=wareki)"), path,
+                        lineNumber));
         settings.era = *era;
     }
     return Status::ok();

@@ -15,8 +15,9 @@ Status readGradeFiles(const std::filesystem::path& dir, const BasicData& data, u
     const auto roster = rosterPath(dir, data.rosterTag.view(), year, gradeNumber);
     // Asked first: past the roster's size, the roster itself cannot match the head counts.
     if (!goOnDespiteRosterLimit(gradeData, messages))
-        return Status::error(roster.string() + ": the head counts add up to more than the " +
-                             std::to_string(kRosterEntries) + " students a roster names");
+        return Status::error(
+            because(N_("{1}: the head counts add up to more than the {2} students a roster names"),
+                    roster, kRosterEntries));
     if (Status read = readRoster(roster, files.roster, &files.rosterHealth, &gradeData); !read) {
         messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop, read.reason());
         return read;

@@ -31,7 +31,7 @@ inline constexpr const char* kResultsNotRead =
     N_("The data could not be read. Please contact the person in charge.");
 // A results file that does not exist ({1} its name).
 inline constexpr const char* kResultsFileMissing =
-    N_("{1} does not exist. Compute and save it first with 実行 in 個人票印刷.");
+    N_("{1} does not exist. Compute and save it first with 実行 in 個人票 印刷.");
 // Before printing or saving from a file whose content is not what its writer wrote.
 inline constexpr const char* kDamagedFile =
     N_("Something is wrong with the file's content (details below). Go on anyway?");

@@ -30,7 +30,8 @@ public:
         return r;
     }
     // What errno `error` means to a person; `writing` tells the refusal to write from the one
-    // to read (EACCES, EPERM).
+    // to read (EACCES, EPERM). An error the catalogue does not name keeps the system's own
+    // description, taken in the process's language when the reason is made.
     static Reason ofErrno(int error, bool writing = false);
 
     // Put into words in the process's language.

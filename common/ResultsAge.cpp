@@ -11,6 +11,7 @@
 #include "ResultsFile.h"
 #include "Statistics.h"
 #include "TestScores.h"
+#include "TextFile.h"
 
 namespace jitsu {
 
@@ -26,6 +27,41 @@ std::optional<std::int64_t> savedAt(const fs::path& path) {
     return duration_cast<microseconds>(file_clock::to_sys(time).time_since_epoch()).count();
 }
 
+// Whether `a` and `b` give a grade the same counts, head counts, disciplines and full marks, the
+// basic data its results are computed from (names are only shown).
+bool sameResultsBasis(const GradeData& a, const GradeData& b) {
+    if (a.classCount != b.classCount || a.subjectCount != b.subjectCount ||
+        a.testCount != b.testCount)
+        return false;
+    for (int k = 0; k < a.classes(); ++k)
+        if (a.headCounts[k] != b.headCounts[k]) return false;
+    for (int j = 0; j < a.subjects(); ++j) {
+        if (a.disciplineNumbers[j] != b.disciplineNumbers[j]) return false;
+        for (int t = 0; t < a.tests(); ++t)
+            if (a.fullMarks[t][j] != b.fullMarks[t][j]) return false;
+    }
+    return true;
+}
+
+// Whether the basic data saved after `since` gives grade `grade` (1 … 3) what the one in effect
+// then gave: the oldest version replaced after `since`, unless older ones may have been dropped
+// meanwhile. False when that cannot be told.
+bool gradeUnchangedSince(const fs::path& dir, int grade, std::int64_t since) {
+    const fs::path file = basicDataPath(dir);
+    const std::vector<FileVersion> versions = listVersions(file);  // newest first
+    std::size_t after = 0;
+    while (after < versions.size() && versions[after].microseconds > since) ++after;
+    if (after == 0 || (after == versions.size() && after >= kVersionsKept)) return false;
+    auto now = std::make_unique<BasicData>();
+    auto then = std::make_unique<BasicData>();
+    std::string text;
+    if (!readBasicData(file, *now) ||
+        !readTextFile(versions[after - 1].path, kMaxBasicDataBytes, text))
+        return false;
+    parseBasicData(text, *then);
+    return sameResultsBasis(now->grades[grade - 1], then->grades[grade - 1]);
+}
+
 }  // namespace
 
 std::optional<StaleResults> staleResults(const fs::path& dir, unsigned year, int test, int grade) {
@@ -37,10 +73,13 @@ std::optional<StaleResults> staleResults(const fs::path& dir, unsigned year, int
     const auto resultsSaved = savedAt(results);
     const auto scoresSaved = savedAt(scores);
     if (!resultsSaved || !scoresSaved) return std::nullopt;
-    for (const auto& [file, saved] : {std::pair{scores, scoresSaved},
-                                      std::pair{basicDataPath(dir), savedAt(basicDataPath(dir))}})
-        if (saved && *saved > *resultsSaved)
-            return StaleResults{results, file, *resultsSaved, *saved};
+    if (*scoresSaved > *resultsSaved)
+        return StaleResults{results, scores, *resultsSaved, *scoresSaved};
+    const fs::path basic = basicDataPath(dir);
+    const auto basicSaved = savedAt(basic);
+    if (basicSaved && *basicSaved > *resultsSaved &&
+        !gradeUnchangedSince(dir, grade, *resultsSaved))
+        return StaleResults{results, basic, *resultsSaved, *basicSaved};
     return std::nullopt;
 }
 

@@ -12,8 +12,10 @@
 
 namespace jitsu {
 
-// A results file saved before a file it was computed from: its grade's score file or the
-// basic data. Times in microseconds since 1970.
+// A results file saved before a file it was computed from: its grade's score file, or the
+// basic data with the grade's counts, head counts, disciplines or full marks changed since
+// (told by the basic data's earlier versions; when they cannot tell, any later save counts).
+// Times in microseconds since 1970.
 struct StaleResults {
     std::filesystem::path results, newer;
     std::int64_t resultsSaved = 0, newerSaved = 0;

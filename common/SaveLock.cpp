@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <map>
 #include <sstream>
 #include <thread>
@@ -29,8 +28,15 @@ struct HeldLock {
 };
 thread_local std::map<fs::path, HeldLock> tHeld;
 
-Status failure(const fs::path& file, const std::string& what) {
-    return Status::error(file.string() + ": " + what);
+// The save of `file` cannot begin: the folder refuses the lock's files (errno `error`), or
+// another save kept the lock past the wait (0).
+Status failure(const fs::path& file, const fs::path& folder, int error) {
+    if (error == 0)
+        return Status::error(because(
+            N_("{1}: another save into the folder {2} has not ended; try again in a moment"), file,
+            folder));
+    return Status::error(because(N_("{1}: the folder {2} takes no new file: {3}"), file, folder,
+                                 Reason::ofErrno(error, true)));
 }
 
 std::string hostName() {
@@ -106,8 +112,7 @@ Status SaveLock::acquire(const fs::path& file, std::chrono::milliseconds wait) {
     // Another teacher's account made it without write permission for us: flock needs no more
     // than reading.
     if (fd < 0 && errno == EACCES) fd = ::open(lockFile.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0)
-        return failure(lockFile, std::string("cannot open the lock file: ") + std::strerror(errno));
+    if (fd < 0) return failure(file, folder, errno);
     const auto deadline = Clock::now() + wait;
     bool flocked = false;
     for (;;) {
@@ -119,7 +124,7 @@ Status SaveLock::acquire(const fs::path& file, std::chrono::milliseconds wait) {
         if (errno != EWOULDBLOCK && errno != EINTR) break;
         if (Clock::now() > deadline) {
             ::close(fd);
-            return failure(lockFile, "another save held the lock for too long");
+            return failure(file, folder, 0);
         }
         std::this_thread::sleep_for(kPoll);
     }
@@ -127,10 +132,7 @@ Status SaveLock::acquire(const fs::path& file, std::chrono::milliseconds wait) {
     while (!createHeld(heldFile, flocked, error)) {
         if ((error != EEXIST) || Clock::now() > deadline) {
             ::close(fd);  // lets go of the flock too
-            return failure(heldFile, error == EEXIST
-                                         ? "another save held the lock for too long"
-                                         : std::string("cannot create the lock file: ") +
-                                               std::strerror(error));
+            return failure(file, folder, error == EEXIST ? 0 : error);
         }
         std::this_thread::sleep_for(kPoll);
     }

@@ -26,10 +26,10 @@ struct YearResults {
 
 // The box text of a results file left out of the history.
 inline constexpr const char* kLeftOutText =
-    "この回の成績処理データは基本データと合わないため、推移に含めません";
+    "この回の結果ファイルは基礎データと合わないため、推移に含めません";
 
 // The box text of a grade without any results file of the year.
-inline constexpr const char* kNoResultsText = "この学年の成績処理データがありません。";
+inline constexpr const char* kNoResultsText = "この学年の結果ファイルがありません。";
 
 // Reads the results file of every test of grade `grade` (0 … 2). A test without a results file
 // is not part of the year. A file that cannot be read, is damaged, or whose count of values no

@@ -20,6 +20,7 @@
 
 #include "Catalogue.h"
 #include "FolderSettings.h"
+#include "HelpWindow.h"
 #include "LauncherTexts.h"
 #include "SuitePrograms.h"
 #include "Widgets.h"
@@ -57,6 +58,7 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     auto* folderButton = new QPushButton(QStringLiteral("選ぶ…"), this);
     folderButton->setObjectName("FolderButton");
     folderRow->addWidget(folderButton);
+    folderRow->addWidget(addHelp(this, "launcher.md", {}));
     layout->addLayout(folderRow);
 
     auto* statusRow = new QHBoxLayout;
@@ -307,7 +309,7 @@ void LauncherWindow::ExportButtonClick() {
     const QString output = QFileDialog::getSaveFileName(
         this, QStringLiteral("書き出すファイル"),
         fromPath(exportFileName(folder_.toStdString(), overview.year, files)),
-        QStringLiteral("Excel (*.xlsx);;CSV UTF-8 (*.csv)"));
+        QStringLiteral("Excel の表 (*.xlsx);;CSV（UTF-8） (*.csv)"));
     if (!output.isEmpty()) exportResults(files, output);
 }
 

@@ -22,7 +22,8 @@ namespace jitsu {
 
 namespace {
 
-constexpr const char* kNoClient = "the CUPS client commands (lpstat, lp) are not installed";
+constexpr const char* kNoClient =
+    N_("printer '{1}': the CUPS client commands (lpstat, lp) are not installed");
 
 struct CommandOutcome {
     bool ran = false;  // false: the command could not be started
@@ -97,9 +98,9 @@ Status checkQueueName(const std::string& queue) {
         return c > ' ' && c < 0x7F && c != '/' && c != '#';
     });
     if (!queue.empty() && queue[0] != '-' && printable) return Status::ok();
-    return Status::error("printer '" + queue +
-                         "': not a queue name (printable characters without blanks, '/' or '#', "
-                         "not starting with '-')");
+    return Status::error(because(N_("printer '{1}': not a queue name (printable characters "
+                                    "without blanks, '/' or '#', not starting with '-')"),
+                                 queue));
 }
 
 Status findQueue(const std::string& queue) {
@@ -108,10 +109,10 @@ Status findQueue(const std::string& queue) {
     const CommandOutcome answer =
         runCommand(queue == "default" ? std::vector<std::string>{"lpstat", "-d"}
                                       : std::vector<std::string>{"lpstat", "-a" + queue});
-    if (!answer.ran) return Status::error("printer '" + queue + "': " + kNoClient);
+    if (!answer.ran) return Status::error(because(kNoClient, queue));
     if (queue == "default") {
         if (answer.output.rfind("system default destination: ", 0) == 0) return Status::ok();
-        return Status::error("printer 'default': there is no default printer queue");
+        return Status::error(Reason(N_("printer 'default': there is no default printer queue")));
     }
     if (answer.exitStatus == 0) return Status::ok();
     return Status::error(
@@ -126,8 +127,8 @@ Status queuePdf(const std::string& queue, std::string_view pdf, PaperSize paper,
         (std::filesystem::temp_directory_path() / "jitsuryoku-print.XXXXXX").string();
     const int fd = ::mkstemp(path.data());
     if (fd < 0)
-        return Status::error("printer '" + queue +
-                             "': cannot create a temporary file: " + std::strerror(errno));
+        return Status::error(because(N_("printer '{1}': the PDF cannot be handed over: {2}"), queue,
+                                     Reason::ofErrno(errno, true)));
     std::size_t written = 0;
     while (written < pdf.size()) {
         const ssize_t n = ::write(fd, pdf.data() + written, pdf.size() - written);
@@ -139,8 +140,8 @@ Status queuePdf(const std::string& queue, std::string_view pdf, PaperSize paper,
     ::close(fd);
     if (written < pdf.size()) {
         ::unlink(path.c_str());
-        return Status::error("printer '" + queue +
-                             "': cannot write a temporary file: " + std::strerror(writeError));
+        return Status::error(because(N_("printer '{1}': the PDF cannot be handed over: {2}"), queue,
+                                     Reason::ofErrno(writeError, true)));
     }
     std::vector<std::string> words = {"lp"};
     if (queue != "default") words.push_back("-d" + queue);
@@ -148,7 +149,7 @@ Status queuePdf(const std::string& queue, std::string_view pdf, PaperSize paper,
                                std::string("media=") + mediaName(paper), "--", path});
     const CommandOutcome outcome = runCommand(words);
     ::unlink(path.c_str());
-    if (!outcome.ran) return Status::error("printer '" + queue + "': " + kNoClient);
+    if (!outcome.ran) return Status::error(because(kNoClient, queue));
     if (outcome.exitStatus != 0)
         return Status::error("printer '" + queue + "': " + firstLine(outcome.output));
     return Status::ok();

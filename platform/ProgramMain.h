@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QLocale>
 #include <concepts>
 #include <cstdlib>
 #include <filesystem>
@@ -41,6 +42,8 @@ int runProgram(int argc, char** argv) {
         return 2;
     }
     installJapaneseQtTexts();
+    // The dates, sizes and file types that Qt's dialogs show, in Japanese too.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     (void)speakJapanese();  // the windows speak Japanese whatever the locale
     QtMessages messages;
     QtPrinter printer;

@@ -8,7 +8,9 @@
 #include "Deadline.h"
 #include "FixedTexts.h"
 #include "FolderSettings.h"
+#include "HelpWindow.h"
 #include "MessageTexts.h"
+#include "Paths.h"
 #include "PrintCheckLists.h"
 #include "StartUp.h"
 #include "Widgets.h"
@@ -38,6 +40,7 @@ ProofsheetWindow::ProofsheetWindow(Services& services, QWidget* parent)
     resize(536, 328);  // the client area of a window whose outer size is 544 × 362 on Windows
 
     QPushButton* exit = makeButton(this, "ExitButton", "終了", QRect(24, 288, 97, 25));
+    addHelp(this, "proofsheet.md", QRect(24, 256, 97, 25));
 
     makeLabel(this, "Label4", "提出期限", {416, 40}, 15);
     MonUD = makeSpinner(this, "MonE", "MonUD", 1, 12, 1, QRect(448, 64, 33, 25));
@@ -89,10 +92,16 @@ void ProofsheetWindow::OKButtonClick() {
 
 void ProofsheetWindow::PrintButtonClick() {
     if (!chooser.isFixed()) return;
+    // A grade that fails has said so itself; the next grade is printed all the same. A test
+    // without scores yet misses them in every grade: the first box says it for all.
+    bool scoresMissingSaid = false;
     for (int g = 0; g < kGrades; ++g) {
         if (!classLists.anyChecked(g)) continue;
-        // A grade that fails has said so itself; the next grade is printed all the same.
-        (void)runCheckLists(services_, data_, requestFor(g));
+        const bool scoresMissing = !std::filesystem::exists(
+            scorePath(services_.dir, chooser.year(), chooser.testNumber(), g + 1));
+        if (scoresMissing && scoresMissingSaid) continue;
+        const Status run = runCheckLists(services_, data_, requestFor(g));
+        if (run.isMissing() && scoresMissing) scoresMissingSaid = true;
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QSpinBox>
 
 #include "CheckListBox.h"
+#include "HelpWindow.h"
 #include "ReportPage.h"
 #include "StartUp.h"
 #include "Widgets.h"
@@ -66,6 +67,7 @@ ReportcardWindow::ReportcardWindow(Services& services, QWidget* parent)
     resize(709, 332);  // the client area of a window whose outer size is 717 × 366 on Windows
 
     QPushButton* exit = makeButton(this, "ExitButton", "終了", QRect(24, 288, 97, 25));
+    addHelp(this, "reportcard.md", QRect(24, 256, 97, 25));
 
     for (int k = 0; k < kCombinations; ++k) {
         const CombinationBox& box = kCombinationBoxes[k];

@@ -11,6 +11,7 @@
 #include "DamagedFile.h"
 #include "EntryTexts.h"
 #include "GridLayout.h"
+#include "HelpWindow.h"
 #include "MessageTexts.h"
 #include "RosterAlignment.h"
 #include "ScoreGrid.h"
@@ -158,6 +159,7 @@ void ScoreEntryWindow::buildControls() {
                                  TenSG2,     JukenshaE,      SotenE,          HeikinE,
                                  NendoE,     KaisuE,         GakunenE};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    setTabOrder(HeikinE, addHelp(this, "scoreentry.md", QRect(24, 424, 161, 25)));
 
     connect(GakunenCB, &QComboBox::activated, this, &ScoreEntryWindow::GakunenCBChange);
     setDefaultButton(Button1);
@@ -202,7 +204,7 @@ bool ScoreEntryWindow::FormCreate() {
     testItemCount_ = session_->basic.grades[0].tests();
     fillTestCombo(KaisuCB, testItemCount_, services_.clock);
     for (ScoreGrid* grid : {TenSG1, TenSG2}) {
-        grid->setFixedText(0, 0, QStringLiteral("No."));
+        grid->setFixedText(0, 0, QStringLiteral("番号"));
         grid->setFixedText(0, 1, QStringLiteral("生徒名"));
     }
     centreOnScreen(this);

@@ -11,7 +11,7 @@ packages=(
     cups cups-client cups-bsd
     libxlsxwriter-dev libzip-dev libexpat1-dev python3-openpyxl python3-jsonschema
     desktop-file-utils appstream dpkg-dev file lintian devscripts bash-completion
-    gettext
+    gettext libc-l10n
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <algorithm>
 
+#include "HelpWindow.h"
 #include "StartUp.h"
 #include "Widgets.h"
 
@@ -68,6 +69,7 @@ SummaryWindow::SummaryWindow(const Services& services, QWidget* parent)
 
     JikkouBtn = makeButton(this, "JikkouBtn", "実行", {484, 92, 113, 30}, 15);
     QPushButton* exit = makeButton(this, "ExitBtn", "終了", {621, 92, 113, 30}, 15);
+    QPushButton* help = addHelp(this, "summaryprint.md", {621, 134, 113, 26});
 
     MojiBairituUD = makeUpDown(this, "MojiBairituE", "MojiBairituUD", 30, 200, 100);
     MojiBairituUD->setGeometry(696, 20, 40 + 17, 23);
@@ -80,7 +82,7 @@ SummaryWindow::SummaryWindow(const Services& services, QWidget* parent)
 
     // Column by column, each from the top, as the window reads.
     QWidget* tabOrder[] = {GakkoumeiE, NendoUD, KaisuCB,   G1CB,          G2CB,      G3CB, ClassCB,
-                           JouishaCB,  DosuuCB, BairituUD, MojiBairituUD, JikkouBtn, exit};
+                           JouishaCB,  DosuuCB, BairituUD, MojiBairituUD, JikkouBtn, exit, help};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     setDefaultButton(JikkouBtn);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <tuple>
 
+#include "AlignedCopy.h"
 #include "AtomicWrite.h"
 #include "Cp932.h"
 #include "FileHealth.h"
@@ -81,8 +82,9 @@ Status readFitting(const fs::path& path, const GradeData& grade, std::string& te
     if (Status read = readTextFile(path, kMaxScoreFileBytes, text, &health); !read) return read;
     parseScores(text, grade, scores, &health);
     if (!checkShape(health).fits || health.damaged())
-        return Status::error(path.string() + ": " + health.describe() +
-                             ": the scores cannot be carried to the new roster; check the file");
+        return Status::error(
+            because(N_("{1}: {2}: the scores cannot be carried to the new roster; check the file"),
+                    path, health.describe()));
     return Status::ok();
 }
 
@@ -157,12 +159,10 @@ void carryScores(const RosterChange& change, const TestScores& before, TestScore
                     before.scores[j][p.before.cls][p.before.slot];
 }
 
-Status planScoreCarry(const fs::path& dir, const GradeData& g, const GradeData& afterCounts,
-                      unsigned year, int grade, GradeRoster& before, GradeRoster& after,
+Status planScoreCarry(const fs::path& dir, const GradeData& g, unsigned year, int grade,
+                      const GradeRoster& before, const GradeRoster& after,
                       RosterReplacement& plan) {
-    classRanges(g, before);
-    classRanges(afterCounts, after);
-    plan.change = matchRosters(seatedStudents(g, before), seatedStudents(afterCounts, after));
+    plan.change = matchRosters(seatedStudents(g, before), seatedStudents(g, after));
     plan.scoreFiles.clear();
     auto old = std::make_unique<TestScores>();
     auto carried = std::make_unique<TestScores>();
@@ -189,18 +189,28 @@ Status planRosterReplacement(const fs::path& dir, const BasicData& data, unsigne
         plan.rosterBytes = std::move(present);
     else if (!read.isMissing())
         return read;
+    plan.classSizes = imported.classCounts;
+    const GradeData& g = data.grades[grade - 1];
     auto before = std::make_unique<GradeRoster>();
-    auto after = std::make_unique<GradeRoster>();
-    Status read = readRoster(alignedRosterPath(plan.roster), *before);
-    if (read.isMissing()) read = readRoster(plan.roster, *before);
+    auto placed = std::make_unique<GradeData>(g);
+    AlignedCopy copy;
+    Status read = readAlignedCopy(plan.roster, copy);
+    if (read) {
+        parseRoster(fromCrLf(copy.rosterBytes), *before);
+        placeAsCopied(copy, *placed);
+    } else {
+        read = readRoster(plan.roster, *before);
+    }
     // Without a roster nobody can tell whose scores they are: they stay in their slots.
     if (!read) return read.isMissing() ? Status::ok() : read;
+    classRanges(*placed, *before);
+    auto after = std::make_unique<GradeRoster>();
     parseRoster(fromCrLf(imported.bytes), *after);  // as readRoster would read it from the file
-    const GradeData& g = data.grades[grade - 1];
-    auto afterCounts = std::make_unique<GradeData>(g);
+    *placed = g;
     for (std::size_t c = 0; c < imported.classCounts.size() && c < kMaxClasses; ++c)
-        afterCounts->headCounts[c] = imported.classCounts[c];
-    return planScoreCarry(dir, g, *afterCounts, year, grade, *before, *after, plan);
+        placed->headCounts[c] = imported.classCounts[c];
+    classRanges(*placed, *after);
+    return planScoreCarry(dir, g, year, grade, *before, *after, plan);
 }
 
 std::string replacementSummary(const RosterReplacement& plan, const GradeData& grade) {
@@ -238,9 +248,11 @@ Status applyRosterReplacement(const RosterReplacement& plan, const ImportedRoste
                               bool replace) {
     return rewriteAllOrNothing(
         plan.scoreFiles,
-        "saved again since the roster was read; nothing was changed: import the roster again", [&] {
+        N_("{1}: saved again since the roster was read; nothing was changed: import the roster "
+           "again"),
+        [&] {
             if (Status s = writeRoster(plan.roster, imported, replace); !s) return s;
-            Status remembered = writeFileAtomically(alignedRosterPath(plan.roster), imported.bytes);
+            Status remembered = writeAlignedCopy(plan.roster, {imported.bytes, plan.classSizes});
             // The old roster goes back with the old scores, so that the two still agree.
             if (!remembered && plan.rosterBytes)
                 (void)writeFileAtomically(plan.roster, *plan.rosterBytes);

@@ -65,23 +65,26 @@ struct RosterReplacement {
     // The grade's score files that exist, by test; after: with the scores carried.
     std::vector<FileRewrite> scoreFiles;
     std::optional<std::string> rosterBytes;  // the roster file as planned; none when missing
+    std::vector<unsigned> classSizes;        // the sizes the new roster's classes are placed by
 };
 
-// Plans carrying grade `grade`'s (1 … 3) score files of `year` from the students of `before`
-// to those of `after` (the class ranges are set here: `before`'s by the head counts of `data`,
-// `after`'s by those of `afterCounts`): `plan.change` and `plan.scoreFiles`. Fails naming the
-// file when a score file cannot be read or no longer fits the basic data.
-Status planScoreCarry(const std::filesystem::path& dir, const GradeData& data,
-                      const GradeData& afterCounts, unsigned year, int grade, GradeRoster& before,
-                      GradeRoster& after, RosterReplacement& plan);
+// Plans carrying grade `grade`'s (1 … 3) score files of `year` (in the shape of `data`) from
+// the students of `before` to those of `after`, each placed by its own class ranges (set by
+// the caller): `plan.change` and `plan.scoreFiles`. Fails naming the file when a score file
+// cannot be read or no longer fits the basic data.
+Status planScoreCarry(const std::filesystem::path& dir, const GradeData& data, unsigned year,
+                      int grade, const GradeRoster& before, const GradeRoster& after,
+                      RosterReplacement& plan);
 
 // Reads the roster the score files of grade `grade` (1 … 3) of `year` are aligned to (its
-// aligned copy, alignedRosterPath, else the present roster; none: nobody can tell whose the
+// aligned copy, placed by the class sizes remembered with it, which a head count changed since
+// does not alter; without a copy that can be read, the present roster by the head counts;
+// none: nobody can tell whose the
 // scores are, and they stay in their slots: no score file to rewrite) and the score files,
 // matches the students of `imported`, each in the class the import gave it (a transfer student
 // may make a class larger than its head count until the head count is changed, which moves no
-// score), and computes the score files' new bytes. Fails naming
-// the file when one cannot be read or no longer fits the basic data.
+// score), and computes the score files' new bytes. Fails naming the file when one cannot be
+// read or no longer fits the basic data.
 Status planRosterReplacement(const std::filesystem::path& dir, const BasicData& data, unsigned year,
                              int grade, const ImportedRoster& imported, RosterReplacement& plan);
 
@@ -93,7 +96,8 @@ inline bool carriesScores(const RosterReplacement& plan) { return !plan.scoreFil
 // more), each one who leaves with the tests on which they have scores.
 std::string replacementSummary(const RosterReplacement& plan, const GradeData& grade);
 
-// Rewrites every score file of the plan, then the roster and its aligned copy; all or nothing:
+// Rewrites every score file of the plan, then the roster and its aligned copy (with the
+// import's class sizes); all or nothing:
 // when a write fails (or a score file changed since the plan), the files already rewritten
 // get their bytes back and the reason names the file. The rewritten score files are newer
 // than the grade's results files, which are out of date from then on. An existing roster is

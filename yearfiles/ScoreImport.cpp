@@ -40,9 +40,10 @@ public:
         for (const std::string& name : request_.subjects) {
             const int j = subjectOf(name);
             if (j < 0)
-                return placedError(request_.source, 0,
-                                   "\"" + name + "\" is not a subject of grade " +
-                                       std::to_string(request_.gradeNumber));
+                return placedError(
+                    request_.source, 0,
+                    because(N_("\"{1}\" is not a subject of grade {2}"), name, request_.gradeNumber)
+                        .text());
             wanted_.insert(j);
         }
         return Status::ok();
@@ -52,8 +53,9 @@ public:
     Status wantedFound() const {
         for (int j : wanted_)
             if (std::find(plan_.subjects.begin(), plan_.subjects.end(), j) == plan_.subjects.end())
-                return placedError(request_.source, 0,
-                                   "no column for " + grade_.subjectNames[j].utf8());
+                return placedError(
+                    request_.source, 0,
+                    because(N_("no column for {1}"), grade_.subjectNames[j].utf8()).text());
         return Status::ok();
     }
 
@@ -80,10 +82,12 @@ public:
         if (columns.kinds.cls < 0) {
             const std::string& named = request_.cls.empty() ? sheet.name : request_.cls;
             if (auto problem = classOfCell(named, grade_, request_.gradeNumber, sheetClass))
-                return placedError(request_.source, 0,
-                                   "sheet \"" + sheet.name +
-                                       "\" has no class column and its class cannot be told: " +
-                                       *problem + " (give --class)");
+                return placedError(
+                    request_.source, 0,
+                    because(N_("sheet \"{1}\" has no class column and its class cannot be told: "
+                               "{2} (name the sheet after its class, or give --class)"),
+                            sheet.name, *problem)
+                        .text());
         }
         for (const auto& [column, subject] : columns.subjects) {
             if (std::find(plan_.subjects.begin(), plan_.subjects.end(), subject) ==
@@ -108,10 +112,13 @@ private:
     }
 
     void finding(const Sheet& sheet, const SheetRow& row, const std::string& what) {
+        findingOf(sheet, row, Reason::verbatim(what));
+    }
+    void findingOf(const Sheet& sheet, const SheetRow& row, const Reason& what) {
         std::string place = request_.source;
         if (sheet.name != std::filesystem::path(request_.source).stem().string())
             place += "[" + sheet.name + "]";
-        plan_.findings.push_back({place + ":" + std::to_string(row.number), what});
+        plan_.findings.push_back({place + ":" + std::to_string(row.number), what.text()});
     }
 
     void row(const Sheet& sheet, const SheetRow& row, const ScoreColumns& columns, int cls) {
@@ -132,9 +139,9 @@ private:
         const std::string& number = row.cell(static_cast<std::size_t>(columns.kinds.number));
         const int slot = slotOf(cls, number);
         if (slot < 0)
-            return finding(sheet, row,
-                           "no student number \"" + number + "\" in class " +
-                               grade_.classNames[cls].utf8() + " of the roster");
+            return findingOf(sheet, row,
+                             because(N_("no student number \"{1}\" in class {2} of the roster"),
+                                     number, grade_.classNames[cls].utf8()));
         for (const auto& [column, subject] : columns.subjects)
             score(sheet, row, row.cell(static_cast<std::size_t>(column)), subject, cls, slot);
     }
@@ -145,16 +152,18 @@ private:
         const std::string name = grade_.subjectNames[subject].utf8();
         const int full = grade_.fullMarks[request_.test - 1][subject];
         if (full < 1)
-            return finding(sheet, row,
-                           name + " is not given in test " + std::to_string(request_.test));
+            return findingOf(sheet, row,
+                             because(N_("{1} is not given in test {2}"), name, request_.test));
         const std::optional<int> value = wholeNumberCell(cell);
-        if (!value) return finding(sheet, row, name + " \"" + cell + "\" is not a whole number");
+        if (!value)
+            return findingOf(sheet, row,
+                             because(N_("{1} \"{2}\" is not a whole number"), name, cell));
         if (*value > full)
-            return finding(sheet, row,
-                           name + " " + std::to_string(*value) + " is above the full marks (" +
-                               std::to_string(full) + ")");
+            return findingOf(
+                sheet, row,
+                because(N_("{1} {2} is above the full marks ({3})"), name, *value, full));
         if (!taken_.insert({subject, cls, slot}).second)
-            return finding(sheet, row, name + " of this student again");
+            return findingOf(sheet, row, because(N_("{1} of this student again"), name));
         plan_.scores.push_back({subject, cls, slot, *value});
     }
 
@@ -196,8 +205,11 @@ Status planScoreImport(const std::vector<Sheet>& sheets, const GradeData& grade,
     ScoreColumns columns;
     if (sheets.empty() || !planner.columnsOf(sheets.front(), columns))
         return placedError(request.source, 0,
-                           "no header row naming 番号 and a subject of the grade" +
-                               std::string(request.subjects.empty() ? "" : " asked for"));
+                           Reason(request.subjects.empty()
+                                      ? N_("no header row naming 番号 and a subject of the grade")
+                                      : N_("no header row naming 番号 and a subject of the grade "
+                                           "asked for"))
+                               .text());
     const bool sheetPerClass = columns.kinds.cls < 0 && request.cls.empty() && sheets.size() > 1;
     if (!sheetPerClass) {
         if (Status s = planner.read(sheets.front(), columns); !s) return s;

@@ -62,7 +62,8 @@ Status writeXlsx(const std::filesystem::path& path, const ExportTable& table) {
     const lxw_error closed = book ? workbook_close(book) : LXW_NO_ERROR;
     if (error == LXW_NO_ERROR) error = closed;
     if (error != LXW_NO_ERROR)
-        return Status::error(path.string() + ": cannot write: " + lxw_strerror(error));
+        return Status::error(
+            because(N_("{1}: the workbook could not be written ({2})"), path, lxw_strerror(error)));
     return replacement.commit();
 }
 

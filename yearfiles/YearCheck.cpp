@@ -317,7 +317,7 @@ private:
     void resultsFile(int g, int t, const fs::path& path, const ResultsRead& read,
                      const fs::path* scores) {
         const Reason recompute = because(
-            N_("compute the results of grade {1}, test {2} again with 実行 in 個人票印刷"), g, t);
+            N_("compute the results of grade {1}, test {2} again with 実行 in 個人票 印刷"), g, t);
         if (!read.status) {
             add(Severity::Error, "results.unreadable", path, 0, reasonOf(read.status, path),
                 Reason(N_("ask the person in charge to check the file's permissions")));

@@ -3,6 +3,7 @@
 
 #include <QTabWidget>
 #include <QTest>
+#include <chrono>
 #include <memory>
 #include <thread>
 
@@ -70,6 +71,7 @@ TEST_F(BaseSetupWindowTest, ThePagesShowTheFileAndOKSavesEveryEdit) {
     at<QSpinBox>("JissiSu3UD")->setValue(5);
     EXPECT_EQ(at("SGK3")->cell(1, 6), "60");
 
+    at<QTabWidget>("PageControl1")->setCurrentIndex(2);  // 三年
     const QModelIndex cell = at("SGC3")->model()->index(0, 2);
     at("SGC3")->setCurrentIndex(cell);  // entering a cell opens its editor
     auto* editor = qobject_cast<QLineEdit*>(at("SGC3")->indexWidget(cell));
@@ -84,8 +86,10 @@ TEST_F(BaseSetupWindowTest, ThePagesShowTheFileAndOKSavesEveryEdit) {
     EXPECT_EQ(data.grades[2].fullMarks[4][0], 60);
 }
 
-// はい (also Esc: the safe answer) goes back to the text; いいえ ends without saving.
+// はい (also Esc: the safe answer) goes back to the text; いいえ ends without saving. The window
+// opens on 一年.
 TEST_F(BaseSetupWindowTest, ATextThatCannotBeSavedIsShownAndTheFileKept) {
+    EXPECT_EQ(at<QTabWidget>("PageControl1")->currentIndex(), 0);
     type("SGK2", 2, 6, "abc");
     messages.answers = {MessageAnswer::Yes};
     EXPECT_FALSE(form->close());
@@ -184,6 +188,14 @@ TEST_F(BaseSetupWindowTest, AFileChangedAgainWhileTheQuestionIsOpenIsAskedAboutA
     EXPECT_TRUE(form->close());
     EXPECT_EQ(messages.count(text::kChangedElsewhere), 2);
     EXPECT_EQ(saved().schoolName.utf8(), "第二中学校");
+}
+
+// Closed with nothing changed, the file is left as it is: its results stay up to date.
+TEST_F(BaseSetupWindowTest, ACloseWithNothingChangedWritesNothing) {
+    const auto saved = fs::last_write_time(file()) - std::chrono::hours(1);
+    fs::last_write_time(file(), saved);
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(fs::last_write_time(file()), saved);
 }
 
 TEST_F(BaseSetupWindowTest, AFileThatCannotBeWrittenKeepsEveryEditWhenTheUserStays) {

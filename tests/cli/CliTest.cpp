@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <regex>
 #include <set>
 #include <sstream>
 
@@ -11,9 +12,12 @@
 #include "Commands.h"
 #include "FolderSettings.h"
 #include "Golden.h"
+#include "Help.h"
+#include "ManPage.h"
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "PdfText.h"
+#include "ResultsAge.h"
 #include "TestYear.h"
 
 using namespace jitsu;
@@ -26,6 +30,15 @@ CombinationSet setOf(std::initializer_list<Combination> members) {
     return set;
 }
 
+// The command lines of tests/data/FOLDER/lines.txt, its comments ("#") left out.
+std::vector<std::string> commandLines(const std::string& folder) {
+    std::vector<std::string> lines;
+    std::istringstream in(readBytes(goldenPath(folder + "/lines.txt")));
+    for (std::string line; std::getline(in, line);)
+        if (!line.starts_with("#")) lines.push_back(line);
+    return lines;
+}
+
 std::set<std::filesystem::path> filesUnder(const std::filesystem::path& dir) {
     std::set<std::filesystem::path> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(dir))
@@ -33,23 +46,29 @@ std::set<std::filesystem::path> filesUnder(const std::filesystem::path& dir) {
     return files;
 }
 
-// `jitsuryoku -C YEAR LINE` on the small test year (2026; two classes per grade, tests 1 and 2
-// scored) on 15 March. The line's words are split at blanks; "TEST1" stands for test 1 of
-// grade 1.
+// The command line on the small test year (2026; two classes per grade, tests 1 and 2 scored)
+// on 15 March. A line's words are split at blanks; "TEST1" stands for test 1 of grade 1.
 class Cli : public ::testing::Test {
 protected:
-    int run(std::string line) {
+    int run(const std::string& line) { return runWords("-C YEAR " + line); }
+    // `jitsuryoku LINE`, YEAR standing for the year's folder.
+    int runWords(std::string line) {
         if (const auto at = line.find("TEST1"); at != std::string::npos)
             line.replace(at, 5, "--year 2026 --test 1 --grade 1");
-        std::vector<std::string> words = {"-C", year.path().string()};
+        std::vector<std::string> words;
         std::istringstream in(line);
-        for (std::string word; in >> word;) words.push_back(word);
+        for (std::string word; in >> word;) {
+            if (const auto at = word.find("YEAR"); at != std::string::npos)
+                word.replace(at, 4, year.path().string());
+            words.push_back(word);
+        }
         std::ostringstream o, e;
         const int status = cli::runCli(words, o, e, march15);
         out = o.str();
         err = e.str();
         return status;
     }
+    std::string transcript(const std::string& folder);
 
     TestYear year;
     const FixedClock march15{LocalDate{2026, 2, 15}};
@@ -67,45 +86,23 @@ TEST_F(Cli, ResultsHoldTheCombinationsAskedFor) {
     EXPECT_TRUE(matchesGolden(readBytes(results), "cli-results/combos.txt"));
 }
 
-// Every command that writes a page or a file reaches its job with every option: the file, named
-// by the line's last word, matches tests/data/cli-COMMAND/FILE. The command names the file it
-// wrote and saves nothing else.
-class Outputs : public Cli, public ::testing::WithParamInterface<std::string> {};
-
-TEST_P(Outputs, MatchTheGoldenFile) {
+// Every command that writes a page or a file reaches its job with every option: each line of
+// tests/data/cli-outputs/lines.txt writes the file it names, which matches its golden file. The
+// command names the file it wrote and saves nothing else.
+TEST_F(Cli, OutputsMatchTheGoldenFiles) {
     ASSERT_EQ(run("results TEST1 --combos all"), 0) << err;
     ASSERT_EQ(run("results --year 2026 --test 2 --grade 1"), 0) << err;
     const auto before = readBytes(results);
-    const std::string& line = GetParam();
-    const std::string command = line.substr(0, line.find(' ')),
-                      file = line.substr(line.rfind(' ') + 1);
-    ASSERT_EQ(run(line), 0) << err;
-    EXPECT_NE(out.find((year.dir / file).string()), std::string::npos) << out;
-    EXPECT_TRUE(matchesGolden(readBytes(year.dir / file), "cli-" + command + "/" + file));
+    for (const std::string& line : commandLines("cli-outputs")) {
+        const std::string command = line.substr(0, line.find(' ')),
+                          file = line.substr(line.rfind(' ') + 1);
+        ASSERT_EQ(run(line), 0) << line << "\n" << err;
+        EXPECT_NE(out.find((year.dir / file).string()), std::string::npos) << out;
+        EXPECT_TRUE(matchesGolden(readBytes(year.dir / file), "cli-" + command + "/" + file));
+        std::filesystem::remove(year.dir / file);
+    }
     EXPECT_EQ(readBytes(results), before);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Commands, Outputs,
-    ::testing::Values(
-        "checklists TEST1 --classes 2 --deadline 3/17 --place 職員室 --scale 80 --trace trace.txt",
-        // Without --deadline, two days from the clock's date; two identical pages per class in
-        // class order, the place before まで.
-        "checklists TEST1 --place 職員室 --trace small.txt",
-        // The year in the Japanese era: 令和８年度.
-        "checklists TEST1 --classes 1 --era wareki --trace wareki.txt",
-        "reports TEST1 --combos 英国,eisu --scale 80 --font-scale 50 --copies 2 --pages 2-3 "
-        "--trace trace.txt",
-        // Test 2's default combinations: nine columns.
-        "reports --year 2026 --test 2 --grade 1 --trace small.txt",
-        // Every combination, fourteen columns: the name line moves right.
-        "reports --year 2026 --test 1 --grade 3 --combos all --scale 80 --font-scale 50 "
-        "--copies 2 --trace wide.txt",
-        "summary TEST1 --lists top,freq --scale 50 --font-scale 30 --trace trace.txt",
-        "history --year 2026 --grade 1 --classes 2 --students 1,3 --trace trace.txt",
-        "trend --year 2026 --grade 1 --trace trace.txt",
-        "export --year 2026 --test 2 --grade 1 --format csv -o utf8.csv",
-        "export --year 2026 --test 2 --grade 1 --format csv --encoding cp932 -o cp932.csv"));
 
 // The folder's settings choose how the check lists print the year; --era overrides them.
 TEST_F(Cli, TheFolderChoosesTheEraAndTheOptionOverridesIt) {
@@ -124,101 +121,48 @@ TEST_F(Cli, WritesAPdf) {
     EXPECT_EQ(pdfPageCount(year.dir / "r.pdf"), 1);  // up to six students a sheet
 }
 
-// Every failure, test 1 of grade 1 having results: its exit status, a message naming what is
-// wrong, and nothing written.
-struct FailureCase {
-    std::string line;
-    int status;
-    std::string message;  // found in standard error
-};
-
-void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.line; }
-
-// Usage errors: status 2 and a message naming the command, or what follows " | ".
-std::vector<FailureCase> usageErrors(std::initializer_list<std::string> lines) {
-    std::vector<FailureCase> cases;
-    for (const std::string& line : lines) {
-        const auto bar = line.find(" | ");
-        cases.push_back({line.substr(0, bar), 2,
-                         bar != std::string::npos
-                             ? line.substr(bar + 3)
-                             : "jitsuryoku " + line.substr(0, line.find(' ')) + ": "});
+// Each line of tests/data/FOLDER/lines.txt run in turn (lines.txt says how it reads), in the
+// transcript with its status and what it printed, the folder written DIR; a line that fails
+// writes nothing.
+std::string Cli::transcript(const std::string& folder) {
+    std::string all;
+    for (const std::string& line : commandLines(folder)) {
+        const auto before = filesUnder(year.path());
+        const std::string roster = readBytes(year.dir / "N261.csv");
+        const int status = runWords(line);
+        all += "$ " + line + "\nstatus " + std::to_string(status) + "\n";
+        for (const auto& [stream, text] : {std::pair{"out| ", out}, {"err| ", err}}) {
+            std::istringstream printed(text);
+            for (std::string l; std::getline(printed, l);) all += stream + l + "\n";
+        }
+        if (status != 0) {
+            EXPECT_EQ(filesUnder(year.path()), before) << line;
+            EXPECT_EQ(readBytes(year.dir / "N261.csv"), roster) << line;
+        }
     }
-    return cases;
+    for (const auto& [from, to] : {std::pair{year.path().string(), std::string("DIR")},
+                                   {std::string(JITSU_VERSION), std::string("VERSION")}})
+        for (auto at = all.find(from); at != std::string::npos; at = all.find(from))
+            all.replace(at, from.size(), to);
+    return all;
 }
 
-class Failures : public Cli, public ::testing::WithParamInterface<FailureCase> {};
-
-TEST_P(Failures, GiveTheirStatusAndWriteNothing) {
-    ASSERT_EQ(run("results TEST1"), 0) << err;
-    writeBytes(year.dir / "ok.csv", "組,番号,氏名\n1,1,佐藤\n");
-    writeBytes(year.dir / "in.csv", "組,番号,氏名\n1,1,佐藤\n9,1,鈴木\n");
-    const auto before = filesUnder(year.path());
-    const std::string roster = readBytes(year.dir / "N261.csv");
-    EXPECT_EQ(run(GetParam().line), GetParam().status) << err;
-    EXPECT_NE(err.find(GetParam().message), std::string::npos) << err;
-    EXPECT_EQ(filesUnder(year.path()), before);
-    EXPECT_EQ(readBytes(year.dir / "N261.csv"), roster);
+// Words after '=' or as the next word, help, and every usage error: status 2 and one line.
+TEST_F(Cli, CommandLinesAreReadAsGetoptReadsThem) {
+    EXPECT_TRUE(matchesGolden(transcript("cli-usage"), "cli-usage/transcript.txt"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Usage, Failures,
-    ::testing::ValuesIn(usageErrors(
-        {"results --year 1999 --test 1 --grade 1", "results --year 2026 --test 6 --grade 1",
-         "checklists TEST1 --classes 3 --trace t", "checklists TEST1 --deadline 13/1 --trace t",
-         "checklists TEST1 --scale 79 --trace t", "checklists TEST1 --pdf a.pdf --trace t",
-         "reports TEST1 --pages 3-2 --trace t", "reports TEST1 --pages 0-2 --trace t",
-         "checklists TEST1 --deadline 3-1 --trace t", "reports TEST1 --copies 11 --trace t",
-         "reports TEST1 --font-scale 49 --trace t", "reports TEST1 --pdf a.pdf --trace t",
-         "summary TEST1 --lists tops --trace t", "history --grade 1 --trace t | --year",
-         "checklists TEST1 --era reiwa --trace t | --era",
-         "history --year 2026 --grade 1 --students 46 --trace t | --students",
-         "trend --year 2026 --grade 1 --pdf a --trace t"})));
-
-INSTANTIATE_TEST_SUITE_P(VersionsUsage, Failures,
-                         ::testing::ValuesIn(usageErrors(
-                             {"versions | give the FILE", "versions ../N261.csv | no file name",
-                              "restore N261.csv | give the FILE VERSION",
-                              "restore N261.csv 21 | a number from 1 to 20"})));
-
-const std::vector<FailureCase>& dataFailures() {
-    static const std::vector<FailureCase> cases = {
-        FailureCase{"results --year 2026 --test 3 --grade 1", 1, text::kScoresMissingPrint},
-        FailureCase{"reports --year 2025 --test 1 --grade 1 --trace t", 1,
-                    text::kRosterMissingPrint},
-        FailureCase{"summary --year 2026 --test 2 --grade 1 --trace t", 1, text::kResultsNotRead},
-        FailureCase{"reports TEST1 --pages 900-999 --pdf r.pdf", 1, "nothing to print"},
-        FailureCase{"checklists TEST1 --printer no-such-queue", 1, "printer 'no-such-queue': "},
-        FailureCase{"history --year 2026 --grade 2 --trace t", 1, "nothing to print"},
-        FailureCase{"trend --year 2025 --grade 1 --trace t", 1, "nothing to print"},
-        FailureCase{"import-roster ok.csv --grade 1", 1,
-                    "N261.csv exists already and the grade has scores"},
-        FailureCase{"import-roster in.csv --grade 1 --force", 1, "in.csv:3: class \"9\""},
-        FailureCase{"restore N261.csv 1", 1, "N261.csv: no version 1 (0 kept)"},
-        FailureCase{"demo .", 1, "--force"}};
-    return cases;
-}
-
-INSTANTIATE_TEST_SUITE_P(Data, Failures, ::testing::ValuesIn(dataFailures()));
-
-// The failure table as a person reads it, in English (LANG=C) and in Japanese
-// (LANG=ja_JP.UTF-8): one language a run, the data folder written DIR.
+// Every failure of the data, test 1 of grade 1 having results: status 1 and a message naming
+// what is wrong, in English (LANG=C) and in Japanese (LANG=ja_JP.UTF-8).
 TEST_F(Cli, TheFailuresReadInTheLocalesLanguage) {
     ASSERT_EQ(run("results TEST1"), 0) << err;
     writeBytes(year.dir / "ok.csv", "組,番号,氏名\n1,1,佐藤\n");
     writeBytes(year.dir / "in.csv", "組,番号,氏名\n1,1,佐藤\n9,1,鈴木\n");
     for (const char* lang : {"C", "ja_JP.UTF-8"}) {
         ::setenv("LANG", lang, 1);
-        std::string table;
-        for (const FailureCase& c : dataFailures()) {
-            run(c.line);
-            for (auto at = err.find(year.path().string()); at != std::string::npos;
-                 at = err.find(year.path().string()))
-                err.replace(at, year.path().string().size(), "DIR");
-            table += "$ " + c.line + "\n" + err;
-        }
+        const std::string failures = transcript("cli-failures");
         ::setenv("LANG", "C.UTF-8", 1);
-        EXPECT_TRUE(matchesGolden(table, std::string("cli-failures/") + lang + ".txt"));
+        EXPECT_TRUE(matchesGolden(failures, std::string("cli-failures/") + lang + ".txt"));
     }
 }
 
@@ -260,6 +204,20 @@ TEST_F(Cli, OutOfDateResultsAreRefusedUnlessForcedOrRecomputed) {
     EXPECT_EQ(run("export TEST1 --format csv --recompute"), 0) << err;
     EXPECT_NE(err.find("computed again"), std::string::npos) << err;
     EXPECT_EQ(run("summary TEST1 --trace t.txt"), 0) << err;
+}
+
+// Basic data saved after the results puts them out of date only with a change of their own
+// grade's counts, head counts, disciplines or full marks.
+TEST_F(Cli, ResultsGoOutOfDateOnlyWithTheirGradesBasicData) {
+    ASSERT_EQ(run("results TEST1"), 0) << err;
+    BasicData data;
+    ASSERT_TRUE(readBasicData(basicDataPath(year.path()), data));
+    for (std::int32_t* marks : {&data.grades[1].fullMarks[0][0], &data.grades[0].fullMarks[0][0]}) {
+        --*marks;
+        ASSERT_TRUE(writeBasicData(basicDataPath(year.path()), textsOf(data)));
+        EXPECT_EQ(staleResults(year.path(), 2026, 1, 1).has_value(),
+                  marks == &data.grades[0].fullMarks[0][0]);
+    }
 }
 
 TEST_F(Cli, WithoutBasicDataEveryCommandStopsWithStatusOne) {
@@ -374,3 +332,57 @@ TEST(CombinationList, NamesTheCombinationsOrRefuses) {
         EXPECT_FALSE(error.empty()) << list;
     }
 }
+
+namespace {
+
+// The long names of the options `text` lists, one a line as `pattern` finds them.
+std::set<std::string> optionNames(const std::string& text, const std::regex& pattern) {
+    std::set<std::string> names;
+    for (std::sregex_iterator it(text.begin(), text.end(), pattern), end; it != end; ++it)
+        names.insert((*it)[1]);
+    return names;
+}
+
+// Blanks run together, roff's "\-" read as '-'.
+std::string plain(std::string text) {
+    text = std::regex_replace(text, std::regex(R"(\\-)"), "-");
+    return std::regex_replace(text, std::regex(R"(\s+)"), " ");
+}
+
+// Each command's --help is short and lists its options; each command's section of both manual
+// pages names the options its --help names (less the common ones, listed once at the top) and
+// has the same synopsis.
+TEST(ManPage, AgreesWithEveryCommandsHelp) {
+    const std::regex helpOption(R"(\n  (?:-., |    )--([a-z-]+))");
+    const std::regex manOption(R"(\.TP\n(?:\\fB\\-.\\fR, )?\\fB\\-\\-([a-z\\-]+)\\fR)");
+    for (const auto language : {cli::Language::English, cli::Language::Japanese}) {
+        const std::string page = cli::toolManPage(language, "2026-12-07");
+        for (const cli::Command& command : cli::commands()) {
+            std::ostringstream out, err;
+            ASSERT_EQ(cli::runCli({command.name, "--help"}, out, err), 0);
+            const std::string help = out.str();
+            EXPECT_LT(std::count(help.begin(), help.end(), '\n'), 25) << help;
+            for (const cli::OptionSpec& option : command.options)
+                EXPECT_NE(help.find(cli::optionLabel(option)), std::string::npos) << help;
+            const auto start = page.find(".SS " + std::string(command.name) + "\n");
+            ASSERT_NE(start, std::string::npos) << command.name;
+            const std::string section = page.substr(start, page.find("\n.S", start + 1) - start);
+            std::set<std::string> helpNames = optionNames(help, helpOption);
+            helpNames.erase("data-dir");
+            helpNames.erase("help");
+            std::set<std::string> manNames;
+            for (const std::string& name : optionNames(section, manOption))
+                manNames.insert(std::regex_replace(name, std::regex(R"(\\-)"), "-"));
+            EXPECT_EQ(helpNames.empty(), command.options.empty()) << command.name;
+            EXPECT_EQ(manNames, helpNames) << command.name;
+            const std::string usage = help.substr(0, help.find("\n\n"));
+            const auto synopsis = section.find(".B jitsuryoku\n");
+            EXPECT_EQ(plain("usage: jitsuryoku " +
+                            section.substr(synopsis + 14, section.find("\n.PP") - synopsis - 14)),
+                      plain(usage))
+                << command.name;
+        }
+    }
+}
+
+}  // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <locale.h>
 
 #include <cerrno>
 #include <map>
@@ -45,9 +46,19 @@ TEST(Reason, TheDisksRefusalsReadAsATeacherSaysThem) {
                                                  {EPERM, "書き込みの許可がありません"}};
     for (const auto& [error, text] : expected) EXPECT_EQ(Reason::ofErrno(error, true).text(), text);
     EXPECT_EQ(Reason::ofErrno(EACCES).text(), "読み取りの許可がありません");
-    // One the catalogue does not name: its number, no English.
-    EXPECT_EQ(Reason::ofErrno(EXDEV, true).text(),
-              "システムのエラーです（番号 " + std::to_string(EXDEV) + "）");
+}
+
+// One the catalogue does not name: the system's own description, in Japanese where the system
+// has the Japanese locale, and its number.
+TEST(Reason, AnErrorTheCatalogueDoesNotNameKeepsTheSystemsWords) {
+    InJapanese japanese;
+    const locale_t system =
+        ::newlocale(LC_MESSAGES_MASK | LC_CTYPE_MASK, "ja_JP.UTF-8", locale_t{});
+    if (!system) GTEST_SKIP() << "no ja_JP.UTF-8 locale";
+    ::freelocale(system);
+    EXPECT_EQ(
+        Reason::ofErrno(EXDEV, true).text(),
+        "システムのエラー「無効なクロスデバイスリンクです」（番号 " + std::to_string(EXDEV) + "）");
 }
 
 // LC_ALL, then LC_MESSAGES, then LANG: the first that is set and not empty decides.

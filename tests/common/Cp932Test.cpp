@@ -18,18 +18,16 @@ TEST(Cp932, RoundTripsJapaneseAndTheVendorExtensions) {
 }
 
 TEST(Cp932, InvalidBytesBecomeReplacementCharacters) {
-    EXPECT_EQ(cp932ToUtf8("a\x80"
-                          "b"),
-              "a\xEF\xBF\xBD"
-              "b");
-    EXPECT_EQ(cp932ToUtf8("\x82"), "\xEF\xBF\xBD");  // a lead byte cut off at the end
-    EXPECT_EQ(cp932ToUtf8(sj("日本") + "\xFF" + sj("語")), "日本\xEF\xBF\xBD語");
+    EXPECT_EQ(cp932ToUtf8("a\x81\x7F"), "a\xEF\xBF\xBD\x7F");  // no character at 0x817F
+    EXPECT_EQ(cp932ToUtf8("\x82"), "\xEF\xBF\xBD");            // a lead byte cut off at the end
+    EXPECT_EQ(cp932ToUtf8(sj("日本") + "\x85\x40" + sj("語")), "日本\xEF\xBF\xBD@語");
 }
 
 TEST(Cp932, UnrepresentableTextIsReported) {
     EXPECT_FALSE(utf8ToCp932("한국어"));
     EXPECT_FALSE(utf8ToCp932("emoji 😀"));
-    EXPECT_FALSE(utf8ToCp932("\xC3"));  // broken UTF-8
+    for (const char* broken : {"\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80"})
+        EXPECT_FALSE(utf8ToCp932(broken)) << broken;  // cut off, overlong, surrogate, too high
 }
 
 TEST(Cp932, FieldsCutAtCharacterBoundaries) {

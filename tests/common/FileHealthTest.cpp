@@ -66,6 +66,14 @@ TEST(ReaderHealth, TellsWhatItSaw) {
         {"SoundRoster", Kind::Roster, "10101,\x8E\x52\x93\x63\r\n10102,B\r\n"},
         {"CrOnlyRoster", Kind::Roster, "10101,A\r10102,B\r"},
         {"Utf8Roster", Kind::Roster, "10101,\xE6\x9D\xBE\xE6\x9C\xAC\r\n"},
+        // Roster lines: exactly a number and a name, within their fields.
+        {"RosterStrayComma", Kind::Roster, "10101,A\n10103,,B\n10104,C\n"},
+        {"RosterSpacesForCommas", Kind::Roster, "10101 A\n"},
+        {"RosterByteOrderMark", Kind::Roster,
+         "\xEF\xBB\xBF"
+         "10101,A\n"},
+        {"RosterLongNumber", Kind::Roster, "1234567890,A\n"},
+        {"RosterLongLine", Kind::Roster, "1," + std::string(900000, 'n')},
         {"EmptyResults", Kind::Results, ""},
         {"TruncatedResults", Kind::Results, "1 2 3 "}};
     std::string findings;

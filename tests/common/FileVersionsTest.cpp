@@ -86,7 +86,7 @@ TEST(FileVersions, NeverLeaveTheDataFolder) {
             writeBytes(dir / std::string(kVersionsFolder), "");
         const Status status = writeFileAtomically(file, "new");
         EXPECT_FALSE(status);
-        EXPECT_NE(status.reason().find("N261.csv: cannot keep the earlier version"),
+        EXPECT_NE(status.reason().find("N261.csv: the earlier version cannot be kept"),
                   std::string::npos)
             << status.reason();
         EXPECT_EQ(readBytes(file), "old");

@@ -5,49 +5,38 @@
 #include <map>
 #include <sstream>
 
+#include "Golden.h"
 #include "ProgramOptions.h"
 #include "TempDir.h"
 
 using namespace jitsu;
-using Action = ProgramOptions::Action;
 
-struct OptionsCase {
-    std::vector<std::string> words;
-    Action action;
-    std::string dataDir;
-    std::vector<std::string> rest;
-    std::string error;
-};
-
-class ProgramOptionsTable : public testing::TestWithParam<OptionsCase> {};
-
-TEST_P(ProgramOptionsTable, ReadsTheWords) {
-    const OptionsCase& c = GetParam();
-    const ProgramOptions options = parseProgramOptions(c.words);
-    EXPECT_EQ(options.action, c.action);
-    EXPECT_EQ(options.dataDir.string(), c.dataDir);
-    EXPECT_EQ(options.rest, c.rest);
-    EXPECT_EQ(options.error, c.error);
+// Each list of words and what it asks for: the action, the data folder, the words left for
+// QApplication (Qt's own options with their values) and the error, in the golden file.
+TEST(ProgramOptions, ReadTheWords) {
+    const char* const actions[] = {"run", "help", "version", "usage error"};
+    std::string out;
+    for (const std::vector<std::string>& words :
+         std::vector<std::vector<std::string>>{{},
+                                               {"-C", "/data/2026"},
+                                               {"--data-dir", "年度"},
+                                               {"-C", "a", "-C", "b"},
+                                               {"-platform", "offscreen", "-C", "d", "-reverse"},
+                                               {"--version"},
+                                               {"--version", "--help"},
+                                               {"-C"},
+                                               {"--data-dir", ""},
+                                               {"year2026"}}) {
+        const ProgramOptions options = parseProgramOptions(words);
+        out += "$";
+        for (const std::string& word : words) out += " [" + word + "]";
+        out += "\n  " + std::string(actions[static_cast<int>(options.action)]) + ", folder [" +
+               options.dataDir.string() + "]" + (options.error.empty() ? "" : ": ") +
+               options.error + "\n";
+        for (const std::string& word : options.rest) out += "  left for Qt: " + word + "\n";
+    }
+    EXPECT_TRUE(matchesGolden(out, "program-options/words.txt"));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Words, ProgramOptionsTable,
-    testing::Values(
-        OptionsCase{{}, Action::Run, "", {}, ""},
-        OptionsCase{{"-C", "/data/2026"}, Action::Run, "/data/2026", {}, ""},
-        OptionsCase{{"--data-dir", "年度"}, Action::Run, "年度", {}, ""},
-        OptionsCase{{"-C", "a", "-C", "b"}, Action::Run, "b", {}, ""},
-        // Qt's own options go on to QApplication with their values.
-        OptionsCase{{"-platform", "offscreen", "-C", "d", "-reverse"},
-                    Action::Run,
-                    "d",
-                    {"-platform", "offscreen", "-reverse"},
-                    ""},
-        OptionsCase{{"--version"}, Action::Version, "", {}, ""},
-        OptionsCase{{"--version", "--help"}, Action::Help, "", {}, ""},
-        OptionsCase{{"-C"}, Action::UsageError, "", {}, "-C needs a directory"},
-        OptionsCase{{"--data-dir", ""}, Action::UsageError, "", {}, "--data-dir needs a directory"},
-        OptionsCase{{"year2026"}, Action::UsageError, "", {}, "unexpected argument 'year2026'"}));
 
 TEST(ProgramOptions, HelpVersionAndUsageErrorEndTheProgram) {
     std::ostringstream out, err;

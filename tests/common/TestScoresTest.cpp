@@ -5,7 +5,6 @@
 
 #include "Fixtures.h"
 #include "Golden.h"
-#include "TempDir.h"
 #include "TestScores.h"
 
 using namespace jitsu;
@@ -22,16 +21,4 @@ TEST(ScoreFile, TwoClassesThreeSubjectsGiveTheGoldenFileAndReadBack) {
     TestScores read;
     ASSERT_TRUE(readScores(goldenPath("scores-small/JT26_1_1.txt"), grade, read));
     EXPECT_EQ(std::memcmp(read.scores, scores.scores, sizeof read.scores), 0);
-}
-
-TEST(ScoreFile, ShortFileLeavesTheRestWithoutScores) {
-    TempDir dir;
-    writeBytes(dir / "JT.txt", "10 20\r\n30 ");
-    GradeData grade = makeGrade(1, 3, 2);
-    TestScores scores;
-    ASSERT_TRUE(readScores(dir / "JT.txt", grade, scores));
-    EXPECT_EQ(scores.scores[0][0][0], 10);
-    EXPECT_EQ(scores.scores[1][0][0], 20);
-    EXPECT_EQ(scores.scores[0][0][1], 30);
-    EXPECT_EQ(scores.scores[1][0][1], -1);
 }

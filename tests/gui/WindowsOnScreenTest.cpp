@@ -15,6 +15,7 @@
 #include <set>
 
 #include "BaseSetupWindow.h"
+#include "HelpWindow.h"
 #include "LauncherWindow.h"
 #include "ProofsheetWindow.h"
 #include "QtTestApp.h"
@@ -33,6 +34,7 @@ struct WindowCase {
     std::function<std::unique_ptr<ProgramWindow>(Services&)> make;
     const char* okButton;       // pressed to reach the window's second step; nullptr when none
     const char* defaultButton;  // what Enter in a combo box presses; nullptr when none
+    const char* helpPage;       // the guide's page that F1 and ヘルプ open
 };
 
 template <typename W>
@@ -41,12 +43,12 @@ std::function<std::unique_ptr<ProgramWindow>(Services&)> maker() {
 }
 
 const WindowCase kWindows[] = {
-    {"launcher", maker<launcher::LauncherWindow>(), nullptr, nullptr},
-    {"basesetup", maker<BaseSetupWindow>(), nullptr, nullptr},
-    {"scoreentry", maker<ScoreEntryWindow>(), "Button1", "Button1"},
-    {"proofsheet", maker<proofsheet::ProofsheetWindow>(), "OKButton", "OKButton"},
-    {"reportcard", maker<reportcard::ReportcardWindow>(), "OKButton", "OKButton"},
-    {"summaryprint", maker<summaryprint::SummaryWindow>(), nullptr, "JikkouBtn"},
+    {"launcher", maker<launcher::LauncherWindow>(), nullptr, nullptr, "launcher.md"},
+    {"basesetup", maker<BaseSetupWindow>(), nullptr, nullptr, "basesetup.md"},
+    {"scoreentry", maker<ScoreEntryWindow>(), "Button1", "Button1", "scoreentry.md"},
+    {"proofsheet", maker<proofsheet::ProofsheetWindow>(), "OKButton", "OKButton", "proofsheet.md"},
+    {"reportcard", maker<reportcard::ReportcardWindow>(), "OKButton", "OKButton", "reportcard.md"},
+    {"summaryprint", maker<summaryprint::SummaryWindow>(), nullptr, "JikkouBtn", "summaryprint.md"},
 };
 
 // The control of the Tab chain that holds `w`: a grid for its cell editor, a spinner for its
@@ -78,6 +80,21 @@ protected:
             QCoreApplication::processEvents();
         }
         return reached;
+    }
+
+    // No control placed on the window covers another; neighbours may share their border line.
+    void checkNothingOverlaps(QWidget& window) {
+        QList<QWidget*> shown;
+        for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->isVisible() && !w->isWindow()) shown << w;
+        for (qsizetype i = 0; i < shown.size(); ++i)
+            for (qsizetype j = i + 1; j < shown.size(); ++j)
+                EXPECT_FALSE(shown[i]
+                                 ->geometry()
+                                 .adjusted(0, 0, -1, -1)
+                                 .intersects(shown[j]->geometry().adjusted(0, 0, -1, -1)))
+                    << shown[i]->objectName().toStdString() << " covers "
+                    << shown[j]->objectName().toStdString();
     }
 
     void checkEveryButtonReachedAndNamed(QWidget& window, const char* step) {
@@ -161,6 +178,31 @@ TEST_P(WindowsOnScreen, EnterInAComboBoxPressesTheDefaultButton) {
         messages.answers.assign(10, MessageAnswer::No);
         window->close();
     }
+}
+
+// F1 and the ヘルプ button each show the window's page of the guide in the help window; the
+// ヘルプ button covers no other control.
+TEST_P(WindowsOnScreen, F1AndHelpShowTheWindowsPage) {
+    std::unique_ptr<ProgramWindow> window = GetParam().make(services);
+    ASSERT_TRUE(window->FormCreate());
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    checkNothingOverlaps(*window);
+    for (bool f1 : {true, false}) {
+        if (f1)
+            QTest::keyClick(window.get(), Qt::Key_F1);
+        else
+            child<QPushButton>(*window, "HelpButton")->click();
+        HelpWindow& help = HelpWindow::instance();
+        EXPECT_TRUE(help.isVisible());
+        EXPECT_EQ(help.source().fileName().toStdString(), GetParam().helpPage);
+        EXPECT_FALSE(help.toPlainText().isEmpty());
+        help.close();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    messages.answers.assign(10, MessageAnswer::No);
+    window->close();
 }
 
 INSTANTIATE_TEST_SUITE_P(Suite, WindowsOnScreen, ::testing::ValuesIn(kWindows),

@@ -72,33 +72,29 @@ TEST(FolderOverview, ASavedTimeReadsAsDateAndMinute) {
 }
 
 // Where the launcher finds reportcard: files made executable or not under a launcher folder.
-struct LocationCase {
-    std::vector<std::pair<std::string, bool>> files;  // path under the tree, executable
-    std::string found;                                // path under the tree, or empty
-};
-
-class ProgramLocation : public testing::TestWithParam<LocationCase> {};
-
-TEST_P(ProgramLocation, PrefersTheInstalledNameThenTheBuildTree) {
-    TempDir tree;
-    std::filesystem::create_directories(tree / "bin");
-    for (const auto& [file, executable] : GetParam().files) {
-        std::filesystem::create_directories((tree / file).parent_path());
-        writeBytes(tree / file, "#!/bin/sh\n");
-        if (executable)
-            std::filesystem::permissions(tree / file, std::filesystem::perms::owner_exec,
-                                         std::filesystem::perm_options::add);
+TEST(ProgramLocation, PrefersTheInstalledNameThenTheBuildTree) {
+    struct Case {
+        std::vector<std::pair<std::string, bool>> files;  // path under the tree, executable
+        std::string found;                                // path under the tree, or empty
+    };
+    for (const Case& c :
+         {Case{{{"bin/jitsuryoku-reportcard", true}, {"reportcard/reportcard", true}},
+               "bin/jitsuryoku-reportcard"},
+          Case{{{"bin/jitsuryoku-reportcard", false}, {"reportcard/reportcard", true}},
+               "reportcard/reportcard"},
+          Case{{{"bin/reportcard", true}, {"reportcard/reportcard.d/x", true}}, ""},
+          Case{{}, ""}}) {
+        TempDir tree;
+        std::filesystem::create_directories(tree / "bin");
+        for (const auto& [file, executable] : c.files) {
+            std::filesystem::create_directories((tree / file).parent_path());
+            writeBytes(tree / file, "#!/bin/sh\n");
+            if (executable)
+                std::filesystem::permissions(tree / file, std::filesystem::perms::owner_exec,
+                                             std::filesystem::perm_options::add);
+        }
+        EXPECT_EQ(findProgram(tree / "bin", "reportcard"),
+                  c.found.empty() ? std::filesystem::path() : tree / c.found)
+            << c.found;
     }
-    const auto found = findProgram(tree / "bin", "reportcard");
-    EXPECT_EQ(found, GetParam().found.empty() ? std::filesystem::path() : tree / GetParam().found);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Trees, ProgramLocation,
-    testing::Values(
-        LocationCase{{{"bin/jitsuryoku-reportcard", true}, {"reportcard/reportcard", true}},
-                     "bin/jitsuryoku-reportcard"},
-        LocationCase{{{"bin/jitsuryoku-reportcard", false}, {"reportcard/reportcard", true}},
-                     "reportcard/reportcard"},
-        LocationCase{{{"bin/reportcard", true}, {"reportcard/reportcard.d/x", true}}, ""},
-        LocationCase{{}, ""}));

@@ -18,6 +18,7 @@
 #include "Paths.h"
 #include "QtTestApp.h"
 #include "ResultsAge.h"
+#include "RosterAlignment.h"
 
 using namespace jitsu;
 using jitsu::launcher::LauncherWindow;
@@ -188,7 +189,9 @@ TEST_F(LauncherWindowTest, OpeningAFolderOffersToCarryScoresToAnEditedRoster) {
     writeYear();
     const std::filesystem::path roster = dir / "N261.csv";
     writeBytes(alignedRosterPath(roster), readBytes(roster));
-    const std::string edited = "10199," + sj("青木　新太") + "\r\n" + readBytes(roster);
+    const std::string before = readBytes(roster);
+    const std::string edited =
+        "10199," + sj("青木　新太") + "\r\n" + before.substr(before.find('\n') + 1);
     writeBytes(roster, edited);
     const std::string scores = readBytes(dir / "JT26_1_1.txt");
     messages.answers = {MessageAnswer::Yes};
@@ -196,5 +199,5 @@ TEST_F(LauncherWindowTest, OpeningAFolderOffersToCarryScoresToAnEditedRoster) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_NE(messages.shown[0].text.find("N261.csv"), std::string::npos);
     EXPECT_NE(readBytes(dir / "JT26_1_1.txt"), scores);
-    EXPECT_EQ(readBytes(alignedRosterPath(roster)), edited);
+    EXPECT_EQ(yearfiles::rosterAlignment(roster), yearfiles::RosterAlignment::Aligned);
 }

@@ -41,6 +41,10 @@ TEST(JapaneseQtTexts, TheTextsQtLeavesEnglishAreJapanese) {
               QStringLiteral("詳細設定"));
     EXPECT_EQ(QCoreApplication::translate("QFileSystemModel", "Folder"),
               QStringLiteral("フォルダー"));
+    EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "%1 File").arg("xlsx"),
+              QStringLiteral("xlsx ファイル"));
+    QMessageBox box(QMessageBox::Warning, "確認", "保存できませんでした。", QMessageBox::Ok);
+    EXPECT_EQ(box.button(QMessageBox::Ok)->text(), QStringLiteral("ＯＫ"));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
               QStringLiteral("キャンセル"));
 }

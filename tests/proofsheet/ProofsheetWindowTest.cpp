@@ -5,6 +5,7 @@
 #include "CheckListRun.h"
 #include "FolderSettings.h"
 #include "MessageTexts.h"
+#include "Paths.h"
 #include "ProofsheetWindow.h"
 #include "QtTestApp.h"
 
@@ -63,6 +64,14 @@ TEST_F(ProofsheetWindowTest, AMissingRosterSkipsOnlyItsGrade) {
     click("PrintButton");
     EXPECT_EQ(r.messages.count(text::kRosterMissingPrint), 1);
     EXPECT_EQ(r.printer.dialogsShown(), 2);
+}
+
+TEST_F(ProofsheetWindowTest, ATestWithoutScoresSaysSoOnce) {
+    for (int grade = 1; grade <= 3; ++grade)
+        std::filesystem::remove(scorePath(r.services.dir, r.request.year, 1, grade));
+    click("PrintButton");  // the three grades checked
+    EXPECT_EQ(r.messages.count(text::kScoresMissingPrint), 1);
+    EXPECT_EQ(r.printer.dialogsShown(), 0);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "AlignedCopy.h"
 #include "FakeMessages.h"
 #include "Fixtures.h"
 #include "Paths.h"
@@ -15,6 +16,13 @@ using namespace jitsu::yearfiles;
 namespace fs = std::filesystem;
 
 namespace {
+
+// The roster bytes of the copy the scores are aligned to.
+std::string copied(const fs::path& roster) {
+    AlignedCopy copy;
+    EXPECT_TRUE(readAlignedCopy(roster, copy));
+    return copy.rosterBytes;
+}
 
 // The small test year after a first start-up (every roster remembered), then the transfer of
 // class 1 typed into N261.csv by hand, in the roster's own form. The files as they were
@@ -61,7 +69,7 @@ TEST(HandEditedRoster, FirstStartRemembersEveryRosterSilently) {
     EXPECT_TRUE(messages.shown.empty());
     for (int g = 1; g <= 3; ++g) {
         const fs::path roster = rosterPath(year.path(), "N", 2026, g);
-        EXPECT_EQ(readBytes(alignedRosterPath(roster)), readBytes(roster)) << g;
+        EXPECT_EQ(copied(roster), readBytes(roster)) << g;
     }
 }
 
@@ -73,7 +81,7 @@ TEST_P(HandEditedRoster, StartUpCarriesTheScoresToTheirStudents) {
     {
         // The scores by name as typed: against the roster they were aligned to.
         const std::string edited = readBytes(y.roster());
-        writeBytes(y.roster(), readBytes(alignedRosterPath(y.roster())));
+        writeBytes(y.roster(), copied(y.roster()));
         before[1] = scoresByName(y.year, 1);
         before[2] = scoresByName(y.year, 2);
         writeBytes(y.roster(), edited);
@@ -99,7 +107,7 @@ TEST_P(HandEditedRoster, StartUpCarriesTheScoresToTheirStudents) {
             EXPECT_EQ(after.at(name), before[test].at(name)) << name;
         EXPECT_EQ(after.at("青木　新太"), std::vector<int>(5, kNoScore));
     }
-    EXPECT_EQ(readBytes(alignedRosterPath(y.roster())), readBytes(y.roster()));
+    EXPECT_EQ(copied(y.roster()), readBytes(y.roster()));
     EXPECT_FALSE(y.checkFinds("roster.edited"));
     EXPECT_TRUE(y.checkFinds("results.out-of-date"));
     messages.shown.clear();
@@ -111,7 +119,7 @@ TEST_P(HandEditedRoster, StartUpCarriesTheScoresToTheirStudents) {
 TEST_P(HandEditedRoster, NoWritesNothingAndAsksAgain) {
     HandEditedYear y(GetParam());
     const std::string roster = readBytes(y.roster());
-    const std::string remembered = readBytes(alignedRosterPath(y.roster()));
+    const std::string remembered = copied(y.roster());
     for (int start = 0; start < 2; ++start) {
         FakeMessages messages;
         messages.answers = {MessageAnswer::No};
@@ -120,7 +128,7 @@ TEST_P(HandEditedRoster, NoWritesNothingAndAsksAgain) {
         EXPECT_EQ(readBytes(scorePath(y.year.path(), 2026, 1, 1)), y.scores1);
         EXPECT_EQ(readBytes(scorePath(y.year.path(), 2026, 2, 1)), y.scores2);
         EXPECT_EQ(readBytes(y.roster()), roster);
-        EXPECT_EQ(readBytes(alignedRosterPath(y.roster())), remembered);
+        EXPECT_EQ(copied(y.roster()), remembered);
     }
     EXPECT_NE(misalignedScoresWarning({1}).find("1年"), std::string::npos);
     EXPECT_EQ(misalignedScoresWarning({}), "");
@@ -133,14 +141,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, HandEditedRoster, ::testing::Values(false, true)
 // written.
 TEST(HandEditedRoster, EditedAgainWhileAskedWritesNothing) {
     HandEditedYear y(false);
-    const std::string remembered = readBytes(alignedRosterPath(y.roster()));
+    const std::string remembered = copied(y.roster());
     FakeMessages messages;
     messages.whileShown = [&] { writeBytes(y.roster(), readBytes(y.roster()) + "10999,x\r\n"); };
     EXPECT_EQ(alignScoresAtStartUp(y.year.path(), y.year.data, messages), std::vector<int>{1});
     ASSERT_EQ(messages.shown.size(), 2u);  // the question, then why nothing was carried
     EXPECT_NE(messages.shown[1].detail.find("N261.csv"), std::string::npos);
     EXPECT_EQ(readBytes(scorePath(y.year.path(), 2026, 1, 1)), y.scores1);
-    EXPECT_EQ(readBytes(alignedRosterPath(y.roster())), remembered);
+    EXPECT_EQ(copied(y.roster()), remembered);
 }
 
 // An import after a hand edit carries the scores from the roster they are aligned to, and
@@ -155,6 +163,20 @@ TEST(HandEditedRoster, ImportStartsFromTheRememberedRoster) {
     EXPECT_EQ(plan.change.leavers.size(), 1u);
     EXPECT_EQ(plan.change.arrivals.size(), 1u);
     ASSERT_TRUE(applyRosterReplacement(plan, imported));
-    EXPECT_EQ(readBytes(alignedRosterPath(y.roster())), imported.bytes);
+    EXPECT_EQ(copied(y.roster()), imported.bytes);
     EXPECT_EQ(rosterAlignment(y.roster()), RosterAlignment::Aligned);
+}
+
+// Class sizes out of range are refused naming the copy, which then counts as none.
+TEST(AlignedCopy, SizesOutOfRangeCountAsNoCopy) {
+    TestYear year;
+    const fs::path roster = year.path() / "N261.csv";
+    AlignedCopy copy;
+    for (const char* sizes : {"35 x", "451", "0035", "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1"}) {
+        writeBytes(alignedRosterPath(roster), std::string("#class-sizes ") + sizes + "\r\n");
+        EXPECT_NE(readAlignedCopy(roster, copy).reason().find(".jitsuryoku-aligned-N261.csv"),
+                  std::string::npos)
+            << sizes;
+        EXPECT_EQ(rosterAlignment(roster), RosterAlignment::Unremembered) << sizes;
+    }
 }

@@ -5,11 +5,14 @@
 #include <map>
 #include <memory>
 
+#include "CountChange.h"
 #include "Cp932.h"
+#include "FakeMessages.h"
 #include "Fixtures.h"
 #include "Golden.h"
 #include "Paths.h"
 #include "Roster.h"
+#include "RosterAlignment.h"
 #include "RosterChange.h"
 #include "RunCli.h"
 #include "TestYear.h"
@@ -135,27 +138,74 @@ TEST_P(TransferImport, KeepsEveryScoreWithItsStudent) {
 INSTANTIATE_TEST_SUITE_P(Cases, TransferImport, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Renumbered" : "Inserted"; });
 
-// A transfer student who makes class 1 one larger than its head count: imported first, the
-// head count raised after (which moves no score), every student of both classes keeps his
-// scores, whoever is placed after the newcomer.
-TEST(TransferImport, AJoinerWhoEnlargesHisClassMovesNoOneElse) {
+namespace {
+
+// The order a teacher takes, a letter a step: c: class 1's head count changed in basesetup;
+// i: the new roster imported; e: typed into N261.csv; s: a program started, showing nothing;
+// q: one showing one box (yes to a question).
+struct SizeCase {
+    const char* name;
+    int delta;
+    const char* steps;
+};
+void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name; }
+
+class ClassSizeChange : public ::testing::TestWithParam<SizeCase> {};
+
+}  // namespace
+
+// Class 1 one larger (青木 新太 joins as number 3) or smaller (the last leaves): whichever comes
+// first, the head count or the roster, every student keeps her scores and nothing more is asked.
+TEST_P(ClassSizeChange, EveryStudentKeepsHerScores) {
+    const SizeCase& c = GetParam();
     TestYear year;
+    FakeMessages messages;
+    ASSERT_TRUE(alignScoresAtStartUp(year.path(), year.data, messages).empty());
     Transfer t = transfer(year, false);
-    const int class1 = static_cast<int>(year.data.grades[0].headCounts[0]);
-    const std::string last = "1," + std::to_string(10101 + class1) + "," + t.leaver + "\n";
-    t.csv.insert(t.csv.find("\n2,") + 1, last);  // nobody leaves
-    const auto before = scoresByName(year, 1);
-
+    const std::string joiner = "1,10103,青木　新太\n";
+    if (c.delta > 0)
+        t.csv.insert(t.csv.find("\n2,") + 1, "1,10199," + t.leaver + "\n");  // nobody leaves
+    else
+        t.csv.erase(t.csv.find(joiner), joiner.size());  // nobody joins
+    const auto before1 = scoresByName(year, 1), before2 = scoresByName(year, 2);
     ImportedRoster imported;
-    RosterReplacement plan;
-    ASSERT_NO_FATAL_FAILURE(planTransfer(year, t, imported, plan));
-    ASSERT_TRUE(applyRosterReplacement(plan, imported));
-    ++year.data.grades[0].headCounts[0];
-
-    const auto after = scoresByName(year, 1);
-    ASSERT_EQ(after.size(), before.size() + 1);
-    for (const auto& [name, scores] : before) EXPECT_EQ(after.at(name), scores) << name;
+    ASSERT_TRUE(importRoster(t.csv, ImportOptions{}, year.data.grades[0], imported));
+    for (const char* step = c.steps; *step; ++step) {
+        if (*step == 'c') {
+            auto after = std::make_unique<BasicData>(year.data);
+            after->grades[0].headCounts[0] += static_cast<unsigned>(c.delta);
+            CountChange plan;
+            ASSERT_TRUE(planCountChange(year.path(), year.data, *after, plan));
+            ASSERT_TRUE(applyCountChange(plan, basicDataPath(year.path()), textsOf(*after)));
+            year.data = *after;
+        } else if (*step == 'i') {
+            RosterReplacement plan;
+            ASSERT_TRUE(planRosterReplacement(year.path(), year.data, 2026, 1, imported, plan));
+            ASSERT_TRUE(applyRosterReplacement(plan, imported));
+        } else if (*step == 'e') {
+            writeBytes(year.path() / "N261.csv", imported.bytes);
+        } else {
+            messages.shown.clear();
+            (void)alignScoresAtStartUp(year.path(), year.data, messages);
+            EXPECT_EQ(messages.shown.size(), *step == 'q' ? 1u : 0u) << step;
+        }
+    }
+    for (const auto& [test, before] : {std::pair{1, before1}, std::pair{2, before2}}) {
+        auto expected = before;
+        if (c.delta < 0) expected.erase(t.leaver);
+        if (c.delta > 0) expected["青木　新太"] = std::vector<int>(5, kNoScore);
+        EXPECT_EQ(scoresByName(year, test), expected) << test;
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Orders, ClassSizeChange,
+                         ::testing::Values(SizeCase{"ImportThenCount", 1, "iscs"},
+                                           SizeCase{"CountThenImport", 1, "csis"},
+                                           SizeCase{"LoweredThenImport", -1, "csis"},
+                                           SizeCase{"HandEditThenCount", 1, "eqcqs"},
+                                           SizeCase{"CountThenHandEdit", 1, "cseqs"},
+                                           SizeCase{"LoweredThenHandEdit", -1, "cseqs"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Without --force the command writes nothing and shows where the scores would go; with it,
 // every score file of the grade is rewritten and the grade's results are out of date.
