@@ -76,9 +76,14 @@ void surveyBytes(std::string_view raw, FileFindings& health) {
     }
     health.crLfEnds += crLfs;
     health.crEnds += crs - crLfs;
-    health.lfEnds += static_cast<std::size_t>(std::count(raw.begin(), raw.end(), '\n')) - crLfs;
-    health.looksUtf8 = looksLikeUtf8(raw);
-    health.validCp932 = isCp932Text(raw);
+    std::size_t lfs = 0;
+    for (std::size_t i = raw.find('\n'); i != std::string_view::npos; i = raw.find('\n', i + 1))
+        ++lfs;
+    health.lfEnds += lfs - crLfs;
+    // Most of a year's files are ASCII through and through: one look settles both questions.
+    const bool ascii = asciiRunEnd(raw, 0, false) == raw.size();
+    health.looksUtf8 = !ascii && looksLikeUtf8(raw);
+    health.validCp932 = ascii || isCp932Text(raw);
 }
 
 TextPosition positionIn(std::string_view text, std::size_t offset) {

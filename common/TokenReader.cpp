@@ -102,8 +102,8 @@ void TokenReader::rejectLast(Reason what) {
     if (health_) health_->reject(placeOf(lastStart_), std::move(what));
 }
 
-bool TokenReader::checkRange(long long value, long long low, long long high, const char* what) {
-    if (value >= low && value <= high) return true;
+bool TokenReader::recordOutOfRange(long long value, long long low, long long high,
+                                   const char* what) {
     if (!health_) return false;
     if (!health_->keepsPlaces()) {
         ++health_->rejected;  // the place and text only for the few listed
@@ -201,18 +201,19 @@ bool TokenReader::readInt(std::int32_t& out) {
 
 bool TokenReader::readFloat(float& out) {
     skipSpace();
-    std::size_t end = pos_;
-    while (end < text_.size() && !isSpace(text_[end])) ++end;
-    if (end == pos_ || pos_ == noFloat_) return false;
+    if (pos_ >= text_.size() || pos_ == noFloat_) return false;
     lastStart_ = pos_;
     // The decimals the suite writes, without the C library; anything else as the C library
     // reads it. %f never reads across whitespace, so the token alone gives its answer.
-    if (const auto plain = decimalFloat(text_.substr(pos_, end - pos_))) {
-        out = *plain;
-        pos_ = end;
+    if (const auto plain = leadingDecimal(text_.substr(pos_));
+        plain && (pos_ + plain->length == text_.size() || isSpace(text_[pos_ + plain->length]))) {
+        out = plain->value;
+        pos_ += plain->length;
         counted();
         return true;
     }
+    std::size_t end = pos_;
+    while (end < text_.size() && !isSpace(text_[end])) ++end;
     const std::string token(text_.substr(pos_, end - pos_));
     float value;
     int used = 0;

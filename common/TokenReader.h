@@ -48,7 +48,9 @@ public:
 
     // Whether `value`, the value last read, lies in [low, high]; when not, records it in the
     // health at its place: "`what` VALUE outside LOW..HIGH" ("above HIGH" when LOW is INT32_MIN).
-    bool checkRange(long long value, long long low, long long high, const char* what);
+    bool checkRange(long long value, long long low, long long high, const char* what) {
+        return (value >= low && value <= high) || recordOutOfRange(value, low, high, what);
+    }
     // Records in the health that the value last read is no value its field may take.
     void rejectLast(Reason what);
 
@@ -73,6 +75,8 @@ private:
     TextPosition placeOf(std::size_t offset);
     // A number was asked of the token at the current position and it holds none.
     void notANumber();
+    // checkRange's record of a value outside its range; false.
+    bool recordOutOfRange(long long value, long long low, long long high, const char* what);
 
     std::string_view text_;
     std::size_t pos_ = 0;

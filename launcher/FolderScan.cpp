@@ -1,7 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FolderScan.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace jitsu::launcher {
+
+namespace {
+
+constexpr int kScanNiceness = 10;
+
+}  // namespace
 
 FolderScan::~FolderScan() {
     if (thread_) thread_->wait();
@@ -17,6 +26,9 @@ void FolderScan::start(const std::filesystem::path& folder) {
     // The results travel as queued calls on this object: dropped if it is gone by then (it
     // cannot be, it waits), and when the folder asked for changed meanwhile.
     thread_.reset(QThread::create([this, folder] {
+        // Behind the window's first paint and the display server, which share the cores with
+        // the scan while the window opens; the nice value of a Linux thread is its own.
+        (void)::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), kScanNiceness);
         FolderOverview overview = readFolderOverview(folder);
         const bool check = canStart(true, overview);
         QMetaObject::invokeMethod(

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtCanvas.h"
 
+#include <QFontDatabase>
+#include <QGlyphRun>
+#include <QVarLengthArray>
 #include <algorithm>
 
 namespace jitsu {
@@ -40,11 +43,13 @@ void QtCanvas::reset() {
     // until it does: starting from none, the first pen set is a change.
     painter_.setPen(Qt::NoPen);
     inked_.clear();
+    run_ = {};
     setFontSize(points_);
 }
 
 void QtCanvas::finishSheet() {
     strokeLines();
+    drawGlyphs();
     inked_.clear();
 }
 
@@ -62,6 +67,7 @@ void QtCanvas::setFontSize(int points) {
     font.setPixelSize(qRound((points > 0 ? points : 1) * kDotsPerInch / 72.0) * kUnitsPerDot);
     font.setWeight(bold_ ? QFont::Bold : QFont::Normal);
     painter_.setFont(font);
+    rawFont_ = QRawFont::fromFont(font, QFontDatabase::Japanese);
     // The face is fixed-width: an ASCII or half-width kana character advances by one width, any
     // other by the other (the em, at the whole pixel size the painter rounds the font to).
     const QFontMetricsF metrics(font, painter_.device());
@@ -88,25 +94,60 @@ void QtCanvas::textOut(int x, int y, std::string_view text) {
     const double width = advance(text);
     // The ground hides what lies under the text; where nothing does, it is not drawn.
     const DotBox ground{double(x), double(y), x + width, y + kGroundEms * em_};
-    if (inked_.meets(ground))
+    if (inked_.meets(ground)) {
+        drawGlyphs();
         painter_.fillRect(unitsOf(QRectF(x, y, width, ground.bottom - y)), Qt::white);
+    }
     inked_.add(DotBox{ground.left, ground.top, ground.right,
                       std::max(ground.bottom, y + ascent_ + descent_)}
                    .grown(kInkReach));
+    const QString characters = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (gatherGlyphs(x, y + ascent_, characters)) return;
+    drawGlyphs();
     painter_.setPen(fontColor_);
-    // The blanks before and after the characters only place them: the characters are drawn in
-    // one piece, blanks between them included (a gap drawn as blanks compresses to less than the
-    // text drawn in pieces, and takes no longer).
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return;
-    const std::string_view drawn = text.substr(first, text.find_last_not_of(' ') + 1 - first);
-    painter_.drawText(unitsOf(QPointF(x + static_cast<double>(first) * halfAdvance_, y + ascent_)),
-                      QString::fromUtf8(drawn.data(), static_cast<qsizetype>(drawn.size())));
+    painter_.drawText(unitsOf(QPointF(x, y + ascent_)), characters);
+}
+
+bool QtCanvas::gatherGlyphs(double x, double baseline, const QString& text) {
+    const int count = static_cast<int>(text.size());
+    QVarLengthArray<quint32, 64> glyphs(count);
+    int found = count;
+    if (!rawFont_.glyphIndexesForChars(text.constData(), count, glyphs.data(), &found) ||
+        found != count || std::find(glyphs.begin(), glyphs.end(), 0u) != glyphs.end())
+        return false;
+    QVarLengthArray<QPointF, 64> advances(count);
+    if (!rawFont_.advancesForGlyphIndexes(glyphs.data(), advances.data(), count)) return false;
+    if (!run_.glyphs.isEmpty() && (run_.font != rawFont_ || run_.color != fontColor_)) drawGlyphs();
+    run_.font = rawFont_;
+    run_.color = fontColor_;
+    QPointF origin = unitsOf(QPointF(x, baseline));
+    for (int i = 0; i < count; ++i) {
+        // A blank only moves the next character.
+        if (text[i] != QLatin1Char(' ') && text[i] != QChar(0x3000)) {
+            run_.glyphs.append(glyphs[i]);
+            run_.positions.append(origin);
+        }
+        origin.rx() += advances[i].x();
+    }
+    return true;
+}
+
+void QtCanvas::drawGlyphs() {
+    if (run_.glyphs.isEmpty()) return;
+    QGlyphRun glyphs;
+    glyphs.setRawFont(run_.font);
+    glyphs.setGlyphIndexes(run_.glyphs);
+    glyphs.setPositions(run_.positions);
+    painter_.setPen(run_.color);
+    painter_.drawGlyphRun(QPointF(0, 0), glyphs);
+    run_.glyphs.clear();
+    run_.positions.clear();
 }
 
 void QtCanvas::moveTo(int x, int y) { position_ = QPoint(x, y); }
 
 void QtCanvas::lineTo(int x, int y) {
+    drawGlyphs();
     // Lines go in one stroke a pen: one drawing operation rather than one a line.
     if (lines_.isEmpty() || lines_.currentPosition() != unitsOf(position_))
         lines_.moveTo(unitsOf(position_));
@@ -126,6 +167,7 @@ void QtCanvas::strokeLines() {
 
 void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
     strokeLines();
+    drawGlyphs();
     painter_.setPen(QPen(pen_, kUnitsPerDot));
     painter_.setBrush(brush_);
     painter_.drawRect(unitsOf(QRectF(x1, y1, x2 - x1, y2 - y1)));

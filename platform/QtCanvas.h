@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRawFont>
 
 #include "Canvas.h"
 #include "InkedAreas.h"
@@ -15,7 +17,9 @@ namespace jitsu {
 // and the fonts to the device's real resolution, so a page looks the same on every device. The
 // face, the canvas's own (pages never choose one), is BIZ UDGothic: fixed-width, every CP932
 // character in it, each half-width one exactly half a full-width one (so "%3d" columns line up),
-// and a real bold weight, drawn once where a synthesised bold is drawn twice.
+// and a real bold weight, drawn once where a synthesised bold is drawn twice. The characters of
+// the texts drawn one after another in one font and colour go to the painter as one glyph run,
+// blanks left out: a PDF then holds one text object where it held one a text, and no blanks.
 class QtCanvas : public Canvas {
 public:
     explicit QtCanvas(QPainter& painter) : painter_(painter) {}
@@ -46,6 +50,11 @@ private:
     double advance(std::string_view text) const;
     // Draws the lines gathered since the last other drawing, which go in one stroke a pen.
     void strokeLines();
+    // Adds the characters of a text at (x, baseline) to the glyph run; false, adding nothing,
+    // when the face lacks one of them (the painter then finds it in another face).
+    bool gatherGlyphs(double x, double baseline, const QString& text);
+    // Draws the glyph run gathered since the last other drawing.
+    void drawGlyphs();
 
     QPainter& painter_;
     QColor pen_ = Qt::black, brush_ = Qt::white, fontColor_ = Qt::black;
@@ -53,6 +62,13 @@ private:
     double deviceDpi_ = kDotsPerInch;
     double em_ = 0, halfAdvance_ = 0, ascent_ = 0, descent_ = 0;  // of the font set, in dots
     QPainterPath lines_;
+    QRawFont rawFont_;  // the font set, for its glyphs and their advances
+    struct GlyphRun {
+        QRawFont font;
+        QColor color;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;  // of each glyph's origin on its baseline, in painter units
+    } run_;
     InkedAreas inked_;
     bool bold_ = false;
     QPoint position_;

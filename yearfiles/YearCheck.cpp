@@ -2,7 +2,10 @@
 #include "YearCheck.h"
 
 #include <algorithm>
+#include <atomic>
+#include <map>
 #include <memory>
+#include <thread>
 
 #include "BasicData.h"
 #include "Cp932.h"
@@ -52,6 +55,34 @@ bool named(const fs::path& path) {
     return fs::exists(fs::symlink_status(path, ec));
 }
 
+// What reading a results file found.
+struct ResultsRead {
+    Status status = Status::ok();
+    FileFindings health;
+};
+
+// Reads the results files, given with their grades, on every core: reading them is most of a
+// check's work, and each is read alone.
+std::vector<ResultsRead> readResultsFiles(
+    const std::vector<std::pair<fs::path, const GradeData*>>& files) {
+    std::vector<ResultsRead> reads(files.size());
+    std::atomic<std::size_t> next = 0;
+    auto work = [&] {
+        auto results = std::make_unique<GradeResults>();
+        for (std::size_t i; (i = next++) < files.size();)
+            reads[i].status =
+                readResultsFile(files[i].first, *files[i].second, *results, &reads[i].health);
+    };
+    {
+        const std::size_t helpers =
+            std::min<std::size_t>(std::max(std::thread::hardware_concurrency(), 1u), files.size());
+        std::vector<std::jthread> threads;
+        for (std::size_t h = 1; h < helpers; ++h) threads.emplace_back(work);
+        work();
+    }
+    return reads;
+}
+
 class YearChecker {
 public:
     explicit YearChecker(const fs::path& dir) : dir_(dir) {}
@@ -78,6 +109,17 @@ public:
 
     void year(unsigned year) {
         year_ = year;
+        std::vector<std::pair<fs::path, const GradeData*>> resultsFiles;
+        std::map<std::pair<int, int>, std::size_t> resultsIndex;  // by grade and test
+        for (int g = 1; g <= kGrades; ++g) {
+            const GradeData& grade = data_.grades[g - 1];
+            for (int t = 1; grade.classes() > 0 && t <= grade.tests(); ++t)
+                if (fs::path results = resultsPath(dir_, year, t, g); named(results)) {
+                    resultsIndex[{g, t}] = resultsFiles.size();
+                    resultsFiles.emplace_back(std::move(results), &grade);
+                }
+        }
+        const std::vector<ResultsRead> resultsReads = readResultsFiles(resultsFiles);
         for (int g = 1; g <= kGrades; ++g) {
             const GradeData& grade = data_.grades[g - 1];
             if (grade.classes() == 0) continue;
@@ -90,9 +132,9 @@ public:
                 const bool haveScores = named(scores);
                 anyScores = anyScores || haveScores;
                 if (haveScores) scoreFile(grade, subjects, t, scores);
-                const fs::path results = resultsPath(dir_, year, t, g);
-                if (named(results))
-                    resultsFile(grade, g, t, results, haveScores ? &scores : nullptr);
+                if (const auto read = resultsIndex.find({g, t}); read != resultsIndex.end())
+                    resultsFile(g, t, resultsFiles[read->second].first, resultsReads[read->second],
+                                haveScores ? &scores : nullptr);
             }
             if (anyScores && rosterAlignment(rosterFile) == RosterAlignment::Edited)
                 add(Severity::Error, "roster.edited", rosterFile, 0,
@@ -273,18 +315,16 @@ private:
                     kScoreentry);
     }
 
-    void resultsFile(const GradeData& grade, int g, int t, const fs::path& path,
+    void resultsFile(int g, int t, const fs::path& path, const ResultsRead& read,
                      const fs::path* scores) {
-        auto results = std::make_unique<GradeResults>();
-        FileFindings health;
         const Reason recompute = because(
             N_("compute the results of grade {1}, test {2} again with 実行 in 個人票 印刷"), g, t);
-        if (Status read = readResultsFile(path, grade, *results, &health); !read) {
-            add(Severity::Error, "results.unreadable", path, 0, reasonOf(read, path),
+        if (!read.status) {
+            add(Severity::Error, "results.unreadable", path, 0, reasonOf(read.status, path),
                 Reason(N_("ask the person in charge to check the file's permissions")));
             return;
         }
-        if (!shape("results", path, health, recompute, recompute, kReportcard)) return;
+        if (!shape("results", path, read.health, recompute, recompute, kReportcard)) return;
         std::error_code a, b;
         if (scores && fs::last_write_time(*scores, a) > fs::last_write_time(path, b) && !a && !b)
             add(Severity::Warning, "results.out-of-date", path, 0,

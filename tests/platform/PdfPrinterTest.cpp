@@ -171,6 +171,21 @@ TEST(PdfPrinter, PutsTheWordsOfATextWhereItsBlanksPutThem) {
     }
 }
 
+// A text with a character the face lacks (a byte that was no CP932, say) still prints, from
+// another face, where it was put.
+TEST(PdfPrinter, DrawsACharacterTheFaceLacksFromAnother) {
+    testApplication();
+    TempDir dir;
+    const auto pdf = dir / "lacking.pdf";
+    ASSERT_NO_FATAL_FAILURE(writeOnePage(
+        pdf, [](Canvas& canvas) { canvas.textOut(600, 600, "  山田\xEF\xBF\xBD 95"); }));
+    const std::vector<WordBox> words = wordBoxes(pdf);
+    ASSERT_EQ(words.size(), 2u);
+    EXPECT_EQ(words[0].text, "山田\xEF\xBF\xBD");
+    EXPECT_EQ(words[1].text, "95");
+    EXPECT_NEAR(words[0].box[0], 10 + (600 + 2 * 50) * 72.0 / 600, 0.6);
+}
+
 // The colour of every pixel of a PDF's first page rendered at 100 dpi, row by row.
 struct Rendered {
     int width = 0, height = 0;
