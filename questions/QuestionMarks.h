@@ -13,7 +13,7 @@ struct Question {
     int points = 0;         // 配点, 1 or more
     std::string domain;     // 領域
     std::string viewpoint;  // 観点
-    std::string answer;     // 正答: the right choice of a mark-sheet question; empty when hand-marked
+    std::string answer;  // 正答: the right choice of a mark-sheet question; empty when hand-marked
 };
 
 // One student's marks, in the order of the questions. A student without any mark was absent
@@ -32,5 +32,11 @@ struct QuestionMarks {
     std::vector<Question> questions;
     std::vector<StudentMarks> students;  // in class and slot order
 };
+
+// The points of all the questions: the subject's full marks when the definition is right.
+int totalPoints(const std::vector<Question>& questions);
+
+// A student's subject score: the sum of the points earned, blanks earning nothing.
+int scoreOf(const StudentMarks& student);
 
 }  // namespace jitsu::questions
