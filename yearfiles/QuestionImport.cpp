@@ -102,9 +102,11 @@ public:
                                 cell(c.points), label));
                 continue;
             }
-            total += *points;
-            if (!labels.insert(choiceKey(label)).second)
+            if (!labels.insert(choiceKey(label)).second) {
                 finding(sheet.place, row, because(N_("問 {1} again"), label));
+                continue;
+            }
+            total += *points;
             questions::Question q{"", *points, "", "", ""};
             bool kept = true;
             for (auto [text, column] :
