@@ -32,12 +32,8 @@ QuestionImportPlan planQuestionsImport(const std::filesystem::path& dir,
     plan.status =
         yearfiles::planQuestionImportFile(dir, *plan.basic, file, answers, request, plan.plan);
     if (!plan.status) return plan;
-    auto roster = std::make_unique<GradeRoster>();
-    if (plan.status = yearfiles::readGradeRoster(dir, *plan.basic, request.gradeNumber, *roster);
-        !plan.status)
-        return plan;
-    plan.preview = yearfiles::questionPlanText(
-        plan.plan, plan.basic->grades[request.gradeNumber - 1], *roster);
+    plan.preview =
+        yearfiles::questionPlanText(plan.plan, plan.basic->grades[request.gradeNumber - 1]);
     plan.importable = plan.plan.findings.empty();
     const std::string where = std::to_string(request.gradeNumber) + "年 第" +
                               std::to_string(request.test) + "回の" + request.subject;

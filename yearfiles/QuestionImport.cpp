@@ -2,6 +2,7 @@
 #include "QuestionImport.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <set>
 
 #include "Cp932.h"
@@ -321,25 +322,30 @@ Status planQuestionImportFile(const std::filesystem::path& dir, const BasicData&
                               request, plan);
 }
 
-std::string questionPlanText(const QuestionPlan& plan, const GradeData& grade,
-                             const GradeRoster& roster) {
+std::string questionPlanText(const QuestionPlan& plan, const GradeData& grade) {
     const questions::QuestionMarks& m = plan.marks;
     std::string out = grade.subjectNames[plan.subject].utf8() + "：" +
                       std::to_string(m.questions.size()) + " 問、配点の合計 " +
                       std::to_string(questions::totalPoints(m.questions)) + " 点\n";
-    int cls = 0;
-    for (const questions::StudentMarks& s : m.students) {
-        if (s.cls != cls) {
-            cls = s.cls;
-            const auto count = std::count_if(m.students.begin(), m.students.end(),
-                                             [&](const auto& t) { return t.cls == cls; });
-            out.append("\n").append(grade.classNames[cls - 1].utf8());
-            out.append("組 ").append(std::to_string(count)).append(" 人\n");
+    for (int cls = 1; cls <= grade.classes(); ++cls) {
+        int count = 0, total = 0, high = 0, low = 0;
+        for (const questions::StudentMarks& s : m.students) {
+            if (s.cls != cls) continue;
+            const int sum = questions::scoreOf(s);
+            high = count ? std::max(high, sum) : sum;
+            low = count ? std::min(low, sum) : sum;
+            total += sum;
+            ++count;
         }
-        const int entry = roster.entryOf(s.cls - 1, s.slot - 1);
-        out.append("  ").append(roster.numberAt(entry).utf8()).append("　");
-        out.append(roster.nameAt(entry).utf8()).append("　");
-        out.append(std::to_string(questions::scoreOf(s))).append(" 点\n");
+        if (!count) continue;
+        char average[32];
+        std::snprintf(average, sizeof average, "%.1f", static_cast<double>(total) / count);
+        out.append(grade.classNames[cls - 1].utf8()).append("組 ").append(std::to_string(count));
+        out.append(" 人　合計の平均 ").append(average).append(" 点（最高 ");
+        out.append(std::to_string(high))
+            .append("、最低 ")
+            .append(std::to_string(low))
+            .append("）\n");
     }
     if (!plan.findings.empty())
         out += "\n取り込めない箇所（" + std::to_string(plan.findings.size()) + " 件）\n";

@@ -65,10 +65,9 @@ Status planQuestionImportFile(const std::filesystem::path& dir, const BasicData&
                               const std::filesystem::path& answers,
                               const QuestionImportRequest& request, QuestionPlan& plan);
 
-// What the plan brings, for the preview (UTF-8): the questions and their points, the students
-// found per class with each one's sum, then the findings.
-std::string questionPlanText(const QuestionPlan& plan, const GradeData& grade,
-                             const GradeRoster& roster);
+// What the plan brings, for the preview (UTF-8): the questions and their points, per class the
+// students found and the average, highest and lowest of their sums, then the findings.
+std::string questionPlanText(const QuestionPlan& plan, const GradeData& grade);
 
 // The plan's sums as scores of its subject: what the score import would take from a sheet of
 // them.
