@@ -183,8 +183,8 @@ TEST_F(LauncherWindowTest, ImportsScoresAfterThePreview) {
     EXPECT_TRUE(std::filesystem::exists(scorePath(dir.path(), 2026, 3, 1)));  // the rest: core
 }
 
-// Marks per question are shown before they are kept, and kept with their sums on Yes; a sheet
-// with findings is only shown.
+// Marks per question are shown before they are kept, and kept with their sums on Yes; sheets
+// that cannot be read are only told about.
 TEST_F(LauncherWindowTest, ImportsQuestionsAfterThePreview) {
     writeYear();
     auto w = open();
@@ -201,7 +201,8 @@ TEST_F(LauncherWindowTest, ImportsQuestionsAfterThePreview) {
     w->importQuestions(definition, definition, 1, 3, "数学");  // no 組 and 番号: refused
     EXPECT_EQ(messages.shown.size(), 2u);
     EXPECT_FALSE(std::filesystem::exists(kept));
-    w->importQuestions(definition, answers, 1, 3, "数学");
+    w->importQuestions(QString::fromStdString((samples / "questions-1-math.xlsx").string()), {}, 1,
+                       3, "数学");  // its sheets 設問 and 解答
     EXPECT_TRUE(std::filesystem::exists(kept));
     EXPECT_TRUE(std::filesystem::exists(scorePath(dir.path(), 2026, 3, 1)));
 }
