@@ -113,11 +113,11 @@ public:
             for (auto [text, column] :
                  {std::pair(&q.label, c.label), std::pair(&q.domain, c.domain),
                   std::pair(&q.viewpoint, c.viewpoint), std::pair(&q.answer, c.answer)}) {
-                const std::string utf8 =
-                    column == c.answer ? choiceKey(cell(column)) : cell(column);
+                // The 正答 as a choice is compared: half-width, upper case.
+                const std::string utf8 = text == &q.answer ? choiceKey(cell(column)) : cell(column);
                 const std::optional<std::string> cp932 = utf8ToCp932(utf8);
                 const std::optional<Reason> problem =
-                    cp932 ? questions::questionTextProblem(*cp932, column == c.label)
+                    cp932 ? questions::questionTextProblem(*cp932, text == &q.label)
                           : std::optional<Reason>(Reason(N_("a character no data file can hold")));
                 if (problem) {
                     finding(sheet.place, row, because(N_("\"{1}\": {2}"), utf8, *problem));
@@ -297,6 +297,7 @@ Status readPlacedSheet(const std::filesystem::path& file, const std::string& nam
     const SheetChoice choice{name.empty() ? SheetChoice::Which::First : SheetChoice::Which::Named,
                              name};
     if (Status s = readSheetFile(file, TextEncoding::Detect, choice, sheets); !s) return s;
+    if (sheets.empty()) return placedError(file.string(), 0, Reason(N_("no sheet")).text());
     placed.sheet = std::move(sheets.front());
     placed.place = file.string();
     if (!name.empty()) placed.place += "[" + name + "]";
