@@ -365,6 +365,10 @@ ScorePlan sumsOf(const QuestionPlan& plan) {
 FileMergeResult saveQuestionImport(const std::filesystem::path& dir, const BasicData& basic,
                                    const QuestionImportRequest& request, const QuestionPlan& plan,
                                    Messages& messages) {
+    if (!plan.findings.empty())
+        return {FileMergeOutcome::Failed,
+                Status::error(because(N_("nothing written: {1} finding(s) in the sheets"),
+                                      plan.findings.size()))};
     ScoreImportRequest scores;
     scores.gradeNumber = request.gradeNumber;
     scores.test = request.test;
