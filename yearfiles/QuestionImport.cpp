@@ -103,11 +103,18 @@ public:
                                 cell(c.points), label));
                 continue;
             }
+            total += *points;  // as the sheet adds up, whatever else its row holds
             if (!labels.insert(choiceKey(label)).second) {
                 finding(sheet.place, row, because(N_("問 {1} again"), label));
                 continue;
             }
-            total += *points;
+            if (const std::vector<CharKind> kinds = kindsOf(choiceKey(cell(c.answer)));
+                std::count(kinds.begin(), kinds.end(), CharKind::Other)) {
+                finding(sheet.place, row,
+                        because(N_("正答 \"{1}\" of 問 {2} is no choice (digits, letters or kana)"),
+                                cell(c.answer), label));
+                continue;
+            }
             questions::Question q{"", *points, "", "", ""};
             bool kept = true;
             for (auto [text, column] :

@@ -87,7 +87,7 @@ TEST(QuestionImport, FindingsNameTheirRows) {
     writeBytes(
         year.dir / "def.csv",
         "数学 "
-        "第3回\n問,配点,領域,観点,正答\n1,40,数と式,知識,ア\n2,30\n2,5\n3,x\n4,20,a,b,c\n6,5\n");
+        "第3回\n問,配点,領域,観点,正答\n1,40,数と式,知識,ア\n2,30\n2,5\n3,x\n4,20,a,b,c\n6,5\n7,1,,,○\n");
     writeBytes(year.dir / "ans.csv",
                "組,番号,氏名,1,2,4,5\n1,1,,イ,31,20\n1,1,,ア,3,20\n1,99,,ア\n4,1,,ア\n"
                "2,1,,1,2.5\n2,2,,ｱ,,\n3,1,,ア,３０,\n");
