@@ -47,11 +47,11 @@ struct QuestionPlan {
 // read: the points when it is the 正答, else 0. A blank cell (or 欠) is no answer; a row without
 // any mark is a student absent, kept out. Students are found by class and number in `roster` as
 // the score import finds them. Findings, each with its row: points that are no whole number,
-// texts the question file cannot hold, a question twice, points that do not add up to the
-// subject's full marks in the test (the difference said), a column that names no question and a
-// question without a column, a choice not of the 正答's kind (one digit, letter or kana a
-// character), a mark above its points or no whole number, a student not in the roster, a class
-// not of the grade, a student twice. Fails (nothing to read) when the subject is none of the
+// texts the question file cannot hold, a 正答 that is no choice, a question twice, points that do
+// not add up to the subject's full marks in the test (the difference said), a column that names no
+// question and a question without a column, a choice not of the 正答's kind (one digit, letter or
+// kana a character), a mark above its points or no whole number, a student not in the roster, a
+// class not of the grade, a student twice. Fails (nothing to read) when the subject is none of the
 // grade's or not given in the test, or either sheet has no header row.
 Status planQuestionImport(const PlacedSheet& definition, const PlacedSheet& marks,
                           const GradeData& grade, const GradeRoster& roster,
