@@ -15,7 +15,7 @@ namespace jitsu::yearfiles {
 namespace {
 
 // The rows a header can be among: a title and a few notes above it at most.
-constexpr std::size_t kHeaderSearchRows = 10;
+constexpr std::size_t kQuestionHeaderRows = 10;
 
 // A cell as compared with a 正答 or a 問: half-width, letters in upper case.
 std::string choiceKey(std::string_view cell) {
@@ -53,10 +53,10 @@ struct DefinitionColumns {
     int label = -1, points = -1, domain = -1, viewpoint = -1, answer = -1;
 };
 
-class Planner {
+class MarksPlanner {
 public:
-    Planner(const GradeData& grade, const GradeRoster& roster, const QuestionImportRequest& request,
-            QuestionPlan& plan)
+    MarksPlanner(const GradeData& grade, const GradeRoster& roster,
+                 const QuestionImportRequest& request, QuestionPlan& plan)
         : grade_(grade), roster_(roster), request_(request), plan_(plan) {}
 
     Status subject(const std::string& place) {
@@ -154,7 +154,8 @@ public:
     Status marks(const PlacedSheet& sheet) {
         std::size_t headerRow = 0;
         HeaderColumns kinds;
-        for (; headerRow < sheet.sheet.rows.size() && headerRow < kHeaderSearchRows; ++headerRow) {
+        for (; headerRow < sheet.sheet.rows.size() && headerRow < kQuestionHeaderRows;
+             ++headerRow) {
             kinds = headerColumns(sheet.sheet.rows[headerRow]);
             if (kinds.cls >= 0 && kinds.number >= 0) break;
         }
@@ -174,7 +175,7 @@ public:
 
 private:
     bool definitionColumns(const Sheet& sheet, DefinitionColumns& c) const {
-        for (std::size_t r = 0; r < sheet.rows.size() && r < kHeaderSearchRows; ++r) {
+        for (std::size_t r = 0; r < sheet.rows.size() && r < kQuestionHeaderRows; ++r) {
             c = {r};
             const SheetRow& header = sheet.rows[r];
             for (std::size_t i = 0; i < header.cells.size(); ++i) {
@@ -288,7 +289,7 @@ Status planQuestionImport(const PlacedSheet& definition, const PlacedSheet& mark
                           const GradeData& grade, const GradeRoster& roster,
                           const QuestionImportRequest& request, QuestionPlan& plan) {
     plan = {};
-    Planner planner(grade, roster, request, plan);
+    MarksPlanner planner(grade, roster, request, plan);
     if (Status s = planner.subject(definition.place); !s) return s;
     if (Status s = planner.definition(definition); !s) return s;
     return planner.marks(marks);
