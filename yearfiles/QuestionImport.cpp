@@ -17,11 +17,31 @@ namespace {
 // The rows a header can be among: a title and a few notes above it at most.
 constexpr std::size_t kQuestionHeaderRows = 10;
 
-// A cell as compared with a 正答 or a 問: half-width, letters in upper case.
+// The full-width forms of the half-width katakana U+FF66 … U+FF9D, which mark-sheet readers
+// often write (ｱ for ア).
+constexpr std::string_view kFullWidthKana =
+    "ヲァィゥェォャュョッーアイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤ"
+    "ユヨ"
+    "ラリルレロワン";
+
+// A cell as compared with a 正答 or a 問: half-width letters and digits in upper case, kana
+// full-width.
 std::string choiceKey(std::string_view cell) {
-    std::string key = halfWidth(cell);
-    for (char& c : key)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    const std::string half = halfWidth(cell);
+    std::string key;
+    for (std::size_t i = 0; i < half.size(); ++i) {
+        const auto b = [&](std::size_t k) { return static_cast<unsigned char>(half[i + k]); };
+        const unsigned code = i + 2 < half.size() && b(0) == 0xEF && (b(1) == 0xBD || b(1) == 0xBE)
+                                  ? 0xFF00u + (b(1) - 0xBCu) * 64u + (b(2) & 0x3Fu)
+                                  : 0;
+        if (code >= 0xFF66 && code <= 0xFF9D) {
+            key += kFullWidthKana.substr((code - 0xFF66) * 3, 3);  // three bytes each
+            i += 2;
+        } else {
+            const char c = half[i];
+            key += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        }
+    }
     return key;
 }
 
