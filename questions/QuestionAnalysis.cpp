@@ -68,7 +68,10 @@ std::vector<GroupRates> groupRates(const QuestionMarks& marks, int classCount, G
         groupOf.push_back(static_cast<int>(found - groups.begin()));
         if (found == groups.end())
             groups.push_back(
-                {name, emptyRates(classCount), std::vector<Rate>(marks.students.size())});
+                {name, 0, 0, emptyRates(classCount), std::vector<Rate>(marks.students.size())});
+        GroupRates& group = groups[static_cast<std::size_t>(groupOf.back())];
+        ++group.questionCount;
+        group.points += question.points;
     }
     for (std::size_t s = 0; s < marks.students.size(); ++s) {
         const StudentMarks& student = marks.students[s];

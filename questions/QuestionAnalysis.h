@@ -36,6 +36,8 @@ std::vector<GradeRates> questionRates(const QuestionMarks& marks, int classCount
 enum class Grouping { Domain, Viewpoint };
 struct GroupRates {
     std::string name;  // CP932, as the definition names it
+    int questionCount = 0;
+    int points = 0;  // of its questions together
     GradeRates rates;
     std::vector<Rate> students;  // in the order of marks.students
 };
