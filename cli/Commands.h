@@ -89,6 +89,8 @@ int checkCommand(CommandContext& context);
 int importRosterCommand(CommandContext& context);
 int importScoresCommand(CommandContext& context);
 int exportCommand(CommandContext& context);
+int questionsExportCommand(CommandContext& context);
+int questionsReportCommand(CommandContext& context);
 int historyCommand(CommandContext& context);
 int trendCommand(CommandContext& context);
 int versionsCommand(CommandContext& context);

@@ -14,9 +14,9 @@ namespace jitsu::yearfiles {
 
 // One cell of the exported sheet. Empty for an absent student's values, never 0.
 struct ExportCell {
-    enum class Kind { Empty, Text, Integer, Deviation } kind = Kind::Empty;
+    enum class Kind { Empty, Text, Integer, OneDecimal } kind = Kind::Empty;
     std::string text;  // UTF-8, for Text
-    double value = 0;  // for Integer and Deviation
+    double value = 0;  // for Integer and OneDecimal (偏差値, a percentage)
 };
 
 // The sheet: a Japanese header row and one row per student.
