@@ -246,8 +246,8 @@ private:
         const std::string label = cp932ToUtf8(q.label);
         if (!q.answer.empty()) {
             const std::string answer = cp932ToUtf8(q.answer), key = choiceKey(text);
-            if (kindsOf(key) != kindsOf(answer) ||
-                std::count(kindsOf(key).begin(), kindsOf(key).end(), CharKind::Other))
+            const std::vector<CharKind> kinds = kindsOf(key);
+            if (kinds != kindsOf(answer) || std::count(kinds.begin(), kinds.end(), CharKind::Other))
                 return because(N_("問 {1}: \"{2}\" is not a choice like the answer {3}"), label,
                                text, answer);
             points = key == answer ? q.points : 0;
