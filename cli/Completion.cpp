@@ -51,10 +51,25 @@ std::string bashCompletion() {
         if (patterns.find(pattern) == std::string::npos)
             patterns += (patterns.empty() ? "" : " | ") + pattern;
     };
-    std::string commandNames;
+    // A command of two words (questions import) is offered as its first word, then its second.
+    std::string commandNames, groupNames;
+    std::map<std::string, std::string> groups;  // first word: the second words
+    const auto addWord = [](std::string& words, const std::string& word) {
+        if (!words.empty()) words.append(" ");
+        words.append(word);
+    };
     for (const Command& command : commands()) {
-        commandNames += std::string(commandNames.empty() ? "" : " ") + command.name;
+        const std::string name = command.name;
+        const std::size_t blank = name.find(' ');
+        if (blank == std::string::npos)
+            addWord(commandNames, name);
+        else
+            addWord(groups[name.substr(0, blank)], name.substr(blank + 1));
         for (const OptionSpec& option : command.options) addValue(option);
+    }
+    for (const auto& group : groups) {
+        addWord(commandNames, group.first);
+        addWord(groupNames, group.first);
     }
     for (const OptionSpec& option : toolOptions()) addValue(option);
 
@@ -77,7 +92,14 @@ std::string bashCompletion() {
         valueOptions += (valueOptions.empty() ? "" : " | ") + patterns;
     out << "            " << valueOptions << ") ((i++)) ;;\n"
         << "            -*) ;;\n"
-           "            *) [[ $command ]] || command=${words[i]} ;;\n"
+           "            *)\n"
+           "                if [[ ! $command ]]; then\n"
+           "                    command=${words[i]}\n"
+           "                elif [[ \" "
+        << groupNames
+        << " \" == *\" $command \"* ]]; then\n"
+           "                    command+=\" ${words[i]}\"\n"
+           "                fi ;;\n"
            "        esac\n"
            "    done\n"
            "    case $prev in\n";
@@ -104,8 +126,11 @@ std::string bashCompletion() {
            "        help)\n"
            "            COMPREPLY=($(compgen -W '"
         << commandNames << "' -- \"$cur\"))\n            return ;;\n";
+    for (const auto& [group, words] : groups)
+        out << "        " << group << ")\n            COMPREPLY=($(compgen -W '" << words
+            << "' -- \"$cur\"))\n            return ;;\n";
     for (const Command& command : commands()) {
-        out << "        " << command.name << ")\n            options='";
+        out << "        '" << command.name << "')\n            options='";
         std::string list;
         for (const OptionSpec& option : command.options) list += " --" + std::string(option.name);
         for (const OptionSpec& option : commonOptions())

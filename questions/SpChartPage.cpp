@@ -36,7 +36,7 @@ public:
         rowHeight_ = std::clamp((listTop - 100 - kChartTop - kHeadHeight) / (rows + 1), 40, 110);
         // An em is 25/3 dots a point: a cell of two half-ems is as many dots.
         points_ = std::clamp(
-            std::min((kCellsRight - kCellsX) * 3 / (25 * n), (rowHeight_ - 6) * 3 / 25), 3, 10);
+            std::min((kCellsRight - kCellsX) * 3 / (25 * n), (rowHeight_ - 6) * 3 / 25), 3, 12);
     }
 
     void draw(ScaledPage& page) {
@@ -75,6 +75,7 @@ public:
                           cautionText(chart_.studentCaution[r]));
             std::string cells;
             for (int c = 0; c < columns; ++c) cells += chart_.right(r, c) ? "1 " : "・";
+            if (cells.ends_with(' ')) cells.pop_back();
             page.font(points_);
             page.text(kCellsX, y, cells);
         }

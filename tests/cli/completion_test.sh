@@ -54,6 +54,9 @@ expect "jitsuryoku -C $work/year results --grade 2 --test " "1 2 3 4 5"
 expect "jitsuryoku --data-dir=$work/empty results --test " ""
 expect "jitsuryoku -C $work/year reports --test 1 --sc" "--scale"
 expect "jitsuryoku-scoreentry --v" "--version"
+expect "jitsuryoku questions ex" "export"
+expect "jitsuryoku questions export --f" "--format"
+expect "jitsuryoku -C $work/year questions report --grade 1 --test " "1 2 3 4 5"
 exit \$((failures > 0))
 EOF_BASH
 status=$?
