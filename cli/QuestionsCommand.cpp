@@ -7,6 +7,7 @@
 #include "BasicData.h"
 #include "Catalogue.h"
 #include "Commands.h"
+#include "NumberList.h"
 #include "QuestionExport.h"
 #include "Reason.h"
 #ifdef JITSU_CLI_PRINTING
@@ -97,10 +98,11 @@ int questionsReportCommand(CommandContext& context) {
     auto basic = std::make_unique<BasicData>();
     if (Stop stop = readRequest(context, *basic, request.what)) return *stop;
     const int classCount = basic->grades[request.what.grade - 1].classes();
-    if (args.option("class")) {
-        request.cls = args.intOption("class", 1, classCount, 1);
-        if (!request.cls) return context.usageError(args.error());
-    }
+    const std::string classList = args.option("classes").value_or("");
+    const auto classes = classesNamed(classList, classCount);
+    if (!classes) return context.badClassList(classCount, classList);
+    for (int c = 0; c < classCount; ++c)
+        if ((*classes)[c]) request.classes.push_back(c + 1);
     return printThrough(context, *output, [&](const Services& services) {
         return questions::runQuestionReport(services, *basic, request);
     });

@@ -28,7 +28,7 @@ ReportData::ReportData(const QuestionReportJob& job)
       viewpoints(groupRates(job.marks, classCount, Grouping::Viewpoint)) {}
 
 std::vector<int> ReportData::chosenClasses() const {
-    if (job.cls) return {*job.cls};
+    if (!job.classes.empty()) return job.classes;
     std::vector<int> classes;
     for (int c = 1; c <= classCount; ++c) classes.push_back(c);
     return classes;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +25,7 @@ struct QuestionReportJob {
     std::string title;                    // UTF-8: "第２回　実力テスト　２年　数学"
     std::vector<std::string> classNames;  // UTF-8, one per class of the grade
     std::vector<std::string> studentNames;  // UTF-8, per marks.students; may be shorter
-    std::optional<int> cls;                 // only this class's charts and sheets (1 …)
+    std::vector<int> classes;  // the classes whose charts and sheets print (1 …); empty for all
     ReportParts parts;
 };
 

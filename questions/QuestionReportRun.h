@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <optional>
+#include <string_view>
 
 #include "BasicData.h"
 #include "QuestionPages.h"
@@ -14,7 +14,7 @@ namespace jitsu::questions {
 // What a print of one subject's marks per question asks for.
 struct QuestionReportRequest {
     QuestionsRequest what;
-    std::optional<int> cls;  // only this class's charts and sheets (1 …)
+    std::vector<int> classes;  // the classes whose charts and sheets print (1 …); empty for all
     ReportParts parts;
 };
 
@@ -23,5 +23,11 @@ struct QuestionReportRequest {
 // being none.
 Status runQuestionReport(const Services& services, const BasicData& data,
                          const QuestionReportRequest& request);
+
+// The launcher's print, from the folder's basic data: the classes named in `classes`
+// (numbersNamed: "1,3" or "1 3", empty for all). No basic data, a test the grade does not have
+// and classes that are not the grade's are boxes, as is every failure of the run.
+void printQuestionsFromFolder(const Services& services, const QuestionsRequest& what,
+                              std::string_view classes);
 
 }  // namespace jitsu::questions

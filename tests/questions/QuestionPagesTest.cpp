@@ -20,10 +20,12 @@ namespace {
 TEST(QuestionReport, MatchesTheGoldenTrace) {
     const QuestionMarks marks =
         marksFromText(readBytes(goldenPath("questions-analysis/marks.txt")));
-    const QuestionReportJob job{
-        marks,           "第２回　実力テスト　２年　数学",
-        {"1", "2", "3"}, {"青木", "井上", "上田", "江藤", "岡本", "加藤", "木村"},
-        std::nullopt,    {}};
+    const QuestionReportJob job{marks,
+                                "第２回　実力テスト　２年　数学",
+                                {"1", "2", "3"},
+                                {"青木", "井上", "上田", "江藤", "岡本", "加藤", "木村"},
+                                {},
+                                {}};
     std::ostringstream trace;
     TracePrinter printer(trace);
     FakeMessages messages;
