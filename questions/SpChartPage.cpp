@@ -40,7 +40,7 @@ public:
     }
 
     void draw(ScaledPage& page) {
-        const Marks& marks = data_.job.marks;
+        const QuestionMarks& marks = data_.job.marks;
         drawTitle(page, data_.job.title, "S-P表　" + data_.job.classNames[cls_ - 1] + "組");
         page.font(8);
         page.text(kLeft, 220,
@@ -97,8 +97,6 @@ public:
     }
 
 private:
-    using Marks = QuestionMarks;
-
     int cellWidth() const { return points_ * 25 / 3; }
     int columnX(int c) const {
         return kCellsX + static_cast<int>(std::lround(c * points_ * 25 / 3.0));
@@ -128,7 +126,7 @@ private:
 
     // Each question's number right, rate and caution index, in the chart's order.
     void questionList(ScaledPage& page, int top) {
-        const Marks& marks = data_.job.marks;
+        const QuestionMarks& marks = data_.job.marks;
         const int present = static_cast<int>(chart_.students.size());
         page.font(8);
         page.text(kLeft, top, "問題の注意係数（問・正答数・注意係数）");
