@@ -2,6 +2,7 @@
 #include "PageParts.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "Format.h"
 
@@ -23,7 +24,10 @@ void drawRateCell(ScaledPage& page, int x, int y, int width, int height, const R
     if (low) page.canvas().setFontColor(kRed);
     page.text(x + 10, y + 6, rateText(rate));
     if (low) page.canvas().setFontColor(kBlack);
-    const int length = rate.possible > 0 ? (width - 20) * rate.earned / rate.possible : 0;
+    const int length =
+        rate.possible > 0
+            ? static_cast<int>(std::lround((width - 20) * double(rate.earned) / rate.possible))
+            : 0;
     if (length > 0)
         page.bar(x + 10, y + height - 30, x + 10 + length, y + height - 8,
                  low ? kBarRed : kBarGrey);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QuestionPages.h"
 
+#include <algorithm>
+
 #include "PageFit.h"
 #include "ReportPages.h"
 
@@ -28,9 +30,11 @@ ReportData::ReportData(const QuestionReportJob& job)
       viewpoints(groupRates(job.marks, classCount, Grouping::Viewpoint)) {}
 
 std::vector<int> ReportData::chosenClasses() const {
-    if (!job.classes.empty()) return job.classes;
     std::vector<int> classes;
-    for (int c = 1; c <= classCount; ++c) classes.push_back(c);
+    for (int c = 1; c <= classCount; ++c)
+        if (job.classes.empty() ||
+            std::find(job.classes.begin(), job.classes.end(), c) != job.classes.end())
+            classes.push_back(c);
     return classes;
 }
 

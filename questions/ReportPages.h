@@ -19,7 +19,8 @@ struct ReportData {
     std::vector<GradeRates> questions;
     std::vector<GroupRates> domains, viewpoints;
 
-    // The classes whose charts and sheets are printed: the job's one, or every class.
+    // The classes whose charts and sheets are printed: those of the job that the grade has, or
+    // every class.
     std::vector<int> chosenClasses() const;
 };
 
