@@ -51,26 +51,23 @@ std::string bashCompletion() {
         if (patterns.find(pattern) == std::string::npos)
             patterns += (patterns.empty() ? "" : " | ") + pattern;
     };
-    // A command of two words (questions import) is offered as its first word, then its second.
-    std::string commandNames, groupNames;
-    std::map<std::string, std::string> groups;  // first word: the second words
-    const auto addWord = [](std::string& words, const std::string& word) {
-        if (!words.empty()) words.append(" ");
-        words.append(word);
-    };
+    // The first words of the commands; a command of two words (questions import) is completed
+    // word by word, its first word a group of the second words.
+    std::string commandNames;
+    std::map<std::string, std::string> groups;
     for (const Command& command : commands()) {
-        const std::string name = command.name;
-        const std::size_t blank = name.find(' ');
-        if (blank == std::string::npos)
-            addWord(commandNames, name);
-        else
-            addWord(groups[name.substr(0, blank)], name.substr(blank + 1));
+        const std::string_view name = command.name;
+        const std::string first(name.substr(0, name.find(' ')));
+        if (first.size() < name.size())
+            groups[first] += std::string(groups[first].empty() ? "" : " ") +
+                             std::string(name.substr(first.size() + 1));
+        if (first.size() == name.size() || groups[first].find(' ') == std::string::npos)
+            commandNames += std::string(commandNames.empty() ? "" : " ") + first;
         for (const OptionSpec& option : command.options) addValue(option);
     }
-    for (const auto& group : groups) {
-        addWord(commandNames, group.first);
-        addWord(groupNames, group.first);
-    }
+    std::string groupPattern;
+    for (const auto& [group, words] : groups)
+        groupPattern += (groupPattern.empty() ? "" : " | ") + group;
     for (const OptionSpec& option : toolOptions()) addValue(option);
 
     std::ostringstream out;
@@ -92,14 +89,10 @@ std::string bashCompletion() {
         valueOptions += (valueOptions.empty() ? "" : " | ") + patterns;
     out << "            " << valueOptions << ") ((i++)) ;;\n"
         << "            -*) ;;\n"
-           "            *)\n"
-           "                if [[ ! $command ]]; then\n"
-           "                    command=${words[i]}\n"
-           "                elif [[ \" "
-        << groupNames
-        << " \" == *\" $command \"* ]]; then\n"
-           "                    command+=\" ${words[i]}\"\n"
-           "                fi ;;\n"
+           "            *) if [[ ! $command ]]; then command=${words[i]}\n"
+           "               elif [[ $command == @("
+        << (groupPattern.empty() ? "''" : groupPattern)
+        << ") ]]; then command+=\" ${words[i]}\"; fi ;;\n"
            "        esac\n"
            "    done\n"
            "    case $prev in\n";
@@ -137,7 +130,9 @@ std::string bashCompletion() {
             list += std::string(" -") + option.letter + " --" + option.name;
         out << list.substr(1) << "'\n";
         if (*command.operand)
-            out << "            [[ $cur == -* ]] || { " << valueCompletion(command.operand)
+            out << "            [[ $cur == -* ]] || { "
+                << valueCompletion(std::string_view(command.operand)
+                                       .substr(0, std::string_view(command.operand).find(' ')))
                 << "; return; } ;;\n";
         else
             out << "            ;;\n";

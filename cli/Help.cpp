@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <sstream>
-#include <string_view>
 
 namespace jitsu::cli {
 
@@ -91,13 +90,12 @@ std::string toolHelp(bool full) {
                "the data files in DIR instead of the current directory. Exit status: 0 success,\n"
                "1 data or file error, 2 wrong usage.\n";
     out << "\nCommands:\n";
-    // The briefs line up two blanks after the longest name.
-    std::size_t column = 0;
+    std::size_t width = 0;  // the longest name, and two blanks before the brief
     for (const Command& command : commands())
-        column = std::max(column, std::string_view(command.name).size() + 4);
+        width = std::max(width, std::string_view(command.name).size() + 4);
     for (const Command& command : commands()) {
         std::string name = "  " + std::string(command.name);
-        name.resize(column, ' ');
+        name.resize(width, ' ');
         out << name << command.brief << '\n';
     }
     return out.str();

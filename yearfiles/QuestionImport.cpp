@@ -2,6 +2,7 @@
 #include "QuestionImport.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <set>
 
 #include "Cp932.h"
@@ -102,19 +103,28 @@ public:
                                 cell(c.points), label));
                 continue;
             }
-            total += *points;
-            if (!labels.insert(choiceKey(label)).second)
+            total += *points;  // as the sheet adds up, whatever else its row holds
+            if (!labels.insert(choiceKey(label)).second) {
                 finding(sheet.place, row, because(N_("問 {1} again"), label));
+                continue;
+            }
+            if (const std::vector<CharKind> kinds = kindsOf(choiceKey(cell(c.answer)));
+                std::count(kinds.begin(), kinds.end(), CharKind::Other)) {
+                finding(sheet.place, row,
+                        because(N_("正答 \"{1}\" of 問 {2} is no choice (digits, letters or kana)"),
+                                cell(c.answer), label));
+                continue;
+            }
             questions::Question q{"", *points, "", "", ""};
             bool kept = true;
             for (auto [text, column] :
                  {std::pair(&q.label, c.label), std::pair(&q.domain, c.domain),
                   std::pair(&q.viewpoint, c.viewpoint), std::pair(&q.answer, c.answer)}) {
-                const std::string utf8 =
-                    column == c.answer ? choiceKey(cell(column)) : cell(column);
+                // The 正答 as a choice is compared: half-width, upper case.
+                const std::string utf8 = text == &q.answer ? choiceKey(cell(column)) : cell(column);
                 const std::optional<std::string> cp932 = utf8ToCp932(utf8);
                 const std::optional<Reason> problem =
-                    cp932 ? questions::questionTextProblem(*cp932, column == c.label)
+                    cp932 ? questions::questionTextProblem(*cp932, text == &q.label)
                           : std::optional<Reason>(Reason(N_("a character no data file can hold")));
                 if (problem) {
                     finding(sheet.place, row, because(N_("\"{1}\": {2}"), utf8, *problem));
@@ -294,6 +304,7 @@ Status readPlacedSheet(const std::filesystem::path& file, const std::string& nam
     const SheetChoice choice{name.empty() ? SheetChoice::Which::First : SheetChoice::Which::Named,
                              name};
     if (Status s = readSheetFile(file, TextEncoding::Detect, choice, sheets); !s) return s;
+    if (sheets.empty()) return placedError(file.string(), 0, Reason(N_("no sheet")).text());
     placed.sheet = std::move(sheets.front());
     placed.place = file.string();
     if (!name.empty()) placed.place += "[" + name + "]";
@@ -319,25 +330,30 @@ Status planQuestionImportFile(const std::filesystem::path& dir, const BasicData&
                               request, plan);
 }
 
-std::string questionPlanText(const QuestionPlan& plan, const GradeData& grade,
-                             const GradeRoster& roster) {
+std::string questionPlanText(const QuestionPlan& plan, const GradeData& grade) {
     const questions::QuestionMarks& m = plan.marks;
     std::string out = grade.subjectNames[plan.subject].utf8() + "：" +
                       std::to_string(m.questions.size()) + " 問、配点の合計 " +
                       std::to_string(questions::totalPoints(m.questions)) + " 点\n";
-    int cls = 0;
-    for (const questions::StudentMarks& s : m.students) {
-        if (s.cls != cls) {
-            cls = s.cls;
-            const auto count = std::count_if(m.students.begin(), m.students.end(),
-                                             [&](const auto& t) { return t.cls == cls; });
-            out.append("\n").append(grade.classNames[cls - 1].utf8());
-            out.append("組 ").append(std::to_string(count)).append(" 人\n");
+    for (int cls = 1; cls <= grade.classes(); ++cls) {
+        int count = 0, total = 0, high = 0, low = 0;
+        for (const questions::StudentMarks& s : m.students) {
+            if (s.cls != cls) continue;
+            const int sum = questions::scoreOf(s);
+            high = count ? std::max(high, sum) : sum;
+            low = count ? std::min(low, sum) : sum;
+            total += sum;
+            ++count;
         }
-        const int entry = roster.entryOf(s.cls - 1, s.slot - 1);
-        out.append("  ").append(roster.numberAt(entry).utf8()).append("　");
-        out.append(roster.nameAt(entry).utf8()).append("　");
-        out.append(std::to_string(questions::scoreOf(s))).append(" 点\n");
+        if (!count) continue;
+        char average[32];
+        std::snprintf(average, sizeof average, "%.1f", static_cast<double>(total) / count);
+        out.append(grade.classNames[cls - 1].utf8()).append("組 ").append(std::to_string(count));
+        out.append(" 人　合計の平均 ").append(average).append(" 点（最高 ");
+        out.append(std::to_string(high))
+            .append("、最低 ")
+            .append(std::to_string(low))
+            .append("）\n");
     }
     if (!plan.findings.empty())
         out += "\n取り込めない箇所（" + std::to_string(plan.findings.size()) + " 件）\n";
@@ -356,6 +372,10 @@ ScorePlan sumsOf(const QuestionPlan& plan) {
 FileMergeResult saveQuestionImport(const std::filesystem::path& dir, const BasicData& basic,
                                    const QuestionImportRequest& request, const QuestionPlan& plan,
                                    Messages& messages) {
+    if (!plan.findings.empty())
+        return {FileMergeOutcome::Failed,
+                Status::error(because(N_("nothing written: {1} finding(s) in the sheets"),
+                                      plan.findings.size()))};
     ScoreImportRequest scores;
     scores.gradeNumber = request.gradeNumber;
     scores.test = request.test;

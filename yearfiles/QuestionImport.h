@@ -47,11 +47,11 @@ struct QuestionPlan {
 // read: the points when it is the 正答, else 0. A blank cell (or 欠) is no answer; a row without
 // any mark is a student absent, kept out. Students are found by class and number in `roster` as
 // the score import finds them. Findings, each with its row: points that are no whole number,
-// texts the question file cannot hold, a question twice, points that do not add up to the
-// subject's full marks in the test (the difference said), a column that names no question and a
-// question without a column, a choice not of the 正答's kind (one digit, letter or kana a
-// character), a mark above its points or no whole number, a student not in the roster, a class
-// not of the grade, a student twice. Fails (nothing to read) when the subject is none of the
+// texts the question file cannot hold, a 正答 that is no choice, a question twice, points that do
+// not add up to the subject's full marks in the test (the difference said), a column that names no
+// question and a question without a column, a choice not of the 正答's kind (one digit, letter or
+// kana a character), a mark above its points or no whole number, a student not in the roster, a
+// class not of the grade, a student twice. Fails (nothing to read) when the subject is none of the
 // grade's or not given in the test, or either sheet has no header row.
 Status planQuestionImport(const PlacedSheet& definition, const PlacedSheet& marks,
                           const GradeData& grade, const GradeRoster& roster,
@@ -65,10 +65,9 @@ Status planQuestionImportFile(const std::filesystem::path& dir, const BasicData&
                               const std::filesystem::path& answers,
                               const QuestionImportRequest& request, QuestionPlan& plan);
 
-// What the plan brings, for the preview (UTF-8): the questions and their points, the students
-// found per class with each one's sum, then the findings.
-std::string questionPlanText(const QuestionPlan& plan, const GradeData& grade,
-                             const GradeRoster& roster);
+// What the plan brings, for the preview (UTF-8): the questions and their points, per class the
+// students found and the average, highest and lowest of their sums, then the findings.
+std::string questionPlanText(const QuestionPlan& plan, const GradeData& grade);
 
 // The plan's sums as scores of its subject: what the score import would take from a sheet of
 // them.
@@ -77,7 +76,8 @@ ScorePlan sumsOf(const QuestionPlan& plan);
 // Merges each student's sum into the test's score file exactly as the score import does
 // (saveScoreImport: the save lock, the cell merge, the conflict question through `messages`;
 // the grade's results then out of date), then, when it was written, keeps the marks in the
-// question file beside it (questionFilePath), replaced atomically.
+// question file beside it (questionFilePath), replaced atomically. A plan with findings writes
+// nothing and fails.
 FileMergeResult saveQuestionImport(const std::filesystem::path& dir, const BasicData& basic,
                                    const QuestionImportRequest& request, const QuestionPlan& plan,
                                    Messages& messages);
