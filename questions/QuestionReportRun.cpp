@@ -44,9 +44,8 @@ void printQuestionsFromFolder(const Services& services, const QuestionsRequest& 
                                text::kConfirm, MessageIcon::Exclamation);
     const auto chosen = classesNamed(classes, grade.classes());
     if (!chosen)
-        return messages.inform("組の番号は 1 から " + std::to_string(grade.classes()) +
-                                   " までを「,」で区切って入れてください。",
-                               text::kConfirm, MessageIcon::Exclamation);
+        return messages.inform(classListHint(grade.classes()), text::kConfirm,
+                               MessageIcon::Exclamation);
     QuestionReportRequest request{what, {}, {}};
     if (!classes.empty())
         for (int c = 0; c < grade.classes(); ++c)
