@@ -65,8 +65,8 @@ void BM_FullGradeQuestionReportToPdf(benchmark::State& state) {
     for (int c = 1; c <= kClasses; ++c) classNames.push_back(std::to_string(c));
     for (std::size_t s = 0; s < marks.students.size(); ++s)
         studentNames.push_back("山田　太郎" + std::to_string(s));
-    const QuestionReportJob job{
-        marks, "第２回実力テスト　2年　数学", classNames, studentNames, std::nullopt, {}};
+    const QuestionReportJob job{marks, "第２回実力テスト　2年　数学", classNames, studentNames, {},
+                                {}};
     const auto pdf = std::filesystem::temp_directory_path() /
                      ("questions-bench-" + std::to_string(::getpid()) + ".pdf");
     FakeMessages messages;
