@@ -8,9 +8,6 @@ namespace jitsu::questions {
 
 namespace {
 
-std::optional<int> pointsOn(const StudentMarks& student, std::size_t question) {
-    return question < student.points.size() ? student.points[question] : std::nullopt;
-}
 int earnedOn(const StudentMarks& student, std::size_t question) {
     return pointsOn(student, question).value_or(0);
 }
@@ -86,6 +83,10 @@ std::vector<GroupRates> groupRates(const QuestionMarks& marks, int classCount, G
         }
     }
     return groups;
+}
+
+std::optional<int> pointsOn(const StudentMarks& student, std::size_t question) {
+    return question < student.points.size() ? student.points[question] : std::nullopt;
 }
 
 Mark markOf(const Question& question, const std::optional<int>& earned) {

@@ -87,4 +87,8 @@ SpChart spChart(const QuestionMarks& marks, std::optional<int> cls);
 enum class Mark { Full, Part, None };
 Mark markOf(const Question& question, const std::optional<int>& earned);
 
+// The student's points on question `question` (0-based); nullopt for a blank, and for a
+// question past the student's marks.
+std::optional<int> pointsOn(const StudentMarks& student, std::size_t question);
+
 }  // namespace jitsu::questions

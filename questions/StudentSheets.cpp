@@ -81,9 +81,7 @@ public:
             for (int q = row * kPerGridRow;
                  q < std::min<int>((row + 1) * kPerGridRow, marks.questions.size()); ++q)
                 appendCell(cells, markText(markOf(marks.questions[q],
-                                                  q < static_cast<int>(student.points.size())
-                                                      ? student.points[q]
-                                                      : std::nullopt)));
+                                                  pointsOn(student, static_cast<std::size_t>(q)))));
             page.text(kLeft, y, labelRows_[row]);
             page.text(kLeft, y + 80, cells);
         }
@@ -124,12 +122,10 @@ private:
 void addStudentPages(const ReportData& data, std::vector<PageDrawer>& pages) {
     const std::vector<int> classes = data.chosenClasses();
     std::vector<std::size_t> students;
-    for (std::size_t s = 0; s < data.job.marks.students.size(); ++s) {
-        const int cls = data.job.marks.students[s].cls;
-        if (cls >= 1 && cls <= data.classCount &&
-            std::find(classes.begin(), classes.end(), cls) != classes.end())
+    for (std::size_t s = 0; s < data.job.marks.students.size(); ++s)
+        if (std::find(classes.begin(), classes.end(), data.job.marks.students[s].cls) !=
+            classes.end())
             students.push_back(s);
-    }
     const auto block = std::make_shared<StudentBlock>(data);
     const auto perPage = static_cast<std::size_t>(std::max(1, (kBottom - kTop) / block->height()));
     for (std::size_t first = 0; first < students.size(); first += perPage) {
