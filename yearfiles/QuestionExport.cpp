@@ -22,6 +22,7 @@ ExportTable questionRateTable(const questions::LoadedQuestions& loaded) {
     const questions::QuestionMarks& marks = loaded.marks;
     ExportTable table;
     table.header = {"問", "配点", "領域", "観点", "学年"};
+    table.widths = {6, 6, 16, 18};
     table.header.insert(table.header.end(), loaded.classNames.begin(), loaded.classNames.end());
     const auto rates = questions::questionRates(marks, static_cast<int>(loaded.classNames.size()));
     for (std::size_t q = 0; q < marks.questions.size(); ++q) {

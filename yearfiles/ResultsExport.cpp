@@ -67,6 +67,7 @@ ExportTable exportTable(const GradeData& grade, int test, const GradeRoster& ros
                         const GradeResults& results) {
     ExportTable table;
     table.header = {"組", "番号", "氏名"};
+    table.widths = {6, 10, 20};
     std::vector<int> subjects, combos;
     for (int j = 0; j < grade.subjects(); ++j) {
         if (!grade.isGiven(test - 1, j)) continue;

@@ -22,6 +22,9 @@ struct ExportCell {
 // The sheet: a Japanese header row and one row per student.
 struct ExportTable {
     std::vector<std::string> header;
+    // The first columns' widths in characters; the columns after them are 12 wide (wide enough
+    // for "英国数偏差値").
+    std::vector<double> widths;
     std::vector<std::vector<ExportCell>> rows;
 };
 
