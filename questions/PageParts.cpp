@@ -15,7 +15,7 @@ void drawTitle(ScaledPage& page, const std::string& title, std::string_view what
 }
 
 std::string rateText(const Rate& rate) {
-    const auto percent = rate.percent();
+    const auto percent = rate.shownPercent();
     return percent ? formatFixed(*percent, 1) : "－";
 }
 

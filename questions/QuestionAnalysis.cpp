@@ -2,6 +2,7 @@
 #include "QuestionAnalysis.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace jitsu::questions {
@@ -41,6 +42,12 @@ double caution(long long top, long long actual, long long count, long long total
 std::optional<double> Rate::percent() const {
     if (possible <= 0) return std::nullopt;
     return 100.0 * earned / possible;
+}
+
+std::optional<double> Rate::shownPercent() const {
+    const auto exact = percent();
+    if (!exact) return std::nullopt;
+    return std::round(*exact * 10) / 10;
 }
 
 std::vector<GradeRates> questionRates(const QuestionMarks& marks, int classCount) {

@@ -17,6 +17,9 @@ struct Rate {
     int possible = 0;
 
     std::optional<double> percent() const;
+    // The percentage to one decimal, halves away from zero: the figure pages and exports show
+    // (56.25 is 56.3 on both, whatever printf would make of it).
+    std::optional<double> shownPercent() const;
     // Under half of the points possible: the questions a page marks.
     bool underHalf() const { return possible > 0 && 2 * earned < possible; }
 };

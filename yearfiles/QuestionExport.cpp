@@ -11,8 +11,9 @@ namespace {
 
 ExportCell text(std::string_view cp932) { return {ExportCell::Kind::Text, cp932ToUtf8(cp932), 0}; }
 
+// The figure the pages show, so that the workbook, the CSV and the pages agree.
 ExportCell percent(const questions::Rate& rate) {
-    const auto value = rate.percent();
+    const auto value = rate.shownPercent();
     return value ? ExportCell{ExportCell::Kind::OneDecimal, "", *value} : ExportCell{};
 }
 

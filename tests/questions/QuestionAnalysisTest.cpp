@@ -12,7 +12,7 @@ using namespace jitsu::questions;
 namespace {
 
 std::string rateText(const Rate& rate) {
-    const auto percent = rate.percent();
+    const auto percent = rate.shownPercent();
     return percent ? formatFixed(*percent, 1) + (rate.underHalf() ? "<" : "") : "-";
 }
 
@@ -68,6 +68,14 @@ TEST(QuestionAnalysis, MatchesTheClassWorkedByHand) {
     text += groupsText("viewpoint", groupRates(marks, 3, Grouping::Viewpoint));
     text += "sp class 1\n" + chartText(marks, spChart(marks, 1));
     EXPECT_TRUE(matchesGolden(text, "questions-analysis/expected.txt"));
+}
+
+// The figure shown: halves away from zero, as 9 of 16 (56.25) would not be by printf.
+TEST(QuestionAnalysis, ShowsRatesRoundedHalfUp) {
+    const std::vector<std::pair<Rate, std::optional<double>>> cases = {
+        {{9, 16}, 56.3}, {{1, 3}, 33.3}, {{2, 3}, 66.7}, {{1, 8}, 12.5}, {{0, 0}, std::nullopt}};
+    for (const auto& [rate, shown] : cases)
+        EXPECT_EQ(rate.shownPercent(), shown) << rate.earned << "/" << rate.possible;
 }
 
 // Patterns with no spread give indices of 0, never a division by zero.
