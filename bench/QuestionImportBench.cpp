@@ -19,13 +19,13 @@ using namespace jitsu;
 
 namespace {
 
-constexpr int kQuestions = 50;
+constexpr int kBenchQuestions = 50;
 
-struct Workbook {
+struct QuestionWorkbook {
     TempDir dir;
     std::unique_ptr<BasicData> basic = std::make_unique<BasicData>();
 
-    Workbook() {
+    QuestionWorkbook() {
         basic->year = 2026;
         basic->rosterTag.assign("N");
         basic->grades[0] = makeGrade(kMaxClasses, kSlots, 1);
@@ -42,7 +42,7 @@ struct Workbook {
         worksheet_write_string(questions, 0, 2, "正答", nullptr);
         worksheet_write_string(marks, 0, 0, "組", nullptr);
         worksheet_write_string(marks, 0, 1, "番号", nullptr);
-        for (int q = 0; q < kQuestions; ++q) {  // 2 points each; every other one a choice
+        for (int q = 0; q < kBenchQuestions; ++q) {  // 2 points each; every other one a choice
             const auto row = static_cast<lxw_row_t>(q + 1);
             worksheet_write_number(questions, row, 0, q + 1, nullptr);
             worksheet_write_number(questions, row, 1, 2, nullptr);
@@ -53,7 +53,7 @@ struct Workbook {
             const auto row = static_cast<lxw_row_t>(r + 1);
             worksheet_write_number(marks, row, 0, r / kSlots + 1, nullptr);
             worksheet_write_number(marks, row, 1, r % kSlots + 1, nullptr);
-            for (int q = 0; q < kQuestions; ++q) {
+            for (int q = 0; q < kBenchQuestions; ++q) {
                 const auto column = static_cast<lxw_col_t>(2 + q);
                 if (q % 2)
                     worksheet_write_string(marks, row, column, (r + q) % 3 ? "ア" : "イ", nullptr);
@@ -66,7 +66,7 @@ struct Workbook {
 };
 
 void BM_ImportQuestionMarks(benchmark::State& state) {
-    Workbook workbook;
+    QuestionWorkbook workbook;
     const yearfiles::QuestionImportRequest request{1, 1, "S1"};
     for (auto _ : state) {
         yearfiles::QuestionPlan plan;

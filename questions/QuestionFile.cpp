@@ -49,9 +49,9 @@ std::string formatQuestionFile(const QuestionMarks& marks) {
 namespace {
 
 // The lines of the text and where the reader stands, for messages naming the line.
-class LineReader {
+class QuestionFileLines {
 public:
-    LineReader(std::string_view text, const std::filesystem::path& path)
+    QuestionFileLines(std::string_view text, const std::filesystem::path& path)
         : text_(text), path_(path) {}
 
     // The next line's fields, or a failure when the text has ended or the count is not `count`.
@@ -105,7 +105,7 @@ private:
     std::size_t pos_ = 0, line_ = 0;
 };
 
-Status parseQuestion(LineReader& lines, Question& q, int& total) {
+Status parseQuestion(QuestionFileLines& lines, Question& q, int& total) {
     std::vector<std::string_view> f;
     if (Status s = lines.next(5, f); !s) return s;
     const bool required[5] = {true, false, false, false, false};
@@ -121,7 +121,7 @@ Status parseQuestion(LineReader& lines, Question& q, int& total) {
     return Status::ok();
 }
 
-Status parseStudent(LineReader& lines, const std::vector<Question>& questions,
+Status parseStudent(QuestionFileLines& lines, const std::vector<Question>& questions,
                     const StudentMarks* previous, StudentMarks& student) {
     std::vector<std::string_view> f;
     if (Status s = lines.next(2 + questions.size(), f); !s) return s;
@@ -149,7 +149,7 @@ Status parseStudent(LineReader& lines, const std::vector<Question>& questions,
 Status parseQuestionFile(std::string_view text, const std::filesystem::path& path,
                          QuestionMarks& marks) {
     marks = {};
-    LineReader lines(text, path);
+    QuestionFileLines lines(text, path);
     std::vector<std::string_view> f;
     if (Status s = lines.next(5, f); !s) return s;
     Status status = Status::ok();

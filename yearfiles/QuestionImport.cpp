@@ -15,13 +15,33 @@ namespace jitsu::yearfiles {
 namespace {
 
 // The rows a header can be among: a title and a few notes above it at most.
-constexpr std::size_t kHeaderSearchRows = 10;
+constexpr std::size_t kQuestionHeaderRows = 10;
 
-// A cell as compared with a 正答 or a 問: half-width, letters in upper case.
+// The full-width forms of the half-width katakana U+FF66 … U+FF9D, which mark-sheet readers
+// often write (ｱ for ア).
+constexpr std::string_view kFullWidthKana =
+    "ヲァィゥェォャュョッーアイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤ"
+    "ユヨ"
+    "ラリルレロワン";
+
+// A cell as compared with a 正答 or a 問: half-width letters and digits in upper case, kana
+// full-width.
 std::string choiceKey(std::string_view cell) {
-    std::string key = halfWidth(cell);
-    for (char& c : key)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    const std::string half = halfWidth(cell);
+    std::string key;
+    for (std::size_t i = 0; i < half.size(); ++i) {
+        const auto b = [&](std::size_t k) { return static_cast<unsigned char>(half[i + k]); };
+        const unsigned code = i + 2 < half.size() && b(0) == 0xEF && (b(1) == 0xBD || b(1) == 0xBE)
+                                  ? 0xFF00u + (b(1) - 0xBCu) * 64u + (b(2) & 0x3Fu)
+                                  : 0;
+        if (code >= 0xFF66 && code <= 0xFF9D) {
+            key += kFullWidthKana.substr((code - 0xFF66) * 3, 3);  // three bytes each
+            i += 2;
+        } else {
+            const char c = half[i];
+            key += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        }
+    }
     return key;
 }
 
@@ -53,10 +73,10 @@ struct DefinitionColumns {
     int label = -1, points = -1, domain = -1, viewpoint = -1, answer = -1;
 };
 
-class Planner {
+class MarksPlanner {
 public:
-    Planner(const GradeData& grade, const GradeRoster& roster, const QuestionImportRequest& request,
-            QuestionPlan& plan)
+    MarksPlanner(const GradeData& grade, const GradeRoster& roster,
+                 const QuestionImportRequest& request, QuestionPlan& plan)
         : grade_(grade), roster_(roster), request_(request), plan_(plan) {}
 
     Status subject(const std::string& place) {
@@ -154,7 +174,8 @@ public:
     Status marks(const PlacedSheet& sheet) {
         std::size_t headerRow = 0;
         HeaderColumns kinds;
-        for (; headerRow < sheet.sheet.rows.size() && headerRow < kHeaderSearchRows; ++headerRow) {
+        for (; headerRow < sheet.sheet.rows.size() && headerRow < kQuestionHeaderRows;
+             ++headerRow) {
             kinds = headerColumns(sheet.sheet.rows[headerRow]);
             if (kinds.cls >= 0 && kinds.number >= 0) break;
         }
@@ -174,7 +195,7 @@ public:
 
 private:
     bool definitionColumns(const Sheet& sheet, DefinitionColumns& c) const {
-        for (std::size_t r = 0; r < sheet.rows.size() && r < kHeaderSearchRows; ++r) {
+        for (std::size_t r = 0; r < sheet.rows.size() && r < kQuestionHeaderRows; ++r) {
             c = {r};
             const SheetRow& header = sheet.rows[r];
             for (std::size_t i = 0; i < header.cells.size(); ++i) {
@@ -288,7 +309,7 @@ Status planQuestionImport(const PlacedSheet& definition, const PlacedSheet& mark
                           const GradeData& grade, const GradeRoster& roster,
                           const QuestionImportRequest& request, QuestionPlan& plan) {
     plan = {};
-    Planner planner(grade, roster, request, plan);
+    MarksPlanner planner(grade, roster, request, plan);
     if (Status s = planner.subject(definition.place); !s) return s;
     if (Status s = planner.definition(definition); !s) return s;
     return planner.marks(marks);

@@ -76,7 +76,8 @@ ScorePlan sumsOf(const QuestionPlan& plan);
 // Merges each student's sum into the test's score file exactly as the score import does
 // (saveScoreImport: the save lock, the cell merge, the conflict question through `messages`;
 // the grade's results then out of date), then, when it was written, keeps the marks in the
-// question file beside it (questionFilePath), replaced atomically. A plan with findings writes
+// question file beside it (questionFilePath), replaced atomically: as the sheet gives them, also
+// where the conflict question kept the score file's own score. A plan with findings writes
 // nothing and fails.
 FileMergeResult saveQuestionImport(const std::filesystem::path& dir, const BasicData& basic,
                                    const QuestionImportRequest& request, const QuestionPlan& plan,

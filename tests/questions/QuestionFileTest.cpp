@@ -14,7 +14,7 @@ using namespace jitsu::questions;
 namespace {
 
 // Two questions (the second a mark-sheet one) and three students, one blank answer.
-QuestionMarks sample() {
+QuestionMarks sampleMarks() {
     return {1,
             3,
             sj("数学"),
@@ -30,7 +30,7 @@ TEST(QuestionFile, RoundTripKeepsEarlierVersions) {
     TempDir dir;
     const auto path = questionFilePath(dir.path(), 2026, 3, 1, 3);
     EXPECT_EQ(path.filename(), "JS26_3_1_3.txt");
-    QuestionMarks written = sample(), read;
+    QuestionMarks written = sampleMarks(), read;
     ASSERT_TRUE(writeQuestionFile(path, written));
     written.students.pop_back();
     ASSERT_TRUE(writeQuestionFile(path, written));
@@ -44,7 +44,7 @@ TEST(QuestionFile, RoundTripKeepsEarlierVersions) {
 
 // Each damage of a sound file, and the reason that names the file and the line (golden).
 TEST(QuestionFile, DamageIsRefusedNamingTheFile) {
-    const std::string sound = formatQuestionFile(sample());
+    const std::string sound = formatQuestionFile(sampleMarks());
     const std::vector<std::pair<std::string, std::string>> damages = {
         {"1,3,", "4,3,"},                     // grade
         {"1,3,", "1,11,"},                    // test

@@ -15,9 +15,9 @@ using namespace jitsu::yearfiles;
 namespace {
 
 // Three classes in grade 1; test 3 has no scores yet.
-const DemoYearSize kThreeClasses{{3, 2, 2}, 3, 5};
+const DemoYearSize kThreeClassYear{{3, 2, 2}, 3, 5};
 
-std::vector<std::string> words(const std::string& sheets) {
+std::vector<std::string> questionsImportWords(const std::string& sheets) {
     return {"questions", "import",    "--test", "3",       "--grade",
             "1",         "--subject", "数学",   "def.csv", sheets};
 }
@@ -29,7 +29,7 @@ std::vector<std::string> words(const std::string& sheets) {
 // holds each student's sum exactly as importing a sheet of those sums writes it, and the marks
 // are kept beside it.
 TEST(QuestionImport, SumsEqualTheScoreImportOfTheSums) {
-    TestYear marked(kThreeClasses), summed(kThreeClasses);
+    TestYear marked(kThreeClassYear), summed(kThreeClassYear);
     const GradeData& grade = marked.data.grades[0];
     std::string definition = "問,配点,領域,観点,正答\n", marks = "組,番号", sums = "組,番号,数学\n";
     for (int q = 1; q <= 20; ++q) {
@@ -58,7 +58,8 @@ TEST(QuestionImport, SumsEqualTheScoreImportOfTheSums) {
     writeBytes(marked.dir / "marks.csv", marks);
     writeBytes(summed.dir / "sums.csv", sums);
     std::string printed;
-    ASSERT_EQ(runJitsuryoku(marked.path(), words("marks.csv"), &printed), 0) << printed;
+    ASSERT_EQ(runJitsuryoku(marked.path(), questionsImportWords("marks.csv"), &printed), 0)
+        << printed;
     ASSERT_EQ(runJitsuryoku(summed.path(),
                             {"import-scores", "sums.csv", "--test", "3", "--grade", "1"}, &printed),
               0)
@@ -75,7 +76,7 @@ TEST(QuestionImport, SumsEqualTheScoreImportOfTheSums) {
     // A mark above its points is refused with its row, and nothing is written.
     writeBytes(marked.dir / "over.csv", "組,番号,Q1,Q6\n1,1,ア,6\n");
     const std::string before = readBytes(scorePath(marked.path(), 2026, 3, 1));
-    EXPECT_EQ(runJitsuryoku(marked.path(), words("over.csv"), &printed), 1);
+    EXPECT_EQ(runJitsuryoku(marked.path(), questionsImportWords("over.csv"), &printed), 1);
     EXPECT_NE(printed.find("over.csv:2: 問 Q6: 6 is above its points (5)"), std::string::npos)
         << printed;
     EXPECT_EQ(readBytes(scorePath(marked.path(), 2026, 3, 1)), before);
@@ -83,11 +84,11 @@ TEST(QuestionImport, SumsEqualTheScoreImportOfTheSums) {
 
 // Every finding of the two sheets, with its row, beside what was read (golden).
 TEST(QuestionImport, FindingsNameTheirRows) {
-    TestYear year(kThreeClasses);
-    writeBytes(
-        year.dir / "def.csv",
-        "数学 "
-        "第3回\n問,配点,領域,観点,正答\n1,40,数と式,知識,ア\n2,30\n2,5\n3,x\n4,20,a,b,c\n6,5\n7,1,,,○\n");
+    TestYear year(kThreeClassYear);
+    writeBytes(year.dir / "def.csv",
+               "数学 "
+               "第3回\n問,配点,領域,観点,正答\n1,40,数と式,知識,ア\n2,30\n2,5\n3,x\n4,20,a,b,c\n6,"
+               "5\n7,1,,,○\n");
     writeBytes(year.dir / "ans.csv",
                "組,番号,氏名,1,2,4,5\n1,1,,イ,31,20\n1,1,,ア,3,20\n1,99,,ア\n4,1,,ア\n"
                "2,1,,1,2.5\n2,2,,ｱ,,\n3,1,,ア,３０,\n");
