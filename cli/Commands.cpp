@@ -38,6 +38,12 @@ const OptionSpec kYearOptional{
     "year", 0, "Y", false, kYearOptionalHelp.c_str(), kYearOptionalHelpJa.c_str()};
 const OptionSpec kTest{"test", 0, "T", true, "the test, 1 to 10", "テストの回（1〜10）"};
 const OptionSpec kGrade{"grade", 0, "G", true, "the grade, 1 to 3", "学年（1〜3）"};
+const OptionSpec kSubject{"subject",
+                          0,
+                          "NAME",
+                          true,
+                          "the subject, as the basic data names it",
+                          "科目（基礎データの科目名）"};
 const OptionSpec kForce{"force",
                         0,
                         "",
@@ -219,6 +225,24 @@ const std::vector<Command>& commands() {
           kRecompute,
           kForce},
          exportCommand},
+        {"questions export",
+         "",
+         "export a subject's rates per question to Excel or CSV",
+         "Writes the marks per question kept for subject NAME of grade G in test T as rates, one\n"
+         "row a question: 問, 配点, 領域, 観点, 学年 (the grade's rate) and a column per class,\n"
+         "percentages with one decimal.",
+         "G 学年の第 T 回の科目 NAME の設問別の得点から、設問ごとに１行で正答率を書き出します（問・"
+         "配点・領域・観点・学年の正答率と組ごとの正答率、小数第１位までのパーセント）。",
+         {kTest,
+          kGrade,
+          kSubject,
+          {"format", 0, "xlsx|csv", false, "the file format (default: xlsx)",
+           "ファイル形式（省略時は xlsx）"},
+          {"encoding", 0, "utf-8|cp932", false, "the CSV's encoding (default: UTF-8 with BOM)",
+           "CSV の文字コード（省略時は BOM 付き UTF-8）"},
+          {"output", 'o', "FILE", false, "the file (default: JSyy_T_G_S.xlsx in the data folder)",
+           "書き出すファイル（省略時はデータフォルダーの JSyy_T_G_S.xlsx）"}},
+         questionsExportCommand},
         {"versions",
          "FILE",
          "list the earlier versions of a file",
@@ -350,6 +374,27 @@ const std::vector<Command>& commands() {
          "に印刷します。",
          {kYear, kGrade, kPdf, kTrace, kPrinter, kRecompute, kForce},
          trendCommand},
+        {"questions report",
+         "",
+         "print a subject's analysis per question",
+         "Prints, from the marks per question kept for subject NAME of grade G in test T, A4\n"
+         "pages: the rate of every question for the grade and each class, the rates per 領域 and\n"
+         "観点, each class's S-P chart with its caution indices, and each student's ○△× sheet\n"
+         "(default: a trace on standard output).",
+         "G 学年の第 T 回の科目 NAME の設問別の得点から、設問別正答率表、領域・観点別正答率表、"
+         "組ごとの S-P 表（注意係数つき）、生徒ごとの ○△× の個票を A4 "
+         "に印刷します（省略時は標準出力に描画の記録）。",
+         {kTest,
+          kGrade,
+          kSubject,
+          kClasses,
+          {"parts", 0, "LIST", false, "some of rates, groups, charts, students (default: all)",
+           "印刷する表：rates、groups、charts、students（省略時はすべて）"},
+          kPdf,
+          kTrace,
+          kPrinter,
+          kForce},
+         questionsReportCommand},
 #endif
     };
     return list;

@@ -90,6 +90,8 @@ int importRosterCommand(CommandContext& context);
 int importScoresCommand(CommandContext& context);
 int questionsImportCommand(CommandContext& context);
 int exportCommand(CommandContext& context);
+int questionsExportCommand(CommandContext& context);
+int questionsReportCommand(CommandContext& context);
 int historyCommand(CommandContext& context);
 int trendCommand(CommandContext& context);
 int versionsCommand(CommandContext& context);

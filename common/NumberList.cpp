@@ -33,4 +33,9 @@ std::optional<std::array<bool, kMaxClasses>> classesNamed(std::string_view text,
     return classes;
 }
 
+std::string classListHint(int classCount) {
+    return "組の番号は 1 から " + std::to_string(classCount) +
+           " までを「,」で区切って入れてください。";
+}
+
 }  // namespace jitsu

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,5 +20,8 @@ std::optional<std::vector<int>> numbersNamed(std::string_view text, int max);
 // per class; every class for an empty text. The window's class box and the command line's
 // --classes both read it.
 std::optional<std::array<bool, kMaxClasses>> classesNamed(std::string_view text, int classCount);
+
+// What a window's box says of a class text that classesNamed refused (UTF-8).
+std::string classListHint(int classCount);
 
 }  // namespace jitsu

@@ -98,9 +98,7 @@ void printFromFolder(const Services& services, int grade, std::string_view class
     const int classCount = data->grades[grade - 1].classes();
     const auto classes = classesNamed(classText, classCount);
     if (!classes && what == HistoryPrint::Sheets)
-        return messages.inform("組の番号は 1 から " + std::to_string(classCount) +
-                                   " までを「,」で区切って入れてください。",
-                               text::kConfirm, MessageIcon::Exclamation);
+        return messages.inform(classListHint(classCount), text::kConfirm, MessageIcon::Exclamation);
     if (classes) request.classes = *classes;
     // Every failure has been told in its box.
     (void)(what == HistoryPrint::Trend ? runTrend(services, *data, request)

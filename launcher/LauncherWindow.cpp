@@ -105,6 +105,8 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     layout->addLayout(buttons);
     History = new HistoryRow(services_, this);
     layout->addWidget(History);
+    Questions = new QuestionsRow(services_, this);
+    layout->addWidget(Questions);
 
     auto* yearRow = new QHBoxLayout;
     yearRow->addWidget(new QLabel(QStringLiteral("ファイルの点検"), this), 1);
@@ -166,10 +168,12 @@ void LauncherWindow::FolderButtonClick() {
 void LauncherWindow::setFolder(const QString& folder) {
     folder_ = folder;
     History->setFolder(folder.toStdString());
+    Questions->setFolder(folder.toStdString());
     FolderE->setText(folder);
     // Nothing starts until the folder has been read.
     for (QPushButton* button : ProgramButtons) button->setEnabled(false);
-    for (QWidget* control : std::initializer_list<QWidget*>{History, RosterButton, ExportButton})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{History, Questions, RosterButton, ExportButton})
         control->setEnabled(false);
     if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
     alignScoresToEditedRosters(folder.toStdString(), services_.messages);
@@ -198,6 +202,7 @@ void LauncherWindow::showOverview(const FolderOverview& overview) {
     for (std::size_t i = 0; i < ProgramButtons.size(); ++i)
         ProgramButtons[i]->setEnabled(canStart(suitePrograms()[i].needsBasicData, overview));
     History->setEnabled(canStart(true, overview));
+    Questions->setEnabled(!overview.tests.empty());
     RosterButton->setEnabled(canStart(true, overview));
     ScoresButton->setEnabled(!overview.tests.empty());
     QuestionsButton->setEnabled(!overview.tests.empty());

@@ -9,6 +9,7 @@
 #include "FolderScan.h"
 #include "HistoryRow.h"
 #include "ProgramWindow.h"
+#include "QuestionsRow.h"
 #include "Services.h"
 
 class QComboBox;
@@ -84,7 +85,8 @@ private:
     QPushButton* QuestionsButton;
     QPushButton* ExportButton;
     QPushButton* VersionsButton;
-    HistoryRow* History;  // the history sheets and the grade's trend
+    HistoryRow* History;      // the history sheets and the grade's trend
+    QuestionsRow* Questions;  // the analysis per question
 };
 
 }  // namespace jitsu::launcher

@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Prints through a real CUPS scheduler: a private cupsd (run as root, no systemd) with one
 # file-backed queue whose pass-through PPD (tests/cups/) defaults to Letter at 300 dpi. Prints a
-# grade's check lists (B4), reports and summary tables (A4) with --printer, waits for the jobs, and compares the
-# PDFs that the queue wrote with those of --pdf: page count, page size and the position of every
-# word. Skipped, with a message, where the scheduler cannot start.
+# grade's check lists (B4), reports, summary tables and analysis per question (A4) with
+# --printer, waits for the jobs, and compares the PDFs that the queue wrote with those of --pdf:
+# page count, page size and the position of every word. Skipped, with a message, where the
+# scheduler cannot start.
 # Usage: scripts/cups-test.sh [BUILD_DIR]; KEEP=1 keeps its directory, CUPS_LOG_LEVEL=debug
 # makes the scheduler's error_log tell what it did.
 set -euo pipefail
@@ -125,6 +126,10 @@ check checklists checklists --year 2026 --test 2 --grade 1
 check reports reports --year 2026 --test 2 --grade 2
 jitsuryoku results --year 2026 --test 2 --grade 3 >/dev/null
 check summary summary --year 2026 --test 2 --grade 3
+# The analysis per question of the sample marks (their sums replace the demo's scores).
+jitsuryoku questions import --test 2 --grade 1 --subject 数学 --force \
+    "$root/docs/samples/questions-1-math.csv" "$root/docs/samples/answers-1-math.csv" >/dev/null 2>&1
+check questions questions report --test 2 --grade 1 --subject 数学 --classes 1
 # An unknown queue: one line naming it, exit status 1.
 if message="$(jitsuryoku checklists --year 2026 --test 2 --grade 1 --printer no-such-queue 2>&1)"; then
     echo "cups-test: printing to an unknown queue succeeded" >&2

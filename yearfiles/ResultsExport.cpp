@@ -35,7 +35,7 @@ void appendTriple(std::vector<ExportCell>& row, std::int32_t score, float deviat
         return;
     }
     row.push_back(number(score));
-    row.push_back(deviation < 0 ? ExportCell{} : number(deviation, ExportCell::Kind::Deviation));
+    row.push_back(deviation < 0 ? ExportCell{} : number(deviation, ExportCell::Kind::OneDecimal));
     row.push_back(rank < 1 ? ExportCell{} : number(rank));
 }
 
@@ -45,7 +45,7 @@ std::string csvField(const ExportCell& cell) {
             return "";
         case ExportCell::Kind::Integer:
             return formatInt(static_cast<long long>(cell.value));
-        case ExportCell::Kind::Deviation:
+        case ExportCell::Kind::OneDecimal:
             return formatFixed(cell.value, 1);
         case ExportCell::Kind::Text:
             break;
@@ -67,6 +67,7 @@ ExportTable exportTable(const GradeData& grade, int test, const GradeRoster& ros
                         const GradeResults& results) {
     ExportTable table;
     table.header = {"組", "番号", "氏名"};
+    table.widths = {6, 10, 20};
     std::vector<int> subjects, combos;
     for (int j = 0; j < grade.subjects(); ++j) {
         if (!grade.isGiven(test - 1, j)) continue;

@@ -14,14 +14,17 @@ namespace jitsu::yearfiles {
 
 // One cell of the exported sheet. Empty for an absent student's values, never 0.
 struct ExportCell {
-    enum class Kind { Empty, Text, Integer, Deviation } kind = Kind::Empty;
+    enum class Kind { Empty, Text, Integer, OneDecimal } kind = Kind::Empty;
     std::string text;  // UTF-8, for Text
-    double value = 0;  // for Integer and Deviation
+    double value = 0;  // for Integer and OneDecimal (偏差値, a percentage)
 };
 
 // The sheet: a Japanese header row and one row per student.
 struct ExportTable {
     std::vector<std::string> header;
+    // The first columns' widths in characters; the columns after them are 12 wide (wide enough
+    // for "英国数偏差値").
+    std::vector<double> widths;
     std::vector<std::vector<ExportCell>> rows;
 };
 

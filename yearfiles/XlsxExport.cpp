@@ -9,21 +9,16 @@ namespace jitsu::yearfiles {
 
 namespace {
 
-// Column widths in characters: 組, 番号, 氏名, then the numbers (wide enough for "英国数偏差値").
-double widthOf(std::size_t column) {
-    return column == 0 ? 6 : column == 1 ? 10 : column == 2 ? 20 : 12;
-}
-
 lxw_error fillWorkbook(lxw_workbook* book, const ExportTable& table) {
     lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
     lxw_format* bold = workbook_add_format(book);
     format_set_bold(bold);
-    lxw_format* deviation = workbook_add_format(book);
-    format_set_num_format(deviation, "0.0");
-    if (!sheet || !bold || !deviation) return LXW_ERROR_MEMORY_MALLOC_FAILED;
+    lxw_format* oneDecimal = workbook_add_format(book);
+    format_set_num_format(oneDecimal, "0.0");
+    if (!sheet || !bold || !oneDecimal) return LXW_ERROR_MEMORY_MALLOC_FAILED;
     for (std::size_t c = 0; c < table.header.size(); ++c) {
         worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
-                             widthOf(c), nullptr);
+                             c < table.widths.size() ? table.widths[c] : 12, nullptr);
         worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), table.header[c].c_str(), bold);
     }
     worksheet_freeze_panes(sheet, 1, 0);
@@ -42,8 +37,8 @@ lxw_error fillWorkbook(lxw_workbook* book, const ExportTable& table) {
                 case ExportCell::Kind::Integer:
                     e = worksheet_write_number(sheet, row, col, cell.value, nullptr);
                     break;
-                case ExportCell::Kind::Deviation:
-                    e = worksheet_write_number(sheet, row, col, cell.value, deviation);
+                case ExportCell::Kind::OneDecimal:
+                    e = worksheet_write_number(sheet, row, col, cell.value, oneDecimal);
                     break;
             }
             if (e != LXW_NO_ERROR) return e;

@@ -10,13 +10,16 @@
 #include "Clock.h"
 #include "CombinationOption.h"
 #include "Commands.h"
+#include "Cp932.h"
 #include "FolderSettings.h"
 #include "Golden.h"
 #include "Help.h"
 #include "ManPage.h"
+#include "MarksText.h"
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "PdfText.h"
+#include "QuestionFile.h"
 #include "ResultsAge.h"
 #include "TestYear.h"
 
@@ -92,6 +95,13 @@ TEST_F(Cli, ResultsHoldTheCombinationsAskedFor) {
 TEST_F(Cli, OutputsMatchTheGoldenFiles) {
     ASSERT_EQ(run("results TEST1 --combos all"), 0) << err;
     ASSERT_EQ(run("results --year 2026 --test 2 --grade 1"), 0) << err;
+    // The hand-worked marks per question of the analysis, kept for 英語 of grade 1 in test 2.
+    questions::QuestionMarks marks =
+        marksFromText(readBytes(goldenPath("questions-analysis/marks.txt")));
+    marks.test = 2;
+    marks.subject = toCp932("英語");
+    ASSERT_TRUE(questions::writeQuestionFile(
+        questions::questionFilePath(year.path(), 2026, 2, 1, 1), marks));
     const auto before = readBytes(results);
     for (const std::string& line : commandLines("cli-outputs")) {
         const std::string command = line.substr(0, line.find(' ')),

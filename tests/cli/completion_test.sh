@@ -44,7 +44,7 @@ expect "jitsuryoku rep" "reports"
 expect "jitsuryoku reports --gr" "--grade"
 expect "jitsuryoku t" "tests trend"
 expect "jitsuryoku help ex" "export"
-expect "jitsuryoku questions " "import"
+expect "jitsuryoku questions " "export import report"
 expect "jitsuryoku questions import --su" "--subject"
 expect "jitsuryoku --d" "--data-dir"
 expect "jitsuryoku export --format=c" "csv"
@@ -56,6 +56,9 @@ expect "jitsuryoku -C $work/year results --grade 2 --test " "1 2 3 4 5"
 expect "jitsuryoku --data-dir=$work/empty results --test " ""
 expect "jitsuryoku -C $work/year reports --test 1 --sc" "--scale"
 expect "jitsuryoku-scoreentry --v" "--version"
+expect "jitsuryoku questions ex" "export"
+expect "jitsuryoku questions export --f" "--format"
+expect "jitsuryoku -C $work/year questions report --grade 1 --test " "1 2 3 4 5"
 exit \$((failures > 0))
 EOF_BASH
 status=$?

@@ -9,14 +9,18 @@
 #include <memory>
 
 #include "AtomicWrite.h"
+#include "Cp932.h"
 #include "DemoYear.h"
 #include "FileVersions.h"
 #include "Fixtures.h"
 #include "FolderSettings.h"
+#include "Golden.h"
 #include "LauncherWindow.h"
+#include "MarksText.h"
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "QtTestApp.h"
+#include "QuestionFile.h"
 #include "ResultsAge.h"
 #include "RosterAlignment.h"
 
@@ -224,4 +228,23 @@ TEST_F(LauncherWindowTest, OpeningAFolderOffersToCarryScoresToAnEditedRoster) {
     EXPECT_NE(messages.shown[0].text.find("N261.csv"), std::string::npos);
     EXPECT_NE(readBytes(dir / "JT26_1_1.txt"), scores);
     EXPECT_EQ(yearfiles::rosterAlignment(roster), yearfiles::RosterAlignment::Aligned);
+}
+
+// The analysis per question prints the report of the grade, test and subject chosen.
+TEST_F(LauncherWindowTest, PrintsTheAnalysisPerQuestionChosen) {
+    writeYear();
+    questions::QuestionMarks marks =
+        marksFromText(readBytes(goldenPath("questions-analysis/marks.txt")));
+    marks.test = 2;
+    marks.subject = toCp932("英語");
+    ASSERT_TRUE(questions::writeQuestionFile(questions::questionFilePath(dir.path(), 2026, 2, 1, 1),
+                                             marks));
+    auto w = open();
+    auto* row = w->findChild<launcher::QuestionsRow*>();
+    row->TestCB->setCurrentIndex(1);
+    row->SubjectE->setText(QStringLiteral("英語"));
+    row->ClassesE->setText(QStringLiteral("2"));
+    row->ReportButton->click();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(printer.sheetCount(), 4);  // the rates, the groups, class 2's chart and sheets
 }

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "QuestionsLoad.h"
+
+#include <memory>
+
+#include "Cp932.h"
+#include "Format.h"
+#include "Paths.h"
+#include "QuestionFile.h"
+#include "Reason.h"
+#include "Roster.h"
+#include "TestList.h"
+
+namespace jitsu::questions {
+
+namespace {
+
+// The students' names from the grade's roster; none when it is missing or damaged, since the
+// pages print without them.
+std::vector<std::string> studentNames(const std::filesystem::path& dir, const BasicData& data,
+                                      const GradeData& grade, int gradeNumber,
+                                      const QuestionMarks& marks) {
+    auto roster = std::make_unique<GradeRoster>();
+    FileFindings health;
+    const auto path = rosterPath(dir, data.rosterTag.view(), data.year, gradeNumber);
+    if (!readRoster(path, *roster, &health, &grade) || health.damaged()) return {};
+    classRanges(grade, *roster);
+    std::vector<std::string> names;
+    for (const StudentMarks& s : marks.students)
+        names.push_back(roster->nameAt(roster->entryOf(s.cls - 1, s.slot - 1)).utf8());
+    return names;
+}
+
+}  // namespace
+
+Status loadQuestions(const std::filesystem::path& dir, const BasicData& data,
+                     const QuestionsRequest& request, LoadedQuestions& loaded) {
+    const GradeData& grade = data.grades[request.grade - 1];
+    int subject = -1;
+    for (int j = 0; j < grade.subjects(); ++j)
+        if (grade.subjectNames[j].utf8() == request.subject) subject = j;
+    if (subject < 0)
+        return Status::error(
+            because(N_("\"{1}\" is not a subject of grade {2}"), request.subject, request.grade));
+    loaded.file = questionFilePath(dir, data.year, request.test, request.grade, subject + 1);
+    const std::filesystem::path& path = loaded.file;
+    if (Status read = readQuestionFile(path, loaded.marks); !read) return read;
+    const QuestionMarks& marks = loaded.marks;
+    if (marks.gradeNumber != request.grade || marks.test != request.test)
+        return Status::error(because(N_("{1}: holds grade {2} in test {3}"), path.string(),
+                                     marks.gradeNumber, marks.test));
+    for (const StudentMarks& s : marks.students)
+        if (s.cls > grade.classes())
+            return Status::error(because(N_("{1}: class {2}, but grade {3} has {4} classes"),
+                                         path.string(), s.cls, request.grade, grade.classes()));
+    loaded.title = testLabel(request.test) + cp932ToUtf8(data.testName.view()) + "　" +
+                   formatInt(request.grade) + "年　" + request.subject;
+    loaded.classNames.clear();
+    for (int c = 0; c < grade.classes(); ++c)
+        loaded.classNames.push_back(grade.classNames[c].utf8());
+    loaded.studentNames = studentNames(dir, data, grade, request.grade, marks);
+    return Status::ok();
+}
+
+}  // namespace jitsu::questions
