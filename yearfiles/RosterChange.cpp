@@ -54,7 +54,7 @@ std::string numberKey(const std::string& number) {
 }
 
 std::string seatText(const GradeData& grade, const SeatedStudent& s) {
-    return cp932ToUtf8(grade.classNames[s.cls].view()) + "組 " + std::to_string(s.slot + 1) + "番";
+    return grade.classNames[s.cls].utf8() + "組 " + std::to_string(s.slot + 1) + "番";
 }
 
 std::string studentText(const SeatedStudent& s) {
@@ -183,7 +183,7 @@ Status planScoreCarry(const fs::path& dir, const GradeData& g, unsigned year, in
 Status planRosterReplacement(const fs::path& dir, const BasicData& data, unsigned year, int grade,
                              const ImportedRoster& imported, RosterReplacement& plan) {
     plan = {};
-    plan.roster = rosterPath(dir, data.rosterTag.view(), year, grade);
+    plan.roster = rosterPath(dir, data.rosterTag.view().bytes(), year, grade);
     std::string present;
     if (Status read = readFileBytes(plan.roster, kMaxRosterBytes, present); read)
         plan.rosterBytes = std::move(present);

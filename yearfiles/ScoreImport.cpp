@@ -269,8 +269,8 @@ namespace {
 // The grade's roster with its classes' ranges from the head counts.
 Status readGradeRoster(const std::filesystem::path& dir, const BasicData& basic, int gradeNumber,
                        GradeRoster& roster) {
-    if (Status s =
-            readRoster(rosterPath(dir, basic.rosterTag.view(), basic.year, gradeNumber), roster);
+    if (Status s = readRoster(
+            rosterPath(dir, basic.rosterTag.view().bytes(), basic.year, gradeNumber), roster);
         !s)
         return s;
     classRanges(basic.grades[gradeNumber - 1], roster);
