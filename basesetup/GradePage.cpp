@@ -18,25 +18,25 @@ namespace {
 // label of size 0 fits its text). Names get the grade's number appended ("ClassSu" → "ClassSu1");
 // an up/down spinner is its edit box's name + "UD".
 constexpr int kFontPixels = 12;
-enum class Control { Label, Count, Grid };
-struct ControlPlace {
-    Control kind;
+enum class GradeControl { Label, Count, Grid };
+struct GradeControlPlace {
+    GradeControl kind;
     const char* name;  // empty for a label nothing refers to
     const char* caption;
     QRect place;
     int max = 0, start = 0;     // counts: the highest and the start value, from 1
     int columns = 0, rows = 0;  // grids
 };
-const ControlPlace kControls[] = {
-    {Control::Label, "", "クラス数", {16, 16, 0, 0}},
-    {Control::Count, "ClassSu", "", {24, 40, 49 + 16, 21}, kMaxClasses, 10},
-    {Control::Grid, "SGC", "", {112, 16, 585, 70}, 0, 0, 10, 2},
-    {Control::Label, "", "総科目数", {16, 104, 0, 0}},
-    {Control::Count, "KamokuSu", "", {24, 128, 49 + 16, 21}, kMaxSubjects, 10},
-    {Control::Label, "", "実施回数", {16, 176, 0, 0}},
-    {Control::Count, "JissiSu", "", {24, 200, 49 + 16, 21}, kMaxTests, 5},
-    {Control::Grid, "SGK", "", {112, 104, 585, 195}, 0, 0, 20, 7},
-    {Control::Label, "FullMarksNote", text::kFullMarksNote, {112, 302, 0, 0}},
+const GradeControlPlace kGradeControls[] = {
+    {GradeControl::Label, "", "クラス数", {16, 16, 0, 0}},
+    {GradeControl::Count, "ClassSu", "", {24, 40, 49 + 16, 21}, kMaxClasses, 10},
+    {GradeControl::Grid, "SGC", "", {112, 16, 585, 70}, 0, 0, 10, 2},
+    {GradeControl::Label, "", "総科目数", {16, 104, 0, 0}},
+    {GradeControl::Count, "KamokuSu", "", {24, 128, 49 + 16, 21}, kMaxSubjects, 10},
+    {GradeControl::Label, "", "実施回数", {16, 176, 0, 0}},
+    {GradeControl::Count, "JissiSu", "", {24, 200, 49 + 16, 21}, kMaxTests, 5},
+    {GradeControl::Grid, "SGK", "", {112, 104, 585, 195}, 0, 0, 20, 7},
+    {GradeControl::Label, "FullMarksNote", text::kFullMarksNote, {112, 302, 0, 0}},
 };
 
 }  // namespace
@@ -44,14 +44,14 @@ const ControlPlace kControls[] = {
 GradePage::GradePage(int gradeNumber, GradeTexts& grade) : grade_(grade) {
     const QByteArray n = QByteArray::number(gradeNumber);
     setObjectName(QString::fromLatin1("TabSheet" + n));
-    for (const ControlPlace& c : kControls) {
+    for (const GradeControlPlace& c : kGradeControls) {
         const QByteArray name = *c.name ? c.name + n : QByteArray();
         switch (c.kind) {
-            case Control::Label:
+            case GradeControl::Label:
                 // In the window's font: the page has none of its own before it joins the tabs.
                 makeLabel(this, name.constData(), c.caption, c.place.topLeft(), kFontPixels);
                 break;
-            case Control::Count: {
+            case GradeControl::Count: {
                 QSpinBox* spin = makeUpDown(this, name.constData(), (name + "UD").constData(), 1,
                                             c.max, c.start);
                 spin->setGeometry(c.place);
@@ -61,7 +61,7 @@ GradePage::GradePage(int gradeNumber, GradeTexts& grade) : grade_(grade) {
                 spin->setKeyboardTracking(false);
                 break;
             }
-            case Control::Grid:
+            case GradeControl::Grid:
                 (new EditGrid(this, name.constData(), c.columns, c.rows))->setGeometry(c.place);
                 break;
         }

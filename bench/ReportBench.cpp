@@ -25,8 +25,8 @@ PrintAnyway printAnyway;
 
 // A grade at the limits: 20 classes of 45 students (160 pages), `subjects` subjects and all
 // nine combinations, every cell of every report filled.
-struct FullGrade {
-    explicit FullGrade(int subjects) {
+struct ReportedGrade {
+    explicit ReportedGrade(int subjects) {
         grade.classCount = kMaxClasses;
         grade.subjectCount = subjects;
         for (int c = 0; c < kMaxClasses; ++c) {
@@ -77,7 +77,7 @@ struct FullGrade {
 };
 
 void ReportsToTrace(benchmark::State& state) {
-    FullGrade full(static_cast<int>(state.range(0)));
+    ReportedGrade full(static_cast<int>(state.range(0)));
     std::size_t bytes = 0;
     for (auto _ : state) {
         std::ostringstream out;
@@ -98,7 +98,7 @@ void ReportsToPdf(benchmark::State& state) {
     static char* argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
 
-    FullGrade full(static_cast<int>(state.range(0)));
+    ReportedGrade full(static_cast<int>(state.range(0)));
     const auto pdf = std::filesystem::temp_directory_path() / "report_bench.pdf";
     for (auto _ : state) {
         auto printer = pdfFilePrinter(pdf);

@@ -21,12 +21,12 @@ constexpr int kClasses = kMaxClasses;
 
 // Every class renumbered in reverse after a transfer student took the first number and the
 // last student left: every student but one per class moves.
-struct FullGrade {
+struct RenumberedGrade {
     GradeData grade = makeGrade(kClasses, kSlots, kMaxSubjects, kMaxTests);
     std::vector<SeatedStudent> before, after;
     std::vector<std::unique_ptr<TestScores>> tests;
 
-    FullGrade() {
+    RenumberedGrade() {
         for (int k = 0; k < kClasses; ++k) {
             for (int s = 0; s < kSlots; ++s)
                 before.push_back({k, s, Cp932Text(std::to_string(10000 + k * 100 + s + 1)),
@@ -45,7 +45,7 @@ struct FullGrade {
 };
 
 void RosterRemapInMemory(benchmark::State& state) {
-    const FullGrade full;
+    const RenumberedGrade full;
     auto carried = std::make_unique<TestScores>();
     for (auto _ : state) {
         RosterChange change = matchRosters(full.before, full.after);

@@ -173,6 +173,32 @@ const std::vector<Command>& commands() {
            "differs",
            "取り込めない点数を除いて取り込み、ファイルと違う点数は表のものにする"}},
          importScoresCommand},
+        {"questions import",
+         "FILE [ANSWERS]",
+         "take a subject's marks per question and merge their sums",
+         "Reads the questions of subject NAME (sheet 設問: 問, 配点, 領域, 観点 and perhaps 正答) "
+         "and\n"
+         "the marks per question (sheet 解答: 組, 番号 and one column per 問) from the workbook\n"
+         "FILE, or from FILE and ANSWERS (CSV, TSV or xlsx). A mark is the points earned, or the\n"
+         "choice read where the question has a 正答. The points must add up to the full marks;\n"
+         "every finding is printed with its row and nothing is written while one remains. Each\n"
+         "student's sum is merged into the score file of grade G in test T as import-scores\n"
+         "merges it, and the marks are kept beside it (JSyy_T_G_S.txt). Sums the file holds\n"
+         "differently are listed and kept unless --force.",
+         "科目 NAME の設問（シート「設問」：問・配点・領域・観点と必要なら正答）と設問別の得点"
+         "（シート「解答」：組・番号と問ごとの列）を xlsx の FILE から、または FILE と ANSWERS"
+         "（CSV・TSV・xlsx）から読みます。得点は取った点数か、正答のある問ではマークした選択肢で"
+         "す。配点の合計は満点でなければなりません。見つかった問題は行とともに表示し、１つでも"
+         "あれば何も書きません。生徒ごとの合計を G 学年の第 T 回の点数ファイルに import-scores "
+         "と同じように取り込み、設問別の得点をその横（JSyy_T_G_S.txt）に残します。ファイルと違う"
+         "合計は一覧にし、--force がなければ書きません。",
+         {kTest,
+          kGrade,
+          {"subject", 0, "NAME", true, "the subject, as the basic data names it",
+           "科目（基礎データの科目名）"},
+          {"force", 0, "", false, "keep the sheet's sums where the score file differs",
+           "点数ファイルと違う合計は表のものにする"}},
+         questionsImportCommand},
         {"export",
          "",
          "export a test's results to Excel or CSV",
@@ -425,12 +451,22 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
     }
     std::vector<std::string> rest(tool.positional().begin() + 1, tool.positional().end());
     std::string name = tool.positional()[0];
-    if (name == "help") {  // help COMMAND: the same as COMMAND --help
+    const bool help = name == "help";  // help COMMAND: the same as COMMAND --help
+    if (help) {
         name = rest[0];
-        rest = {"--help"};
+        rest.erase(rest.begin());
     }
-    const auto command = std::find_if(commands().begin(), commands().end(),
-                                      [&](const Command& c) { return name == c.name; });
+    const auto named = [&](const std::string& n) {
+        return std::find_if(commands().begin(), commands().end(),
+                            [&](const Command& c) { return n == c.name; });
+    };
+    // A command of two words (questions import) is named by both.
+    if (!rest.empty() && named(name + " " + rest[0]) != commands().end()) {
+        name += " " + rest[0];
+        rest.erase(rest.begin());
+    }
+    if (help) rest = {"--help"};
+    const auto command = named(name);
     if (command == commands().end()) {
         err << "jitsuryoku: "
             << because(N_("{1} (see {2} --help)"), because(N_("unknown command '{1}'"), name),
@@ -458,14 +494,17 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
     };
     if (!args.ok()) return context.usageError(seeHelp(Reason::verbatim(args.error())));
     const std::string_view operand = command->operand;
+    // The words of the operand; those in brackets ([ANSWERS]) may be left out.
     const std::size_t operands =
         operand.empty()
             ? 0
             : 1 + static_cast<std::size_t>(std::count(operand.begin(), operand.end(), ' '));
+    const std::size_t required =
+        operands - static_cast<std::size_t>(std::count(operand.begin(), operand.end(), '['));
     if (args.positional().size() > operands)
         return context.usageError(
             seeHelp(because(N_("unexpected argument '{1}'"), args.positional()[operands])));
-    if (args.positional().size() < operands)
+    if (args.positional().size() < required)
         return context.usageError(seeHelp(because(N_("give the {1}"), command->operand)));
     if (auto dir = args.option("data-dir")) context.dir = *dir;
     if (context.dir.empty())

@@ -88,6 +88,7 @@ int summaryCommand(CommandContext& context);
 int checkCommand(CommandContext& context);
 int importRosterCommand(CommandContext& context);
 int importScoresCommand(CommandContext& context);
+int questionsImportCommand(CommandContext& context);
 int exportCommand(CommandContext& context);
 int historyCommand(CommandContext& context);
 int trendCommand(CommandContext& context);

@@ -51,11 +51,23 @@ std::string bashCompletion() {
         if (patterns.find(pattern) == std::string::npos)
             patterns += (patterns.empty() ? "" : " | ") + pattern;
     };
+    // The first words of the commands; a command of two words (questions import) is completed
+    // word by word, its first word a group of the second words.
     std::string commandNames;
+    std::map<std::string, std::string> groups;
     for (const Command& command : commands()) {
-        commandNames += std::string(commandNames.empty() ? "" : " ") + command.name;
+        const std::string_view name = command.name;
+        const std::string first(name.substr(0, name.find(' ')));
+        if (first.size() < name.size())
+            groups[first] += std::string(groups[first].empty() ? "" : " ") +
+                             std::string(name.substr(first.size() + 1));
+        if (first.size() == name.size() || groups[first].find(' ') == std::string::npos)
+            commandNames += std::string(commandNames.empty() ? "" : " ") + first;
         for (const OptionSpec& option : command.options) addValue(option);
     }
+    std::string groupPattern;
+    for (const auto& [group, words] : groups)
+        groupPattern += (groupPattern.empty() ? "" : " | ") + group;
     for (const OptionSpec& option : toolOptions()) addValue(option);
 
     std::ostringstream out;
@@ -77,7 +89,10 @@ std::string bashCompletion() {
         valueOptions += (valueOptions.empty() ? "" : " | ") + patterns;
     out << "            " << valueOptions << ") ((i++)) ;;\n"
         << "            -*) ;;\n"
-           "            *) [[ $command ]] || command=${words[i]} ;;\n"
+           "            *) if [[ ! $command ]]; then command=${words[i]}\n"
+           "               elif [[ $command == @("
+        << (groupPattern.empty() ? "''" : groupPattern)
+        << ") ]]; then command+=\" ${words[i]}\"; fi ;;\n"
            "        esac\n"
            "    done\n"
            "    case $prev in\n";
@@ -104,15 +119,20 @@ std::string bashCompletion() {
            "        help)\n"
            "            COMPREPLY=($(compgen -W '"
         << commandNames << "' -- \"$cur\"))\n            return ;;\n";
+    for (const auto& [group, words] : groups)
+        out << "        " << group << ")\n            COMPREPLY=($(compgen -W '" << words
+            << "' -- \"$cur\"))\n            return ;;\n";
     for (const Command& command : commands()) {
-        out << "        " << command.name << ")\n            options='";
+        out << "        '" << command.name << "')\n            options='";
         std::string list;
         for (const OptionSpec& option : command.options) list += " --" + std::string(option.name);
         for (const OptionSpec& option : commonOptions())
             list += std::string(" -") + option.letter + " --" + option.name;
         out << list.substr(1) << "'\n";
         if (*command.operand)
-            out << "            [[ $cur == -* ]] || { " << valueCompletion(command.operand)
+            out << "            [[ $cur == -* ]] || { "
+                << valueCompletion(std::string_view(command.operand)
+                                       .substr(0, std::string_view(command.operand).find(' ')))
                 << "; return; } ;;\n";
         else
             out << "            ;;\n";

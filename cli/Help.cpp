@@ -90,9 +90,12 @@ std::string toolHelp(bool full) {
                "the data files in DIR instead of the current directory. Exit status: 0 success,\n"
                "1 data or file error, 2 wrong usage.\n";
     out << "\nCommands:\n";
+    std::size_t width = 0;  // the longest name, and two blanks before the brief
+    for (const Command& command : commands())
+        width = std::max(width, std::string_view(command.name).size() + 4);
     for (const Command& command : commands()) {
         std::string name = "  " + std::string(command.name);
-        name.resize(18, ' ');
+        name.resize(width, ' ');
         out << name << command.brief << '\n';
     }
     return out.str();

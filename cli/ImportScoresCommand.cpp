@@ -4,32 +4,11 @@
 #include "Arguments.h"
 #include "BasicData.h"
 #include "Commands.h"
+#include "ConflictAnswers.h"
 #include "Paths.h"
 #include "ScoreImport.h"
 
 namespace jitsu::cli {
-
-namespace {
-
-// Nobody is there to answer: the conflict question and its cells are printed, and answered
-// "keep the sheet's scores" with --force, else "write nothing".
-class ConflictAnswers : public Messages {
-public:
-    ConflictAnswers(CommandContext& context, bool force) : context_(context), force_(force) {}
-
-    MessageAnswer show(const Message& message) override {
-        context_.err << message.text << '\n' << message.detail;
-        if (message.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-        return force_ ? MessageAnswer::Yes : MessageAnswer::Cancel;
-    }
-    void beep() override {}
-
-private:
-    CommandContext& context_;
-    bool force_;
-};
-
-}  // namespace
 
 int importScoresCommand(CommandContext& context) {
     Arguments& args = context.args;

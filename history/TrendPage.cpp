@@ -13,7 +13,7 @@ namespace jitsu::history {
 
 namespace {
 
-constexpr int kLeft = 150;
+constexpr int kPageLeft = 150;
 constexpr int kChartsTop = 520;
 constexpr int kChartsRight = 6100;  // the legend of the classes lies right of it
 constexpr int kChartsBottom = 4500;
@@ -85,7 +85,7 @@ void drawTrend(const TrendJob& job, Printer& printer) {
     ScaledPage page(printer.canvas());
     page.startPageOnWhite();
     page.font(12);
-    page.text(kLeft, 60,
+    page.text(kPageLeft, 60,
               job.testName + "　第" + formatInt(job.gradeNumber) + "学年　クラス平均の推移");
 
     // The grade's examinees per test, as one row under the title.
@@ -93,7 +93,7 @@ void drawTrend(const TrendJob& job, Printer& printer) {
     for (const TestResults& test : job.year.tests) labels.push_back(testLabel(test.test));
     const std::vector<int> examinees = examineesPerTest(job.grade, job.year);
     page.font(8);
-    page.text(kLeft, 290, "受験者数");
+    page.text(kPageLeft, 290, "受験者数");
     for (std::size_t i = 0; i < labels.size(); ++i) {
         const int x = 700 + 450 * static_cast<int>(i);
         page.text(x, 240, labels[i]);
@@ -108,10 +108,10 @@ void drawTrend(const TrendJob& job, Printer& printer) {
     const int n = static_cast<int>(charts.size());
     const int columns = n <= 2 ? std::max(n, 1) : n <= 6 ? 3 : n <= 12 ? 4 : 5;
     const int rows = std::max(1, (n + columns - 1) / columns);
-    const int width = (kChartsRight - kLeft) / columns;
+    const int width = (kChartsRight - kPageLeft) / columns;
     const int height = (kChartsBottom - kChartsTop) / rows;
     for (int k = 0; k < n; ++k) {
-        const int x = kLeft + width * (k % columns);
+        const int x = kPageLeft + width * (k % columns);
         const int y = kChartsTop + height * (k / columns);
         page.font(9);
         page.text(x + 250, y, charts[k].title);

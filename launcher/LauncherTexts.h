@@ -11,6 +11,7 @@ inline constexpr const char* kOpensOnDoubleClick =
 inline constexpr const char* kRosterNotImported = "名簿を取り込めませんでした。";
 inline constexpr const char* kRosterNotSaved = "名簿を保存できませんでした。";
 inline constexpr const char* kScoresNotImported = "点数を取り込めませんでした。";
+inline constexpr const char* kQuestionsNotImported = "設問別データを取り込めませんでした。";
 inline constexpr const char* kScoresNotSaved = "点数を保存できませんでした。";
 inline constexpr const char* kNotExported = "書き出せませんでした。";
 inline constexpr const char* kNotRestored = "元に戻せませんでした。";

@@ -23,6 +23,7 @@
 #include "FolderSettings.h"
 #include "HelpWindow.h"
 #include "LauncherTexts.h"
+#include "QuestionImportAction.h"
 #include "SuitePrograms.h"
 #include "Widgets.h"
 #include "YearCheck.h"
@@ -112,12 +113,15 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     RosterButton->setObjectName("RosterButton");
     ScoresButton = new QPushButton(QStringLiteral("点数の取り込み…"), this);
     ScoresButton->setObjectName("ScoresButton");
+    QuestionsButton = new QPushButton(QStringLiteral("設問別データの取り込み…"), this);
+    QuestionsButton->setObjectName("QuestionsButton");
     ExportButton = new QPushButton(QStringLiteral("Excel に書き出し…"), this);
     ExportButton->setObjectName("ExportButton");
     VersionsButton = new QPushButton(QStringLiteral("以前の版に戻す…"), this);
     VersionsButton->setObjectName("VersionsButton");
     yearRow->addWidget(RosterButton);
     yearRow->addWidget(ScoresButton);
+    yearRow->addWidget(QuestionsButton);
     yearRow->addWidget(ExportButton);
     yearRow->addWidget(VersionsButton);
     layout->addLayout(yearRow);
@@ -131,6 +135,7 @@ LauncherWindow::LauncherWindow(Services& services, QWidget* parent)
     resize(760, 620);
     connect(RosterButton, &QPushButton::clicked, this, &LauncherWindow::RosterButtonClick);
     connect(ScoresButton, &QPushButton::clicked, this, &LauncherWindow::ScoresButtonClick);
+    connect(QuestionsButton, &QPushButton::clicked, this, &LauncherWindow::QuestionsButtonClick);
     connect(ExportButton, &QPushButton::clicked, this, &LauncherWindow::ExportButtonClick);
     connect(VersionsButton, &QPushButton::clicked, this, &LauncherWindow::VersionsButtonClick);
 
@@ -202,6 +207,7 @@ void LauncherWindow::showOverview(const FolderOverview& overview) {
     History->setEnabled(canStart(true, overview));
     RosterButton->setEnabled(canStart(true, overview));
     ScoresButton->setEnabled(!overview.tests.empty());
+    QuestionsButton->setEnabled(!overview.tests.empty());
     ExportButton->setEnabled(!exportableTests(overview).empty());
     VersionsButton->setEnabled(!filesWithVersions(folder_.toStdString()).empty());
     FindingsL->clear();
@@ -294,6 +300,65 @@ void LauncherWindow::importScores(const QString& source, int grade, int test) {
     std::string done;
     if (Status s =
             jitsu::launcher::importScores(folder_.toStdString(), plan, services_.messages, done);
+        !s)
+        services_.messages.alert(text::kScoresNotSaved, "確認", MessageIcon::Stop, s.reason());
+    else if (!done.empty())
+        services_.messages.inform(done, "確認", MessageIcon::None);
+    refresh();
+}
+
+void LauncherWindow::QuestionsButtonClick() {
+    const FolderOverview overview = readFolderOverview(folder_.toStdString());
+    const QString filter = QStringLiteral("表 (*.xlsx *.csv *.tsv *.txt);;すべてのファイル (*)");
+    const QString source = QFileDialog::getOpenFileName(
+        this, QStringLiteral("設問の表（「設問」と「解答」のシートがある Excel か、設問の CSV）"),
+        folder_, filter);
+    if (source.isEmpty()) return;
+    QString answers;
+    if (!holdsBothSheets(source.toStdString())) {
+        answers =
+            QFileDialog::getOpenFileName(this, QStringLiteral("解答の表を選ぶ"), folder_, filter);
+        if (answers.isEmpty()) return;
+    }
+    QStringList labels;
+    for (const TestFiles& files : overview.tests)
+        labels << QStringLiteral("%1年 第%2回").arg(files.grade).arg(files.test);
+    bool chosen = false;
+    const QString label =
+        QInputDialog::getItem(this, QStringLiteral("設問別データの取り込み"),
+                              QStringLiteral("学年とテスト"), labels, 0, false, &chosen);
+    if (!chosen || labels.indexOf(label) < 0) return;
+    const TestFiles& files = overview.tests[static_cast<std::size_t>(labels.indexOf(label))];
+    QStringList subjects;
+    for (const std::string& name : givenSubjects(folder_.toStdString(), files.grade, files.test))
+        subjects << QString::fromStdString(name);
+    const QString subject =
+        QInputDialog::getItem(this, QStringLiteral("設問別データの取り込み"),
+                              QStringLiteral("科目"), subjects, 0, false, &chosen);
+    if (chosen && !subject.isEmpty())
+        importQuestions(source, answers, files.grade, files.test, subject);
+}
+
+void LauncherWindow::importQuestions(const QString& source, const QString& answers, int grade,
+                                     int test, const QString& subject) {
+    const QuestionImportPlan plan =
+        planQuestionsImport(folder_.toStdString(), source.toStdString(), answers.toStdString(),
+                            {grade, test, subject.toStdString()});
+    if (!plan.status) {
+        services_.messages.alert(text::kQuestionsNotImported, "確認", MessageIcon::Stop,
+                                 plan.status.reason());
+        return;
+    }
+    if (!plan.importable) {
+        services_.messages.alert(plan.question, "確認", MessageIcon::Exclamation, plan.preview);
+        return;
+    }
+    if (services_.messages.ask(plan.question, "確認", MessageIcon::Question, MessageButtons::YesNo,
+                               MessageAnswer::No, plan.preview) != MessageAnswer::Yes)
+        return;
+    std::string done;
+    if (Status s =
+            jitsu::launcher::importQuestions(folder_.toStdString(), plan, services_.messages, done);
         !s)
         services_.messages.alert(text::kScoresNotSaved, "確認", MessageIcon::Stop, s.reason());
     else if (!done.empty())

@@ -40,6 +40,7 @@ public slots:
     void ProgramButtonClick(int index);
     void RosterButtonClick();
     void ScoresButtonClick();
+    void QuestionsButtonClick();
     void ExportButtonClick();
     void VersionsButtonClick();
     // How the folder's printed pages write the year (0 西暦, 1 和暦): saved in its settings.
@@ -49,6 +50,9 @@ public slots:
     // The two after their file dialogs: the preview and confirmation, the export itself.
     void importRoster(const QString& source, int grade);
     void importScores(const QString& source, int grade, int test);
+    // The marks per question of `subject` (UTF-8) from `source`, or `source` and `answers`.
+    void importQuestions(const QString& source, const QString& answers, int grade, int test,
+                         const QString& subject);
     void exportResults(const TestFiles& files, const QString& output);
     // After the choice of a file of the folder and one of its versions: asks, then restores.
     void restoreFileVersion(const QString& file, int number);
@@ -82,6 +86,7 @@ private:
     QListWidget* FindingsL;  // what jitsuryoku check finds in the folder
     QPushButton* RosterButton;
     QPushButton* ScoresButton;
+    QPushButton* QuestionsButton;
     QPushButton* ExportButton;
     QPushButton* VersionsButton;
     HistoryRow* History;  // the history sheets and the grade's trend

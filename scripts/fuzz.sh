@@ -20,7 +20,8 @@ else
 fi
 jobs=${JOBS:-$(nproc)}
 [ -f build-fuzz/build.ninja ] ||
-    CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DJITSU_FUZZ=ON >/dev/null
+    CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DJITSU_FUZZ=ON -DCMAKE_UNITY_BUILD=ON \
+        -DCMAKE_UNITY_BUILD_BATCH_SIZE=16 >/dev/null
 if ! built="$(cmake --build build-fuzz -j "$(nproc)" 2>&1)"; then
     echo "$built" | tail -40
     echo "fuzz: the fuzz targets do not build"

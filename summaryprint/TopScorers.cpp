@@ -19,7 +19,7 @@ constexpr int kEntryHeight = 85;
 // Columns of the headings and the entries, relative to the block.
 constexpr int kRankX = 400;
 constexpr int kNumberX = 600;
-constexpr int kNameX = 900;
+constexpr int kScorerNameX = 900;
 constexpr int kValueX = 1500;
 constexpr int kDeviationX = 1700;
 
@@ -62,7 +62,7 @@ void printTopScorerBlock(Printer& printer, const SummaryGrade& job, TopScorerBlo
         page.font(8);
         page.text(x + kRankX, 700, "順位");
         page.text(x + kNumberX, 700, "番号");
-        page.text(x + kNameX, 700, "氏名");
+        page.text(x + kScorerNameX, 700, "氏名");
         page.text(x + kValueX, 700, "得点");
         page.text(x + kDeviationX, 700, "偏差値");
 
@@ -77,7 +77,7 @@ void printTopScorerBlock(Printer& printer, const SummaryGrade& job, TopScorerBlo
                     const int entry = job.roster.entryOf(cls, slot);
                     page.text(x + kRankX, y, formatInt(rank, 3));
                     page.text(x + kNumberX, y, job.roster.numberAt(entry).utf8());
-                    page.text(x + kNameX, y, job.roster.nameAt(entry).utf8());
+                    page.text(x + kScorerNameX, y, job.roster.nameAt(entry).utf8());
                     page.text(x + kValueX, y, formatInt(values[cls][slot]));
                     std::string deviation = "(";
                     deviation += formatFixed(deviations[cls][slot], 1, 3);

@@ -16,12 +16,6 @@ namespace {
 // The rows a header can be among: a title and a few notes above it at most.
 constexpr std::size_t kHeaderSearchRows = 10;
 
-// Marks teachers write for a student who did not sit the test: no score.
-bool isAbsentMark(const std::string& cell) {
-    const std::string half = halfWidth(cell);
-    return half.empty() || half == "欠" || half == "欠席" || half == "-";
-}
-
 // Where the columns of one sheet are.
 struct ScoreColumns {
     std::size_t headerRow = 0;
@@ -137,7 +131,7 @@ private:
                     row.cell(static_cast<std::size_t>(columns.kinds.grade)), request_.gradeNumber))
                 return finding(sheet, row, *problem);
         const std::string& number = row.cell(static_cast<std::size_t>(columns.kinds.number));
-        const int slot = slotOf(cls, number);
+        const int slot = studentSlot(roster_, cls, number);
         if (slot < 0)
             return findingOf(sheet, row,
                              because(N_("no student number \"{1}\" in class {2} of the roster"),
@@ -167,25 +161,6 @@ private:
         plan_.scores.push_back({subject, cls, slot, *value});
     }
 
-    // The slot of the student `number` of class `cls`, or -1: the roster's number, or the
-    // place in the class (出席番号) when the roster numbers its students otherwise (10101).
-    int slotOf(int cls, const std::string& number) const {
-        const std::optional<std::string> wanted = normalStudentNumberUtf8(number);
-        bool attendanceNumbers = false;
-        for (int slot = 0; slot < kSlots; ++slot) {
-            const int entry = roster_.entryOf(cls, slot);
-            if (entry < 0) break;
-            const std::string own = roster_.numberAt(entry).utf8();
-            if (wanted ? compareStudentNumbers(own, *wanted) == 0 : own == number) return slot;
-            const std::optional<int> value = wholeNumberCell(own);
-            attendanceNumbers |= value && *value >= 1 && *value <= kSlots;
-        }
-        const std::optional<int> place = wholeNumberCell(number);
-        if (attendanceNumbers || !place || *place < 1 || roster_.entryOf(cls, *place - 1) < 0)
-            return -1;
-        return *place - 1;
-    }
-
     const GradeData& grade_;
     const GradeRoster& roster_;
     const ScoreImportRequest& request_;
@@ -195,6 +170,27 @@ private:
 };
 
 }  // namespace
+
+bool isAbsentMark(const std::string& cell) {
+    const std::string half = halfWidth(cell);
+    return half.empty() || half == "欠" || half == "欠席" || half == "-";
+}
+
+int studentSlot(const GradeRoster& roster, int cls, const std::string& number) {
+    const std::optional<std::string> wanted = normalStudentNumberUtf8(number);
+    bool attendanceNumbers = false;
+    for (int slot = 0; slot < kSlots; ++slot) {
+        const int entry = roster.entryOf(cls, slot);
+        if (entry < 0) break;
+        const std::string own = roster.numberAt(entry).utf8();
+        if (wanted ? compareStudentNumbers(own, *wanted) == 0 : own == number) return slot;
+        const std::optional<int> value = wholeNumberCell(own);
+        attendanceNumbers |= value && *value >= 1 && *value <= kSlots;
+    }
+    const std::optional<int> place = wholeNumberCell(number);
+    if (attendanceNumbers || !place || *place < 1 || roster.entryOf(cls, *place - 1) < 0) return -1;
+    return *place - 1;
+}
 
 Status planScoreImport(const std::vector<Sheet>& sheets, const GradeData& grade,
                        const GradeRoster& roster, const ScoreImportRequest& request,
@@ -264,9 +260,6 @@ std::unique_ptr<TestScores> plannedScores(const ScorePlan& plan) {
     return scores;
 }
 
-namespace {
-
-// The grade's roster with its classes' ranges from the head counts.
 Status readGradeRoster(const std::filesystem::path& dir, const BasicData& basic, int gradeNumber,
                        GradeRoster& roster) {
     if (Status s = readRoster(
@@ -276,8 +269,6 @@ Status readGradeRoster(const std::filesystem::path& dir, const BasicData& basic,
     classRanges(basic.grades[gradeNumber - 1], roster);
     return Status::ok();
 }
-
-}  // namespace
 
 Status planScoreImportFile(const std::filesystem::path& dir, const BasicData& basic,
                            const std::filesystem::path& file, const std::string& sheet,

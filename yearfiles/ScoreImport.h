@@ -77,6 +77,19 @@ FileMergeResult saveScoreImport(const std::filesystem::path& dir, const BasicDat
                                 const ScoreImportRequest& request, const ScorePlan& plan,
                                 Messages& messages);
 
+// Whether a cell is blank or holds a mark teachers write for a student who did not sit the
+// test (欠, 欠席, -): no score.
+bool isAbsentMark(const std::string& cell);
+
+// The slot (0-based) of the student `number` of class `cls` in `roster`, or -1: the roster's
+// number, or the place in the class (出席番号) when the roster numbers its students otherwise
+// (10101 …).
+int studentSlot(const GradeRoster& roster, int cls, const std::string& number);
+
+// The roster of grade `gradeNumber` in `dir` with its classes' ranges from the head counts.
+Status readGradeRoster(const std::filesystem::path& dir, const BasicData& basic, int gradeNumber,
+                       GradeRoster& roster);
+
 // Reads the file (xlsx: its first sheet or `sheet`; of a workbook without a class column, the
 // class sheets), the roster of the grade in `dir` and plans the import.
 Status planScoreImportFile(const std::filesystem::path& dir, const BasicData& basic,

@@ -158,6 +158,8 @@ TEST_F(Cli, TheFailuresReadInTheLocalesLanguage) {
     ASSERT_EQ(run("results TEST1"), 0) << err;
     writeBytes(year.dir / "ok.csv", "組,番号,氏名\n1,1,佐藤\n");
     writeBytes(year.dir / "in.csv", "組,番号,氏名\n1,1,佐藤\n9,1,鈴木\n");
+    writeBytes(year.dir / "q.csv", "問,配点\n1,40\n2,50\n");
+    writeBytes(year.dir / "a.csv", "組,番号,1,2\n1,1,41,50\n");
     for (const char* lang : {"C", "ja_JP.UTF-8"}) {
         ::setenv("LANG", lang, 1);
         const std::string failures = transcript("cli-failures");

@@ -185,6 +185,30 @@ TEST_F(LauncherWindowTest, ImportsScoresAfterThePreview) {
     EXPECT_TRUE(std::filesystem::exists(scorePath(dir.path(), 2026, 3, 1)));  // the rest: core
 }
 
+// Marks per question are shown before they are kept, and kept with their sums on Yes; sheets
+// that cannot be read are only told about.
+TEST_F(LauncherWindowTest, ImportsQuestionsAfterThePreview) {
+    writeYear();
+    auto w = open();
+    EXPECT_TRUE(button(*w, "QuestionsButton")->isEnabled());
+    const auto samples =
+        std::filesystem::path(JITSU_TESTDATA_DIR).parent_path().parent_path() / "docs/samples";
+    const QString definition = QString::fromStdString((samples / "questions-1-math.csv").string());
+    const QString answers = QString::fromStdString((samples / "answers-1-math.csv").string());
+    const auto kept = dir / "JS26_3_1_3.txt";
+    messages.answers = {MessageAnswer::No};
+    w->importQuestions(definition, answers, 1, 3, "数学");
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(kept));
+    w->importQuestions(definition, definition, 1, 3, "数学");  // no 組 and 番号: refused
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_FALSE(std::filesystem::exists(kept));
+    w->importQuestions(QString::fromStdString((samples / "questions-1-math.xlsx").string()), {}, 1,
+                       3, "数学");  // its sheets 設問 and 解答
+    EXPECT_TRUE(std::filesystem::exists(kept));
+    EXPECT_TRUE(std::filesystem::exists(scorePath(dir.path(), 2026, 3, 1)));
+}
+
 // Opening a folder whose roster was edited by hand after its scores were typed asks whether
 // the scores follow their students; yes carries them and remembers the roster.
 TEST_F(LauncherWindowTest, OpeningAFolderOffersToCarryScoresToAnEditedRoster) {

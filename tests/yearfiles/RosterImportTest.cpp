@@ -14,7 +14,8 @@ using namespace jitsu::yearfiles;
 
 namespace {
 
-const std::filesystem::path kData = std::filesystem::path(JITSU_TESTDATA_DIR) / "roster-import";
+const std::filesystem::path kRosterImportData =
+    std::filesystem::path(JITSU_TESTDATA_DIR) / "roster-import";
 
 // Two classes "１" and "２" with the given head counts.
 GradeData twoClasses(unsigned first, unsigned second) {
@@ -38,10 +39,10 @@ Status import(const std::string& raw, ImportedRoster& imported,
 // A UTF-8 export with BOM, header, shuffled columns, quotes, a class by name and a blank line,
 // and a CP932 TSV in another order give the suite's own roster, byte for byte.
 TEST(RosterImport, Utf8WithBomAndCp932GiveTheSameRoster) {
-    const std::string expected = readBytes(kData / "expected.csv");
+    const std::string expected = readBytes(kRosterImportData / "expected.csv");
     for (const char* name : {"utf8-bom.csv", "cp932.tsv"}) {
         ImportedRoster imported;
-        ASSERT_TRUE(import(readBytes(kData / name), imported)) << name;
+        ASSERT_TRUE(import(readBytes(kRosterImportData / name), imported)) << name;
         EXPECT_EQ(imported.bytes, expected) << name;
         EXPECT_EQ(imported.students, 3);
         EXPECT_TRUE(imported.notes.empty());
@@ -111,8 +112,8 @@ TEST(RosterImport, UnderstandsTheHeaderAndClassFormsSchoolsWrite) {
     grade.classNames[0].assign("A");
     grade.classNames[1].assign("B");
     std::string out;
-    std::vector<std::filesystem::path> forms(std::filesystem::directory_iterator(kData / "forms"),
-                                             {});
+    std::vector<std::filesystem::path> forms(
+        std::filesystem::directory_iterator(kRosterImportData / "forms"), {});
     std::sort(forms.begin(), forms.end());
     for (const auto& form : forms) {
         const std::string raw = readBytes(form);

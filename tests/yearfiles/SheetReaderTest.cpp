@@ -33,7 +33,7 @@ std::string readText(const std::string& bytes, TextEncoding encoding = TextEncod
     return s ? dump(sheets) : "error: " + s.reason();
 }
 
-const std::filesystem::path kData = std::filesystem::path(JITSU_TESTDATA_DIR) / "sheet-reader";
+const std::filesystem::path kSheetData = std::filesystem::path(JITSU_TESTDATA_DIR) / "sheet-reader";
 
 // The workbook of tests/data/sheet-reader: sheets 1組 and 2組; shared strings with a run and a
 // phonetic reading (rPh) that is no part of the text; in 1組 a number stored as text, numbers as
@@ -51,7 +51,7 @@ std::string readXlsx(const std::string& bytes, SheetChoice choice = {}) {
 // being the lines the records start on.
 TEST(SheetReader, TextInEveryEncodingReadsTheSame) {
     const std::string expected = "[t]\n1: 名簿\n3: 組|番号|氏名\n4: 1|2|佐藤\n太郎\n7: a \"b\"|c\n";
-    for (const auto& file : std::filesystem::directory_iterator(kData / "encodings"))
+    for (const auto& file : std::filesystem::directory_iterator(kSheetData / "encodings"))
         EXPECT_EQ(readText(readBytes(file.path())), expected) << file.path();
 }
 
@@ -77,7 +77,7 @@ TEST(SheetReader, RefusesTextNamingTheFileAndTheLine) {
 }
 
 TEST(SheetReader, WorkbookCellsReadAsTypedWhateverTheirKind) {
-    const std::string workbook = readBytes(kData / "workbook.xlsx");
+    const std::string workbook = readBytes(kSheetData / "workbook.xlsx");
     EXPECT_EQ(readXlsx(workbook),
               "[1組]\n2: 番号||氏名\n3: 007||佐藤　太郎|85|72.5|90\n5: 鈴木|=x|0.3\n");
     EXPECT_EQ(readXlsx(workbook, {SheetChoice::Which::Named, "2組"}),
@@ -91,9 +91,10 @@ TEST(SheetReader, WorkbookCellsReadAsTypedWhateverTheirKind) {
 // past the last column, bytes that are no zip archive).
 TEST(SheetReader, RefusesWorkbooksNamingTheFileAndThePart) {
     std::string reasons =
-        readXlsx(readBytes(kData / "workbook.xlsx"), {SheetChoice::Which::Named, "3組"}) + "\n";
+        readXlsx(readBytes(kSheetData / "workbook.xlsx"), {SheetChoice::Which::Named, "3組"}) +
+        "\n";
     std::vector<std::filesystem::path> damaged(
-        std::filesystem::directory_iterator(kData / "damaged"), {});
+        std::filesystem::directory_iterator(kSheetData / "damaged"), {});
     std::sort(damaged.begin(), damaged.end());
     for (const auto& file : damaged) reasons += readXlsx(readBytes(file)) + "\n";
     EXPECT_TRUE(matchesGolden(reasons, "sheet-reader/workbook-refusals.txt"));
