@@ -32,7 +32,7 @@ void dropped(const GradeData& old, const GradeData& now, const TestScores& score
     for (int k = 0; k < old.classes(); ++k)
         for (int s = 0; s < kSlots; ++s) {
             if (!holdsScores(old, scores, k, s)) continue;
-            const std::string cls = cp932ToUtf8(old.classNames[k].view()) + "組";
+            const std::string cls = old.classNames[k].utf8() + "組";
             if (k >= now.classes()) {
                 out += "　" + where + "：" + cls + " がなくなり、その得点は消えます\n";
                 break;
@@ -49,7 +49,7 @@ void dropped(const GradeData& old, const GradeData& now, const TestScores& score
             bool any = false;
             for (int s = 0; s < kSlots && !any; ++s) any = scores.scores[j][k][s] >= 0;
             if (!any) continue;
-            out += "　" + where + "：" + cp932ToUtf8(old.subjectNames[j].view()) +
+            out += "　" + where + "：" + old.subjectNames[j].utf8() +
                    " がなくなり、その得点は消えます\n";
             break;
         }
@@ -113,7 +113,7 @@ std::string classHoldings(const fs::path& dir, const BasicData& data, int grade,
     if (cls >= g.classes()) return "";
     std::string out;
     auto roster = std::make_unique<GradeRoster>();
-    if (readRoster(rosterPath(dir, data.rosterTag.view(), data.year, grade + 1), *roster)) {
+    if (readRoster(rosterPath(dir, data.rosterTag.view().bytes(), data.year, grade + 1), *roster)) {
         classRanges(g, *roster);
         int lines = 0;
         for (int s = 0, entry; s < kSlots && (entry = roster->entryOf(cls, s)) >= 0; ++s)

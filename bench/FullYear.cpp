@@ -54,7 +54,7 @@ Status writeFullYear(const std::filesystem::path& dir) {
             for (int s = 0; s < kSlots && k * kSlots + s < kRosterEntries; ++s)
                 roster += std::to_string((g + 1) * 10000 + (k + 1) * 100 + s + 1) + "," +
                           toCp932("山田　太郎") + std::to_string(k * kSlots + s) + "\r\n";
-        const auto rosterFile = rosterPath(dir, data.rosterTag.view(), data.year, g + 1);
+        const auto rosterFile = rosterPath(dir, data.rosterTag.view().bytes(), data.year, g + 1);
         if (Status s = writeFileAtomically(rosterFile, roster); !s) return s;
         for (int t = 1; t <= kMaxTests; ++t) {
             auto scores = std::make_unique<TestScores>();

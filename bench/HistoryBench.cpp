@@ -63,8 +63,7 @@ void BM_FullGradeHistoryToPdf(benchmark::State& state) {
     static const FullYear full;
     std::array<bool, kMaxClasses> classes{};
     classes.fill(true);
-    const std::string testName = toCp932("実力テスト");
-    const history::HistoryJob job{full.grade, testName, *full.roster, full.year,
+    const history::HistoryJob job{full.grade, "実力テスト", *full.roster, full.year,
                                   history::chooseStudents(full.grade, classes, {})};
     const auto pdf = std::filesystem::temp_directory_path() /
                      ("history-bench-" + std::to_string(::getpid()) + ".pdf");

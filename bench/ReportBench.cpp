@@ -72,8 +72,8 @@ struct ReportedGrade {
     GradeData grade;
     std::unique_ptr<GradeRoster> roster = std::make_unique<GradeRoster>();
     std::unique_ptr<GradeResults> results = std::make_unique<GradeResults>();
-    std::string school = toCp932("市立第一中学校");
-    std::string test = toCp932("実力テスト");
+    std::string school = "市立第一中学校";
+    std::string test = "実力テスト";
 };
 
 void ReportsToTrace(benchmark::State& state) {

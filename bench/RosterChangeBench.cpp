@@ -29,14 +29,15 @@ struct RenumberedGrade {
     RenumberedGrade() {
         for (int k = 0; k < kClasses; ++k) {
             for (int s = 0; s < kSlots; ++s)
-                before.push_back({k, s, std::to_string(10000 + k * 100 + s + 1),
-                                  "student " + std::to_string(k * 100 + s)});
-            std::vector<std::string> names;
-            names.push_back("transfer " + std::to_string(k));
+                before.push_back({k, s, Cp932Text(std::to_string(10000 + k * 100 + s + 1)),
+                                  Cp932Text("student " + std::to_string(k * 100 + s))});
+            std::vector<Cp932Text> names;
+            names.push_back(Cp932Text("transfer " + std::to_string(k)));
             for (int s = 0; s + 1 < kSlots; ++s) names.push_back(before[k * kSlots + s].name);
             std::reverse(names.begin(), names.end());
             for (int s = 0; s < kSlots; ++s)
-                after.push_back({k, s, std::to_string(10000 + k * 100 + s + 1), names[s]});
+                after.push_back(
+                    {k, s, Cp932Text(std::to_string(10000 + k * 100 + s + 1)), names[s]});
         }
         for (int t = 0; t < kMaxTests; ++t)
             tests.push_back(electiveScores(grade, static_cast<unsigned>(t + 1)));

@@ -70,9 +70,9 @@ void parseBasicData(std::string_view text, BasicData& data, FileFindings* health
     in.readText(data.testName);
     if (in.readUnsigned(data.year)) in.checkRange(data.year, kFirstYear, kLastYear, N_("year"));
     // The tag is part of a file name: a BOM, a slash or a dot would name another file.
-    if (in.readText(data.rosterTag) && !isRosterTag(data.rosterTag.view())) {
+    if (in.readText(data.rosterTag) && !isRosterTag(data.rosterTag.view().bytes())) {
         in.rejectLast(because(N_("roster tag \"{1}\" is not letters and digits"),
-                              std::string(data.rosterTag.view())));
+                              std::string(data.rosterTag.view().bytes())));
         data.rosterTag.assign("");
     }
     for (int g = 0; g < kGrades; ++g) readGrade(in, data.grades[g], g, health);
@@ -96,21 +96,21 @@ std::size_t basicDataValues(const BasicData& data) {
 
 BasicDataTexts textsOf(const BasicData& data) {
     BasicDataTexts texts;
-    texts.schoolName = data.schoolName.view();
-    texts.testName = data.testName.view();
+    texts.schoolName = data.schoolName.view().bytes();
+    texts.testName = data.testName.view().bytes();
     texts.year = data.year;
     for (int g = 0; g < kGrades; ++g) {
         const GradeData& grade = data.grades[g];
         BasicDataTexts::Grade& out = texts.grades[g];
         out.classCount = grade.classCount;
         for (int k = 0; k < grade.classes(); ++k) {
-            out.classNames.emplace_back(grade.classNames[k].view());
+            out.classNames.emplace_back(grade.classNames[k].view().bytes());
             out.headCounts.push_back(std::to_string(grade.headCounts[k]));
         }
         out.subjectCount = grade.subjectCount;
         out.testCount = grade.testCount;
         for (int j = 0; j < grade.subjects(); ++j) {
-            out.subjectNames.emplace_back(grade.subjectNames[j].view());
+            out.subjectNames.emplace_back(grade.subjectNames[j].view().bytes());
             out.disciplineNumbers.push_back(std::to_string(grade.disciplineNumbers[j]));
             std::vector<std::string> marks;
             for (int t = 0; t < grade.tests(); ++t)

@@ -101,7 +101,7 @@ Status writeDemoYear(const std::filesystem::path& dir, bool force,
                                   kGivenNames[dice.roll(0, 23)]) +
                           "\r\n";
             }
-        const auto path = rosterPath(dir, data.rosterTag.view(), data.year, g + 1);
+        const auto path = rosterPath(dir, data.rosterTag.view().bytes(), data.year, g + 1);
         if (Status s = writeFileAtomically(path, roster); !s) return s;
         written.push_back(path.string() + ": " + std::to_string(students) + " students");
 

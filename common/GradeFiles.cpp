@@ -12,7 +12,7 @@ Status readGradeFiles(const std::filesystem::path& dir, const BasicData& data, u
     const GradeData& gradeData = data.grades[grade];
     const int gradeNumber = grade + 1;
 
-    const auto roster = rosterPath(dir, data.rosterTag.view(), year, gradeNumber);
+    const auto roster = rosterPath(dir, data.rosterTag.view().bytes(), year, gradeNumber);
     // Asked first: past the roster's size, the roster itself cannot match the head counts.
     if (!goOnDespiteRosterLimit(gradeData, messages))
         return Status::error(

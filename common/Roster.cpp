@@ -70,7 +70,8 @@ void parseRoster(std::string_view text, GradeRoster& roster, FileFindings* healt
                 // Normalised as stored (cut to its field), so that reading it again keeps it.
                 auto& number = roster.studentNumbers[numbers];
                 number.assign(field);
-                if (auto normal = normalStudentNumber(number.view())) number.assign(*normal);
+                if (auto normal = normalStudentNumber(number.view().bytes()))
+                    number.assign(*normal);
             }
             ++numbers;
             field.clear();

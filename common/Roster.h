@@ -31,12 +31,10 @@ struct GradeRoster {
     }
     // The student number and name of an entry; empty for an entry outside the roster.
     Cp932View numberAt(int entry) const {
-        return entry >= 0 && entry < kRosterEntries ? Cp932View(studentNumbers[entry].view())
-                                                    : Cp932View();
+        return entry >= 0 && entry < kRosterEntries ? studentNumbers[entry].view() : Cp932View();
     }
     Cp932View nameAt(int entry) const {
-        return entry >= 0 && entry < kRosterEntries ? Cp932View(studentNames[entry].view())
-                                                    : Cp932View();
+        return entry >= 0 && entry < kRosterEntries ? studentNames[entry].view() : Cp932View();
     }
 };
 

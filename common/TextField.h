@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "Cp932.h"
+#include "Cp932Text.h"
 
 namespace jitsu {
 
@@ -21,9 +22,9 @@ struct TextField {
         std::memcpy(bytes, text.data(), length);
         std::memset(bytes + length, 0, N - length);
     }
-    std::string_view view() const { return std::string_view(bytes, strnlen(bytes, N)); }
+    Cp932View view() const { return Cp932View(std::string_view(bytes, strnlen(bytes, N))); }
     bool empty() const { return bytes[0] == '\0'; }
-    std::string utf8() const { return cp932ToUtf8(view()); }
+    std::string utf8() const { return view().utf8(); }
 };
 
 }  // namespace jitsu

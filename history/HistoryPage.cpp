@@ -53,7 +53,7 @@ public:
                 std::string(static_cast<std::size_t>(std::max(0, cellChars_ - 1 - width)), ' ');
         }
         heads_.erase(heads_.find_last_not_of(' ') + 1);
-        title_ = cp932ToUtf8(job.testName) + "　成績の推移";
+        title_ = job.testName + "　成績の推移";
         for (const TestResults& test : job.year.tests) testLabels_.push_back(testLabel(test.test));
     }
 

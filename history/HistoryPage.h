@@ -2,7 +2,7 @@
 #pragma once
 
 #include <array>
-#include <string_view>
+#include <string>
 #include <vector>
 
 #include "BasicData.h"
@@ -24,7 +24,7 @@ struct StudentSlot {
 // The history sheets of some students of one grade.
 struct HistoryJob {
     const GradeData& grade;
-    std::string_view testName;  // CP932, as in the basic data file
+    std::string testName;       // the basic data file's, as UTF-8
     const GradeRoster& roster;  // class ranges already computed
     const YearResults& year;
     std::vector<StudentSlot> students;

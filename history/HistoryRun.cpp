@@ -56,7 +56,7 @@ Status runHistory(const Services& services, const BasicData& data, const History
     if (Status read = readYear(services, data, request, year); !read) return read;
     auto roster = std::make_unique<GradeRoster>();
     const auto rosterFile =
-        rosterPath(services.dir, data.rosterTag.view(), request.year, request.grade);
+        rosterPath(services.dir, data.rosterTag.view().bytes(), request.year, request.grade);
     FileFindings health;
     if (Status read = readRoster(rosterFile, *roster, &health, &grade); !read) {
         messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop, read.reason());
@@ -68,7 +68,7 @@ Status runHistory(const Services& services, const BasicData& data, const History
     if (!goOnDespiteRosterLimit(grade, messages))
         return Status::error(rosterFile.string() + ": the head counts add up to more than " +
                              std::to_string(kRosterEntries) + " students");
-    const HistoryJob job{grade, data.testName.view(), *roster, year,
+    const HistoryJob job{grade, data.testName.utf8(), *roster, year,
                          chooseStudents(grade, request.classes, request.students)};
     if (job.students.empty())
         return Status::error(Reason(N_("nothing to print: no student chosen")));
@@ -78,7 +78,7 @@ Status runHistory(const Services& services, const BasicData& data, const History
 Status runTrend(const Services& services, const BasicData& data, const HistoryRequest& request) {
     YearResults year;
     if (Status read = readYear(services, data, request, year); !read) return read;
-    const TrendJob job{data.grades[request.grade - 1], request.grade, data.testName.view(), year};
+    const TrendJob job{data.grades[request.grade - 1], request.grade, data.testName.utf8(), year};
     return told(services, printTrend(job, services.printer, services.messages));
 }
 

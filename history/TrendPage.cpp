@@ -85,9 +85,8 @@ void drawTrend(const TrendJob& job, Printer& printer) {
     ScaledPage page(printer.canvas());
     page.startPageOnWhite();
     page.font(12);
-    page.text(
-        kPageLeft, 60,
-        cp932ToUtf8(job.testName) + "　第" + formatInt(job.gradeNumber) + "学年　クラス平均の推移");
+    page.text(kPageLeft, 60,
+              job.testName + "　第" + formatInt(job.gradeNumber) + "学年　クラス平均の推移");
 
     // The grade's examinees per test, as one row under the title.
     std::vector<std::string> labels;

@@ -2,7 +2,7 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
+#include <string>
 #include <vector>
 
 #include "BasicData.h"
@@ -31,7 +31,7 @@ std::vector<int> examineesPerTest(const GradeData& grade, const YearResults& yea
 struct TrendJob {
     const GradeData& grade;
     int gradeNumber;
-    std::string_view testName;  // CP932
+    std::string testName;  // the basic data file's, as UTF-8
     const YearResults& year;
 };
 

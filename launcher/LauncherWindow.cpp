@@ -16,6 +16,7 @@
 #include <QSettings>
 #include <QStyle>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "Catalogue.h"
@@ -176,11 +177,17 @@ void LauncherWindow::setFolder(const QString& folder) {
          std::initializer_list<QWidget*>{History, Questions, RosterButton, ExportButton})
         control->setEnabled(false);
     if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
-    alignScoresToEditedRosters(folder.toStdString(), services_.messages);
+    if (painted_) readFolder();
+}
+
+void LauncherWindow::readFolder() {
+    alignScoresToEditedRosters(folder_.toStdString(), services_.messages);
     refresh();
 }
 
-void LauncherWindow::refresh() { scan_.start(folder_.toStdString()); }
+void LauncherWindow::refresh() {
+    if (painted_) scan_.start(folder_.toStdString());
+}
 
 void LauncherWindow::showOverview(const FolderOverview& overview) {
     // Watched from when it is there: a USB stick may come back.
@@ -452,6 +459,15 @@ void LauncherWindow::openFixingProgram(const QString& name) {
                               static_cast<int>(suitePrograms()[i].name.size())) == name &&
             ProgramButtons[i]->isEnabled())
             ProgramButtonClick(static_cast<int>(i));
+}
+
+void LauncherWindow::paintEvent(QPaintEvent* event) {
+    ProgramWindow::paintEvent(event);
+    if (painted_) return;
+    // The folder is read from the next turn of the event loop: the frame just painted goes to
+    // the screen first, and the rosters, the scan and any question about them come after it.
+    painted_ = true;
+    QTimer::singleShot(0, this, &LauncherWindow::readFolder);
 }
 
 void LauncherWindow::changeEvent(QEvent* event) {

@@ -23,7 +23,8 @@ namespace jitsu::launcher {
 
 // 実力テスト: the data folder, what is in it, and one button per program that starts it there.
 // The folder is the one named on the command line, else the one chosen last time. The window
-// shows at once; what the folder holds and the year check's findings fill in as they are read.
+// shows at once and reads nothing before its first paint; what the folder holds and the year
+// check's findings fill in as they are read.
 class LauncherWindow : public ProgramWindow {
     Q_OBJECT
 public:
@@ -57,14 +58,17 @@ public slots:
     // After the choice of a file of the folder and one of its versions: asks, then restores.
     void restoreFileVersion(const QString& file, int number);
     // Reads the folder again, off the GUI thread: after a program has saved, and when the window
-    // comes back.
+    // comes back. Nothing before the window's first paint, which reads it anyway.
     void refresh();
 
 protected:
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void setFolder(const QString& folder);
+    // Brings the folder's score files in line with edited rosters, then reads it.
+    void readFolder();
     void showOverview(const FolderOverview& overview);
     void showFindings(const std::vector<yearfiles::Finding>& findings);
 
@@ -72,6 +76,7 @@ private:
     QString folder_;
     QFileSystemWatcher watcher_;
     FolderScan scan_;
+    bool painted_ = false;
 
     // The controls read or changed after start-up, by their objectNames.
     QLineEdit* FolderE;

@@ -12,19 +12,24 @@ namespace jitsu {
 
 QtPrinter::QtPrinter(QWidget* dialogParent) : dialogParent_(dialogParent) {}
 
+QPrinter& QtPrinter::device() const {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
 void QtPrinter::setPageSetup(std::optional<PaperSize> paper,
                              std::optional<Orientation> orientation) {
     if (paper) paper_ = paper;
     if (orientation) orientation_ = orientation;
-    if (paper) printer_.setPageSize(pageSizeOf(*paper));
+    if (paper) device().setPageSize(pageSizeOf(*paper));
     if (orientation)
-        printer_.setPageOrientation(*orientation == Orientation::Portrait ? QPageLayout::Portrait
+        device().setPageOrientation(*orientation == Orientation::Portrait ? QPageLayout::Portrait
                                                                           : QPageLayout::Landscape);
 }
 
 std::optional<PageRange> QtPrinter::printDialog(bool pageRange) {
-    const QPageLayout programLayout = printer_.pageLayout();
-    QPrintDialog dialog(&printer_, dialogParent_);
+    const QPageLayout programLayout = device().pageLayout();
+    QPrintDialog dialog(&device(), dialogParent_);
     dialog.setWindowTitle(
         QString::fromStdString(printDialogTitle(dialogGrade(), paper_, orientation_)));
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, pageRange);
@@ -39,8 +44,8 @@ std::optional<PageRange> QtPrinter::printDialog(bool pageRange) {
         range.to = dialog.toPage();
     }
     // The layouts print only the chosen pages; the printer must not filter them again.
-    printer_.setPrintRange(QPrinter::AllPages);
-    printer_.setFromTo(0, 0);
+    device().setPrintRange(QPrinter::AllPages);
+    device().setFromTo(0, 0);
     keepProgramPaper(programLayout);
     if (!accepted) return std::nullopt;
     return range;
@@ -54,20 +59,20 @@ QPageSize paperAfterDialog(const QPageSize& program, const QPageSize& afterDialo
 }
 
 void QtPrinter::keepProgramPaper(const QPageLayout& program) {
-    const QPageSize chosen = printer_.pageLayout().pageSize();
+    const QPageSize chosen = device().pageLayout().pageSize();
     if (chosen.isEquivalentTo(program.pageSize())) return;
-    const QPageSize deviceDefault = printer_.outputFormat() == QPrinter::NativeFormat
-                                        ? QPrinterInfo(printer_).defaultPageSize()
+    const QPageSize deviceDefault = device().outputFormat() == QPrinter::NativeFormat
+                                        ? QPrinterInfo(device()).defaultPageSize()
                                         : QPageSize(QPageSize::A4);
     if (!paperAfterDialog(program.pageSize(), chosen, deviceDefault)
              .isEquivalentTo(program.pageSize()))
         return;
-    printer_.setPageSize(program.pageSize());
-    printer_.setPageOrientation(program.orientation());
+    device().setPageSize(program.pageSize());
+    device().setPageOrientation(program.orientation());
 }
 
 PageArea QtPrinter::printableArea() const {
-    const QRect area = printer_.pageLayout().paintRectPixels(QtCanvas::kDotsPerInch);
+    const QRect area = device().pageLayout().paintRectPixels(QtCanvas::kDotsPerInch);
     return PageArea{area.width(), area.height()};
 }
 
@@ -77,16 +82,16 @@ Status QtPrinter::doBeginDoc() {
 }
 
 Status QtPrinter::begin() {
-    if (printer_.outputFormat() == QPrinter::PdfFormat) {
-        pdfTarget_ = printer_.outputFileName();
+    if (device().outputFormat() == QPrinter::PdfFormat) {
+        pdfTarget_ = device().outputFileName();
         pdfReplacement_ = std::make_unique<AtomicReplacement>(pdfTarget_.toStdString());
         if (Status started = pdfReplacement_->start(); !started) {
             pdfReplacement_.reset();
             return started;
         }
-        printer_.setOutputFileName(QString::fromStdString(pdfReplacement_->temporaryPath()));
+        device().setOutputFileName(QString::fromStdString(pdfReplacement_->temporaryPath()));
     }
-    if (!painter_.begin(&printer_))
+    if (!painter_.begin(&device()))
         return Status::error(!pdfReplacement_
                                  ? Reason(N_("the printer could not print the document"))
                                  : because(N_("{1}: cannot write"), pdfTarget_.toStdString()));
@@ -100,7 +105,7 @@ void QtPrinter::doStartSheet(int number) {
         failure_ = begin();
     else {
         canvas_.finishSheet();
-        printer_.newPage();
+        device().newPage();
     }
 }
 
@@ -113,7 +118,7 @@ Status QtPrinter::doEndDoc() {
         status = Status::error(Reason(N_("the printer could not print the document")));
     failure_ = Status::ok();
     if (!pdfReplacement_) return status;
-    printer_.setOutputFileName(pdfTarget_);
+    device().setOutputFileName(pdfTarget_);
     // Dropped without a commit, the replacement leaves the old file as it was.
     if (status) status = pdfReplacement_->commit();
     pdfReplacement_.reset();

@@ -52,8 +52,11 @@ private:
     Status begin();
     // After the dialog: the program's paper again, unless the person chose another one.
     void keepProgramPaper(const QPageLayout& beforeDialog);
+    // Made on first use: a QPrinter asks the system for its printers (CUPS) as it is made, which
+    // a window need not wait for before it opens.
+    QPrinter& device() const;
 
-    QPrinter printer_{QPrinter::HighResolution};
+    mutable std::unique_ptr<QPrinter> printer_;
     // The page setup of the job, named in the dialog's title; unset until one is set.
     std::optional<PaperSize> paper_;
     std::optional<Orientation> orientation_;

@@ -60,7 +60,7 @@ Status runReports(const Services& services, const BasicData& data, const Reports
         request.save ? saveResults(services, grade, chosen, *results) : Status::ok();
 
     const ReportJob job{
-        grade,          data.schoolName.view(), data.testName.view(),  files->roster,
+        grade,          data.schoolName.utf8(), data.testName.utf8(),  files->roster,
         *results,       request.testLabel,      request.tickedClasses, request.scale,
         request.copies, request.print};
     services.printer.setDialogGrade(chosen.grade);

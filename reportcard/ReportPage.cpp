@@ -52,8 +52,8 @@ public:
                                     &results.comboRanks[k]});
         subjects_ = grade.subjects();
         n_ = static_cast<int>(columns_.size());
-        title_ = std::string(job.testLabel) + cp932ToUtf8(job.testName) + "　個人成績票";
-        school_ = cp932ToUtf8(job.schoolName);
+        title_ = std::string(job.testLabel) + job.testName + "　個人成績票";
+        school_ = job.schoolName;
         for (int c = 0; c < grade.classes(); ++c) classNames_[c] = grade.classNames[c].utf8();
     }
 

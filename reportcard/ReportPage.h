@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "BasicData.h"
@@ -19,9 +20,9 @@ namespace jitsu {
 // window's printing controls.
 struct ReportJob {
     const GradeData& grade;
-    std::string_view schoolName;  // CP932, as in the basic data file
-    std::string_view testName;    // CP932, as in the basic data file
-    const GradeRoster& roster;    // class ranges already computed
+    std::string schoolName;     // the basic data file's, as UTF-8
+    std::string testName;       // the basic data file's, as UTF-8
+    const GradeRoster& roster;  // class ranges already computed
     const GradeResults& results;
     std::string_view testLabel;  // UTF-8, the test box's text: "第１回" …
     std::array<bool, kMaxClasses> tickedClasses{};

@@ -27,7 +27,7 @@ int ScoreSession::shownSlots() const {
 OpenResult openGradeTest(ScoreSession& session, const std::filesystem::path& dir, unsigned year,
                          int grade, int test) {
     const GradeData& data = session.basic.grades[grade];
-    auto roster = rosterPath(dir, session.basic.rosterTag.view(), year, grade + 1);
+    auto roster = rosterPath(dir, session.basic.rosterTag.view().bytes(), year, grade + 1);
     if (Status s = readRoster(roster, session.roster); !s) return {OpenFailure::Roster, s};
     session.grade = grade;
     session.test = test;

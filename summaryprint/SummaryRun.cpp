@@ -40,7 +40,8 @@ Status runSummary(const Services& services, const BasicData& data, const Summary
 
         *roster = GradeRoster{};
         FileFindings rosterHealth, resultsHealth;
-        const auto rosterFile = rosterPath(services.dir, data.rosterTag.view(), request.year, g);
+        const auto rosterFile =
+            rosterPath(services.dir, data.rosterTag.view().bytes(), request.year, g);
         if (Status read = readRoster(rosterFile, *roster, &rosterHealth, &grade); !read) {
             services.messages.alert(text::kRosterMissingPrint, text::kConfirm, MessageIcon::Stop,
                                     read.reason());

@@ -91,7 +91,7 @@ public:
                 plan_.subject = j;
                 plan_.marks = {request_.gradeNumber,
                                request_.test,
-                               std::string(grade_.subjectNames[j].view()),
+                               std::string(grade_.subjectNames[j].view().bytes()),
                                {},
                                {}};
                 return Status::ok();

@@ -15,16 +15,17 @@ namespace jitsu::yearfiles {
 
 namespace {
 
-ExportCell text(std::string_view cp932) { return {ExportCell::Kind::Text, cp932ToUtf8(cp932), 0}; }
+ExportCell text(Cp932View cp932) { return {ExportCell::Kind::Text, cp932.utf8(), 0}; }
 
 ExportCell number(double value, ExportCell::Kind kind = ExportCell::Kind::Integer) {
     return {kind, "", value};
 }
 
-ExportCell studentNumber(std::string_view cp932) {
-    const bool digits = !cp932.empty() && cp932.size() < 10 && cp932[0] != '0' &&
-                        cp932.find_first_not_of("0123456789") == std::string_view::npos;
-    return digits ? number(std::stod(std::string(cp932))) : text(cp932);
+ExportCell studentNumber(Cp932View cp932) {
+    const std::string_view bytes = cp932.bytes();
+    const bool digits = !bytes.empty() && bytes.size() < 10 && bytes[0] != '0' &&
+                        bytes.find_first_not_of("0123456789") == std::string_view::npos;
+    return digits ? number(std::stod(std::string(bytes))) : text(cp932);
 }
 
 // Score (or total), deviation and rank; all empty for an absent student.
@@ -72,7 +73,7 @@ ExportTable exportTable(const GradeData& grade, int test, const GradeRoster& ros
     for (int j = 0; j < grade.subjects(); ++j) {
         if (!grade.isGiven(test - 1, j)) continue;
         subjects.push_back(j);
-        const std::string name = cp932ToUtf8(grade.subjectNames[j].view());
+        const std::string name = grade.subjectNames[j].utf8();
         table.header.insert(table.header.end(), {name, name + "偏差値", name + "順位"});
     }
     for (int c : kDisplayOrder) {
@@ -85,8 +86,8 @@ ExportTable exportTable(const GradeData& grade, int test, const GradeRoster& ros
         for (int s = 0; s < grade.studentSlots(k); ++s) {
             const int entry = roster.entryOf(k, s);
             std::vector<ExportCell> row = {text(grade.classNames[k].view()),
-                                           studentNumber(roster.numberAt(entry).bytes()),
-                                           text(roster.nameAt(entry).bytes())};
+                                           studentNumber(roster.numberAt(entry)),
+                                           text(roster.nameAt(entry))};
             for (int j : subjects)
                 appendTriple(row, results.scores[j][k][s], results.subjectDeviations[j][k][s],
                              results.subjectRanks[j][k][s]);
@@ -117,7 +118,8 @@ Status exportResults(const std::filesystem::path& dir, const BasicData& data,
     const GradeData& grade = data.grades[request.grade - 1];
     auto roster = std::make_unique<GradeRoster>();
     FileFindings health;
-    const auto rosterFile = rosterPath(dir, data.rosterTag.view(), request.year, request.grade);
+    const auto rosterFile =
+        rosterPath(dir, data.rosterTag.view().bytes(), request.year, request.grade);
     if (Status read = readRoster(rosterFile, *roster, &health, &grade); !read) return read;
     if (health.damaged()) return Status::error(findingOf(rosterFile, health));
     classRanges(grade, *roster);

@@ -43,7 +43,7 @@ std::string headCountsBehindEdit(const fs::path& roster, const GradeData& grade,
 }  // namespace
 
 void rememberClassSizes(const fs::path& dir, const BasicData& data, int grade) {
-    const fs::path roster = rosterPath(dir, data.rosterTag.view(), data.year, grade);
+    const fs::path roster = rosterPath(dir, data.rosterTag.view().bytes(), data.year, grade);
     const std::vector<unsigned> heads = headCountsOf(data.grades[grade - 1]);
     AlignedCopy copy;
     if (!readAlignedCopy(roster, copy) || copy.classSizes == heads) return;
@@ -68,7 +68,7 @@ RosterAlignment rosterAlignment(const fs::path& roster) {
 Status planRosterEdit(const fs::path& dir, const BasicData& data, unsigned year, int grade,
                       RosterReplacement& plan) {
     plan = {};
-    plan.roster = rosterPath(dir, data.rosterTag.view(), year, grade);
+    plan.roster = rosterPath(dir, data.rosterTag.view().bytes(), year, grade);
     const GradeData& g = data.grades[grade - 1];
     plan.classSizes = headCountsOf(g);
     std::string present;
@@ -106,7 +106,7 @@ std::vector<int> alignScoresAtStartUp(const fs::path& dir, const BasicData& data
     for (int g = 1; g <= kGrades; ++g) {
         const GradeData& grade = data.grades[g - 1];
         if (grade.classes() == 0) continue;
-        const fs::path roster = rosterPath(dir, data.rosterTag.view(), data.year, g);
+        const fs::path roster = rosterPath(dir, data.rosterTag.view().bytes(), data.year, g);
         const RosterAlignment state = rosterAlignment(roster);
         if (state == RosterAlignment::Aligned) {
             rememberClassSizes(dir, data, g);

@@ -54,12 +54,10 @@ std::string numberKey(const std::string& number) {
 }
 
 std::string seatText(const GradeData& grade, const SeatedStudent& s) {
-    return cp932ToUtf8(grade.classNames[s.cls].view()) + "組 " + std::to_string(s.slot + 1) + "番";
+    return grade.classNames[s.cls].utf8() + "組 " + std::to_string(s.slot + 1) + "番";
 }
 
-std::string studentText(const SeatedStudent& s) {
-    return cp932ToUtf8(s.number) + " " + cp932ToUtf8(s.name);
-}
+std::string studentText(const SeatedStudent& s) { return s.number.utf8() + " " + s.name.utf8(); }
 
 // How many students who move or are new the summary names; those who leave are all named,
 // since their scores are dropped.
@@ -97,8 +95,8 @@ std::vector<SeatedStudent> seatedStudents(const GradeData& grade, const GradeRos
             const int entry = roster.entryOf(k, s);
             if (entry < 0) break;
             if (roster.numberAt(entry).empty() && roster.nameAt(entry).empty()) continue;
-            students.push_back({k, s, std::string(roster.numberAt(entry).bytes()),
-                                std::string(roster.nameAt(entry).bytes())});
+            students.push_back(
+                {k, s, Cp932Text(roster.numberAt(entry)), Cp932Text(roster.nameAt(entry))});
         }
     return students;
 }
@@ -109,21 +107,25 @@ RosterChange matchRosters(const std::vector<SeatedStudent>& before,
     std::vector<bool> taken(after.size(), false);
     matchBy(
         before, after, partner, taken,
-        [](const SeatedStudent& s) { return std::make_pair(numberKey(s.number), s.name); }, false);
+        [](const SeatedStudent& s) {
+            return std::make_pair(numberKey(s.number.bytes()), s.name.bytes());
+        },
+        false);
     matchBy(
-        before, after, partner, taken, [](const SeatedStudent& s) { return s.name; }, true);
+        before, after, partner, taken, [](const SeatedStudent& s) { return s.name.bytes(); }, true);
     // A name two classes share is still a key inside its class.
     matchBy(
         before, after, partner, taken,
-        [](const SeatedStudent& s) { return std::make_pair(s.cls, s.name); }, true);
+        [](const SeatedStudent& s) { return std::make_pair(s.cls, s.name.bytes()); }, true);
     // Namesakes no name tells apart are still the students of their seats when they keep them:
     // their scores stay where they are, as without any change.
     matchBy(
         before, after, partner, taken,
-        [](const SeatedStudent& s) { return std::make_tuple(s.cls, s.slot, s.name); }, false);
-    matchBy(
-        before, after, partner, taken, [](const SeatedStudent& s) { return numberKey(s.number); },
+        [](const SeatedStudent& s) { return std::make_tuple(s.cls, s.slot, s.name.bytes()); },
         false);
+    matchBy(
+        before, after, partner, taken,
+        [](const SeatedStudent& s) { return numberKey(s.number.bytes()); }, false);
 
     RosterChange change;
     for (std::size_t i = 0; i < before.size(); ++i) {
@@ -183,7 +185,7 @@ Status planScoreCarry(const fs::path& dir, const GradeData& g, unsigned year, in
 Status planRosterReplacement(const fs::path& dir, const BasicData& data, unsigned year, int grade,
                              const ImportedRoster& imported, RosterReplacement& plan) {
     plan = {};
-    plan.roster = rosterPath(dir, data.rosterTag.view(), year, grade);
+    plan.roster = rosterPath(dir, data.rosterTag.view().bytes(), year, grade);
     std::string present;
     if (Status read = readFileBytes(plan.roster, kMaxRosterBytes, present); read)
         plan.rosterBytes = std::move(present);
@@ -222,8 +224,7 @@ std::string replacementSummary(const RosterReplacement& plan, const GradeData& g
     appendListed(out, c.moves, [&](const RosterChange::Pair& p) {
         return studentText(p.before) + "　" + seatText(grade, p.before) + " → " +
                seatText(grade, p.after) +
-               (p.before.name == p.after.name ? ""
-                                              : "（新しい名前 " + cp932ToUtf8(p.after.name) + "）");
+               (p.before.name == p.after.name ? "" : "（新しい名前 " + p.after.name.utf8() + "）");
     });
     out += "いなくなる生徒：" + std::to_string(c.leavers.size()) + " 人\n";
     for (const RosterChange::Leaver& l : c.leavers) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "BasicData.h"
+#include "Cp932Text.h"
 #include "FileRewrite.h"
 #include "Roster.h"
 #include "RosterImport.h"
@@ -16,11 +17,11 @@
 namespace jitsu::yearfiles {
 
 // A student of a roster (a line with a number or a name) who has a score slot: class (0-based),
-// slot (0 … 44), and number and name as the roster holds them (CP932).
+// slot (0 … 44), and number and name as the roster holds them.
 struct SeatedStudent {
     int cls = 0;
     int slot = 0;
-    std::string number, name;
+    Cp932Text number, name;
 };
 
 // The students of `roster` (class ranges set) who have score slots, in class and slot order.

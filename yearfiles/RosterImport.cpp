@@ -127,7 +127,7 @@ private:
 
     std::optional<std::string> classOf(const std::string& cell, int& cls) {
         if (auto problem = classOfCell(cell, grade_, options_.gradeNumber, cls)) return problem;
-        const std::string name = cp932ToUtf8(grade_.classNames[cls].view()) + "組";
+        const std::string name = grade_.classNames[cls].utf8() + "組";
         if (std::find(forms_.begin(), forms_.end(), std::make_pair(cell, name)) == forms_.end())
             forms_.emplace_back(cell, name);
         return std::nullopt;
@@ -166,18 +166,17 @@ private:
         for (std::size_t i = 1; i < students_.size(); ++i) {
             const Student &a = students_[i - 1], &b = students_[i];
             if (a.cls == b.cls && compareStudentNumbers(a.number, b.number) == 0)
-                return fail(
-                    std::max(a.line, b.line),
-                    because(N_("student number {1} of class {2} again (line {3})"),
-                            cp932ToUtf8(b.number), cp932ToUtf8(grade_.classNames[b.cls].view()),
-                            std::min(a.line, b.line))
-                        .text());
+                return fail(std::max(a.line, b.line),
+                            because(N_("student number {1} of class {2} again (line {3})"),
+                                    cp932ToUtf8(b.number), grade_.classNames[b.cls].utf8(),
+                                    std::min(a.line, b.line))
+                                .text());
         }
         std::vector<unsigned> counts(static_cast<std::size_t>(grade_.classes()));
         imported = {};
         for (const Student& s : students_) {
             imported.bytes += s.number + "," + s.name + "\r\n";
-            imported.classes.push_back(cp932ToUtf8(grade_.classNames[s.cls].view()));
+            imported.classes.push_back(grade_.classNames[s.cls].utf8());
             ++counts[static_cast<std::size_t>(s.cls)];
         }
         imported.students = static_cast<int>(students_.size());
@@ -185,7 +184,7 @@ private:
         imported.classCounts = counts;
         for (int k = 0; k < grade_.classes(); ++k)
             if (counts[k] != grade_.headCounts[k])
-                imported.notes.push_back(cp932ToUtf8(grade_.classNames[k].view()) + "組：" +
+                imported.notes.push_back(grade_.classNames[k].utf8() + "組：" +
                                          std::to_string(counts[k]) + " 人（基礎データの人数は " +
                                          std::to_string(grade_.headCounts[k]) + " 人）");
         return Status::ok();

@@ -262,8 +262,8 @@ std::unique_ptr<TestScores> plannedScores(const ScorePlan& plan) {
 
 Status readGradeRoster(const std::filesystem::path& dir, const BasicData& basic, int gradeNumber,
                        GradeRoster& roster) {
-    if (Status s =
-            readRoster(rosterPath(dir, basic.rosterTag.view(), basic.year, gradeNumber), roster);
+    if (Status s = readRoster(
+            rosterPath(dir, basic.rosterTag.view().bytes(), basic.year, gradeNumber), roster);
         !s)
         return s;
     classRanges(basic.grades[gradeNumber - 1], roster);

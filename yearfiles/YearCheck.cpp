@@ -44,8 +44,7 @@ std::vector<std::string> subjectTexts(const GradeData& grade) {
     std::vector<std::string> texts;
     for (int j = 0; j < grade.subjects(); ++j)
         texts.push_back(
-            because(N_("subject {1} ({2})"), j + 1, cp932ToUtf8(grade.subjectNames[j].view()))
-                .text());
+            because(N_("subject {1} ({2})"), j + 1, grade.subjectNames[j].utf8()).text());
     return texts;
 }
 
@@ -123,7 +122,7 @@ public:
         for (int g = 1; g <= kGrades; ++g) {
             const GradeData& grade = data_.grades[g - 1];
             if (grade.classes() == 0) continue;
-            const fs::path rosterFile = rosterPath(dir_, data_.rosterTag.view(), year, g);
+            const fs::path rosterFile = rosterPath(dir_, data_.rosterTag.view().bytes(), year, g);
             roster(g, rosterFile);
             const std::vector<std::string> subjects = subjectTexts(grade);
             bool anyScores = false;

@@ -39,7 +39,7 @@ TEST(BasicDataFile, IsWrittenAsTheGoldenFileAndReadBackToTheSameBytes) {
 
     BasicData data;
     ASSERT_TRUE(readBasicData(goldenPath("basic-data/wqnmkiso.txt"), data));
-    EXPECT_EQ(data.rosterTag.view(), "N");
+    EXPECT_EQ(data.rosterTag.view().bytes(), "N");
     EXPECT_FALSE(data.grades[2].isGiven(1, 0));  // empty
     EXPECT_FALSE(data.grades[2].isGiven(3, 0));  // 0 counts as not given: written back as empty
     // Read back, the record gives the texts again, the head count "045" as 45.

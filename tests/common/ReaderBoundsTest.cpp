@@ -50,14 +50,14 @@ TEST(BasicDataDamage, IsAFindingWithItsPlace) {
         parseBasicData(text, *data, &health);
         if (finding.empty()) {
             EXPECT_EQ(health.describe(), "");
-            EXPECT_EQ(data->rosterTag.view(), "N");
+            EXPECT_EQ(data->rosterTag.view().bytes(), "N");
         }
         EXPECT_NE(health.describe().find(finding), std::string::npos) << health.describe();
         EXPECT_LE(data->grades[0].headCounts[0], unsigned(kRosterEntries));
         EXPECT_LE(data->grades[0].fullMarks[0][0], kMaxFullMarks);
-        for (char c : data->rosterTag.view())
+        for (char c : data->rosterTag.view().bytes())
             EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(c)));
-        EXPECT_EQ(data->schoolName.view(), "S");
+        EXPECT_EQ(data->schoolName.view().bytes(), "S");
     }
 }
 
@@ -120,9 +120,9 @@ TEST(RosterDamage, MoreThan450LinesNeverWritePastTheEntries) {
     auto roster = std::make_unique<GradeRoster>();
     FileFindings health;
     parseRoster(text, *roster, &health);
-    EXPECT_EQ(roster->studentNumbers[449].view(), "n449");
-    EXPECT_EQ(roster->studentNames[449].view(), "name449");
-    EXPECT_EQ(roster->studentNames[0].view(), "name0");
+    EXPECT_EQ(roster->studentNumbers[449].view().bytes(), "n449");
+    EXPECT_EQ(roster->studentNames[449].view().bytes(), "name449");
+    EXPECT_EQ(roster->studentNames[0].view().bytes(), "name0");
     for (int c = 0; c <= kMaxClasses; ++c) EXPECT_EQ(roster->classFirst[c], 0) << c;
     for (int c = 0; c < kMaxClasses; ++c) EXPECT_EQ(roster->classLast[c], 0) << c;
     EXPECT_NE(health.describe().find("line 451 column 1: more than 450 lines"), std::string::npos)

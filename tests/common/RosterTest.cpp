@@ -52,8 +52,8 @@ TEST(RosterLines, GiveTheEntry) {
         writeBytes(dir / "N011.csv", c.text);
         auto roster = std::make_unique<GradeRoster>();
         ASSERT_TRUE(readRoster(dir / "N011.csv", *roster)) << c.name;
-        EXPECT_EQ(roster->studentNumbers[c.entry].view(), c.number) << c.name;
-        EXPECT_EQ(roster->studentNames[c.entry].view(), c.studentName) << c.name;
+        EXPECT_EQ(roster->studentNumbers[c.entry].view().bytes(), c.number) << c.name;
+        EXPECT_EQ(roster->studentNames[c.entry].view().bytes(), c.studentName) << c.name;
     }
 }
 

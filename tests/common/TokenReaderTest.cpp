@@ -33,7 +33,10 @@ std::vector<std::string> reads(const char* text, std::string_view kinds) {
                                       : in.readText(t);
         std::ostringstream out;
         out << (ok ? "" : "!");
-        kind == 'i' ? out << i : kind == 'u' ? out << u : kind == 'f' ? out << f : out << t.view();
+        kind == 'i'   ? out << i
+        : kind == 'u' ? out << u
+        : kind == 'f' ? out << f
+                      : out << t.view().bytes();
         held.push_back(out.str());
     }
     return held;

@@ -151,6 +151,7 @@ TEST_F(JapaneseTexts, TheLaunchersFindingsAreJapanese) {
         launcher::LauncherWindow form(services);
         form.dataDirNamed();
         ASSERT_TRUE(form.FormCreate());
+        form.show();  // the folder is read after the first paint
         auto* findings = form.findChild<QListWidget*>("FindingsL");
         auto* status = form.findChild<QLabel*>("StatusL");
         // Read off the GUI thread: done once the folder is described and the list no longer

@@ -128,6 +128,9 @@ TEST_P(WindowsOnScreen, OpensInsideTheScreenAndTabReachesEveryButton) {
     centreOnScreen(window.get());
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    // The launcher reads its folder once it has painted; its buttons wake up then.
+    auto* launcherButton = window->findChild<QPushButton*>("basesetupButton");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !launcherButton || launcherButton->isEnabled(); }));
     centreOnScreen(window.get());  // as the window manager would once the frame is known
 
     const QRect screen = window->screen()->availableGeometry();

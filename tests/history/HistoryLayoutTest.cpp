@@ -33,8 +33,7 @@ TEST(HistorySheet, MatchesTheGoldenTrace) {
     third.subjectDeviations[0][0][0] = 45;  // no score: absent, whatever else the slot holds
     std::array<bool, kMaxClasses> classes{};
     classes[0] = true;
-    const std::string testName = sj("実力テスト");
-    const HistoryJob job{y.grade, testName, *y.roster, y.year,
+    const HistoryJob job{y.grade, "実力テスト", *y.roster, y.year,
                          chooseStudents(y.grade, classes, {})};
     std::ostringstream trace;
     TracePrinter printer(trace);

@@ -37,11 +37,12 @@ protected:
         QCoreApplication::setOrganizationName("jitsuryoku-test");
     }
 
-    // The window on the test folder, as started with -C, once the folder has been read.
+    // The window on the test folder, as started with -C, once it has shown and read the folder.
     std::unique_ptr<LauncherWindow> open() {
         auto w = std::make_unique<LauncherWindow>(services);
         w->dataDirNamed();
         EXPECT_TRUE(w->FormCreate());
+        w->show();
         EXPECT_TRUE(QTest::qWaitFor([&] { return button(*w, "basesetupButton")->isEnabled(); }));
         return w;
     }
@@ -107,8 +108,9 @@ TEST_F(LauncherWindowTest, ShowsFindingsAndImportsARosterOnlyWhenConfirmed) {
     auto w = std::make_unique<LauncherWindow>(services);
     w->dataDirNamed();
     ASSERT_TRUE(w->FormCreate());
-    // The window opens before the folder is read: the table fills in afterwards.
+    // Nothing is read before the window has painted: the table fills in afterwards.
     EXPECT_EQ(child<QTableWidget>(*w, "FilesSG")->rowCount(), 0);
+    w->show();
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return firstFinding(*w) == QStringLiteral("問題は見つかりませんでした。"); }));
     EXPECT_FALSE(button(*w, "ExportButton")->isEnabled());  // no results file yet

@@ -30,7 +30,7 @@ struct CheckListRun {
         return n;
     }
     std::filesystem::path roster() const {
-        return jitsu::rosterPath(year.path(), year.data.rosterTag.view(), year.data.year,
+        return jitsu::rosterPath(year.path(), year.data.rosterTag.view().bytes(), year.data.year,
                                  request.grade + 1);
     }
 

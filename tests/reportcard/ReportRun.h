@@ -30,7 +30,8 @@ struct ReportRun {
         return jitsu::resultsPath(year.path(), year.data.year, test, grade);
     }
     std::filesystem::path roster(int grade) const {
-        return jitsu::rosterPath(year.path(), year.data.rosterTag.view(), year.data.year, grade);
+        return jitsu::rosterPath(year.path(), year.data.rosterTag.view().bytes(), year.data.year,
+                                 grade);
     }
 
     // The trace lines that begin with `prefix` ("page ", "text 2300 " …).

@@ -59,8 +59,9 @@ TEST(SummaryRun, ACancelledDialogSkipsOnlyItsGrade) {
 TEST(SummaryRun, AMissingRosterOrResultsFileEndsTheRunAfterTheGradesBefore) {
     for (bool roster : {true, false}) {
         SummaryYear y;
-        std::filesystem::remove(roster ? rosterPath(y.path(), y.data.rosterTag.view(), 2026, 2)
-                                       : resultsPath(y.path(), 2026, 1, 2));
+        std::filesystem::remove(roster
+                                    ? rosterPath(y.path(), y.data.rosterTag.view().bytes(), 2026, 2)
+                                    : resultsPath(y.path(), 2026, 1, 2));
         const Status status = y.run({true, true, true});
         EXPECT_TRUE(status.isMissing()) << status.reason();
         EXPECT_EQ(y.count("begin"), 1);

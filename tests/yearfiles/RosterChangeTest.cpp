@@ -31,8 +31,8 @@ std::vector<SeatedStudent> seated(int cls, std::vector<std::string> items,
     std::vector<SeatedStudent> students;
     for (std::size_t i = 0; i < items.size(); ++i) {
         const std::size_t blank = items[i].find(' ');
-        students.push_back({cls, static_cast<int>(i), items[i].substr(0, blank),
-                            sj(items[i].substr(blank + 1).c_str())});
+        students.push_back({cls, static_cast<int>(i), Cp932Text(items[i].substr(0, blank)),
+                            Cp932Text(sj(items[i].substr(blank + 1).c_str()))});
     }
     students.insert(students.end(), more.begin(), more.end());
     return students;
@@ -47,15 +47,14 @@ std::string seatOf(const SeatedStudent& s) {
 std::vector<std::string> described(const RosterChange& c) {
     std::vector<std::string> lines;
     for (const auto& p : c.stay)
-        lines.push_back("stay " + seatOf(p.after) + " " + cp932ToUtf8(p.before.name) +
-                        (p.before.name == p.after.name ? "" : "/" + cp932ToUtf8(p.after.name)));
+        lines.push_back("stay " + seatOf(p.after) + " " + p.before.name.utf8() +
+                        (p.before.name == p.after.name ? "" : "/" + p.after.name.utf8()));
     for (const auto& p : c.moves)
         lines.push_back("move " + seatOf(p.before) + ">" + seatOf(p.after) + " " +
-                        cp932ToUtf8(p.before.name));
+                        p.before.name.utf8());
     for (const auto& l : c.leavers)
-        lines.push_back("left " + seatOf(l.student) + " " + cp932ToUtf8(l.student.name));
-    for (const auto& s : c.arrivals)
-        lines.push_back("new " + seatOf(s) + " " + cp932ToUtf8(s.name));
+        lines.push_back("left " + seatOf(l.student) + " " + l.student.name.utf8());
+    for (const auto& s : c.arrivals) lines.push_back("new " + seatOf(s) + " " + s.name.utf8());
     return lines;
 }
 

@@ -61,6 +61,6 @@ inline std::map<std::string, std::vector<int>> scoresByName(const TestYear& year
     for (const jitsu::yearfiles::SeatedStudent& s :
          jitsu::yearfiles::seatedStudents(grade, *roster))
         for (int j = 0; j < grade.subjects(); ++j)
-            byName[jitsu::cp932ToUtf8(s.name)].push_back(scores->scores[j][s.cls][s.slot]);
+            byName[s.name.utf8()].push_back(scores->scores[j][s.cls][s.slot]);
     return byName;
 }
