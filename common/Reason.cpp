@@ -1,30 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Reason.h"
 
-#include <locale.h>
-#include <string.h>
-
 #include <cerrno>
-#include <cstring>
+
+#include "System.h"
 
 namespace jitsu {
-
-namespace {
-
-// The system's own words for `error`: in Japanese when the process speaks it and the system
-// has the Japanese locale and the C library's translations (libc-l10n), else in English.
-std::string systemDescription(int error) {
-    if (speaksJapanese())
-        if (locale_t japanese =
-                ::newlocale(LC_MESSAGES_MASK | LC_CTYPE_MASK, "ja_JP.UTF-8", locale_t{})) {
-            std::string text = ::strerror_l(error, japanese);
-            ::freelocale(japanese);
-            return text;
-        }
-    return std::strerror(error);
-}
-
-}  // namespace
 
 Reason Reason::ofErrno(int error, bool writing) {
     switch (error) {
@@ -70,7 +51,7 @@ Reason Reason::ofErrno(int error, bool writing) {
         case ENOLCK:
             return Reason(N_("the folder allows no locks"));
         default:
-            return because(N_("{1} (error {2})"), systemDescription(error), error);
+            return because(N_("{1} (error {2})"), systemErrorText(error), error);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "BasicData.h"
 #include "Cp932.h"
 #include "EditorChecks.h"
+#include "FileSystem.h"
 #include "Paths.h"
 #include "ResultsFile.h"
 #include "Roster.h"
@@ -325,8 +326,10 @@ private:
             return;
         }
         if (!shape("results", path, read.health, recompute, recompute, kReportcard)) return;
-        std::error_code a, b;
-        if (scores && fs::last_write_time(*scores, a) > fs::last_write_time(path, b) && !a && !b)
+        if (!scores) return;
+        const auto scoresSaved = fileSystem().modified(*scores),
+                   resultsSaved = fileSystem().modified(path);
+        if (scoresSaved && resultsSaved && *scoresSaved > *resultsSaved)
             add(Severity::Warning, "results.out-of-date", path, 0,
                 because(N_("out of date: {1} was saved after it"), scores->filename()), recompute,
                 kReportcard);
