@@ -5,6 +5,7 @@
 #include "BasicData.h"
 #include "Catalogue.h"
 #include "Commands.h"
+#include "FileSystem.h"
 #include "Paths.h"
 #include "ResultsExport.h"
 
@@ -40,7 +41,7 @@ int exportCommand(CommandContext& context) {
     std::size_t students = 0;
     if (Status s = yearfiles::exportResults(context.dir, *basic, request, students); !s)
         return context.dataError(s.reason());
-    context.out << "wrote " << request.output.string() << ": " << students << " students\n";
+    context.out << "wrote " << utf8FromPath(request.output) << ": " << students << " students\n";
     return kExitOk;
 }
 

@@ -5,6 +5,7 @@
 #include "BasicData.h"
 #include "CombinationOption.h"
 #include "Commands.h"
+#include "FileSystem.h"
 #include "GradeRun.h"
 #include "Paths.h"
 #include "PdfOutput.h"
@@ -34,7 +35,7 @@ int resultsCommand(CommandContext& context) {
     const Services services{context.dir, messages, unused.printer(), context.clock};
     if (Status saved = runResults(services, *basic, request); !saved) return messages.failed(saved);
     context.out << "wrote "
-                << resultsPath(context.dir, request.year, request.test, chosen->grade).string()
+                << utf8FromPath(resultsPath(context.dir, request.year, request.test, chosen->grade))
                 << '\n';
     return kExitOk;
 }

@@ -22,3 +22,9 @@ set(ENV{PKG_CONFIG_SYSROOT_DIR} "")
 # No MinGW DLL beside the programs: the C and C++ runtimes and the thread library go in whole.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+
+# The libraries are static (scripts/windows-deps.sh): their headers must not ask for DLL imports,
+# and pkg-config must name what they need in turn (zlib).
+set(CMAKE_C_FLAGS_INIT "-DZIP_STATIC -DXML_STATIC")
+set(CMAKE_CXX_FLAGS_INIT "-DZIP_STATIC -DXML_STATIC")
+set(PKG_CONFIG_ARGN --static)

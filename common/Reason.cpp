@@ -8,12 +8,11 @@
 namespace jitsu {
 
 Reason Reason::ofErrno(int error, bool writing) {
-    switch (error) {
+    switch (portableError(error)) {
         case EACCES:
         case EPERM:
             return Reason(writing ? N_("no permission to write") : N_("no permission to read"));
         case ENOSPC:
-        case EDQUOT:
             return Reason(N_("no space left on the disk"));
         case EROFS:
             return Reason(N_("the disk is read-only"));
@@ -39,9 +38,7 @@ Reason Reason::ofErrno(int error, bool writing) {
             return Reason(N_("not enough memory"));
         case EEXIST:
             return Reason(N_("a file of that name exists already"));
-        case ESTALE:
         case ETIMEDOUT:
-        case EHOSTDOWN:
         case EHOSTUNREACH:
         case ENETDOWN:
         case ENETUNREACH:

@@ -103,7 +103,7 @@ Status recomputeResults(const fs::path& dir, const GradeData& grade, unsigned ye
     FileFindings health;
     if (Status read = readScores(scoresFile, grade, *scores, &health); !read) return read;
     if (!checkShape(health).fits || health.damaged())
-        return Status::error(scoresFile.string() + ": " + health.describe());
+        return Status::error(utf8FromPath(scoresFile) + ": " + health.describe());
     auto results = std::make_unique<GradeResults>();
     CombinationSet ticked{};
     if (readResultsFile(resultsFile, grade, *results))

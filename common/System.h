@@ -24,6 +24,11 @@ std::tm localTime(std::time_t time);
 // speaks it (speaksJapanese) and the system has them, else in English.
 std::string systemErrorText(int error);
 
+// The error number that means the same to the person as the system's error number `error`
+// (a full quota as a full disk, a stale shared file or its server down as the network down);
+// `error` itself for every other.
+int portableError(int error);
+
 // The program's arguments after its name, as UTF-8 (main's `argv` is in the system's code page
 // on Windows); on Windows the console is also set to show UTF-8.
 std::vector<std::string> commandLineArguments(int argc, char** argv);

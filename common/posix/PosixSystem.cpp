@@ -39,6 +39,18 @@ std::string systemErrorText(int error) {
     return std::strerror(error);
 }
 
+int portableError(int error) {
+    switch (error) {
+        case EDQUOT:
+            return ENOSPC;
+        case ESTALE:
+        case EHOSTDOWN:
+            return ENETDOWN;
+        default:
+            return error;
+    }
+}
+
 std::vector<std::string> commandLineArguments(int argc, char** argv) {
     return std::vector<std::string>(argv + 1, argv + argc);
 }
