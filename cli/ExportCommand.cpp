@@ -35,8 +35,11 @@ int exportCommand(CommandContext& context) {
                                      "",
                                      format == "csv",
                                      encoding == "cp932"};
-    request.output = args.option("output").value_or(
-        resultsPath("", request.year, request.test, request.grade).replace_extension(format));
+    const auto output = args.option("output");
+    request.output =
+        output
+            ? pathFromUtf8(*output)
+            : resultsPath("", request.year, request.test, request.grade).replace_extension(format);
     if (request.output.is_relative()) request.output = context.dir / request.output;
     std::size_t students = 0;
     if (Status s = yearfiles::exportResults(context.dir, *basic, request, students); !s)

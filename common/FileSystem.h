@@ -16,7 +16,8 @@ namespace jitsu {
 
 // Every path the suite handles is UTF-8 text inside; these two convert at the edge, where a
 // path meets the system (std::filesystem::path(std::string) reads the text in the system's
-// code page on Windows, not as UTF-8).
+// code page on Windows, not as UTF-8). The text separates folders with "/" on every system, so
+// that what the suite prints is the same everywhere.
 std::filesystem::path pathFromUtf8(std::string_view text);
 std::string utf8FromPath(const std::filesystem::path& path);
 

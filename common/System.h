@@ -30,7 +30,8 @@ std::string systemErrorText(int error);
 int portableError(int error);
 
 // The program's arguments after its name, as UTF-8 (main's `argv` is in the system's code page
-// on Windows); on Windows the console is also set to show UTF-8.
+// on Windows); on Windows the console is also set to show UTF-8, and the standard output and
+// error to write "\n" as it is.
 std::vector<std::string> commandLineArguments(int argc, char** argv);
 
 }  // namespace jitsu

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <windows.h>
 // After windows.h, which it needs.
+#include <fcntl.h>
+#include <io.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "FileSystem.h"
@@ -43,6 +46,9 @@ int portableError(int error) { return error; }
 std::vector<std::string> commandLineArguments(int, char**) {
     ::SetConsoleOutputCP(CP_UTF8);
     ::SetConsoleCP(CP_UTF8);
+    // The output is the same bytes as on Linux: "\n" stays one byte, not CR LF.
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+    ::_setmode(::_fileno(stderr), _O_BINARY);
     int count = 0;
     LPWSTR* words = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     std::vector<std::string> arguments;
