@@ -11,6 +11,7 @@
 #include "Clock.h"
 #include "CombinationOption.h"
 #include "DamagedFile.h"
+#include "FileSystem.h"
 #include "Help.h"
 #include "Limits.h"
 #include "MessageTexts.h"
@@ -460,7 +461,7 @@ Stop CommandContext::judgeResultsAge(const GradeData& grade, unsigned year, int 
 Stop CommandContext::checkTest(const BasicData& data, int grade, int test) {
     const int tests = data.grades[grade - 1].tests();
     if (tests == 0)
-        return dataError(basicDataPath(dir).string() + ": grade " + std::to_string(grade) +
+        return dataError(utf8FromPath(basicDataPath(dir)) + ": grade " + std::to_string(grade) +
                          " has no test");
     if (test <= tests) return std::nullopt;
     return usageError(
@@ -522,13 +523,13 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
     }
     std::vector<OptionSpec> options = command->options;
     options.insert(options.end(), commonOptions().begin(), commonOptions().end());
-    CommandContext context{
-        command->name,
-        tool.option("data-dir").value_or(std::filesystem::current_path().string()),
-        Arguments(rest, options),
-        out,
-        err,
-        clock};
+    CommandContext context{command->name,
+                           tool.option("data-dir") ? pathFromUtf8(*tool.option("data-dir"))
+                                                   : std::filesystem::current_path(),
+                           Arguments(rest, options),
+                           out,
+                           err,
+                           clock};
     Arguments& args = context.args;
     if (args.flag("help")) {
         out << commandHelp(*command);
@@ -551,7 +552,7 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
             seeHelp(because(N_("unexpected argument '{1}'"), args.positional()[operands])));
     if (args.positional().size() < required)
         return context.usageError(seeHelp(because(N_("give the {1}"), command->operand)));
-    if (auto dir = args.option("data-dir")) context.dir = *dir;
+    if (auto dir = args.option("data-dir")) context.dir = pathFromUtf8(*dir);
     if (context.dir.empty())
         return context.usageError(seeHelp(Reason(N_("-C and --data-dir need a directory"))));
     return command->run(context);

@@ -2,12 +2,13 @@
 #include "Arguments.h"
 #include "Commands.h"
 #include "DemoYear.h"
+#include "FileSystem.h"
 
 namespace jitsu::cli {
 
 int demoCommand(CommandContext& context) {
     const Arguments& args = context.args;
-    std::filesystem::path dir = args.positional()[0];
+    std::filesystem::path dir = pathFromUtf8(args.positional()[0]);
     if (dir.is_relative()) dir = context.dir / dir;
     std::vector<std::string> written;
     Status status = writeDemoYear(dir, args.flag("force"), written);

@@ -5,6 +5,7 @@
 #include "BasicData.h"
 #include "Catalogue.h"
 #include "Commands.h"
+#include "FileSystem.h"
 #include "Paths.h"
 #include "ResultsExport.h"
 
@@ -34,13 +35,16 @@ int exportCommand(CommandContext& context) {
                                      "",
                                      format == "csv",
                                      encoding == "cp932"};
-    request.output = args.option("output").value_or(
-        resultsPath("", request.year, request.test, request.grade).replace_extension(format));
+    const auto output = args.option("output");
+    request.output =
+        output
+            ? pathFromUtf8(*output)
+            : resultsPath("", request.year, request.test, request.grade).replace_extension(format);
     if (request.output.is_relative()) request.output = context.dir / request.output;
     std::size_t students = 0;
     if (Status s = yearfiles::exportResults(context.dir, *basic, request, students); !s)
         return context.dataError(s.reason());
-    context.out << "wrote " << request.output.string() << ": " << students << " students\n";
+    context.out << "wrote " << utf8FromPath(request.output) << ": " << students << " students\n";
     return kExitOk;
 }
 

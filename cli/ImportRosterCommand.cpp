@@ -4,6 +4,7 @@
 #include "Arguments.h"
 #include "BasicData.h"
 #include "Commands.h"
+#include "FileSystem.h"
 #include "Paths.h"
 #include "Reason.h"
 #include "RosterChange.h"
@@ -34,7 +35,7 @@ int importRosterCommand(CommandContext& context) {
 
     auto basic = std::make_unique<BasicData>();
     if (Stop stop = context.readBasicData(*basic)) return *stop;
-    std::filesystem::path source = args.positional()[0];
+    std::filesystem::path source = pathFromUtf8(args.positional()[0]);
     if (source.is_relative()) source = context.dir / source;
     yearfiles::ImportedRoster imported;
     if (Status s =
@@ -61,7 +62,7 @@ int importRosterCommand(CommandContext& context) {
     if (Status s = yearfiles::applyRosterReplacement(plan, imported, args.flag("force")); !s)
         return context.dataError(s.reason());
     for (const std::string& note : imported.notes) context.warn(note + " (written anyway)");
-    context.out << "wrote " << target.string() << ": " << imported.students << " students\n";
+    context.out << "wrote " << utf8FromPath(target) << ": " << imported.students << " students\n";
     return kExitOk;
 }
 

@@ -5,6 +5,7 @@
 #include "BasicData.h"
 #include "Commands.h"
 #include "ConflictAnswers.h"
+#include "FileSystem.h"
 #include "Paths.h"
 #include "ScoreImport.h"
 
@@ -24,7 +25,7 @@ int importScoresCommand(CommandContext& context) {
     request.test = *test;
     request.subjects = args.options("subject");
     request.cls = args.option("class").value_or("");
-    std::filesystem::path source = args.positional()[0];
+    std::filesystem::path source = pathFromUtf8(args.positional()[0]);
     if (source.is_relative()) source = context.dir / source;
     yearfiles::ScorePlan plan;
     if (Status s = yearfiles::planScoreImportFile(context.dir, *basic, source,
@@ -51,7 +52,7 @@ int importScoresCommand(CommandContext& context) {
         return context.dataError("nothing written: " + std::to_string(saved.conflicts) +
                                  " scores differ from the score file (--force takes the sheet's)");
     context.out << "merged " << plan.scores.size() << " scores into "
-                << scorePath(context.dir, basic->year, *test, *grade).string()
+                << utf8FromPath(scorePath(context.dir, basic->year, *test, *grade))
                 << "; the results of grade " << *grade << " in test " << *test
                 << " are out of date until computed again\n";
     return kExitOk;

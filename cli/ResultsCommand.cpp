@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <memory>
+#include <sstream>
 
 #include "Arguments.h"
 #include "BasicData.h"
 #include "CombinationOption.h"
 #include "Commands.h"
+#include "FileSystem.h"
 #include "GradeRun.h"
 #include "Paths.h"
-#include "PdfOutput.h"
+#include "StreamMessages.h"
+#include "TracePrinter.h"
 
 namespace jitsu::cli {
 
@@ -28,13 +31,14 @@ int resultsCommand(CommandContext& context) {
     auto basic = std::make_unique<BasicData>();
     if (Stop stop = context.readBasicData(*basic)) return *stop;
     if (Stop stop = context.checkTest(*basic, chosen->grade, chosen->test)) return *stop;
-    // The run prints nothing: its printer stays unused.
+    // The run prints nothing: its printer stays unused (and needs no printing build).
     StreamMessages messages(context);
-    PrintOutput unused(OutputChoice{}, context);
-    const Services services{context.dir, messages, unused.printer(), context.clock};
+    std::ostringstream nothing;
+    TracePrinter unused(nothing);
+    const Services services{context.dir, messages, unused, context.clock};
     if (Status saved = runResults(services, *basic, request); !saved) return messages.failed(saved);
     context.out << "wrote "
-                << resultsPath(context.dir, request.year, request.test, chosen->grade).string()
+                << utf8FromPath(resultsPath(context.dir, request.year, request.test, chosen->grade))
                 << '\n';
     return kExitOk;
 }

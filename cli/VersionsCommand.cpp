@@ -3,6 +3,7 @@
 
 #include "Arguments.h"
 #include "Commands.h"
+#include "FileSystem.h"
 #include "FileVersions.h"
 #include "Reason.h"
 
@@ -37,7 +38,7 @@ int versionsCommand(CommandContext& context) {
     if (!file) return context.usageError(error);
     const std::vector<FileVersion> versions = listVersions(*file);
     if (versions.empty())
-        context.out << "no earlier version of " << file->filename().string() << " is kept\n";
+        context.out << "no earlier version of " << utf8FromPath(file->filename()) << " is kept\n";
     for (const FileVersion& v : versions) context.out << versionLine(v) << '\n';
     return kExitOk;
 }
@@ -54,7 +55,7 @@ int restoreCommand(CommandContext& context) {
     const std::vector<FileVersion> versions = listVersions(*file);
     if (Status s = restoreVersion(*file, static_cast<int>(*number)); !s)
         return context.dataError(s.reason());
-    context.out << "restored " << file->filename().string() << " from version "
+    context.out << "restored " << utf8FromPath(file->filename()) << " from version "
                 << versionLine(versions[static_cast<std::size_t>(*number - 1)])
                 << "; the bytes it replaced are version 1 now\n";
     return kExitOk;

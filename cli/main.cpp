@@ -2,8 +2,8 @@
 #include <iostream>
 
 #include "Commands.h"
+#include "System.h"
 
 int main(int argc, char** argv) {
-    std::vector<std::string> words(argv + 1, argv + argc);
-    return jitsu::cli::runCli(words, std::cout, std::cerr);
+    return jitsu::cli::runCli(jitsu::commandLineArguments(argc, argv), std::cout, std::cerr);
 }

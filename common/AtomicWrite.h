@@ -6,36 +6,33 @@
 #include <memory>
 #include <string_view>
 
+#include "FileSystem.h"
 #include "Status.h"
 
 namespace jitsu {
-
-// A fault to inject into writeFileAtomically in tests.
-struct WriteFault {
-    enum class Kind { None, FailAfterBytes, FailRename } kind = Kind::None;
-    std::size_t bytes = 0;  // for FailAfterBytes: how many bytes reach the file before it fails
-};
 
 // How old a temporary file of a save must be before a later save of the same file takes it for
 // the remains of a killed save: far longer than any save takes, so a save in progress in
 // another process is never touched.
 inline constexpr std::chrono::minutes kStaleTemporaryAge{5};
 
-// Replaces `target` with `content`; the rename waits for the folder's SaveLock (SaveLock.h), so
+// Replaces `target` with `content`, through fileSystem() (FileSystem.h). On the POSIX file
+// system: the rename waits for the folder's SaveLock (SaveLock.h), so
 // that it never lands in the middle of another save. The target is found inside the folder it is
 // named in (findInFolder): a symbolic link inside that folder is followed, its target replaced and
 // the link kept; a link out of the folder, a dangling link or a loop is refused, as is a file the
 // running user has no write permission for by its mode bits (read-only, whoever runs it) and
 // anything but a regular file. The data goes to a file without a name where the file system
-// allows it (O_TMPFILE), else to ".NAME.XXXXXX" beside the target; it is flushed to disk, given
+// allows it (O_TMPFILE), else to ".NAME.XXXXXX" beside the target (always so on Windows, where
+// the rename is ReplaceFileW or MoveFileExW and waits a moment for a file another program holds
+// open); it is flushed to disk, given
 // a name and renamed over the target, all relative to the target's folder, opened once, and the
 // folder is flushed after the rename. The new file keeps the old one's permission bits (and
 // owner and group where the process may set them); a new file gets 0666 under the umask.
 // Temporary files of this target older than kStaleTemporaryAge are removed first. On any
 // failure no temporary file is left, the old target is left as it was, and the reason names
 // the target and the cause.
-Status writeFileAtomically(const std::filesystem::path& target, std::string_view content,
-                           WriteFault fault = {});
+Status writeFileAtomically(const std::filesystem::path& target, std::string_view content);
 
 // A change of several files in one go (all or nothing): while one is alive in a thread,
 // writeFileAtomically in that thread leaves the flush of the folder it renamed into to the end
@@ -61,17 +58,16 @@ public:
     AtomicReplacement& operator=(const AtomicReplacement&) = delete;
 
     Status start();
-    // A name that opens the temporary file (a /proc/self/fd path): valid between start() and
-    // commit().
+    // A name that opens the temporary file (a /proc/self/fd path on Linux): valid between
+    // start() and commit().
     std::string temporaryPath() const;
     // Appends `content` to the temporary file.
-    Status write(std::string_view content, WriteFault fault = {});
-    Status commit(WriteFault fault = {});
+    Status write(std::string_view content);
+    Status commit();
 
 private:
-    struct Impl;
     std::filesystem::path target_;
-    std::unique_ptr<Impl> impl_;
+    std::unique_ptr<FileReplacement> impl_;
 };
 
 }  // namespace jitsu

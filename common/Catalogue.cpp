@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Catalogue.h"
 
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <memory>
+
+#include "System.h"
 
 namespace jitsu {
 
@@ -47,13 +47,6 @@ const Catalogue& japaneseCatalogue() {
         return c;
     }();
     return *catalogue;
-}
-
-std::filesystem::path programFolder() {
-    char buffer[4096];
-    const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (n <= 0) return {};
-    return std::filesystem::path(std::string(buffer, static_cast<std::size_t>(n))).parent_path();
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DamagedFile.h"
 
+#include "FileSystem.h"
 #include "MessageTexts.h"
 
 namespace jitsu {
 
 std::string findingOf(const std::filesystem::path& path, const FileFindings& health) {
-    return path.string() + ": " + health.describe();
+    return utf8FromPath(path) + ": " + health.describe();
 }
 
 bool goOnDespiteDamage(const std::filesystem::path& path, const FileFindings& health,

@@ -6,6 +6,7 @@
 
 #include "BasicData.h"
 #include "Cp932.h"
+#include "FileSystem.h"
 #include "Paths.h"
 #include "Roster.h"
 #include "TestScores.h"
@@ -49,7 +50,8 @@ Status writeDemoYear(const std::filesystem::path& dir, bool force,
                      std::vector<std::string>& written, const DemoYearSize& size) {
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
-    if (ec) return Status::error(dir.string() + ": cannot create the directory: " + ec.message());
+    if (ec)
+        return Status::error(utf8FromPath(dir) + ": cannot create the directory: " + ec.message());
     const auto basicPath = basicDataPath(dir);
     // Anything by that name, a link of any kind included, is a file the person may want kept.
     if (!force && std::filesystem::exists(std::filesystem::symlink_status(basicPath, ec)))
@@ -79,7 +81,7 @@ Status writeDemoYear(const std::filesystem::path& dir, bool force,
         }
     }
     if (Status s = writeBasicData(basicPath, texts); !s) return s;
-    written.push_back(basicPath.string() + ": school year " + std::to_string(kDemoYear) +
+    written.push_back(utf8FromPath(basicPath) + ": school year " + std::to_string(kDemoYear) +
                       ", classes " + std::to_string(size.classes[0]) + "/" +
                       std::to_string(size.classes[1]) + "/" + std::to_string(size.classes[2]) +
                       ", 5 subjects, 5 tests");
@@ -103,7 +105,7 @@ Status writeDemoYear(const std::filesystem::path& dir, bool force,
             }
         const auto path = rosterPath(dir, data.rosterTag.view().bytes(), data.year, g + 1);
         if (Status s = writeFileAtomically(path, roster); !s) return s;
-        written.push_back(path.string() + ": " + std::to_string(students) + " students");
+        written.push_back(utf8FromPath(path) + ": " + std::to_string(students) + " students");
 
         for (int t = 0; t < kScoredTests; ++t) {
             TestScores scores;
@@ -122,7 +124,7 @@ Status writeDemoYear(const std::filesystem::path& dir, bool force,
                 }
             const auto path = scorePath(dir, data.year, t + 1, g + 1);
             if (Status s = writeScores(path, grade, scores); !s) return s;
-            written.push_back(path.string() + ": test " + std::to_string(t + 1) + ", " +
+            written.push_back(utf8FromPath(path) + ": test " + std::to_string(t + 1) + ", " +
                               std::to_string(entered) + " scores");
         }
     }

@@ -16,6 +16,9 @@ namespace jitsu {
 // time it was replaced and the program that replaced it. They never leave the data folder.
 inline constexpr std::string_view kVersionsFolder = ".jitsuryoku-versions";
 inline constexpr int kVersionsKept = 20;
+// A version's name: microseconds since 1970 in this many digits, zero-padded (names sort by
+// time), then "-" and the program's name.
+inline constexpr std::size_t kStampDigits = 17;
 
 // One earlier version of a file, as listed: number 1 is the newest.
 struct FileVersion {
@@ -26,14 +29,13 @@ struct FileVersion {
     std::filesystem::path path;  // its copy in the versions folder
 };
 
-// Called by every atomic save just before it renames the new bytes over `name` in the open
-// folder `folder`: keeps the file's present bytes, with its permission bits, as the newest
-// version, unless they equal the new bytes (read from `replacement` with pread) or the newest
-// version kept; then drops all but the newest kVersionsKept. Nothing to do when there is no
-// such regular file, nor for the suite's own hidden files (a name beginning with a dot). Fails
-// (naming the file and the cause) when the versions folder cannot be made or written, or is a link
-// or no folder; then nothing is kept.
-Status keepVersion(int folder, const std::string& name, int replacement);
+// The version names among `names` (a listing of a file's versions folder), newest first.
+std::vector<std::string> versionsNewestFirst(const std::vector<std::string>& names);
+// The time stamp for a new version of a file that has `keptNewestFirst`: now, but never before
+// the newest kept, even if the system clock went back.
+std::int64_t nextVersionStamp(const std::vector<std::string>& keptNewestFirst);
+// The name of a version made at `microseconds` by `program`.
+std::string versionName(std::int64_t microseconds, std::string_view program);
 
 // `file`'s versions, newest first; none when there are none or the folder cannot be read.
 std::vector<FileVersion> listVersions(const std::filesystem::path& file);

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <system_error>
 
+#include "FileSystem.h"
+
 namespace jitsu {
 
 namespace {
@@ -34,10 +36,10 @@ ProgramOptions parseProgramOptions(const std::vector<std::string>& words) {
         } else if (word == "-C" || word == "--data-dir") {
             if (i + 1 >= words.size() || words[i + 1].empty())
                 return fail(word + " needs a directory");
-            options.dataDir = words[++i];
+            options.dataDir = pathFromUtf8(words[++i]);
         } else if (word.starts_with(kDataDirIs)) {
             if (word.size() == kDataDirIs.size()) return fail("--data-dir needs a directory");
-            options.dataDir = word.substr(kDataDirIs.size());
+            options.dataDir = pathFromUtf8(word.substr(kDataDirIs.size()));
         } else if (startsWithDash(word)) {
             options.rest.push_back(word);
             if (i + 1 < words.size() && !startsWithDash(words[i + 1]))
@@ -75,8 +77,8 @@ std::optional<int> applyProgramOptions(const ProgramOptions& options, std::strin
     std::error_code error;
     std::filesystem::current_path(options.dataDir, error);
     if (!error) return std::nullopt;
-    err << program << ": cannot work in " << options.dataDir.string() << ": " << error.message()
-        << '\n';
+    err << program << ": cannot work in " << utf8FromPath(options.dataDir) << ": "
+        << error.message() << '\n';
     return kExitDataError;
 }
 

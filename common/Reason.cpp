@@ -1,38 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Reason.h"
 
-#include <locale.h>
-#include <string.h>
-
 #include <cerrno>
-#include <cstring>
+
+#include "System.h"
 
 namespace jitsu {
 
-namespace {
-
-// The system's own words for `error`: in Japanese when the process speaks it and the system
-// has the Japanese locale and the C library's translations (libc-l10n), else in English.
-std::string systemDescription(int error) {
-    if (speaksJapanese())
-        if (locale_t japanese =
-                ::newlocale(LC_MESSAGES_MASK | LC_CTYPE_MASK, "ja_JP.UTF-8", locale_t{})) {
-            std::string text = ::strerror_l(error, japanese);
-            ::freelocale(japanese);
-            return text;
-        }
-    return std::strerror(error);
-}
-
-}  // namespace
-
 Reason Reason::ofErrno(int error, bool writing) {
-    switch (error) {
+    switch (portableError(error)) {
         case EACCES:
         case EPERM:
             return Reason(writing ? N_("no permission to write") : N_("no permission to read"));
         case ENOSPC:
-        case EDQUOT:
             return Reason(N_("no space left on the disk"));
         case EROFS:
             return Reason(N_("the disk is read-only"));
@@ -58,9 +38,7 @@ Reason Reason::ofErrno(int error, bool writing) {
             return Reason(N_("not enough memory"));
         case EEXIST:
             return Reason(N_("a file of that name exists already"));
-        case ESTALE:
         case ETIMEDOUT:
-        case EHOSTDOWN:
         case EHOSTUNREACH:
         case ENETDOWN:
         case ENETUNREACH:
@@ -70,7 +48,7 @@ Reason Reason::ofErrno(int error, bool writing) {
         case ENOLCK:
             return Reason(N_("the folder allows no locks"));
         default:
-            return because(N_("{1} (error {2})"), systemDescription(error), error);
+            return because(N_("{1} (error {2})"), systemErrorText(error), error);
     }
 }
 

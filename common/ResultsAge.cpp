@@ -4,6 +4,7 @@
 #include <chrono>
 #include <memory>
 
+#include "FileSystem.h"
 #include "FileVersions.h"
 #include "GradeResults.h"
 #include "MessageTexts.h"
@@ -20,11 +21,10 @@ namespace {
 namespace fs = std::filesystem;
 
 std::optional<std::int64_t> savedAt(const fs::path& path) {
-    std::error_code ec;
-    const auto time = fs::last_write_time(path, ec);
-    if (ec) return std::nullopt;
+    const auto time = fileSystem().modified(path);
+    if (!time) return std::nullopt;
     using namespace std::chrono;
-    return duration_cast<microseconds>(file_clock::to_sys(time).time_since_epoch()).count();
+    return duration_cast<microseconds>(time->time_since_epoch()).count();
 }
 
 // Whether `a` and `b` give a grade the same counts, head counts, disciplines and full marks, the
@@ -103,7 +103,7 @@ Status recomputeResults(const fs::path& dir, const GradeData& grade, unsigned ye
     FileFindings health;
     if (Status read = readScores(scoresFile, grade, *scores, &health); !read) return read;
     if (!checkShape(health).fits || health.damaged())
-        return Status::error(scoresFile.string() + ": " + health.describe());
+        return Status::error(utf8FromPath(scoresFile) + ": " + health.describe());
     auto results = std::make_unique<GradeResults>();
     CombinationSet ticked{};
     if (readResultsFile(resultsFile, grade, *results))

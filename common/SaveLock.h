@@ -12,7 +12,9 @@ namespace jitsu {
 // The lock that serialises every save into one folder, across processes and terminals. It is
 // held for milliseconds: read, merge, write, release; never while a question is open.
 //
-// Two files beside the data files make it:
+// The lock is the file system's (FileSystem::lockFolder). On Windows it is LockFileEx on
+// kLockFileName, which the file server decides for every client. On POSIX two files beside the
+// data files make it:
 // - kLockFileName, opened and locked with flock(LOCK_EX). This serialises the processes of one
 //   machine (and of every client on NFSv4); the kernel lets go when a process dies.
 // - kHeldFileName, created with O_CREAT | O_EXCL while the lock is held and removed on release,

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TokenReader.h"
 
-#include <locale.h>
-
 #include <algorithm>
 #include <array>
-#include <clocale>
+#include <cctype>
+#include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
@@ -61,10 +61,50 @@ bool isNumberToken(std::string_view t) {
     return p == t.size();
 }
 
-// The C locale, whatever the program set: Qt sets the user's, whose decimal point may differ.
-locale_t cLocale() {
-    static locale_t c = ::newlocale(LC_ALL_MASK, "C", locale_t(0));
-    return c;
+// The length of what "%f" reads of a number that std::from_chars ended at `p`: the C library
+// also takes an exponent mark (e, or p in hex) and its sign without digits after them.
+std::size_t withExponentMark(std::string_view t, std::size_t p, bool hex) {
+    if (p < t.size() && std::tolower(static_cast<unsigned char>(t[p])) == (hex ? 'p' : 'e')) {
+        ++p;
+        if (p < t.size() && (t[p] == '+' || t[p] == '-')) ++p;
+    }
+    return p;
+}
+
+// The longest prefix of `t` that "%f" reads, as the C library reads it (decimal and hex
+// numbers, inf, nan without its "(chars)", a sign of either kind, an out-of-range value as
+// infinity or zero) but with
+// std::from_chars, which knows no locale: Qt sets the user's, whose decimal point may differ.
+// The length read, 0 for none.
+std::size_t scanFloat(std::string_view t, float& out) {
+    std::size_t p = 0;
+    const bool negative = !t.empty() && t[0] == '-';
+    if (!t.empty() && (t[0] == '+' || t[0] == '-')) ++p;
+    if (p < t.size() && (t[p] == '+' || t[p] == '-')) return 0;
+    const char* begin = t.data() + p;
+    const char* end = t.data() + t.size();
+    std::chars_format format = std::chars_format::general;
+    if (t.size() - p >= 2 && t[p] == '0' && (t[p + 1] == 'x' || t[p + 1] == 'X')) {
+        format = std::chars_format::hex;
+        begin += 2;
+    }
+    float value = 0;
+    auto [stop, error] = std::from_chars(begin, end, value, format);
+    if (stop == begin) return 0;
+    if (error == std::errc::result_out_of_range) {
+        double wide = 0;
+        const auto [_, wideError] = std::from_chars(begin, stop, wide, format);
+        if (wideError == std::errc())
+            value = static_cast<float>(wide);
+        else  // beyond even a double: its exponent says which way
+            value = std::string_view(begin, stop).find_first_of("-") != std::string_view::npos
+                        ? 0.0f
+                        : std::numeric_limits<float>::infinity();
+    }
+    out = negative ? -value : value;
+    if (std::isnan(value)) return static_cast<std::size_t>(begin - t.data()) + 3;
+    return withExponentMark(t, static_cast<std::size_t>(stop - t.data()),
+                            format == std::chars_format::hex);
 }
 
 }  // namespace
@@ -214,19 +254,15 @@ bool TokenReader::readFloat(float& out) {
     }
     std::size_t end = pos_;
     while (end < text_.size() && !isSpace(text_[end])) ++end;
-    const std::string token(text_.substr(pos_, end - pos_));
     float value;
-    int used = 0;
-    locale_t previous = ::uselocale(cLocale());
-    int converted = std::sscanf(token.c_str(), "%f%n", &value, &used);
-    ::uselocale(previous);
-    if (converted != 1) {
+    const std::size_t used = scanFloat(text_.substr(pos_, end - pos_), value);
+    if (used == 0) {
         noFloat_ = noInteger_ = pos_;  // what "%f" rejects, "%d" rejects too
         notANumber();
         return false;
     }
     out = value;
-    pos_ += static_cast<std::size_t>(used);
+    pos_ += used;
     counted();
     return true;
 }

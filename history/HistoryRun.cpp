@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "DamagedFile.h"
+#include "FileSystem.h"
 #include "HistoryPage.h"
 #include "MessageTexts.h"
 #include "NumberList.h"
@@ -27,7 +28,7 @@ Status readYear(const Services& services, const BasicData& data, const HistoryRe
             if (!confirmFreshResults(services.dir, services.messages, grade, request.year, t,
                                      request.grade))
                 return Status::error(
-                    resultsPath(services.dir, request.year, t, request.grade).string() +
+                    utf8FromPath(resultsPath(services.dir, request.year, t, request.grade)) +
                     ": out of date");
     year = readYearResults(services.dir, data, request.year, request.grade - 1, services.messages);
     if (request.stopAtLeftOut && !year.leftOut.empty()) return Status::error(year.leftOut.front());
@@ -66,7 +67,7 @@ Status runHistory(const Services& services, const BasicData& data, const History
         return Status::error(findingOf(rosterFile, health));
     classRanges(grade, *roster);
     if (!goOnDespiteRosterLimit(grade, messages))
-        return Status::error(rosterFile.string() + ": the head counts add up to more than " +
+        return Status::error(utf8FromPath(rosterFile) + ": the head counts add up to more than " +
                              std::to_string(kRosterEntries) + " students");
     const HistoryJob job{grade, data.testName.utf8(), *roster, year,
                          chooseStudents(grade, request.classes, request.students)};

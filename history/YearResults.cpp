@@ -3,6 +3,7 @@
 
 #include "DamagedFile.h"
 #include "FileFindings.h"
+#include "FileSystem.h"
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "ResultsFile.h"
@@ -23,7 +24,7 @@ YearResults readYearResults(const std::filesystem::path& dir, const BasicData& d
         if (!read)
             finding = read.reason();
         else if (const ShapeFit fit = checkShape(health); !fit.fits)
-            finding = path.string() + ": " + std::to_string(fit.found) +
+            finding = utf8FromPath(path) + ": " + std::to_string(fit.found) +
                       " values, the basic data asks for " + std::to_string(fit.expected);
         else if (health.damaged())
             finding = findingOf(path, health);

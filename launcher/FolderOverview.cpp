@@ -5,8 +5,10 @@
 #include <system_error>
 
 #include "BasicData.h"
+#include "FileSystem.h"
 #include "Limits.h"
 #include "Paths.h"
+#include "System.h"
 #include "TestList.h"
 
 namespace jitsu::launcher {
@@ -14,10 +16,9 @@ namespace jitsu::launcher {
 namespace {
 
 SavedFile savedFile(const std::filesystem::path& path) {
-    std::error_code error;
-    const auto time = std::filesystem::last_write_time(path, error);
-    if (error) return {};
-    return {true, std::chrono::file_clock::to_sys(time)};
+    const auto time = fileSystem().modified(path);
+    if (!time) return {};
+    return {true, *time};
 }
 
 }  // namespace
@@ -53,9 +54,7 @@ std::string savedText(const std::tm& time) {
 std::string savedText(const SavedFile& file) {
     if (!file.exists) return "なし";
     const std::time_t time = std::chrono::system_clock::to_time_t(file.saved);
-    std::tm local{};
-    localtime_r(&time, &local);
-    return savedText(local);
+    return savedText(localTime(time));
 }
 
 std::vector<OverviewRow> overviewRows(const FolderOverview& overview) {

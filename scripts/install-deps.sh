@@ -12,6 +12,7 @@ packages=(
     libxlsxwriter-dev libzip-dev libexpat1-dev python3-openpyxl python3-jsonschema
     desktop-file-utils appstream dpkg-dev file lintian devscripts bash-completion
     gettext libc-l10n
+    g++-mingw-w64-x86-64-posix wine wine64
 )
 missing=()
 for p in "${packages[@]}"; do

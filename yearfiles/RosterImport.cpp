@@ -6,6 +6,7 @@
 
 #include "AtomicWrite.h"
 #include "Cp932.h"
+#include "FileSystem.h"
 #include "Reason.h"
 #include "SheetColumns.h"
 #include "StudentNumber.h"
@@ -229,7 +230,7 @@ Status importRosterFile(const std::filesystem::path& source, ImportOptions optio
                         const GradeData& grade, ImportedRoster& imported) {
     std::string raw;
     if (Status read = readFileBytes(source, kMaxSheetFileBytes, raw); !read) return read;
-    options.source = source.string();
+    options.source = utf8FromPath(source);
     return importRoster(raw, options, grade, imported);
 }
 

@@ -5,6 +5,7 @@
 #include <set>
 #include <tuple>
 
+#include "FileSystem.h"
 #include "Paths.h"
 #include "SheetColumns.h"
 #include "StudentNumber.h"
@@ -110,7 +111,7 @@ private:
     }
     void findingOf(const Sheet& sheet, const SheetRow& row, const Reason& what) {
         std::string place = request_.source;
-        if (sheet.name != std::filesystem::path(request_.source).stem().string())
+        if (sheet.name != utf8FromPath(pathFromUtf8(request_.source).stem()))
             place += "[" + sheet.name + "]";
         plan_.findings.push_back({place + ":" + std::to_string(row.number), what.text()});
     }
@@ -280,7 +281,7 @@ Status planScoreImportFile(const std::filesystem::path& dir, const BasicData& ba
     const SheetChoice choice{sheet.empty() ? SheetChoice::Which::All : SheetChoice::Which::Named,
                              sheet};
     if (Status s = readSheetFile(file, TextEncoding::Detect, choice, sheets); !s) return s;
-    request.source = file.string();
+    request.source = utf8FromPath(file);
     return planScoreImport(sheets, grade, *roster, request, plan);
 }
 

@@ -6,6 +6,7 @@
 #include "Catalogue.h"
 #include "Cp932.h"
 #include "FileFindings.h"
+#include "FileSystem.h"
 #include "TextFile.h"
 
 namespace jitsu::yearfiles {
@@ -148,7 +149,7 @@ Status readSheets(std::string_view bytes, const std::string& source, TextEncodin
     sheets.clear();
     if (bytes.starts_with("PK\x03\x04")) return readXlsxSheets(bytes, source, choice, sheets);
     Sheet sheet;
-    sheet.name = std::filesystem::path(source).stem().string();
+    sheet.name = utf8FromPath(pathFromUtf8(source).stem());
     if (choice.which == SheetChoice::Which::Named && choice.name != sheet.name)
         return placedError(
             source, 0,
@@ -164,7 +165,7 @@ Status readSheetFile(const std::filesystem::path& path, TextEncoding encoding,
                      const SheetChoice& choice, std::vector<Sheet>& sheets) {
     std::string bytes;
     if (Status s = readFileBytes(path, kMaxSheetFileBytes, bytes); !s) return s;
-    return readSheets(bytes, path.string(), encoding, choice, sheets);
+    return readSheets(bytes, utf8FromPath(path), encoding, choice, sheets);
 }
 
 }  // namespace jitsu::yearfiles

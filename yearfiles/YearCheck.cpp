@@ -10,6 +10,7 @@
 #include "BasicData.h"
 #include "Cp932.h"
 #include "EditorChecks.h"
+#include "FileSystem.h"
 #include "Paths.h"
 #include "ResultsFile.h"
 #include "Roster.h"
@@ -29,7 +30,7 @@ namespace fs = std::filesystem;
 
 // A reader's reason without the file name it starts with: the finding names the file already.
 Reason reasonOf(const Status& status, const fs::path& path) {
-    const std::string prefix = path.string() + ": ";
+    const std::string prefix = utf8FromPath(path) + ": ";
     const std::string reason = status.reason();
     return Reason::verbatim(reason.starts_with(prefix) ? reason.substr(prefix.size()) : reason);
 }
@@ -324,8 +325,10 @@ private:
             return;
         }
         if (!shape("results", path, read.health, recompute, recompute, kReportcard)) return;
-        std::error_code a, b;
-        if (scores && fs::last_write_time(*scores, a) > fs::last_write_time(path, b) && !a && !b)
+        if (!scores) return;
+        const auto scoresSaved = fileSystem().modified(*scores),
+                   resultsSaved = fileSystem().modified(path);
+        if (scoresSaved && resultsSaved && *scoresSaved > *resultsSaved)
             add(Severity::Warning, "results.out-of-date", path, 0,
                 because(N_("out of date: {1} was saved after it"), scores->filename()), recompute,
                 kReportcard);
@@ -374,7 +377,7 @@ bool hasError(const std::vector<Finding>& findings) {
 }
 
 std::string findingLine(const Finding& f, bool nameOnly) {
-    std::string where = (nameOnly ? f.file.filename() : f.file).string();
+    std::string where = utf8FromPath(nameOnly ? f.file.filename() : f.file);
     if (f.line) where.append(":").append(std::to_string(f.line));
     return because(f.severity == Severity::Error ? N_("error: {1}: {2}; {3}")
                                                  : N_("warning: {1}: {2}; {3}"),
@@ -414,7 +417,7 @@ std::string findingsJson(const std::vector<Finding>& findings) {
         out += "{\"severity\": ";
         out += f.severity == Severity::Error ? "\"error\"" : "\"warning\"";
         out += ", \"code\": " + jsonString(f.code);
-        out += ", \"file\": " + jsonString(f.file.string());
+        out += ", \"file\": " + jsonString(utf8FromPath(f.file));
         out += ", \"line\": " + (f.line ? std::to_string(f.line) : std::string("null"));
         out += ", \"what\": " + jsonString(f.what.text()) +
                ", \"todo\": " + jsonString(f.todo.text()) + "}";

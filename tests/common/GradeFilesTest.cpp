@@ -5,6 +5,7 @@
 
 #include "Catalogue.h"
 #include "FakeMessages.h"
+#include "FileSystem.h"
 #include "Fixtures.h"
 #include "GradeFiles.h"
 #include "MessageTexts.h"
@@ -90,14 +91,14 @@ TEST_F(GradeFilesTest, ADamagedFileIsShownAndThePersonGoesOnOrStops) {
     const std::string sound = readBytes(roster);
     writeBytes(roster, "1,a\r2,b\r");
     EXPECT_EQ(judgedBothWays(messages, readOnce),
-              roster.string() +
+              utf8FromPath(roster) +
                   ": 2 values out of range or malformed, line 1 column 1: 3 fields, a roster line "
                   "has 2 (student number, name), line 2 column 1: 1 names, the head counts add "
                   "up to 6: later names land on the wrong students; CR-only line ends");
     writeBytes(roster, sound);
     writeBytes(scores, readBytes(scores) + "1 2 \r\n");
     EXPECT_EQ(judgedBothWays(messages, readOnce),
-              scores.string() + ": written for another shape: 182 values, 180 expected");
+              utf8FromPath(scores) + ": written for another shape: 182 values, 180 expected");
 
     data.schoolName.assign(sj("第一中学校"));
     data.testName.assign(sj("実力テスト"));
@@ -110,7 +111,7 @@ TEST_F(GradeFilesTest, ADamagedFileIsShownAndThePersonGoesOnOrStops) {
     writeBytes(path, readBytes(path).substr(0, 60));
     const std::string detail =
         judgedBothWays(messages, [&] { return openBasicData(dir.path(), basic, messages); });
-    EXPECT_EQ(detail.rfind(path.string() + ": ", 0), 0u) << detail;
+    EXPECT_EQ(detail.rfind(utf8FromPath(path) + ": ", 0), 0u) << detail;
 }
 
 // Head counts past the 450 names a roster holds: a warning names the first student printed

@@ -5,6 +5,7 @@
 #include <map>
 #include <sstream>
 
+#include "FileSystem.h"
 #include "Golden.h"
 #include "ProgramOptions.h"
 #include "TempDir.h"
@@ -53,11 +54,12 @@ TEST(ProgramOptions, EntersTheDataFolderOrSaysWhyNot) {
     const auto before = std::filesystem::current_path();
     TempDir dir;
     std::ostringstream out, err;
-    EXPECT_EQ(applyProgramOptions(parseProgramOptions({"-C", dir.path().string()}), "p", out, err),
-              std::nullopt);
+    EXPECT_EQ(
+        applyProgramOptions(parseProgramOptions({"-C", utf8FromPath(dir.path())}), "p", out, err),
+        std::nullopt);
     EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(dir.path()));
     std::filesystem::current_path(before);
-    const std::string missing = (dir / "missing").string();
+    const std::string missing = utf8FromPath(dir / "missing");
     EXPECT_EQ(applyProgramOptions(parseProgramOptions({"-C", missing}), "p", out, err), 1);
     EXPECT_EQ(std::filesystem::current_path(), before);
     EXPECT_NE(err.str().find("p: cannot work in " + missing), std::string::npos);

@@ -5,15 +5,18 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 // A fresh directory under the system's temporary directory, removed with everything in it.
 class TempDir {
 public:
     TempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "jitsu-test-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
+        std::random_device random;
+        do
+            path_ = std::filesystem::temp_directory_path() /
+                    ("jitsu-test-" + std::to_string(random() % 1000000000));
+        while (!std::filesystem::create_directory(path_));
     }
     ~TempDir() {
         std::error_code ec;

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "FakeMessages.h"
+#include "FileSystem.h"
 #include "Fixtures.h"
 #include "Golden.h"
 #include "RunCli.h"
@@ -100,7 +101,7 @@ TEST_F(PlanTest, SheetsPerClassAndSubjectsChosen) {
 // the same scores are typed; a row above full marks is refused with its row and nothing written.
 TEST(ImportScores, TheScoreFileEqualsTypingTheSameScores) {
     TestYear imported, typed;
-    writeBytes(imported.dir / "１組.csv",
+    writeBytes(imported.dir.path() / pathFromUtf8("１組.csv"),
                "英語・国語・数学 １組\n番号,英語,国語,数学,合計\n1,80,７０,60,210\n"
                "2,55,,90,145\n3,欠,40,100,140\n");
     std::string err;
@@ -189,8 +190,8 @@ TEST(Samples, ImportIntoTheDemoYear) {
     const std::string roster = readBytes(dir / "N261.csv");
     std::string err;
     ASSERT_EQ(runJitsuryoku(dir.path(),
-                            {"import-roster", (samples / "roster-1.xlsx").string(), "--grade", "1",
-                             "--force"},
+                            {"import-roster", utf8FromPath(samples / "roster-1.xlsx"), "--grade",
+                             "1", "--force"},
                             &err),
               0)
         << err;
