@@ -22,7 +22,7 @@ std::vector<std::string> studentNames(const std::filesystem::path& dir, const Ba
                                       const QuestionMarks& marks) {
     auto roster = std::make_unique<GradeRoster>();
     FileFindings health;
-    const auto path = rosterPath(dir, data.rosterTag.view(), data.year, gradeNumber);
+    const auto path = rosterPath(dir, data.rosterTag.view().bytes(), data.year, gradeNumber);
     if (!readRoster(path, *roster, &health, &grade) || health.damaged()) return {};
     classRanges(grade, *roster);
     std::vector<std::string> names;
@@ -53,7 +53,7 @@ Status loadQuestions(const std::filesystem::path& dir, const BasicData& data,
         if (s.cls > grade.classes())
             return Status::error(because(N_("{1}: class {2}, but grade {3} has {4} classes"),
                                          path.string(), s.cls, request.grade, grade.classes()));
-    loaded.title = testLabel(request.test) + cp932ToUtf8(data.testName.view()) + "　" +
+    loaded.title = testLabel(request.test) + data.testName.view().utf8() + "　" +
                    formatInt(request.grade) + "年　" + request.subject;
     loaded.classNames.clear();
     for (int c = 0; c < grade.classes(); ++c)

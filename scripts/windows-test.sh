@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The suite's Qt-free part built for Windows and tested under wine: the cross-built libraries
 # (scripts/windows-deps.sh) and a wine prefix, both made once in the cache folder and reused;
-# the cross tree in build-windows/ (-O1: quick to compile); every test run under wine in the C
+# the cross tree in build-windows/ (-O1 and a unity build: quick to compile); every test run under wine in the C
 # and the Japanese locale; `jitsuryoku.exe demo` and `results` in a folder named 年度, whose
 # files and output (but for the folder's full path) must equal the Linux build's byte for
 # byte; and the DLLs the program imports, which must all be Windows' own. Skipped (status 0)
@@ -29,7 +29,8 @@ tree=build-windows
 if [ ! -f "$tree/build.ninja" ]; then
     cmake -S . -B "$tree" -G Ninja --toolchain cmake/mingw-w64.cmake \
         -DJITSU_WINDOWS_PREFIX="$cache/prefix" -DJITSU_GUI=OFF -DJITSU_BENCH=OFF \
-        -DJITSU_WERROR=ON -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O1 >/dev/null
+        -DJITSU_WERROR=ON -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O1 \
+        -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=16 >/dev/null
 fi
 nice cmake --build "$tree" -j2
 echo "windows-test: built after $((SECONDS - started)) s"
