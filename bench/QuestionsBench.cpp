@@ -20,10 +20,10 @@ using namespace jitsu::questions;
 
 namespace {
 
-constexpr int kClasses = 20;
+constexpr int kMarkedClasses = 20;
 
 // Students of differing ability: the better ones earn more of every question.
-QuestionMarks fullGrade() {
+QuestionMarks fullGradeMarks() {
     QuestionMarks marks;
     const char* domains[] = {"数と式", "図形", "関数", "データの活用"};
     const char* viewpoints[] = {"知識・技能", "思考・判断・表現"};
@@ -31,7 +31,7 @@ QuestionMarks fullGrade() {
         marks.questions.push_back({std::to_string(q + 1), 1 + q % 3, toCp932(domains[q % 4]),
                                    toCp932(viewpoints[q % 2]), ""});
     std::mt19937 dice(7);
-    for (int c = 1; c <= kClasses; ++c)
+    for (int c = 1; c <= kMarkedClasses; ++c)
         for (int s = 1; s <= kSlots; ++s) {
             StudentMarks student{c, s, {}};
             const int ability = static_cast<int>(dice() % 100);
@@ -48,21 +48,21 @@ QuestionMarks fullGrade() {
 }
 
 void BM_AnalysisOfAFullGrade(benchmark::State& state) {
-    static const QuestionMarks marks = fullGrade();
+    static const QuestionMarks marks = fullGradeMarks();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(questionRates(marks, kClasses));
-        benchmark::DoNotOptimize(groupRates(marks, kClasses, Grouping::Domain));
-        benchmark::DoNotOptimize(groupRates(marks, kClasses, Grouping::Viewpoint));
+        benchmark::DoNotOptimize(questionRates(marks, kMarkedClasses));
+        benchmark::DoNotOptimize(groupRates(marks, kMarkedClasses, Grouping::Domain));
+        benchmark::DoNotOptimize(groupRates(marks, kMarkedClasses, Grouping::Viewpoint));
         benchmark::DoNotOptimize(spChart(marks, std::nullopt));
-        for (int c = 1; c <= kClasses; ++c) benchmark::DoNotOptimize(spChart(marks, c));
+        for (int c = 1; c <= kMarkedClasses; ++c) benchmark::DoNotOptimize(spChart(marks, c));
     }
 }
 
 void BM_FullGradeQuestionReportToPdf(benchmark::State& state) {
     cli::ensureGuiApplication();
-    static const QuestionMarks marks = fullGrade();
+    static const QuestionMarks marks = fullGradeMarks();
     std::vector<std::string> classNames, studentNames;
-    for (int c = 1; c <= kClasses; ++c) classNames.push_back(std::to_string(c));
+    for (int c = 1; c <= kMarkedClasses; ++c) classNames.push_back(std::to_string(c));
     for (std::size_t s = 0; s < marks.students.size(); ++s)
         studentNames.push_back("山田　太郎" + std::to_string(s));
     const QuestionReportJob job{marks, "第２回実力テスト　2年　数学", classNames, studentNames, {},

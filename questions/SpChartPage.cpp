@@ -12,7 +12,7 @@ namespace jitsu::questions {
 namespace {
 
 constexpr int kChartTop = 400;
-constexpr int kHeadHeight = 150;
+constexpr int kChartHeadHeight = 150;
 constexpr int kNamesWidth = 800;
 constexpr int kCellsX = kLeft + kNamesWidth;
 constexpr int kCellsRight = kRight - 700;  // then 正答数, 得点 and the caution index
@@ -33,7 +33,8 @@ public:
         const int rows = std::max<int>(1, static_cast<int>(chart_.students.size()));
         listRows_ = (n + entriesPerRow() - 1) / entriesPerRow();
         const int listTop = kBottom - 120 - listRows_ * kEntryHeight;
-        rowHeight_ = std::clamp((listTop - 100 - kChartTop - kHeadHeight) / (rows + 1), 40, 110);
+        rowHeight_ =
+            std::clamp((listTop - 100 - kChartTop - kChartHeadHeight) / (rows + 1), 40, 110);
         // An em is 25/3 dots a point: a cell of two half-ems is as many dots.
         points_ = std::clamp(
             std::min((kCellsRight - kCellsX) * 3 / (25 * n), (rowHeight_ - 6) * 3 / 25), 3, 12);
@@ -45,7 +46,7 @@ public:
         page.font(8);
         page.text(kLeft, 220,
                   "1 は正答（満点）。黒線は S 曲線、赤線は P 曲線。注意係数 0.50 以上に ＊。");
-        const int bodyTop = kChartTop + kHeadHeight;
+        const int bodyTop = kChartTop + kChartHeadHeight;
         const int rows = static_cast<int>(chart_.students.size());
         const int columns = static_cast<int>(chart_.questions.size());
 
@@ -101,7 +102,7 @@ private:
     int columnX(int c) const {
         return kCellsX + static_cast<int>(std::lround(c * points_ * 25 / 3.0));
     }
-    int rowY(int r) const { return kChartTop + kHeadHeight + r * rowHeight_; }
+    int rowY(int r) const { return kChartTop + kChartHeadHeight + r * rowHeight_; }
     static int entriesPerRow() { return (kRight - kLeft) / kEntryWidth; }
 
     // S after each row's number right, P under each column's.

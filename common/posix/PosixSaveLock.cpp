@@ -23,7 +23,7 @@ constexpr std::chrono::milliseconds kPoll{1};
 
 // The save of `file` cannot begin: the folder refuses the lock's files (errno `error`), or
 // another save kept the lock past the wait (0).
-Status failure(const fs::path& file, const fs::path& folder, int error) {
+Status lockFailure(const fs::path& file, const fs::path& folder, int error) {
     if (error == 0)
         return Status::error(because(
             N_("{1}: another save into the folder {2} has not ended; try again in a moment"), file,
@@ -110,7 +110,7 @@ Status posixLockFolder(const fs::path& folder, const fs::path& file, std::chrono
     // Another teacher's account made it without write permission for us: flock needs no more
     // than reading.
     if (fd < 0 && errno == EACCES) fd = ::open(lockFile.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0) return failure(file, folder, errno);
+    if (fd < 0) return lockFailure(file, folder, errno);
     const auto deadline = Clock::now() + wait;
     bool flocked = false;
     for (;;) {
@@ -122,7 +122,7 @@ Status posixLockFolder(const fs::path& folder, const fs::path& file, std::chrono
         if (errno != EWOULDBLOCK && errno != EINTR) break;
         if (Clock::now() > deadline) {
             ::close(fd);
-            return failure(file, folder, 0);
+            return lockFailure(file, folder, 0);
         }
         std::this_thread::sleep_for(kPoll);
     }
@@ -130,7 +130,7 @@ Status posixLockFolder(const fs::path& folder, const fs::path& file, std::chrono
     while (!createHeld(heldFile, flocked, error)) {
         if ((error != EEXIST) || Clock::now() > deadline) {
             ::close(fd);  // lets go of the flock too
-            return failure(file, folder, error == EEXIST ? 0 : error);
+            return lockFailure(file, folder, error == EEXIST ? 0 : error);
         }
         std::this_thread::sleep_for(kPoll);
     }

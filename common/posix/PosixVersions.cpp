@@ -21,7 +21,8 @@ namespace {
 constexpr std::size_t kMaxVersionBytes = kMaxResultsFileBytes;
 
 // `what` is the file or folder that failed, `writing` whether it was being written.
-Status failure(const std::string& name, const std::string& what, int error, bool writing = true) {
+Status versionFailure(const std::string& name, const std::string& what, int error,
+                      bool writing = true) {
     return Status::error(because(N_("{1}: the earlier version cannot be kept: {2}: {3}"), name,
                                  what, Reason::ofErrno(error, writing)));
 }
@@ -120,14 +121,14 @@ Status keepVersion(int folder, const std::string& name, int replacement) {
     if (!readAllAt(folder, name, bytes, &mode)) {
         // Nothing to keep: no file yet, no regular file, or printed pages too large to keep.
         if (errno == ENOENT || errno == EINVAL || errno == EFBIG) return Status::ok();
-        return failure(name, name, errno, false);
+        return versionFailure(name, name, errno, false);
     }
     if (readAll(replacement, next) && next == bytes) return Status::ok();
 
     const UniqueFd versions = openFolder(folder, std::string(kVersionsFolder));
-    if (!versions.valid()) return failure(name, std::string(kVersionsFolder), errno);
+    if (!versions.valid()) return versionFailure(name, std::string(kVersionsFolder), errno);
     const UniqueFd own = openFolder(versions.get(), name);
-    if (!own.valid()) return failure(name, std::string(kVersionsFolder) + "/" + name, errno);
+    if (!own.valid()) return versionFailure(name, std::string(kVersionsFolder) + "/" + name, errno);
     std::vector<std::string> kept = versionNames(own.get());
     std::string newest;
     if (!kept.empty() && readAllAt(own.get(), kept[0], newest) && newest == bytes)
@@ -137,7 +138,7 @@ Status keepVersion(int folder, const std::string& name, int replacement) {
     for (int attempt = 0;; ++attempt, ++stamp) {
         const std::string version = versionName(stamp, programName());
         if (keepAs(folder, name, own.get(), version, bytes, mode)) break;
-        if (errno != EEXIST || attempt == 100) return failure(name, version, errno);
+        if (errno != EEXIST || attempt == 100) return versionFailure(name, version, errno);
     }
     kept = versionNames(own.get());
     for (std::size_t i = kVersionsKept; i < kept.size(); ++i)
