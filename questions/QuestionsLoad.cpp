@@ -49,6 +49,10 @@ Status loadQuestions(const std::filesystem::path& dir, const BasicData& data,
     if (marks.gradeNumber != request.grade || marks.test != request.test)
         return Status::error(because(N_("{1}: holds grade {2} in test {3}"), path.string(),
                                      marks.gradeNumber, marks.test));
+    // The file is named by the subject's place: after subjects were reordered it holds another's.
+    if (marks.subject != grade.subjectNames[subject].view().bytes())
+        return Status::error(because(N_("{1}: holds the marks of {2}, not of {3}"), path.string(),
+                                     cp932ToUtf8(marks.subject), request.subject));
     for (const StudentMarks& s : marks.students)
         if (s.cls > grade.classes())
             return Status::error(because(N_("{1}: class {2}, but grade {3} has {4} classes"),

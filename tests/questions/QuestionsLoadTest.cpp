@@ -16,10 +16,11 @@ namespace {
 // Marks that cannot be shown are refused, naming the subject or the file and what is wrong.
 struct LoadCase {
     const char* name;
-    const char* subject;  // asked for
-    int fileTest;         // the test the file written says; 0 writes none
-    const char* extra;    // more students
-    const char* reason;   // a part of the failure
+    const char* subject;               // asked for
+    int fileTest;                      // the test the file written says; 0 writes none
+    const char* extra;                 // more students
+    const char* reason;                // a part of the failure
+    const char* fileSubject = "英語";  // the subject the file written says
 };
 
 class LoadRefusal : public ::testing::TestWithParam<LoadCase> {};
@@ -30,7 +31,7 @@ TEST_P(LoadRefusal, NamesTheProblem) {
     QuestionMarks marks =
         marksFromText(readBytes(goldenPath("questions-analysis/marks.txt")) + c.extra);
     marks.test = c.fileTest;
-    marks.subject = toCp932("英語");
+    marks.subject = toCp932(c.fileSubject);
     if (c.fileTest > 0) {
         ASSERT_TRUE(writeQuestionFile(questionFilePath(year.path(), 2026, 2, 1, 1), marks));
     }
@@ -46,6 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"unknownSubject", "美術", 2, "", "\"美術\" is not a subject of grade 1"},
         LoadCase{"noFile", "英語", 0, "", "JS26_2_1_1.txt"},
         LoadCase{"otherTest", "英語", 3, "", "JS26_2_1_1.txt: holds grade 1 in test 3"},
+        LoadCase{"subjectsReordered", "英語", 2, "",
+                 "JS26_2_1_1.txt: holds the marks of 数学, not of 英語", "数学"},
         LoadCase{"classBeyondTheGrade", "英語", 2, "S 3 1 1 2 1 3 1\n",
                  "JS26_2_1_1.txt: class 3, but grade 1 has 2 classes"}),
     [](const auto& info) { return std::string(info.param.name); });
