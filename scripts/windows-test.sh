@@ -38,7 +38,12 @@ echo "windows-test: built after $((SECONDS - started)) s"
 for lang in C.UTF-8 ja_JP.UTF-8; do
     cmake "$tree" -DJITSU_TEST_LANG="$lang" >/dev/null
     echo "windows-test: the tests under wine, LANG=$lang"
-    (cd "$tree" && ctest --output-on-failure -j 2 | tail -n 3)
+    # The summary when all pass; everything the failing tests said when one fails.
+    if ! (cd "$tree" && ctest --output-on-failure -j 2 >"$tree/ctest-$lang.log" 2>&1); then
+        cat "$tree/ctest-$lang.log"
+        exit 1
+    fi
+    tail -n 3 "$tree/ctest-$lang.log"
 done
 
 # The same year made and computed by both builds, in a folder whose name is not ASCII.
