@@ -39,7 +39,7 @@ for lang in C.UTF-8 ja_JP.UTF-8; do
     cmake "$tree" -DJITSU_TEST_LANG="$lang" >/dev/null
     echo "windows-test: the tests under wine, LANG=$lang"
     # The summary when all pass; everything the failing tests said when one fails.
-    if ! (cd "$tree" && ctest --output-on-failure -j 2 >"$tree/ctest-$lang.log" 2>&1); then
+    if ! ctest --test-dir "$tree" --output-on-failure -j 2 >"$tree/ctest-$lang.log" 2>&1; then
         cat "$tree/ctest-$lang.log"
         exit 1
     fi
