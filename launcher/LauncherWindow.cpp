@@ -279,16 +279,20 @@ void LauncherWindow::ScoresButtonClick() {
         this, QStringLiteral("点数の表（Excel・CSV・TSV）を選ぶ"), folder_,
         QStringLiteral("表 (*.xlsx *.csv *.tsv *.txt);;すべてのファイル (*)"));
     if (source.isEmpty()) return;
+    if (const auto files = chooseTest(overview.tests, QStringLiteral("点数の取り込み")))
+        importScores(source, files->grade, files->test);
+}
+
+std::optional<TestFiles> LauncherWindow::chooseTest(const std::vector<TestFiles>& tests,
+                                                    const QString& title) {
     QStringList labels;
-    for (const TestFiles& files : overview.tests)
+    for (const TestFiles& files : tests)
         labels << QStringLiteral("%1年 第%2回").arg(files.grade).arg(files.test);
     bool chosen = false;
-    const QString label =
-        QInputDialog::getItem(this, QStringLiteral("点数の取り込み"),
-                              QStringLiteral("学年とテスト"), labels, 0, false, &chosen);
-    if (!chosen || labels.indexOf(label) < 0) return;
-    const TestFiles& files = overview.tests[static_cast<std::size_t>(labels.indexOf(label))];
-    importScores(source, files.grade, files.test);
+    const QString label = QInputDialog::getItem(this, title, QStringLiteral("学年とテスト"), labels,
+                                                0, false, &chosen);
+    if (!chosen || labels.indexOf(label) < 0) return std::nullopt;
+    return tests[static_cast<std::size_t>(labels.indexOf(label))];
 }
 
 void LauncherWindow::importScores(const QString& source, int grade, int test) {
@@ -325,23 +329,17 @@ void LauncherWindow::QuestionsButtonClick() {
             QFileDialog::getOpenFileName(this, QStringLiteral("解答の表を選ぶ"), folder_, filter);
         if (answers.isEmpty()) return;
     }
-    QStringList labels;
-    for (const TestFiles& files : overview.tests)
-        labels << QStringLiteral("%1年 第%2回").arg(files.grade).arg(files.test);
-    bool chosen = false;
-    const QString label =
-        QInputDialog::getItem(this, QStringLiteral("設問別データの取り込み"),
-                              QStringLiteral("学年とテスト"), labels, 0, false, &chosen);
-    if (!chosen || labels.indexOf(label) < 0) return;
-    const TestFiles& files = overview.tests[static_cast<std::size_t>(labels.indexOf(label))];
+    const auto files = chooseTest(overview.tests, QStringLiteral("設問別データの取り込み"));
+    if (!files) return;
     QStringList subjects;
-    for (const std::string& name : givenSubjects(folder_.toStdString(), files.grade, files.test))
+    for (const std::string& name : givenSubjects(folder_.toStdString(), files->grade, files->test))
         subjects << QString::fromStdString(name);
+    bool chosen = false;
     const QString subject =
         QInputDialog::getItem(this, QStringLiteral("設問別データの取り込み"),
                               QStringLiteral("科目"), subjects, 0, false, &chosen);
     if (chosen && !subject.isEmpty())
-        importQuestions(source, answers, files.grade, files.test, subject);
+        importQuestions(source, answers, files->grade, files->test, subject);
 }
 
 void LauncherWindow::importQuestions(const QString& source, const QString& answers, int grade,
@@ -373,21 +371,13 @@ void LauncherWindow::importQuestions(const QString& source, const QString& answe
 
 void LauncherWindow::ExportButtonClick() {
     const FolderOverview overview = readFolderOverview(folder_.toStdString());
-    const auto tests = exportableTests(overview);
-    QStringList labels;
-    for (const TestFiles& files : tests)
-        labels << QStringLiteral("%1年 第%2回").arg(files.grade).arg(files.test);
-    bool chosen = false;
-    const QString label =
-        QInputDialog::getItem(this, QStringLiteral("Excel に書き出し"),
-                              QStringLiteral("学年とテスト"), labels, 0, false, &chosen);
-    if (!chosen || labels.indexOf(label) < 0) return;
-    const TestFiles& files = tests[static_cast<std::size_t>(labels.indexOf(label))];
+    const auto files = chooseTest(exportableTests(overview), QStringLiteral("Excel に書き出し"));
+    if (!files) return;
     const QString output = QFileDialog::getSaveFileName(
         this, QStringLiteral("書き出すファイル"),
-        fromPath(exportFileName(folder_.toStdString(), overview.year, files)),
+        fromPath(exportFileName(folder_.toStdString(), overview.year, *files)),
         QStringLiteral("Excel の表 (*.xlsx);;CSV（UTF-8） (*.csv)"));
-    if (!output.isEmpty()) exportResults(files, output);
+    if (!output.isEmpty()) exportResults(*files, output);
 }
 
 void LauncherWindow::exportResults(const TestFiles& files, const QString& output) {

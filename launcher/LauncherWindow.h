@@ -4,6 +4,8 @@
 #include <QFileSystemWatcher>
 #include <array>
 #include <filesystem>
+#include <optional>
+#include <vector>
 
 #include "FolderOverview.h"
 #include "FolderScan.h"
@@ -67,6 +69,8 @@ protected:
 
 private:
     void setFolder(const QString& folder);
+    // Asks which grade and test, among `tests`; nothing when the person cancels.
+    std::optional<TestFiles> chooseTest(const std::vector<TestFiles>& tests, const QString& title);
     // Brings the folder's score files in line with edited rosters, then reads it.
     void readFolder();
     void showOverview(const FolderOverview& overview);
