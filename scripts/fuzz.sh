@@ -2,12 +2,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the readers' libFuzzer targets with clang into build-fuzz/ and runs each on a scratch
 # copy of its seed corpus under tests/fuzz/, as many side by side as there are cores (JOBS
-# overrides). With no argument every target runs ten million times (RUNS overrides the count) and
-# what it finds that reaches new code (new edges; how often they run does not count) is merged
-# back into tests/fuzz/, smallest inputs first, so the saved corpora grow; with SECONDS, each
-# runs that long and the tree stays as it is. Prints each target's run count, time and runs a
-# second; a crash stops the others, with the input saved in build-fuzz/crashes/.
-#   scripts/fuzz.sh            ten million runs per target, corpora saved
+# overrides). With no argument every reader runs ten million times in total (RUNS overrides the
+# count), shared equally by the targets that read its corpus (the reader alone and its round
+# trip), and what they find that reaches new code (new edges; how often they run does not count)
+# is merged back into tests/fuzz/, smallest inputs first, so the saved corpora grow; with
+# SECONDS, each target runs that long and the tree stays as it is. Prints each target's run
+# count, time and runs a second; a crash stops the others, with the input saved in
+# build-fuzz/crashes/.
+#   scripts/fuzz.sh            ten million runs per reader, corpora saved
 #   scripts/fuzz.sh 600        ten minutes per target
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,7 +17,6 @@ if [ $# -gt 0 ]; then
     limit=(-max_total_time="$1")
     keep=no
 else
-    limit=(-runs="${RUNS:-10000000}")
     keep=yes
 fi
 jobs=${JOBS:-$(nproc)}
@@ -31,12 +32,25 @@ scratch="$(mktemp -d)"
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$scratch"' EXIT
 mkdir -p build-fuzz/crashes
 
+# The saved corpus a target reads: fuzz_scores and fuzz_scores_round_trip both read scores.
+corpus_of() {
+    local name
+    name="$(basename "$1")"
+    name="${name#fuzz_}"
+    echo "${name%_round_trip}"
+}
+
 # Runs one target; its report line goes to $scratch/NAME.report, its exit status is its own.
 fuzz_one() {
     local target=$1 name corpus log start runs seconds
     name="$(basename "$target")"
-    corpus="${name#fuzz_}"
-    corpus="${corpus%_round_trip}"
+    corpus="$(corpus_of "$target")"
+    if [ "$keep" = yes ]; then
+        local sharing
+        sharing="$(printf '%s\n' "${targets[@]}" | while read -r t; do corpus_of "$t"; done |
+            grep -cx "$corpus")"
+        limit=(-runs="$((${RUNS:-10000000} / sharing))")
+    fi
     mkdir -p "$scratch/$name"
     cp tests/fuzz/"$corpus"/* "$scratch/$name/"
     log="$scratch/$name.log"
@@ -51,6 +65,13 @@ fuzz_one() {
     runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
     echo "$name: ${runs:-?} runs in $seconds s ($((${runs:-0} / (seconds > 0 ? seconds : 1))) a second), nothing found" \
         >"$scratch/$name.report"
+    # Saved as soon as the target is done, so a campaign stopped half-way keeps what it found;
+    # counted by the edges reached, not how often: a few dozen inputs rather than hundreds. The
+    # targets sharing a corpus take turns.
+    if [ "$keep" = yes ]; then
+        flock tests/fuzz/"$corpus" "$target" -merge=1 -use_counters=0 tests/fuzz/"$corpus" \
+            "$scratch/$name" >"$scratch/$name.merge" 2>&1
+    fi
 }
 
 targets=()
@@ -63,14 +84,4 @@ for target in "${targets[@]}"; do
 done
 while [ "$(jobs -rp | wc -l)" -gt 0 ]; do wait -n || failed=1; done
 [ "$failed" = 0 ] || exit 1
-for target in "${targets[@]}"; do
-    name="$(basename "$target")"
-    cat "$scratch/$name.report"
-    if [ "$keep" = yes ]; then
-        corpus="${name#fuzz_}"
-        corpus="${corpus%_round_trip}"
-        # Counted by the edges reached, not how often: a few dozen inputs rather than hundreds.
-        "$target" -merge=1 -use_counters=0 tests/fuzz/"$corpus" "$scratch/$name" \
-            >"$scratch/$name.merge" 2>&1
-    fi
-done
+for target in "${targets[@]}"; do cat "$scratch/$(basename "$target").report"; done
