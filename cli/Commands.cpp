@@ -514,10 +514,16 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
     if (help) rest = {"--help"};
     const auto command = named(name);
     if (command == commands().end()) {
-        err << "jitsuryoku: "
-            << because(N_("{1} (see {2} --help)"), because(N_("unknown command '{1}'"), name),
-                       "jitsuryoku")
-                   .text()
+        // The first word of two-word commands alone (questions) lists its second words.
+        std::string seconds;
+        for (const Command& c : commands())
+            if (std::string_view(c.name).starts_with(name + " "))
+                seconds +=
+                    (seconds.empty() ? "" : ", ") + std::string(c.name).substr(name.size() + 1);
+        const Reason reason = seconds.empty()
+                                  ? because(N_("unknown command '{1}'"), name)
+                                  : because(N_("'{1}' needs one of: {2}"), name, seconds);
+        err << "jitsuryoku: " << because(N_("{1} (see {2} --help)"), reason, "jitsuryoku").text()
             << '\n';
         return kExitUsage;
     }
