@@ -54,9 +54,12 @@ Status runSummary(const Services& services, const BasicData& data, const Summary
             return Status::error(resultsFile.string() + ": out of date");
         }
         if (Status read = readResultsFile(resultsFile, grade, *results, &resultsHealth); !read) {
+            // The box's detail is the run's reason, so that it is said once.
+            const std::string detail = resultsFileDetail(resultsFile, read);
             services.messages.alert(text::kResultsNotRead, text::kConfirm, MessageIcon::Exclamation,
-                                    resultsFileDetail(resultsFile, read));
-            return read;
+                                    detail);
+            const Reason reason = Reason::verbatim(detail);
+            return read.isMissing() ? Status::missing(reason) : Status::error(reason);
         }
         for (const auto& [file, health] :
              {std::pair{&rosterFile, &rosterHealth}, std::pair{&resultsFile, &resultsHealth}})
