@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "Catalogue.h"
+#include "FileSystem.h"
 #include "FolderSettings.h"
 #include "HelpWindow.h"
 #include "LauncherTexts.h"
@@ -40,7 +41,7 @@ constexpr int kFixedInRole = Qt::UserRole;
 namespace fs = std::filesystem;
 
 QString fromPath(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
+    return QString::fromStdString(utf8FromPath(path));
 }
 
 }  // namespace
