@@ -77,9 +77,12 @@ echo "windows-test: jitsuryoku.exe demo and results: the same bytes as on Linux"
 # An installed jitsuryoku.exe finds its Japanese catalogue (bin/../share/locale) and, on a PC
 # that sets none of the locale's variables, speaks the language the system speaks: wine takes
 # it from the Linux locale it runs in, and cmd removes the variables wine passes on.
+# The build tree's catalogue, which a program run from the tree finds, is put aside meanwhile.
 cmake --install "$tree" --prefix "$work/installed" >/dev/null
 exe="$(winepath -w "$work/installed/bin/jitsuryoku.exe" 2>/dev/null)"
 missing="$(winepath -w "$work/missing" 2>/dev/null)"
+mv "$tree/locale" "$work/locale"
+trap 'mv "$work/locale" "$root/$tree/locale" 2>/dev/null; rm -rf "$work"' EXIT
 for expected in "C.UTF-8 error: " "ja_JP.UTF-8 エラー: "; do
     lang="${expected%% *}"
     said="$(LANG="$lang" LC_ALL= LC_MESSAGES= wine cmd /c \
@@ -89,6 +92,7 @@ for expected in "C.UTF-8 error: " "ja_JP.UTF-8 エラー: "; do
         exit 1
     fi
 done
+mv "$work/locale" "$tree/locale"
 echo "windows-test: the installed jitsuryoku.exe speaks the system's language"
 
 # Windows' own DLLs only: the C and C++ runtimes and the libraries are linked in.
