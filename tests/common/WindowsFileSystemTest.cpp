@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <optional>
 #include <thread>
 
 #include "AtomicWrite.h"
+#include "Catalogue.h"
 #include "FileSystem.h"
 #include "FileVersions.h"
 #include "TempDir.h"
@@ -191,4 +193,30 @@ TEST(WindowsFileSystem, NamesRoundTripAndBytesStayAsTheyAre) {
         EXPECT_EQ(listed, std::vector<std::string>{c.file});
         EXPECT_EQ(utf8FromPath(wide), utf8FromPath(dir.path()) + "\\" + c.folder + "\\" + c.file);
     }
+}
+
+// An error the suite has no words for keeps Windows' own (FormatMessageW), asked for in the
+// language the program speaks: a name with "<" is one Windows refuses (error 123).
+TEST(WindowsFileSystem, TheSystemsOwnWordsAreInTheLanguageSpoken) {
+    TempDir dir;
+    const fs::path refused = dir / "a<b.txt";
+    std::string bytes;
+    const std::string english = fileSystem().readFile(refused, 100, bytes).reason();
+    ASSERT_TRUE(speakJapanese());
+    const std::string japanese = fileSystem().readFile(refused, 100, bytes).reason();
+    speakEnglish();
+
+    const std::string opened = ": cannot be opened: ", number = " (error 123)";
+    ASSERT_TRUE(english.starts_with(utf8FromPath(refused) + opened)) << english;
+    ASSERT_TRUE(english.ends_with(number)) << english;
+    const std::string words = english.substr(utf8FromPath(refused).size() + opened.size());
+    EXPECT_TRUE(std::all_of(words.begin(), words.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x80;
+    })) << words;
+    const auto from = japanese.find("「"), to = japanese.find("」（番号 123）");
+    ASSERT_TRUE(from != std::string::npos && to != std::string::npos) << japanese;
+    const std::string japaneseWords = japanese.substr(from + 3, to - from - 3);
+    EXPECT_TRUE(std::any_of(japaneseWords.begin(), japaneseWords.end(), [](char c) {
+        return static_cast<unsigned char>(c) >= 0x80;
+    })) << japaneseWords;
 }
