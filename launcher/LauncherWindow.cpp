@@ -171,7 +171,7 @@ void LauncherWindow::setFolder(const QString& folder) {
     folder_ = folder;
     History->setFolder(folder.toStdString());
     Questions->setFolder(folder.toStdString());
-    FolderE->setText(folder);
+    FolderE->setText(fromPath(pathFromUtf8(folder.toStdString())));  // the system's separators
     // Nothing starts until the folder has been read.
     for (QPushButton* button : ProgramButtons) button->setEnabled(false);
     for (QWidget* control :

@@ -185,7 +185,8 @@ Status keepVersion(const fs::path& target, const fs::path& replacement) {
     const fs::path own = versions / target.filename();
     DWORD error = 0;
     if (!ensureFolder(versions, error)) return failure(std::string(kVersionsFolder), error);
-    if (!ensureFolder(own, error)) return failure(std::string(kVersionsFolder) + "/" + name, error);
+    if (!ensureFolder(own, error))
+        return failure(utf8FromPath(fs::path(kVersionsFolder) / target.filename()), error);
     std::vector<std::string> kept = versionsNewestFirst(listFolder(own));
     std::string newest;
     if (!kept.empty() && readWhole(own / pathFromUtf8(kept[0]), kMaxVersionBytes, newest) &&
