@@ -72,8 +72,8 @@ std::vector<std::string> leftovers(const fs::path& dir, const std::string& targe
 }  // namespace
 
 // A save replaces an existing file with ReplaceFileW and makes a new one with MoveFileExW,
-// keeping the old bytes as a version as on Linux; whatever it refuses, it leaves the target as
-// it was and no temporary file behind.
+// keeping the old bytes as a version that restores, as on Linux; whatever it refuses, it leaves
+// the target as it was and no temporary file behind.
 TEST(WindowsFileSystem, ReplacesAFileOrRefusesLeavingItAsItWas) {
     const ReplaceCase cases[] = {
         {"an existing file", Target::File, nullptr},
@@ -92,6 +92,7 @@ TEST(WindowsFileSystem, ReplacesAFileOrRefusesLeavingItAsItWas) {
         } else if (c.target != Target::Nothing) {
             writeBytes(target, kOld);
         }
+        // (wine keeps the attribute in the Linux file's write permission.)
         if (c.target == Target::ReadOnlyFile) {
             ASSERT_TRUE(::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
         }
@@ -132,6 +133,10 @@ TEST(WindowsFileSystem, ReplacesAFileOrRefusesLeavingItAsItWas) {
         }
         for (const FileVersion& version : versions) EXPECT_EQ(readBytes(version.path), kOld);
         EXPECT_EQ(leftovers(dir.path(), "JK26_1_1.txt"), std::vector<std::string>{});
+        if (saved && !versions.empty()) {
+            EXPECT_TRUE(restoreVersion(target, 1));
+            EXPECT_EQ(readBytes(target), kOld);
+        }
         ::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
 }
