@@ -5,6 +5,7 @@
 
 #include "AtomicWrite.h"
 #include "Cp932.h"
+#include "FileSystem.h"
 #include "Paths.h"
 #include "Roster.h"
 #include "TestList.h"
@@ -76,8 +77,8 @@ Status planCountChange(const fs::path& dir, const BasicData& before, const Basic
             }
             const std::string where = gradeLabel(g) + " " + testLabel(t);
             if (t > now.tests()) {
-                drops += "　" + where + "：テストの回数から外れます（" + path.filename().string() +
-                         " はそのまま残ります）\n";
+                drops += "　" + where + "：テストの回数から外れます（" +
+                         utf8FromPath(path.filename()) + " はそのまま残ります）\n";
                 continue;
             }
             FileFindings health;
@@ -89,11 +90,11 @@ Status planCountChange(const fs::path& dir, const BasicData& before, const Basic
             dropped(old, now, *scores, where, drops);
             if (!reshaped) continue;
             plan.scoreFiles.push_back({path, text, formatScores(now, *scores)});
-            files += "　" + path.filename().string();
+            files += "　" + utf8FromPath(path.filename());
             const fs::path results = resultsPath(dir, before.year, t, g + 1);
             std::error_code ec;
             if (fs::exists(results, ec))
-                files += "（" + results.filename().string() + " は古くなります）";
+                files += "（" + utf8FromPath(results.filename()) + " は古くなります）";
             files += "\n";
         }
     }

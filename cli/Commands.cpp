@@ -19,6 +19,7 @@
 #include "ProgramOptions.h"
 #include "Reason.h"
 #include "ResultsAge.h"
+#include "System.h"
 
 namespace jitsu::cli {
 
@@ -475,7 +476,7 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
 
 int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostream& err,
            const Clock& clock) {
-    speakLocaleLanguage(std::getenv);
+    speakLocaleLanguage(std::getenv, userInterfaceLanguage);
     const Arguments tool(words, toolOptions(), true);
     if (!tool.ok()) {
         err << "jitsuryoku: "

@@ -10,6 +10,7 @@
 
 #include "Catalogue.h"
 #include "CupsQueue.h"
+#include "FileSystem.h"
 #include "PdfPrinter.h"
 #include "TextFile.h"
 #include "TracePrinter.h"
@@ -85,8 +86,8 @@ void PrintOutput::tell(std::ostream& out) const {
     if (choice_.queue)
         out << "printed " << sheets << " pages on " << *choice_.queue << '\n';
     else if (choice_.pdf || choice_.trace)
-        out << "wrote " << (choice_.pdf ? *choice_.pdf : *choice_.trace).string() << ": " << sheets
-            << " pages\n";
+        out << "wrote " << utf8FromPath(choice_.pdf ? *choice_.pdf : *choice_.trace) << ": "
+            << sheets << " pages\n";
 }
 
 }  // namespace jitsu::cli

@@ -7,6 +7,7 @@
 #include "BasicData.h"
 #include "Catalogue.h"
 #include "Commands.h"
+#include "FileSystem.h"
 #include "NumberList.h"
 #include "QuestionExport.h"
 #include "Reason.h"
@@ -68,14 +69,14 @@ int questionsExportCommand(CommandContext& context) {
     if (Status read = questions::loadQuestions(context.dir, *basic, request, *loaded); !read)
         return context.dataError(read.reason());
 
-    std::filesystem::path output =
-        args.option("output").value_or(loaded->file.filename().replace_extension(format).string());
+    std::filesystem::path output = pathFromUtf8(args.option("output").value_or(
+        utf8FromPath(loaded->file.filename().replace_extension(format))));
     if (output.is_relative()) output = context.dir / output;
     if (Status s =
             yearfiles::exportQuestionRates(*loaded, output, format == "csv", encoding == "cp932");
         !s)
         return context.dataError(s.reason());
-    context.out << "wrote " << output.string() << ": " << loaded->marks.questions.size()
+    context.out << "wrote " << utf8FromPath(output) << ": " << loaded->marks.questions.size()
                 << " questions\n";
     return kExitOk;
 }

@@ -85,17 +85,17 @@ bool speakJapanese() {
     return current->size() > 0;
 }
 
-void speakLocaleLanguage(const std::function<const char*(const char*)>& environment) {
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char* value = environment(name);
-        if (!value || !*value) continue;
-        if (std::string_view(value).starts_with("ja"))
+void speakLocaleLanguage(const std::function<const char*(const char*)>& environment,
+                         const std::function<std::string()>& systemLanguage) {
+    auto speak = [](std::string_view language) {
+        if (language.starts_with("ja"))
             (void)speakJapanese();
         else
             speakEnglish();
-        return;
-    }
-    speakEnglish();
+    };
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (const char* value = environment(name); value && *value) return speak(value);
+    speak(systemLanguage());
 }
 
 void speakEnglish() { current = &englishCatalogue(); }

@@ -35,9 +35,11 @@ private:
 // is not installed (the texts then stay English).
 bool speakJapanese();
 // The command-line tool: Japanese when the locale asks for it (the first of LC_ALL,
-// LC_MESSAGES and LANG that is set and not empty names ja, e.g. ja_JP.UTF-8), else English.
-// `environment` is getenv or a test's stand-in.
-void speakLocaleLanguage(const std::function<const char*(const char*)>& environment);
+// LC_MESSAGES and LANG that is set and not empty names ja, e.g. ja_JP.UTF-8) or, when none is
+// set (a Windows PC), when the system's language does ("ja-JP"); else English. `environment`
+// is getenv and `systemLanguage` userInterfaceLanguage (System.h), or a test's stand-ins.
+void speakLocaleLanguage(const std::function<const char*(const char*)>& environment,
+                         const std::function<std::string()>& systemLanguage);
 // Back to English (tests).
 void speakEnglish();
 bool speaksJapanese();

@@ -12,7 +12,7 @@ std::filesystem::path pathFromUtf8(std::string_view text) {
 }
 
 std::string utf8FromPath(const std::filesystem::path& path) {
-    const std::u8string text = path.generic_u8string();
+    const std::u8string text = std::filesystem::path(path).make_preferred().u8string();
     return std::string(text.begin(), text.end());
 }
 

@@ -16,8 +16,9 @@ namespace jitsu {
 
 // Every path the suite handles is UTF-8 text inside; these two convert at the edge, where a
 // path meets the system (std::filesystem::path(std::string) reads the text in the system's
-// code page on Windows, not as UTF-8). The text separates folders with "/" on every system, so
-// that what the suite prints is the same everywhere.
+// code page on Windows, not as UTF-8). utf8FromPath is also the one way a path is shown to a
+// person: its folders separated as the system separates them ("\" on Windows, also where the
+// path was put together with "/"), so that every message names a file one way.
 std::filesystem::path pathFromUtf8(std::string_view text);
 std::string utf8FromPath(const std::filesystem::path& path);
 

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 
+#include "FileSystem.h"
 #include "System.h"
 
 namespace jitsu {
@@ -51,6 +52,8 @@ Reason Reason::ofErrno(int error, bool writing) {
             return because(N_("{1} (error {2})"), systemErrorText(error), error);
     }
 }
+
+Reason reasonValue(const std::filesystem::path& p) { return Reason::verbatim(utf8FromPath(p)); }
 
 std::string Reason::text() const {
     if (verbatim_) return text_;

@@ -51,11 +51,8 @@ private:
 // A value for a place of a Reason: a Reason as it is, a path as its name, a number in digits,
 // any other text verbatim.
 inline Reason reasonValue(Reason r) { return r; }
-// (Its UTF-8 text: path::string() is in the system's code page on Windows.)
-inline Reason reasonValue(const std::filesystem::path& p) {
-    const std::u8string text = p.u8string();
-    return Reason::verbatim(std::string(text.begin(), text.end()));
-}
+// (As utf8FromPath shows it: path::string() is in the system's code page on Windows.)
+Reason reasonValue(const std::filesystem::path& p);
 inline Reason reasonValue(std::string text) { return Reason::verbatim(std::move(text)); }
 inline Reason reasonValue(const char* text) { return Reason::verbatim(text); }
 template <std::integral N>

@@ -84,14 +84,15 @@ std::optional<StaleResults> staleResults(const fs::path& dir, unsigned year, int
 }
 
 std::string staleReason(const StaleResults& stale) {
-    return stale.results.filename().string() + " (saved " + versionTimeText(stale.resultsSaved) +
-           ") is out of date: " + stale.newer.filename().string() + " was saved after it (" +
+    return utf8FromPath(stale.results.filename()) + " (saved " +
+           versionTimeText(stale.resultsSaved) +
+           ") is out of date: " + utf8FromPath(stale.newer.filename()) + " was saved after it (" +
            versionTimeText(stale.newerSaved) + ")";
 }
 
 std::string staleDetail(const StaleResults& stale) {
-    return "結果ファイル " + stale.results.filename().string() + "：" +
-           versionTimeText(stale.resultsSaved) + " 保存\n" + stale.newer.filename().string() +
+    return "結果ファイル " + utf8FromPath(stale.results.filename()) + "：" +
+           versionTimeText(stale.resultsSaved) + " 保存\n" + utf8FromPath(stale.newer.filename()) +
            "：" + versionTimeText(stale.newerSaved) + " 保存（結果ファイルより後）";
 }
 

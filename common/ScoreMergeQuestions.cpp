@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "Cp932.h"
+#include "FileSystem.h"
 #include "MessageTexts.h"
 #include "ScoreMergeTexts.h"
 
@@ -65,7 +66,7 @@ ConflictQuestion conflictAsker(const GradeData& grade, const GradeRoster& roster
 }
 
 std::string replaceQuestion(const std::filesystem::path& scoreFile) {
-    return text::kShapeFile + scoreFile.filename().string() + text::kReplaceRest;
+    return text::kShapeFile + utf8FromPath(scoreFile.filename()) + text::kReplaceRest;
 }
 
 }  // namespace jitsu

@@ -20,6 +20,10 @@ std::string programName();
 // `time` in the computer's time zone.
 std::tm localTime(std::time_t time);
 
+// The language the person chose for the system's own texts, as a tag such as "ja-JP"; empty
+// where the system keeps no such choice besides the locale's variables (POSIX).
+std::string userInterfaceLanguage();
+
 // The system's own words for the C library's error number `error`: in Japanese when the process
 // speaks it (speaksJapanese) and the system has them, else in English.
 std::string systemErrorText(int error);

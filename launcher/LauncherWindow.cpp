@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "Catalogue.h"
+#include "FileSystem.h"
 #include "FolderSettings.h"
 #include "HelpWindow.h"
 #include "LauncherTexts.h"
@@ -40,7 +41,7 @@ constexpr int kFixedInRole = Qt::UserRole;
 namespace fs = std::filesystem;
 
 QString fromPath(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
+    return QString::fromStdString(utf8FromPath(path));
 }
 
 }  // namespace
@@ -170,7 +171,7 @@ void LauncherWindow::setFolder(const QString& folder) {
     folder_ = folder;
     History->setFolder(folder.toStdString());
     Questions->setFolder(folder.toStdString());
-    FolderE->setText(folder);
+    FolderE->setText(fromPath(pathFromUtf8(folder.toStdString())));  // the system's separators
     // Nothing starts until the folder has been read.
     for (QPushButton* button : ProgramButtons) button->setEnabled(false);
     for (QWidget* control :

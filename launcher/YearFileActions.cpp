@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "BasicData.h"
+#include "FileSystem.h"
 #include "Paths.h"
 #include "ResultsAge.h"
 #include "ResultsExport.h"
@@ -27,7 +28,7 @@ RosterPlan planRosterImport(const std::filesystem::path& dir, const std::filesys
     if (!plan.status) return plan;
     plan.target = plan.replacement.roster;
     std::error_code ec;
-    plan.question = std::to_string(grade) + "年の名簿 " + plan.target.filename().string() +
+    plan.question = std::to_string(grade) + "年の名簿 " + utf8FromPath(plan.target.filename()) +
                     (std::filesystem::exists(plan.target, ec) ? " を、この内容で上書きしますか？"
                                                               : " を、この内容で作りますか？");
     plan.details = yearfiles::previewText(plan.roster);
@@ -115,8 +116,8 @@ Status exportTest(const std::filesystem::path& dir, const TestFiles& files,
     yearfiles::ExportRequest request{data->year, files.test, files.grade, output, csv, false};
     std::size_t students = 0;
     if (Status s = yearfiles::exportResults(dir, *data, request, students); !s) return s;
-    done =
-        output.filename().string() + " に " + std::to_string(students) + " 人分を書き出しました。";
+    done = utf8FromPath(output.filename()) + " に " + std::to_string(students) +
+           " 人分を書き出しました。";
     return Status::ok();
 }
 

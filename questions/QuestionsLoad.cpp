@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "Cp932.h"
+#include "FileSystem.h"
 #include "Format.h"
 #include "Paths.h"
 #include "QuestionFile.h"
@@ -47,16 +48,16 @@ Status loadQuestions(const std::filesystem::path& dir, const BasicData& data,
     if (Status read = readQuestionFile(path, loaded.marks); !read) return read;
     const QuestionMarks& marks = loaded.marks;
     if (marks.gradeNumber != request.grade || marks.test != request.test)
-        return Status::error(because(N_("{1}: holds grade {2} in test {3}"), path.string(),
-                                     marks.gradeNumber, marks.test));
+        return Status::error(
+            because(N_("{1}: holds grade {2} in test {3}"), path, marks.gradeNumber, marks.test));
     // The file is named by the subject's place: after subjects were reordered it holds another's.
     if (marks.subject != grade.subjectNames[subject].view().bytes())
-        return Status::error(because(N_("{1}: holds the marks of {2}, not of {3}"), path.string(),
+        return Status::error(because(N_("{1}: holds the marks of {2}, not of {3}"), path,
                                      cp932ToUtf8(marks.subject), request.subject));
     for (const StudentMarks& s : marks.students)
         if (s.cls > grade.classes())
-            return Status::error(because(N_("{1}: class {2}, but grade {3} has {4} classes"),
-                                         path.string(), s.cls, request.grade, grade.classes()));
+            return Status::error(because(N_("{1}: class {2}, but grade {3} has {4} classes"), path,
+                                         s.cls, request.grade, grade.classes()));
     loaded.title = testLabel(request.test) + data.testName.view().utf8() + "　" +
                    formatInt(request.grade) + "年　" + request.subject;
     loaded.classNames.clear();

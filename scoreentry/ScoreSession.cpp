@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "EntryTexts.h"
+#include "FileSystem.h"
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "ScoreMerge.h"
@@ -138,7 +139,7 @@ std::string savedNotice(const LocalTime& time) {
 }
 
 std::string shapeQuestion(const ScoreSession& session) {
-    return text::kShapeFile + session.scoreFile.filename().string() + text::kShapeFound +
+    return text::kShapeFile + utf8FromPath(session.scoreFile.filename()) + text::kShapeFound +
            std::to_string(session.shape.found) + text::kShapeExpected +
            std::to_string(session.shape.expected) + text::kShapeRest;
 }

@@ -60,8 +60,9 @@ run_year() {  # folder, then the command that runs the tool
         "$@" demo 年度 --force
         for grade in 1 2 3; do "$@" -C 年度 results --year 2026 --test 2 --grade "$grade"; done
     ) >"$dir/output.txt" 2>&1
-    # demo names the folder it wrote by its full path, which wine sees on drive Z:.
-    sed -i -e "s|Z:$dir/|DIR/|g" -e "s|$dir/|DIR/|g" "$dir/output.txt"
+    # Paths are shown in the system's style, "\" on Windows: compared as "/". demo names the
+    # folder it wrote by its full path, which wine sees on drive Z:.
+    sed -i -e 's|\\|/|g' -e "s|Z:$dir/|DIR/|g" -e "s|$dir/|DIR/|g" "$dir/output.txt"
     # Only the files of the year: the lock file and the versions' time-stamped names differ.
     rm -rf "$dir/年度/.jitsuryoku.lock" "$dir/年度/.jitsuryoku-versions"
 }
@@ -72,6 +73,27 @@ if ! diff -r "$work/linux" "$work/windows"; then
     exit 1
 fi
 echo "windows-test: jitsuryoku.exe demo and results: the same bytes as on Linux"
+
+# An installed jitsuryoku.exe finds its Japanese catalogue (bin/../share/locale) and, on a PC
+# that sets none of the locale's variables, speaks the language the system speaks: wine takes
+# it from the Linux locale it runs in, and cmd removes the variables wine passes on.
+# The build tree's catalogue, which a program run from the tree finds, is put aside meanwhile.
+cmake --install "$tree" --prefix "$work/installed" >/dev/null
+exe="$(winepath -w "$work/installed/bin/jitsuryoku.exe" 2>/dev/null)"
+missing="$(winepath -w "$work/missing" 2>/dev/null)"
+mv "$tree/locale" "$work/locale"
+trap 'mv "$work/locale" "$root/$tree/locale" 2>/dev/null; rm -rf "$work"' EXIT
+for expected in "C.UTF-8 error: " "ja_JP.UTF-8 エラー: "; do
+    lang="${expected%% *}"
+    said="$(LANG="$lang" LC_ALL= LC_MESSAGES= wine cmd /c \
+        "set LANG=&& set LC_ALL=&& set LC_MESSAGES=&& $exe -C $missing check" 2>&1 || true)"
+    if [[ "$said" != "${expected#* }"* ]]; then
+        echo "windows-test: the installed jitsuryoku.exe, the system in $lang, said: $said" >&2
+        exit 1
+    fi
+done
+mv "$work/locale" "$tree/locale"
+echo "windows-test: the installed jitsuryoku.exe speaks the system's language"
 
 # Windows' own DLLs only: the C and C++ runtimes and the libraries are linked in.
 allowed=" KERNEL32.dll msvcrt.dll SHELL32.dll ADVAPI32.dll "

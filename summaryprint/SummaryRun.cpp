@@ -7,6 +7,7 @@
 
 #include "ClassList.h"
 #include "DamagedFile.h"
+#include "FileSystem.h"
 #include "Frequencies.h"
 #include "MessageTexts.h"
 #include "PageFit.h"
@@ -24,7 +25,7 @@ namespace {
 // Why a results file could not be read: most often reportcard has not saved it yet.
 std::string resultsFileDetail(const std::filesystem::path& file, const Status& read) {
     if (read.isMissing())
-        return trFormat(text::kResultsFileMissing, std::vector{file.filename().string()});
+        return trFormat(text::kResultsFileMissing, std::vector{utf8FromPath(file.filename())});
     return read.reason();
 }
 
@@ -51,7 +52,7 @@ Status runSummary(const Services& services, const BasicData& data, const Summary
         const auto resultsFile = resultsPath(services.dir, request.year, request.test, g);
         if (request.askWhenOutOfDate && !confirmFreshResults(services.dir, services.messages, grade,
                                                              request.year, request.test, g)) {
-            return Status::error(resultsFile.string() + ": out of date");
+            return Status::error(utf8FromPath(resultsFile) + ": out of date");
         }
         if (Status read = readResultsFile(resultsFile, grade, *results, &resultsHealth); !read) {
             // The box's detail is the run's reason, so that it is said once.
@@ -66,7 +67,8 @@ Status runSummary(const Services& services, const BasicData& data, const Summary
             if (!goOnDespiteDamage(*file, *health, services.messages))
                 return Status::error(findingOf(*file, *health));
         if (!goOnDespiteRosterLimit(grade, services.messages))
-            return Status::error(rosterFile.string() + ": the head counts add up to more than " +
+            return Status::error(utf8FromPath(rosterFile) +
+                                 ": the head counts add up to more than " +
                                  std::to_string(kRosterEntries) + " students");
 
         printer.setPageSetup(PaperSize::A4, Orientation::Portrait);

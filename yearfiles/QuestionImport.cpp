@@ -6,6 +6,7 @@
 #include <set>
 
 #include "Cp932.h"
+#include "FileSystem.h"
 #include "QuestionFile.h"
 #include "SheetColumns.h"
 #include "Utf8.h"
@@ -325,9 +326,9 @@ Status readPlacedSheet(const std::filesystem::path& file, const std::string& nam
     const SheetChoice choice{name.empty() ? SheetChoice::Which::First : SheetChoice::Which::Named,
                              name};
     if (Status s = readSheetFile(file, TextEncoding::Detect, choice, sheets); !s) return s;
-    if (sheets.empty()) return placedError(file.string(), 0, Reason(N_("no sheet")).text());
+    if (sheets.empty()) return placedError(utf8FromPath(file), 0, Reason(N_("no sheet")).text());
     placed.sheet = std::move(sheets.front());
-    placed.place = file.string();
+    placed.place = utf8FromPath(file);
     if (!name.empty()) placed.place += "[" + name + "]";
     return Status::ok();
 }

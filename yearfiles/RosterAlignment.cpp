@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "AlignedCopy.h"
+#include "FileSystem.h"
 #include "Limits.h"
 #include "Paths.h"
 #include "TextFile.h"
@@ -34,7 +35,7 @@ std::string headCountsBehindEdit(const fs::path& roster, const GradeData& grade,
     const int lines = rosterLines(present);
     if (lines == headCountSum(grade) || rosterLines(copy.rosterBytes) != headCountSum(*placed))
         return "";
-    return std::to_string(g) + "年の名簿 " + roster.filename().string() + " は " +
+    return std::to_string(g) + "年の名簿 " + utf8FromPath(roster.filename()) + " は " +
            std::to_string(lines) + " 人に書き換えられましたが、基礎データの人数は合わせて " +
            std::to_string(headCountSum(grade)) +
            " 人です。\n基礎データで組の人数を直すまで、点数は前の名簿のままにします。";
@@ -131,7 +132,7 @@ std::vector<int> alignScoresAtStartUp(const fs::path& dir, const BasicData& data
             continue;
         }
         const std::string question =
-            std::to_string(g) + "年の名簿 " + plan.roster.filename().string() +
+            std::to_string(g) + "年の名簿 " + utf8FromPath(plan.roster.filename()) +
             " は、点数ファイルが書かれた後で書き換えられています。\n"
             "点数ファイルの得点を、書き換えられた名簿の生徒について移しますか？";
         if (messages.ask(question, "確認", MessageIcon::Question, MessageButtons::YesNo,

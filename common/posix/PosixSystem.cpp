@@ -26,6 +26,9 @@ std::tm localTime(std::time_t time) {
     return local;
 }
 
+// The locale's variables are the only choice of language POSIX keeps.
+std::string userInterfaceLanguage() { return {}; }
+
 // In Japanese when the system has the Japanese locale and the C library's translations
 // (libc-l10n).
 std::string systemErrorText(int error) {

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 
+#include "FileSystem.h"
 #include "FileVersions.h"
 #include "FolderBoundary.h"
 #include "Limits.h"
@@ -128,7 +129,9 @@ Status keepVersion(int folder, const std::string& name, int replacement) {
     const UniqueFd versions = openFolder(folder, std::string(kVersionsFolder));
     if (!versions.valid()) return versionFailure(name, std::string(kVersionsFolder), errno);
     const UniqueFd own = openFolder(versions.get(), name);
-    if (!own.valid()) return versionFailure(name, std::string(kVersionsFolder) + "/" + name, errno);
+    if (!own.valid())
+        return versionFailure(name, utf8FromPath(std::filesystem::path(kVersionsFolder) / name),
+                              errno);
     std::vector<std::string> kept = versionNames(own.get());
     std::string newest;
     if (!kept.empty() && readAllAt(own.get(), kept[0], newest) && newest == bytes)

@@ -185,7 +185,8 @@ Status keepVersion(const fs::path& target, const fs::path& replacement) {
     const fs::path own = versions / target.filename();
     DWORD error = 0;
     if (!ensureFolder(versions, error)) return failure(std::string(kVersionsFolder), error);
-    if (!ensureFolder(own, error)) return failure(std::string(kVersionsFolder) + "/" + name, error);
+    if (!ensureFolder(own, error))
+        return failure(utf8FromPath(fs::path(kVersionsFolder) / target.filename()), error);
     std::vector<std::string> kept = versionsNewestFirst(listFolder(own));
     std::string newest;
     if (!kept.empty() && readWhole(own / pathFromUtf8(kept[0]), kMaxVersionBytes, newest) &&
@@ -296,15 +297,27 @@ Status WindowsReplacement::write(std::string_view content) {
     return writeFailure(::GetLastError());
 }
 
+// Whether another program has `path` open without letting others delete it (error 32), which
+// ReplaceFileW would fail on. Asked before each ReplaceFileW: wine's leaves a file rfNNNN.tmp in
+// the folder each time it fails so; Windows' leaves nothing, and the question costs one open.
+bool heldOpen(const fs::path& path) {
+    const Handle probe(::CreateFileW(path.c_str(), DELETE,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return !probe.valid() && isHeldError(::GetLastError());
+}
+
 Status WindowsReplacement::rename(bool targetExists) {
     for (int attempt = 1;; ++attempt) {
-        const BOOL done = targetExists
-                              ? ::ReplaceFileW(target_.c_str(), temporaryName_.c_str(), nullptr,
-                                               REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-                              : ::MoveFileExW(temporaryName_.c_str(), target_.c_str(),
-                                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        const bool held = targetExists && heldOpen(target_);
+        const BOOL done =
+            !held &&
+            (targetExists ? ::ReplaceFileW(target_.c_str(), temporaryName_.c_str(), nullptr,
+                                           REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                          : ::MoveFileExW(temporaryName_.c_str(), target_.c_str(),
+                                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
         if (done) return Status::ok();
-        const DWORD error = ::GetLastError();
+        const DWORD error = held ? ERROR_SHARING_VIOLATION : ::GetLastError();
         if (!isHeldError(error) && error != ERROR_ACCESS_DENIED)
             return Status::error(because(N_("{1}: cannot replace the file: {2}"), target_,
                                          windowsReason(error, true)));

@@ -32,6 +32,15 @@ std::filesystem::path programFolder() { return programFile().parent_path(); }
 
 std::string programName() { return utf8FromPath(programFile().stem()); }
 
+std::string userInterfaceLanguage() {
+    wchar_t name[LOCALE_NAME_MAX_LENGTH];
+    const int n = ::LCIDToLocaleName(MAKELCID(::GetUserDefaultUILanguage(), SORT_DEFAULT), name,
+                                     LOCALE_NAME_MAX_LENGTH, 0);
+    return n > 1 ? utf8FromWide(std::wstring_view(name, static_cast<std::size_t>(n - 1))) : "";
+}
+
+// The C library has its texts in English only; the system's own errors (windowsReason) are
+// worded by Windows in the person's language.
 std::string systemErrorText(int error) { return std::strerror(error); }
 
 std::tm localTime(std::time_t time) {

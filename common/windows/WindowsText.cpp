@@ -2,6 +2,7 @@
 #include "WindowsText.h"
 
 #include <cerrno>
+#include <vector>
 
 namespace jitsu {
 
@@ -39,15 +40,29 @@ Reason windowsReason(DWORD error, bool writing) {
         default:
             break;
     }
-    wchar_t* text = nullptr;
-    const DWORD n = ::FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::string words = n > 0 ? utf8FromWide(std::wstring_view(text, n)) : std::string();
-    ::LocalFree(text);
-    while (!words.empty() && (words.back() == '\n' || words.back() == '\r' || words.back() == ' '))
-        words.pop_back();
-    return because(N_("{1} (error {2})"), words, static_cast<unsigned long>(error));
+    return because(N_("{1} (error {2})"), windowsErrorText(error),
+                   static_cast<unsigned long>(error));
+}
+
+std::string windowsErrorText(DWORD error) {
+    std::vector<LANGID> languages;
+    if (speaksJapanese()) languages.push_back(MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN));
+    // English, else whatever the system has.
+    languages.insert(languages.end(), {MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), 0});
+    for (const LANGID language : languages) {
+        wchar_t* text = nullptr;
+        const DWORD n = ::FormatMessageW(
+            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                FORMAT_MESSAGE_IGNORE_INSERTS,
+            nullptr, error, language, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+        std::string words = n > 0 ? utf8FromWide(std::wstring_view(text, n)) : std::string();
+        ::LocalFree(text);
+        while (!words.empty() &&
+               (words.back() == '\n' || words.back() == '\r' || words.back() == ' '))
+            words.pop_back();
+        if (!words.empty()) return words;
+    }
+    return {};
 }
 
 }  // namespace jitsu

@@ -61,26 +61,35 @@ TEST(Reason, AnErrorTheCatalogueDoesNotNameKeepsTheSystemsWords) {
         "システムのエラー「無効なクロスデバイスリンクです」（番号 " + std::to_string(EXDEV) + "）");
 }
 
-// LC_ALL, then LC_MESSAGES, then LANG: the first that is set and not empty decides.
-TEST(Catalogue, TheCommandLineFollowsTheLocale) {
+// LC_ALL, then LC_MESSAGES, then LANG: the first that is set and not empty decides; only when
+// none is set (a Windows PC) does the system's language.
+TEST(Catalogue, TheCommandLineFollowsTheLocaleThenTheSystem) {
     struct Case {
         std::map<std::string, std::string> environment;
+        std::string system;
         bool japanese;
     };
     const Case cases[] = {
-        {{{"LANG", "ja_JP.UTF-8"}}, true},
-        {{{"LANG", "C"}}, false},
-        {{}, false},
-        {{{"LC_ALL", "ja_JP.UTF-8"}, {"LANG", "C"}}, true},
-        {{{"LC_ALL", ""}, {"LC_MESSAGES", "C"}, {"LANG", "ja_JP.UTF-8"}}, false},
-        {{{"LC_MESSAGES", "ja_JP.eucJP"}, {"LANG", "en_GB.UTF-8"}}, true},
+        {{{"LANG", "ja_JP.UTF-8"}}, "", true},
+        {{{"LANG", "C"}}, "", false},
+        {{}, "", false},
+        {{{"LC_ALL", "ja_JP.UTF-8"}, {"LANG", "C"}}, "", true},
+        {{{"LC_ALL", ""}, {"LC_MESSAGES", "C"}, {"LANG", "ja_JP.UTF-8"}}, "", false},
+        {{{"LC_MESSAGES", "ja_JP.eucJP"}, {"LANG", "en_GB.UTF-8"}}, "", true},
+        {{}, "ja-JP", true},
+        {{}, "en-US", false},
+        {{{"LANG", ""}}, "ja-JP", true},
+        {{{"LANG", "C.UTF-8"}}, "ja-JP", false},
+        {{{"LANG", "ja_JP.UTF-8"}}, "en-US", true},
     };
     for (const Case& c : cases) {
-        speakLocaleLanguage([&](const char* name) -> const char* {
-            const auto found = c.environment.find(name);
-            return found == c.environment.end() ? nullptr : found->second.c_str();
-        });
-        EXPECT_EQ(speaksJapanese(), c.japanese);
+        speakLocaleLanguage(
+            [&](const char* name) -> const char* {
+                const auto found = c.environment.find(name);
+                return found == c.environment.end() ? nullptr : found->second.c_str();
+            },
+            [&] { return c.system; });
+        EXPECT_EQ(speaksJapanese(), c.japanese) << c.system;
         EXPECT_EQ(tr(N_("no space left on the disk")),
                   c.japanese ? "空き容量がありません" : "no space left on the disk");
     }
