@@ -82,7 +82,7 @@ cmake --install "$tree" --prefix "$work/installed" >/dev/null
 exe="$(winepath -w "$work/installed/bin/jitsuryoku.exe" 2>/dev/null)"
 missing="$(winepath -w "$work/missing" 2>/dev/null)"
 mv "$tree/locale" "$work/locale"
-trap 'mv "$work/locale" "$root/$tree/locale" 2>/dev/null; rm -rf "$work"' EXIT
+trap '[ ! -d "$work/locale" ] || mv "$work/locale" "$root/$tree/locale"; rm -rf "$work"' EXIT
 for expected in "C.UTF-8 error: " "ja_JP.UTF-8 エラー: "; do
     lang="${expected%% *}"
     said="$(LANG="$lang" LC_ALL= LC_MESSAGES= wine cmd /c \
