@@ -20,6 +20,12 @@ enum Column { kClass, kNumber, kName, kColumns };
 
 const std::array<const char*, kColumns> kColumnNames = {"class", "number", "name"};
 
+// A control character as U+XXXX: it cannot be shown as itself.
+std::string controlCharacterName(unsigned char c) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    return std::string("U+00") + kHex[c >> 4] + kHex[c & 0xF];
+}
+
 // The first character of UTF-8 `text` that CP932 cannot carry, or "".
 std::string firstUnwritable(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
@@ -141,6 +147,15 @@ private:
         if (text.find_first_of(",\t\n") != std::string::npos)
             return fail(line, because(N_("the {1} \"{2}\" holds a comma, a tab or a line break"),
                                       which, text)
+                                  .text());
+        // A control character (a NUL from a damaged file) would be written into the roster,
+        // which then no reader takes.
+        const auto control = std::find_if(text.begin(), text.end(),
+                                          [](unsigned char c) { return c < 0x20 || c == 0x7F; });
+        if (control != text.end())
+            return fail(line, because(N_("the {1} holds the control character {2}, which a "
+                                         "roster cannot keep"),
+                                      which, controlCharacterName(*control))
                                   .text());
         std::optional<std::string> bytes = utf8ToCp932(text);
         if (!bytes)

@@ -76,15 +76,17 @@ TEST(RosterImport, FullWidthNumbersAreOrderedAsNumbers) {
 // Each input refused with one reason naming the file and the line (a line each in the golden
 // file): a name CP932 cannot carry, a class not of the grade, no header, a name too long, a comma
 // in a name, a number twice in a class (also when written another way), no student, bytes that
-// are not CP932, a number that is not all digits.
+// are not CP932, a number that is not all digits, a NUL in a name.
 TEST(RosterImport, RefusesNamingTheFileAndTheLine) {
+    using namespace std::string_literals;
     std::string reasons;
-    for (const std::string raw :
-         {"組,番号,氏名\n1,1,佐藤\n1,2,𠮷田　花子\n", "組,番号,氏名\n3,1,佐藤\n", "1,1,佐藤\n",
-          "組,番号,氏名\n1,1,あいうえおかきくけこさしすせそ\n", "組,番号,氏名\n1,1,\"佐藤,太郎\"\n",
-          "組,番号,氏名\n2,1,佐藤\n1,1,鈴木\n２,1,高橋\n", "組,番号,氏名\n\n",
-          "\x91\x67,1,2\n1,1,\x82\n", "組,番号,氏名\n1,２,佐藤\n1,02,鈴木\n",
-          "組,番号,氏名\n1,1,佐藤\n1,１Ａ,鈴木\n"}) {
+    for (const std::string& raw : std::initializer_list<std::string>{
+             "組,番号,氏名\n1,1,佐藤\0\n"s, "組,番号,氏名\n1,1,佐藤\n1,2,𠮷田　花子\n",
+             "組,番号,氏名\n3,1,佐藤\n", "1,1,佐藤\n",
+             "組,番号,氏名\n1,1,あいうえおかきくけこさしすせそ\n",
+             "組,番号,氏名\n1,1,\"佐藤,太郎\"\n", "組,番号,氏名\n2,1,佐藤\n1,1,鈴木\n２,1,高橋\n",
+             "組,番号,氏名\n\n", "\x91\x67,1,2\n1,1,\x82\n", "組,番号,氏名\n1,２,佐藤\n1,02,鈴木\n",
+             "組,番号,氏名\n1,1,佐藤\n1,１Ａ,鈴木\n"}) {
         ImportedRoster imported;
         const Status status = import(raw, imported);
         EXPECT_FALSE(status) << raw;
