@@ -27,4 +27,8 @@ struct GradeFiles {
 Status readGradeFiles(const std::filesystem::path& dir, const BasicData& data, unsigned year,
                       int test, int grade, GradeFiles& files, Messages& messages);
 
+// The roster half of readGradeFiles, for a print that needs only the students' names.
+Status readGradeRoster(const std::filesystem::path& dir, const BasicData& data, unsigned year,
+                       int grade, GradeRoster& roster, FileFindings& health, Messages& messages);
+
 }  // namespace jitsu

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "DamagedFile.h"
+#include "GradeFiles.h"
 #include "MessageTexts.h"
 #include "NumberList.h"
 #include "Paths.h"
@@ -18,6 +19,14 @@ Status runQuestionReport(const Services& services, const BasicData& data,
                                 read.reason());
         return read;
     }
+    // The sheets and charts name the students: the roster is read as every print reads it.
+    auto roster = std::make_unique<GradeRoster>();
+    FileFindings rosterHealth;
+    if (Status read = readGradeRoster(services.dir, data, data.year, request.what.grade - 1,
+                                      *roster, rosterHealth, services.messages);
+        !read)
+        return read;
+    loaded->studentNames = studentNamesOf(*roster, loaded->marks);
     const QuestionReportJob job{loaded->marks,        loaded->title,   loaded->classNames,
                                 loaded->studentNames, request.classes, request.parts};
     Status printed = printQuestionReport(job, services.printer, services.messages);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QuestionsLoad.h"
 
-#include <memory>
 
 #include "Cp932.h"
 #include "FileSystem.h"
@@ -9,30 +8,9 @@
 #include "Paths.h"
 #include "QuestionFile.h"
 #include "Reason.h"
-#include "Roster.h"
 #include "TestList.h"
 
 namespace jitsu::questions {
-
-namespace {
-
-// The students' names from the grade's roster; none when it is missing or damaged, since the
-// pages print without them.
-std::vector<std::string> studentNames(const std::filesystem::path& dir, const BasicData& data,
-                                      const GradeData& grade, int gradeNumber,
-                                      const QuestionMarks& marks) {
-    auto roster = std::make_unique<GradeRoster>();
-    FileFindings health;
-    const auto path = rosterPath(dir, data.rosterTag.view().bytes(), data.year, gradeNumber);
-    if (!readRoster(path, *roster, &health, &grade) || health.damaged()) return {};
-    classRanges(grade, *roster);
-    std::vector<std::string> names;
-    for (const StudentMarks& s : marks.students)
-        names.push_back(roster->nameAt(roster->entryOf(s.cls - 1, s.slot - 1)).utf8());
-    return names;
-}
-
-}  // namespace
 
 Status loadQuestions(const std::filesystem::path& dir, const BasicData& data,
                      const QuestionsRequest& request, LoadedQuestions& loaded) {
@@ -63,8 +41,14 @@ Status loadQuestions(const std::filesystem::path& dir, const BasicData& data,
     loaded.classNames.clear();
     for (int c = 0; c < grade.classes(); ++c)
         loaded.classNames.push_back(grade.classNames[c].utf8());
-    loaded.studentNames = studentNames(dir, data, grade, request.grade, marks);
     return Status::ok();
+}
+
+std::vector<std::string> studentNamesOf(const GradeRoster& roster, const QuestionMarks& marks) {
+    std::vector<std::string> names;
+    for (const StudentMarks& s : marks.students)
+        names.push_back(roster.nameAt(roster.entryOf(s.cls - 1, s.slot - 1)).utf8());
+    return names;
 }
 
 }  // namespace jitsu::questions

@@ -7,6 +7,7 @@
 
 #include "BasicData.h"
 #include "QuestionMarks.h"
+#include "Roster.h"
 #include "Status.h"
 
 namespace jitsu::questions {
@@ -25,14 +26,16 @@ struct LoadedQuestions {
     QuestionMarks marks;
     std::string title;                      // UTF-8: "第２回実力テスト　２年　数学"
     std::vector<std::string> classNames;    // UTF-8, one per class of the grade
-    std::vector<std::string> studentNames;  // UTF-8, per marks.students; empty without a roster
+    std::vector<std::string> studentNames;  // UTF-8, per marks.students (studentNamesOf)
 };
 
-// Reads the question file of the request in `dir` (questionFilePath), and the names of the
-// grade's roster when it reads without damage. Fails naming the subject when the grade has
-// none of that name, naming the file when it is missing, damaged, of another grade or test,
-// or holds a class the grade does not have.
+// Reads the question file of the request in `dir` (questionFilePath). Fails naming the subject when
+// the grade has none of that name, naming the file when it is missing, damaged, of another grade or
+// test, or holds a class the grade does not have.
 Status loadQuestions(const std::filesystem::path& dir, const BasicData& data,
                      const QuestionsRequest& request, LoadedQuestions& loaded);
+
+// The names of the students `marks` holds, from the grade's roster with its class ranges.
+std::vector<std::string> studentNamesOf(const GradeRoster& roster, const QuestionMarks& marks);
 
 }  // namespace jitsu::questions

@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "Cp932.h"
+#include "FakeMessages.h"
 #include "Golden.h"
 #include "MarksText.h"
+#include "MessageTexts.h"
 #include "QuestionFile.h"
+#include "QuestionReportRun.h"
 #include "QuestionsLoad.h"
 #include "TestYear.h"
+#include "TracePrinter.h"
 
 using namespace jitsu;
 using namespace jitsu::questions;
@@ -52,5 +58,45 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"classBeyondTheGrade", "英語", 2, "S 3 1 1 2 1 3 1\n",
                  "JS26_2_1_1.txt: class 3, but grade 1 has 2 classes"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The sheets name the students, so the report reads the roster as every print does: one that
+// cannot be read stops it with the suite's box; a damaged one is asked about, and No stops it.
+// A stopped report names the roster.
+TEST(QuestionReportRun, StopsAtARosterThatCannotBeReadOrIsDamagedUnlessTold) {
+    struct Case {
+        bool removed;
+        MessageAnswer answer;
+        const char* box;
+        bool printed;
+    };
+    for (const Case& c : {Case{true, MessageAnswer::Yes, text::kRosterMissingPrint, false},
+                          Case{false, MessageAnswer::No, text::kDamagedFile, false},
+                          Case{false, MessageAnswer::Yes, text::kDamagedFile, true}}) {
+        TestYear year;
+        QuestionMarks marks = marksFromText(readBytes(goldenPath("questions-analysis/marks.txt")));
+        marks.test = 2;
+        marks.subject = toCp932("英語");
+        ASSERT_TRUE(writeQuestionFile(questionFilePath(year.path(), 2026, 2, 1, 1), marks));
+        const auto roster = rosterPath(year.path(), year.data.rosterTag.view().bytes(), 2026, 1);
+        if (c.removed)
+            std::filesystem::remove(roster);
+        else
+            writeBytes(roster, "10101,,A\r\n");
+        std::ostringstream trace;
+        TracePrinter printer(trace);
+        FakeMessages messages;
+        messages.answers = {c.answer};
+        const FixedClock clock({2026, 11, 7});
+        const Status status = runQuestionReport({year.path(), messages, printer, clock}, year.data,
+                                                {{1, 2, "英語"}, {}, {}});
+        SCOPED_TRACE(c.box);
+        EXPECT_EQ(bool(status), c.printed) << status.reason();
+        EXPECT_EQ(printer.sheetCount() > 0, c.printed);
+        if (!c.printed) {
+            EXPECT_NE(status.reason().find("N261.csv"), std::string::npos);
+        }
+        EXPECT_EQ(messages.count(c.box), 1);
+    }
+}
 
 }  // namespace
