@@ -171,9 +171,12 @@ void TokenReader::finish() {
 }
 
 bool TokenReader::skipPrefix(std::string_view prefix) {
-    if (pos_ != 0 || !text_.starts_with(prefix)) return false;
-    lastStart_ = 0;
-    pos_ = prefix.size();
+    if (pos_ != 0) return false;
+    // Blanks before it do not make it part of the first token.
+    skipSpace();
+    if (!text_.substr(pos_).starts_with(prefix)) return false;
+    lastStart_ = pos_;
+    pos_ += prefix.size();
     return true;
 }
 

@@ -54,7 +54,8 @@ public:
     // Records in the health that the value last read is no value its field may take.
     void rejectLast(Reason what);
 
-    // Skips `prefix` when the text starts with it (a byte order mark); whether it did.
+    // Skips `prefix` when the text's first token starts with it (a byte order mark, perhaps
+    // after blank lines); whether it did.
     bool skipPrefix(std::string_view prefix);
 
     bool atEnd();

@@ -41,8 +41,9 @@ TEST(BasicDataDamage, IsAFindingWithItsPlace) {
         {basicData("2026 N", "-3"), "head count -3 outside 0..45"},
         {basicData("2026 N", "4294967295"), "head count -1 outside"},
         {basicData("2026 N", "30", "1000"), "line 6 column 1: full marks 1000 above 999"},
-        {"\xEF\xBB\xBF" + basicData(),
-         "line 1 column 1: a byte order mark before the school name"}};
+        {"\xEF\xBB\xBF" + basicData(), "line 1 column 1: a byte order mark before the school name"},
+        {"\r\r\n \xEF\xBB\xBF" + basicData(),
+         "line 2 column 2: a byte order mark before the school name"}};
     for (const auto& [text, finding] : cases) {
         auto data = std::make_unique<BasicData>();
         FileFindings health;
