@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClassList.h"
 
+#include <algorithm>
 #include <string>
 
 #include "Combinations.h"
@@ -17,6 +18,8 @@ int comboColumnX(int subjectCount, int m) { return 810 + 205 * subjectCount + 21
 namespace {
 
 constexpr int kRowsPerPage = 21;
+// Two pages a class; a class of more than 42 (head counts go to 45) takes a third, so that no
+// student is left off its list.
 constexpr int kPagesPerClass = 2;
 constexpr int kFirstRowY = 400;
 constexpr int kRowHeight = 295;
@@ -108,7 +111,9 @@ void printClassLists(Printer& printer, const SummaryGrade& job) {
     int y0 = rowY(0);
     for (int cls = 0; cls < grade.classes(); ++cls) {
         const long long heads = grade.headCounts[cls];
-        for (int p = 0; p < kPagesPerClass; ++p) {
+        const long long pages =
+            std::max<long long>(kPagesPerClass, (heads + kRowsPerPage - 1) / kRowsPerPage);
+        for (int p = 0; p < pages; ++p) {
             page.startPage();
             if (p == 0) {
                 page.font(14);
@@ -122,7 +127,7 @@ void printClassLists(Printer& printer, const SummaryGrade& job) {
                 printStudent(page, job, combos, cls, slot, row);
                 y0 = rowY(row + 1);
             }
-            if (p == 1) printSummary(page, job, combos, y0);
+            if (p == pages - 1) printSummary(page, job, combos, y0);
             printer.newPage();
         }
     }

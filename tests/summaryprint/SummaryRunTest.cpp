@@ -44,6 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
         GoldenCase{"summary-small", {{2, 2, 2}, 3, 5}, 1, true, true, true, {100, 100}},
         // 22 students: the class list breaks after 21 and the summary follows the last one.
         GoldenCase{"summary-22", {{1, 2, 1}, 22, 22}, 2, true, false, true, {100, 100}},
+        // 45 students, the most a class holds: a third page takes the last three.
+        GoldenCase{"summary-45", {{1, 1, 1}, 45, 45}, 1, true, false, false, {100, 100}},
         // Over 200 examinees: a top-scorer list runs into a second block of 50 ranks.
         GoldenCase{"summary-blocks", {{6, 6, 6}, 35, 36}, 3, false, true, false, {100, 100}}));
 
