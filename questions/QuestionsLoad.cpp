@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QuestionsLoad.h"
 
-
 #include "Cp932.h"
 #include "FileSystem.h"
 #include "Format.h"
