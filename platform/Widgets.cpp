@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -10,8 +11,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "Clock.h"
@@ -125,6 +129,38 @@ void fillTestCombo(QComboBox* combo, int n, const Clock& clock) {
     combo->setCurrentIndex(defaultTestIndex(clock.today().month, n));
 }
 
+namespace {
+
+// Moves the controls of a window placed control by control (it has no layout) onto a page that
+// scrolls inside it, so that a window the screen cannot hold (150 % on a 1366 × 768 laptop)
+// shrinks without cutting off its lower controls. The controls keep their places, names and Tab
+// order (they stay in the same window); whichever takes the focus is scrolled into view.
+void scrollControls(QWidget* window) {
+    if (window->layout()) return;  // a laid-out window shrinks by itself
+    auto* page = new QWidget(window);
+    page->setObjectName(QStringLiteral("ScrollPage"));
+    for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control == page || control->isWindow()) continue;
+        const bool shown = !control->isHidden();
+        control->setParent(page);
+        if (shown) control->show();  // setParent hides
+    }
+    page->setFixedSize(window->size());
+    auto* area = new QScrollArea;
+    area->setObjectName(QStringLiteral("ScrollArea"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);  // not a stop of its own in the Tab chain
+    area->setWidget(page);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(area);
+    QObject::connect(qApp, &QApplication::focusChanged, area, [area, page](QWidget*, QWidget* now) {
+        if (now && page->isAncestorOf(now)) area->ensureWidgetVisible(now);
+    });
+}
+
+}  // namespace
+
 void centreOnScreen(QWidget* window) {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
@@ -133,8 +169,15 @@ void centreOnScreen(QWidget* window) {
     const QSize frameExtra =
         window->isVisible() ? window->frameGeometry().size() - window->size() : QSize(16, 40);
     const QSize room = available.size() - frameExtra;
-    if (window->width() > room.width() || window->height() > room.height())
-        window->resize(window->size().boundedTo(room).expandedTo(window->minimumSize()));
+    if (window->width() > room.width() || window->height() > room.height()) {
+        QSize size = window->size();
+        scrollControls(window);
+        // Room for the scroll bar that the cut side brings, so the other side needs none.
+        const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
+        if (size.height() > room.height()) size.rwidth() += bar;
+        if (size.width() > room.width()) size.rheight() += bar;
+        window->resize(size.boundedTo(room).expandedTo(window->minimumSize()));
+    }
     QRect frame(window->pos(), window->size() + frameExtra);
     frame.moveCenter(available.center());
     window->move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));

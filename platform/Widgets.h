@@ -73,7 +73,8 @@ QString fixedYearText(const QSpinBox* yearSpinner);
 void fillTestCombo(QComboBox* combo, int n, const Clock& clock);
 
 // Centres a top-level window on the screen it is on, shrunk first (down to its minimum size) to
-// the screen's available area where it is larger; its top left corner never leaves that area.
+// the screen's available area where it is larger; its top left corner never leaves that area. A
+// window without a layout that has to shrink shows its controls on a page that scrolls.
 void centreOnScreen(QWidget* window);
 
 // Makes a window usable from the keyboard: Enter presses whichever of its push buttons has the

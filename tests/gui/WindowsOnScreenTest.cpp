@@ -68,7 +68,8 @@ protected:
         QCoreApplication::setOrganizationName("jitsuryoku-test");
     }
 
-    // Walks the window with Tab from where the focus is, once round; the stops reached.
+    // Walks the window with Tab from where the focus is, once round; the stops reached. Each
+    // stop can be seen when it has the focus: whole where the window can hold it, else in part.
     std::set<const QWidget*> walkWithTab(QWidget& window) {
         std::set<const QWidget*> reached;
         for (int i = 0; i < 200; ++i) {
@@ -76,6 +77,10 @@ protected:
             if (!focus) break;
             const QWidget* stop = stopOf(focus, &window);
             if (!reached.insert(stop).second && i > 0) break;
+            const QRect seen = stop->visibleRegion().boundingRect();
+            const bool fits = stop->width() <= window.width() && stop->height() <= window.height();
+            EXPECT_TRUE(fits ? seen == stop->rect() : !seen.isEmpty())
+                << stop->objectName().toStdString() << " has the focus but is cut off";
             QTest::keyClick(focus, Qt::Key_Tab);
             QCoreApplication::processEvents();
         }
