@@ -13,9 +13,10 @@ struct Deadline {
     friend bool operator==(const Deadline&, const Deadline&) = default;
 };
 
-// The deadline preset when the window opens: two days after `today` in the same month, with no
-// calendar check (the 28th gives the 30th, the 29th the 31st, whatever the month's length);
-// from the 30th on, the 1st of the next month (December → January).
+// The deadline preset when the window opens: two days after `today`, into the next month where
+// the month is shorter (28 February gives 2 March, 29 April 1 May; a printed 30 February would
+// send students to a day that does not exist); from the 30th on, the 1st of the next month
+// (December → January).
 Deadline deadlineFor(const LocalDate& today);
 
 }  // namespace jitsu
