@@ -3,49 +3,42 @@
 
 #include <algorithm>
 
+#include "Catalogue.h"
 #include "Cp932.h"
 #include "FileSystem.h"
 #include "MessageTexts.h"
-#include "ScoreMergeTexts.h"
 
 namespace jitsu {
 
 namespace {
 
 std::string shownValue(std::int32_t score) {
-    return score < 0 ? std::string(text::kNoScore) : std::to_string(score);
+    return score < 0 ? std::string(tr(N_("none"))) : std::to_string(score);
 }
 
 }  // namespace
 
 std::string conflictQuestion(const GradeData& grade, const GradeRoster& roster,
                              const std::vector<ScoreConflict>& conflicts) {
-    std::string question = text::kConflictCount;
-    question += std::to_string(conflicts.size());
-    question += text::kConflictCountEnd;
+    std::string question = trFormat(N_("Another terminal has changed the same scores ({1})."),
+                                    std::vector{std::to_string(conflicts.size())});
     const std::size_t listed = std::min(conflicts.size(), kConflictsListed);
     for (std::size_t i = 0; i < listed; ++i) {
         const ScoreConflict& c = conflicts[i];
         const int entry = roster.entryOf(c.cell.cls, c.cell.slot);
         question += '\n';
-        question += roster.numberAt(entry).utf8();
-        question += ' ';
-        question += roster.nameAt(entry).utf8();
-        question += "　";
-        question += grade.subjectNames[c.cell.subject].utf8();
-        question += text::kConflictOurs;
-        question += shownValue(c.cell.value);
-        question += text::kConflictFile;
-        question += shownValue(c.fileValue);
+        question += trFormat(N_("{1} {2}, {3}: ours {4}, the file's {5}"),
+                             std::vector{roster.numberAt(entry).utf8(), roster.nameAt(entry).utf8(),
+                                         grade.subjectNames[c.cell.subject].utf8(),
+                                         shownValue(c.cell.value), shownValue(c.fileValue)});
     }
     if (conflicts.size() > listed) {
         question += '\n';
-        question += text::kConflictMore;
-        question += std::to_string(conflicts.size() - listed);
-        question += text::kConflictMoreEnd;
+        question +=
+            trFormat(N_("and {1} more"), std::vector{std::to_string(conflicts.size() - listed)});
     }
     question += '\n';
-    return question += text::kConflictRest;
+    return question += tr(N_("Save ours over them? (yes: ours, no: the file's)"));
 }
 
 ConflictQuestion conflictAsker(const GradeData& grade, const GradeRoster& roster,
@@ -66,7 +59,10 @@ ConflictQuestion conflictAsker(const GradeData& grade, const GradeRoster& roster
 }
 
 std::string replaceQuestion(const std::filesystem::path& scoreFile) {
-    return text::kShapeFile + utf8FromPath(scoreFile.filename()) + text::kReplaceRest;
+    return trFormat(N_("The score file '{1}' was opened although its counts do not match the "
+                       "basic data. Save it in the basic data's present form, replacing the "
+                       "file?"),
+                    std::vector{utf8FromPath(scoreFile.filename())});
 }
 
 }  // namespace jitsu

@@ -14,6 +14,7 @@ inline constexpr const char* kCloseQuestion =
 inline constexpr const char* kScoresUnreadable =
     "点数データのファイルを読み込めませんでした。この回の点数は入力できません。";
 // "点数データのファイル「%s」の点数の数（%zu）が基礎データから決まる数（%zu）と合いません。…"
+inline constexpr const char* kShapeFile = "点数データのファイル「";
 inline constexpr const char* kShapeFound = "」の点数の数（";
 inline constexpr const char* kShapeExpected = "）が、基礎データから決まる数（";
 inline constexpr const char* kShapeRest =

@@ -10,7 +10,6 @@
 #include "MessageTexts.h"
 #include "Paths.h"
 #include "ScoreMerge.h"
-#include "ScoreMergeTexts.h"
 #include "ScoreText.h"
 
 namespace jitsu {

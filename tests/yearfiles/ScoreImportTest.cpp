@@ -157,7 +157,7 @@ TEST(ImportScores, AConflictingCellAsks) {
             saveScoreImport(year.path(), year.data, request, plan, messages);
         EXPECT_EQ(result.conflicts, 1);
         ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_NE(messages.shown[0].text.find("英語　こちら 75　ファイル 70"), std::string::npos)
+        EXPECT_NE(messages.shown[0].text.find("英語: ours 75, the file's 70"), std::string::npos)
             << messages.shown[0].text;
         TestScores after;
         ASSERT_TRUE(readScores(path, grade, after));
