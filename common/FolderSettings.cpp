@@ -26,6 +26,7 @@ Status readFolderSettings(const std::filesystem::path& dir, FolderSettings& sett
     if (!read) return read;
     std::size_t lineNumber = 0;
     std::size_t start = 0;
+    bool anySetting = false;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
@@ -42,7 +43,13 @@ Status readFolderSettings(const std::filesystem::path& dir, FolderSettings& sett
                 because(N_("{1}:{2}: not a setting of the suite (era=seireki or era=wareki)"), path,
                         lineNumber));
         settings.era = *era;
+        anySetting = true;
     }
+    // The suite never writes a file without its setting: an empty one is a cut copy, and the
+    // defaults would print the Western year where the school chose the Japanese era.
+    if (!anySetting)
+        return Status::error(
+            because(N_("{1}: holds no setting (era=seireki or era=wareki)"), path));
     return Status::ok();
 }
 

@@ -18,8 +18,8 @@ struct FolderSettings {
 std::filesystem::path folderSettingsPath(const std::filesystem::path& dir);
 
 // Reads the settings of `dir`. A missing file gives the defaults and ok; an unknown name or a
-// value outside its choices is an error naming the file and the line, and `settings` keeps the
-// defaults for it.
+// value outside its choices is an error naming the file and the line, a file without any setting
+// an error naming the file, and `settings` keeps the defaults for it.
 Status readFolderSettings(const std::filesystem::path& dir, FolderSettings& settings);
 
 // Replaces the settings file of `dir` atomically.

@@ -41,15 +41,24 @@ TEST(FolderSettings, WhatIsWrittenIsReadBackInCrLfLines) {
     EXPECT_EQ(settings.era, Era::Wareki);
 }
 
-TEST(FolderSettings, AnUnknownLineIsRefusedWithItsLine) {
-    for (const char* text :
-         {"era=wareki\r\nera=reiwa\r\n", "\r\nfont=big\r\n", "era=seireki\r\nwareki\r\n"}) {
+// An unknown line is named by its line. The suite never writes a file without its setting: an
+// empty one is a cut copy, and reading it as the defaults would print the Western year where the
+// school chose the Japanese era.
+TEST(FolderSettings, WhatIsNotTheSuitesSettingsIsRefusedNamingTheFile) {
+    struct Case {
+        const char* text;
+        const char* named;
+    };
+    for (const Case& c :
+         {Case{"era=wareki\r\nera=reiwa\r\n", "jitsuryoku-settings.txt:2:"},
+          Case{"\r\nfont=big\r\n", "jitsuryoku-settings.txt:2:"},
+          Case{"era=seireki\r\nwareki\r\n", "jitsuryoku-settings.txt:2:"},
+          Case{"", "jitsuryoku-settings.txt:"}, Case{"\n\n", "jitsuryoku-settings.txt:"}}) {
         TempDir dir;
-        writeBytes(folderSettingsPath(dir.path()), text);
+        writeBytes(folderSettingsPath(dir.path()), c.text);
         FolderSettings settings;
         Status read = readFolderSettings(dir.path(), settings);
-        ASSERT_FALSE(read) << text;
-        EXPECT_NE(read.reason().find("jitsuryoku-settings.txt:2:"), std::string::npos)
-            << read.reason();
+        ASSERT_FALSE(read) << c.text;
+        EXPECT_NE(read.reason().find(c.named), std::string::npos) << read.reason();
     }
 }
