@@ -11,6 +11,7 @@
 #include "Cp932.h"
 #include "EditorChecks.h"
 #include "FileSystem.h"
+#include "FolderSettings.h"
 #include "Paths.h"
 #include "ResultsFile.h"
 #include "Roster.h"
@@ -29,10 +30,20 @@ using Severity = Finding::Severity;
 namespace fs = std::filesystem;
 
 // A reader's reason without the file name it starts with: the finding names the file already.
-Reason reasonOf(const Status& status, const fs::path& path) {
-    const std::string prefix = utf8FromPath(path) + ": ";
+// A reason "FILE:LINE: what" gives its line to `line`.
+Reason reasonOf(const Status& status, const fs::path& path, std::size_t* line = nullptr) {
     const std::string reason = status.reason();
-    return Reason::verbatim(reason.starts_with(prefix) ? reason.substr(prefix.size()) : reason);
+    const std::string file = utf8FromPath(path) + ":";
+    if (!reason.starts_with(file)) return Reason::verbatim(reason);
+    std::size_t rest = file.size();
+    const std::size_t digitsEnd = reason.find_first_not_of("0123456789", rest);
+    if (line && digitsEnd != rest && digitsEnd - rest <= 9 &&
+        reason.compare(digitsEnd, 2, ": ") == 0) {
+        *line = std::stoul(reason.substr(rest, digitsEnd - rest));
+        rest = digitsEnd + 1;
+    }
+    if (reason.compare(rest, 1, " ") != 0) return Reason::verbatim(reason);
+    return Reason::verbatim(reason.substr(rest + 1));
 }
 
 // What to do, by the window that does it.
@@ -105,6 +116,18 @@ public:
                 Reason::verbatim(editorFinding.text), Reason(N_("correct it in 基礎データ")),
                 kBasesetup);
         return true;
+    }
+
+    // The folder's settings, which the check lists print the year by.
+    void settings() {
+        const fs::path path = folderSettingsPath(dir_);
+        FolderSettings settings;
+        if (Status read = readFolderSettings(dir_, settings); !read) {
+            std::size_t line = 0;
+            Reason what = reasonOf(read, path, &line);
+            add(Severity::Error, "settings.unreadable", path, line, std::move(what),
+                Reason(N_("choose 印刷する年度 in the launcher, which writes the file again")));
+        }
     }
 
     void year(unsigned year) {
@@ -364,6 +387,7 @@ private:
 
 std::vector<Finding> checkYear(const fs::path& dir, unsigned year) {
     auto checker = std::make_unique<YearChecker>(dir);
+    checker->settings();
     if (checker->basicData()) {
         checker->year(year ? year : checker->basicYear());
     }

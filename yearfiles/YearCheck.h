@@ -15,8 +15,8 @@ namespace jitsu::yearfiles {
 struct Finding {
     enum class Severity { Error, Warning } severity = Severity::Error;
     // The kind, stable across releases for scripts to match ("roster.line-count"): the file's
-    // kind (basic, roster, scores, results), a dot and what is wrong. The list is the "code"
-    // enumeration of packaging/check-findings.schema.json.
+    // kind (basic, roster, scores, results, settings), a dot and what is wrong. The list is the
+    // "code" enumeration of packaging/check-findings.schema.json.
     std::string code;
     std::filesystem::path file;
     std::size_t line = 0;  // 1-based; 0 when the finding concerns the whole file
@@ -32,7 +32,8 @@ struct Finding {
 // the head counts (line count, field sizes, CP932 bytes, line ends, UTF-8, student numbers
 // that are not numbers or not in order within a class); each score file's
 // shape, scores above full marks, scores for a subject not given, negative values other than
-// -1; each results file's shape and whether its score file was saved after it. Missing score
+// -1; each results file's shape and whether its score file was saved after it; the folder's
+// settings file, when there is one, readable as the suite's settings. Missing score
 // and results files are no finding; a missing roster is a warning.
 std::vector<Finding> checkYear(const std::filesystem::path& dir, unsigned year = 0);
 

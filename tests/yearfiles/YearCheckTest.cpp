@@ -24,7 +24,7 @@ namespace fs = std::filesystem;
 // roster, a roster in UTF-8, one with a broken character, a long name and LF line ends, the head
 // counts of a grade beyond the roster, a student number that is none and a class out of order, a
 // score above full marks, a negative one, one for a subject the test does not give, a score and a
-// results file cut short, results older than their scores.
+// results file cut short, results older than their scores, a settings line that is none.
 TEST(YearCheck, FindsEachKindOfDrift) {
     TestYear year{DemoYearSize{}};
     const TempDir& dir = year.dir;
@@ -61,6 +61,7 @@ TEST(YearCheck, FindsEachKindOfDrift) {
     fs::resize_file(dir / "JK26_2_2.txt", 500);
     fs::last_write_time(dir / "JT26_1_3.txt",
                         fs::last_write_time(dir / "JK26_1_3.txt") + std::chrono::seconds(10));
+    writeBytes(dir / "jitsuryoku-settings.txt", "era=wareki\r\nera=reiwa\r\n");
 
     // The same findings in English and, as the launcher shows them, in Japanese.
     for (const bool japanese : {false, true}) {
