@@ -447,23 +447,25 @@ Stop CommandContext::judgeResultsAge(const GradeData& grade, unsigned year, int 
     if (args.flag("recompute")) {
         if (Status s = recomputeResults(dir, grade, year, test, gradeNumber); !s)
             return dataError(s.reason());
-        err << "jitsuryoku " << name << ": " << staleReason(*stale) << "; computed again\n";
+        err << "jitsuryoku " << name << ": "
+            << because(N_("{1}; computed again"), staleReason(*stale)).text() << '\n';
         return std::nullopt;
     }
     if (args.flag("force")) {
-        warn(staleReason(*stale));
+        warn(staleReason(*stale).text());
         return std::nullopt;
     }
-    return dataError(staleReason(*stale) +
-                     ": compute the results again first (--recompute), or use them as they are "
-                     "(--force)");
+    return dataError(because(N_("{1}: compute the results again first (--recompute), or use "
+                                "them as they are (--force)"),
+                             staleReason(*stale))
+                         .text());
 }
 
 Stop CommandContext::checkTest(const BasicData& data, int grade, int test) {
     const int tests = data.grades[grade - 1].tests();
     if (tests == 0)
-        return dataError(utf8FromPath(basicDataPath(dir)) + ": grade " + std::to_string(grade) +
-                         " has no test");
+        return dataError(
+            because(N_("{1}: grade {2} has no test"), basicDataPath(dir), grade).text());
     if (test <= tests) return std::nullopt;
     return usageError(
         because(N_("--test must be from 1 to {1}, the tests of grade {2}"), tests, grade).text());

@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "DemoYear.h"
 #include "FileSystem.h"
+#include "Reason.h"
 
 namespace jitsu::cli {
 
@@ -10,9 +11,9 @@ int demoCommand(CommandContext& context) {
     const Arguments& args = context.args;
     std::filesystem::path dir = pathFromUtf8(args.positional()[0]);
     if (dir.is_relative()) dir = context.dir / dir;
-    std::vector<std::string> written;
+    std::vector<Reason> written;
     Status status = writeDemoYear(dir, args.flag("force"), written);
-    for (const std::string& line : written) context.out << "wrote " << line << '\n';
+    for (const Reason& line : written) context.out << line.text() << '\n';
     if (!status) return context.dataError(status.reason());
     return kExitOk;
 }

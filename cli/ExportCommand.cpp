@@ -44,7 +44,7 @@ int exportCommand(CommandContext& context) {
     std::size_t students = 0;
     if (Status s = yearfiles::exportResults(context.dir, *basic, request, students); !s)
         return context.dataError(s.reason());
-    context.out << "wrote " << utf8FromPath(request.output) << ": " << students << " students\n";
+    context.out << because(N_("wrote {1}: {2} students"), request.output, students).text() << '\n';
     return kExitOk;
 }
 

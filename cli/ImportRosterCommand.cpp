@@ -61,8 +61,9 @@ int importRosterCommand(CommandContext& context) {
     }
     if (Status s = yearfiles::applyRosterReplacement(plan, imported, args.flag("force")); !s)
         return context.dataError(s.reason());
-    for (const std::string& note : imported.notes) context.warn(note + " (written anyway)");
-    context.out << "wrote " << utf8FromPath(target) << ": " << imported.students << " students\n";
+    for (const std::string& note : imported.notes)
+        context.warn(because(N_("{1} (written anyway)"), note).text());
+    context.out << because(N_("wrote {1}: {2} students"), target, imported.students).text() << '\n';
     return kExitOk;
 }
 

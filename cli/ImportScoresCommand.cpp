@@ -7,6 +7,7 @@
 #include "ConflictAnswers.h"
 #include "FileSystem.h"
 #include "Paths.h"
+#include "Reason.h"
 #include "ScoreImport.h"
 
 namespace jitsu::cli {
@@ -49,12 +50,16 @@ int importScoresCommand(CommandContext& context) {
         yearfiles::saveScoreImport(context.dir, *basic, request, plan, answers);
     if (saved.outcome == FileMergeOutcome::Failed) return context.dataError(saved.status.reason());
     if (saved.outcome == FileMergeOutcome::Cancelled)
-        return context.dataError("nothing written: " + std::to_string(saved.conflicts) +
-                                 " scores differ from the score file (--force takes the sheet's)");
-    context.out << "merged " << plan.scores.size() << " scores into "
-                << utf8FromPath(scorePath(context.dir, basic->year, *test, *grade))
-                << "; the results of grade " << *grade << " in test " << *test
-                << " are out of date until computed again\n";
+        return context.dataError(because(N_("nothing written: {1} score(s) differ from the score "
+                                            "file (--force takes the sheet's)"),
+                                         saved.conflicts)
+                                     .text());
+    context.out << because(N_("merged {1} score(s) into {2}; the results of grade {3} in test {4} "
+                              "are out of date until computed again"),
+                           plan.scores.size(), scorePath(context.dir, basic->year, *test, *grade),
+                           *grade, *test)
+                       .text()
+                << '\n';
     return kExitOk;
 }
 

@@ -84,10 +84,12 @@ Status PrintOutput::finish() {
 void PrintOutput::tell(std::ostream& out) const {
     const int sheets = printer_->sheetCount();
     if (choice_.queue)
-        out << "printed " << sheets << " pages on " << *choice_.queue << '\n';
+        out << because(N_("printed {1} pages on {2}"), sheets, *choice_.queue).text() << '\n';
     else if (choice_.pdf || choice_.trace)
-        out << "wrote " << utf8FromPath(choice_.pdf ? *choice_.pdf : *choice_.trace) << ": "
-            << sheets << " pages\n";
+        out << because(N_("wrote {1}: {2} pages"), choice_.pdf ? *choice_.pdf : *choice_.trace,
+                       sheets)
+                   .text()
+            << '\n';
 }
 
 }  // namespace jitsu::cli

@@ -76,8 +76,9 @@ int questionsExportCommand(CommandContext& context) {
             yearfiles::exportQuestionRates(*loaded, output, format == "csv", encoding == "cp932");
         !s)
         return context.dataError(s.reason());
-    context.out << "wrote " << utf8FromPath(output) << ": " << loaded->marks.questions.size()
-                << " questions\n";
+    context.out
+        << because(N_("wrote {1}: {2} questions"), output, loaded->marks.questions.size()).text()
+        << '\n';
     return kExitOk;
 }
 

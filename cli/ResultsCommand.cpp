@@ -9,6 +9,7 @@
 #include "FileSystem.h"
 #include "GradeRun.h"
 #include "Paths.h"
+#include "Reason.h"
 #include "StreamMessages.h"
 #include "TracePrinter.h"
 
@@ -37,8 +38,9 @@ int resultsCommand(CommandContext& context) {
     TracePrinter unused(nothing);
     const Services services{context.dir, messages, unused, context.clock};
     if (Status saved = runResults(services, *basic, request); !saved) return messages.failed(saved);
-    context.out << "wrote "
-                << utf8FromPath(resultsPath(context.dir, request.year, request.test, chosen->grade))
+    context.out << because(N_("wrote {1}"),
+                           resultsPath(context.dir, request.year, request.test, chosen->grade))
+                       .text()
                 << '\n';
     return kExitOk;
 }

@@ -27,7 +27,7 @@ std::string versionLine(const FileVersion& v) {
     char number[8];
     std::snprintf(number, sizeof number, "%3d", v.number);
     return std::string(number) + "  " + versionTimeText(v.microseconds) + "  " + v.program + "  " +
-           std::to_string(v.bytes) + " bytes";
+           because(N_("{1} bytes"), v.bytes).text();
 }
 
 }  // namespace
@@ -38,7 +38,8 @@ int versionsCommand(CommandContext& context) {
     if (!file) return context.usageError(error);
     const std::vector<FileVersion> versions = listVersions(*file);
     if (versions.empty())
-        context.out << "no earlier version of " << utf8FromPath(file->filename()) << " is kept\n";
+        context.out << because(N_("no earlier version of {1} is kept"), file->filename()).text()
+                    << '\n';
     for (const FileVersion& v : versions) context.out << versionLine(v) << '\n';
     return kExitOk;
 }
@@ -55,9 +56,12 @@ int restoreCommand(CommandContext& context) {
     const std::vector<FileVersion> versions = listVersions(*file);
     if (Status s = restoreVersion(*file, static_cast<int>(*number)); !s)
         return context.dataError(s.reason());
-    context.out << "restored " << utf8FromPath(file->filename()) << " from version "
-                << versionLine(versions[static_cast<std::size_t>(*number - 1)])
-                << "; the bytes it replaced are version 1 now\n";
+    context.out << because(N_("restored {1} from version {2}; the bytes it replaced are version 1 "
+                              "now"),
+                           file->filename(),
+                           versionLine(versions[static_cast<std::size_t>(*number - 1)]))
+                       .text()
+                << '\n';
     return kExitOk;
 }
 

@@ -46,8 +46,8 @@ int fullMarksOf(int test, int subject) {
 
 }  // namespace
 
-Status writeDemoYear(const std::filesystem::path& dir, bool force,
-                     std::vector<std::string>& written, const DemoYearSize& size) {
+Status writeDemoYear(const std::filesystem::path& dir, bool force, std::vector<Reason>& written,
+                     const DemoYearSize& size) {
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     if (ec)
@@ -81,10 +81,9 @@ Status writeDemoYear(const std::filesystem::path& dir, bool force,
         }
     }
     if (Status s = writeBasicData(basicPath, texts); !s) return s;
-    written.push_back(utf8FromPath(basicPath) + ": school year " + std::to_string(kDemoYear) +
-                      ", classes " + std::to_string(size.classes[0]) + "/" +
-                      std::to_string(size.classes[1]) + "/" + std::to_string(size.classes[2]) +
-                      ", 5 subjects, 5 tests");
+    written.push_back(
+        because(N_("wrote {1}: school year {2}, classes {3}/{4}/{5}, 5 subjects, 5 tests"),
+                basicPath, kDemoYear, size.classes[0], size.classes[1], size.classes[2]));
 
     BasicData data;
     if (Status s = readBasicData(basicPath, data); !s) return s;
@@ -105,7 +104,7 @@ Status writeDemoYear(const std::filesystem::path& dir, bool force,
             }
         const auto path = rosterPath(dir, data.rosterTag.view().bytes(), data.year, g + 1);
         if (Status s = writeFileAtomically(path, roster); !s) return s;
-        written.push_back(utf8FromPath(path) + ": " + std::to_string(students) + " students");
+        written.push_back(because(N_("wrote {1}: {2} students"), path, students));
 
         for (int t = 0; t < kScoredTests; ++t) {
             TestScores scores;
@@ -124,8 +123,7 @@ Status writeDemoYear(const std::filesystem::path& dir, bool force,
                 }
             const auto path = scorePath(dir, data.year, t + 1, g + 1);
             if (Status s = writeScores(path, grade, scores); !s) return s;
-            written.push_back(utf8FromPath(path) + ": test " + std::to_string(t + 1) + ", " +
-                              std::to_string(entered) + " scores");
+            written.push_back(because(N_("wrote {1}: test {2}, {3} scores"), path, t + 1, entered));
         }
     }
     return Status::ok();

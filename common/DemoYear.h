@@ -22,8 +22,9 @@ struct DemoYearSize {
 // Writes an invented school year into `dir` (created if missing): the basic data file (five
 // subjects, five tests; 社会 of test 2 out of 50), a roster per grade and the score files of tests
 // 1 and 2 of every grade. The same size gives the same files on every machine. Refuses to replace
-// an existing basic data file unless `force`. `written` receives a line per file written.
-Status writeDemoYear(const std::filesystem::path& dir, bool force,
-                     std::vector<std::string>& written, const DemoYearSize& size = {});
+// an existing basic data file unless `force`. `written` receives a line per file written
+// ("wrote FILE: what it holds").
+Status writeDemoYear(const std::filesystem::path& dir, bool force, std::vector<Reason>& written,
+                     const DemoYearSize& size = {});
 
 }  // namespace jitsu

@@ -83,11 +83,10 @@ std::optional<StaleResults> staleResults(const fs::path& dir, unsigned year, int
     return std::nullopt;
 }
 
-std::string staleReason(const StaleResults& stale) {
-    return utf8FromPath(stale.results.filename()) + " (saved " +
-           versionTimeText(stale.resultsSaved) +
-           ") is out of date: " + utf8FromPath(stale.newer.filename()) + " was saved after it (" +
-           versionTimeText(stale.newerSaved) + ")";
+Reason staleReason(const StaleResults& stale) {
+    return because(N_("{1} (saved {2}) is out of date: {3} was saved after it ({4})"),
+                   stale.results.filename(), versionTimeText(stale.resultsSaved),
+                   stale.newer.filename(), versionTimeText(stale.newerSaved));
 }
 
 std::string staleDetail(const StaleResults& stale) {

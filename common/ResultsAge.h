@@ -28,7 +28,7 @@ std::optional<StaleResults> staleResults(const std::filesystem::path& dir, unsig
 
 // "JK26_2_1.txt (saved 2026-12-07 10:01:02) is out of date: JT26_2_1.txt was saved after it
 // (2026-12-07 10:05:00)", the times in Japan time.
-std::string staleReason(const StaleResults& stale);
+Reason staleReason(const StaleResults& stale);
 // The same in Japanese, for a question's details.
 std::string staleDetail(const StaleResults& stale);
 

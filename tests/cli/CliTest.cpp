@@ -72,6 +72,7 @@ protected:
         return status;
     }
     std::string transcript(const std::string& folder);
+    void matchTranscriptsInBothLanguages(const std::string& folder);
 
     TestYear year;
     const FixedClock march15{LocalDate{2026, 2, 15}};
@@ -162,6 +163,17 @@ TEST_F(Cli, CommandLinesAreReadAsGetoptReadsThem) {
     EXPECT_TRUE(matchesGolden(transcript("cli-usage"), "cli-usage/transcript.txt"));
 }
 
+// The transcript of FOLDER in English (LANG=C) and in Japanese (LANG=ja_JP.UTF-8), each against
+// its golden file FOLDER/LANG.txt.
+void Cli::matchTranscriptsInBothLanguages(const std::string& folder) {
+    for (const char* lang : {"C", "ja_JP.UTF-8"}) {
+        ::setenv("LANG", lang, 1);
+        const std::string text = transcript(folder);
+        ::setenv("LANG", "C.UTF-8", 1);
+        EXPECT_TRUE(matchesGolden(text, folder + "/" + lang + ".txt"));
+    }
+}
+
 // Every failure of the data, test 1 of grade 1 having results: status 1 and a message naming
 // what is wrong, in English (LANG=C) and in Japanese (LANG=ja_JP.UTF-8).
 TEST_F(Cli, TheFailuresReadInTheLocalesLanguage) {
@@ -170,12 +182,13 @@ TEST_F(Cli, TheFailuresReadInTheLocalesLanguage) {
     writeBytes(year.dir / "in.csv", "組,番号,氏名\n1,1,佐藤\n9,1,鈴木\n");
     writeBytes(year.dir / "q.csv", "問,配点\n1,40\n2,50\n");
     writeBytes(year.dir / "a.csv", "組,番号,1,2\n1,1,41,50\n");
-    for (const char* lang : {"C", "ja_JP.UTF-8"}) {
-        ::setenv("LANG", lang, 1);
-        const std::string failures = transcript("cli-failures");
-        ::setenv("LANG", "C.UTF-8", 1);
-        EXPECT_TRUE(matchesGolden(failures, std::string("cli-failures/") + lang + ".txt"));
-    }
+    matchTranscriptsInBothLanguages("cli-failures");
+}
+
+// What a command that did its work says, in English and in Japanese.
+TEST_F(Cli, TheSuccessesReadInTheLocalesLanguage) {
+    writeBytes(year.dir / "s.csv", "組,番号,英語\n1,1,80\n1,2,75\n");
+    matchTranscriptsInBothLanguages("cli-successes");
 }
 
 // A results file computed again is listed with its earlier version, which restore puts back.

@@ -57,7 +57,7 @@ protected:
         return child<QLineEdit>(w, "FolderE")->text();
     }
     void writeYear() {
-        std::vector<std::string> written;
+        std::vector<Reason> written;
         ASSERT_TRUE(writeDemoYear(dir.path(), false, written));
     }
 

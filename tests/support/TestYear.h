@@ -20,7 +20,7 @@ struct TestYear {
     jitsu::BasicData data;
 
     explicit TestYear(const jitsu::DemoYearSize& size = {{2, 2, 2}, 3, 5}) {
-        std::vector<std::string> written;
+        std::vector<jitsu::Reason> written;
         EXPECT_TRUE(jitsu::writeDemoYear(dir.path(), false, written, size));
         EXPECT_TRUE(jitsu::readBasicData(jitsu::basicDataPath(dir.path()), data));
     }

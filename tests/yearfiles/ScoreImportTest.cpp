@@ -185,7 +185,7 @@ TEST(Samples, ImportIntoTheDemoYear) {
     const std::filesystem::path samples =
         std::filesystem::path(JITSU_TESTDATA_DIR).parent_path().parent_path() / "docs/samples";
     TempDir dir;
-    std::vector<std::string> written;
+    std::vector<Reason> written;
     ASSERT_TRUE(writeDemoYear(dir.path(), false, written));
     const std::string roster = readBytes(dir / "N261.csv");
     std::string err;
