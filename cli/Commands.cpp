@@ -68,8 +68,8 @@ const OptionSpec kCombos{"combos",
                          0,
                          "LIST",
                          false,
-                         "comma-separated combinations: 英国数, ５教科, 英数理, 英国社, 英国,\n"
-                         "英数, 国数, ３＋理, ３＋社, their names (eikokusu …), all or none",
+                         "comma-separated combinations: 英国数, ５教科, 英数理, 英国社,\n"
+                         "英国, 英数, 国数, ３＋理, ３＋社 (or eikokusu …), all or none",
                          "計算する教科の組み合わせをコンマで区切って（英国数、５教科、英数理、"
                          "英国社、英国、英数、国数、３＋理、３＋社、all、none）"};
 const OptionSpec kPdf{
@@ -98,6 +98,7 @@ const std::vector<Command>& commands() {
         {"demo",
          "DIR",
          "write a sample school year",
+         "サンプルの年度を書き出す",
          "Writes a sample school year into DIR (created if missing): the basic data file, a\n"
          "roster per grade and the score files of tests 1 and 2.",
          "サンプルの年度のファイル（基礎データ、各学年の名簿、第１回と第２回の点数ファイル）を DIR "
@@ -108,6 +109,7 @@ const std::vector<Command>& commands() {
         {"results",
          "",
          "compute a test's results file",
+         "テストの結果ファイルを計算する",
          "Computes the statistics of grade G in test T of year Y from the basic data, roster and\n"
          "score files, and writes the results file JKyy_T_G.txt.",
          "基礎データ・名簿・点数ファイルから Y 年度第 T 回の G 学年の統計を計算し、結果ファイル "
@@ -117,6 +119,7 @@ const std::vector<Command>& commands() {
         {"check",
          "",
          "check every file of a year",
+         "年度のすべてのファイルを点検する",
          "Checks every file of the year against the others: one line per finding, error or\n"
          "warning, the file and line, what is wrong and what to do. Exit status 1 on an error.",
          "年度のすべてのファイルを互いに照らして調べ、見つけたことを１行ずつ（エラーか警告、ファイ"
@@ -130,6 +133,7 @@ const std::vector<Command>& commands() {
         {"import-roster",
          "FILE",
          "write a grade's roster from a spreadsheet",
+         "表計算の表から学年の名簿を書く",
          "Writes the roster of grade G from a spreadsheet: xlsx (the first sheet or NAME), or CSV\n"
          "or TSV in UTF-8, UTF-16 or CP932; classes in order, in CP932 with CR LF. The columns "
          "come\n"
@@ -152,6 +156,7 @@ const std::vector<Command>& commands() {
         {"import-scores",
          "FILE",
          "merge a teacher's score sheet into a test's scores",
+         "先生の点数表をテストの点数に取り込む",
          "Merges the scores of a teacher's sheet (xlsx, CSV or TSV) into the score file of grade\n"
          "G in test T, as a second scoreentry terminal saves them. The header row names 番号, a\n"
          "column per subject (the basic data's names) and 組; or the sheet is of one class, C or\n"
@@ -177,20 +182,21 @@ const std::vector<Command>& commands() {
           {"class", 0, "C", false, "the class of a sheet without a class column",
            "組の列がないシートの組"},
           {"force", 0, "", false,
-           "leave out the scores that cannot be taken; keep the sheet's scores where the file "
-           "differs",
+           "leave out the scores that cannot be taken; keep the sheet's scores\n"
+           "where the file differs",
            "取り込めない点数を除いて取り込み、ファイルと違う点数は表のものにする"}},
          importScoresCommand},
         {"questions import",
          "FILE [ANSWERS]",
          "take a subject's marks per question and merge their sums",
-         "Reads the questions of subject NAME (sheet 設問: 問, 配点, 領域, 観点 and perhaps 正答) "
-         "and\n"
-         "the marks per question (sheet 解答: 組, 番号 and one column per 問) from the workbook\n"
-         "FILE, or from FILE and ANSWERS (CSV, TSV or xlsx). A mark is the points earned, or the\n"
-         "choice read where the question has a 正答. The points must add up to the full marks;\n"
-         "every finding is printed with its row and nothing is written while one remains. Each\n"
-         "student's sum is merged into the score file of grade G in test T as import-scores\n"
+         "教科の設問別の得点を取り込み、合計を点数に入れる",
+         "Reads the questions of subject NAME (sheet 設問: 問, 配点, 領域, 観点 and perhaps 正答)\n"
+         "and the marks per question (sheet 解答: 組, 番号 and one column per 問) from the\n"
+         "workbook FILE, or from FILE and ANSWERS (CSV, TSV or xlsx). A mark is the points "
+         "earned,\n"
+         "or the choice read where the question has a 正答. The points must add up to the full\n"
+         "marks; every finding is printed with its row and nothing is written while one remains.\n"
+         "Each student's sum is merged into the score file of grade G in test T as import-scores\n"
          "merges it, and the marks are kept beside it (JSyy_T_G_S.txt). Sums the file holds\n"
          "differently are listed and kept unless --force.",
          "科目 NAME の設問（シート「設問」：問・配点・領域・観点と必要なら正答）と設問別の得点"
@@ -210,6 +216,7 @@ const std::vector<Command>& commands() {
         {"export",
          "",
          "export a test's results to Excel or CSV",
+         "テストの結果を Excel か CSV に書き出す",
          "Writes the results of grade G in test T with the roster's names, one row a student:\n"
          "per subject score, 偏差値 and rank, per combination total, 偏差値 and rank.",
          "G 学年の第 T "
@@ -230,6 +237,7 @@ const std::vector<Command>& commands() {
         {"questions export",
          "",
          "export a subject's rates per question to Excel or CSV",
+         "教科の設問別の正答率を Excel か CSV に書き出す",
          "Writes the marks per question kept for subject NAME of grade G in test T as rates, one\n"
          "row a question: 問, 配点, 領域, 観点, 学年 (the grade's rate) and a column per class,\n"
          "percentages with one decimal.",
@@ -248,6 +256,7 @@ const std::vector<Command>& commands() {
         {"versions",
          "FILE",
          "list the earlier versions of a file",
+         "ファイルの以前の版を一覧する",
          "Lists the earlier versions kept of FILE, a file of the data folder, newest first: its\n"
          "number, when it was replaced, the program that replaced it and its size.",
          "データフォルダーのファイル FILE の以前の版を新しい順に表示します（番号、置き換えられた日"
@@ -257,6 +266,7 @@ const std::vector<Command>& commands() {
         {"restore",
          "FILE VERSION",
          "put back an earlier version of a file",
+         "ファイルを以前の版に戻す",
          "Puts back version VERSION of FILE (its number in versions). The bytes it replaces are\n"
          "kept as the newest version, so a restore is undone by restoring version 1.",
          "FILE の以前の版 VERSION（versions の番号）を戻します。置き換えられる内容は最も新しい版と"
@@ -266,6 +276,7 @@ const std::vector<Command>& commands() {
         {"tests",
          "",
          "list the tests of the year",
+         "年度のテストを一覧する",
          "Lists the tests the basic data sets up, one line a grade and test: the grade, the\n"
          "test's number and its name (第１回 …). The shell completion offers the numbers.",
          "基礎データで設定したテストを、学年とテストごとに１行（学年、テストの回、名前）で表示しま"
@@ -278,6 +289,7 @@ const std::vector<Command>& commands() {
         {"reports",
          "",
          "print the individual score reports",
+         "個人票を印刷する",
          "Computes grade G's statistics in test T (no results file written) and prints the\n"
          "reports, six an A4 page, to one output (default: a trace on standard output).",
          "G 学年の第 T 回の統計を計算し（結果ファイルは書きません）、組ごとの個人票を A4 "
@@ -303,6 +315,7 @@ const std::vector<Command>& commands() {
         {"checklists",
          "",
          "print the score check lists",
+         "点数チェック表を印刷する",
          "Prints the check lists of grade G for test T as proofsheet does: two identical B4\n"
          "pages a class, to one output (default: a trace on standard output).",
          "proofsheet と同じく G 学年の第 T 回の点数チェック表を組ごとに B4 で２枚ずつ、一つの出力に"
@@ -317,7 +330,8 @@ const std::vector<Command>& commands() {
           {"scale", 0, "P", false, "print magnification, 80 to 200 percent",
            "印刷倍率（80〜200 パーセント）"},
           {"era", 0, "seireki|wareki", false,
-           "print the year in 西暦 or in the Japanese era (default: the folder's choice)",
+           "print the year in 西暦 or in the Japanese era (default: the\n"
+           "folder's choice)",
            "年度を西暦と和暦のどちらで印刷するか（省略時はフォルダーの設定）"},
           kPdf,
           kTrace,
@@ -327,6 +341,7 @@ const std::vector<Command>& commands() {
         {"summary",
          "",
          "print class lists, top scorers and distributions",
+         "各種集計表（組別一覧・上位者・度数分布）を印刷する",
          "Prints the summary tables of grade G in test T from the roster and the results file,\n"
          "to one output (default: a trace on standard output).",
          "名簿と結果ファイルから G 学年の第 T "
@@ -350,6 +365,7 @@ const std::vector<Command>& commands() {
         {"history",
          "",
          "print students' history sheets",
+         "生徒の成績推移を印刷する",
          "Prints the history sheets of grade G in year Y, two students an A4 page: per test the\n"
          "score, deviation score and rank in every subject, and a chart of the deviation scores.",
          "Y 年度の G 学年の個人成績の推移を A4 "
@@ -369,6 +385,7 @@ const std::vector<Command>& commands() {
         {"trend",
          "",
          "print a grade's averages across the year",
+         "学年の平均の推移を印刷する",
          "Prints one A4 landscape page for grade G in year Y: each class's average per test in\n"
          "every subject and the 5-subject total, and the grade's examinees per test.",
          "Y 年度の G 学年について、組ごと・テストごとの各教科と５教科の平均と受験者数を A4 "
@@ -379,6 +396,7 @@ const std::vector<Command>& commands() {
         {"questions report",
          "",
          "print a subject's analysis per question",
+         "教科の設問別の分析を印刷する",
          "Prints, from the marks per question kept for subject NAME of grade G in test T, A4\n"
          "pages: the rate of every question for the grade and each class, the rates per 領域 and\n"
          "観点, each class's S-P chart with its caution indices, and each student's ○△× sheet\n"
@@ -479,6 +497,7 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
 int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostream& err,
            const Clock& clock) {
     speakLocaleLanguage(std::getenv, userInterfaceLanguage);
+    const Language language = speaksJapanese() ? Language::Japanese : Language::English;
     const Arguments tool(words, toolOptions(), true);
     if (!tool.ok()) {
         err << "jitsuryoku: "
@@ -487,7 +506,7 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
     }
     if (tool.flag("help") || (!tool.positional().empty() && tool.positional()[0] == "help" &&
                               tool.positional().size() == 1)) {
-        out << toolHelp(true);
+        out << toolHelp(true, language);
         return kExitOk;
     }
     if (tool.flag("version")) {
@@ -495,7 +514,7 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
         return kExitOk;
     }
     if (tool.positional().empty()) {
-        err << toolHelp(false);
+        err << toolHelp(false, language);
         return kExitUsage;
     }
     std::vector<std::string> rest(tool.positional().begin() + 1, tool.positional().end());
@@ -541,7 +560,7 @@ int runCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
                            clock};
     Arguments& args = context.args;
     if (args.flag("help")) {
-        out << commandHelp(*command);
+        out << commandHelp(*command, language);
         return kExitOk;
     }
     const auto seeHelp = [&](Reason reason) {

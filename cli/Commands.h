@@ -57,14 +57,18 @@ struct CommandContext {
     Stop judgeResultsAge(const GradeData& grade, unsigned year, int test, int gradeNumber);
 };
 
+// The language of the help and the manual pages.
+enum class Language { English, Japanese };
+
 // One command of the tool: what its --help, its manual pages and the shell completion say, and
 // the options it takes. Adding a command or an option is one entry in commands().
 struct Command {
     const char* name;
     const char* operand;        // the words it takes besides its options ("DIR"), or ""
     const char* brief;          // one line for the list of commands
+    const char* briefJa;        // the same in Japanese
     const char* description;    // a few lines for its --help and the manual
-    const char* descriptionJa;  // the same for the Japanese manual
+    const char* descriptionJa;  // the same in Japanese
     std::vector<OptionSpec> options;
     int (*run)(CommandContext& context);
 };

@@ -4,9 +4,9 @@
 #include <span>
 #include <string>
 
-namespace jitsu::cli {
+#include "Commands.h"
 
-enum class Language { English, Japanese };
+namespace jitsu::cli {
 
 // One of the suite's window programs, as its manual page describes it.
 struct WindowProgram {

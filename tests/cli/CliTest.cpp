@@ -185,6 +185,9 @@ TEST_F(Cli, TheFailuresReadInTheLocalesLanguage) {
     matchTranscriptsInBothLanguages("cli-failures");
 }
 
+// The help follows the language spoken too.
+TEST_F(Cli, TheHelpReadsInTheLocalesLanguage) { matchTranscriptsInBothLanguages("cli-help"); }
+
 // What a command that did its work says, in English and in Japanese.
 TEST_F(Cli, TheSuccessesReadInTheLocalesLanguage) {
     writeBytes(year.dir / "s.csv", "組,番号,英語\n1,1,80\n1,2,75\n");
