@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "FileSystem.h"
+#include "Reason.h"
 
 namespace jitsu {
 
@@ -35,17 +36,18 @@ ProgramOptions parseProgramOptions(const std::vector<std::string>& words) {
                 options.action = ProgramOptions::Action::Version;
         } else if (word == "-C" || word == "--data-dir") {
             if (i + 1 >= words.size() || words[i + 1].empty())
-                return fail(word + " needs a directory");
+                return fail(because(N_("{1} needs a directory"), word).text());
             options.dataDir = pathFromUtf8(words[++i]);
         } else if (word.starts_with(kDataDirIs)) {
-            if (word.size() == kDataDirIs.size()) return fail("--data-dir needs a directory");
+            if (word.size() == kDataDirIs.size())
+                return fail(because(N_("{1} needs a directory"), "--data-dir").text());
             options.dataDir = pathFromUtf8(word.substr(kDataDirIs.size()));
         } else if (startsWithDash(word)) {
             options.rest.push_back(word);
             if (i + 1 < words.size() && !startsWithDash(words[i + 1]))
                 options.rest.push_back(words[++i]);
         } else {
-            return fail("unexpected argument '" + word + "'");
+            return fail(because(N_("unexpected argument '{1}'"), word).text());
         }
     }
     return options;
@@ -59,16 +61,20 @@ std::optional<int> applyProgramOptions(const ProgramOptions& options, std::strin
                                        std::ostream& out, std::ostream& err) {
     switch (options.action) {
         case ProgramOptions::Action::Help:
-            out << "usage: " << program << " [-C DIR | --data-dir DIR] [--help] [--version]\n"
-                << "One of the proficiency-test suite's programs (実力テスト). It works on the "
-                   "data\n"
-                   "files of the current directory, or of DIR with -C DIR or --data-dir DIR.\n";
+            out << because(N_("usage: {1} [-C DIR | --data-dir DIR] [--help] [--version]"), program)
+                       .text()
+                << '\n'
+                << tr(N_("One of the proficiency-test suite's programs (実力テスト). It works on "
+                         "the data\nfiles of the current directory, or of DIR with -C DIR or "
+                         "--data-dir DIR."))
+                << '\n';
             return kExitOk;
         case ProgramOptions::Action::Version:
             out << versionLine(program) << '\n';
             return kExitOk;
         case ProgramOptions::Action::UsageError:
-            err << program << ": " << options.error << " (see " << program << " --help)\n";
+            err << program << ": "
+                << because(N_("{1} (see {2} --help)"), options.error, program).text() << '\n';
             return kExitUsage;
         case ProgramOptions::Action::Run:
             break;
@@ -77,8 +83,11 @@ std::optional<int> applyProgramOptions(const ProgramOptions& options, std::strin
     std::error_code error;
     std::filesystem::current_path(options.dataDir, error);
     if (!error) return std::nullopt;
-    err << program << ": cannot work in " << utf8FromPath(options.dataDir) << ": "
-        << error.message() << '\n';
+    err << program << ": "
+        << because(N_("cannot work in {1}: {2}"), options.dataDir,
+                   Reason::ofErrno(error.default_error_condition().value()))
+               .text()
+        << '\n';
     return kExitDataError;
 }
 
@@ -92,9 +101,10 @@ std::optional<int> requireDisplay(const ProgramOptions& options, std::string_vie
     if (set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM") ||
         std::find(options.rest.begin(), options.rest.end(), "-platform") != options.rest.end())
         return std::nullopt;
-    err << program
-        << ": needs a display (DISPLAY or WAYLAND_DISPLAY is not set); jitsuryoku does the "
-           "printing and computing on the command line (see jitsuryoku --help)\n";
+    err << program << ": "
+        << tr(N_("needs a display (DISPLAY or WAYLAND_DISPLAY is not set); jitsuryoku does the "
+                 "printing and computing on the command line (see jitsuryoku --help)"))
+        << '\n';
     return kExitDataError;
 }
 

@@ -16,7 +16,9 @@
 #include "QtMessages.h"
 #include "QtPrinter.h"
 #include "QtTranslations.h"
+#include "Reason.h"
 #include "Services.h"
+#include "System.h"
 #include "Widgets.h"
 
 namespace jitsu {
@@ -27,6 +29,9 @@ namespace jitsu {
 template <std::derived_from<ProgramWindow> Form>
 int runProgram(int argc, char** argv) {
     const std::string program = std::filesystem::path(argv[0]).filename().string();
+    // What is said on the terminal before the window opens follows the locale, as the command
+    // line does; the window itself speaks Japanese.
+    speakLocaleLanguage(std::getenv, userInterfaceLanguage);
     ProgramOptions options = parseProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (auto exitCode = applyProgramOptions(options, program, std::cout, std::cerr))
         return *exitCode;
@@ -37,8 +42,11 @@ int runProgram(int argc, char** argv) {
     qtArgv.push_back(nullptr);
     QApplication app(qtArgc, qtArgv.data());
     if (qtArgc > 1) {
-        std::cerr << program << ": unknown option '" << qtArgv[1] << "' (see " << program
-                  << " --help)\n";
+        std::cerr << program << ": "
+                  << because(N_("{1} (see {2} --help)"),
+                             because(N_("unknown option '{1}'"), qtArgv[1]), program)
+                         .text()
+                  << '\n';
         return 2;
     }
     installJapaneseQtTexts();

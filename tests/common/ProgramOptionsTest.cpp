@@ -5,6 +5,7 @@
 #include <map>
 #include <sstream>
 
+#include "Catalogue.h"
 #include "FileSystem.h"
 #include "Golden.h"
 #include "ProgramOptions.h"
@@ -94,4 +95,29 @@ TEST(ProgramOptions, AWindowNeedsADisplay) {
             EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1) << line;
         }
     }
+}
+
+// What a window program says on the terminal before its window opens, in Japanese where Japanese
+// is spoken: the help, a wrong word, a folder it cannot enter, a missing display.
+TEST(ProgramOptions, TheTerminalLinesFollowTheLanguage) {
+    ASSERT_TRUE(speakJapanese());
+    std::ostringstream out, err;
+    EXPECT_EQ(applyProgramOptions(parseProgramOptions({"-h"}), "reportcard", out, err), 0);
+    EXPECT_TRUE(out.str().starts_with("使い方: reportcard [-C DIR | --data-dir DIR]")) << out.str();
+    EXPECT_NE(out.str().find("のデータファイルを扱います。"), std::string::npos) << out.str();
+    EXPECT_EQ(applyProgramOptions(parseProgramOptions({"x"}), "reportcard", out, err), 2);
+    EXPECT_EQ(err.str(), "reportcard: 余分な引数「x」があります（reportcard --help を参照）\n");
+    err.str("");
+    TempDir dir;
+    const std::string missing = utf8FromPath(dir / "missing");
+    EXPECT_EQ(applyProgramOptions(parseProgramOptions({"-C", missing}), "p", out, err), 1);
+    EXPECT_TRUE(err.str().starts_with("p: " + missing + " で作業できません: ")) << err.str();
+    EXPECT_EQ(err.str().find("No such"), std::string::npos) << err.str();
+    err.str("");
+    EXPECT_EQ(requireDisplay(
+                  parseProgramOptions({}), "reportcard",
+                  [](const char*) -> const char* { return nullptr; }, err),
+              1);
+    EXPECT_TRUE(err.str().starts_with("reportcard: ディスプレイが必要です")) << err.str();
+    speakEnglish();
 }
