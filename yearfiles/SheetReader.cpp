@@ -11,8 +11,6 @@
 
 namespace jitsu::yearfiles {
 
-namespace {}  // namespace
-
 Status placedError(const std::string& source, std::size_t line, const std::string& what) {
     std::string reason = source;
     if (line) reason.append(":").append(std::to_string(line));

@@ -64,8 +64,10 @@ public:
         if (XML_Parse(parser.get(), content.data(), static_cast<int>(content.size()), 1) ==
             XML_STATUS_OK)
             return true;
-        error = std::string(XML_ErrorString(XML_GetErrorCode(parser.get()))) + " at line " +
-                std::to_string(XML_GetCurrentLineNumber(parser.get()));
+        // The parser's own words stay English: they name XML, which only its reader knows.
+        error = because(N_("{1} at line {2}"), XML_ErrorString(XML_GetErrorCode(parser.get())),
+                        XML_GetCurrentLineNumber(parser.get()))
+                    .text();
         return false;
     }
 };
@@ -169,17 +171,19 @@ private:
                 *present = false;
                 return Status::ok();
             }
-            return fail("the workbook has no part " + name);
+            return fail(because(N_("the workbook has no part {1}"), name).text());
         }
         if (present) *present = true;
         if (!(stat.valid & ZIP_STAT_SIZE) || stat.size > kMaxPartBytes)
-            return fail(name + " is larger than any workbook part this reads");
+            return fail(
+                because(N_("{1} is larger than any workbook part this reads"), name).text());
         std::unique_ptr<zip_file_t, decltype(&zip_fclose)> file(
             zip_fopen(archive_, name.c_str(), 0), &zip_fclose);
         content.assign(static_cast<std::size_t>(stat.size), '\0');
         if (!file ||
             zip_fread(file.get(), content.data(), stat.size) != static_cast<zip_int64_t>(stat.size))
-            return fail(name + " cannot be unpacked (" + zip_strerror(archive_) + ")");
+            return fail(
+                because(N_("{1} cannot be unpacked ({2})"), name, zip_strerror(archive_)).text());
         return Status::ok();
     }
 
@@ -244,8 +248,8 @@ private:
                     number.empty() ? lastRow + 1 : std::strtoul(number.c_str(), nullptr, 10);
                 if (row.number <= lastRow && bad.empty())
                     bad = row.number == 0
-                              ? std::string("a row numbered 0")
-                              : "row " + number + " comes after row " + std::to_string(lastRow);
+                              ? std::string(tr(N_("a row numbered 0")))
+                              : because(N_("row {1} comes after row {2}"), number, lastRow).text();
                 lastRow = row.number;
                 nextColumn = 0;
             } else if (element == "c") {
@@ -271,8 +275,10 @@ private:
                 std::string text;
                 if (column >= kMaxSheetColumns ||
                     cells + static_cast<std::size_t>(column) > kMaxSheetCells) {
-                    bad = "row " + std::to_string(row.number) +
-                          " goes past the last column or the cells any sheet of a school holds";
+                    bad = because(N_("row {1} goes past the last column or the cells any sheet "
+                                     "of a school holds"),
+                                  row.number)
+                              .text();
                     return;
                 }
                 if (value.empty() && type != "inlineStr") {
@@ -280,8 +286,9 @@ private:
                 } else if (type == "s") {
                     const unsigned long index = std::strtoul(value.c_str(), nullptr, 10);
                     if (index >= shared_.size() && bad.empty())
-                        bad = "row " + std::to_string(row.number) + " names shared string " +
-                              value + ", which is not there";
+                        bad = because(N_("row {1} names shared string {2}, which is not there"),
+                                      row.number, value)
+                                  .text();
                     else if (index < shared_.size())
                         text = shared_[index];
                 } else if (type == "inlineStr") {
@@ -309,7 +316,7 @@ private:
             if (inInline) item.text(chars);
         };
         if (Status s = parse(name, xml); !s) return s;
-        if (!bad.empty()) return fail("sheet \"" + sheet.name + "\": " + bad);
+        if (!bad.empty()) return fail(because(N_("sheet \"{1}\": {2}"), sheet.name, bad).text());
         return Status::ok();
     }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "Catalogue.h"
 #include "Golden.h"
 #include "SheetReader.h"
 #include "TempDir.h"
@@ -85,17 +86,24 @@ TEST(SheetReader, WorkbookCellsReadAsTypedWhateverTheirKind) {
     EXPECT_EQ(readXlsx(workbook, {SheetChoice::Which::All, ""}).substr(0, 6), "[1組]");
 }
 
-// A damaged or foreign workbook is refused with its file and the part at fault, never read half:
-// a sheet that is not there, then the workbooks of tests/data/sheet-reader/damaged (a missing
-// part, XML cut short, a shared string that is not there, no sheet, rows out of order, a cell
-// past the last column, bytes that are no zip archive).
+// A damaged or foreign workbook is refused with its file and the part at fault, never read half,
+// in English and in Japanese: a sheet that is not there, then the workbooks of
+// tests/data/sheet-reader/damaged (a missing part, XML cut short, a shared string that is not
+// there, no sheet, rows out of order, a cell past the last column, bytes that are no zip archive).
 TEST(SheetReader, RefusesWorkbooksNamingTheFileAndThePart) {
-    std::string reasons =
-        readXlsx(readBytes(kSheetData / "workbook.xlsx"), {SheetChoice::Which::Named, "3組"}) +
-        "\n";
     std::vector<std::filesystem::path> damaged(
         std::filesystem::directory_iterator(kSheetData / "damaged"), {});
     std::sort(damaged.begin(), damaged.end());
-    for (const auto& file : damaged) reasons += readXlsx(readBytes(file)) + "\n";
-    EXPECT_TRUE(matchesGolden(reasons, "sheet-reader/workbook-refusals.txt"));
+    for (const bool japanese : {false, true}) {
+        if (japanese) {
+            ASSERT_TRUE(speakJapanese());
+        }
+        std::string reasons =
+            readXlsx(readBytes(kSheetData / "workbook.xlsx"), {SheetChoice::Which::Named, "3組"}) +
+            "\n";
+        for (const auto& file : damaged) reasons += readXlsx(readBytes(file)) + "\n";
+        speakEnglish();
+        EXPECT_TRUE(matchesGolden(reasons, japanese ? "sheet-reader/workbook-refusals-ja.txt"
+                                                    : "sheet-reader/workbook-refusals.txt"));
+    }
 }
