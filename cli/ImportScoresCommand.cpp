@@ -36,15 +36,18 @@ int importScoresCommand(CommandContext& context) {
     const bool force = args.flag("force");
     for (const yearfiles::ScoreFinding& f : plan.findings) {
         if (force)
-            context.warn(f.place + ": " + f.what + " (left out)");
+            context.warn(because(N_("{1}: {2} (left out)"), f.place, f.what).text());
         else
             context.err << f.place << ": " << f.what << '\n';
     }
     if (!plan.findings.empty() && !force)
-        return context.dataError("nothing written: " + std::to_string(plan.findings.size()) +
-                                 " scores cannot be taken (--force leaves them out)");
+        return context.dataError(because(N_("nothing written: {1} score(s) cannot be taken "
+                                            "(--force leaves them out)"),
+                                         plan.findings.size())
+                                     .text());
     for (const std::string& column : plan.skippedColumns)
-        context.warn("column \"" + column + "\" is no subject of the grade: skipped");
+        context.warn(
+            because(N_("column \"{1}\" is no subject of the grade: skipped"), column).text());
     ConflictAnswers answers(context, force);
     const FileMergeResult saved =
         yearfiles::saveScoreImport(context.dir, *basic, request, plan, answers);

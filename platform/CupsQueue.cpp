@@ -151,7 +151,7 @@ Status queuePdf(const std::string& queue, std::string_view pdf, PaperSize paper,
     ::unlink(path.c_str());
     if (!outcome.ran) return Status::error(because(kNoClient, queue));
     if (outcome.exitStatus != 0)
-        return Status::error("printer '" + queue + "': " + firstLine(outcome.output));
+        return Status::error(because(N_("printer '{1}': {2}"), queue, firstLine(outcome.output)));
     return Status::ok();
 }
 

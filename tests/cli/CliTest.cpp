@@ -182,6 +182,7 @@ TEST_F(Cli, TheFailuresReadInTheLocalesLanguage) {
     writeBytes(year.dir / "in.csv", "組,番号,氏名\n1,1,佐藤\n9,1,鈴木\n");
     writeBytes(year.dir / "q.csv", "問,配点\n1,40\n2,50\n");
     writeBytes(year.dir / "a.csv", "組,番号,1,2\n1,1,41,50\n");
+    writeBytes(year.dir / "over.csv", "組,番号,英語\n1,1,101\n");
     matchTranscriptsInBothLanguages("cli-failures");
 }
 
@@ -191,6 +192,7 @@ TEST_F(Cli, TheHelpReadsInTheLocalesLanguage) { matchTranscriptsInBothLanguages(
 // What a command that did its work says, in English and in Japanese.
 TEST_F(Cli, TheSuccessesReadInTheLocalesLanguage) {
     writeBytes(year.dir / "s.csv", "組,番号,英語\n1,1,80\n1,2,75\n");
+    writeBytes(year.dir / "x.csv", "組,番号,英語,体育\n1,1,101,5\n1,2,75,5\n");
     matchTranscriptsInBothLanguages("cli-successes");
 }
 
