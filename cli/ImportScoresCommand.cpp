@@ -36,7 +36,7 @@ int importScoresCommand(CommandContext& context) {
     const bool force = args.flag("force");
     for (const yearfiles::ScoreFinding& f : plan.findings) {
         if (force)
-            context.warn(because(N_("{1}: {2} (left out)"), f.place, f.what).text());
+            context.warn(because(N_("{1} (left out)"), f.place + ": " + f.what).text());
         else
             context.err << f.place << ": " << f.what << '\n';
     }

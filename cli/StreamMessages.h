@@ -32,7 +32,7 @@ public:
             return MessageAnswer::Yes;
         }
         if (message.text == history::kLeftOutText) {
-            if (context_.force) context_.warn(std::string(message.detail) + " (left out)");
+            if (context_.force) context_.warn(because(N_("{1} (left out)"), message.detail).text());
             return MessageAnswer::Ok;
         }
         if (message.text == history::kNoResultsText) return MessageAnswer::Ok;

@@ -51,7 +51,8 @@ Status writeDemoYear(const std::filesystem::path& dir, bool force, std::vector<R
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     if (ec)
-        return Status::error(utf8FromPath(dir) + ": cannot create the directory: " + ec.message());
+        return Status::error(because(N_("{1}: cannot create the folder: {2}"), dir,
+                                     Reason::ofErrno(ec.default_error_condition().value(), true)));
     const auto basicPath = basicDataPath(dir);
     // Anything by that name, a link of any kind included, is a file the person may want kept.
     if (!force && std::filesystem::exists(std::filesystem::symlink_status(basicPath, ec)))

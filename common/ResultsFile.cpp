@@ -135,7 +135,7 @@ void parseResultsFile(std::string_view text, const GradeData& grade, GradeResult
         in.integer(r.comboExaminees[k], kMaxExaminees, N_("examinees"), 0);
         in.real(r.comboAverages[k], kNoValue, kMaxTotal, N_("average"));
     }
-    for (int k : kOrderC) in.integer(r.comboFlags[k], 1, "computed flag", 0);
+    for (int k : kOrderC) in.integer(r.comboFlags[k], 1, N_("computed flag"), 0);
     tokens.finish();
     if (health) health->valuesExpected = resultsFileValues(grade);
 }

@@ -44,7 +44,7 @@ Status decodeText(std::string_view raw, const std::string& source, TextEncoding 
                                    std::string(tr(N_("bytes that are not CP932"))));
         } else {
             if (!ascii && !health.looksUtf8)
-                return placedError(source, 0, "bytes that are not UTF-8");
+                return placedError(source, 0, std::string(tr(N_("bytes that are not UTF-8"))));
             text = raw;
         }
     }
@@ -98,9 +98,11 @@ Status splitRecords(const std::string& text, const std::string& source, Sheet& s
             field += c;
         } else if (!quoted && (c == '\n' || c == separator)) {
             if (++cells > kMaxSheetCells)
-                return placedError(source, line,
-                                   "more than " + std::to_string(kMaxSheetCells) +
-                                       " cells, more than any sheet of a school");
+                return placedError(
+                    source, line,
+                    because(N_("more than {1} cells, more than any sheet of a school"),
+                            kMaxSheetCells)
+                        .text());
             if (c == separator) {
                 row.cells.push_back(trimmedCell(field));
                 field.clear();
@@ -112,7 +114,9 @@ Status splitRecords(const std::string& text, const std::string& source, Sheet& s
             field += c;
         }
     }
-    if (quoted) return placedError(source, quoteLine, "a quote opened here is never closed");
+    if (quoted)
+        return placedError(source, quoteLine,
+                           std::string(tr(N_("a quote opened here is never closed"))));
     endRow();
     return Status::ok();
 }
@@ -151,7 +155,8 @@ Status readSheets(std::string_view bytes, const std::string& source, TextEncodin
     if (choice.which == SheetChoice::Which::Named && choice.name != sheet.name)
         return placedError(
             source, 0,
-            "a text file has one sheet, \"" + sheet.name + "\", not \"" + choice.name + "\"");
+            because(N_("a text file has one sheet, \"{1}\", not \"{2}\""), sheet.name, choice.name)
+                .text());
     std::string text;
     if (Status s = decodeText(bytes, source, encoding, text); !s) return s;
     if (Status s = splitRecords(text, source, sheet); !s) return s;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "Catalogue.h"
 #include "Golden.h"
@@ -46,6 +47,16 @@ std::string readXlsx(const std::string& bytes, SheetChoice choice = {}) {
     return s ? dump(sheets) : "error: " + s.reason();
 }
 
+// What `refusals` gives, in English against tests/data/sheet-reader/NAME.txt and in Japanese
+// against NAME-ja.txt.
+void expectInBothLanguages(const std::function<std::string()>& refusals, const std::string& name) {
+    EXPECT_TRUE(matchesGolden(refusals(), "sheet-reader/" + name + ".txt"));
+    ASSERT_TRUE(speakJapanese());
+    const std::string japanese = refusals();
+    speakEnglish();
+    EXPECT_TRUE(matchesGolden(japanese, "sheet-reader/" + name + "-ja.txt"));
+}
+
 }  // namespace
 
 // The same table in every encoding a spreadsheet saves text in reads the same, row numbers
@@ -56,25 +67,30 @@ TEST(SheetReader, TextInEveryEncodingReadsTheSame) {
         EXPECT_EQ(readText(readBytes(file.path())), expected) << file.path();
 }
 
-// Each refusal names the file and, where there is one, the line (one a line in the golden file).
+// Each refusal names the file and, where there is one, the line (one a line in the golden file),
+// in English and in Japanese.
 TEST(SheetReader, RefusesTextNamingTheFileAndTheLine) {
-    std::string reasons;
-    for (const auto& [bytes, encoding] : std::vector<std::pair<std::string, TextEncoding>>{
-             {"a,b\n\"c,d\ne\n", TextEncoding::Detect},
-             {"a\n\x82\xA0\n\x82\n", TextEncoding::Cp932},
-             {"a\n\x82\xA0\n", TextEncoding::Utf8},
-             {std::string("\xFF\xFE"
-                          "a\0\n\0\x00\xD8",
-                          8),
-              TextEncoding::Detect},
-         })
-        reasons += readText(bytes, encoding) + "\n";
-    std::vector<Sheet> sheets;
-    reasons +=
-        readSheets("a", "t.csv", TextEncoding::Detect, {SheetChoice::Which::Named, "x"}, sheets)
-            .reason() +
-        "\n";
-    EXPECT_TRUE(matchesGolden(reasons, "sheet-reader/text-refusals.txt"));
+    expectInBothLanguages(
+        [] {
+            std::string reasons;
+            for (const auto& [bytes, encoding] : std::vector<std::pair<std::string, TextEncoding>>{
+                     {"a,b\n\"c,d\ne\n", TextEncoding::Detect},
+                     {"a\n\x82\xA0\n\x82\n", TextEncoding::Cp932},
+                     {"a\n\x82\xA0\n", TextEncoding::Utf8},
+                     {std::string("\xFF\xFE"
+                                  "a\0\n\0\x00\xD8",
+                                  8),
+                      TextEncoding::Detect},
+                 })
+                reasons += readText(bytes, encoding) + "\n";
+            std::vector<Sheet> sheets;
+            reasons += readSheets("a", "t.csv", TextEncoding::Detect,
+                                  {SheetChoice::Which::Named, "x"}, sheets)
+                           .reason() +
+                       "\n";
+            return reasons;
+        },
+        "text-refusals");
 }
 
 TEST(SheetReader, WorkbookCellsReadAsTypedWhateverTheirKind) {
@@ -94,16 +110,13 @@ TEST(SheetReader, RefusesWorkbooksNamingTheFileAndThePart) {
     std::vector<std::filesystem::path> damaged(
         std::filesystem::directory_iterator(kSheetData / "damaged"), {});
     std::sort(damaged.begin(), damaged.end());
-    for (const bool japanese : {false, true}) {
-        if (japanese) {
-            ASSERT_TRUE(speakJapanese());
-        }
-        std::string reasons =
-            readXlsx(readBytes(kSheetData / "workbook.xlsx"), {SheetChoice::Which::Named, "3組"}) +
-            "\n";
-        for (const auto& file : damaged) reasons += readXlsx(readBytes(file)) + "\n";
-        speakEnglish();
-        EXPECT_TRUE(matchesGolden(reasons, japanese ? "sheet-reader/workbook-refusals-ja.txt"
-                                                    : "sheet-reader/workbook-refusals.txt"));
-    }
+    expectInBothLanguages(
+        [&] {
+            std::string reasons = readXlsx(readBytes(kSheetData / "workbook.xlsx"),
+                                           {SheetChoice::Which::Named, "3組"}) +
+                                  "\n";
+            for (const auto& file : damaged) reasons += readXlsx(readBytes(file)) + "\n";
+            return reasons;
+        },
+        "workbook-refusals");
 }
